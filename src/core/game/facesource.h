@@ -1,0 +1,27 @@
+#pragma once
+#include <cstdint>
+
+// Where new die faces come from: the game's own generator in play, a
+// scripted sequence in tests.
+class FaceSource {
+public:
+    virtual ~FaceSource() = default;
+    virtual int32_t nextFace() = 0; // 1 to 6
+};
+
+// The game's generator: a 32-bit linear congruential seed; a face is the
+// upper half of seed × 6, plus one.
+class DiceGenerator final : public FaceSource {
+public:
+    explicit DiceGenerator(uint32_t seed = 0) : m_seed(seed) {}
+
+    void setSeed(uint32_t seed) { m_seed = seed; }
+    [[nodiscard]] uint32_t seed() const { return m_seed; }
+    int32_t nextFace() override;
+
+    // Milliseconds of the current UTC time of day, the seed taken at start-up.
+    static uint32_t clockSeed();
+
+private:
+    uint32_t m_seed;
+};

@@ -1,0 +1,270 @@
+#include "core/game/game.h"
+
+#include <string>
+
+#include "core/game/scoring.h"
+
+namespace {
+constexpr Game::Place kPile[kDice] = {{390, 146}, {366, 210}, {446, 147}, {350, 186}, {414, 195}, {462, 210}};
+
+std::string text(int32_t n) { return std::to_string(n); }
+} // namespace
+
+Game::Game(Board& board, TallyReports& tally, FaceSource& faces)
+    : m_board(board), m_tally(tally), m_faces(faces)
+{
+}
+
+Game::Place Game::pilePlace(int die) { return kPile[die - 1]; }
+
+void Game::button_startClick()
+{
+    m_board.setShown(BoardElement::panel_wait, false);
+    m_board.setShown(BoardElement::panel_name, false);
+    m_board.setShown(BoardElement::panel_cleared, false);
+    m_board.playsounds("startgame");
+    m_board.setGreetingText("Good Luck " + m_board.playerName());
+    startgame();
+}
+
+void Game::StartGame1Click()
+{
+    button_startClick();
+    m_board.setShown(BoardElement::panel_cleared, false);
+}
+
+void Game::startgame()
+{
+    m_tally.addtomineincrease(stat::kTotalGames);
+    stopPause(); // a round change pending from an earlier game is dropped
+    m_state.gametotal = 0;
+    for (int round = 1; round <= kRounds; ++round)
+        m_board.setSlotText(round, "");
+    m_board.setScoreText("0");
+    m_state.roundnum = 0;
+    m_state.onboard = false;
+    startround();
+}
+
+void Game::startround()
+{
+    m_state.roundtotal = 0;
+    m_state.firstroll = true;
+    m_board.setShown(BoardElement::image_notboard, false);
+    m_board.setShown(BoardElement::image_noscore, false);
+    m_board.setShown(BoardElement::image_scorerecorded, false);
+    m_board.setShown(BoardElement::label_scorerecorded, false);
+    ++m_state.roundnum;
+    if (m_state.roundnum <= kRounds)
+        setCurrentSlot("0");
+    m_board.setFinalScoreText("Your Score:" + text(m_state.gametotal));
+
+    if (m_state.roundnum > kRounds) {
+        m_tally.checkscore(m_state.gametotal, m_board.playerName());
+        m_tally.addscore(stat::kRunningTotal, m_state.gametotal);
+        m_board.setShown(BoardElement::button_sendscore, true);
+        m_board.setShown(BoardElement::image_turn, false);
+        m_board.setShown(BoardElement::panel_cleared, true);
+        m_board.bringToFront(BoardElement::panel_cleared);
+        m_board.setShown(BoardElement::image_roll, false);
+        m_board.playsounds("gameover");
+        m_state.canplay = false;
+        return;
+    }
+
+    m_board.moveTurnMarker(turnMarkerTop(m_state.roundnum));
+    m_board.setShown(BoardElement::image_turn, true);
+    for (int i = 1; i <= kDice; ++i) {
+        const Place p = pilePlace(i);
+        m_board.moveDie(i, p.left, p.top); // the pictures keep the last roll's faces
+        m_state.die(i).value = 0;
+        m_state.die(i).status = status::kFrozen;
+    }
+    m_board.playsounds("turnnew");
+    m_board.setShown(BoardElement::image_roll, true);
+    m_state.canplay = true;
+}
+
+void Game::image_rollClick()
+{
+    if (!m_state.canplay)
+        return;
+    m_board.setShown(BoardElement::image_notboard, false);
+    rolldice();
+}
+
+void Game::rolldice()
+{
+    unpreview();
+    if (m_state.firstroll) {
+        m_state.firstroll = false;
+        m_state.canplay = true;
+        for (int i = 1; i <= kDice; ++i) {
+            Tdie& d = m_state.die(i);
+            d.value = m_faces.nextFace();
+            d.status = status::kInPlay;
+            sendToRow(i);
+            m_board.showFace(i, d.value);
+            m_board.playsounds("dice");
+        }
+        if (checkscore(m_state) == 0)
+            loseRound();
+        return;
+    }
+
+    const int32_t committed = updatescore(m_state);
+    if (committed == 0) {
+        m_board.showMessage("You must select dice before rolling again.");
+        m_board.playsounds("invalid");
+        return;
+    }
+    m_state.roundtotal += committed;
+    setCurrentSlot(text(m_state.roundtotal));
+    m_board.setScoreText(text(m_state.gametotal + m_state.roundtotal));
+
+    bool allSetAside = true;
+    for (const Tdie& d : m_state.dice)
+        allSetAside = allSetAside && d.status == status::kSetAside;
+    if (allSetAside) { // all six have scored this round: they all roll again
+        for (int i = 1; i <= kDice; ++i) {
+            m_state.die(i).status = status::kInPlay;
+            m_board.moveDie(i, rowLeft(i), kRowTop);
+        }
+    }
+    for (int i = 1; i <= kDice; ++i) {
+        if (m_state.die(i).status == status::kSelected) { // selected but worth nothing
+            m_state.die(i).status = status::kInPlay;
+            m_board.moveDie(i, rowLeft(i), kRowTop);
+        }
+    }
+    for (int i = 1; i <= kDice; ++i) {
+        Tdie& d = m_state.die(i);
+        if (d.status != status::kInPlay)
+            continue;
+        d.value = m_faces.nextFace();
+        sendToRow(i);
+        m_board.showFace(i, d.value);
+    }
+    if (checkscore(m_state) != 0)
+        m_board.playsounds("dice");
+    else
+        loseRound();
+}
+
+void Game::loseRound()
+{
+    freezeAll();
+    m_state.roundtotal = 0;
+    setCurrentSlot("---");
+    m_board.setScoreText(text(m_state.gametotal));
+    m_board.setShown(BoardElement::image_noscore, true);
+    m_board.setShown(BoardElement::image_roll, false);
+    m_board.playsounds("belbix");
+    startPause();
+    m_state.canplay = false;
+}
+
+void Game::dice2Click(int tag)
+{
+    if (!m_state.canplay || tag < 1 || tag > kDice)
+        return;
+    unpreview();
+    Tdie& d = m_state.die(tag);
+    if (d.status == status::kInPlay) {
+        d.status = status::kSelected;
+        m_board.moveDie(tag, rowLeft(tag), kSetAsideTop);
+        showRunningScore(gettempscore(m_state));
+        m_board.playsounds("placedice");
+    } else if (d.status == status::kSelected) {
+        d.status = status::kInPlay;
+        m_board.moveDie(tag, rowLeft(tag), kRowTop);
+        showRunningScore(gettempscore(m_state));
+        m_board.playsounds("unset");
+    }
+}
+
+void Game::image_turnClick()
+{
+    if (m_state.canplay)
+        bank();
+}
+
+void Game::label_scorerecordedClick(int tag)
+{
+    if (m_state.canplay && tag == m_state.roundnum)
+        bank();
+}
+
+void Game::bank()
+{
+    m_board.setShown(BoardElement::image_roll, false);
+    const auto before = m_state.dice;
+    unpreview();
+    const int32_t selection = finalscore(m_state);
+    if (!m_state.onboard && m_state.roundtotal + selection < kOnBoard) {
+        // A refused bank costs nothing: the dice the evaluation set aside go
+        // back to the selection, where their points still count.
+        m_state.dice = before;
+        m_board.setShown(BoardElement::image_notboard, true);
+        m_board.playsounds("notonboard");
+        m_board.setShown(BoardElement::image_roll, true);
+        return;
+    }
+    m_state.onboard = true;
+    const int32_t banked = m_state.roundtotal + selection;
+    setCurrentSlot(text(banked));
+    m_tally.postscore(stat::kHighestRound, banked);
+    m_state.gametotal += banked;
+    m_board.setScoreText(text(m_state.gametotal));
+    m_board.setScoreRecordedText("+" + text(banked));
+    m_board.setShown(BoardElement::image_notboard, false);
+    m_board.setShown(BoardElement::image_scorerecorded, true);
+    m_board.setShown(BoardElement::label_scorerecorded, true);
+    m_board.playsounds(banked > 0 ? "turnovergood" : "turnoverbad");
+    freezeAll();
+    m_state.canplay = false;
+    startPause();
+}
+
+void Game::Timer2Timer()
+{
+    if (!m_pauseRunning)
+        return;
+    stopPause();
+    startround();
+}
+
+void Game::startPause()
+{
+    m_pauseRunning = true;
+    m_board.startPauseTimer(kPauseMs);
+}
+
+void Game::stopPause()
+{
+    m_pauseRunning = false;
+    m_board.stopPauseTimer();
+}
+
+void Game::showRunningScore(int32_t selection)
+{
+    setCurrentSlot(text(m_state.roundtotal + selection));
+    m_board.setScoreText(text(m_state.gametotal + m_state.roundtotal + selection));
+}
+
+void Game::setCurrentSlot(const std::string& slotText) { m_board.setSlotText(m_state.roundnum, slotText); }
+
+void Game::sendToRow(int die) { m_board.moveDie(die, rowLeft(die), kRowTop); }
+
+void Game::freezeAll()
+{
+    for (Tdie& d : m_state.dice)
+        d.status = status::kFrozen;
+}
+
+void Game::unpreview()
+{
+    for (Tdie& d : m_state.dice)
+        if (d.status == status::kPreviewed)
+            d.status = status::kSelected;
+}

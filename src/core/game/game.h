@@ -1,0 +1,58 @@
+#pragma once
+#include "core/game/board.h"
+#include "core/game/facesource.h"
+#include "core/game/tgamestate.h"
+
+// A game of ten rounds, driven by the board's clicks and the pause timer.
+// One instance for the program's life; every effect goes out through the
+// board, the tally and the face source it was given. Each event is a no-op
+// unless its condition holds, so the board may forward every click blindly.
+class Game {
+public:
+    Game(Board& board, TallyReports& tally, FaceSource& faces);
+
+    // Events, named after the board's handlers.
+    void button_startClick();
+    void StartGame1Click();
+    void image_rollClick();
+    void dice2Click(int tag);
+    void image_turnClick();
+    void label_scorerecordedClick(int tag);
+    void Timer2Timer();
+
+    // Operations.
+    void startgame();
+    void startround();
+    void rolldice();
+
+    [[nodiscard]] const Tgamestate& state() const { return m_state; }
+    [[nodiscard]] bool pauseRunning() const { return m_pauseRunning; }
+
+    // Board geometry the flow moves dice and the marker to.
+    static constexpr int kRowTop = 138;
+    static constexpr int kSetAsideTop = 66;
+    static int rowLeft(int die) { return 160 + 79 * die; }
+    static int turnMarkerTop(int round) { return round * 26 + 27; }
+    struct Place {
+        int left;
+        int top;
+    };
+    static Place pilePlace(int die);
+
+private:
+    void bank();
+    void loseRound();
+    void startPause();
+    void stopPause();
+    void showRunningScore(int32_t selection);
+    void setCurrentSlot(const std::string& text);
+    void sendToRow(int die);
+    void freezeAll();
+    void unpreview();
+
+    Board& m_board;
+    TallyReports& m_tally;
+    FaceSource& m_faces;
+    Tgamestate m_state;
+    bool m_pauseRunning = false;
+};

@@ -1,0 +1,18 @@
+#pragma once
+#include <cstdint>
+
+#include "core/game/tgamestate.h"
+
+// The rule book: what the dice of a game state are worth in each evaluation
+// mode. Categories that score mark the dice they used (see the mode table in
+// scoring.cpp) so that no die counts twice within one evaluation.
+int32_t checkforstraight(Tgamestate& state, char evalMode);
+int32_t checkforpairs(Tgamestate& state, char evalMode);
+int32_t checkforkind(Tgamestate& state, char evalMode, int n);
+int32_t checkfor15(Tgamestate& state, char evalMode);
+
+// Combined evaluations, one per mode.
+int32_t checkscore(Tgamestate& state);   // "c": only zero or non-zero matters
+int32_t gettempscore(Tgamestate& state); // "g": preview of the selection
+int32_t updatescore(Tgamestate& state);  // "u": commit before rolling again
+int32_t finalscore(Tgamestate& state);   // "f": value when banking
