@@ -49,9 +49,9 @@ public:
 };
 
 // Statistic columns of the tally table.
-namespace stat {
+namespace tallystat {
 inline constexpr int kTotalGames = 1;
 inline constexpr int kRunningTotal = 2;
 inline constexpr int kHighestRound = 3;
 inline constexpr int kAverage = 4;
-} // namespace stat
+} // namespace tallystat

@@ -35,7 +35,7 @@ void Game::StartGame1Click()
 
 void Game::startgame()
 {
-    m_tally.addtomineincrease(stat::kTotalGames);
+    m_tally.addtomineincrease(tallystat::kTotalGames);
     stopPause(); // a round change pending from an earlier game is dropped
     m_state.gametotal = 0;
     for (int round = 1; round <= kRounds; ++round)
@@ -61,7 +61,7 @@ void Game::startround()
 
     if (m_state.roundnum > kRounds) {
         m_tally.checkscore(m_state.gametotal, m_board.playerName());
-        m_tally.addscore(stat::kRunningTotal, m_state.gametotal);
+        m_tally.addscore(tallystat::kRunningTotal, m_state.gametotal);
         m_board.setShown(BoardElement::button_sendscore, true);
         m_board.setShown(BoardElement::image_turn, false);
         m_board.setShown(BoardElement::panel_cleared, true);
@@ -213,7 +213,7 @@ void Game::bank()
     m_state.onboard = true;
     const int32_t banked = m_state.roundtotal + selection;
     setCurrentSlot(text(banked));
-    m_tally.postscore(stat::kHighestRound, banked);
+    m_tally.postscore(tallystat::kHighestRound, banked);
     m_state.gametotal += banked;
     m_board.setScoreText(text(m_state.gametotal));
     m_board.setScoreRecordedText("+" + text(banked));

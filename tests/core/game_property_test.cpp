@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "core/game/game.h"
+#include "fakegameseams.h"
+
+namespace {
+
+bool isStatus(char c) { return std::string("usgpf").find(c) != std::string::npos; }
+
+// Thousands of games driven by random clicks. After every click the round
+// flow must still hold its invariants, whatever order the clicks came in.
+TEST(GameProperty, RandomClicksNeverBreakTheInvariants)
+{
+    std::mt19937 rng(20261207);
+    RecordingBoard board;
+    RecordingTally tally;
+    ScriptedFaces faces;
+    faces.fallback.setSeed(77);
+    Game game(board, tally, faces);
+
+    long banks = 0;
+    long refusals = 0;
+    long gamesEnded = 0;
+    int32_t bankedThisGame = 0;
+    bool bankedOnceThisGame = false;
+
+    for (int step = 0; step < 400000; ++step) {
+        const Tgamestate before = game.state();
+        const std::string slotBefore = before.roundnum >= 1 && before.roundnum <= 10 ? board.slots[before.roundnum] : "";
+        const size_t boardLines = board.log.size();
+        const size_t tallyLines = tally.log.size();
+
+        const int pick = static_cast<int>(rng() % 100);
+        bool playClick = true;
+        if (pick < 2) {
+            game.button_startClick();
+            playClick = false;
+            bankedThisGame = 0;
+            bankedOnceThisGame = false;
+        } else if (pick < 30) {
+            game.image_rollClick();
+        } else if (pick < 70) {
+            game.dice2Click(static_cast<int>(rng() % 8)); // includes tags 0 and 7
+        } else if (pick < 80) {
+            game.image_turnClick();
+        } else if (pick < 86) {
+            game.label_scorerecordedClick(static_cast<int>(rng() % 12));
+        } else {
+            game.Timer2Timer();
+            playClick = false;
+        }
+
+        const Tgamestate& s = game.state();
+        for (const Tdie& d : s.dice)
+            ASSERT_TRUE(isStatus(d.status)) << "step " << step;
+        ASSERT_GE(s.roundnum, 0);
+        ASSERT_LE(s.roundnum, 11);
+
+        if (playClick && !before.canplay) {
+            ASSERT_EQ(board.log.size(), boardLines) << "reacted while not playable, step " << step;
+            ASSERT_EQ(tally.log.size(), tallyLines);
+        }
+
+        for (size_t i = tallyLines; i < tally.log.size(); ++i) {
+            const std::string& line = tally.log[i];
+            if (line.rfind("postscore 3 ", 0) == 0) {
+                const int32_t banked = std::stoi(line.substr(12));
+                ASSERT_EQ(std::to_string(banked), slotBefore) << "banked other than the shown value, step " << step;
+                ASSERT_GE(banked, 0);
+                ASSERT_EQ(banked % 50, 0);
+                if (!bankedOnceThisGame) {
+                    ASSERT_GE(banked, kOnBoard) << "first bank below the threshold, step " << step;
+                }
+                bankedOnceThisGame = true;
+                bankedThisGame += banked;
+                ++banks;
+            }
+            if (line.rfind("addscore 2 ", 0) == 0) {
+                ASSERT_EQ(std::stoi(line.substr(11)), bankedThisGame);
+                ++gamesEnded;
+            }
+        }
+        if (board.log.size() > boardLines && board.log.back() == "show image_roll" && before.canplay &&
+            tally.log.size() == tallyLines && s.canplay && !s.onboard && pick >= 70 && pick < 86)
+            ++refusals;
+        ASSERT_EQ(s.gametotal, bankedThisGame) << "step " << step;
+
+        if (board.log.size() > 4096)
+            board.log.erase(board.log.begin(), board.log.end() - 16);
+        if (tally.log.size() > 4096)
+            tally.log.clear();
+    }
+    // The walk must actually have exercised the flow.
+    EXPECT_GT(banks, 1000);
+    EXPECT_GT(refusals, 100);
+    EXPECT_GT(gamesEnded, 10);
+}
+
+} // namespace
