@@ -1,0 +1,195 @@
+// artshots FOLDER: writes every picture of the game to FOLDER as PNG, plus
+// mock-ups that put them where the windows do, and prints how long painting
+// them took. Run it with QT_QPA_PLATFORM=offscreen on a machine without a
+// display.
+#include "forms/artwork.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <array>
+#include <cstdio>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using namespace artwork;
+
+const QColor kBoardColour(102, 115, 43);
+const QColor kKhakiText(206, 205, 159);
+const QColor kHatch(129, 128, 65);
+
+struct Named {
+    QString name;
+    QPixmap picture;
+};
+
+const std::array<std::pair<const char*, QSize>, 9> kButtons{{
+    {"ROLL DICE", kRollButtonSize},
+    {"START GAME", kButtonSize},
+    {"DONE", kButtonSize},
+    {"CANCEL", kButtonSize},
+    {"SEND SCORE", kButtonSize},
+    {"HIGH SCORES", kButtonSize},
+    {"RESET TALLY", kButtonSize},
+    {"UPDATE NOW", kButtonSize},
+    {"NO THANKS", kButtonSize},
+}};
+
+std::vector<Named> boardPictures()
+{
+    std::vector<Named> all{{QStringLiteral("scorecard"), scoreCardPicture()},
+                           {QStringLiteral("turnmarker"), turnMarkerPicture()}};
+    for (int face = 0; face <= 6; ++face)
+        all.push_back({QStringLiteral("die%1").arg(face), dicePicture(face)});
+    all.push_back({QStringLiteral("button-roll-dice"), buttonPicture(QStringLiteral("ROLL DICE"), kRollButtonSize)});
+    all.push_back({QStringLiteral("button-start-game"), buttonPicture(QStringLiteral("START GAME"))});
+    all.push_back({QStringLiteral("badge-noscore"), badgePicture(Badge::NoScore)});
+    all.push_back({QStringLiteral("badge-notboard"), badgePicture(Badge::NotOnBoard)});
+    all.push_back({QStringLiteral("badge-scorerecorded"), badgePicture(Badge::ScoreRecorded)});
+    all.push_back({QStringLiteral("logo-board"), logoPicture(kBoardLogoSize)});
+    return all;
+}
+
+std::vector<Named> otherPictures()
+{
+    std::vector<Named> all;
+    for (const auto& [text, size] : kButtons) {
+        const QString caption = QString::fromLatin1(text);
+        all.push_back({QStringLiteral("button-") + caption.toLower().replace(QLatin1Char(' '), QLatin1Char('-')),
+                       buttonPicture(caption, size)});
+    }
+    all.push_back({QStringLiteral("logo-about"), logoPicture(kAboutLogoSize)});
+    all.push_back({QStringLiteral("logo-highscore"), logoPicture(kHighScoreLogoSize)});
+    return all;
+}
+
+void drawText(QPainter& p, const QRect& box, int pixels, const QColor& colour, int flags, const QString& text)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(colour);
+    p.drawText(box, flags, text);
+}
+
+// The inner board in the middle of round 4: two dice set aside, a bank shown.
+QImage boardMock()
+{
+    QImage board(737, 424, QImage::Format_ARGB32_Premultiplied);
+    board.fill(kBoardColour);
+    QPainter p(&board);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.drawPixmap(24, 5, scoreCardPicture());
+    const int round = 4;
+    p.drawPixmap(63, round * 26 + 27, turnMarkerPicture());
+    const std::array<int, 10> slotTops{54, 80, 106, 132, 158, 185, 211, 237, 263, 289};
+    const std::array<const char*, 10> slotTexts{"450", "0", "1250", "300", "", "", "", "", "", ""};
+    for (std::size_t i = 0; i < slotTexts.size(); ++i)
+        drawText(p, QRect(44, slotTops[i], 154, 21), 16, Qt::black, Qt::AlignRight | Qt::AlignVCenter,
+                 QString::fromLatin1(slotTexts[i]));
+    drawText(p, QRect(69, 317, 113, 27), 24, kKhakiText, Qt::AlignCenter, QStringLiteral("2000"));
+
+    p.setPen(kHatch);
+    p.setBrush(QBrush(kHatch, Qt::DiagCrossPattern));
+    for (int i = 1; i <= 6; ++i)
+        p.drawRect(240 + 79 * (i - 1), 67, 67, 68);
+    const std::array<int, 6> faces{1, 4, 5, 2, 3, 6};
+    const std::array<bool, 6> setAside{true, false, true, false, false, false};
+    for (int i = 1; i <= 6; ++i) {
+        const auto at = static_cast<std::size_t>(i - 1);
+        p.drawPixmap(160 + 79 * i, setAside[at] ? 66 : 138, dicePicture(faces[at]));
+    }
+    p.drawPixmap(368, 288, buttonPicture(QStringLiteral("ROLL DICE"), kRollButtonSize));
+    p.drawPixmap(374, 214, badgePicture(Badge::ScoreRecorded));
+    drawText(p, QRect(412, 248, 77, 21), 19, kBoardColour, Qt::AlignCenter, QStringLiteral("+300"));
+    p.drawPixmap(576, 368, buttonPicture(QStringLiteral("START GAME")));
+    p.drawPixmap(25, 369, logoPicture(kBoardLogoSize));
+    return board;
+}
+
+// Every picture on the window colour, with the badges that share one place
+// side by side and the panels' buttons in their pairs.
+QImage sheet()
+{
+    QImage image(760, 380, QImage::Format_ARGB32_Premultiplied);
+    image.fill(kBoardColour);
+    QPainter p(&image);
+    int x = 10;
+    for (const Badge badge : {Badge::NoScore, Badge::NotOnBoard, Badge::ScoreRecorded}) {
+        p.drawPixmap(x, 10, badgePicture(badge));
+        x += 160;
+    }
+    drawText(p, QRect(330 + 38, 10 + 34, 77, 21), 19, kBoardColour, Qt::AlignCenter, QStringLiteral("+1250"));
+    for (int face = 1; face <= 6; ++face)
+        p.drawPixmap(10 + (face - 1) * 79, 90, dicePicture(face));
+    int row = 0;
+    for (const auto& [text, size] : kButtons) {
+        p.drawPixmap(10 + (row % 4) * 175, 175 + (row / 4) * 42, buttonPicture(QString::fromLatin1(text), size));
+        ++row;
+    }
+    p.drawPixmap(500, 90, logoPicture(kHighScoreLogoSize));
+    p.drawPixmap(500, 310, logoPicture(kAboutLogoSize));
+    p.drawPixmap(10, 310, logoPicture(kBoardLogoSize));
+    p.drawPixmap(590, 10, turnMarkerPicture());
+    return image;
+}
+
+bool save(const QImage& image, const QDir& folder, const QString& name)
+{
+    const QString path = folder.filePath(name + QStringLiteral(".png"));
+    if (image.save(path))
+        return true;
+    std::fprintf(stderr, "artshots: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: artshots FOLDER\n");
+        return 2;
+    }
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!QDir().mkpath(folder.path())) {
+        std::fprintf(stderr, "artshots: cannot make %s\n", argv[1]);
+        return 1;
+    }
+
+    QElapsedTimer clock;
+    clock.start();
+    if (qEnvironmentVariableIsSet("ARTSHOTS_WARM_FONTS")) {
+        QFont f(QStringLiteral("Arial"));
+        f.setPixelSize(12);
+        QImage tmp(10, 10, QImage::Format_ARGB32_Premultiplied);
+        QPainter tp(&tmp);
+        tp.setFont(f);
+        tp.drawText(0, 9, QStringLiteral("A"));
+        std::printf("fonts: %.2f ms\n", clock.nsecsElapsed() / 1e6);
+        clock.restart();
+    }
+    const auto board = boardPictures();
+    const qint64 boardNs = clock.nsecsElapsed();
+    const auto others = otherPictures();
+    const qint64 allNs = clock.nsecsElapsed();
+    std::printf("painted %zu board pictures in %.2f ms, all %zu in %.2f ms\n", board.size(), boardNs / 1e6,
+                board.size() + others.size(), allNs / 1e6);
+
+    bool ok = true;
+    for (const auto& list : {board, others})
+        for (const auto& [name, picture] : list)
+            ok = save(picture.toImage(), folder, name) && ok;
+    ok = save(boardMock(), folder, QStringLiteral("boardmock")) && ok;
+    ok = save(sheet(), folder, QStringLiteral("sheet")) && ok;
+    return ok ? 0 : 1;
+}
