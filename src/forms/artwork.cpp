@@ -198,9 +198,9 @@ void drawPip(QPainter& p, QPointF centre, qreal radius, const QColor& colour)
     p.drawArc(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), 200 * 16, 140 * 16);
 }
 
-void paintDie(QPainter& p, QSizeF /*size*/, const QString& faceText)
+// The die without pips; the six faces share one painting of it.
+void paintBlankDie(QPainter& p, QSizeF, const QString&)
 {
-    const int face = faceText.toInt();
     const QPainterPath body = roundedRect(kDieBody, 11);
     drawSoftShadow(p, body, {1.5, 2.0}, 70);
 
@@ -224,7 +224,12 @@ void paintDie(QPainter& p, QSizeF /*size*/, const QString& faceText)
 
     p.setPen(QPen(kOlive, 2.5));
     p.drawPath(body);
+}
 
+void paintDie(QPainter& p, QSizeF size, const QString& faceText)
+{
+    p.drawPixmap(QPointF(0, 0), cachedPicture(QStringLiteral("die/blank"), size.toSize(), paintBlankDie));
+    const int face = faceText.toInt();
     const QPointF centre = kDieBody.center();
     const qreal step = kDieBody.width() * 0.27;
     const qreal radius = face == 1 ? 8.5 : 6.0;
@@ -414,13 +419,29 @@ BadgeLook badgeLook(Badge badge)
             {QStringLiteral("SCORE"), QStringLiteral("RECORDED")}, 12};
 }
 
+QRectF burstBox(QSizeF size)
+{
+    return {1, 1, size.width() - 3.5, size.height() - 4};
+}
+
+QPainterPath badgeBurst(QSizeF size)
+{
+    return starburst(burstBox(size), 20, 0.88);
+}
+
+// All three badges cast the same shadow; it is painted once.
+void paintBadgeShadow(QPainter& p, QSizeF size, const QString&)
+{
+    drawSoftShadow(p, badgeBurst(size), {1.2, 1.8}, 60);
+}
+
 void paintBadge(QPainter& p, QSizeF size, const QString& kind)
 {
     const auto badge = static_cast<Badge>(kind.toInt());
     const BadgeLook look = badgeLook(badge);
-    const QRectF box(1, 1, size.width() - 3.5, size.height() - 4);
-    const QPainterPath burst = starburst(box, 20, 0.88);
-    drawSoftShadow(p, burst, {1.2, 1.8}, 60);
+    const QRectF box = burstBox(size);
+    const QPainterPath burst = badgeBurst(size);
+    p.drawPixmap(QPointF(0, 0), cachedPicture(QStringLiteral("badge/shadow"), size.toSize(), paintBadgeShadow));
 
     QRadialGradient fill(box.center() + QPointF(-12, -8), box.width() * 0.55);
     fill.setColorAt(0.0, look.light);
