@@ -40,26 +40,27 @@ constexpr QRectF kAmountLabel{38, 34, 77, 21};
 
 constexpr int kSmallestText = 7;
 
-using Painting = void (*)(QPainter&, QSizeF, const QString&);
-
-// Pictures live until the application object goes away; clearing them then
-// keeps pixmaps from outliving the platform that made them.
 QHash<QString, QPixmap>& pictureCache()
 {
     static QHash<QString, QPixmap> pictures;
-    static const bool cleanupRegistered = [] {
-        qAddPostRoutine([] { pictureCache().clear(); });
-        return true;
-    }();
-    Q_UNUSED(cleanupRegistered);
     return pictures;
 }
 
-QPixmap cachedPicture(const QString& key, QSize size, Painting paint, const QString& text = {})
+void clearPictureCache()
+{
+    pictureCache().clear();
+}
+
+// `paint(QPainter&, QSizeF)` paints the picture for `key` the first time.
+template <typename Paint>
+QPixmap cachedPicture(const QString& key, QSize size, Paint&& paint)
 {
     auto& pictures = pictureCache();
     if (const auto it = pictures.constFind(key); it != pictures.cend())
         return *it;
+    // Pixmaps must not outlive the application object that made them.
+    if (pictures.isEmpty())
+        qAddPostRoutine(clearPictureCache);
 
     // Paint at the screen's pixel density so the pictures stay sharp on
     // high-density displays; geometry stays in layout pixels.
@@ -72,7 +73,7 @@ QPixmap cachedPicture(const QString& key, QSize size, Painting paint, const QStr
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        paint(painter, QSizeF(size), text);
+        paint(painter, QSizeF(size));
     }
     QPixmap picture = QPixmap::fromImage(std::move(image));
     pictures.insert(key, picture);
@@ -137,6 +138,24 @@ void drawSoftShadow(QPainter& p, const QPainterPath& outline, QPointF offset, in
     p.restore();
 }
 
+struct BevelShades {
+    QColor lit, middle, shaded;
+};
+
+// A raised edge just inside a rounded outline: `shades.lit` at the top left
+// of `inner`, turning to `shades.shaded` towards `shadedEnd`.
+void drawBevel(QPainter& p, const QRectF& inner, QPointF shadedEnd, qreal radius, qreal width,
+               const BevelShades& shades)
+{
+    QLinearGradient bevel(inner.topLeft(), shadedEnd);
+    bevel.setColorAt(0.0, shades.lit);
+    bevel.setColorAt(0.5, shades.middle);
+    bevel.setColorAt(1.0, shades.shaded);
+    p.setPen(QPen(QBrush(bevel), width));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(inner, radius, radius);
+}
+
 QPainterPath roundedRect(const QRectF& box, qreal radius)
 {
     QPainterPath path;
@@ -199,7 +218,7 @@ void drawPip(QPainter& p, QPointF centre, qreal radius, const QColor& colour)
 }
 
 // The die without pips; the six faces share one painting of it.
-void paintBlankDie(QPainter& p, QSizeF, const QString&)
+void paintBlankDie(QPainter& p, QSizeF)
 {
     const QPainterPath body = roundedRect(kDieBody, 11);
     drawSoftShadow(p, body, {1.5, 2.0}, 70);
@@ -212,24 +231,18 @@ void paintBlankDie(QPainter& p, QSizeF, const QString&)
     p.setBrush(surface);
     p.drawPath(body);
 
-    // Bevel: a light inner edge at the top left, a shaded one at the bottom right.
+    // Lit at the top left, shaded at the bottom right.
     const QRectF inner = kDieBody.adjusted(3, 3, -3, -3);
-    QLinearGradient bevel(inner.topLeft(), inner.bottomRight());
-    bevel.setColorAt(0.0, QColor(255, 255, 255, 230));
-    bevel.setColorAt(0.5, QColor(255, 255, 255, 0));
-    bevel.setColorAt(1.0, QColor(120, 120, 90, 90));
-    p.setPen(QPen(QBrush(bevel), 1.5));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(inner, 8, 8);
+    drawBevel(p, inner, inner.bottomRight(), 8, 1.5,
+              {QColor(255, 255, 255, 230), QColor(255, 255, 255, 0), QColor(120, 120, 90, 90)});
 
     p.setPen(QPen(kOlive, 2.5));
     p.drawPath(body);
 }
 
-void paintDie(QPainter& p, QSizeF size, const QString& faceText)
+void paintDie(QPainter& p, QSizeF size, int face)
 {
     p.drawPixmap(QPointF(0, 0), cachedPicture(QStringLiteral("die/blank"), size.toSize(), paintBlankDie));
-    const int face = faceText.toInt();
     const QPointF centre = kDieBody.center();
     const qreal step = kDieBody.width() * 0.27;
     const qreal radius = face == 1 ? 8.5 : 6.0;
@@ -248,7 +261,7 @@ void drawRowNumber(QPainter& p, const QRectF& box, int number)
     drawRaisedText(p, box, Qt::AlignCenter, QString::number(number), kCream, kDeepOlive);
 }
 
-void paintScoreCard(QPainter& p, QSizeF size, const QString&)
+void paintScoreCard(QPainter& p, QSizeF size)
 {
     const QRectF card = QRectF(QPointF(0, 0), size).adjusted(1, 1, -1, -1);
     p.setPen(QPen(kDeepOlive, 2));
@@ -313,7 +326,7 @@ void paintScoreCard(QPainter& p, QSizeF size, const QString&)
     }
 }
 
-void paintTurnMarker(QPainter& p, QSizeF size, const QString&)
+void paintTurnMarker(QPainter& p, QSizeF size)
 {
     const qreal w = size.width() - 0.5;
     const qreal h = size.height() - 0.5;
@@ -358,15 +371,10 @@ void paintButton(QPainter& p, QSizeF size, const QString& text)
     p.setBrush(fill);
     p.drawRoundedRect(frame, 6, 6);
 
-    // Bevel: light inner edge on top, dark inner edge below.
+    // Lit along the top, shaded along the bottom.
     const QRectF inner = frame.adjusted(1.5, 1.5, -1.5, -1.5);
-    QLinearGradient bevel(inner.topLeft(), inner.bottomLeft());
-    bevel.setColorAt(0.0, QColor(255, 255, 255, 200));
-    bevel.setColorAt(0.5, QColor(255, 255, 255, 30));
-    bevel.setColorAt(1.0, QColor(60, 60, 20, 110));
-    p.setPen(QPen(QBrush(bevel), 1.2));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(inner, 4.5, 4.5);
+    drawBevel(p, inner, inner.bottomLeft(), 4.5, 1.2,
+              {QColor(255, 255, 255, 200), QColor(255, 255, 255, 30), QColor(60, 60, 20, 110)});
 
     p.setFont(fittedArial(16, true, {text}, size.width() - 18));
     drawRaisedText(p, frame.adjusted(0, 0, 0, -1), Qt::AlignCenter, text, kInk,
@@ -430,14 +438,13 @@ QPainterPath badgeBurst(QSizeF size)
 }
 
 // All three badges cast the same shadow; it is painted once.
-void paintBadgeShadow(QPainter& p, QSizeF size, const QString&)
+void paintBadgeShadow(QPainter& p, QSizeF size)
 {
     drawSoftShadow(p, badgeBurst(size), {1.2, 1.8}, 60);
 }
 
-void paintBadge(QPainter& p, QSizeF size, const QString& kind)
+void paintBadge(QPainter& p, QSizeF size, Badge badge)
 {
-    const auto badge = static_cast<Badge>(kind.toInt());
     const BadgeLook look = badgeLook(badge);
     const QRectF box = burstBox(size);
     const QPainterPath burst = badgeBurst(size);
@@ -545,7 +552,7 @@ void drawWordmark(QPainter& p, const QRectF& area, Qt::Alignment align)
     drawRaisedText(p, tradeBox, align | Qt::AlignTop, trade, kKhaki, kInk);
 }
 
-void paintLogo(QPainter& p, QSizeF size, const QString&)
+void paintLogo(QPainter& p, QSizeF size)
 {
     const bool wide = size.width() >= size.height() * 1.5;
     if (wide) {
@@ -582,18 +589,20 @@ QPixmap dicePicture(int face)
         return {};
     // Entry 0 of the list is the six again.
     const int shown = face == 0 ? 6 : face;
-    return cachedPicture(QStringLiteral("die/%1").arg(shown), kDieSize, paintDie, QString::number(shown));
+    return cachedPicture(QStringLiteral("die/%1").arg(shown), kDieSize,
+                         [shown](QPainter& p, QSizeF size) { paintDie(p, size, shown); });
 }
 
 QPixmap buttonPicture(const QString& text, QSize size)
 {
-    return cachedPicture(QStringLiteral("button/%1/").arg(sizeKey(size)) + text, size, paintButton, text);
+    return cachedPicture(QStringLiteral("button/%1/").arg(sizeKey(size)) + text, size,
+                         [&text](QPainter& p, QSizeF area) { paintButton(p, area, text); });
 }
 
 QPixmap badgePicture(Badge badge)
 {
-    const QString kind = QString::number(static_cast<int>(badge));
-    return cachedPicture(QStringLiteral("badge/") + kind, kBadgeSize, paintBadge, kind);
+    return cachedPicture(QStringLiteral("badge/%1").arg(static_cast<int>(badge)), kBadgeSize,
+                         [badge](QPainter& p, QSizeF size) { paintBadge(p, size, badge); });
 }
 
 QPixmap logoPicture(QSize size)
