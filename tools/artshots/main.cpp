@@ -12,6 +12,7 @@
 #include <QPainter>
 
 #include <array>
+#include <optional>
 #include <cstdio>
 #include <utility>
 #include <vector>
@@ -79,39 +80,108 @@ void drawText(QPainter& p, const QRect& box, int pixels, const QColor& colour, i
     p.drawText(box, flags, text);
 }
 
-// The inner board in the middle of round 4: two dice set aside, a bank shown.
-QImage boardMock()
+// What one moment of a game shows on the inner board.
+struct Scene {
+    const char* name;
+    int round;                            // 0 before the first game
+    std::array<const char*, 10> slotTexts;
+    const char* total;
+    std::array<QPoint, 6> dicePlaces;
+    std::array<int, 6> faces;
+    bool rollShown;
+    std::optional<Badge> badge;
+    const char* amount;                   // on the ScoreRecorded badge
+    bool namePanel;
+};
+
+constexpr std::array<QPoint, 6> kDesignPlaces{{{239, 138}, {317, 138}, {396, 139}, {474, 138}, {553, 139}, {631, 138}}};
+constexpr std::array<QPoint, 6> kPile{{{390, 146}, {366, 210}, {446, 147}, {350, 186}, {414, 195}, {462, 210}}};
+constexpr std::array<QPoint, 6> kMidRound{{{239, 66}, {318, 138}, {397, 66}, {476, 138}, {555, 138}, {634, 138}}};
+constexpr std::array<QPoint, 6> kRolled{{{239, 138}, {318, 138}, {397, 138}, {476, 138}, {555, 138}, {634, 138}}};
+
+const std::array<Scene, 4> kScenes{{
+    {"boardmock", 4, {"450", "0", "1250", "300", "", "", "", "", "", ""}, "2000", kMidRound, {1, 4, 5, 2, 3, 6},
+     true, Badge::ScoreRecorded, "+300", false},
+    {"boardmock-start", 0, {"0", "0", "0", "0", "0", "0", "0", "0", "0", "0"}, "0", kDesignPlaces, {1, 1, 1, 1, 1, 1},
+     false, std::nullopt, "", true},
+    {"boardmock-notonboard", 2, {"0", "0", "", "", "", "", "", "", "", ""}, "0", kPile, {2, 6, 3, 3, 4, 2}, true,
+     Badge::NotOnBoard, "", false},
+    {"boardmock-lost", 7, {"450", "0", "1250", "300", "550", "1000", "---", "", "", ""}, "3550", kRolled,
+     {2, 3, 4, 6, 2, 3}, false, Badge::NoScore, "", false},
+}};
+
+void drawPanelFrame(QPainter& p, const QRect& panel)
+{
+    p.setPen(Qt::black);
+    p.setBrush(kBoardColour);
+    p.drawRect(panel.adjusted(0, 0, -1, -1));
+}
+
+// The name-entry panel that opens at every start.
+void drawNamePanel(QPainter& p)
+{
+    const QRect panel(307, 40, 329, 161);
+    drawPanelFrame(p, panel);
+    const QPoint o = panel.topLeft();
+    drawText(p, QRect(o + QPoint(-1, 10), QSize(327, 24)), 19, Qt::black, Qt::AlignCenter,
+             QStringLiteral("ENTER YOUR NAME"));
+    const QRect field(o + QPoint(83, 52), QSize(161, 32));
+    p.setPen(Qt::black);
+    p.setBrush(kKhakiText);
+    p.drawRect(field.adjusted(0, 0, -1, -1));
+    drawText(p, field.adjusted(4, 0, 0, 0), 19, Qt::black, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Guest"));
+    p.drawPixmap(o + QPoint(24, 106), buttonPicture(QStringLiteral("DONE")));
+    p.drawPixmap(o + QPoint(168, 106), buttonPicture(QStringLiteral("CANCEL")));
+}
+
+QImage boardMock(const Scene& scene)
 {
     QImage board(737, 424, QImage::Format_ARGB32_Premultiplied);
     board.fill(kBoardColour);
     QPainter p(&board);
     p.setRenderHint(QPainter::Antialiasing);
     p.drawPixmap(24, 5, scoreCardPicture());
-    const int round = 4;
-    p.drawPixmap(63, round * 26 + 27, turnMarkerPicture());
+    if (scene.round > 0)
+        p.drawPixmap(63, scene.round * 26 + 27, turnMarkerPicture());
     const std::array<int, 10> slotTops{54, 80, 106, 132, 158, 185, 211, 237, 263, 289};
-    const std::array<const char*, 10> slotTexts{"450", "0", "1250", "300", "", "", "", "", "", ""};
-    for (std::size_t i = 0; i < slotTexts.size(); ++i)
+    for (std::size_t i = 0; i < slotTops.size(); ++i)
         drawText(p, QRect(44, slotTops[i], 154, 21), 16, Qt::black, Qt::AlignRight | Qt::AlignVCenter,
-                 QString::fromLatin1(slotTexts[i]));
-    drawText(p, QRect(69, 317, 113, 27), 24, kKhakiText, Qt::AlignCenter, QStringLiteral("2000"));
+                 QString::fromLatin1(scene.slotTexts[i]));
+    drawText(p, QRect(69, 317, 113, 27), 24, kKhakiText, Qt::AlignCenter, QString::fromLatin1(scene.total));
 
     p.setPen(kHatch);
     p.setBrush(QBrush(kHatch, Qt::DiagCrossPattern));
     for (int i = 1; i <= 6; ++i)
         p.drawRect(240 + 79 * (i - 1), 67, 67, 68);
-    const std::array<int, 6> faces{1, 4, 5, 2, 3, 6};
-    const std::array<bool, 6> setAside{true, false, true, false, false, false};
-    for (int i = 1; i <= 6; ++i) {
-        const auto at = static_cast<std::size_t>(i - 1);
-        p.drawPixmap(160 + 79 * i, setAside[at] ? 66 : 138, dicePicture(faces[at]));
+    for (std::size_t i = 0; i < scene.faces.size(); ++i)
+        p.drawPixmap(scene.dicePlaces[i], dicePicture(scene.faces[i]));
+    if (scene.rollShown)
+        p.drawPixmap(368, 288, buttonPicture(QStringLiteral("ROLL DICE"), kRollButtonSize));
+    if (scene.badge) {
+        p.drawPixmap(374, 214, badgePicture(*scene.badge));
+        if (*scene.badge == Badge::ScoreRecorded)
+            drawText(p, QRect(412, 248, 77, 21), 19, kBoardColour, Qt::AlignCenter,
+                     QString::fromLatin1(scene.amount));
     }
-    p.drawPixmap(368, 288, buttonPicture(QStringLiteral("ROLL DICE"), kRollButtonSize));
-    p.drawPixmap(374, 214, badgePicture(Badge::ScoreRecorded));
-    drawText(p, QRect(412, 248, 77, 21), 19, kBoardColour, Qt::AlignCenter, QStringLiteral("+300"));
     p.drawPixmap(576, 368, buttonPicture(QStringLiteral("START GAME")));
     p.drawPixmap(25, 369, logoPicture(kBoardLogoSize));
+    if (scene.namePanel)
+        drawNamePanel(p);
     return board;
+}
+
+// The update offer with its two buttons, as it lies on the board.
+QImage updatePanelMock()
+{
+    QImage image(329, 161, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawPanelFrame(p, image.rect());
+    drawText(p, QRect(-1, 10, 327, 24), 19, Qt::black, Qt::AlignCenter, QStringLiteral("Update Available"));
+    drawText(p, QRect(2, 47, 327, 24), 16, Qt::black, Qt::AlignCenter, QStringLiteral("Would you like to update now?"));
+    p.drawPixmap(25, 90, buttonPicture(QStringLiteral("UPDATE NOW")));
+    p.drawPixmap(169, 90, buttonPicture(QStringLiteral("NO THANKS")));
+    return image;
 }
 
 // Every picture on the window colour, with the badges that share one place
@@ -191,7 +261,9 @@ int main(int argc, char** argv)
     for (const auto& list : {board, others})
         for (const auto& [name, picture] : list)
             ok = save(picture.toImage(), folder, name) && ok;
-    ok = save(boardMock(), folder, QStringLiteral("boardmock")) && ok;
+    for (const Scene& scene : kScenes)
+        ok = save(boardMock(scene), folder, QString::fromLatin1(scene.name)) && ok;
+    ok = save(updatePanelMock(), folder, QStringLiteral("updatepanel")) && ok;
     ok = save(sheet(), folder, QStringLiteral("sheet")) && ok;
     return ok ? 0 : 1;
 }
