@@ -165,7 +165,10 @@ QPainterPath roundedRect(const QRectF& box, qreal radius)
 
 // ---- dice ---------------------------------------------------------------
 
-const QRectF kDieBody{2, 2, 62.5, 63.5};
+// The die's square leaves room for its shadow at the bottom right.
+constexpr QRectF kDieBody{2, 2, 62.5, 63.5};
+// Distance between neighbouring pip places, across and down.
+constexpr qreal kPipStep = 16.875;
 
 QColor pipColour(int face)
 {
@@ -181,7 +184,7 @@ QColor pipColour(int face)
     return colours.at(static_cast<std::size_t>(face));
 }
 
-// Pip places as steps of one third of the face from its centre.
+// Pip places on a three by three grid, as steps from the face's centre.
 std::vector<QPointF> pipSteps(int face)
 {
     switch (face) {
@@ -244,10 +247,10 @@ void paintDie(QPainter& p, QSizeF size, int face)
 {
     p.drawPixmap(QPointF(0, 0), cachedPicture(QStringLiteral("die/blank"), size.toSize(), paintBlankDie));
     const QPointF centre = kDieBody.center();
-    const qreal step = kDieBody.width() * 0.27;
+    // A lone pip is drawn larger, as on real dice.
     const qreal radius = face == 1 ? 8.5 : 6.0;
     for (const QPointF& s : pipSteps(face))
-        drawPip(p, centre + s * step, radius, pipColour(face));
+        drawPip(p, centre + s * kPipStep, radius, pipColour(face));
 }
 
 // ---- score card and turn marker -----------------------------------------
