@@ -1,0 +1,43 @@
+#pragma once
+#include <QLayout>
+#include <QList>
+
+// Where a child sits in its container: stacked along an edge (keeping its
+// own height for top and bottom, its own width for left and right) or
+// filling what the edge-aligned children leave.
+enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+
+// Lays children out by TAlign inside the contents margins: first the top
+// children from the top down, then bottom, left and right ones, in the order
+// they were added; every alClient child gets the whole remainder. Hidden
+// children take no room. The layout redoes this whenever the container is
+// resized.
+class AlignLayout : public QLayout {
+    Q_OBJECT
+public:
+    explicit AlignLayout(QWidget* parent = nullptr);
+    ~AlignLayout() override;
+
+    // Adds child (reparented to the container when needed), or, with
+    // alNone, gives it back to plain geometry.
+    void setAlign(QWidget* child, TAlign align);
+    [[nodiscard]] TAlign align(const QWidget* child) const;
+
+    void addItem(QLayoutItem* item) override;
+    [[nodiscard]] QLayoutItem* itemAt(int index) const override;
+    QLayoutItem* takeAt(int index) override;
+    [[nodiscard]] int count() const override;
+    [[nodiscard]] QSize sizeHint() const override;
+    [[nodiscard]] QSize minimumSize() const override;
+    void setGeometry(const QRect& rect) override;
+
+private:
+    struct Entry {
+        QLayoutItem* item;
+        TAlign align;
+    };
+    [[nodiscard]] int indexOf(const QWidget* child) const;
+    void arrange();
+
+    QList<Entry> m_entries;
+};
