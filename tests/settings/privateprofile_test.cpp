@@ -94,6 +94,8 @@ TEST(GetPrivateProfileString, FindsKeysLikeTheSystemFunction)
         {"\xEF\xBB\xBF[pelbixsolo]\r\nTop=7\r\n", "pelbixsolo", "Top", "7"},
         {"[pelbixsolo\nTop=8\n", "pelbixsolo", "Top", "8"},
         {"[pelbixsolo]\nTopx=1\n", "pelbixsolo", "Top", "<default>"},
+        // A stray CR at a line end used to stay in the value and vanish on a rewrite.
+        {"[pelbixsolo]\nName=Bob\r\r\n", "pelbixsolo", "Name", "Bob"},
         {"", "pelbixsolo", "Top", "<default>"},
     };
     for (const auto& c : cases)

@@ -5,7 +5,9 @@
 
 namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kBlanks = " \t";
+// A stray CR before a line break counts as a blank, so it never ends up
+// in a value (and a rewrite with plain LF line breaks cannot change one).
+constexpr std::string_view kBlanks = " \t\r";
 
 std::string_view trim(std::string_view s)
 {
