@@ -1,0 +1,44 @@
+#include "platform/dialogservice.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+class MessageBoxes : public DialogService {
+public:
+    void information(QWidget* parent, const QString& text) override
+    {
+        QMessageBox::information(parent, QApplication::applicationName(), text);
+    }
+    bool question(QWidget* parent, const QString& text) override
+    {
+        return QMessageBox::question(parent, QStringLiteral("Confirm"), text, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::Yes)
+               == QMessageBox::Yes;
+    }
+    void error(QWidget* parent, const QString& text) override
+    {
+        QMessageBox::critical(parent, QStringLiteral("Error"), text);
+    }
+};
+
+DialogService*& installed()
+{
+    static DialogService* service = nullptr;
+    return service;
+}
+} // namespace
+
+DialogService& DialogService::instance()
+{
+    static MessageBoxes boxes;
+    DialogService* service = installed();
+    return service != nullptr ? *service : boxes;
+}
+
+DialogService* DialogService::install(DialogService* service)
+{
+    DialogService* previous = installed();
+    installed() = service;
+    return previous;
+}

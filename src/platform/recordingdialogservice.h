@@ -1,0 +1,36 @@
+#pragma once
+#include "platform/dialogservice.h"
+
+#include <QList>
+#include <QString>
+
+// For tests: installs itself for its lifetime, records every box a window
+// asks for and answers questions from a queue (then with defaultAnswer).
+class RecordingDialogService : public DialogService {
+public:
+    enum class Kind { Information, Question, Error };
+    struct Shown {
+        Kind kind;
+        QString text;
+    };
+
+    RecordingDialogService() : m_previous(install(this)) {}
+    ~RecordingDialogService() override { install(m_previous); }
+    RecordingDialogService(const RecordingDialogService&) = delete;
+    RecordingDialogService& operator=(const RecordingDialogService&) = delete;
+
+    void information(QWidget*, const QString& text) override { shown.append({Kind::Information, text}); }
+    bool question(QWidget*, const QString& text) override
+    {
+        shown.append({Kind::Question, text});
+        return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
+    }
+    void error(QWidget*, const QString& text) override { shown.append({Kind::Error, text}); }
+
+    QList<Shown> shown;
+    QList<bool> answers;
+    bool defaultAnswer = false;
+
+private:
+    DialogService* m_previous;
+};

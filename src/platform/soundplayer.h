@@ -1,0 +1,34 @@
+#pragma once
+#include "platform/soundsink.h"
+
+#include <QString>
+
+#include <map>
+#include <memory>
+
+class QSoundEffect;
+
+// Plays a cue's WAV resource (":/sounds/NAME.wav", the cue's name in upper
+// case) in the background, one at a time: a new cue stops the one playing.
+// Quiet when there is no audio output or no asset. Each sound is loaded the
+// first time it is asked for, so creating the player costs nothing.
+class SoundPlayer : public SoundSink {
+public:
+    SoundPlayer();
+    ~SoundPlayer() override;
+    SoundPlayer(const SoundPlayer&) = delete;
+    SoundPlayer& operator=(const SoundPlayer&) = delete;
+
+    void play(const QString& cue) override;
+
+    // The resource a cue plays, matched without regard to case; empty when
+    // the cue has none ("startgame").
+    [[nodiscard]] static QString assetFor(const QString& cue);
+
+private:
+    [[nodiscard]] bool audioAvailable();
+
+    std::map<QString, std::unique_ptr<QSoundEffect>> m_effects;
+    QSoundEffect* m_playing = nullptr;
+    int m_audio = -1;   // not yet asked, then 0 or 1
+};

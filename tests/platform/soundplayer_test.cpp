@@ -1,0 +1,51 @@
+#include "platform/soundplayer.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+QByteArray contents(const QString& resource)
+{
+    QFile file(resource);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+TEST(playsounds, EveryCueFindsItsAssetWhateverTheCase)
+{
+    const char* cues[] = {"entered", "turnnew", "dice", "placedice", "unset", "belbix",
+                          "invalid", "notonboard", "turnovergood", "turnoverbad", "gameover"};
+    for (const char* cue : cues) {
+        const QString asset = SoundPlayer::assetFor(QString::fromLatin1(cue));
+        EXPECT_EQ(asset, QStringLiteral(":/sounds/") + QString::fromLatin1(cue).toUpper() + QStringLiteral(".wav"))
+            << cue;
+        EXPECT_TRUE(contents(asset).startsWith("RIFF")) << cue;
+    }
+    EXPECT_EQ(SoundPlayer::assetFor(QStringLiteral("TurnOverGood")), QStringLiteral(":/sounds/TURNOVERGOOD.wav"));
+}
+
+TEST(playsounds, CuesWithoutAssetsHaveNone)
+{
+    for (const char* cue : {"startgame", "", "dice.wav", "../dice", "DICE "})
+        EXPECT_TRUE(SoundPlayer::assetFor(QString::fromLatin1(cue)).isEmpty()) << cue;
+}
+
+TEST(playsounds, TurnoverbadIsTheInvalidSound)
+{
+    const QByteArray invalid = contents(QStringLiteral(":/sounds/INVALID.wav"));
+    ASSERT_FALSE(invalid.isEmpty());
+    EXPECT_EQ(contents(QStringLiteral(":/sounds/TURNOVERBAD.wav")), invalid);
+}
+
+TEST(playsounds, PlaysOrStaysQuietButNeverFails)
+{
+    // Whether or not this machine has an audio output, quick successive cues
+    // (a first roll asks for "dice" six times) and unknown ones are fine.
+    SoundPlayer player;
+    for (int i = 0; i < 6; ++i)
+        player.play(QStringLiteral("dice"));
+    player.play(QStringLiteral("belbix"));
+    player.play(QStringLiteral("startgame"));
+    player.play(QStringLiteral("no such cue"));
+    SUCCEED();
+}
