@@ -1,5 +1,6 @@
 #include <QApplication>
-#include <QWidget>
+#include "forms/formlayout.h"
+#include "forms/mainform.h"
 #include <cstdio>
 #include <cstdlib>
 
@@ -26,9 +27,9 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelbix Solo"));
-    QWidget main;
-    main.setWindowTitle(QStringLiteral("Pelbix Solo"));
-    main.resize(774, 520);
+    installFontSubstitutions();
+    initFormResources();
+    Tmain main;
     main.show();
     return QApplication::exec();
 }

@@ -11,14 +11,14 @@
 class RecordingBoard : public Board {
 public:
     std::vector<std::string> log;
-    std::string slots[11];
+    std::string slotTexts[11];
     std::string score;
     std::string name = "Ann";
     bool timerRunning = false;
 
     void setSlotText(int round, const std::string& text) override
     {
-        slots[round] = text;
+        slotTexts[round] = text;
         add("slot " + std::to_string(round) + " " + text);
     }
     void setScoreText(const std::string& text) override

@@ -29,7 +29,7 @@ TEST(GameProperty, RandomClicksNeverBreakTheInvariants)
 
     for (int step = 0; step < 400000; ++step) {
         const Tgamestate before = game.state();
-        const std::string slotBefore = before.roundnum >= 1 && before.roundnum <= 10 ? board.slots[before.roundnum] : "";
+        const std::string slotBefore = before.roundnum >= 1 && before.roundnum <= 10 ? board.slotTexts[before.roundnum] : "";
         const size_t boardLines = board.log.size();
         const size_t tallyLines = tally.log.size();
 

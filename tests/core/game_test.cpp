@@ -94,7 +94,7 @@ TEST_F(GameFixture, WholeRoundFromFirstRollToBank)
     game.dice2Click(2);
     game.dice2Click(3);
     game.dice2Click(4);
-    EXPECT_EQ(board.slots[1], "400");
+    EXPECT_EQ(board.slotTexts[1], "400");
     EXPECT_EQ(board.score, "400");
     EXPECT_EQ(statuses(), "sgggu" "u"); // the triple is marked by the preview
     take();
@@ -107,7 +107,7 @@ TEST_F(GameFixture, WholeRoundFromFirstRollToBank)
     EXPECT_EQ(statuses(), "ppppuu");
 
     game.dice2Click(5);
-    EXPECT_EQ(board.slots[1], "450");
+    EXPECT_EQ(board.slotTexts[1], "450");
     EXPECT_EQ(board.score, "450");
     take();
 
@@ -124,8 +124,8 @@ TEST_F(GameFixture, WholeRoundFromFirstRollToBank)
 
     game.Timer2Timer();
     EXPECT_EQ(game.state().roundnum, 2);
-    EXPECT_EQ(board.slots[1], "450");
-    EXPECT_EQ(board.slots[2], "0");
+    EXPECT_EQ(board.slotTexts[1], "450");
+    EXPECT_EQ(board.slotTexts[2], "0");
     const Lines marker = board.only({"turn", "timer"});
     EXPECT_EQ(marker, (Lines{"timer stop", "turn 79"}));
 }
@@ -210,7 +210,7 @@ TEST_F(GameFixture, BankBelow350BeforeTheFirstBankIsRefusedAndCostsNothing)
     script({1, 5, 2, 2, 2, 6});
     game.image_rollClick();
     selectFaces({2, 2, 2, 1});
-    EXPECT_EQ(board.slots[1], "300");
+    EXPECT_EQ(board.slotTexts[1], "300");
     take();
     game.image_turnClick();
     EXPECT_EQ(take(), (Lines{"hide image_roll", "show image_notboard", "cue notonboard", "show image_roll"}));
@@ -223,12 +223,12 @@ TEST_F(GameFixture, BankBelow350BeforeTheFirstBankIsRefusedAndCostsNothing)
     EXPECT_EQ(selected, 4);
 
     game.dice2Click(3); // one of the triple can still be unselected ...
-    EXPECT_EQ(board.slots[1], "100");
+    EXPECT_EQ(board.slotTexts[1], "100");
     game.dice2Click(3); // ... and selected again
     selectFaces({5});
-    EXPECT_EQ(board.slots[1], "350");
+    EXPECT_EQ(board.slotTexts[1], "350");
     game.image_turnClick();
-    EXPECT_EQ(board.slots[1], "350");
+    EXPECT_EQ(board.slotTexts[1], "350");
     EXPECT_TRUE(game.state().onboard);
     EXPECT_EQ(game.state().gametotal, 350);
 }
@@ -247,7 +247,7 @@ TEST_F(GameFixture, ThreeHundredCommittedPlusFiftySelectedGetsOnTheBoard)
     game.image_turnClick();
     EXPECT_TRUE(game.state().onboard);
     EXPECT_EQ(game.state().gametotal, 350);
-    EXPECT_EQ(board.slots[1], "350");
+    EXPECT_EQ(board.slotTexts[1], "350");
 }
 
 TEST_F(GameFixture, BankingAtRoundStartOnceOnTheBoardBanksZero)
@@ -287,7 +287,7 @@ TEST_F(GameFixture, LostRoundKeepsOnboardAndDropsCommittedPoints)
     game.image_rollClick();
     selectFaces({5});
     game.image_rollClick();
-    EXPECT_EQ(board.slots[2], "---");
+    EXPECT_EQ(board.slotTexts[2], "---");
     EXPECT_EQ(board.score, "1000");
     EXPECT_EQ(game.state().roundtotal, 0);
     EXPECT_TRUE(game.state().onboard);
@@ -306,7 +306,7 @@ TEST_F(GameFixture, AllSixScoredRollAgainKeepingThePoints)
     EXPECT_EQ(statuses(), "uuuuuu");
     const Lines faces6 = board.only({"face"});
     EXPECT_EQ(faces6, (Lines{"face 1 2", "face 2 3", "face 3 1", "face 4 4", "face 5 6", "face 6 6"}));
-    EXPECT_EQ(board.slots[1], "1500");
+    EXPECT_EQ(board.slotTexts[1], "1500");
 }
 
 TEST_F(GameFixture, ClickingAnotherRoundsSlotDoesNothing)

@@ -1,0 +1,35 @@
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <Qt>
+
+class QLabel;
+class QWidget;
+
+// Windows are laid out in pixels with fonts given by face and pixel height;
+// these place their plain labels that way.
+struct LabelStyle {
+    QString face = QStringLiteral("MS Sans Serif");
+    int pixels = 11;
+    bool bold = false;
+    QColor color = Qt::black;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    bool underline = false;
+};
+
+// A see-through label at geometry; an empty size makes it fit its text.
+QLabel* placeLabel(QWidget* parent, const QString& name, QRect geometry, const QString& text,
+                   const LabelStyle& style);
+
+// A font by face, pixel height and weight.
+QFont pixelFont(const QString& face, int pixels, bool bold = false);
+
+// The faces the layouts name are Windows fonts; map them to the metric-
+// compatible faces installed here. Call once before the first window.
+void installFontSubstitutions();
+
+// Registers the program's compiled-in resources (help pages, pictures,
+// sounds) for code linked from static libraries.
+void initFormResources();

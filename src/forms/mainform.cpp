@@ -1,0 +1,527 @@
+#include "forms/mainform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTimer>
+
+#include "controls/flatpanel.h"
+#include "core/settings/fileerror.h"
+#include "forms/artwork.h"
+#include "forms/formlayout.h"
+#include "forms/tedit.h"
+#include "forms/timage.h"
+#include "forms/tlabel.h"
+#include "forms/tshape.h"
+#include "platform/dialogservice.h"
+#include "platform/instancelock.h"
+#include "platform/programfolder.h"
+#include "platform/soundplayer.h"
+#include "platform/workarea.h"
+
+namespace {
+
+const QColor kBoardColor(102, 115, 43);   // 2847590
+const QColor kKhaki(206, 205, 159);       // 10472910
+const QColor kHatch(129, 128, 65);        // 4292737
+constexpr TColor kBoardTColor = rgbColor(102, 115, 43);
+
+constexpr QSize kBoardSize{766, 472};
+constexpr QRect kInnerBoard{15, 33, 737, 424};
+constexpr int kClientMargin = 5; // the client area keeps this much room around the board
+constexpr int kSlotTops[10] = {54, 80, 106, 132, 158, 185, 211, 237, 263, 289};
+constexpr QPoint kDesignDicePlaces[6] = {{239, 138}, {317, 138}, {396, 139}, {474, 138}, {553, 139}, {631, 138}};
+constexpr QRect kBadgePlace{374, 214, 150, 67};
+
+QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+TImage* placePicture(QWidget* parent, const QString& name, QRect geometry, const QPixmap& picture)
+{
+    auto* image = new TImage(parent, name);
+    image->setGeometry(geometry);
+    image->setPicture(picture);
+    return image;
+}
+
+TImage* placeButton(QWidget* parent, const QString& name, QPoint at, const QString& caption,
+                    QSize size = artwork::kButtonSize)
+{
+    return placePicture(parent, name, QRect(at, size), artwork::buttonPicture(caption, size));
+}
+
+TFlatPanel* placePanel(QWidget* parent, const QString& name, QRect geometry)
+{
+    auto* panel = new TFlatPanel(parent, name);
+    panel->setGeometry(geometry);
+    panel->setColor(kBoardTColor);
+    panel->setColorHighLight(clBlack);
+    panel->setColorShadow(clBlack);
+    return panel;
+}
+
+TEdit* placeNameEdit(QWidget* parent, const QString& name, QRect geometry)
+{
+    auto* edit = new TEdit(parent, name);
+    edit->setGeometry(geometry);
+    edit->setTypingLimit(Tmain::kNameTypingLimit);
+    edit->setFont(pixelFont(QStringLiteral("Arial"), 19));
+    edit->setStyleSheet(QStringLiteral("background-color: rgb(206, 205, 159); color: black;"));
+    return edit;
+}
+
+LabelStyle titleStyle(int pixels, QColor color = Qt::black)
+{
+    LabelStyle s;
+    s.face = QStringLiteral("Arial");
+    s.pixels = pixels;
+    s.bold = true;
+    s.color = color;
+    s.alignment = Qt::AlignCenter;
+    return s;
+}
+
+} // namespace
+
+// --- creation -------------------------------------------------------------
+
+Tmain::Tmain(TmainSeams seams, QWidget* parent)
+    : QMainWindow(parent)
+    , m_ownSounds(seams.sounds ? nullptr : std::make_unique<SoundPlayer>())
+    , m_sounds(seams.sounds ? seams.sounds : m_ownSounds.get())
+    , m_faces(seams.faces ? seams.faces : &m_dice)
+    , m_game(*this, m_tally, *m_faces)
+{
+    setObjectName(QStringLiteral("main"));
+    setWindowTitle(QStringLiteral("Pelbix Solo"));
+    buildMenu();
+    buildBoard();
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    connect(Timer2, &QTimer::timeout, this, &Tmain::Timer2Timer);
+    FormCreate();
+}
+
+Tmain::~Tmain() = default;
+
+void Tmain::FormCreate()
+{
+    m_lock = std::make_unique<InstanceLock>(); // held, not examined, until the window goes
+    m_dice.setSeed(DiceGenerator::clockSeed());
+    loadinifile();
+    playsounds("entered");
+    panel_name->show();
+    panel_name->raise();
+    // Nothing on the board reacts before a game is started: the game's
+    // state starts with canplay false and no round.
+}
+
+void Tmain::buildMenu()
+{
+    QMenu* file1 = menuBar()->addMenu(QStringLiteral("File"));
+    file1->setObjectName(QStringLiteral("file1"));
+    QAction* startGame = file1->addAction(QStringLiteral("Start Game"), this, &Tmain::StartGame1Click);
+    startGame->setObjectName(QStringLiteral("StartGame1"));
+    startGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    file1->addSeparator()->setObjectName(QStringLiteral("N1"));
+    QAction* exit = file1->addAction(QStringLiteral("Exit"), this, &QWidget::close);
+    exit->setObjectName(QStringLiteral("Exit1"));
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
+    options->setObjectName(QStringLiteral("Options1"));
+    PlaySounds1 = options->addAction(QStringLiteral("Play Sounds"));
+    PlaySounds1->setObjectName(QStringLiteral("PlaySounds1"));
+    PlaySounds1->setCheckable(true);
+    PlaySounds1->setChecked(true);
+    // The action toggles its own mark before triggered() arrives; the handler
+    // owns the toggle, so the automatic one is undone first.
+    connect(PlaySounds1, &QAction::triggered, this, [this] {
+        PlaySounds1->setChecked(!PlaySounds1->isChecked());
+        PlaySounds1Click();
+    });
+    QAction* reset = options->addAction(QStringLiteral("Reset Screen Location"), this,
+                                        &Tmain::ResetScreenLocation1Click);
+    reset->setObjectName(QStringLiteral("ResetScreenLocation1"));
+    QAction* changeName = options->addAction(QStringLiteral("Change  Name"), this, &Tmain::ChangeName1Click);
+    changeName->setObjectName(QStringLiteral("ChangeName1"));
+    updatecheck = options->addAction(QStringLiteral("Automatically Check for Updates"));
+    updatecheck->setObjectName(QStringLiteral("updatecheck"));
+    updatecheck->setCheckable(true);
+    updatecheck->setChecked(true);
+    connect(updatecheck, &QAction::triggered, this, [this] {
+        updatecheck->setChecked(!updatecheck->isChecked());
+        updatecheckClick();
+    });
+}
+
+void Tmain::buildBoard()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    QPalette pal = client->palette();
+    pal.setColor(QPalette::Window, kBoardColor);
+    client->setPalette(pal);
+    client->setAutoFillBackground(true);
+    client->setMinimumSize(kBoardSize.width() + kClientMargin, kBoardSize.height() + kClientMargin);
+    setCentralWidget(client);
+
+    // The outer board shows no frame: see-through, framed in its parent's colour.
+    panel_board = new TFlatPanel(client, QStringLiteral("panel_board"));
+    panel_board->setGeometry(QRect(QPoint(0, 0), kBoardSize));
+    panel_board->setTransparent(true);
+    panel_board->setColorHighLight(kBoardTColor);
+    panel_board->setColorShadow(kBoardTColor);
+
+    LabelStyle greeting;
+    greeting.pixels = 13;
+    label_name = placeLabel(panel_board, QStringLiteral("label_name"), QRect(14, 14, 600, 16),
+                            QStringLiteral("Welcome to Pelbix Solo by Dravik Software!"), greeting);
+
+    panel_board1 = new TFlatPanel(panel_board, QStringLiteral("panel_board1"));
+    panel_board1->setGeometry(kInnerBoard);
+    panel_board1->setColor(kBoardTColor);
+    QWidget* b = panel_board1;
+
+    Image1 = placePicture(b, QStringLiteral("Image1"), QRect(QPoint(24, 5), artwork::kScoreCardSize),
+                          artwork::scoreCardPicture());
+    image_turn = placePicture(b, QStringLiteral("image_turn"), QRect(QPoint(63, 53), artwork::kTurnMarkerSize),
+                              artwork::turnMarkerPicture());
+    image_turn->hide();
+    connect(image_turn, &TImage::clicked, this, &Tmain::image_turnClick);
+
+    LabelStyle slot = titleStyle(16);
+    slot.alignment = Qt::AlignRight | Qt::AlignVCenter;
+    for (int i = 0; i < 10; ++i) {
+        auto* label = new TLabel(b, QStringLiteral("label_rnd%1").arg(i + 1));
+        label->setGeometry(44, kSlotTops[i], 154, 21);
+        label->setFont(pixelFont(slot.face, slot.pixels, true));
+        label->setAlignment(slot.alignment);
+        label->setText(QStringLiteral("0"));
+        label->setTag(i + 1);
+        label->setContentsMargins(0, 0, 4, 0);
+        connect(label, &TLabel::clicked, this, &Tmain::label_scorerecordedClick);
+        label_rnd[static_cast<std::size_t>(i)] = label;
+    }
+    label_score = placeLabel(b, QStringLiteral("label_score"), QRect(69, 317, 113, 27), QStringLiteral("0"),
+                             titleStyle(24, kKhaki));
+
+    for (int i = 0; i < 6; ++i) {
+        auto* shape = new TShape(b, QStringLiteral("Shape%1").arg(i + 1), Qt::DiagCrossPattern, kHatch);
+        shape->setGeometry(240 + 79 * i, 67, 67, 68);
+    }
+
+    for (int i = 0; i < 6; ++i) {
+        TImage* die = placePicture(b, QStringLiteral("dice%1").arg(i + 1),
+                                   QRect(kDesignDicePlaces[i], artwork::kDieSize), artwork::dicePicture(1));
+        die->setTag(i + 1);
+        connect(die, &TImage::clicked, this, &Tmain::dice2Click);
+        dice[static_cast<std::size_t>(i)] = die;
+    }
+
+    image_roll = placeButton(b, QStringLiteral("image_roll"), {368, 288}, QStringLiteral("ROLL DICE"),
+                             artwork::kRollButtonSize);
+    image_roll->hide();
+    connect(image_roll, &TImage::clicked, this, &Tmain::image_rollClick);
+
+    // The badges are painted the first time one is shown.
+    image_noscore = placePicture(b, QStringLiteral("image_noscore"), kBadgePlace, {});
+    image_notboard = placePicture(b, QStringLiteral("image_notboard"), kBadgePlace, {});
+    image_scorerecorded = placePicture(b, QStringLiteral("image_scorerecorded"), kBadgePlace, {});
+    for (TImage* badge : {image_noscore, image_notboard, image_scorerecorded})
+        badge->hide();
+    label_scorerecorded = placeLabel(b, QStringLiteral("label_scorerecorded"), QRect(412, 248, 77, 21), QString(),
+                                     titleStyle(19, kBoardColor));
+    label_scorerecorded->hide();
+
+    button_start = placeButton(b, QStringLiteral("button_start"), {576, 368}, QStringLiteral("START GAME"));
+    connect(button_start, &TImage::clicked, this, &Tmain::button_startClick);
+    image_logo = placePicture(b, QStringLiteral("image_logo"), QRect(QPoint(25, 369), artwork::kBoardLogoSize),
+                              artwork::logoPicture(artwork::kBoardLogoSize));
+
+    buildClearedPanel();
+    buildNamePanel();
+}
+
+void Tmain::buildClearedPanel()
+{
+    panel_cleared = placePanel(panel_board1, QStringLiteral("panel_cleared"), QRect(307, 17, 329, 233));
+    QWidget* p = panel_cleared;
+    placeLabel(p, QStringLiteral("label_cleared"), QRect(-1, 10, 327, 24), QStringLiteral("YOUR CLEARED THE BOARD!"),
+               titleStyle(19));
+    label_score1 = placeLabel(p, QStringLiteral("label_score1"), QRect(0, 40, 327, 24), QStringLiteral("Your Score: "),
+                              titleStyle(19, kKhaki));
+    placeLabel(p, QStringLiteral("label_entername"), QRect(0, 70, 327, 20), QStringLiteral("Enter Your Name"),
+               titleStyle(16));
+    edit_name = placeNameEdit(p, QStringLiteral("edit_name"), QRect(83, 93, 161, 32));
+    button_sendscore = placeButton(p, QStringLiteral("button_sendscore"), {24, 140}, QStringLiteral("SEND SCORE"));
+    button_highscores = placeButton(p, QStringLiteral("button_highscores"), {168, 140}, QStringLiteral("HIGH SCORES"));
+    button_cancel = placeButton(p, QStringLiteral("button_cancel"), {96, 186}, QStringLiteral("CANCEL"));
+    connect(button_cancel, &TImage::clicked, this, [this] { panel_cleared->hide(); });
+
+    // Covers the send and list buttons while a post is under way.
+    panel_wait = placePanel(p, QStringLiteral("panel_wait"), QRect(20, 136, 289, 41));
+    panel_wait->setColor(rgbColor(206, 205, 159));
+    panel_wait->setFont(pixelFont(QStringLiteral("Arial"), 16, true));
+    panel_wait->setCaption(QStringLiteral("Posting Score, Please Wait......"));
+    panel_wait->hide();
+    panel_cleared->hide();
+}
+
+void Tmain::buildNamePanel()
+{
+    panel_name = placePanel(panel_board1, QStringLiteral("panel_name"), QRect(307, 40, 329, 161));
+    QWidget* p = panel_name;
+    placeLabel(p, QStringLiteral("label_entertitle"), QRect(-1, 10, 327, 24), QStringLiteral("ENTER YOUR NAME"),
+               titleStyle(19));
+    edit_aname = placeNameEdit(p, QStringLiteral("edit_aname"), QRect(83, 52, 161, 32));
+    button_namedone = placeButton(p, QStringLiteral("button_namedone"), {24, 106}, QStringLiteral("DONE"));
+    button_namecancel = placeButton(p, QStringLiteral("button_namecancel"), {168, 106}, QStringLiteral("CANCEL"));
+    connect(button_namedone, &TImage::clicked, this, &Tmain::button_namedoneClick);
+    connect(button_namecancel, &TImage::clicked, this, &Tmain::button_namecancelClick);
+    panel_name->hide();
+}
+
+// --- the game's board ------------------------------------------------------
+
+void Tmain::button_startClick() { m_game.button_startClick(); }
+void Tmain::StartGame1Click() { m_game.StartGame1Click(); }
+void Tmain::image_rollClick() { m_game.image_rollClick(); }
+void Tmain::dice2Click(TImage* sender) { m_game.dice2Click(sender->tag()); }
+void Tmain::image_turnClick() { m_game.image_turnClick(); }
+void Tmain::label_scorerecordedClick(TLabel* sender) { m_game.label_scorerecordedClick(sender->tag()); }
+void Tmain::Timer2Timer() { m_game.Timer2Timer(); }
+
+void Tmain::setSlotText(int round, const std::string& text)
+{
+    if (round >= 1 && round <= 10)
+        label_rnd[static_cast<std::size_t>(round - 1)]->setText(qs(text));
+}
+
+void Tmain::setScoreText(const std::string& text) { label_score->setText(qs(text)); }
+void Tmain::setScoreRecordedText(const std::string& text) { label_scorerecorded->setText(qs(text)); }
+void Tmain::setFinalScoreText(const std::string& text) { label_score1->setText(qs(text)); }
+void Tmain::setGreetingText(const std::string& text) { label_name->setText(qs(text)); }
+
+QWidget* Tmain::element(BoardElement e) const
+{
+    switch (e) {
+    case BoardElement::image_roll: return image_roll;
+    case BoardElement::image_turn: return image_turn;
+    case BoardElement::image_noscore: return image_noscore;
+    case BoardElement::image_notboard: return image_notboard;
+    case BoardElement::image_scorerecorded: return image_scorerecorded;
+    case BoardElement::label_scorerecorded: return label_scorerecorded;
+    case BoardElement::panel_cleared: return panel_cleared;
+    case BoardElement::button_sendscore: return button_sendscore;
+    case BoardElement::panel_name: return panel_name;
+    case BoardElement::panel_wait: return panel_wait;
+    }
+    return nullptr;
+}
+
+void Tmain::setShown(BoardElement e, bool shown)
+{
+    QWidget* w = element(e);
+    if (shown) {
+        auto* badge = qobject_cast<TImage*>(w);
+        if (badge && badge->picture().isNull()) {
+            const artwork::Badge kind = badge == image_noscore    ? artwork::Badge::NoScore
+                                        : badge == image_notboard ? artwork::Badge::NotOnBoard
+                                                                  : artwork::Badge::ScoreRecorded;
+            badge->setPicture(artwork::badgePicture(kind));
+        }
+    }
+    w->setVisible(shown);
+}
+
+void Tmain::bringToFront(BoardElement e) { element(e)->raise(); }
+
+void Tmain::moveTurnMarker(int top) { image_turn->move(image_turn->x(), top); }
+
+void Tmain::moveDie(int die, int left, int top) { dice[static_cast<std::size_t>(die - 1)]->move(left, top); }
+
+void Tmain::showFace(int die, int face)
+{
+    TImage* image = dice[static_cast<std::size_t>(die - 1)];
+    image->clearPicture();
+    image->setPicture(artwork::dicePicture(face));
+}
+
+void Tmain::playsounds(const std::string& cue)
+{
+    if (PlaySounds1->isChecked())
+        m_sounds->play(qs(cue));
+}
+
+void Tmain::showMessage(const std::string& text) { DialogService::instance().information(this, qs(text)); }
+
+void Tmain::startPauseTimer(int milliseconds) { Timer2->start(milliseconds); }
+void Tmain::stopPauseTimer() { Timer2->stop(); }
+
+std::string Tmain::playerName() const { return playerNameText().toStdString(); }
+QString Tmain::playerNameText() const { return edit_name->text(); }
+
+void Tmain::TallyForwarder::addtomineincrease(int column)
+{
+    if (m_target)
+        m_target->addtomineincrease(column);
+}
+
+void Tmain::TallyForwarder::postscore(int column, int value)
+{
+    if (m_target)
+        m_target->postscore(column, value);
+}
+
+bool Tmain::TallyForwarder::checkscore(int score, const std::string& name)
+{
+    return m_target ? m_target->checkscore(score, name) : false;
+}
+
+void Tmain::TallyForwarder::addscore(int column, int amount)
+{
+    if (m_target)
+        m_target->addscore(column, amount);
+}
+
+// --- settings and lifecycle -------------------------------------------------
+
+QString Tmain::settingsPath() const { return ProgramFolder::current().settingsFile(productkey); }
+
+QRect Tmain::outerBounds() const { return frameGeometry(); }
+
+void Tmain::setOuterBounds(int left, int top, int width, int height)
+{
+    // The frame's thickness is known only once a window manager has framed
+    // the window; before that the frame is the client area.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    move(left, top);
+    resize(width - frame.width(), height - frame.height());
+}
+
+void Tmain::loadinifile()
+{
+    m_loaded = Settings::load(QFile::encodeName(settingsPath()).toStdString(), productkey.toStdString(),
+                              kDefaultWidth, kDefaultHeight);
+    m_remembered = {m_loaded.top, m_loaded.left, m_loaded.width, m_loaded.height};
+    setOuterBounds(m_loaded.left, m_loaded.top, m_loaded.width, m_loaded.height);
+    PlaySounds1->setChecked(m_loaded.sounds);
+    updatecheck->setChecked(m_loaded.update);
+    edit_name->setText(qs(m_loaded.name));
+    edit_aname->setText(edit_name->text());
+}
+
+bool Tmain::saveinifile()
+{
+    Settings s = m_loaded;
+    const QRect bounds = outerBounds();
+    s.top = bounds.top();
+    s.left = bounds.left();
+    s.width = bounds.width();
+    s.height = bounds.height();
+    s.name = edit_name->text().toStdString();
+    s.sounds = PlaySounds1->isChecked();
+    s.update = updatecheck->isChecked();
+    try {
+        s.save(QFile::encodeName(settingsPath()).toStdString(), productkey.toStdString());
+        return true;
+    } catch (const std::exception& e) {
+        DialogService::instance().error(this, QStringLiteral("The settings could not be saved.\n%1")
+                                                  .arg(QString::fromLocal8Bit(e.what())));
+        return false;
+    }
+}
+
+void Tmain::PlaySounds1Click()
+{
+    PlaySounds1->setChecked(!PlaySounds1->isChecked());
+    saveinifile();
+}
+
+void Tmain::updatecheckClick()
+{
+    updatecheck->setChecked(!updatecheck->isChecked());
+    saveinifile();
+}
+
+void Tmain::ResetScreenLocation1Click()
+{
+    setOuterBounds(Settings::kDefaultLeft, Settings::kDefaultTop, kDefaultWidth, kDefaultHeight);
+}
+
+void Tmain::ChangeName1Click()
+{
+    panel_name->show();
+    panel_name->raise();
+}
+
+void Tmain::button_namedoneClick()
+{
+    edit_name->setText(edit_aname->text());
+    panel_name->hide();
+}
+
+void Tmain::button_namecancelClick() { panel_name->hide(); }
+
+void Tmain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        // Now that the frame is known, the outer bounds read from the file
+        // can be met exactly.
+        setOuterBounds(m_remembered.left, m_remembered.top, m_remembered.width, m_remembered.height);
+        FormShow();
+    }
+}
+
+void Tmain::FormShow() { emit formShown(); }
+
+void Tmain::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    event->accept();
+}
+
+void Tmain::FormClose()
+{
+    const QRect bounds = outerBounds();
+    if (bounds.top() != m_remembered.top || bounds.left() != m_remembered.left ||
+        bounds.width() != m_remembered.width || bounds.height() != m_remembered.height) {
+        // A window larger than the desktop's work area gives up 3 pixels on
+        // that side each time, so an oversized window shrinks over restarts.
+        const QRect work = WorkArea::of(this);
+        int width = bounds.width();
+        int height = bounds.height();
+        if (width > work.width())
+            width -= 3;
+        if (height > work.height())
+            height -= 3;
+        if (width != bounds.width() || height != bounds.height())
+            setOuterBounds(bounds.left(), bounds.top(), width, height);
+        m_remembered = {bounds.top(), bounds.left(), width, height};
+    }
+    saveinifile();
+    QCoreApplication::exit(0); // closing the main window ends the program, whatever else is open
+}
+
+void Tmain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void Tmain::FormResize()
+{
+    // The client area never gets smaller than the board plus its margin; the
+    // central widget's minimum size holds that, and a resize that slipped
+    // past it (a window manager ignoring hints) is put back.
+    QWidget* client = centralWidget();
+    if (!client)
+        return;
+    const QSize min = client->minimumSize();
+    if (client->height() < min.height() || client->width() < min.width())
+        resize(size().expandedTo(size() + (min - client->size()).expandedTo(QSize(0, 0))));
+}

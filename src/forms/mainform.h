@@ -1,0 +1,180 @@
+#pragma once
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <memory>
+
+#include "core/game/board.h"
+#include "core/game/facesource.h"
+#include "core/game/game.h"
+#include "core/settings/settings.h"
+
+class QAction;
+class QLabel;
+class QTimer;
+class SoundSink;
+class TEdit;
+class TFlatPanel;
+class TImage;
+class TLabel;
+class InstanceLock;
+
+// Where the main window's cues and faces go; the real player and generator
+// when null.
+struct TmainSeams {
+    SoundSink* sounds = nullptr;
+    FaceSource* faces = nullptr;
+};
+
+// The main window: the board, the game it shows, the settings, the pop-up
+// panels and the only menu bar. It is the game's Board: the round flow in
+// Game decides, this window shows and plays.
+class Tmain : public QMainWindow, private Board {
+    Q_OBJECT
+public:
+    static constexpr int kDefaultWidth = 774;
+    static constexpr int kDefaultHeight = 520;
+    static constexpr int kNameTypingLimit = 10;
+
+    explicit Tmain(TmainSeams seams = {}, QWidget* parent = nullptr);
+    ~Tmain() override;
+
+    // The tally list the game reports into; reports go nowhere until set.
+    void setTally(TallyReports* tally) { m_tallyTarget = tally; }
+
+    const QString productkey = QStringLiteral("pelbixsolo");
+    const QString setupname = QStringLiteral("qztsetup.exe");
+
+    // Board events, forwarded to the game.
+    void button_startClick();
+    void StartGame1Click();
+    void image_rollClick();
+    void dice2Click(TImage* sender);
+    void image_turnClick();
+    void label_scorerecordedClick(TLabel* sender);
+    void Timer2Timer();
+
+    // Settings and window lifecycle.
+    void loadinifile();
+    // Writes the seven keys from the live state; false (after telling the
+    // player which file) when the file cannot be written.
+    bool saveinifile();
+    void PlaySounds1Click();
+    void updatecheckClick();
+    void ResetScreenLocation1Click();
+    void ChangeName1Click();
+    void button_namedoneClick();
+    void button_namecancelClick();
+
+    [[nodiscard]] const Game& game() const { return m_game; }
+    [[nodiscard]] QString settingsPath() const;
+    // The settings as last read; the Server key among them.
+    [[nodiscard]] const Settings& loadedSettings() const { return m_loaded; }
+    [[nodiscard]] QString playerNameText() const;
+
+    // The window's outer bounds: frame included where a window manager draws one.
+    [[nodiscard]] QRect outerBounds() const;
+    void setOuterBounds(int left, int top, int width, int height);
+
+    QAction* PlaySounds1 = nullptr;
+    QAction* updatecheck = nullptr;
+
+signals:
+    // After the first show: the update check starts from here.
+    void formShown();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Board
+    void setSlotText(int round, const std::string& text) override;
+    void setScoreText(const std::string& text) override;
+    void setScoreRecordedText(const std::string& text) override;
+    void setFinalScoreText(const std::string& text) override;
+    void setGreetingText(const std::string& text) override;
+    void setShown(BoardElement element, bool shown) override;
+    void bringToFront(BoardElement element) override;
+    void moveTurnMarker(int top) override;
+    void moveDie(int die, int left, int top) override;
+    void showFace(int die, int face) override;
+    void playsounds(const std::string& cue) override;
+    void showMessage(const std::string& text) override;
+    void startPauseTimer(int milliseconds) override;
+    void stopPauseTimer() override;
+    [[nodiscard]] std::string playerName() const override;
+
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void FormResize();
+
+    void buildBoard();
+    void buildClearedPanel();
+    void buildNamePanel();
+    void buildMenu();
+    [[nodiscard]] QWidget* element(BoardElement e) const;
+
+    // Forwards the game's reports to whichever tally list is set.
+    class TallyForwarder : public TallyReports {
+    public:
+        explicit TallyForwarder(TallyReports*& target) : m_target(target) {}
+        void addtomineincrease(int column) override;
+        void postscore(int column, int value) override;
+        bool checkscore(int score, const std::string& name) override;
+        void addscore(int column, int amount) override;
+
+    private:
+        TallyReports*& m_target;
+    };
+
+    struct Placement {
+        int top;
+        int left;
+        int width;
+        int height;
+    };
+
+    std::unique_ptr<SoundSink> m_ownSounds;
+    SoundSink* m_sounds;
+    DiceGenerator m_dice;
+    FaceSource* m_faces;
+    TallyReports* m_tallyTarget = nullptr;
+    TallyForwarder m_tally{m_tallyTarget};
+    Game m_game;
+    std::unique_ptr<InstanceLock> m_lock;
+    Settings m_loaded;
+    Placement m_remembered{Settings::kDefaultTop, Settings::kDefaultLeft, kDefaultWidth, kDefaultHeight};
+    bool m_shownOnce = false;
+
+    // Controls, named as on the board.
+    TFlatPanel* panel_board = nullptr;
+    TFlatPanel* panel_board1 = nullptr;
+    QLabel* label_name = nullptr;
+    TImage* Image1 = nullptr;
+    TImage* image_turn = nullptr;
+    std::array<TLabel*, 10> label_rnd{};
+    QLabel* label_score = nullptr;
+    std::array<TImage*, 6> dice{};
+    TImage* image_roll = nullptr;
+    TImage* image_noscore = nullptr;
+    TImage* image_notboard = nullptr;
+    TImage* image_scorerecorded = nullptr;
+    QLabel* label_scorerecorded = nullptr;
+    TImage* button_start = nullptr;
+    TImage* image_logo = nullptr;
+    TFlatPanel* panel_cleared = nullptr;
+    QLabel* label_score1 = nullptr;
+    TEdit* edit_name = nullptr;
+    TImage* button_sendscore = nullptr;
+    TImage* button_highscores = nullptr;
+    TImage* button_cancel = nullptr;
+    TFlatPanel* panel_wait = nullptr;
+    TFlatPanel* panel_name = nullptr;
+    TEdit* edit_aname = nullptr;
+    TImage* button_namedone = nullptr;
+    TImage* button_namecancel = nullptr;
+    QTimer* Timer2 = nullptr;
+};

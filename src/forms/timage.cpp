@@ -1,0 +1,43 @@
+#include "forms/timage.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+TImage::TImage(QWidget* parent, const QString& name) : QWidget(parent)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void TImage::setPicture(const QPixmap& picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void TImage::clearPicture()
+{
+    m_picture = QPixmap();
+    update();
+}
+
+void TImage::paintEvent(QPaintEvent*)
+{
+    if (m_picture.isNull())
+        return;
+    QPainter p(this);
+    p.drawPixmap(0, 0, m_picture);
+}
+
+void TImage::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+void TImage::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        emit clicked(this);
+}

@@ -1,0 +1,53 @@
+#pragma once
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "core/fakegameseams.h"
+#include "forms/formlayout.h"
+#include "platform/programfolder.h"
+#include "platform/recordingdialogservice.h"
+#include "platform/recordingsoundsink.h"
+
+// Every window test gets its own program folder, a sound recorder, an
+// answering dialog service and scripted dice.
+class FormsFixture : public testing::Test {
+protected:
+    FormsFixture()
+    {
+        static const bool once = [] {
+            installFontSubstitutions();
+            initFormResources();
+            return true;
+        }();
+        (void)once;
+        ProgramFolder::setOverride(folder.path());
+    }
+    ~FormsFixture() override { ProgramFolder::setOverride({}); }
+
+    QString file(const QString& name) const { return QDir(folder.path()).filePath(name); }
+
+    static void click(QWidget* w, QPoint at = {})
+    {
+        ASSERT_NE(w, nullptr);
+        QTest::mouseClick(w, Qt::LeftButton, {}, at.isNull() ? w->rect().center() : at);
+    }
+
+    // Saves a picture of the window when PELBIX_SHOT_DIR names a folder, so a
+    // person can look at every state the tests reach.
+    static void shoot(QWidget* window, const QString& name)
+    {
+        const QString dir = qEnvironmentVariable("PELBIX_SHOT_DIR");
+        if (!dir.isEmpty())
+            window->grab().save(QDir(dir).filePath(name + ".png"));
+    }
+
+    QTemporaryDir folder;
+    RecordingSoundSink sounds;
+    RecordingDialogService dialogs;
+    ScriptedFaces faces;
+};
