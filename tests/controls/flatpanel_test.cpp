@@ -15,18 +15,8 @@ constexpr TColor kFill = rgbColor(0x40, 0x80, 0x40);
 constexpr TColor kParent = rgbColor(0x66, 0x73, 0x2B);
 constexpr TColor kSibling = rgbColor(0xCE, 0xCD, 0x9F);
 
-QRgb rgb(TColor c)
-{
-    return toQColor(c, QPalette()).rgb();
-}
-
-void fillWith(QWidget& widget, TColor color)
-{
-    widget.setAutoFillBackground(true);
-    QPalette pal = widget.palette();
-    pal.setColor(QPalette::Window, toQColor(color, pal));
-    widget.setPalette(pal);
-}
+using screen::fillWith;
+using screen::rgb;
 
 QImage picture(TFlatPanel& panel)
 {

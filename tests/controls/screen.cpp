@@ -23,6 +23,19 @@ QPoint inWindow(const QWidget* widget, QPoint pos)
 
 } // namespace
 
+QRgb rgb(TColor color)
+{
+    return toQColor(color, QPalette()).rgb();
+}
+
+void fillWith(QWidget& widget, TColor color)
+{
+    widget.setAutoFillBackground(true);
+    QPalette pal = widget.palette();
+    pal.setColor(QPalette::Window, toQColor(color, pal));
+    widget.setPalette(pal);
+}
+
 QImage pixels(const QWidget* widget)
 {
     const QWidget* window = widget->window();

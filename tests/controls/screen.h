@@ -3,6 +3,8 @@
 #include <QPoint>
 #include <QRect>
 
+#include "controls/tcolor.h"
+
 class QWidget;
 
 // What the tests need to look at and poke controls the way a user does:
@@ -12,6 +14,12 @@ namespace screen {
 
 // The widget's area of its window as last flushed, in widget coordinates.
 QImage pixels(const QWidget* widget);
+
+// The pixel value a stored colour (not a system one) paints.
+QRgb rgb(TColor color);
+
+// Gives widget a background of its own in color.
+void fillWith(QWidget& widget, TColor color);
 
 // Bounding box of the pixels inside area that differ from background.
 QRect ink(const QImage& image, const QRect& area, QRgb background);

@@ -3,6 +3,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
+#include <utility>
+#include <vector>
 
 #include "controls/screen.h"
 #include "controls/selbutton.h"
@@ -20,19 +22,13 @@ constexpr QPoint kFaceProbe(90, 3);
 constexpr QPoint kInside(80, 10);
 constexpr QPoint kOutside(150, 50);
 
-QRgb rgb(TColor c)
-{
-    return toQColor(c, QPalette()).rgb();
-}
+using screen::rgb;
 
 class SelButtonTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        host.setAutoFillBackground(true);
-        QPalette pal = host.palette();
-        pal.setColor(QPalette::Window, toQColor(kHost, pal));
-        host.setPalette(pal);
+        screen::fillWith(host, kHost);
         host.resize(200, 60);
         button = new TSelButton(&host, QStringLiteral("button_done"));
         button->setGeometry(10, 10, 95, 20);
@@ -113,89 +109,64 @@ TEST_F(SelButtonTest, CaptionPlaceByAlignmentAndPressedLook)
     }
 }
 
-TEST_F(SelButtonTest, PressAndReleaseInsideClicksOnceAndLeavesHoverLook)
-{
-    QSignalSpy clicks(button, &TSelButton::OnClick);
-    QSignalSpy downs(button, &TSelButton::OnMouseDown);
-    QSignalSpy ups(button, &TSelButton::OnMouseUp);
+enum class Step { In, Out, Press, Release, ReleaseOut, RightPress, RightRelease, Double };
 
-    screen::move(button, kInside);
-    EXPECT_EQ(face(), rgb(kOver));
-    screen::press(button, kInside);
-    EXPECT_EQ(face(), rgb(kDown));
-    EXPECT_EQ(downs.count(), 1);
-    EXPECT_EQ(clicks.count(), 0);
-    screen::release(button, kInside);
-    EXPECT_EQ(clicks.count(), 1);
-    EXPECT_EQ(ups.count(), 1);
-    EXPECT_EQ(face(), rgb(kOver));
-    ASSERT_EQ(clicks.first().at(0).value<TSelButton*>(), button);
-    screen::move(&host, kOutside);
-    EXPECT_EQ(face(), rgb(kFace));
+void perform(Step step, TSelButton* button, QWidget* host)
+{
+    switch (step) {
+    case Step::In: screen::move(button, kInside); break;
+    case Step::Out: screen::move(host, kOutside); break;
+    case Step::Press: screen::press(button, kInside); break;
+    case Step::Release: screen::release(button, kInside); break;
+    case Step::ReleaseOut: screen::release(host, kOutside); break;
+    case Step::RightPress: screen::press(button, kInside, Qt::RightButton); break;
+    case Step::RightRelease: screen::release(button, kInside, Qt::RightButton); break;
+    case Step::Double: screen::doubleClick(button, kInside); break;
+    }
 }
 
-TEST_F(SelButtonTest, ReleaseOutsideIsNoClick)
+TEST_F(SelButtonTest, LooksAndEventsFollowTheMouse)
 {
-    QSignalSpy clicks(button, &TSelButton::OnClick);
-    QSignalSpy ups(button, &TSelButton::OnMouseUp);
-    screen::move(button, kInside);
-    screen::press(button, kInside);
-    // Dragging off the held button shows the normal look at once.
-    screen::move(&host, kOutside);
-    EXPECT_EQ(face(), rgb(kFace));
-    screen::release(&host, kOutside);
-    EXPECT_EQ(clicks.count(), 0);
-    EXPECT_EQ(ups.count(), 1);
-    EXPECT_EQ(face(), rgb(kFace));
-}
-
-TEST_F(SelButtonTest, RightPressChangesNothing)
-{
-    QSignalSpy clicks(button, &TSelButton::OnClick);
-    QSignalSpy downs(button, &TSelButton::OnMouseDown);
-    QSignalSpy ups(button, &TSelButton::OnMouseUp);
-    screen::move(button, kInside);
-    screen::press(button, kInside, Qt::RightButton);
-    EXPECT_EQ(face(), rgb(kOver));
-    screen::release(button, kInside, Qt::RightButton);
-    EXPECT_EQ(face(), rgb(kOver));
-    EXPECT_EQ(clicks.count() + downs.count() + ups.count(), 0);
-}
-
-TEST_F(SelButtonTest, DoubleClickCountsOnce)
-{
-    QSignalSpy clicks(button, &TSelButton::OnClick);
-    QSignalSpy downs(button, &TSelButton::OnMouseDown);
-    QSignalSpy ups(button, &TSelButton::OnMouseUp);
-    screen::move(button, kInside);
-    screen::doubleClick(button, kInside);
-    EXPECT_EQ(clicks.count(), 1);
-    EXPECT_EQ(downs.count(), 2);
-    EXPECT_EQ(ups.count(), 2);
-}
-
-TEST_F(SelButtonTest, OwnEnabledOffShowsNormalLookAndRaisesNothing)
-{
-    QSignalSpy clicks(button, &TSelButton::OnClick);
-    QSignalSpy downs(button, &TSelButton::OnMouseDown);
-    QSignalSpy ups(button, &TSelButton::OnMouseUp);
-    button->setEnabled(false);
-    EXPECT_TRUE(button->QWidget::isEnabled());
-
-    screen::move(button, kInside);
-    EXPECT_EQ(face(), rgb(kFace));
-    screen::press(button, kInside);
-    EXPECT_EQ(face(), rgb(kFace));
-    screen::release(button, kInside);
-    EXPECT_EQ(face(), rgb(kFace));
-    EXPECT_EQ(clicks.count() + downs.count() + ups.count(), 0);
-
-    // Turned back on while the pointer rests on it, it reacts to a press.
-    button->setEnabled(true);
-    screen::press(button, kInside);
-    EXPECT_EQ(face(), rgb(kDown));
-    screen::release(button, kInside);
-    EXPECT_EQ(clicks.count(), 1);
+    const struct {
+        const char* name;
+        bool enabled;
+        std::vector<std::pair<Step, TColor>> steps; // each with the look it leaves
+        int clicks, downs, ups;
+    } cases[] = {
+        {"click inside",
+         true,
+         {{Step::In, kOver}, {Step::Press, kDown}, {Step::Release, kOver}, {Step::Out, kFace}},
+         1, 1, 1},
+        // Dragging off the held button shows the normal look at once.
+        {"release outside",
+         true,
+         {{Step::In, kOver}, {Step::Press, kDown}, {Step::Out, kFace}, {Step::ReleaseOut, kFace}},
+         0, 1, 1},
+        {"right button", true, {{Step::In, kOver}, {Step::RightPress, kOver}, {Step::RightRelease, kOver}}, 0, 0, 0},
+        {"double click", true, {{Step::In, kOver}, {Step::Double, kOver}}, 1, 2, 2},
+        {"own Enabled off",
+         false,
+         {{Step::In, kFace}, {Step::Press, kFace}, {Step::Release, kFace}, {Step::Out, kFace}},
+         0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        button->setEnabled(c.enabled);
+        EXPECT_TRUE(button->QWidget::isEnabled()) << c.name;
+        QSignalSpy clicks(button, &TSelButton::OnClick);
+        QSignalSpy downs(button, &TSelButton::OnMouseDown);
+        QSignalSpy ups(button, &TSelButton::OnMouseUp);
+        for (std::size_t i = 0; i < c.steps.size(); ++i) {
+            perform(c.steps[i].first, button, &host);
+            EXPECT_EQ(face(), rgb(c.steps[i].second)) << c.name << ", step " << i;
+        }
+        EXPECT_EQ(clicks.count(), c.clicks) << c.name;
+        EXPECT_EQ(downs.count(), c.downs) << c.name;
+        EXPECT_EQ(ups.count(), c.ups) << c.name;
+        if (!clicks.isEmpty()) {
+            EXPECT_EQ(clicks.first().at(0).value<TSelButton*>(), button) << c.name;
+        }
+        screen::move(&host, kOutside);
+    }
 }
 
 TEST_F(SelButtonTest, CaptionSetWhileHoveredRepaintsNormalLookAtOnce)

@@ -48,19 +48,13 @@ TEST(TURL, OpenPutsTheTypesPrefixInFront)
     }
 }
 
-TEST(TURL, EmptyAddressOpensNothing)
+TEST(TURL, OpenIsFalseForAnEmptyAddressOrARefusal)
 {
     RecordingOpener opener;
     TURL url;
     EXPECT_FALSE(url.Open());
     EXPECT_TRUE(opener.opened.isEmpty());
-}
-
-TEST(TURL, RefusalIsFalse)
-{
-    RecordingOpener opener;
     opener.accept = false;
-    TURL url;
     url.setURL(QStringLiteral("www.draviksoftware.example"));
     EXPECT_FALSE(url.Open());
     EXPECT_EQ(opener.opened.size(), 1);
