@@ -35,7 +35,8 @@ void AlignLayout::setAlign(QWidget* child, TAlign align)
     invalidate();
     // A hidden container gets no resize event until it is shown; lay out now
     // so the geometry is right from the start.
-    arrange();
+    if (const QWidget* container = parentWidget())
+        arrange(container->rect());
 }
 
 TAlign AlignLayout::align(const QWidget* child) const
@@ -82,7 +83,7 @@ QSize AlignLayout::minimumSize() const
 void AlignLayout::setGeometry(const QRect& rect)
 {
     QLayout::setGeometry(rect);
-    arrange();
+    arrange(rect);
 }
 
 int AlignLayout::indexOf(const QWidget* child) const
@@ -93,12 +94,9 @@ int AlignLayout::indexOf(const QWidget* child) const
     return -1;
 }
 
-void AlignLayout::arrange()
+void AlignLayout::arrange(const QRect& area)
 {
-    const QWidget* container = parentWidget();
-    if (container == nullptr)
-        return;
-    QRect free = container->rect().marginsRemoved(contentsMargins());
+    QRect free = area.marginsRemoved(contentsMargins());
     const auto place = [](QLayoutItem* item, int x, int y, int w, int h) {
         item->setGeometry(QRect(x, y, std::max(w, 0), std::max(h, 0)));
     };

@@ -10,8 +10,8 @@ enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 // Lays children out by TAlign inside the contents margins: first the top
 // children from the top down, then bottom, left and right ones, in the order
 // they were added; every alClient child gets the whole remainder. Hidden
-// children take no room. The layout redoes this whenever the container is
-// resized.
+// children take no room. Installed on a container, the layout redoes this
+// whenever the container is resized or setAlign() is called again.
 class AlignLayout : public QLayout {
     Q_OBJECT
 public:
@@ -37,7 +37,7 @@ private:
         TAlign align;
     };
     [[nodiscard]] int indexOf(const QWidget* child) const;
-    void arrange();
+    void arrange(const QRect& area);
 
     QList<Entry> m_entries;
 };

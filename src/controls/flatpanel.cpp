@@ -55,10 +55,7 @@ void TFlatPanel::setColor(TColor color)
 {
     m_color = color;
     m_parentColor = false;
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(color, pal));
-    setPalette(pal);
-    update();
+    setPaletteColor(QPalette::Window, color);
 }
 
 TColor TFlatPanel::color() const
@@ -82,8 +79,13 @@ void TFlatPanel::setParentColor(bool parentColor)
 
 void TFlatPanel::setFontColor(TColor color)
 {
+    setPaletteColor(QPalette::WindowText, color);
+}
+
+void TFlatPanel::setPaletteColor(QPalette::ColorRole role, TColor color)
+{
     QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, toQColor(color, pal));
+    pal.setColor(role, toQColor(color, pal));
     setPalette(pal);
     update();
 }

@@ -58,6 +58,9 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Children inherit what is set here, as they inherit the font.
+    void setPaletteColor(QPalette::ColorRole role, TColor color);
+
     QString m_caption;
     Qt::Alignment m_alignment = Qt::AlignHCenter;
     bool m_transparent = false;

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include "controls/url.h"
+#include "controls/urlopener.h"
+
+namespace {
+
+class RecordingOpener : public UrlOpener {
+public:
+    RecordingOpener() { m_previous = UrlOpener::install(this); }
+    ~RecordingOpener() override { UrlOpener::install(m_previous); }
+    bool open(const QString& address) override
+    {
+        opened << address;
+        return accept;
+    }
+
+    QStringList opened;
+    bool accept = true;
+
+private:
+    UrlOpener* m_previous = nullptr;
+};
+
+TEST(TURL, OpenPutsTheTypesPrefixInFront)
+{
+    const struct {
+        TURLType type;
+        const char* full;
+    } cases[] = {
+        {TURLType::utFile, "file://host/page"},     {TURLType::utFtp, "ftp://host/page"},
+        {TURLType::utGopher, "gopher://host/page"}, {TURLType::utHttp, "http://host/page"},
+        {TURLType::utHttps, "https://host/page"},   {TURLType::utMailto, "mailto:host/page"},
+        {TURLType::utNews, "news:host/page"},       {TURLType::utTelnet, "telnet:host/page"},
+        {TURLType::utWais, "wais:host/page"},       {TURLType::utnone, "host/page"},
+    };
+    RecordingOpener opener;
+    TURL url;
+    EXPECT_EQ(url.URLType(), TURLType::utHttp);
+    url.setURL(QStringLiteral("host/page"));
+    for (const auto& c : cases) {
+        url.setURLType(c.type);
+        opener.opened.clear();
+        EXPECT_TRUE(url.Open()) << c.full;
+        EXPECT_EQ(opener.opened, QStringList{QString::fromLatin1(c.full)});
+    }
+}
+
+TEST(TURL, OpenIsFalseForAnEmptyAddressOrARefusal)
+{
+    RecordingOpener opener;
+    TURL url;
+    EXPECT_FALSE(url.Open());
+    EXPECT_TRUE(opener.opened.isEmpty());
+    opener.accept = false;
+    url.setURL(QStringLiteral("www.draviksoftware.example"));
+    EXPECT_FALSE(url.Open());
+    EXPECT_EQ(opener.opened.size(), 1);
+}
+
+TEST(TURL, LongAddressIsOpenedWhole)
+{
+    // A full address of 80 characters or more once risked being cut to 79,
+    // which opens a different page.
+    RecordingOpener opener;
+    TURL url;
+    url.setURLType(TURLType::utHttps);
+    const QString path = QStringLiteral("www.draviksoftware.example/") + QString(100, QLatin1Char('p'));
+    url.setURL(path);
+    ASSERT_TRUE(url.Open());
+    ASSERT_EQ(opener.opened.size(), 1);
+    EXPECT_EQ(opener.opened.first(), QStringLiteral("https://") + path);
+}
+
+} // namespace
