@@ -129,23 +129,18 @@ private:
     std::size_t m_padding = 0;
 };
 
-// Sends symbol c with its current code, root side first, however deep the
-// leaf lies, then counts it.
+// Sends symbol c with its current code, whole however deep the leaf lies,
+// then counts it.
 void encodeSymbol(LzhTree& tree, BitWriter& out, int c)
 {
-    std::array<uint8_t, LzhTree::kNodes> path;
-    int depth = 0;
-    int node = tree.leaf(c);
-    do {
-        path[std::size_t(depth++)] = uint8_t(node & 1);
-        node = tree.parent(node);
-    } while (node != LzhTree::kRoot);
-    while (depth > 0) {
-        const int chunk = std::min(depth, 32);
-        uint32_t bits = 0;
+    std::array<uint8_t, LzhTree::kNodes> bits;
+    const int length = tree.code(c, bits);
+    for (int done = 0; done < length;) {
+        const int chunk = std::min(length - done, 32);
+        uint32_t word = 0;
         for (int i = 0; i < chunk; ++i)
-            bits = bits << 1 | path[std::size_t(--depth)];
-        out.put(bits, chunk);
+            word = word << 1 | bits[std::size_t(done++)];
+        out.put(word, chunk);
     }
     tree.update(c);
 }

@@ -55,6 +55,18 @@ void LzhTree::rebuild()
     }
 }
 
+int LzhTree::code(int c, std::array<uint8_t, kNodes>& bits) const
+{
+    int depth = 0;
+    for (int node = leaf(c); node != kRoot; node = m_parent[node])
+        ++depth;
+    // An odd index is the second child of its parent: bit 1.
+    int i = depth;
+    for (int node = leaf(c); node != kRoot; node = m_parent[node])
+        bits[std::size_t(--i)] = uint8_t(node & 1);
+    return depth;
+}
+
 void LzhTree::update(int c)
 {
     if (m_freq[kRoot] == kMaxFreq)

@@ -21,6 +21,10 @@ public:
     // is a leaf: the symbol plus kNodes.
     [[nodiscard]] int child(int node) const { return m_child[node]; }
 
+    // Puts the current code of symbol c into bits, root side first, one bit
+    // per entry, and returns its length. Codes may be longer than 16 bits.
+    int code(int c, std::array<uint8_t, kNodes>& bits) const;
+
     // Counts one more occurrence of symbol c and restores the order.
     void update(int c);
 
