@@ -17,6 +17,7 @@ constexpr int kStart = kRingSize - kMaxMatch;
 constexpr int kLengthBias = 255 - kThreshold;
 constexpr int kLowPositionBits = 6;
 constexpr std::size_t kProgressStep = 32768;
+constexpr std::size_t kOutputChunk = 16384;
 // A valid stream is never read past its last byte; past this many bytes of
 // zero padding the decoder is only chasing garbage.
 constexpr std::size_t kMaxPaddingBytes = 16;
@@ -79,21 +80,17 @@ class BitReader {
 public:
     explicit BitReader(std::span<const uint8_t> in) : m_next(in.data()), m_end(in.data() + in.size()) {}
 
-    int bit()
+    // At least this many bits are valid in window().
+    static constexpr int kWindowBits = 57;
+
+    // The next bits, most significant first; past the end of the input they are 0.
+    uint64_t window()
     {
-        if (m_count == 0)
+        if (m_count < kWindowBits)
             refill();
-        const int b = int(m_bits >> 63);
-        m_bits <<= 1;
-        --m_count;
-        return b;
+        return m_bits;
     }
-    unsigned peekByte()
-    {
-        if (m_count < 8)
-            refill();
-        return unsigned(m_bits >> 56);
-    }
+    unsigned peekByte() { return unsigned(window() >> 56); }
     void skip(int count)
     {
         m_bits <<= count;
@@ -101,9 +98,7 @@ public:
     }
     unsigned bits(int count)
     {
-        if (m_count < count)
-            refill();
-        const unsigned v = unsigned(m_bits >> (64 - count));
+        const auto v = unsigned(window() >> (64 - count));
         skip(count);
         return v;
     }
@@ -133,23 +128,40 @@ private:
 // then counts it.
 void encodeSymbol(LzhTree& tree, BitWriter& out, int c)
 {
-    std::array<uint8_t, LzhTree::kNodes> bits;
-    const int length = tree.code(c, bits);
-    for (int done = 0; done < length;) {
-        const int chunk = std::min(length - done, 32);
-        uint32_t word = 0;
-        for (int i = 0; i < chunk; ++i)
-            word = word << 1 | bits[std::size_t(done++)];
-        out.put(word, chunk);
+    uint64_t word = 0;
+    int length = tree.shortCode(c, word);
+    if (length > 32) {
+        out.put(uint32_t(word >> 32), length - 32);
+        length = 32;
+    }
+    if (length > 0) {
+        out.put(uint32_t(word), length);
+    } else {
+        std::array<uint8_t, LzhTree::kNodes> bits;
+        length = tree.code(c, bits);
+        for (int i = 0; i < length; ++i)
+            out.put(bits[std::size_t(i)], 1);
     }
     tree.update(c);
 }
 
+// Walks from the root to a leaf, one bit per level, taking the bits from
+// the reader's window so that it refills once per symbol, not per bit.
 int decodeSymbol(LzhTree& tree, BitReader& in)
 {
     int node = tree.child(LzhTree::kRoot);
-    while (node < LzhTree::kNodes)
-        node = tree.child(node + in.bit());
+    for (;;) {
+        uint64_t window = in.window();
+        int used = 0;
+        while (node < LzhTree::kNodes && used < BitReader::kWindowBits) {
+            node = tree.child(node + int(window >> 63));
+            window <<= 1;
+            ++used;
+        }
+        in.skip(used);
+        if (node >= LzhTree::kNodes)
+            break;
+    }
     const int c = node - LzhTree::kNodes;
     tree.update(c);
     return c;
@@ -242,14 +254,16 @@ DecodeStatus TLZH::decode(std::span<const uint8_t> in, std::size_t size, std::ve
     std::fill_n(ring.begin(), kStart, uint8_t(' '));
     BitReader bits(in);
 
-    const std::size_t start = out.size();
+    // Output gathers here and goes to out a chunk at a time.
+    std::array<uint8_t, kOutputChunk + kMaxMatch> chunk;
+    std::size_t pending = 0;
     std::size_t produced = 0;
     std::size_t nextReport = kProgressStep;
     int r = kStart;
     while (produced < size) {
         const int c = decodeSymbol(*tree, bits);
         if (c < 256) {
-            out.push_back(uint8_t(c));
+            chunk[pending++] = uint8_t(c);
             ring[std::size_t(r)] = uint8_t(c);
             r = (r + 1) & kRingMask;
             ++produced;
@@ -260,7 +274,7 @@ DecodeStatus TLZH::decode(std::span<const uint8_t> in, std::size_t size, std::ve
                 return DecodeStatus::Inconsistent;
             for (int k = 0; k < length; ++k) {
                 const uint8_t b = ring[std::size_t(from)];
-                out.push_back(b);
+                chunk[pending++] = b;
                 ring[std::size_t(r)] = b;
                 r = (r + 1) & kRingMask;
                 from = (from + 1) & kRingMask;
@@ -269,10 +283,15 @@ DecodeStatus TLZH::decode(std::span<const uint8_t> in, std::size_t size, std::ve
         }
         if (bits.overrun())
             return DecodeStatus::Truncated;
-        if (progress && produced >= nextReport) {
-            progress(in.size(), out.size() - start);
-            nextReport = produced + kProgressStep;
+        if (pending >= kOutputChunk) {
+            out.insert(out.end(), chunk.begin(), chunk.begin() + std::ptrdiff_t(pending));
+            pending = 0;
+            if (progress && produced >= nextReport) {
+                progress(in.size(), produced);
+                nextReport = produced + kProgressStep;
+            }
         }
     }
+    out.insert(out.end(), chunk.begin(), chunk.begin() + std::ptrdiff_t(pending));
     return DecodeStatus::Ok;
 }

@@ -1,11 +1,33 @@
 #include "core/compress/lzhmatchfinder.h"
 
+#include <bit>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+// How many leading bytes two keys share (at least 1: the tree holds only
+// keys with the same first byte), counting up to kMaxMatch.
+int commonLength(const uint8_t* a, const uint8_t* b)
+{
+    static_assert(std::endian::native == std::endian::little);
+    for (int i = 1; i < LzhMatchFinder::kMaxMatch; i += 8) {
+        uint64_t x = 0;
+        uint64_t y = 0;
+        std::memcpy(&x, a + i, 8);
+        std::memcpy(&y, b + i, 8);
+        if (x != y)
+            return std::min(i + std::countr_zero(x ^ y) / 8, int(LzhMatchFinder::kMaxMatch));
+    }
+    return LzhMatchFinder::kMaxMatch;
+}
+} // namespace
+
 LzhMatchFinder::LzhMatchFinder()
 {
     for (int i = 0; i < kRingSize - kMaxMatch; ++i)
         m_text[i] = ' ';
     for (int i = kFirstRoot; i < kFirstRoot + 256; ++i)
-        m_right[i] = kNil;
+        m_child[i][kRight] = kNil;
     for (int i = 0; i < kRingSize; ++i)
         m_parent[i] = kNil;
 }
@@ -13,55 +35,44 @@ LzhMatchFinder::LzhMatchFinder()
 void LzhMatchFinder::insert(int r)
 {
     const uint8_t* key = &m_text[r];
-    int cmp = 1;
+    int side = kRight;
     int p = kFirstRoot + key[0];
-    m_right[r] = m_left[r] = kNil;
+    m_child[r][kLeft] = m_child[r][kRight] = kNil;
     m_matchLength = 0;
     for (;;) {
-        if (cmp >= 0) {
-            if (m_right[p] == kNil) {
-                m_right[p] = r;
-                m_parent[r] = p;
-                return;
-            }
-            p = m_right[p];
-        } else {
-            if (m_left[p] == kNil) {
-                m_left[p] = r;
-                m_parent[r] = p;
-                return;
-            }
-            p = m_left[p];
+        const int next = m_child[p][side];
+        if (next == kNil) {
+            m_child[p][side] = int16_t(r);
+            m_parent[r] = int16_t(p);
+            return;
         }
-        const uint8_t* other = &m_text[p];
-        int i = 1;
-        for (; i < kMaxMatch; ++i) {
-            cmp = int(key[i]) - int(other[i]);
-            if (cmp != 0)
-                break;
+        p = next;
+        const int i = commonLength(key, &m_text[p]);
+        if (i >= kMaxMatch) {
+            if (i > m_matchLength) {
+                m_matchPosition = ((r - p) & (kRingSize - 1)) - 1;
+                m_matchLength = i;
+            }
+            break;
         }
+        side = key[i] >= m_text[p + i] ? kRight : kLeft;
         if (i > kThreshold) {
             const int position = ((r - p) & (kRingSize - 1)) - 1;
             if (i > m_matchLength) {
                 m_matchPosition = position;
                 m_matchLength = i;
-                if (i >= kMaxMatch)
-                    break;
             } else if (i == m_matchLength && position < m_matchPosition) {
                 m_matchPosition = position;
             }
         }
     }
     // r matches p in full: r takes p's place, the older p leaves the tree.
-    m_parent[r] = m_parent[p];
-    m_left[r] = m_left[p];
-    m_right[r] = m_right[p];
-    m_parent[m_left[p]] = r;
-    m_parent[m_right[p]] = r;
-    if (m_right[m_parent[p]] == p)
-        m_right[m_parent[p]] = r;
-    else
-        m_left[m_parent[p]] = r;
+    const int up = m_parent[p];
+    m_parent[r] = int16_t(up);
+    m_child[r] = m_child[p];
+    m_parent[m_child[p][kLeft]] = int16_t(r);
+    m_parent[m_child[p][kRight]] = int16_t(r);
+    m_child[up][m_child[up][kRight] == p ? kRight : kLeft] = int16_t(r);
     m_parent[p] = kNil;
 }
 
@@ -70,28 +81,27 @@ void LzhMatchFinder::remove(int p)
     if (m_parent[p] == kNil)
         return;
     int q;
-    if (m_right[p] == kNil) {
-        q = m_left[p];
-    } else if (m_left[p] == kNil) {
-        q = m_right[p];
+    if (m_child[p][kRight] == kNil) {
+        q = m_child[p][kLeft];
+    } else if (m_child[p][kLeft] == kNil) {
+        q = m_child[p][kRight];
     } else {
-        q = m_left[p];
-        if (m_right[q] != kNil) {
+        // Both sides taken: the rightmost node of the left side takes p's place.
+        q = m_child[p][kLeft];
+        if (m_child[q][kRight] != kNil) {
             do {
-                q = m_right[q];
-            } while (m_right[q] != kNil);
-            m_right[m_parent[q]] = m_left[q];
-            m_parent[m_left[q]] = m_parent[q];
-            m_left[q] = m_left[p];
-            m_parent[m_left[p]] = q;
+                q = m_child[q][kRight];
+            } while (m_child[q][kRight] != kNil);
+            m_child[m_parent[q]][kRight] = m_child[q][kLeft];
+            m_parent[m_child[q][kLeft]] = m_parent[q];
+            m_child[q][kLeft] = m_child[p][kLeft];
+            m_parent[m_child[p][kLeft]] = int16_t(q);
         }
-        m_right[q] = m_right[p];
-        m_parent[m_right[p]] = q;
+        m_child[q][kRight] = m_child[p][kRight];
+        m_parent[m_child[p][kRight]] = int16_t(q);
     }
-    m_parent[q] = m_parent[p];
-    if (m_right[m_parent[p]] == p)
-        m_right[m_parent[p]] = q;
-    else
-        m_left[m_parent[p]] = q;
+    const int up = m_parent[p];
+    m_parent[q] = int16_t(up);
+    m_child[up][m_child[up][kRight] == p ? kRight : kLeft] = int16_t(q);
     m_parent[p] = kNil;
 }

@@ -35,13 +35,18 @@ public:
 
 private:
     static constexpr int kNil = kRingSize;
+    static constexpr int kLeft = 0;
+    static constexpr int kRight = 1;
     // Tree roots, one per first byte, follow the positions and the nil slot.
     static constexpr int kFirstRoot = kRingSize + 1;
 
-    std::array<uint8_t, kRingSize + kMaxMatch - 1> m_text{};
-    std::array<int, kRingSize + 257> m_left{};
-    std::array<int, kRingSize + 257> m_right{};
-    std::array<int, kRingSize + 257> m_parent{};
+    // The slack at the end lets keys be compared eight bytes at a time; it stays 0.
+    static constexpr int kCompareSlack = 8;
+    std::array<uint8_t, kRingSize + kMaxMatch - 1 + kCompareSlack> m_text{};
+    // Children of each node, [0] left and [1] right, picked by the sign of
+    // the comparison without a branch; 16 bits keep the tree in the L1 cache.
+    std::array<std::array<int16_t, 2>, kRingSize + 257> m_child{};
+    std::array<int16_t, kRingSize + 257> m_parent{};
     int m_matchLength = 0;
     int m_matchPosition = 0;
 };

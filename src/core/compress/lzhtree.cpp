@@ -1,5 +1,7 @@
 #include "core/compress/lzhtree.h"
 
+#include <algorithm>
+
 namespace {
 constexpr uint32_t kStopFreq = 0xFFFF;
 }
@@ -57,13 +59,12 @@ void LzhTree::rebuild()
 
 int LzhTree::code(int c, std::array<uint8_t, kNodes>& bits) const
 {
+    std::array<uint8_t, kNodes> leafFirst;
     int depth = 0;
     for (int node = leaf(c); node != kRoot; node = m_parent[node])
-        ++depth;
-    // An odd index is the second child of its parent: bit 1.
-    int i = depth;
-    for (int node = leaf(c); node != kRoot; node = m_parent[node])
-        bits[std::size_t(--i)] = uint8_t(node & 1);
+        leafFirst[std::size_t(depth++)] = uint8_t(node & 1);
+    for (int i = 0; i < depth; ++i)
+        bits[std::size_t(i)] = leafFirst[std::size_t(depth - 1 - i)];
     return depth;
 }
 
@@ -75,11 +76,23 @@ void LzhTree::update(int c)
     do {
         const uint32_t k = ++m_freq[node];
         // The order is broken: swap with the last node of lower frequency.
+        // Frequencies never decrease along the table, so that node is found
+        // by galloping and then halving instead of stepping one at a time.
         if (k > m_freq[node + 1]) {
-            int l = node + 1;
-            while (k > m_freq[++l]) {
+            int lo = node + 1;  // m_freq[lo] < k <= m_freq[hi]
+            int hi = lo + 1;
+            for (int step = 1; m_freq[hi] < k; step *= 2) {
+                lo = hi;
+                hi = std::min(lo + step, kNodes);
             }
-            --l;
+            while (hi - lo > 1) {
+                const int mid = (lo + hi) / 2;
+                if (m_freq[mid] < k)
+                    lo = mid;
+                else
+                    hi = mid;
+            }
+            const int l = lo;
             m_freq[node] = m_freq[l];
             m_freq[l] = k;
 

@@ -24,6 +24,20 @@ public:
     // Puts the current code of symbol c into bits, root side first, one bit
     // per entry, and returns its length. Codes may be longer than 16 bits.
     int code(int c, std::array<uint8_t, kNodes>& bits) const;
+    // The same code as one number, root side most significant, when it is at
+    // most 64 bits long; returns its length, or 0 for a longer code.
+    int shortCode(int c, uint64_t& bits) const
+    {
+        uint64_t word = 0;
+        int depth = 0;
+        for (int node = leaf(c); node != kRoot; node = m_parent[node]) {
+            if (depth == 64)
+                return 0;
+            word |= uint64_t(node & 1) << depth++;
+        }
+        bits = word;
+        return depth;
+    }
 
     // Counts one more occurrence of symbol c and restores the order.
     void update(int c);

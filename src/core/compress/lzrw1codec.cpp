@@ -14,9 +14,10 @@
 namespace {
 constexpr std::size_t kBlockSize = TLZR::kBlockSize;
 constexpr std::size_t kIdentifierSize = 4;
-// Output is reserved up to this much from the size field; beyond it the
-// vector grows with what the data really decodes to.
-constexpr std::size_t kMaxTrustedReserve = std::size_t(16) << 20;
+// No stream of either method expands more than this (a Fast block of 37
+// bytes gives at most 32768, an LZH bit at most 60 bytes), so the size
+// field is trusted for reserving memory only up to this multiple of the input.
+constexpr std::size_t kMaxExpansion = 1024;
 
 void putLe32(std::vector<uint8_t>& out, uint32_t v)
 {
@@ -61,8 +62,11 @@ void decompressFast(std::span<const uint8_t> body, std::size_t size, std::vector
         pos += 2;
         if (body.size() - pos < length)
             throw ELzrw1Exception(lzrw1msg::readFailed(inputPath));
+        const auto data = body.subspan(pos, length);
+        // A stored block goes straight to the output instead of through the block buffer.
+        const bool stored = length > 1 && data[0] == TLZR::kFlagStored && length - 1 <= kBlockSize;
         std::size_t produced = 0;
-        switch (TLZR::decompressBlock(body.subspan(pos, length), block.data(), produced)) {
+        switch (stored ? DecodeStatus::Ok : TLZR::decompressBlock(data, block.data(), produced)) {
         case DecodeStatus::Ok:
             break;
         case DecodeStatus::Truncated:
@@ -71,10 +75,15 @@ void decompressFast(std::span<const uint8_t> body, std::size_t size, std::vector
             throw ELzrw1Exception(lzrw1msg::fastSizeMismatch());
         }
         pos += length;
+        if (stored)
+            produced = length - 1;
         // More than the size field promises can never end in a match.
         if (produced > size - out.size())
             throw ELzrw1Exception(lzrw1msg::fastSizeMismatch());
-        out.insert(out.end(), block.begin(), block.begin() + std::ptrdiff_t(produced));
+        if (stored)
+            out.insert(out.end(), data.begin() + 1, data.end());
+        else
+            out.insert(out.end(), block.begin(), block.begin() + std::ptrdiff_t(produced));
         if (progress)
             progress(int64_t(kHeaderSize + pos), int64_t(out.size()));
         if (produced < kBlockSize)
@@ -138,7 +147,7 @@ std::vector<uint8_t> lzrw1Decompress(std::span<const uint8_t> packed, std::strin
     const auto body = packed.subspan(kHeaderSize);
     try {
         std::vector<uint8_t> out;
-        out.reserve(std::min(size, kMaxTrustedReserve));
+        out.reserve(std::min(size, packed.size() * kMaxExpansion));
         if (fast) {
             decompressFast(body, size, out, inputPath, progress);
         } else {

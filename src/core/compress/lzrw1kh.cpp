@@ -1,6 +1,7 @@
 #include "core/compress/lzrw1kh.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace {
@@ -15,6 +16,22 @@ inline std::size_t hashOf(const uint8_t* p)
 {
     const uint32_t v = ((uint32_t(p[0]) << 4 ^ p[1]) << 4) ^ p[2];
     return (v * 40543u >> 4) & 0xFFF;
+}
+
+// Whether the first three bytes at a and b agree; at least three bytes
+// remain at a (and more before it at b, which lies earlier in the block).
+static_assert(std::endian::native == std::endian::little, "the three-byte test reads a little-endian word");
+
+inline bool startsAlike(const uint8_t* a, const uint8_t* b, std::size_t remaining)
+{
+    if (remaining >= 4) {
+        uint32_t x = 0;
+        uint32_t y = 0;
+        std::memcpy(&x, a, 4);
+        std::memcpy(&y, b, 4);
+        return ((x ^ y) & 0x00FFFFFFu) == 0;
+    }
+    return a[0] == b[0] && a[1] == b[1] && a[2] == b[2];
 }
 
 inline void putWord(uint8_t* at, uint32_t word)
@@ -53,7 +70,8 @@ std::size_t TLZR::compressBlock(std::span<const uint8_t> src, uint8_t* dst)
             y += 2;
             items = 0;
         }
-        const std::size_t run = runLength(s, x, n);
+        // Most bytes differ from the next one, which rules out a run at once.
+        const std::size_t run = (x + 1 < n && s[x + 1] == s[x]) ? runLength(s, x, n) : 1;
         if (run >= kMinRun) {
             dst[y] = 0;
             putWord(dst + y + 1, uint32_t(run - kMinRun));
@@ -68,18 +86,18 @@ std::size_t TLZR::compressBlock(std::span<const uint8_t> src, uint8_t* dst)
             // hash entry they would set is never looked at again in this block.
             if (x + 2 < n) {
                 int16_t& entry = m_hash[hashOf(s + x)];
-                if (entry != kEmpty && x - std::size_t(entry) <= kMaxDistance) {
-                    const uint8_t* p = s + entry;
+                const int candidate = entry;
+                entry = int16_t(x);
+                if (candidate != kEmpty && x - std::size_t(candidate) <= kMaxDistance &&
+                    startsAlike(s + x, s + candidate, n - x)) {
+                    const uint8_t* p = s + candidate;
                     const std::size_t limit = std::min(kMaxMatch, n - x);
-                    std::size_t k = 0;
+                    std::size_t k = kMinMatch;
                     while (k < limit && s[x + k] == p[k])
                         ++k;
-                    if (k >= kMinMatch) {
-                        length = k;
-                        distance = x - std::size_t(entry);
-                    }
+                    length = k;
+                    distance = x - std::size_t(candidate);
                 }
-                entry = int16_t(x);
             }
             if (length != 0) {
                 putWord(dst + y, uint32_t(distance << 4 | (length - kMinMatch)));
