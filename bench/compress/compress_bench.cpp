@@ -46,17 +46,24 @@ void report(benchmark::State& state, std::size_t packedSize)
     state.counters["percent"] = 100.0 * double(packedSize) / double(corpus().size());
 }
 
-void lzrw1Pack(benchmark::State& state, TCompressMode mode)
+// Times pack() on the corpus; pack returns the packed bytes.
+template <class Pack>
+void timePacking(benchmark::State& state, Pack pack)
 {
     if (!haveCorpus(state))
         return;
     std::size_t packed = 0;
     for (auto _ : state) {
-        const Bytes out = lzrw1Compress(corpus(), mode);
+        const Bytes out = pack();
         packed = out.size();
         benchmark::DoNotOptimize(out.data());
     }
     report(state, packed);
+}
+
+void lzrw1Pack(benchmark::State& state, TCompressMode mode)
+{
+    timePacking(state, [mode] { return lzrw1Compress(corpus(), mode); });
 }
 
 void lzrw1Unpack(benchmark::State& state, TCompressMode mode)
@@ -97,18 +104,7 @@ void BM_FastDecompress(benchmark::State& state) { lzrw1Unpack(state, TCompressMo
 void BM_GoodCompress(benchmark::State& state) { lzrw1Pack(state, TCompressMode::Good); }
 void BM_GoodDecompress(benchmark::State& state) { lzrw1Unpack(state, TCompressMode::Good); }
 
-void BM_Lz4Compress(benchmark::State& state)
-{
-    if (!haveCorpus(state))
-        return;
-    std::size_t packed = 0;
-    for (auto _ : state) {
-        const Bytes out = lz4Pack();
-        packed = out.size();
-        benchmark::DoNotOptimize(out.data());
-    }
-    report(state, packed);
-}
+void BM_Lz4Compress(benchmark::State& state) { timePacking(state, lz4Pack); }
 
 void BM_Lz4Decompress(benchmark::State& state)
 {
@@ -126,15 +122,7 @@ void BM_Lz4Decompress(benchmark::State& state)
 
 void BM_ZlibCompress(benchmark::State& state)
 {
-    if (!haveCorpus(state))
-        return;
-    std::size_t packed = 0;
-    for (auto _ : state) {
-        const Bytes out = zlibPack(int(state.range(0)));
-        packed = out.size();
-        benchmark::DoNotOptimize(out.data());
-    }
-    report(state, packed);
+    timePacking(state, [&state] { return zlibPack(int(state.range(0))); });
 }
 
 void BM_ZlibDecompress(benchmark::State& state)

@@ -101,6 +101,42 @@ void Tlzrw1::setCaption(const std::string& text)
         m_captionHandler(text);
 }
 
+std::vector<uint8_t> Tlzrw1::transfer(std::vector<uint8_t>& input, const std::string& readError,
+                                      std::optional<std::uintmax_t> expectedSize, const Coder& code)
+{
+    try {
+        std::vector<uint8_t> output;
+        if (m_useStream) {
+            if (m_inputStream == nullptr || !m_inputStream->good())
+                throw ELzrw1Exception(lzrw1msg::openInput({}));
+            if (m_outputStream == nullptr || !m_outputStream->good())
+                throw ELzrw1Exception(lzrw1msg::openOutput({}));
+            if (!readToEnd(*m_inputStream, input))
+                throw ELzrw1Exception(readError);
+            output = code(input, {});
+            m_outputStream->write(reinterpret_cast<const char*>(output.data()), std::streamsize(output.size()));
+            if (!m_outputStream->flush())
+                throw ELzrw1Exception(lzrw1msg::writeFailed({}));
+            return output;
+        }
+        std::ifstream in(m_inputFile, std::ios::binary);
+        if (!in.is_open())
+            throw ELzrw1Exception(lzrw1msg::openInput(m_inputFile));
+        PendingOutput out(m_outputFile);
+        if (!out.isOpen())
+            throw ELzrw1Exception(lzrw1msg::openOutput(m_outputFile));
+        // A file that changed size under us would get a wrong size field.
+        if (!readToEnd(in, input) || (expectedSize && input.size() != *expectedSize))
+            throw ELzrw1Exception(readError);
+        output = code(input, m_inputFile);
+        if (!out.commit(output))
+            throw ELzrw1Exception(lzrw1msg::writeFailed(m_outputFile));
+        return output;
+    } catch (const std::bad_alloc&) {
+        throw ELzrw1Exception(lzrw1msg::buffers());
+    }
+}
+
 int64_t Tlzrw1::Compress()
 {
     TCompressMode method = m_compressMode;
@@ -111,96 +147,45 @@ int64_t Tlzrw1::Compress()
     }
     const bool fast = method == TCompressMode::Fast;
     const std::string inPath = streamPath(m_inputFile);
-    auto readFailed = [&] {
-        return ELzrw1Exception(fast ? lzrw1msg::readFailedFast(inPath) : lzrw1msg::readFailedGood(inPath));
-    };
-    try {
-        std::vector<uint8_t> plain;
-        std::vector<uint8_t> packed;
-        Lzrw1Progress progress;
-        if (m_captionHandler)
-            progress = [&](int64_t in, int64_t out) { setCaption(bytesInOut(fast, in, out)); };
-        if (m_useStream) {
-            if (m_inputStream == nullptr || !m_inputStream->good())
-                throw ELzrw1Exception(lzrw1msg::openInput({}));
-            if (m_outputStream == nullptr || !m_outputStream->good())
-                throw ELzrw1Exception(lzrw1msg::openOutput({}));
-            if (!readToEnd(*m_inputStream, plain))
-                throw readFailed();
-            packed = lzrw1Compress(plain, method, {}, progress);
-            m_outputStream->write(reinterpret_cast<const char*>(packed.data()), std::streamsize(packed.size()));
-            if (!m_outputStream->flush())
-                throw ELzrw1Exception(lzrw1msg::writeFailed({}));
-        } else {
-            std::error_code ec;
-            const auto size = fs::file_size(m_inputFile, ec);
-            if (ec)
-                throw ELzrw1Exception(lzrw1msg::sizeUnknown(m_inputFile));
-            std::ifstream in(m_inputFile, std::ios::binary);
-            if (!in.is_open())
-                throw ELzrw1Exception(lzrw1msg::openInput(m_inputFile));
-            PendingOutput out(m_outputFile);
-            if (!out.isOpen())
-                throw ELzrw1Exception(lzrw1msg::openOutput(m_outputFile));
-            // A file that changed size under us would get a wrong size field.
-            if (!readToEnd(in, plain) || plain.size() != size)
-                throw readFailed();
-            packed = lzrw1Compress(plain, method, m_inputFile, progress);
-            if (!out.commit(packed))
-                throw ELzrw1Exception(lzrw1msg::writeFailed(m_outputFile));
-        }
-        if (m_captionHandler)
-            setCaption(m_inputFile + " : Lzrw1 : successfully compressed at " +
-                       std::to_string(percentOf(int64_t(packed.size()), int64_t(plain.size()))) + "%");
-        return int64_t(packed.size());
-    } catch (const std::bad_alloc&) {
-        throw ELzrw1Exception(lzrw1msg::buffers());
+    std::optional<std::uintmax_t> size;
+    if (!m_useStream) {
+        std::error_code ec;
+        size = fs::file_size(m_inputFile, ec);
+        if (ec)
+            throw ELzrw1Exception(lzrw1msg::sizeUnknown(m_inputFile));
     }
+    Lzrw1Progress progress;
+    if (m_captionHandler)
+        progress = [&](int64_t in, int64_t out) { setCaption(bytesInOut(fast, in, out)); };
+    std::vector<uint8_t> plain;
+    const auto packed = transfer(plain, fast ? lzrw1msg::readFailedFast(inPath) : lzrw1msg::readFailedGood(inPath),
+                                 size, [&](std::span<const uint8_t> in, std::string_view path) {
+                                     return lzrw1Compress(in, method, path, progress);
+                                 });
+    if (m_captionHandler)
+        setCaption(m_inputFile + " : Lzrw1 : successfully compressed at " +
+                   std::to_string(percentOf(int64_t(packed.size()), int64_t(plain.size()))) + "%");
+    return int64_t(packed.size());
 }
 
 int64_t Tlzrw1::Decompress()
 {
-    try {
-        std::vector<uint8_t> packed;
-        std::vector<uint8_t> plain;
-        Lzrw1Progress progress;
-        if (m_captionHandler) {
-            progress = [&](int64_t in, int64_t out) {
-                const bool fast = std::equal(kFastIdentifier.begin(), kFastIdentifier.end(), packed.begin());
-                setCaption(bytesInOut(fast, in, out));
-            };
-        }
-        if (m_useStream) {
-            if (m_inputStream == nullptr || !m_inputStream->good())
-                throw ELzrw1Exception(lzrw1msg::openInput({}));
-            if (m_outputStream == nullptr || !m_outputStream->good())
-                throw ELzrw1Exception(lzrw1msg::openOutput({}));
-            if (!readToEnd(*m_inputStream, packed))
-                throw ELzrw1Exception(lzrw1msg::readFailed({}));
-            plain = lzrw1Decompress(packed, {}, progress);
-            m_outputStream->write(reinterpret_cast<const char*>(plain.data()), std::streamsize(plain.size()));
-            if (!m_outputStream->flush())
-                throw ELzrw1Exception(lzrw1msg::writeFailed({}));
-        } else {
-            std::ifstream in(m_inputFile, std::ios::binary);
-            if (!in.is_open())
-                throw ELzrw1Exception(lzrw1msg::openInput(m_inputFile));
-            PendingOutput out(m_outputFile);
-            if (!out.isOpen())
-                throw ELzrw1Exception(lzrw1msg::openOutput(m_outputFile));
-            if (!readToEnd(in, packed))
-                throw ELzrw1Exception(lzrw1msg::readFailed(m_inputFile));
-            plain = lzrw1Decompress(packed, m_inputFile, progress);
-            if (!out.commit(plain))
-                throw ELzrw1Exception(lzrw1msg::writeFailed(m_outputFile));
-        }
-        if (m_captionHandler)
-            setCaption(m_inputFile + " : Lzrw1 : successfully decompressed at " +
-                       std::to_string(percentOf(int64_t(plain.size()), int64_t(packed.size()))) + "%");
-        return int64_t(plain.size());
-    } catch (const std::bad_alloc&) {
-        throw ELzrw1Exception(lzrw1msg::buffers());
+    std::vector<uint8_t> packed;
+    Lzrw1Progress progress;
+    if (m_captionHandler) {
+        progress = [&](int64_t in, int64_t out) {
+            const bool fast = std::equal(kFastIdentifier.begin(), kFastIdentifier.end(), packed.begin());
+            setCaption(bytesInOut(fast, in, out));
+        };
     }
+    const auto plain = transfer(packed, lzrw1msg::readFailed(streamPath(m_inputFile)), std::nullopt,
+                                [&](std::span<const uint8_t> in, std::string_view path) {
+                                    return lzrw1Decompress(in, path, progress);
+                                });
+    if (m_captionHandler)
+        setCaption(m_inputFile + " : Lzrw1 : successfully decompressed at " +
+                   std::to_string(percentOf(int64_t(plain.size()), int64_t(packed.size()))) + "%");
+    return int64_t(plain.size());
 }
 
 TCompressMode Tlzrw1::Advise()

@@ -2,7 +2,11 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <optional>
+#include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/compress/tcompressmode.h"
 
@@ -46,6 +50,12 @@ public:
     TCompressMode Advise();
 
 private:
+    using Coder = std::function<std::vector<uint8_t>(std::span<const uint8_t> input, std::string_view inputPath)>;
+    // Opens input and output, reads all of the input into input, codes it
+    // and writes the result, which it returns. With expectedSize, reading
+    // fewer or more bytes fails with readError too.
+    std::vector<uint8_t> transfer(std::vector<uint8_t>& input, const std::string& readError,
+                                  std::optional<std::uintmax_t> expectedSize, const Coder& code);
     void setCaption(const std::string& text);
     [[nodiscard]] std::string streamPath(const std::string& path) const { return m_useStream ? std::string() : path; }
 

@@ -30,6 +30,16 @@ uint32_t getLe32(const uint8_t* p)
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
 
+// Data that ends early is a read error; data that makes no sense is
+// reported as the method's size mismatch.
+void check(DecodeStatus status, std::string_view inputPath, std::string (*sizeMessage)())
+{
+    if (status == DecodeStatus::Truncated)
+        throw ELzrw1Exception(lzrw1msg::readFailed(inputPath));
+    if (status == DecodeStatus::Inconsistent)
+        throw ELzrw1Exception(sizeMessage());
+}
+
 void compressFast(std::span<const uint8_t> plain, std::vector<uint8_t>& out, const Lzrw1Progress& progress)
 {
     auto coder = std::make_unique<TLZR>();
@@ -66,14 +76,8 @@ void decompressFast(std::span<const uint8_t> body, std::size_t size, std::vector
         // A stored block goes straight to the output instead of through the block buffer.
         const bool stored = length > 1 && data[0] == TLZR::kFlagStored && length - 1 <= kBlockSize;
         std::size_t produced = 0;
-        switch (stored ? DecodeStatus::Ok : TLZR::decompressBlock(data, block.data(), produced)) {
-        case DecodeStatus::Ok:
-            break;
-        case DecodeStatus::Truncated:
-            throw ELzrw1Exception(lzrw1msg::readFailed(inputPath));
-        case DecodeStatus::Inconsistent:
-            throw ELzrw1Exception(lzrw1msg::fastSizeMismatch());
-        }
+        if (!stored)
+            check(TLZR::decompressBlock(data, block.data(), produced), inputPath, lzrw1msg::fastSizeMismatch);
         pos += length;
         if (stored)
             produced = length - 1;
@@ -151,14 +155,8 @@ std::vector<uint8_t> lzrw1Decompress(std::span<const uint8_t> packed, std::strin
         if (fast) {
             decompressFast(body, size, out, inputPath, progress);
         } else {
-            switch (TLZH::decode(body, size, out, lzhProgress(progress, kHeaderSize, 0))) {
-            case DecodeStatus::Ok:
-                break;
-            case DecodeStatus::Truncated:
-                throw ELzrw1Exception(lzrw1msg::readFailed(inputPath));
-            case DecodeStatus::Inconsistent:
-                throw ELzrw1Exception(lzrw1msg::goodSizeMismatch());
-            }
+            check(TLZH::decode(body, size, out, lzhProgress(progress, kHeaderSize, 0)), inputPath,
+                  lzrw1msg::goodSizeMismatch);
         }
         if (progress)
             progress(int64_t(packed.size()), int64_t(out.size()));
