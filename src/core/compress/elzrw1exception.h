@@ -1,0 +1,9 @@
+#pragma once
+#include <stdexcept>
+#include <string>
+
+// Every failure of the compressor, carrying the text shown to the user.
+class ELzrw1Exception : public std::runtime_error {
+public:
+    explicit ELzrw1Exception(const std::string& message) : std::runtime_error(message) {}
+};

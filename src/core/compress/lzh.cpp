@@ -1,0 +1,297 @@
+#include "core/compress/lzh.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+#include "core/compress/lzhmatchfinder.h"
+#include "core/compress/lzhtree.h"
+
+namespace {
+constexpr int kRingSize = LzhMatchFinder::kRingSize;
+constexpr int kRingMask = kRingSize - 1;
+constexpr int kMaxMatch = LzhMatchFinder::kMaxMatch;
+constexpr int kThreshold = LzhMatchFinder::kThreshold;
+constexpr int kStart = kRingSize - kMaxMatch;
+// A match of length l is sent as symbol l + kLengthBias.
+constexpr int kLengthBias = 255 - kThreshold;
+constexpr int kLowPositionBits = 6;
+constexpr std::size_t kProgressStep = 32768;
+constexpr std::size_t kOutputChunk = 16384;
+// A valid stream is never read past its last byte; past this many bytes of
+// zero padding the decoder is only chasing garbage.
+constexpr std::size_t kMaxPaddingBytes = 16;
+
+// The fixed prefix code of the upper six bits of a match position: a
+// canonical code with 1, 3, 8, 12, 24 and 16 codes of 3 to 8 bits.
+struct PositionCode {
+    std::array<uint8_t, 64> length{};
+    std::array<uint8_t, 64> code{};          // left-aligned in 8 bits
+    std::array<uint8_t, 256> decodeValue{};  // by the next 8 bits of the stream
+    std::array<uint8_t, 256> decodeLength{};
+
+    constexpr PositionCode()
+    {
+        constexpr std::array<int, 6> countsByLength{1, 3, 8, 12, 24, 16};
+        int value = 0;
+        unsigned next = 0;
+        for (int bits = 3; bits <= 8; ++bits) {
+            for (int n = 0; n < countsByLength[std::size_t(bits - 3)]; ++n, ++value, ++next) {
+                length[std::size_t(value)] = uint8_t(bits);
+                code[std::size_t(value)] = uint8_t(next << (8 - bits));
+                for (unsigned tail = 0; tail < (1u << (8 - bits)); ++tail) {
+                    decodeValue[(next << (8 - bits)) | tail] = uint8_t(value);
+                    decodeLength[(next << (8 - bits)) | tail] = uint8_t(bits);
+                }
+            }
+            next <<= 1;
+        }
+    }
+};
+constexpr PositionCode kPositionCode;
+
+class BitWriter {
+public:
+    explicit BitWriter(std::vector<uint8_t>& out) : m_out(out) {}
+    // count at most 32
+    void put(uint32_t value, int count)
+    {
+        m_bits = m_bits << count | value;
+        m_count += count;
+        while (m_count >= 8) {
+            m_count -= 8;
+            m_out.push_back(uint8_t(m_bits >> m_count));
+        }
+    }
+    void flush()
+    {
+        if (m_count > 0)
+            m_out.push_back(uint8_t(m_bits << (8 - m_count)));
+        m_count = 0;
+    }
+
+private:
+    std::vector<uint8_t>& m_out;
+    uint64_t m_bits = 0;
+    int m_count = 0;
+};
+
+class BitReader {
+public:
+    explicit BitReader(std::span<const uint8_t> in) : m_next(in.data()), m_end(in.data() + in.size()) {}
+
+    // At least this many bits are valid in window().
+    static constexpr int kWindowBits = 57;
+
+    // The next bits, most significant first; past the end of the input they are 0.
+    uint64_t window()
+    {
+        if (m_count < kWindowBits)
+            refill();
+        return m_bits;
+    }
+    unsigned peekByte() { return unsigned(window() >> 56); }
+    void skip(int count)
+    {
+        m_bits <<= count;
+        m_count -= count;
+    }
+    unsigned bits(int count)
+    {
+        const auto v = unsigned(window() >> (64 - count));
+        skip(count);
+        return v;
+    }
+    [[nodiscard]] bool overrun() const { return m_padding > kMaxPaddingBytes; }
+
+private:
+    void refill()
+    {
+        while (m_count <= 56) {
+            uint64_t byte = 0;
+            if (m_next != m_end)
+                byte = *m_next++;
+            else
+                ++m_padding;
+            m_bits |= byte << (56 - m_count);
+            m_count += 8;
+        }
+    }
+    const uint8_t* m_next;
+    const uint8_t* m_end;
+    uint64_t m_bits = 0;
+    int m_count = 0;
+    std::size_t m_padding = 0;
+};
+
+// Sends symbol c with its current code, whole however deep the leaf lies,
+// then counts it.
+void encodeSymbol(LzhTree& tree, BitWriter& out, int c)
+{
+    uint64_t word = 0;
+    int length = tree.shortCode(c, word);
+    if (length > 32) {
+        out.put(uint32_t(word >> 32), length - 32);
+        length = 32;
+    }
+    if (length > 0) {
+        out.put(uint32_t(word), length);
+    } else {
+        std::array<uint8_t, LzhTree::kNodes> bits;
+        length = tree.code(c, bits);
+        for (int i = 0; i < length; ++i)
+            out.put(bits[std::size_t(i)], 1);
+    }
+    tree.update(c);
+}
+
+// Walks from the root to a leaf, one bit per level, taking the bits from
+// the reader's window so that it refills once per symbol, not per bit.
+int decodeSymbol(LzhTree& tree, BitReader& in)
+{
+    int node = tree.child(LzhTree::kRoot);
+    for (;;) {
+        uint64_t window = in.window();
+        int used = 0;
+        while (node < LzhTree::kNodes && used < BitReader::kWindowBits) {
+            node = tree.child(node + int(window >> 63));
+            window <<= 1;
+            ++used;
+        }
+        in.skip(used);
+        if (node >= LzhTree::kNodes)
+            break;
+    }
+    const int c = node - LzhTree::kNodes;
+    tree.update(c);
+    return c;
+}
+
+void encodePosition(BitWriter& out, int position)
+{
+    const auto upper = std::size_t(position >> kLowPositionBits);
+    const int length = kPositionCode.length[upper];
+    out.put(uint32_t(kPositionCode.code[upper] >> (8 - length)), length);
+    out.put(uint32_t(position & ((1 << kLowPositionBits) - 1)), kLowPositionBits);
+}
+
+int decodePosition(BitReader& in)
+{
+    const unsigned next = in.peekByte();
+    in.skip(kPositionCode.decodeLength[next]);
+    return int(kPositionCode.decodeValue[next]) << kLowPositionBits | int(in.bits(kLowPositionBits));
+}
+
+struct EncoderTables {
+    LzhMatchFinder dictionary;
+    LzhTree tree;
+};
+} // namespace
+
+void TLZH::encode(std::span<const uint8_t> in, std::vector<uint8_t>& out, const Progress& progress)
+{
+    if (in.empty())
+        return;
+    auto tables = std::make_unique<EncoderTables>();
+    LzhMatchFinder& dict = tables->dictionary;
+    LzhTree& tree = tables->tree;
+    BitWriter bits(out);
+
+    std::size_t read = 0;
+    int s = 0;
+    int r = kStart;
+    int len = 0;
+    for (; len < kMaxMatch && read < in.size(); ++len)
+        dict.put(r + len, in[read++]);
+    // The strings of spaces before the first byte are in the tree from the
+    // start, so the text may open with a match into them.
+    for (int i = 1; i <= kMaxMatch; ++i)
+        dict.insert(r - i);
+    dict.insert(r);
+
+    std::size_t nextReport = kProgressStep;
+    do {
+        int matchLength = std::min(dict.matchLength(), len);
+        if (matchLength <= kThreshold) {
+            matchLength = 1;
+            encodeSymbol(tree, bits, dict.at(r));
+        } else {
+            encodeSymbol(tree, bits, kLengthBias + matchLength);
+            encodePosition(bits, dict.matchPosition());
+        }
+        int i = 0;
+        for (; i < matchLength && read < in.size(); ++i) {
+            dict.remove(s);
+            dict.put(s, in[read++]);
+            s = (s + 1) & kRingMask;
+            r = (r + 1) & kRingMask;
+            dict.insert(r);
+        }
+        for (; i < matchLength; ++i) {
+            dict.remove(s);
+            s = (s + 1) & kRingMask;
+            r = (r + 1) & kRingMask;
+            if (--len != 0)
+                dict.insert(r);
+        }
+        if (progress && read >= nextReport) {
+            progress(read, out.size());
+            nextReport = read + kProgressStep;
+        }
+    } while (len > 0);
+    bits.flush();
+}
+
+DecodeStatus TLZH::decode(std::span<const uint8_t> in, std::size_t size, std::vector<uint8_t>& out,
+                          const Progress& progress)
+{
+    if (size == 0)
+        return DecodeStatus::Ok;
+    auto tree = std::make_unique<LzhTree>();
+    // Past the spaces the ring starts at 0; a valid stream writes those
+    // bytes before it copies from them.
+    std::array<uint8_t, kRingSize> ring{};
+    std::fill_n(ring.begin(), kStart, uint8_t(' '));
+    BitReader bits(in);
+
+    // Output gathers here and goes to out a chunk at a time.
+    std::array<uint8_t, kOutputChunk + kMaxMatch> chunk;
+    std::size_t pending = 0;
+    std::size_t produced = 0;
+    std::size_t nextReport = kProgressStep;
+    int r = kStart;
+    while (produced < size) {
+        const int c = decodeSymbol(*tree, bits);
+        if (c < 256) {
+            chunk[pending++] = uint8_t(c);
+            ring[std::size_t(r)] = uint8_t(c);
+            r = (r + 1) & kRingMask;
+            ++produced;
+        } else {
+            int from = (r - decodePosition(bits) - 1) & kRingMask;
+            const int length = c - kLengthBias;
+            if (std::size_t(length) > size - produced)
+                return DecodeStatus::Inconsistent;
+            for (int k = 0; k < length; ++k) {
+                const uint8_t b = ring[std::size_t(from)];
+                chunk[pending++] = b;
+                ring[std::size_t(r)] = b;
+                r = (r + 1) & kRingMask;
+                from = (from + 1) & kRingMask;
+            }
+            produced += std::size_t(length);
+        }
+        if (bits.overrun())
+            return DecodeStatus::Truncated;
+        if (pending >= kOutputChunk) {
+            out.insert(out.end(), chunk.begin(), chunk.begin() + std::ptrdiff_t(pending));
+            pending = 0;
+            if (progress && produced >= nextReport) {
+                progress(in.size(), produced);
+                nextReport = produced + kProgressStep;
+            }
+        }
+    }
+    out.insert(out.end(), chunk.begin(), chunk.begin() + std::ptrdiff_t(pending));
+    return DecodeStatus::Ok;
+}

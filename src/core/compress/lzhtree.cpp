@@ -1,0 +1,115 @@
+#include "core/compress/lzhtree.h"
+
+#include <algorithm>
+
+namespace {
+constexpr uint32_t kStopFreq = 0xFFFF;
+}
+
+LzhTree::LzhTree()
+{
+    for (int i = 0; i < kSymbols; ++i) {
+        m_freq[i] = 1;
+        m_child[i] = i + kNodes;
+        m_parent[i + kNodes] = i;
+    }
+    for (int i = 0, j = kSymbols; j <= kRoot; i += 2, ++j) {
+        m_freq[j] = m_freq[i] + m_freq[i + 1];
+        m_child[j] = i;
+        m_parent[i] = m_parent[i + 1] = j;
+    }
+    m_freq[kNodes] = kStopFreq;
+    m_parent[kRoot] = 0;
+}
+
+void LzhTree::rebuild()
+{
+    // Gather the leaves at the front, halving their counts (rounding up so none becomes 0).
+    int j = 0;
+    for (int i = 0; i < kNodes; ++i) {
+        if (m_child[i] >= kNodes) {
+            m_freq[j] = (m_freq[i] + 1) / 2;
+            m_child[j] = m_child[i];
+            ++j;
+        }
+    }
+    // Join the two lightest pending nodes and insert the sum in frequency order.
+    for (int i = 0, next = kSymbols; next < kNodes; i += 2, ++next) {
+        const uint32_t f = m_freq[i] + m_freq[i + 1];
+        int k = next - 1;
+        while (f < m_freq[k])
+            --k;
+        ++k;
+        // Shift whole entries up by one; next - k entries move.
+        for (int m = next; m > k; --m) {
+            m_freq[m] = m_freq[m - 1];
+            m_child[m] = m_child[m - 1];
+        }
+        m_freq[k] = f;
+        m_child[k] = i;
+    }
+    for (int i = 0; i < kNodes; ++i) {
+        const int k = m_child[i];
+        if (k >= kNodes)
+            m_parent[k] = i;
+        else
+            m_parent[k] = m_parent[k + 1] = i;
+    }
+}
+
+int LzhTree::code(int c, std::array<uint8_t, kNodes>& bits) const
+{
+    std::array<uint8_t, kNodes> leafFirst;
+    int depth = 0;
+    for (int node = leaf(c); node != kRoot; node = m_parent[node])
+        leafFirst[std::size_t(depth++)] = uint8_t(node & 1);
+    for (int i = 0; i < depth; ++i)
+        bits[std::size_t(i)] = leafFirst[std::size_t(depth - 1 - i)];
+    return depth;
+}
+
+void LzhTree::update(int c)
+{
+    if (m_freq[kRoot] == kMaxFreq)
+        rebuild();
+    int node = m_parent[c + kNodes];
+    do {
+        const uint32_t k = ++m_freq[node];
+        // The order is broken: swap with the last node of lower frequency.
+        // Frequencies never decrease along the table, so that node is found
+        // by galloping and then halving instead of stepping one at a time.
+        if (k > m_freq[node + 1]) {
+            int lo = node + 1;  // m_freq[lo] < k <= m_freq[hi]
+            int hi = lo + 1;
+            for (int step = 1; m_freq[hi] < k; step *= 2) {
+                lo = hi;
+                hi = std::min(lo + step, kNodes);
+            }
+            while (hi - lo > 1) {
+                const int mid = (lo + hi) / 2;
+                if (m_freq[mid] < k)
+                    lo = mid;
+                else
+                    hi = mid;
+            }
+            const int l = lo;
+            m_freq[node] = m_freq[l];
+            m_freq[l] = k;
+
+            const int i = m_child[node];
+            m_parent[i] = l;
+            if (i < kNodes)
+                m_parent[i + 1] = l;
+
+            const int j = m_child[l];
+            m_child[l] = i;
+            m_parent[j] = node;
+            if (j < kNodes)
+                m_parent[j + 1] = node;
+            m_child[node] = j;
+
+            node = l;
+        }
+        node = m_parent[node];
+    } while (node != 0);
+}
