@@ -46,14 +46,17 @@ bool GuardedStream::waitForRequest(std::chrono::milliseconds idle, const std::fu
     if (m_begin < m_end)
         return true;
     const auto until = Clock::now() + idle;
-    while (keepWaiting()) {
+    // keepWaiting is first asked after one slice, so a client that sends its
+    // next request right after an answer is never cut off in between.
+    for (;;) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now());
         if (left.count() <= 0)
             return false;
         if (waitFor(POLLIN, std::min(left, kIdleSlice)))
             return true;
+        if (!keepWaiting())
+            return false;
     }
-    return false;
 }
 
 void GuardedStream::beginRequest()

@@ -19,7 +19,7 @@ public:
     GuardedStream(int socket, const ConnectionLimits& limits);
 
     // Waits up to idle for the next request's first byte; keepWaiting is
-    // asked between short slices and may end the wait early.
+    // asked between short slices of the wait and may end it early.
     [[nodiscard]] bool waitForRequest(std::chrono::milliseconds idle, const std::function<bool()>& keepWaiting);
     // Starts the budget and the deadline of the next request.
     void beginRequest();
