@@ -1,6 +1,7 @@
 #include "server/listpage.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "server/htmltext.h"
 
@@ -46,8 +47,10 @@ std::string renderListPage(const std::vector<ScoreEntry>& best)
     page += "<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr bgcolor=\"";
     page += kHeadColour;
     page += "\">";
-    for (const std::string_view heading : {"Rank", "Name", "Date", "Score"}) {
-        page += "<th><font color=\"#FFFFFF\">";
+    for (const auto& [heading, width] : {std::pair{"Rank", "12%"}, {"Name", "40%"}, {"Date", "22%"}, {"Score", "26%"}}) {
+        page += "<th width=\"";
+        page += width;
+        page += "\"><font color=\"#FFFFFF\">";
         page += heading;
         page += "</font></th>";
     }

@@ -89,6 +89,12 @@ void ScoreServer::stop()
 
 void ScoreServer::postScore(const httplib::Request& request, httplib::Response& response)
 {
+    // The library sends HEAD to GET routes; a link checker must not post.
+    if (request.method != "GET") {
+        response.set_header("Allow", "GET");
+        answerPage(response, 405, "Score not recorded", "Score not recorded: scores are posted with GET.");
+        return;
+    }
     if (!m_limiter->allow(RateLimiter::clientKey(request.remote_addr), RateLimiter::Clock::now())) {
         response.set_header("Retry-After", "60");
         answerPage(response, 429, "Too many posts", "Score not recorded: too many scores from your address; try again in a minute.");

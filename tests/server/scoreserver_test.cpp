@@ -194,31 +194,17 @@ TEST_F(ScoreServerTest, AnswersTheGamesHttp10Requests)
 
 TEST_F(ScoreServerTest, BadPostsAreRefusedNamingTheFieldAndStoreNothing)
 {
+    // One case per kind; checkPost's own tests go through every rule.
     const struct {
         std::string query;
-        std::string field;
+        std::string problem;
     } cases[] = {
         {"date=3/7/26&score=1", "name is missing"},
-        {"name=&date=3/7/26&score=1", "name is empty"},
         {"name=ElevenChars&date=3/7/26&score=1", "name is longer than 10"},
         {"name=" + std::string(65, 'x') + "&date=3/7/26&score=1", "name is too long"},
-        {"name=%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9%C3%A9&date=3/7/26&score=1",
-         "name is longer than 10"},
-        {"name=a%0Ab&date=3/7/26&score=1", "name contains control"},
-        {"name=Ann&score=1", "date is missing"},
         {"name=Ann&date=&score=1", "date is empty"},
-        {"name=Ann&date=2026-03-07&score=1", "date is not"},
         {"name=Ann&date=3/7/2026&score=1", "date is not"},
-        {"name=Ann&date=3/7-26&score=1", "date is not"},
-        {"name=Ann&date=13/7/26&score=1", "date is not"},
-        {"name=Ann&date=3x7x26&score=1", "date is not"},
-        {"name=Ann&date=3/7/26", "score is missing"},
-        {"name=Ann&date=3/7/26&score=", "score is empty"},
-        {"name=Ann&date=3/7/26&score=-1", "score is not"},
         {"name=Ann&date=3/7/26&score=10000001", "score is not"},
-        {"name=Ann&date=3/7/26&score=99999999999999999999", "score is not"},
-        {"name=Ann&date=3/7/26&score=1.5", "score is not"},
-        {"name=Ann&date=3/7/26&score=%2B5", "score is not"},
     };
     RunningServer server(m_store, testSettings());
     auto client = server.client();
@@ -226,19 +212,12 @@ TEST_F(ScoreServerTest, BadPostsAreRefusedNamingTheFieldAndStoreNothing)
         int status = 0;
         const std::string page = readBody(*client, std::string(ScoreServer::kPostPath) + "?" + c.query, &status);
         EXPECT_EQ(status, 400) << c.query;
-        EXPECT_NE(page.find(c.field), std::string::npos) << c.query << "\n" << page;
+        EXPECT_NE(page.find(c.problem), std::string::npos) << c.query << "\n" << page;
     }
+    const auto head = client->Head(postTarget("Ann", "3/7/26", "1").c_str());
+    ASSERT_TRUE(head);
+    EXPECT_EQ(head->status, 405);
     EXPECT_EQ(m_store.count(), 0);
-
-    // The limits themselves are accepted.
-    for (const auto& [name, date, score] : {std::tuple{"TenCharsOk", "12/31/99", "10000000"},
-                                            {"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9",
-                                             "1.2.26", "0"}}) {
-        int status = 0;
-        (void)readBody(*client, postTarget(name, date, score), &status);
-        EXPECT_EQ(status, 200) << name;
-    }
-    EXPECT_EQ(m_store.count(), 2);
 }
 
 TEST_F(ScoreServerTest, PostsOverTheLimitGet429AndAreNotStored)
