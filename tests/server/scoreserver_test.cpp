@@ -265,14 +265,18 @@ TEST_F(ScoreServerTest, EndlessHeadersEndTheConnection)
     ::send(sock, start.data(), start.size(), MSG_NOSIGNAL);
     constexpr std::size_t kGiveUpAfter = 64u << 20;
     std::size_t sent = 0;
+    int error = 0;
     while (sent < kGiveUpAfter) {
         const ssize_t n = ::send(sock, line.data(), line.size(), MSG_NOSIGNAL);
-        if (n <= 0)
+        if (n <= 0) {
+            error = errno;
             break;
+        }
         sent += static_cast<std::size_t>(n);
     }
     ::close(sock);
     EXPECT_LT(sent, kGiveUpAfter / 2);
+    EXPECT_TRUE(error == ECONNRESET || error == EPIPE) << "the server must close, not just stop reading: " << error;
 }
 
 TEST_F(ScoreServerTest, ClientDrippingARequestIsCutOffAtTheDeadline)
