@@ -12,7 +12,7 @@ set -euo pipefail
 action=${1:?start, run or stop}
 state=${2:?state folder}
 shift 2
-pgbin=${PELBIX_PG_BIN:-/usr/lib/postgresql/15/bin}
+pgbin=${PELBIX_PG_BIN:-$(pg_config --bindir 2>/dev/null || echo /usr/lib/postgresql/15/bin)}
 
 as_postgres() {
     if [ "$(id -u)" -eq 0 ]; then
