@@ -304,6 +304,31 @@ TEST_F(ScoreServerTest, ClientDrippingARequestIsCutOffAtTheDeadline)
     EXPECT_TRUE(closed);
 }
 
+TEST_F(ScoreServerTest, ClientNotTakingTheInstallerIsCutOff)
+{
+    constexpr std::uintmax_t kInstallerSize = 64u << 20;
+    ServerSettings settings = testSettings();
+    settings.limits.writeTimeout = std::chrono::milliseconds(200);
+    settings.installer = m_folder.path() / "big.exe";
+    std::ofstream(settings.installer, std::ios::binary).close();
+    std::filesystem::resize_file(settings.installer, kInstallerSize);
+    RunningServer server(m_store, settings);
+
+    const int sock = connectLoopback(server.port(), std::chrono::seconds(10));
+    const std::string request = "GET /pelbixsolo/qztsetup.exe HTTP/1.0\r\n\r\n";
+    ::send(sock, request.data(), request.size(), MSG_NOSIGNAL);
+    // Take nothing for a while: the server's writes stall past its timeout.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    std::uintmax_t received = 0;
+    char buffer[65536];
+    ssize_t got = 0;
+    while ((got = ::recv(sock, buffer, sizeof buffer, 0)) > 0)
+        received += static_cast<std::uintmax_t>(got);
+    ::close(sock);
+    EXPECT_EQ(got, 0) << "the server ends the connection";
+    EXPECT_LT(received, kInstallerSize);
+}
+
 TEST_F(ScoreServerTest, ConcurrentPostersLoseNothing)
 {
     constexpr int kClients = 8;
