@@ -1,0 +1,37 @@
+-- wrk script: score posts with a different name and score each time, and
+-- a count of the posts the server accepted (status 200) over all threads.
+local threads = {}
+
+function setup(thread)
+    thread:set("id", #threads + 1)
+    table.insert(threads, thread)
+end
+
+function init(args)
+    accepted = 0
+    refused = 0
+    sent = 0
+end
+
+function request()
+    sent = sent + 1
+    local score = (sent * 7919 + id * 104729) % 10000001
+    return wrk.format("GET", string.format("/cgi-bin/pelbixsolo.cgi?name=w%d%%20%d&date=3/7/26&score=%d", id, sent, score))
+end
+
+function response(status, headers, body)
+    if status == 200 then
+        accepted = accepted + 1
+    else
+        refused = refused + 1
+    end
+end
+
+function done(summary, latency, requests)
+    local a, r = 0, 0
+    for _, thread in ipairs(threads) do
+        a = a + thread:get("accepted")
+        r = r + thread:get("refused")
+    end
+    io.write(string.format("accepted %d\nrefused %d\n", a, r))
+end

@@ -1,0 +1,133 @@
+// The real pelbixsolo-server program: command line, start-up line, request
+// log and a clean stop on SIGTERM.
+#include <csignal>
+#include <gtest/gtest.h>
+#include <httplib.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "testserver.h"
+
+extern char** environ;
+
+namespace {
+using namespace std::chrono_literals;
+
+class ServerProcess {
+public:
+    explicit ServerProcess(const std::vector<std::string>& args)
+    {
+        int pipeEnds[2];
+        if (::pipe(pipeEnds) != 0)
+            throw std::runtime_error("pipe");
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDERR_FILENO);
+        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+        std::vector<std::string> all{PELBIX_SERVER_EXE};
+        all.insert(all.end(), args.begin(), args.end());
+        std::vector<char*> argv;
+        for (auto& a : all)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        if (posix_spawn(&m_pid, PELBIX_SERVER_EXE, &actions, nullptr, argv.data(), environ) != 0)
+            throw std::runtime_error("cannot start " PELBIX_SERVER_EXE);
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(pipeEnds[1]);
+        m_output = pipeEnds[0];
+    }
+    ~ServerProcess()
+    {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+        ::close(m_output);
+    }
+
+    // Output read so far plus whatever arrives until text shows up or the
+    // wait runs out.
+    std::string readUntil(std::string_view text, std::chrono::milliseconds wait = 10s)
+    {
+        const auto until = std::chrono::steady_clock::now() + wait;
+        while (m_text.find(text) == std::string::npos) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now());
+            pollfd fd{m_output, POLLIN, 0};
+            if (left.count() <= 0 || ::poll(&fd, 1, static_cast<int>(left.count())) <= 0)
+                break;
+            char buffer[4096];
+            const ssize_t got = ::read(m_output, buffer, sizeof buffer);
+            if (got <= 0)
+                break;
+            m_text.append(buffer, static_cast<std::size_t>(got));
+        }
+        return m_text;
+    }
+
+    // Exit status, or -1 when the program has not ended within the wait.
+    int waitForExit(std::chrono::milliseconds wait = 10s)
+    {
+        const auto until = std::chrono::steady_clock::now() + wait;
+        int status = 0;
+        while (std::chrono::steady_clock::now() < until) {
+            if (::waitpid(m_pid, &status, WNOHANG) == m_pid) {
+                m_pid = -1;
+                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            }
+            std::this_thread::sleep_for(20ms);
+        }
+        return -1;
+    }
+
+    void signal(int number) const { ::kill(m_pid, number); }
+
+private:
+    pid_t m_pid = -1;
+    int m_output = -1;
+    std::string m_text;
+};
+
+int portFrom(const std::string& output)
+{
+    const std::string marker = "listening on 127.0.0.1:";
+    const auto at = output.find(marker);
+    return at == std::string::npos ? -1 : std::atoi(output.c_str() + at + marker.size());
+}
+} // namespace
+
+TEST(ServerProcess, ServesLogsEachRequestAndStopsCleanlyOnSigterm)
+{
+    TempFolder folder;
+    ServerProcess server({"--listen", "127.0.0.1:0", "--data", folder.path().string(), "--version-text", "1.0.3"});
+    const int port = portFrom(server.readUntil(", scores in"));
+    ASSERT_GT(port, 0) << server.readUntil("");
+
+    httplib::Client client("127.0.0.1", port);
+    client.set_connection_timeout(5);
+    client.set_read_timeout(10);
+    const auto version = client.Get("/pelbixsolo/pelbixsoloversion.txt");
+    ASSERT_TRUE(version);
+    EXPECT_EQ(version->body, "1.0.3");
+    const std::string log = server.readUntil("pelbixsoloversion.txt");
+    EXPECT_NE(log.find(" 127.0.0.1 \"GET /pelbixsolo/pelbixsoloversion.txt HTTP/1.1\" 200 5\n"), std::string::npos)
+        << log;
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / "pelbixsolo-scores.sqlite3"));
+
+    server.signal(SIGTERM);
+    EXPECT_EQ(server.waitForExit(), 0);
+    EXPECT_NE(server.readUntil("stopped").find("pelbixsolo-server: stopped"), std::string::npos);
+}
+
+TEST(ServerProcess, HelpAndBadOptions)
+{
+    ServerProcess help({"--help"});
+    EXPECT_EQ(help.waitForExit(), 0);
+    EXPECT_NE(help.readUntil("--post-limit").find("--post-limit"), std::string::npos);
+
+    ServerProcess bad({"--listen", "nowhere"});
+    EXPECT_EQ(bad.waitForExit(), 2);
+    EXPECT_NE(bad.readUntil("--listen").find("--listen"), std::string::npos);
+}
