@@ -1,6 +1,10 @@
 #include "platform/soundplayer.h"
 
+#include <QEventLoop>
 #include <QFile>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
@@ -35,6 +39,29 @@ TEST(playsounds, TurnoverbadIsTheInvalidSound)
     const QByteArray invalid = contents(QStringLiteral(":/sounds/INVALID.wav"));
     ASSERT_FALSE(invalid.isEmpty());
     EXPECT_EQ(contents(QStringLiteral(":/sounds/TURNOVERBAD.wav")), invalid);
+}
+
+TEST(playsounds, QtDecodesEveryAsset)
+{
+    // A header Qt cannot read would leave that cue silent for good.
+    constexpr int kLoadTimeoutMs = 10000;
+    for (const char* cue : {"entered", "turnnew", "dice", "placedice", "unset", "belbix", "invalid", "notonboard",
+                            "turnovergood", "turnoverbad", "gameover"}) {
+        QSoundEffect effect;
+        QEventLoop loop;
+        QTimer timeout;
+        timeout.setSingleShot(true);
+        QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+        QObject::connect(&effect, &QSoundEffect::statusChanged, &loop, [&] {
+            if (effect.status() != QSoundEffect::Loading)
+                loop.quit();
+        });
+        effect.setSource(QUrl(QStringLiteral("qrc") + SoundPlayer::assetFor(QString::fromLatin1(cue))));
+        timeout.start(kLoadTimeoutMs);
+        if (effect.status() == QSoundEffect::Loading)
+            loop.exec();
+        EXPECT_EQ(effect.status(), QSoundEffect::Ready) << cue;
+    }
 }
 
 TEST(playsounds, PlaysOrStaysQuietButNeverFails)

@@ -118,8 +118,13 @@ TEST(GetPrivateProfileString, UnusableFilesGiveTheDefault)
     EXPECT_EQ(PrivateProfile::getString("s", "k", "d", folder.file("missing.ini")), "d");
     EXPECT_EQ(PrivateProfile::getString("s", "k", "d", folder.path()), "d");
 
+    const std::string head = "[s]\nk=v\n";
+    const auto largest = folder.file("largest.ini");
+    TempFolder::write(largest, head + std::string(PrivateProfile::kMaxFileSize - head.size(), ';'));
+    EXPECT_EQ(PrivateProfile::getString("s", "k", "d", largest), "v");
+
     const auto huge = folder.file("huge.ini");
-    TempFolder::write(huge, "[s]\nk=v\n" + std::string(PrivateProfile::kMaxFileSize, ';'));
+    TempFolder::write(huge, head + std::string(PrivateProfile::kMaxFileSize - head.size() + 1, ';'));
     EXPECT_EQ(PrivateProfile::getString("s", "k", "d", huge), "d");
 }
 

@@ -79,13 +79,23 @@ void dice(Synth& s)
         double gap = kFirstGap * (0.85 + 0.3 * s.uniform());
         double gain = 1.0 - 0.15 * d;
         while (t < kLast && gap > kShortestGap) {
+            // Every draw is named before use: the order in which a call's
+            // arguments are evaluated differs between compilers, and the
+            // file must come out the same from every one.
             const double centre = 2600 + 1800 * s.uniform();
-            s.click(t, gain * 0.9, centre, 2.5 + s.uniform(), 0.0035 + 0.003 * s.uniform());
+            const double q = 2.5 + s.uniform();
+            const double ring = 0.0035 + 0.003 * s.uniform();
+            s.click(t, gain * 0.9, centre, q, ring);
             // The table answers each knock with a short, dull thud.
-            s.strike(t, gain * 0.25, {{170 + 60 * s.uniform(), 1.0, 0.012}, {880 + 200 * s.uniform(), 0.4, 0.006}});
+            const double thud = 170 + 60 * s.uniform();
+            const double wood = 880 + 200 * s.uniform();
+            s.strike(t, gain * 0.25, {{thud, 1.0, 0.012}, {wood, 0.4, 0.006}});
             // Dice knocking into each other between bounces.
-            if (s.uniform() < 0.5)
-                s.click(t + gap * (0.3 + 0.4 * s.uniform()), gain * 0.3, 4200 + 1200 * s.uniform(), 4.0, 0.002);
+            if (s.uniform() < 0.5) {
+                const double when = t + gap * (0.3 + 0.4 * s.uniform());
+                const double pitch = 4200 + 1200 * s.uniform();
+                s.click(when, gain * 0.3, pitch, 4.0, 0.002);
+            }
             t += gap * (0.9 + 0.2 * s.uniform());
             gap *= kGapShrink;
             gain *= kKnockFade;

@@ -28,14 +28,18 @@ Loaded loadText(const std::filesystem::path& path)
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return {Load::Unreadable, {}};
-    std::string text(PrivateProfile::kMaxFileSize + 1, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    // Read in chunks rather than trusting the size reported up front: the
+    // file may grow while we read, and the limit must hold regardless.
+    constexpr std::size_t kChunk = 4096;
+    std::string text;
+    char chunk[kChunk];
+    while (in.read(chunk, kChunk) || in.gcount() > 0) {
+        text.append(chunk, static_cast<std::size_t>(in.gcount()));
+        if (text.size() > PrivateProfile::kMaxFileSize)
+            return {Load::TooLarge, {}};
+    }
     if (in.bad())
         return {Load::Unreadable, {}};
-    const auto got = static_cast<std::size_t>(in.gcount());
-    if (got > PrivateProfile::kMaxFileSize)
-        return {Load::TooLarge, {}};
-    text.resize(got);
     return {Load::Loaded, std::move(text)};
 }
 
