@@ -1,6 +1,7 @@
 #include "core/settings/fileerror.h"
 #include "core/settings/privateprofile.h"
 #include "settings/tempfolder.h"
+#include "support/asordinaryuser.h"
 
 #include <gtest/gtest.h>
 
@@ -37,24 +38,6 @@ std::string afterWrite(const std::string& before, const std::string& section, co
 std::size_t entries(const std::filesystem::path& folder)
 {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
-}
-
-// Root may write into any folder, so as root the body runs in a child that
-// has become "nobody". Returns the body's result.
-int asOrdinaryUser(const std::function<int()>& body)
-{
-    constexpr uid_t kNobody = 65534;
-    if (::geteuid() != 0)
-        return body();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
-            ::_exit(100);
-        ::_exit(body());
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 101;
 }
 
 // 0 when writing throws a FileError that names the path, else a code.

@@ -1,0 +1,35 @@
+#pragma once
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "core/tally/tallytable.h"
+
+// The tally file: the text table compressed in Fast mode. Reading never
+// throws; a file that cannot be read is moved aside, never overwritten, so
+// the player's records always survive in some file.
+class TallyFile {
+public:
+    // Compressed tally files are a few hundred bytes; anything past this is not one.
+    static constexpr std::uintmax_t kMaxFileSize = 1024 * 1024;
+    static constexpr const char* kDamagedSuffix = ".damaged";
+
+    struct Loaded {
+        TallyTable table;              // the file's table, or the empty one
+        std::optional<std::string> error; // what was wrong with the file, for the player
+        std::filesystem::path keptAs;  // where a damaged file now lies
+    };
+
+    // No file gives the empty table and no error.
+    [[nodiscard]] static Loaded load(const std::filesystem::path& path);
+
+    // Replaces the file atomically; throws FileError (or ELzrw1Exception)
+    // with the old file untouched.
+    static void save(const std::filesystem::path& path, const TallyTable& table);
+
+    // The bytes save() writes.
+    [[nodiscard]] static std::string encode(const TallyTable& table);
+
+private:
+    static std::filesystem::path keepDamaged(const std::filesystem::path& path);
+};
