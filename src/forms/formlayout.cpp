@@ -3,6 +3,10 @@
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
+#include <QVariant>
+
+#include "forms/artwork.h"
+#include "forms/timage.h"
 
 QFont pixelFont(const QString& face, int pixels, bool bold)
 {
@@ -46,3 +50,25 @@ void installFontSubstitutions()
 static void initFormsQrc() { Q_INIT_RESOURCE(forms); }
 
 void initFormResources() { initFormsQrc(); }
+
+void showSecondaryWindow(QWidget* window, const QWidget* mainWindow)
+{
+    static const char* const kPlaced = "pelbixPlaced";
+    if (!window->property(kPlaced).toBool() && mainWindow) {
+        const QRect main = mainWindow->frameGeometry();
+        const QSize own = window->frameGeometry().size();
+        window->move(main.left() + (main.width() - own.width()) / 2, main.top() + (main.height() - own.height()) / 2);
+        window->setProperty(kPlaced, true);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+TImage* placePictureButton(QWidget* parent, const QString& name, QPoint at, const QString& caption)
+{
+    auto* button = new TImage(parent, name);
+    button->setGeometry(QRect(at, artwork::kButtonSize));
+    button->setPicture(artwork::buttonPicture(caption));
+    return button;
+}

@@ -33,3 +33,12 @@ void installFontSubstitutions();
 // Registers the program's compiled-in resources (help pages, pictures,
 // sounds) for code linked from static libraries.
 void initFormResources();
+
+// Shows a secondary window and brings it to the front. The first time it is
+// placed centred over mainWindow (integer halves, no clamping to the
+// screen); after that it stays where the player left it.
+void showSecondaryWindow(QWidget* window, const QWidget* mainWindow);
+
+// A see-through picture button of the game's artwork.
+class TImage;
+TImage* placePictureButton(QWidget* parent, const QString& name, QPoint at, const QString& caption);

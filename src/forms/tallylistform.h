@@ -1,0 +1,49 @@
+#pragma once
+#include <QWidget>
+
+#include "core/game/board.h"
+#include "core/tally/tallytable.h"
+
+class QLabel;
+
+// The tally list window: the ten best games and four statistics. Its table
+// is read from the tally file when the window is created and written back
+// when it is destroyed; in between, every report from the game changes the
+// table and the labels together.
+class Ttallylist : public QWidget, public TallyReports {
+    Q_OBJECT
+public:
+    // productkey names the tally file (productkey + "tally.tld").
+    explicit Ttallylist(const QString& productkey, QWidget* parent = nullptr);
+    ~Ttallylist() override;
+
+    // Reports from the game.
+    void addtomineincrease(int column) override;
+    void postscore(int column, int value) override;
+    bool checkscore(int score, const std::string& name) override;
+    void addscore(int column, int amount) override;
+
+    void button_resetClick();
+    void button_doneClick();
+    void loadtally(); // every label from the table
+
+    [[nodiscard]] const TallyTable& table() const { return m_table; }
+    [[nodiscard]] const QString& tallyPath() const { return m_path; }
+
+    // Today's date as new entries carry it: the user's short date format.
+    [[nodiscard]] static QString today();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormDestroy();
+    void build();
+    [[nodiscard]] QLabel* label(const QString& prefix, int number) const;
+    void showStatistic(int column);
+    void showPlace(int place);
+
+    QString m_path;
+    TallyTable m_table;
+};

@@ -1,0 +1,126 @@
+#include <QLabel>
+
+#include <fstream>
+
+#include "forms/mainform.h"
+#include "forms/tallylistform.h"
+#include "formsfixture.h"
+
+namespace {
+
+class TallyListTest : public FormsFixture {
+protected:
+    static QString text(const Ttallylist& t, const QString& name) { return t.findChild<QLabel*>(name)->text(); }
+    static bool isBold(const Ttallylist& t, const QString& name) { return t.findChild<QLabel*>(name)->font().bold(); }
+    static QColor colour(const Ttallylist& t, const QString& name)
+    {
+        return t.findChild<QLabel*>(name)->palette().color(QPalette::WindowText);
+    }
+    void playOneGame(Tmain& main, int ones)
+    {
+        click(main.findChild<QWidget*>("button_start"));
+        for (int round = 1; round <= 10; ++round) {
+            faces.script = {1, 1, 1, 2, 3, 4};
+            click(main.findChild<QWidget*>("image_roll"));
+            for (int i = 1; i <= ones; ++i)
+                click(main.findChild<QWidget*>(QStringLiteral("dice%1").arg(i)));
+            click(main.findChild<QWidget*>("image_turn"), {20, 11});
+            main.Timer2Timer();
+        }
+    }
+};
+
+TEST_F(TallyListTest, FirstStartShowsAnEmptyListAndZeroStatistics)
+{
+    Ttallylist tally("pelbixsolo");
+    EXPECT_EQ(tally.windowTitle(), "Pelbix Solo - Tally List");
+    for (int c = 1; c <= 4; ++c)
+        EXPECT_EQ(text(tally, QStringLiteral("mylabel_%1").arg(c)), "0");
+    for (int p = 1; p <= 10; ++p) {
+        EXPECT_EQ(text(tally, QStringLiteral("label_num%1").arg(p)), QStringLiteral("%1.").arg(p));
+        EXPECT_EQ(text(tally, QStringLiteral("label_high%1").arg(p)), "");
+        EXPECT_TRUE(isBold(tally, QStringLiteral("label_name%1").arg(p)));
+    }
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    shoot(&tally, "tally-empty");
+}
+
+TEST_F(TallyListTest, GamesOnTheBoardEnterTheListAndSurviveARestart)
+{
+    {
+        Tmain main(TmainSeams{&sounds, &faces});
+        Ttallylist tally("pelbixsolo");
+        main.setTally(&tally);
+        main.show();
+        playOneGame(main, 3); // ten rounds of three ones: 10000
+        EXPECT_EQ(text(tally, "label_high1"), "10000");
+        EXPECT_EQ(text(tally, "label_name1"), "Guest");
+        EXPECT_EQ(text(tally, "label_date1"), Ttallylist::today());
+        EXPECT_EQ(text(tally, "mylabel_1"), "1");
+        EXPECT_EQ(text(tally, "mylabel_2"), "10000");
+        EXPECT_EQ(text(tally, "mylabel_3"), "1000");
+        EXPECT_EQ(text(tally, "mylabel_4"), "10000");
+        EXPECT_EQ(colour(tally, "label_name1"), QColor(Qt::white));
+        EXPECT_TRUE(isBold(tally, "label_high1"));
+        EXPECT_FALSE(isBold(tally, "label_high2"));
+        shoot(&tally, "tally-after-game");
+    }
+    Ttallylist again("pelbixsolo");
+    EXPECT_EQ(text(again, "label_high1"), "10000");
+    EXPECT_EQ(text(again, "mylabel_1"), "1");
+    EXPECT_EQ(colour(again, "label_name1"), QColor(Qt::black));
+}
+
+TEST_F(TallyListTest, ResetAsksAndOnlyYesResets)
+{
+    {
+        Ttallylist tally("pelbixsolo");
+        tally.addtomineincrease(1);
+        tally.checkscore(700, "Ann");
+        tally.addscore(2, 700);
+        dialogs.answers = {false, true};
+        tally.button_resetClick();
+        EXPECT_EQ(text(tally, "label_high1"), "700");
+        tally.button_resetClick();
+        EXPECT_EQ(text(tally, "label_high1"), "");
+        EXPECT_EQ(text(tally, "mylabel_1"), "0");
+        EXPECT_FALSE(isBold(tally, "label_high1"));
+        ASSERT_EQ(dialogs.shown.size(), 2);
+        EXPECT_EQ(dialogs.shown[0].text, "Are you sure you want to reset the Tally?");
+    }
+    Ttallylist reloaded("pelbixsolo");
+    EXPECT_EQ(text(reloaded, "label_high1"), "");
+    EXPECT_EQ(text(reloaded, "mylabel_2"), "0");
+}
+
+TEST_F(TallyListTest, DamagedFileIsReportedOnceKeptAndReplacedAtExit)
+{
+    std::ofstream(file("pelbixsolotally.tld").toStdString(), std::ios::binary) << "garbage!";
+    {
+        Ttallylist tally("pelbixsolo");
+        ASSERT_EQ(dialogs.shown.size(), 1);
+        EXPECT_TRUE(dialogs.shown[0].text.startsWith(file("pelbixsolotally.tld") +
+                                                     " : Lzrw1 decompression : this file has no valid header !"))
+            << dialogs.shown[0].text.toStdString();
+        EXPECT_EQ(text(tally, "mylabel_1"), "0");
+        tally.addtomineincrease(1);
+    }
+    EXPECT_TRUE(QFile::exists(file("pelbixsolotally.tld.damaged")));
+    Ttallylist again("pelbixsolo");
+    EXPECT_EQ(text(again, "mylabel_1"), "1");
+    EXPECT_EQ(dialogs.shown.size(), 1);
+}
+
+TEST_F(TallyListTest, DoneAndTheCloseBoxOnlyHide)
+{
+    Ttallylist tally("pelbixsolo");
+    tally.show();
+    click(tally.findChild<QWidget*>("button_done"));
+    EXPECT_FALSE(tally.isVisible());
+    tally.show();
+    tally.close();
+    EXPECT_FALSE(tally.isVisible());
+    EXPECT_NE(tally.findChild<QLabel*>("mylabel_1"), nullptr);
+}
+
+} // namespace
