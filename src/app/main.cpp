@@ -1,8 +1,11 @@
 #include <QApplication>
-#include "forms/formlayout.h"
-#include "forms/mainform.h"
 #include <cstdio>
 #include <cstdlib>
+
+#include "forms/formlayout.h"
+#include "forms/mainform.h"
+#include "forms/tallylistform.h"
+#include "platform/sessionend.h"
 
 namespace {
 // Qt aborts with a long message when no windowing system can be reached;
@@ -27,9 +30,24 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelbix Solo"));
+    // Only closing the main window ends the program; the others just hide.
+    QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutions();
     initFormResources();
+
+    // Created in this order and destroyed in the reverse one: the tally
+    // file's name comes from main, and destroying tallylist writes it.
     Tmain main;
+    Ttallylist tallylist(main.productkey);
+    main.setTally(&tallylist);
+    Tmain::Windows windows;
+    windows.tallylist = &tallylist;
+    main.setWindows(windows);
+
+    // A session ending closes the program the way Exit does.
+    SessionEnd sessionEnd;
+    QObject::connect(&sessionEnd, &SessionEnd::requested, &main, &Tmain::close);
+
     main.show();
     return QApplication::exec();
 }

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "controls/flatpanel.h"
+#include "controls/url.h"
 #include "core/settings/fileerror.h"
 #include "forms/artwork.h"
 #include "forms/formlayout.h"
@@ -126,7 +127,7 @@ void Tmain::buildMenu()
     startGame->setObjectName(QStringLiteral("StartGame1"));
     startGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     file1->addSeparator()->setObjectName(QStringLiteral("N1"));
-    QAction* exit = file1->addAction(QStringLiteral("Exit"), this, &QWidget::close);
+    QAction* exit = file1->addAction(QStringLiteral("Exit"), this, &Tmain::Exit1Click);
     exit->setObjectName(QStringLiteral("Exit1"));
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
@@ -154,7 +155,51 @@ void Tmain::buildMenu()
         updatecheck->setChecked(!updatecheck->isChecked());
         updatecheckClick();
     });
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
+    view->setObjectName(QStringLiteral("View1"));
+    view->addAction(QStringLiteral("Tally List"), this, &Tmain::TallyList1Click)
+        ->setObjectName(QStringLiteral("TallyList1"));
+    view->addAction(QStringLiteral("View High Score List"), this, &Tmain::ViewHighScoreList1Click)
+        ->setObjectName(QStringLiteral("ViewHighScoreList1"));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("Help1"));
+    QAction* help2 = help->addAction(QStringLiteral("Help"), this, &Tmain::Help2Click);
+    help2->setObjectName(QStringLiteral("Help2"));
+    help2->setShortcut(QKeySequence(Qt::Key_F1));
+    help->addSeparator()->setObjectName(QStringLiteral("N2"));
+    help->addAction(QStringLiteral("About"), this, &Tmain::About1Click)->setObjectName(QStringLiteral("About1"));
+
+    menuBar()->addSeparator()->setObjectName(QStringLiteral("N3"));
+    QAction* multiplayer = menuBar()->addAction(QStringLiteral("Check out Multiplayer Pelbix!"));
+    multiplayer->setObjectName(QStringLiteral("Multiplayer1"));
+    connect(multiplayer, &QAction::triggered, this, &Tmain::MultiplayerClick);
 }
+
+void Tmain::Exit1Click() { close(); }
+
+namespace {
+void showIfSet(QWidget* window, const QWidget* mainWindow)
+{
+    if (window)
+        showSecondaryWindow(window, mainWindow);
+}
+} // namespace
+
+void Tmain::Help2Click() { showIfSet(m_windows.help, this); }
+void Tmain::About1Click() { showIfSet(m_windows.about, this); }
+void Tmain::TallyList1Click() { showIfSet(m_windows.tallylist, this); }
+void Tmain::ViewHighScoreList1Click() { showIfSet(m_windows.highscore, this); }
+void Tmain::MultiplayerClick() { showIfSet(m_windows.multiplayer, this); }
+
+void Tmain::image_logoClick()
+{
+    if (m_windows.aboutURL1)
+        m_windows.aboutURL1->Open(); // a browser that cannot start shows nothing
+}
+
+void Tmain::button_cancelClick() { panel_cleared->hide(); }
 
 void Tmain::buildBoard()
 {
@@ -239,6 +284,7 @@ void Tmain::buildBoard()
     connect(button_start, &TImage::clicked, this, &Tmain::button_startClick);
     image_logo = placePicture(b, QStringLiteral("image_logo"), QRect(QPoint(25, 369), artwork::kBoardLogoSize),
                               artwork::logoPicture(artwork::kBoardLogoSize));
+    connect(image_logo, &TImage::clicked, this, &Tmain::image_logoClick);
 
     buildClearedPanel();
     buildNamePanel();
@@ -258,7 +304,7 @@ void Tmain::buildClearedPanel()
     button_sendscore = placeButton(p, QStringLiteral("button_sendscore"), {24, 140}, QStringLiteral("SEND SCORE"));
     button_highscores = placeButton(p, QStringLiteral("button_highscores"), {168, 140}, QStringLiteral("HIGH SCORES"));
     button_cancel = placeButton(p, QStringLiteral("button_cancel"), {96, 186}, QStringLiteral("CANCEL"));
-    connect(button_cancel, &TImage::clicked, this, [this] { panel_cleared->hide(); });
+    connect(button_cancel, &TImage::clicked, this, &Tmain::button_cancelClick);
 
     // Covers the send and list buttons while a post is under way.
     panel_wait = placePanel(p, QStringLiteral("panel_wait"), QRect(20, 136, 289, 41));

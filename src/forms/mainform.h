@@ -17,6 +17,7 @@ class TEdit;
 class TFlatPanel;
 class TImage;
 class TLabel;
+class TURL;
 class InstanceLock;
 
 // Where the main window's cues and faces go; the real player and generator
@@ -41,6 +42,27 @@ public:
 
     // The tally list the game reports into; reports go nowhere until set.
     void setTally(TallyReports* tally) { m_tallyTarget = tally; }
+
+    // The secondary windows the menu shows, created after this one.
+    struct Windows {
+        QWidget* about = nullptr;
+        QWidget* help = nullptr;
+        QWidget* highscore = nullptr;
+        QWidget* tallylist = nullptr;
+        QWidget* multiplayer = nullptr;
+        TURL* aboutURL1 = nullptr; // the maker's web site, opened by the logo
+    };
+    void setWindows(const Windows& windows) { m_windows = windows; }
+
+    // Shell commands of the menu bar and the board.
+    void Exit1Click();
+    void Help2Click();
+    void About1Click();
+    void TallyList1Click();
+    void ViewHighScoreList1Click();
+    void MultiplayerClick();
+    void image_logoClick();
+    void button_cancelClick();
 
     const QString productkey = QStringLiteral("pelbixsolo");
     const QString setupname = QStringLiteral("qztsetup.exe");
@@ -145,6 +167,7 @@ private:
     TallyForwarder m_tally{m_tallyTarget};
     Game m_game;
     std::unique_ptr<InstanceLock> m_lock;
+    Windows m_windows;
     Settings m_loaded;
     Placement m_remembered{Settings::kDefaultTop, Settings::kDefaultLeft, kDefaultWidth, kDefaultHeight};
     bool m_shownOnce = false;
