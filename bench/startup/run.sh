@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Start-up, memory and idle CPU of the game beside a bare Qt window, in one
+# run under a private Xvfb display. Build first (scripts/build).
+#   bench/startup/run.sh [RUNS]
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+runs=${1:-10}
+command -v Xvfb >/dev/null || { echo "needs Xvfb (apt-get install xvfb)" >&2; exit 1; }
+/usr/bin/python3 -c "import Xlib" 2>/dev/null || { echo "needs python3-xlib (apt-get install python3-xlib)" >&2; exit 1; }
+
+work=$(mktemp -d)
+trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+Xvfb :77 -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+xvfb=$!
+sleep 1
+export DISPLAY=:77 XDG_RUNTIME_DIR="$work" PELBIX_PROGRAM_FOLDER="$work/game"
+mkdir -p "$work/game"
+echo "== bare Qt window"
+/usr/bin/python3 bench/startup/mapwatch.py "$runs" build/bench/startup/bareqt
+echo "== pelbixsolo"
+printf '[pelbixsolo]\r\nUpdate=false\r\n' > "$work/game/pelbixsolo.ini"
+/usr/bin/python3 bench/startup/mapwatch.py "$runs" build/src/app/pelbixsolo
