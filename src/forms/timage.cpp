@@ -29,15 +29,10 @@ void TImage::paintEvent(QPaintEvent*)
     p.drawPixmap(0, 0, m_picture);
 }
 
-void TImage::mousePressEvent(QMouseEvent* event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-}
+void TImage::mousePressEvent(QMouseEvent* event) { m_click.press(event); }
 
 void TImage::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (click)
+    if (m_click.release(event, rect()))
         emit clicked(this);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "forms/clickgesture.h"
 #include <QPixmap>
 #include <QWidget>
 
@@ -30,5 +31,5 @@ protected:
 private:
     QPixmap m_picture;
     int m_tag = 0;
-    bool m_pressed = false;
+    ClickGesture m_click;
 };

@@ -1,4 +1,5 @@
 #pragma once
+#include "forms/clickgesture.h"
 #include <QLabel>
 
 // A text label that reports a left click, with a tag for shared handlers.
@@ -19,5 +20,5 @@ protected:
 
 private:
     int m_tag = 0;
-    bool m_pressed = false;
+    ClickGesture m_click;
 };
