@@ -216,16 +216,16 @@ THttpCli::Target THttpCli::targetFor(const std::string& location) const
     return target;
 }
 
-bool THttpCli::connectedTo(const Target& target) const
+// Whether the open socket goes where `target` needs to go.
+bool THttpCli::sameConnection(const Target& target) const
 {
-    return m_socket->State() == TWSocket::wsConnected && m_socketKeepsAlive &&
-           m_connectedHost == target.connectHost && m_connectedPort == target.connectPort &&
+    return m_socket->State() == TWSocket::wsConnected && m_connectedHost == target.connectHost && m_connectedPort == target.connectPort &&
            m_connectedProto == target.url.proto;
 }
 
 void THttpCli::startConnection()
 {
-    if (connectedTo(m_target)) {
+    if (m_socketKeepsAlive && sameConnection(m_target)) {
         connected();
         return;
     }
@@ -475,7 +475,8 @@ void THttpCli::followRedirect()
     const Target next = targetFor(m_location.toStdString());
     // Reusing the connection needs one the server keeps open, and the end of
     // this answer's body to be known, so the next header is found after it.
-    if (keepAlive() && answer().contentLength >= 0 && connectedTo(next)) {
+    if (keepAlive() && answer().contentLength >= 0 && sameConnection(next)) {
+        m_socketKeepsAlive = true;
         fire(OnLocationChange);
         m_skipOnReuse = answer().contentLength;
         resetAnswer();

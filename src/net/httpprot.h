@@ -185,7 +185,7 @@ private:
     void resetAnswer();
     [[nodiscard]] bool keepAlive() const;
     [[nodiscard]] HttpAnswerParser::Request parserRequest() const;
-    [[nodiscard]] bool connectedTo(const Target& target) const;
+    [[nodiscard]] bool sameConnection(const Target& target) const;
     void fire(const TNotifyEvent& event) { if (event) event(this); }
 
     // HttpAnswerParser::Events
