@@ -77,7 +77,9 @@ void TWSocket::DnsLookup(const QString& host)
         return;
     }
     m_dnsResult.clear();
-    m_lookupId = QHostInfo::lookupHost(name, this, &TWSocket::hostFound);
+    // The slot is named by its signature because Qt's functor form of this
+    // call leaks its functor when the lookup is aborted.
+    m_lookupId = QHostInfo::lookupHost(name, this, SLOT(hostFound(QHostInfo)));
 }
 
 void TWSocket::CancelDnsLookup()

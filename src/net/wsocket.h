@@ -78,8 +78,10 @@ public:
     TErrorEvent OnDataSent;
     TErrorEvent OnSessionClosed;
 
-private:
+private Q_SLOTS:
     void hostFound(const QHostInfo& info);
+
+private:
     void connectFailed(int error);
     void writable();
     void readable();
