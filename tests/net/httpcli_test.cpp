@@ -1,3 +1,4 @@
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -245,28 +246,19 @@ TEST(Get, RefusesToStartWhenItCannot)
     });
     THttpCli cli;
     cli.URL = QString::fromStdString(server.url("/"));
-    try {
-        cli.SetRequestVer(QStringLiteral("2.0"));
-        ADD_FAILURE() << "accepted version 2.0";
-    } catch (const EHttpException& e) {
-        EXPECT_EQ(e.ErrorCode(), 5);
-        EXPECT_STREQ(e.what(), "Insupported HTTP version");
-    }
-    try {
-        cli.Post();
-        ADD_FAILURE() << "posted nothing";
-    } catch (const EHttpException& e) {
-        EXPECT_EQ(e.ErrorCode(), 2);
-        EXPECT_STREQ(e.what(), "HTTP component has nothing to post or put");
-    }
+    const auto expectRefusal = [](const std::function<void()>& start, int code, const char* message) {
+        try {
+            start();
+            ADD_FAILURE() << "started: " << message;
+        } catch (const EHttpException& e) {
+            EXPECT_EQ(e.ErrorCode(), code);
+            EXPECT_STREQ(e.what(), message);
+        }
+    };
+    expectRefusal([&] { cli.SetRequestVer(QStringLiteral("2.0")); }, 5, "Insupported HTTP version");
+    expectRefusal([&] { cli.Post(); }, 2, "HTTP component has nothing to post or put");
     cli.GetAsync();
-    try {
-        cli.Get();
-        ADD_FAILURE() << "started while busy";
-    } catch (const EHttpException& e) {
-        EXPECT_EQ(e.ErrorCode(), 1);
-        EXPECT_STREQ(e.what(), "HTTP component is busy");
-    }
+    expectRefusal([&] { cli.Get(); }, 1, "HTTP component is busy");
     cli.Abort();
 }
 

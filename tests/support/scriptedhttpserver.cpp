@@ -111,26 +111,29 @@ void ScriptedHttpServer::acceptLoop()
     }
 }
 
-std::string ScriptedHttpServer::Connection::readRequest()
+bool ScriptedHttpServer::Connection::readMore()
 {
     char buffer[kReadChunk];
+    if (!m_server.waitReadable(m_fd, kForever))
+        return false;
+    const ssize_t count = ::recv(m_fd, buffer, sizeof buffer, 0);
+    if (count <= 0)
+        return false;
+    m_pending.append(buffer, static_cast<std::size_t>(count));
+    return true;
+}
+
+std::string ScriptedHttpServer::Connection::readRequest()
+{
     std::size_t headEnd;
     while ((headEnd = m_pending.find("\r\n\r\n")) == std::string::npos) {
-        if (!m_server.waitReadable(m_fd, kForever))
+        if (!readMore())
             return {};
-        const ssize_t count = ::recv(m_fd, buffer, sizeof buffer, 0);
-        if (count <= 0)
-            return {};
-        m_pending.append(buffer, static_cast<std::size_t>(count));
     }
     const std::size_t total = headEnd + 4 + contentLength(m_pending.substr(0, headEnd + 2));
     while (m_pending.size() < total) {
-        if (!m_server.waitReadable(m_fd, kForever))
+        if (!readMore())
             return {};
-        const ssize_t count = ::recv(m_fd, buffer, sizeof buffer, 0);
-        if (count <= 0)
-            return {};
-        m_pending.append(buffer, static_cast<std::size_t>(count));
     }
     std::string request = m_pending.substr(0, total);
     m_pending.erase(0, total);

@@ -28,6 +28,7 @@ public:
     private:
         friend class ScriptedHttpServer;
         Connection(ScriptedHttpServer& server, int fd, int index) : m_server(server), m_fd(fd), m_index(index) {}
+        bool readMore(); // false when the peer closed or the server stops
         ScriptedHttpServer& m_server;
         int m_fd;
         int m_index;
