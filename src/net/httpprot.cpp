@@ -711,6 +711,8 @@ void THttpCli::cookie(const std::string& value)
 
 void THttpCli::headerEnd()
 {
+    if (m_requestType == httpPUT && !answer().location.empty())
+        m_location = latin(answer().location);
     if (!answer().contentRangeBegin.empty() || !answer().contentRangeEnd.empty()) {
         ContentRangeBegin = latin(answer().contentRangeBegin);
         ContentRangeEnd = latin(answer().contentRangeEnd);

@@ -422,3 +422,38 @@ TEST(DocName, FromThePathAndTheContentType)
         EXPECT_EQ(d.cli.DocName().toStdString(), c.name) << c.path;
     }
 }
+
+TEST(Get, KeepsAnHttp11ConnectionForTheNextRequest)
+{
+    ScriptedHttpServer server([](Connection& c) {
+        for (const char* body : {"one", "two"}) {
+            c.readRequest();
+            c.send(ScriptedHttpServer::answer(200, "OK", body, true, "", "1.1"));
+        }
+        c.hang();
+    });
+    Download d(server.url("/a"));
+    d.cli.SetRequestVer(QStringLiteral("1.1"));
+    EXPECT_EQ(d.get().first, 0);
+    EXPECT_EQ(d.get().first, 0);
+    EXPECT_EQ(d.body, "onetwo");
+    EXPECT_EQ(server.connections(), 1);
+}
+
+TEST(Put, TakesTheLocationWithoutMoving)
+{
+    ScriptedHttpServer server(answering(
+        ScriptedHttpServer::answer(201, "Created", "", true, "Location: http://127.0.0.1/stored/file\r\n")));
+    THttpCli cli;
+    QByteArray payload("content");
+    QBuffer send(&payload);
+    send.open(QIODevice::ReadOnly);
+    cli.SendStream = &send;
+    cli.URL = QString::fromStdString(server.url("/upload"));
+    cli.Put();
+    EXPECT_EQ(cli.StatusCode(), 201);
+    EXPECT_EQ(cli.Location(), QStringLiteral("http://127.0.0.1/stored/file"));
+    EXPECT_EQ(server.connections(), 1);
+    ASSERT_EQ(server.requests().size(), 1u);
+    EXPECT_NE(server.requests()[0].find("\r\n\r\ncontent"), std::string::npos);
+}

@@ -381,3 +381,20 @@ TEST(FetchFile, WritesTheBodyToTheFile)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "1.0.3");
 }
+
+TEST(FetchString, WaitThreadRunsTheEventsAlreadyQueued)
+{
+    ScriptedHttpServer server(answering(ScriptedHttpServer::answer(200, "OK", "x")));
+    for (bool wait : {false, true}) {
+        THTTPGet get;
+        Outcomes outcomes;
+        outcomes.attach(get);
+        get.WaitThread = wait;
+        get.URL = QString::fromStdString(server.url("/"));
+        bool ran = false;
+        QMetaObject::invokeMethod(&get, [&] { ran = true; }, Qt::QueuedConnection);
+        get.FetchString();
+        EXPECT_EQ(ran, wait);
+        ASSERT_TRUE(waitUntil([&] { return outcomes.completions() > 0; }));
+    }
+}
