@@ -14,7 +14,8 @@ class THTTPGetThread;
 // fetch ends with exactly one of OnDoneString (a non-empty body arrived,
 // whatever the HTTP status) or OnError. There is no time-out: callers that
 // need one keep their own. Destroying the component stops its fetch at once,
-// and no event reaches a destroyed component.
+// and no event reaches a destroyed component. Destroy it on its own thread
+// before the QCoreApplication; a handler that wants it gone uses deleteLater().
 class THTTPGet : public QObject {
     Q_OBJECT
 public:

@@ -23,6 +23,8 @@ class TWSocket;
 // OnRequestDone; Get, Post, Put and Head wait for the end while the event
 // loop keeps running (so windows stay alive) and throw EHttpException for a
 // status of 400 or more and for the client's own failures (status 404).
+// There is no time-out; Abort() ends a request from a timer or a handler.
+// A handler that wants the client gone uses deleteLater().
 class THttpCli : public QObject, private HttpAnswerParser::Events {
     Q_OBJECT
 public:
