@@ -18,14 +18,15 @@ constexpr int kPollMilliseconds = 1000;
 constexpr auto kDrainWait = std::chrono::milliseconds(1);
 constexpr char kFormContentType[] = "Content-Type: application/x-www-form-urlencoded";
 
-// Bytes that would break the request line (spaces, controls, non-ASCII) go
-// out percent-encoded; everything else is sent exactly as the caller wrote it.
+// Bytes that would break the request line (spaces, controls, non-ASCII) or
+// cut the address short ("#") go out percent-encoded, so the server decodes
+// what the caller wrote; everything else is sent exactly as written.
 std::string requestTarget(const std::string& path)
 {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string target;
     for (unsigned char c : path) {
-        if (c <= 0x20 || c >= 0x7F) {
+        if (c <= 0x20 || c >= 0x7F || c == '#') {
             target += '%';
             target += kHex[c >> 4];
             target += kHex[c & 0x0F];
@@ -152,10 +153,9 @@ void THTTPGetThread::fetch()
         return;
     }
 
-    const std::string base = "http://" + target.host + ":" + std::to_string(target.port) + "/";
-    const std::string path = requestTarget(target.path);
-    curl_easy_setopt(easy, CURLOPT_URL, base.c_str());
-    curl_easy_setopt(easy, CURLOPT_REQUEST_TARGET, path.c_str());
+    const std::string url = "http://" + target.host + ":" + std::to_string(target.port) + requestTarget(target.path);
+    curl_easy_setopt(easy, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(easy, CURLOPT_PATH_AS_IS, 1L);
     curl_easy_setopt(easy, CURLOPT_HTTP_VERSION, CURL_HTTP_VERSION_1_0);
     curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http");
     curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "http");

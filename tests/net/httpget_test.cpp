@@ -204,17 +204,17 @@ TEST(FetchString, SendsTheRequestFromItsSettings)
     }
 }
 
-TEST(FetchString, ASpaceInTheQueryCannotBreakTheRequestLine)
+TEST(FetchString, ASpaceOrHashInTheQueryReachesTheServerEncoded)
 {
     ScriptedHttpServer server(answering(ScriptedHttpServer::answer(200, "OK", "fine")));
     THTTPGet get;
     Outcomes outcomes;
     outcomes.attach(get);
-    get.URL = QString::fromStdString(server.url("/p?name=Ann Lee&x=#1"));
+    get.URL = QString::fromStdString(server.url("/p/../q?name=Ann Lee&x=#1"));
     get.FetchString();
     ASSERT_TRUE(waitUntil([&] { return outcomes.completions() > 0; }));
     ASSERT_EQ(server.requests().size(), 1u);
-    EXPECT_EQ(server.requests()[0].rfind("GET /p?name=Ann%20Lee&x=#1 HTTP/1.0\r\n", 0), 0u) << server.requests()[0];
+    EXPECT_EQ(server.requests()[0].rfind("GET /p/../q?name=Ann%20Lee&x=%231 HTTP/1.0\r\n", 0), 0u) << server.requests()[0];
 }
 
 TEST(FetchString, ASecondStartOnABusyComponentDoesNothing)
@@ -397,4 +397,22 @@ TEST(FetchString, WaitThreadRunsTheEventsAlreadyQueued)
         EXPECT_EQ(ran, wait);
         ASSERT_TRUE(waitUntil([&] { return outcomes.completions() > 0; }));
     }
+}
+
+TEST(FetchString, FollowsARedirectToItsTarget)
+{
+    ScriptedHttpServer server([](Connection& c) {
+        const std::string request = c.readRequest();
+        if (request.rfind("GET /old ", 0) == 0)
+            c.send(ScriptedHttpServer::answer(302, "Found", "moved", true, "Location: /new\r\n"));
+        else
+            c.send(ScriptedHttpServer::answer(200, "OK", "target"));
+    });
+    THTTPGet get;
+    Outcomes outcomes;
+    outcomes.attach(get);
+    get.URL = QString::fromStdString(server.url("/old"));
+    get.FetchString();
+    ASSERT_TRUE(waitUntil([&] { return outcomes.completions() > 0; }));
+    EXPECT_EQ(outcomes.result, "target");
 }
