@@ -162,6 +162,8 @@ void THTTPGetThread::fetch()
     curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(easy, CURLOPT_MAXREDIRS, static_cast<long>(kMaxRedirects));
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    // A stop must not wait for a name lookup that hangs in the resolver's thread.
+    curl_easy_setopt(easy, CURLOPT_QUICK_EXIT, 1L);
     curl_easy_setopt(easy, CURLOPT_BUFFERSIZE, static_cast<long>(kChunkSize));
     if (!m_settings.Agent.empty())
         curl_easy_setopt(easy, CURLOPT_USERAGENT, m_settings.Agent.c_str());
