@@ -1,0 +1,251 @@
+#include "net/httpanswerparser.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+namespace {
+
+constexpr std::size_t kStatusLinePrefix = 8; // "HTTP/1.x"
+constexpr std::size_t kVersionAt = 5;
+constexpr std::size_t kStatusAt = 9;
+constexpr std::size_t kReasonAt = 13;
+constexpr std::size_t kRangeValueAt = 6;   // after "bytes "
+constexpr std::size_t kMaxLengthDigits = 18; // stays inside a 64-bit integer
+
+std::string lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+bool startsWithNoCase(const std::string& text, const char* prefix)
+{
+    const std::size_t length = std::strlen(prefix);
+    return text.size() >= length && lower(text.substr(0, length)) == prefix;
+}
+
+// A length that is negative or not a plain decimal number counts as absent.
+long long parseContentLength(const std::string& value)
+{
+    const auto first = value.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return -1;
+    const auto last = value.find_last_not_of(" \t");
+    if (last - first + 1 > kMaxLengthDigits)
+        return -1;
+    long long length = 0;
+    for (auto i = first; i <= last; ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(value[i])))
+            return -1;
+        length = length * 10 + (value[i] - '0');
+    }
+    return length;
+}
+
+int parseStatus(const std::string& line)
+{
+    if (line.size() < kStatusAt + 3)
+        return 0;
+    int status = 0;
+    for (std::size_t i = kStatusAt; i < kStatusAt + 3; ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(line[i])))
+            return 0;
+        status = status * 10 + (line[i] - '0');
+    }
+    return status;
+}
+
+} // namespace
+
+void HttpAnswerParser::start(Request request, long long skipPrevious)
+{
+    m_request = request;
+    m_answer = Answer{};
+    m_phase = Phase::Header;
+    m_firstLine = true;
+    m_halted = false;
+    m_used = 0;
+    m_skip = std::max(0LL, skipPrevious - m_dropped);
+    m_dropped = 0;
+}
+
+HttpAnswerParser::Outcome HttpAnswerParser::received(std::size_t size)
+{
+    m_used += std::min(size, freeSize());
+    m_halted = false;
+    if (m_skip > 0) {
+        const auto skipped = static_cast<std::size_t>(std::min<long long>(m_skip, static_cast<long long>(m_used)));
+        consume(skipped);
+        m_skip -= static_cast<long long>(skipped);
+    }
+    if (m_phase == Phase::Header) {
+        const Outcome outcome = parseHeader();
+        if (m_phase != Phase::Body || outcome == Outcome::Halted)
+            return outcome;
+    }
+    if (m_phase == Phase::Body) {
+        const std::size_t chunk = m_used;
+        m_used = 0;
+        const Outcome outcome = deliverBody(m_buffer.data(), chunk);
+        return m_halted ? Outcome::Halted : outcome;
+    }
+    finish();
+    return Outcome::More;
+}
+
+HttpAnswerParser::Outcome HttpAnswerParser::parseHeader()
+{
+    while (m_phase == Phase::Header) {
+        if (m_halted)
+            return Outcome::Halted;
+        const char* end = static_cast<const char*>(std::memchr(m_buffer.data(), '\n', m_used));
+        if (!end)
+            return Outcome::More;
+        const auto lineEnd = static_cast<std::size_t>(end - m_buffer.data());
+        std::string line(m_buffer.data(), lineEnd);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        consume(lineEnd + 1);
+
+        if (m_firstLine)
+            m_events.headerBegin();
+        if (m_firstLine && startsWithNoCase(line, "<html>")) {
+            // No header at all: the page itself starts here.
+            if (m_answer.contentType.empty())
+                m_answer.contentType = "text/html";
+            m_phase = Phase::Body;
+            m_events.bodyBegins();
+            const Outcome outcome = deliverBody(line.data(), line.size());
+            if (outcome != Outcome::More)
+                return outcome;
+            return m_halted ? Outcome::Halted : Outcome::More;
+        }
+        if (line.empty()) {
+            const Outcome outcome = endHeader();
+            if (outcome != Outcome::More)
+                return outcome;
+            continue;
+        }
+        parseLine(line);
+        m_firstLine = false;
+    }
+    return Outcome::More;
+}
+
+HttpAnswerParser::Outcome HttpAnswerParser::endHeader()
+{
+    if (m_answer.version == "1.1" && m_answer.status == 100) {
+        // An interim answer: the real status line follows.
+        m_answer.headerLines.clear();
+        m_answer.status = 0;
+        m_answer.version.clear();
+        m_answer.reason.clear();
+        m_firstLine = true;
+        return Outcome::More;
+    }
+    if (m_answer.redirect) {
+        m_events.headerEnd();
+        finish();
+        return Outcome::Redirect;
+    }
+    if (m_answer.contentLength == 0 || m_request == Request::Head) {
+        m_events.headerEnd();
+        finish();
+        return Outcome::NoBody;
+    }
+    m_phase = Phase::Body;
+    m_events.bodyBegins();
+    m_events.headerEnd();
+    return Outcome::More;
+}
+
+HttpAnswerParser::Outcome HttpAnswerParser::deliverBody(const char* data, std::size_t size)
+{
+    if (m_answer.contentLength >= 0) {
+        // Bytes past the announced length belong to nobody.
+        const long long remaining = m_answer.contentLength - m_answer.receivedCount;
+        if (static_cast<long long>(size) > remaining) {
+            m_dropped += static_cast<long long>(size) - remaining;
+            size = static_cast<std::size_t>(remaining);
+        }
+    }
+    if (size > 0) {
+        if (!m_answer.docStarted) {
+            m_answer.docStarted = true;
+            m_events.docBegin();
+        }
+        m_answer.receivedCount += static_cast<long long>(size);
+        m_events.docData(data, size);
+    }
+    if (m_answer.contentLength >= 0 && m_answer.receivedCount >= m_answer.contentLength) {
+        finish();
+        return Outcome::BodyComplete;
+    }
+    return Outcome::More;
+}
+
+void HttpAnswerParser::parseLine(const std::string& line)
+{
+    m_answer.headerLines.push_back(line);
+    if (m_firstLine) {
+        if (line.compare(0, kStatusLinePrefix, "HTTP/1.0") == 0 || line.compare(0, kStatusLinePrefix, "HTTP/1.1") == 0) {
+            m_answer.version = line.substr(kVersionAt, 3);
+            m_answer.status = parseStatus(line);
+            m_answer.reason = line.size() > kReasonAt ? line.substr(kReasonAt) : std::string();
+        }
+    } else if (line.find(':') != std::string::npos) {
+        parseField(line);
+    }
+    m_events.headerData();
+}
+
+void HttpAnswerParser::parseField(const std::string& line)
+{
+    const auto colon = line.find(':');
+    const std::string name = lower(line.substr(0, colon));
+    auto valueAt = colon + 1;
+    while (valueAt < line.size() && line[valueAt] == ' ')
+        ++valueAt;
+    const std::string value = line.substr(valueAt);
+
+    if (name == "location") {
+        m_answer.location = value;
+        // The answer to a PUT names where the document now lives; anything else moves us.
+        m_answer.redirect = m_request != Request::Put;
+    } else if (name == "content-length") {
+        m_answer.contentLength = parseContentLength(value);
+    } else if (name == "content-range") {
+        // "bytes 0-99/200": 0 and 99.
+        const auto dash = value.find('-', kRangeValueAt);
+        const auto slash = value.find('/', dash == std::string::npos ? value.size() : dash);
+        if (value.size() > kRangeValueAt)
+            m_answer.contentRangeBegin = value.substr(kRangeValueAt, dash == std::string::npos ? std::string::npos : dash - kRangeValueAt);
+        if (dash != std::string::npos)
+            m_answer.contentRangeEnd = value.substr(dash + 1, slash == std::string::npos ? std::string::npos : slash - dash - 1);
+    } else if (name == "accept-ranges") {
+        m_answer.acceptRanges = value;
+    } else if (name == "content-type") {
+        m_answer.contentType = lower(value);
+    } else if (name == "www-authenticate") {
+        m_answer.wwwAuthenticate.push_back(value);
+    } else if (name == "set-cookie") {
+        m_events.cookie(value);
+    } else if (name == "connection") {
+        m_answer.connectionClose = lower(value).find("close") != std::string::npos;
+    }
+}
+
+void HttpAnswerParser::consume(std::size_t count)
+{
+    std::memmove(m_buffer.data(), m_buffer.data() + count, m_used - count);
+    m_used -= count;
+}
+
+void HttpAnswerParser::finish()
+{
+    m_phase = Phase::Finished;
+    m_dropped += static_cast<long long>(m_used);
+    m_used = 0;
+}

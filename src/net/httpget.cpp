@@ -1,0 +1,91 @@
+#include "net/httpget.h"
+
+#include <QCoreApplication>
+#include <QSaveFile>
+
+#include "net/httpgetthread.h"
+
+THTTPGet::THTTPGet(QObject* parent) : QObject(parent) {}
+
+THTTPGet::~THTTPGet()
+{
+    if (m_worker) {
+        // The worker may be waiting for this thread in a hand-off; release()
+        // lets it go and closes the gate, so the join cannot deadlock, and the
+        // stop wakes it from any network wait.
+        m_worker->release();
+        m_thread.join();
+    }
+}
+
+void THTTPGet::FetchString()
+{
+    start(false);
+}
+
+void THTTPGet::FetchFile()
+{
+    start(true);
+}
+
+void THTTPGet::Stop()
+{
+    if (m_worker)
+        m_worker->requestStop();
+}
+
+void THTTPGet::start(bool toFile)
+{
+    if (m_worker)
+        return;
+    THTTPGetThread::Settings settings;
+    settings.AcceptTypes = AcceptTypes.toStdString();
+    settings.Agent = Agent.toStdString();
+    settings.URL = URL.toStdString();
+    settings.FileName = FileName.toStdString();
+    settings.UserName = UserName.toStdString();
+    settings.Password = Password.toStdString();
+    settings.PostQuery = PostQuery.toStdString();
+    settings.Referer = Referer.toStdString();
+    settings.BinaryData = BinaryData;
+    settings.UseCache = UseCache;
+    settings.ToFile = toFile;
+    settings.WantsProgress = static_cast<bool>(OnProgress);
+
+    // The handler is copied too: replacing OnProgress mid-fetch changes nothing.
+    auto progress = [handler = OnProgress](THTTPGetThread& worker) {
+        handler(&worker, worker.TotalSize, worker.Readed);
+    };
+    m_worker = std::make_shared<THTTPGetThread>(std::move(settings), this, std::move(progress),
+                                                [this](THTTPGetThread& worker) { complete(worker); });
+    m_thread = std::thread([worker = m_worker] { worker->run(); });
+    if (WaitThread)
+        QCoreApplication::processEvents();
+}
+
+void THTTPGet::complete(THTTPGetThread& worker)
+{
+    // Forget the worker first, so that a handler may start the next fetch at
+    // once; the old thread only returns after this call.
+    const std::shared_ptr<THTTPGetThread> keep = std::move(m_worker);
+    m_thread.detach();
+    m_success = worker.Success && !worker.stopRequested();
+
+    if (m_success && worker.settings().ToFile) {
+        const QString fileName = QString::fromStdString(worker.settings().FileName);
+        QSaveFile file(fileName);
+        m_success = file.open(QIODevice::WriteOnly) && file.write(worker.Result) == worker.Result.size() &&
+                    file.commit();
+        if (m_success) {
+            if (OnDoneFile)
+                OnDoneFile(this, fileName, worker.Readed);
+            return;
+        }
+    }
+    if (m_success) {
+        if (OnDoneString)
+            OnDoneString(this, worker.Result);
+    } else if (OnError) {
+        OnError(this);
+    }
+}

@@ -1,0 +1,70 @@
+#pragma once
+#include <functional>
+#include <memory>
+#include <thread>
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+class THTTPGetThread;
+
+// Fetches one address over HTTP in a worker thread and hands the whole body
+// back on the thread that owns the component. One fetch at a time; each
+// fetch ends with exactly one of OnDoneString (a non-empty body arrived,
+// whatever the HTTP status) or OnError. There is no time-out: callers that
+// need one keep their own. Destroying the component stops its fetch at once,
+// and no event reaches a destroyed component. Destroy it on its own thread
+// before the QCoreApplication; a handler that wants it gone uses deleteLater().
+class THTTPGet : public QObject {
+    Q_OBJECT
+public:
+    using TOnProgressEvent = std::function<void(THTTPGetThread* Sender, long long TotalSize, long long Readed)>;
+    using TOnDoneFileEvent = std::function<void(QObject* Sender, const QString& FileName, long long FileSize)>;
+    using TOnDoneStringEvent = std::function<void(QObject* Sender, const QByteArray& Result)>;
+    using TNotifyEvent = std::function<void(QObject* Sender)>;
+
+    explicit THTTPGet(QObject* parent = nullptr);
+    ~THTTPGet() override;
+
+    // Starts fetching URL; the body becomes OnDoneString's Result. Does
+    // nothing while a fetch runs: that fetch goes on with its own settings.
+    void FetchString();
+    // As FetchString, but the body is written to FileName (replacing it
+    // whole) and reported through OnDoneFile.
+    void FetchFile();
+    // Asks the running fetch to end; its completion then reports failure.
+    void Stop();
+
+    [[nodiscard]] bool Busy() const { return m_worker != nullptr; }
+    // Whether the last completed fetch succeeded.
+    [[nodiscard]] bool Succeeded() const { return m_success; }
+
+    // Settings, copied by each fetch when it starts.
+    QString AcceptTypes = QStringLiteral("*/*");
+    QString Agent = QStringLiteral("Kelvane HTTPGet"); // empty sends no User-Agent
+    bool BinaryData = false; // an answer without Content-Length is then a failure
+    QString URL;             // "http://host[:port]/path?query"
+    bool UseCache = false;   // false asks every cache on the way to go to the server
+    QString FileName;
+    QString UserName;
+    QString Password;
+    QString PostQuery;       // not empty: the request is a form POST with this body
+    QString Referer;
+    bool WaitThread = false; // after starting, run the events already queued
+
+    // Events, on the component's thread. OnProgress follows each body chunk
+    // of at most 1025 bytes; TotalSize is the Content-Length, 0 without one.
+    TOnProgressEvent OnProgress;
+    TOnDoneFileEvent OnDoneFile;
+    TOnDoneStringEvent OnDoneString;
+    TNotifyEvent OnError;
+
+private:
+    void start(bool toFile);
+    void complete(THTTPGetThread& worker);
+
+    std::shared_ptr<THTTPGetThread> m_worker;
+    std::thread m_thread;
+    bool m_success = false;
+};

@@ -1,0 +1,278 @@
+#include "net/httpgetthread.h"
+
+#include <chrono>
+#include <curl/curl.h>
+#include <utility>
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QMetaObject>
+#include <QObject>
+
+#include "net/httpgeturl.h"
+
+namespace {
+
+constexpr int kMaxRedirects = 20;
+constexpr int kPollMilliseconds = 1000;
+constexpr auto kDrainWait = std::chrono::milliseconds(1);
+constexpr char kFormContentType[] = "Content-Type: application/x-www-form-urlencoded";
+
+// Bytes that would break the request line (spaces, controls, non-ASCII) or
+// cut the address short ("#") go out percent-encoded, so the server decodes
+// what the caller wrote; everything else is sent exactly as written.
+std::string requestTarget(const std::string& path)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string target;
+    for (unsigned char c : path) {
+        if (c <= 0x20 || c >= 0x7F || c == '#') {
+            target += '%';
+            target += kHex[c >> 4];
+            target += kHex[c & 0x0F];
+        } else {
+            target += static_cast<char>(c);
+        }
+    }
+    return target;
+}
+
+bool startsWithNoCase(const char* data, std::size_t size, std::string_view prefix)
+{
+    if (size < prefix.size())
+        return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(data[i])) != prefix[i])
+            return false;
+    }
+    return true;
+}
+
+// A Content-Length that is negative or not a plain decimal number counts as absent.
+bool parseContentLength(const std::string& text, long long& value)
+{
+    const auto first = text.find_first_not_of(" \t");
+    const auto last = text.find_last_not_of(" \t\r\n");
+    if (first == std::string::npos || last - first + 1 > 18)
+        return false;
+    value = 0;
+    for (auto i = first; i <= last; ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+        value = value * 10 + (text[i] - '0');
+    }
+    return true;
+}
+
+// Called by the library while it waits as well as while data flows.
+int onXferInfo(void* self, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    return static_cast<THTTPGetThread*>(self)->stopRequested() ? 1 : 0;
+}
+
+struct CurlGlobal {
+    CurlGlobal() { curl_global_init(CURL_GLOBAL_DEFAULT); }
+};
+
+} // namespace
+
+THTTPGetThread::THTTPGetThread(Settings settings, QObject* receiver, Call progress, Call done)
+    : m_settings(std::move(settings)), m_receiver(receiver), m_progress(std::move(progress)), m_done(std::move(done))
+{
+    // Once per process, before any worker runs: the library's set-up is not thread-safe.
+    static CurlGlobal global;
+}
+
+THTTPGetThread::~THTTPGetThread() = default;
+
+void THTTPGetThread::run()
+{
+    fetch();
+    handOff(m_done);
+}
+
+void THTTPGetThread::requestStop()
+{
+    m_stop = true;
+    std::lock_guard lock(m_mutex);
+    if (m_multi)
+        curl_multi_wakeup(static_cast<CURLM*>(m_multi));
+}
+
+void THTTPGetThread::release()
+{
+    requestStop();
+    std::unique_lock lock(m_mutex);
+    m_released = true;
+    // A worker blocked in a hand-off waits for this thread: run its call
+    // (which now does nothing) so it can go on. Between the worker counting
+    // itself in and its call being posted there is a short window, hence the wait.
+    while (m_inFlight > 0) {
+        lock.unlock();
+        QCoreApplication::sendPostedEvents(m_receiver, QEvent::MetaCall);
+        lock.lock();
+        m_idle.wait_for(lock, kDrainWait, [this] { return m_inFlight == 0; });
+    }
+}
+
+bool THTTPGetThread::handOff(const Call& call)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_released)
+            return false;
+        ++m_inFlight;
+    }
+    // m_released is written only on the receiver's thread, where this runs.
+    QMetaObject::invokeMethod(
+        m_receiver,
+        [this, &call] {
+            if (!m_released)
+                call(*this);
+        },
+        Qt::BlockingQueuedConnection);
+    {
+        std::lock_guard lock(m_mutex);
+        --m_inFlight;
+    }
+    m_idle.notify_all();
+    return true;
+}
+
+void THTTPGetThread::fetch()
+{
+    const HttpGetTarget target = splitHttpGetUrl(m_settings.URL);
+    if (!target.valid() || m_stop)
+        return;
+
+    CURL* easy = curl_easy_init();
+    CURLM* multi = curl_multi_init();
+    if (!easy || !multi) {
+        curl_easy_cleanup(easy);
+        curl_multi_cleanup(multi);
+        return;
+    }
+
+    const std::string url = "http://" + target.host + ":" + std::to_string(target.port) + requestTarget(target.path);
+    curl_easy_setopt(easy, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(easy, CURLOPT_PATH_AS_IS, 1L);
+    curl_easy_setopt(easy, CURLOPT_HTTP_VERSION, CURL_HTTP_VERSION_1_0);
+    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http");
+    curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "http");
+    curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(easy, CURLOPT_MAXREDIRS, static_cast<long>(kMaxRedirects));
+    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    // A stop must not wait for a name lookup that hangs in the resolver's thread.
+    curl_easy_setopt(easy, CURLOPT_QUICK_EXIT, 1L);
+    curl_easy_setopt(easy, CURLOPT_BUFFERSIZE, static_cast<long>(kChunkSize));
+    if (!m_settings.Agent.empty())
+        curl_easy_setopt(easy, CURLOPT_USERAGENT, m_settings.Agent.c_str());
+    if (!m_settings.Referer.empty())
+        curl_easy_setopt(easy, CURLOPT_REFERER, m_settings.Referer.c_str());
+    if (!m_settings.UserName.empty())
+        curl_easy_setopt(easy, CURLOPT_USERNAME, m_settings.UserName.c_str());
+    if (!m_settings.Password.empty())
+        curl_easy_setopt(easy, CURLOPT_PASSWORD, m_settings.Password.c_str());
+
+    curl_slist* headers = nullptr;
+    // "Accept:" with no value keeps the library from sending its own.
+    const std::string accept = "Accept:" + (m_settings.AcceptTypes.empty() ? "" : " " + m_settings.AcceptTypes);
+    headers = curl_slist_append(headers, accept.c_str());
+    if (!m_settings.UseCache) {
+        headers = curl_slist_append(headers, "Cache-Control: no-cache");
+        headers = curl_slist_append(headers, "Pragma: no-cache");
+    }
+    if (!m_settings.PostQuery.empty()) {
+        headers = curl_slist_append(headers, kFormContentType);
+        curl_easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(m_settings.PostQuery.size()));
+        curl_easy_setopt(easy, CURLOPT_COPYPOSTFIELDS, m_settings.PostQuery.c_str());
+    }
+    curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headers);
+
+    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &THTTPGetThread::onHeader);
+    curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
+    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &THTTPGetThread::onBody);
+    curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
+    curl_easy_setopt(easy, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, &onXferInfo);
+    curl_easy_setopt(easy, CURLOPT_XFERINFODATA, this);
+
+    curl_multi_add_handle(multi, easy);
+    {
+        std::lock_guard lock(m_mutex);
+        m_multi = multi;
+    }
+    // requestStop() wakes the poll, so a server that never answers cannot
+    // keep this thread (or the program's exit) waiting.
+    int running = 1;
+    while (running > 0 && !m_stop) {
+        if (curl_multi_perform(multi, &running) != CURLM_OK)
+            break;
+        if (running > 0)
+            curl_multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr);
+    }
+    {
+        std::lock_guard lock(m_mutex);
+        m_multi = nullptr;
+    }
+    curl_multi_remove_handle(multi, easy);
+    curl_easy_cleanup(easy);
+    curl_multi_cleanup(multi);
+    curl_slist_free_all(headers);
+
+    // A read that ends early still leaves what came before it; the last piece
+    // shorter than a chunk is reported here.
+    if (!m_pending.isEmpty() && !m_stop) {
+        const QByteArray last = std::exchange(m_pending, QByteArray());
+        deliverChunk(last.constData(), static_cast<std::size_t>(last.size()));
+    }
+    if (m_settings.BinaryData && !m_haveContentLength)
+        return;
+    Success = Readed != 0 && !m_stop;
+}
+
+bool THTTPGetThread::deliverChunk(const char* data, std::size_t size)
+{
+    Result.append(data, static_cast<qsizetype>(size));
+    Readed += static_cast<long long>(size);
+    if (m_settings.WantsProgress && !handOff(m_progress))
+        m_stop = true;
+    return !m_stop;
+}
+
+std::size_t THTTPGetThread::onHeader(char* data, std::size_t size, std::size_t count, void* self)
+{
+    auto& worker = *static_cast<THTTPGetThread*>(self);
+    const std::size_t length = size * count;
+    static constexpr std::string_view kContentLength = "content-length:";
+    if (startsWithNoCase(data, length, "http/")) {
+        // A new answer (after a redirect or an interim 100) replaces the last one's fields.
+        worker.m_haveContentLength = false;
+        worker.TotalSize = 0;
+    } else if (startsWithNoCase(data, length, kContentLength)) {
+        long long value = 0;
+        worker.m_haveContentLength =
+            parseContentLength(std::string(data + kContentLength.size(), length - kContentLength.size()), value);
+        worker.TotalSize = worker.m_haveContentLength ? value : 0;
+    }
+    return worker.m_stop ? 0 : length;
+}
+
+std::size_t THTTPGetThread::onBody(char* data, std::size_t size, std::size_t count, void* self)
+{
+    auto& worker = *static_cast<THTTPGetThread*>(self);
+    const std::size_t length = size * count;
+    // Binary data without a length is refused before any of it is read.
+    if (worker.m_stop || (worker.m_settings.BinaryData && !worker.m_haveContentLength))
+        return 0;
+    worker.m_pending.append(data, static_cast<qsizetype>(length));
+    qsizetype offset = 0;
+    while (worker.m_pending.size() - offset >= static_cast<qsizetype>(kChunkSize)) {
+        if (!worker.deliverChunk(worker.m_pending.constData() + offset, kChunkSize))
+            return 0;
+        offset += static_cast<qsizetype>(kChunkSize);
+    }
+    worker.m_pending.remove(0, offset);
+    return length;
+}
+

@@ -1,0 +1,92 @@
+#pragma once
+#include <atomic>
+#include <condition_variable>
+#include <cstddef>
+#include <functional>
+#include <mutex>
+#include <string>
+
+#include <QByteArray>
+
+class QObject;
+
+// The worker of one THTTPGet fetch. It runs on its own thread with copies of
+// the component's settings taken when the fetch started, and hands progress
+// and completion to the component's thread synchronously: the worker waits
+// until the call there has returned, so the component may read the results
+// below during such a call without a lock.
+//
+// The hand-off is gated: once the component has called release(), no call
+// reaches it again, and release() returns only when no call is in flight.
+class THTTPGetThread {
+public:
+    struct Settings {
+        std::string AcceptTypes;
+        std::string Agent;
+        std::string URL;
+        std::string FileName;
+        std::string UserName;
+        std::string Password;
+        std::string PostQuery;
+        std::string Referer;
+        bool BinaryData = false;
+        bool UseCache = false;
+        bool ToFile = false;
+        bool WantsProgress = false; // whether OnProgress was assigned at the start
+    };
+    using Call = std::function<void(THTTPGetThread&)>;
+
+    // Largest body piece read and reported at a time.
+    static constexpr std::size_t kChunkSize = 1025;
+
+    // `receiver` lives on the component's thread; `progress` and `done` run
+    // there, the first after each chunk (only with WantsProgress), the second
+    // once at the end.
+    THTTPGetThread(Settings settings, QObject* receiver, Call progress, Call done);
+    ~THTTPGetThread();
+    THTTPGetThread(const THTTPGetThread&) = delete;
+    THTTPGetThread& operator=(const THTTPGetThread&) = delete;
+
+    // The thread's body: fetch, then deliver the completion.
+    void run();
+
+    // Asks the worker to end; a transfer waiting on the network notices at once.
+    void requestStop();
+    [[nodiscard]] bool stopRequested() const { return m_stop.load(); }
+
+    // From the component's thread, before the component goes away: stops the
+    // worker, closes the gate and delivers (as no-ops) any call in flight.
+    void release();
+
+    [[nodiscard]] const Settings& settings() const { return m_settings; }
+
+    // Results; read them only from inside a progress or completion call.
+    bool Success = false;
+    long long TotalSize = 0; // the Content-Length, 0 when absent or unusable
+    long long Readed = 0;    // body bytes read so far
+    QByteArray Result;
+
+private:
+    bool handOff(const Call& call);
+    void fetch();
+    bool deliverChunk(const char* data, std::size_t size);
+    static std::size_t onHeader(char* data, std::size_t size, std::size_t count, void* self);
+    static std::size_t onBody(char* data, std::size_t size, std::size_t count, void* self);
+
+    const Settings m_settings;
+    QObject* const m_receiver;
+    const Call m_progress;
+    const Call m_done;
+
+    std::atomic<bool> m_stop{false};
+    std::mutex m_mutex;                 // guards the gate and the wake-up handle
+    std::condition_variable m_idle;     // signalled when a hand-off has returned
+    bool m_released = false;
+    int m_inFlight = 0;
+    void* m_multi = nullptr;            // the libcurl multi handle while a transfer runs
+
+    // Filled while the transfer runs, on the worker thread only.
+    QByteArray m_pending;               // body bytes not yet reported as a chunk
+    std::string m_contentLength;        // raw value of the last answer's header
+    bool m_haveContentLength = false;
+};

@@ -1,0 +1,59 @@
+#include "net/httpgeturl.h"
+
+#include <cctype>
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view kHttpPrefix = "http://";
+constexpr int kDefaultPort = 80;
+constexpr int kMaxPort = 65535;
+
+bool startsWithNoCase(const std::string& text, std::string_view prefix)
+{
+    if (text.size() < prefix.size())
+        return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i])
+            return false;
+    }
+    return true;
+}
+
+// A port that is not a number from 1 to 65535 makes the address unusable.
+int parsePort(const std::string& text)
+{
+    if (text.empty() || text.size() > 5)
+        return 0;
+    int port = 0;
+    for (char c : text) {
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            return 0;
+        port = port * 10 + (c - '0');
+    }
+    return port <= kMaxPort ? port : 0;
+}
+
+} // namespace
+
+HttpGetTarget splitHttpGetUrl(const std::string& url)
+{
+    const std::string rest = startsWithNoCase(url, kHttpPrefix) ? url.substr(kHttpPrefix.size()) : url;
+    HttpGetTarget target;
+    const auto slash = rest.find('/');
+    if (slash == std::string::npos)
+        return target;
+    target.path = rest.substr(slash);
+    std::string host = rest.substr(0, slash);
+    const auto colon = host.rfind(':');
+    if (colon != std::string::npos) {
+        target.port = parsePort(host.substr(colon + 1));
+        host.resize(colon);
+        if (target.port == 0)
+            return HttpGetTarget{};
+    } else {
+        target.port = kDefaultPort;
+    }
+    target.host = host;
+    return target;
+}

@@ -1,0 +1,227 @@
+#pragma once
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include "net/ehttpexception.h"
+#include "net/httpanswerparser.h"
+#include "net/urlsplit.h"
+
+class QEventLoop;
+class QIODevice;
+class TWSocket;
+
+// An HTTP/1.0 and 1.1 client driven by the owning thread's event loop: look
+// up the host, connect, send the request, read the header, read the body,
+// following redirects. The ...Async calls return at once and end with
+// OnRequestDone; Get, Post, Put and Head wait for the end while the event
+// loop keeps running (so windows stay alive) and throw EHttpException for a
+// status of 400 or more and for the client's own failures (status 404).
+// There is no time-out; Abort() ends a request from a timer or a handler.
+// A handler that wants the client gone uses deleteLater().
+class THttpCli : public QObject, private HttpAnswerParser::Events {
+    Q_OBJECT
+public:
+    enum THttpRequest { httpABORT, httpGET, httpPOST, httpPUT, httpHEAD, httpCLOSE };
+    enum THttpState {
+        httpReady,
+        httpNotConnected,
+        httpConnected,
+        httpDnsLookup,
+        httpDnsLookupDone,
+        httpWaitingHeader,
+        httpWaitingBody,
+        httpBodyReceived,
+        httpWaitingProxyConnect,
+        httpClosing,
+        httpAborting,
+    };
+
+    using TNotifyEvent = std::function<void(QObject* Sender)>;
+    using TOnCommand = std::function<void(QObject* Sender, QString& S)>;
+    using TDocDataEvent = std::function<void(QObject* Sender, const char* Buffer, int Len)>;
+    using THttpRequestDone = std::function<void(QObject* Sender, THttpRequest RqType, int ErrCode)>;
+    using TCookieRcvdEvent = std::function<void(QObject* Sender, const QString& Data, bool& Accept)>;
+    using TBeforeHeaderSendEvent = std::function<void(QObject* Sender, const QString& Method, QStringList& Headers)>;
+
+    // Redirects followed for one request; one more ends it with "too many redirects".
+    static constexpr int kMaxRedirects = 20;
+    // Bytes of SendStream sent at a time.
+    static constexpr qint64 kSendChunk = 8193;
+
+    explicit THttpCli(QObject* parent = nullptr);
+    ~THttpCli() override;
+
+    // Synchronous requests; see the class comment.
+    void Get();
+    void Post();
+    void Put();
+    void Head();
+    // Asynchronous requests. Throw code 1 while a request is under way, code 2
+    // for POST or PUT without SendStream.
+    void GetAsync();
+    void PostAsync();
+    void PutAsync();
+    void HeadAsync();
+    // Closes the connection in any state; the request ends with status 200.
+    void CloseAsync();
+    // Ends the request under way with status 404, "Connection aborted on request".
+    void Abort();
+
+    [[nodiscard]] QString RequestVer() const { return m_requestVer; }
+    void SetRequestVer(const QString& version); // throws code 5 unless "1.0" or "1.1"
+
+    // The answer.
+    [[nodiscard]] int StatusCode() const { return m_statusCode; }
+    [[nodiscard]] QString ReasonPhrase() const { return m_reasonPhrase; }
+    [[nodiscard]] long long ContentLength() const { return answer().contentLength; }
+    [[nodiscard]] QString ContentType() const { return QString::fromStdString(answer().contentType); }
+    [[nodiscard]] QString Location() const { return m_location; }
+    [[nodiscard]] QStringList RcvdHeader() const;
+    [[nodiscard]] long long RcvdCount() const { return answer().receivedCount; }
+    [[nodiscard]] QString DocName() const { return m_docName; }
+    [[nodiscard]] QStringList WWWAuthenticate() const;
+    [[nodiscard]] THttpRequest RequestType() const { return m_requestType; }
+    [[nodiscard]] THttpState State() const { return m_state; }
+
+    // Settings.
+    QString URL;
+    QString LocalAddr = QStringLiteral("0.0.0.0");
+    QString Proxy;
+    QString ProxyPort = QStringLiteral("80");
+    QString Sender;
+    QString Agent = QStringLiteral("Mozilla/4.0 (compatible; THttpCli)");
+    QString Accept = QStringLiteral("image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*");
+    QString AcceptLanguage;
+    QString Reference;
+    QString Connection;
+    QString Username;
+    QString Password;
+    QString ProxyUsername;
+    QString ProxyPassword;
+    bool NoCache = false;
+    QDateTime ModifiedSince; // null: no If-Modified-Since
+    QString Cookie;
+    QString ContentTypePost = QStringLiteral("application/x-www-form-urlencoded");
+    QString ContentRangeBegin;
+    QString ContentRangeEnd;
+    QString AcceptRanges;
+    bool MultiThreaded = false; // the wait runs this thread's own event loop either way
+    QString SocksServer;
+    QString SocksLevel = QStringLiteral("5");
+    QString SocksPort;
+    QString SocksUsercode;
+    QString SocksPassword;
+    bool SocksAuthentication = false;
+    // Not owned. The body goes to ReceiveStream when set; SendStream is the
+    // body of a POST or PUT, sent from its current position to its end.
+    QIODevice* ReceiveStream = nullptr;
+    QIODevice* SendStream = nullptr;
+
+    // Events, on the owning thread. OnTrace and the SOCKS events never fire.
+    TNotifyEvent OnTrace;
+    TNotifyEvent OnSessionConnected;
+    TNotifyEvent OnHeaderData;
+    TOnCommand OnCommand;
+    TNotifyEvent OnHeaderBegin;
+    TNotifyEvent OnHeaderEnd;
+    TNotifyEvent OnRequestHeaderBegin;
+    TNotifyEvent OnRequestHeaderEnd;
+    TNotifyEvent OnDocBegin;
+    TDocDataEvent OnDocData;
+    TNotifyEvent OnDocEnd;
+    TNotifyEvent OnSendBegin;
+    TDocDataEvent OnSendData;
+    TNotifyEvent OnSendEnd;
+    TNotifyEvent OnStateChange;
+    THttpRequestDone OnRequestDone;
+    TNotifyEvent OnLocationChange;
+    TCookieRcvdEvent OnCookie;
+    TNotifyEvent OnSocksConnected;
+    TNotifyEvent OnSocksAuthState;
+    TNotifyEvent OnSocksError;
+    TNotifyEvent OnSocketError;
+    TBeforeHeaderSendEvent OnBeforeHeaderSend;
+
+    // The request text for the current settings and target: the request
+    // line, the header lines, the empty line. Exposed for tests of the wire form.
+    [[nodiscard]] QByteArray requestText();
+
+private:
+    struct Target {
+        UrlParts url;            // with the defaults filled in
+        QString connectHost;     // the host or the proxy
+        QString connectPort;
+        QString requestTarget;   // the path, or the full address through a proxy
+    };
+
+    [[nodiscard]] const HttpAnswerParser::Answer& answer() const { return m_parser.answer(); }
+    [[nodiscard]] Target targetFor(const std::string& location) const;
+    void startRequest(THttpRequest request);
+    void waitForRequest();
+    void startConnection();
+    void dnsLookupDone(int error);
+    void sessionConnected(int error);
+    void connected();
+    void sendBodyChunk();
+    void lineTooLong();
+    void adjustDocName();
+    [[nodiscard]] std::string redirectLocation();
+    void dataAvailable(int error);
+    void sessionClosed(int error);
+    void connectionClosed(int error);
+    void answerEnded(HttpAnswerParser::Outcome outcome);
+    void followRedirect();
+    void restartAfterRedirect();
+    void postRestart();
+    void failSocket(const QString& prefix, int error);
+    void dropSocket(bool hard = false);
+    void finishDoc();
+    void setState(THttpState state);
+    void resetAnswer();
+    [[nodiscard]] bool keepAlive() const;
+    [[nodiscard]] HttpAnswerParser::Request parserRequest() const;
+    [[nodiscard]] bool sameConnection(const Target& target) const;
+    void fire(const TNotifyEvent& event) { if (event) event(this); }
+
+    // HttpAnswerParser::Events
+    void headerBegin() override;
+    void headerData() override;
+    void cookie(const std::string& value) override;
+    void headerEnd() override;
+    void bodyBegins() override;
+    void docBegin() override;
+    void docData(const char* data, std::size_t size) override;
+
+    std::unique_ptr<TWSocket> m_socket;
+    HttpAnswerParser m_parser{*this};
+    THttpState m_state = httpReady;
+    THttpRequest m_requestType = httpGET;
+    QString m_requestVer = QStringLiteral("1.0");
+    Target m_target;
+    QString m_connectedHost; // where the open socket goes, for reuse
+    QString m_connectedPort;
+    std::string m_connectedProto;
+    bool m_socketKeepsAlive = false;
+    int m_statusCode = 0;
+    QString m_reasonPhrase;
+    QString m_location;
+    QString m_docName;
+    int m_requestError = 0;
+    int m_redirects = 0;
+    bool m_docEnded = false;
+    bool m_sendingBody = false;
+    bool m_writeFailed = false;
+    bool m_dropping = false;     // our own close: its event is not a peer's
+    bool m_redirectPending = false; // follow Location once the socket has closed
+    long long m_skipOnReuse = 0;
+    unsigned m_restartSerial = 0;
+    std::optional<EHttpException> m_pendingException;
+    QEventLoop* m_waitLoop = nullptr;
+};
