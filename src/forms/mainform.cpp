@@ -3,15 +3,28 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
+#include <QProcess>
 #include <QTimer>
+
+#include <cstdlib>
 
 #include "controls/flatpanel.h"
 #include "controls/url.h"
 #include "core/settings/fileerror.h"
 #include "forms/artwork.h"
+#include "forms/highscoreform.h"
+#include "forms/tallylistform.h"
+#include "net/ehttpexception.h"
+#include "net/httpget.h"
+#include "net/httpprot.h"
+#include "platform/makerhost.h"
 #include "forms/formlayout.h"
 #include "forms/tedit.h"
 #include "forms/timage.h"
@@ -102,6 +115,23 @@ Tmain::Tmain(TmainSeams seams, QWidget* parent)
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     connect(Timer2, &QTimer::timeout, this, &Tmain::Timer2Timer);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &Tmain::Timer1Timer);
+
+    checkupdate = new THTTPGet(this);
+    checkupdate->setObjectName(QStringLiteral("checkupdate"));
+    checkupdate->OnDoneString = [this](QObject* sender, const QByteArray& result) {
+        checkupdateDoneString(sender, result);
+    };
+    getupdate = new THttpCli(this);
+    getupdate->setObjectName(QStringLiteral("getupdate"));
+    getupdate->Agent = QStringLiteral("Mozilla/3.0 (compatible)");
+    getupdate->Accept = QStringLiteral("image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*");
+    getupdate->SetRequestVer(QStringLiteral("1.0"));
+    m_programFile = QCoreApplication::applicationFilePath();
+    m_endProcess = [](int code) { std::_Exit(code); };
     FormCreate();
 }
 
@@ -190,7 +220,7 @@ void showIfSet(QWidget* window, const QWidget* mainWindow)
 void Tmain::Help2Click() { showIfSet(m_windows.help, this); }
 void Tmain::About1Click() { showIfSet(m_windows.about, this); }
 void Tmain::TallyList1Click() { showIfSet(m_windows.tallylist, this); }
-void Tmain::ViewHighScoreList1Click() { showIfSet(m_windows.highscore, this); }
+void Tmain::ViewHighScoreList1Click() { button_highscoresClick(); }
 void Tmain::MultiplayerClick() { showIfSet(m_windows.multiplayer, this); }
 
 void Tmain::image_logoClick()
@@ -288,6 +318,7 @@ void Tmain::buildBoard()
 
     buildClearedPanel();
     buildNamePanel();
+    buildUpdatePanel();
 }
 
 void Tmain::buildClearedPanel()
@@ -304,6 +335,8 @@ void Tmain::buildClearedPanel()
     button_sendscore = placeButton(p, QStringLiteral("button_sendscore"), {24, 140}, QStringLiteral("SEND SCORE"));
     button_highscores = placeButton(p, QStringLiteral("button_highscores"), {168, 140}, QStringLiteral("HIGH SCORES"));
     button_cancel = placeButton(p, QStringLiteral("button_cancel"), {96, 186}, QStringLiteral("CANCEL"));
+    connect(button_sendscore, &TImage::clicked, this, &Tmain::button_sendscoreClick);
+    connect(button_highscores, &TImage::clicked, this, &Tmain::button_highscoresClick);
     connect(button_cancel, &TImage::clicked, this, &Tmain::button_cancelClick);
 
     // Covers the send and list buttons while a post is under way.
@@ -327,6 +360,24 @@ void Tmain::buildNamePanel()
     connect(button_namedone, &TImage::clicked, this, &Tmain::button_namedoneClick);
     connect(button_namecancel, &TImage::clicked, this, &Tmain::button_namecancelClick);
     panel_name->hide();
+}
+
+void Tmain::buildUpdatePanel()
+{
+    panel_update = placePanel(panel_board1, QStringLiteral("panel_update"), QRect(308, 40, 329, 161));
+    QWidget* p = panel_update;
+    placeLabel(p, QStringLiteral("label_updatetitle"), QRect(-1, 10, 327, 24), QStringLiteral("Update Available"),
+               titleStyle(19));
+    placeLabel(p, QStringLiteral("label_updatequestion"), QRect(2, 47, 327, 24),
+               QStringLiteral("Would you like to update now?"), titleStyle(16));
+    button_updateyes = placeButton(p, QStringLiteral("button_updateyes"), {25, 90}, QStringLiteral("UPDATE NOW"));
+    button_updatecancel = placeButton(p, QStringLiteral("button_updatecancel"), {169, 90}, QStringLiteral("NO THANKS"));
+    connect(button_updateyes, &TImage::clicked, this, &Tmain::button_updateyesClick);
+    connect(button_updatecancel, &TImage::clicked, this, &Tmain::button_updatecancelClick);
+    LabelStyle status = titleStyle(16);
+    status.bold = false;
+    label_update = placeLabel(p, QStringLiteral("label_update"), QRect(1, 139, 327, 20), QString(), status);
+    panel_update->hide();
 }
 
 // --- the game's board ------------------------------------------------------
@@ -523,7 +574,14 @@ void Tmain::showEvent(QShowEvent* event)
     }
 }
 
-void Tmain::FormShow() { emit formShown(); }
+void Tmain::FormShow()
+{
+    if (updatecheck->isChecked()) {
+        checkupdate->URL = versionUrl();
+        checkupdate->FetchString();
+    }
+    emit formShown();
+}
 
 void Tmain::closeEvent(QCloseEvent* event)
 {
@@ -570,4 +628,184 @@ void Tmain::FormResize()
     const QSize min = client->minimumSize();
     if (client->height() < min.height() || client->width() < min.width())
         resize(size().expandedTo(size() + (min - client->size()).expandedTo(QSize(0, 0))));
+}
+
+void Tmain::setWindows(const Windows& windows)
+{
+    m_windows = windows;
+    if (m_windows.highscore) {
+        m_windows.highscore->OnPostAnswered = [this] {
+            panel_cleared->hide();
+            Timer1->stop();
+        };
+    }
+}
+
+// --- posting a score ----------------------------------------------------------
+
+QString Tmain::postingDate(const QDate& date, const QLocale& locale)
+{
+    // The separator is whatever the locale's short format puts between its
+    // fields, "/" where it names none.
+    QChar separator = QLatin1Char('/');
+    for (const QChar c : locale.dateFormat(QLocale::ShortFormat))
+        if (!c.isLetter()) {
+            separator = c;
+            break;
+        }
+    return QStringLiteral("%1%2%3%4%5")
+        .arg(date.month())
+        .arg(separator)
+        .arg(date.day())
+        .arg(separator)
+        .arg(date.year() % 100, 2, 10, QLatin1Char('0'));
+}
+
+void Tmain::button_sendscoreClick()
+{
+    if (edit_name->text().isEmpty())
+        edit_name->setText(QStringLiteral("Guest"));
+    try {
+        const QString score = QString::number(m_game.state().gametotal);
+        const QString date = postingDate(QDate::currentDate(), QLocale::system());
+        const QString name = edit_name->text();
+        if (m_windows.highscore)
+            m_windows.highscore->sendscore(name, date, score);
+    } catch (...) {
+        // A post that cannot even start ends like one nobody answers: the
+        // countdown below runs out and says so.
+    }
+    m_countdown = kPostingSeconds;
+    m_dots = 0;
+    Timer1->start();
+    panel_wait->show();
+    panel_wait->raise();
+}
+
+void Tmain::Timer1Timer()
+{
+    --m_countdown;
+    if (++m_dots > 5)
+        m_dots = 1;
+    panel_wait->setCaption(QStringLiteral("Posting Score, Please Wait") + QString(m_dots, QLatin1Char('.')));
+    if (m_countdown == 0) {
+        Timer1->stop();
+        DialogService::instance().information(this, QStringLiteral("Posting Failed."));
+    }
+}
+
+void Tmain::button_highscoresClick()
+{
+    if (!m_windows.highscore)
+        return;
+    m_windows.highscore->loadit();
+    m_windows.highscore->showWindow();
+}
+
+// --- update check and self-update ----------------------------------------------
+
+QString Tmain::serverAuthority() const { return QString::fromStdString(MakerHost::of(m_loaded).authority()); }
+
+QString Tmain::versionUrl() const
+{
+    return QStringLiteral("http://%1/%2/%2version.txt").arg(serverAuthority(), productkey);
+}
+
+QString Tmain::installerUrl() const { return QStringLiteral("http://%1/%2/%3").arg(serverAuthority(), productkey, setupname); }
+
+void Tmain::checkupdateDoneString(QObject*, const QByteArray& Result)
+{
+    const QString own = m_windows.ownVersion ? m_windows.ownVersion() : QString();
+    // Any difference at all, newer, older or garbled, offers the update.
+    if (Result != own.toUtf8()) {
+        panel_update->show();
+        panel_update->raise();
+    }
+}
+
+void Tmain::button_updatecancelClick() { panel_update->hide(); }
+
+QString Tmain::backupPath(const QString& programFile)
+{
+    const QFileInfo info(programFile);
+    const QString suffix = info.suffix();
+    const QString base = suffix.isEmpty() ? info.fileName() : info.completeBaseName();
+    return info.dir().filePath(base + QStringLiteral(".BAK"));
+}
+
+void Tmain::button_updateyesClick()
+{
+    button_updateyes->hide();
+    button_updatecancel->hide();
+    label_update->setText(QStringLiteral("Updating. Please Wait..."));
+    const QString backup = backupPath(m_programFile);
+    if (QFile::exists(backup))
+        QFile::remove(backup);
+    m_programMoved = QFile::rename(m_programFile, backup);
+    downloadit();
+}
+
+void Tmain::restoreProgramFile()
+{
+    // A failed update must leave the player a program to start next time.
+    if (m_programMoved && !QFile::exists(m_programFile))
+        QFile::rename(backupPath(m_programFile), m_programFile);
+    m_programMoved = false;
+}
+
+void Tmain::downloadit()
+{
+    getupdate->URL = installerUrl();
+    const QString name = installerUrl().section(QLatin1Char('/'), -1);
+    const QString local = ProgramFolder::current().downloadFolder() + name;
+    // The installer takes its real name only once it is complete, so a
+    // broken download never looks like an installer.
+    QFile file(local + QStringLiteral(".part"));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        label_update->setText(QStringLiteral("Download Aborted"));
+        restoreProgramFile();
+        DialogService::instance().error(this, QStringLiteral("The installer could not be saved as %1: %2")
+                                                  .arg(file.fileName(), file.errorString()));
+        return;
+    }
+    getupdate->ReceiveStream = &file;
+    bool failed = false;
+    try {
+        getupdate->Get();
+        label_update->setText(QStringLiteral("Received %1 bytes").arg(file.size()));
+    } catch (const EHttpException&) {
+        label_update->setText(QStringLiteral("Download Aborted"));
+        failed = true;
+    }
+    file.close();
+    getupdate->ReceiveStream = nullptr;
+    if (!failed && getupdate->ContentLength() >= 0 && file.size() != getupdate->ContentLength()) {
+        label_update->setText(QStringLiteral("Download Aborted"));
+        failed = true;
+    }
+    if (!failed) {
+        QFile::remove(local);
+        failed = !file.rename(local);
+    }
+    if (failed) {
+        file.remove();
+        restoreProgramFile();
+        return;
+    }
+
+    label_update->setText(QStringLiteral("Installing"));
+    // The process ends without the close sequence once the installer runs:
+    // this run's settings and games are saved first.
+    saveinifile();
+    if (m_windows.tallylist)
+        m_windows.tallylist->saveTally();
+    QFile::setPermissions(local, QFile::permissions(local) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+    if (QProcess::startDetached(local, {QStringLiteral("/SP-"), QStringLiteral("/silent"), QStringLiteral("/noicons")})) {
+        m_endProcess(0);
+        return;
+    }
+    restoreProgramFile();
+    DialogService::instance().information(
+        this, QStringLiteral("There was an error in the update process. Please download%1 manually from http://%2.")
+                  .arg(productkey.toUpper(), QString::fromStdString(MakerHost::builtIn().authority())));
 }

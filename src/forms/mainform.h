@@ -2,6 +2,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "core/game/board.h"
@@ -18,6 +19,12 @@ class TFlatPanel;
 class TImage;
 class TLabel;
 class TURL;
+class THTTPGet;
+class THttpCli;
+class Thighscore;
+class Ttallylist;
+class QDate;
+class QLocale;
 class InstanceLock;
 
 // Where the main window's cues and faces go; the real player and generator
@@ -47,12 +54,13 @@ public:
     struct Windows {
         QWidget* about = nullptr;
         QWidget* help = nullptr;
-        QWidget* highscore = nullptr;
-        QWidget* tallylist = nullptr;
+        Thighscore* highscore = nullptr;
+        Ttallylist* tallylist = nullptr;
         QWidget* multiplayer = nullptr;
-        TURL* aboutURL1 = nullptr; // the maker's web site, opened by the logo
+        TURL* aboutURL1 = nullptr;             // the maker's web site, opened by the logo
+        std::function<QString()> ownVersion;   // the about window's version caption
     };
-    void setWindows(const Windows& windows) { m_windows = windows; }
+    void setWindows(const Windows& windows);
 
     // Shell commands of the menu bar and the board.
     void Exit1Click();
@@ -63,6 +71,30 @@ public:
     void MultiplayerClick();
     void image_logoClick();
     void button_cancelClick();
+
+    // Posting a finished game's score.
+    void button_sendscoreClick();
+    void button_highscoresClick();
+    void Timer1Timer();
+    static constexpr int kPostingSeconds = 40;
+    // The date as posts carry it: month/day/two-digit year, no leading zeros,
+    // with the locale's date separator.
+    [[nodiscard]] static QString postingDate(const QDate& date, const QLocale& locale);
+
+    // The update check and self-update.
+    void checkupdateDoneString(QObject* Sender, const QByteArray& Result);
+    void button_updateyesClick();
+    void button_updatecancelClick();
+    void downloadit();
+    [[nodiscard]] QString versionUrl() const;
+    [[nodiscard]] QString installerUrl() const;
+    // The program file moved aside while an update installs ("game" -> "game.BAK").
+    [[nodiscard]] static QString backupPath(const QString& programFile);
+    // Seams for tests: the program file the update moves aside, and how the
+    // process ends once the installer runs.
+    void setProgramFile(const QString& path) { m_programFile = path; }
+    void setProcessEnd(std::function<void(int)> end) { m_endProcess = std::move(end); }
+    [[nodiscard]] THTTPGet* checkupdateFetch() const { return checkupdate; }
 
     const QString productkey = QStringLiteral("pelbixsolo");
     const QString setupname = QStringLiteral("qztsetup.exe");
@@ -136,6 +168,9 @@ private:
     void buildBoard();
     void buildClearedPanel();
     void buildNamePanel();
+    void buildUpdatePanel();
+    void restoreProgramFile();
+    [[nodiscard]] QString serverAuthority() const;
     void buildMenu();
     [[nodiscard]] QWidget* element(BoardElement e) const;
 
@@ -200,4 +235,17 @@ private:
     TImage* button_namedone = nullptr;
     TImage* button_namecancel = nullptr;
     QTimer* Timer2 = nullptr;
+    QTimer* Timer1 = nullptr;
+    int m_countdown = 0;
+    int m_dots = 0;
+
+    THTTPGet* checkupdate = nullptr;
+    THttpCli* getupdate = nullptr;
+    TFlatPanel* panel_update = nullptr;
+    TImage* button_updateyes = nullptr;
+    TImage* button_updatecancel = nullptr;
+    QLabel* label_update = nullptr;
+    QString m_programFile;
+    bool m_programMoved = false;
+    std::function<void(int)> m_endProcess;
 };

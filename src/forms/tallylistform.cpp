@@ -110,11 +110,18 @@ void Ttallylist::FormCreate()
 
 void Ttallylist::FormDestroy()
 {
+    // The tally is written as the program ends, with no window left to
+    // tell; a failure keeps the previous file whole.
+    saveTally();
+}
+
+bool Ttallylist::saveTally()
+{
     try {
         TallyFile::save(fsPath(m_path), m_table);
+        return true;
     } catch (...) {
-        // The tally is written as the program ends, with no window left to
-        // tell; the previous file stays whole.
+        return false;
     }
 }
 

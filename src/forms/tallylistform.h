@@ -26,6 +26,9 @@ public:
     void button_resetClick();
     void button_doneClick();
     void loadtally(); // every label from the table
+    // Writes the tally file now; false when it could not be written (the
+    // previous file then stays whole).
+    bool saveTally();
 
     [[nodiscard]] const TallyTable& table() const { return m_table; }
     [[nodiscard]] const QString& tallyPath() const { return m_path; }

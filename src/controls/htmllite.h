@@ -1,0 +1,28 @@
+#pragma once
+#include <QTextBrowser>
+#include <functional>
+
+// The HTML viewer of the high-score window: loads a document from a string,
+// shows it with the window's default fonts and colours and a vertical scroll
+// bar only, and reports a click on a link with the link's target exactly as
+// the page wrote it. It never follows a link itself.
+class ThtmlLite : public QTextBrowser {
+    Q_OBJECT
+public:
+    using THotSpotClickEvent = std::function<void(QObject* Sender, const QString& SRC, bool& Handled)>;
+
+    explicit ThtmlLite(QWidget* parent = nullptr, const QString& name = {});
+
+    // Replaces the current document. referenceName is the document's base.
+    void LoadFromString(const QString& html, const QString& referenceName = {});
+
+    THotSpotClickEvent OnHotSpotClick;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void anchorActivated(const QUrl& url);
+
+    QString m_pressedAnchor;
+};

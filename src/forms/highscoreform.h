@@ -1,0 +1,53 @@
+#pragma once
+#include <QWidget>
+#include <functional>
+
+#include "core/settings/serveraddress.h"
+
+class THTTPGet;
+class ThtmlLite;
+class TURL;
+
+// The online high-score window: posts a finished game's score and shows the
+// list page that the maker's server keeps. Both requests run in the
+// background; the window itself never waits.
+class Thighscore : public QWidget {
+    Q_OBJECT
+public:
+    Thighscore(const QString& productkey, const ServerAddress& server, QWidget* parent = nullptr);
+    ~Thighscore() override;
+
+    // name, date and score already formatted; each is encoded for the query.
+    void sendscore(const QString& name, const QString& date, const QString& score);
+    void loadit();
+
+    void senditDoneString(QObject* Sender, const QByteArray& Result);
+    void getitDoneString(QObject* Sender, const QByteArray& Result);
+    void displayhtmlHotSpotClick(QObject* Sender, const QString& SRC, bool& Handled);
+    void button_doneClick();
+
+    // Shows the window, centred on the desktop the first time.
+    void showWindow();
+
+    [[nodiscard]] QString postUrl(const QString& name, const QString& date, const QString& score) const;
+    [[nodiscard]] QString listUrl() const;
+    // Links in a downloaded page may open a web page or a mail, nothing else.
+    [[nodiscard]] static bool isOpenableLink(const QString& src);
+
+    // What the main window does when a post is answered (closing the
+    // end-of-game panel, stopping the posting timer).
+    std::function<void()> OnPostAnswered;
+
+    THTTPGet* sendit = nullptr;
+    THTTPGet* getit = nullptr;
+    ThtmlLite* displayhtml = nullptr;
+    TURL* URL1 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QString m_productkey;
+    QString m_server; // host[:port]
+    bool m_placed = false;
+};
