@@ -26,13 +26,15 @@ private:
     UrlOpener* m_previous = nullptr;
 };
 
-TEST_F(MultiplayerFormTest, BothInvitationsAndThePictureOpenTheSamePage)
+TEST_F(MultiplayerFormTest, InvitationsAndPictureOpenTheSamePage)
 {
     Tmultiplayer window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    EXPECT_EQ(window.windowTitle(), "Pelbix Solo - Multiplayer");
     EXPECT_EQ(window.size(), QSize(569, 407));
+    ASSERT_NE(picture(window), nullptr);
+    EXPECT_EQ(picture(window)->geometry(), QRect(120, 96, 328, 273));
+    EXPECT_EQ(picture(window)->picture().size(), QSize(328, 273));
     shoot(&window, "multiplayer-01");
 
     const QString page = "http://" + QString::fromStdString(MakerHost::builtIn().authority()) + "/multiplayer/";
@@ -44,54 +46,31 @@ TEST_F(MultiplayerFormTest, BothInvitationsAndThePictureOpenTheSamePage)
         click(target);
         EXPECT_EQ(opened, QStringList{page}) << name;
     }
-    EXPECT_TRUE(window.isVisible());
-}
-
-TEST_F(MultiplayerFormTest, DoneAndTheCloseBoxOnlyHide)
-{
-    Tmultiplayer window;
-    for (const bool viaDone : {true, false}) {
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        if (viaDone)
-            click(window.findChild<QWidget*>(QStringLiteral("button_done")));
-        else
-            EXPECT_TRUE(window.close());
-        EXPECT_TRUE(window.isHidden()) << viaDone;
-        ASSERT_NE(picture(window), nullptr);
-    }
-}
-
-TEST_F(MultiplayerFormTest, TheStoredPictureIsDecodedAtItsPlace)
-{
-    Tmultiplayer window;
-    TImage* image = picture(window);
-    ASSERT_NE(image, nullptr);
-    EXPECT_EQ(image->geometry(), QRect(120, 96, 328, 273));
-    EXPECT_EQ(image->picture().size(), QSize(328, 273));
+    click(window.findChild<QWidget*>(QStringLiteral("button_done")));
+    EXPECT_TRUE(window.isHidden());
 }
 
 TEST_F(MultiplayerFormTest, DamagedPictureLeavesAnEmptyPlace)
 {
     const QByteArray good = Tmultiplayer::storedPicture();
     ASSERT_GT(good.size(), 1000);
+    // libjpeg fills a cut-off picture up with grey; every cut must be refused.
+    for (qsizetype length = 0; length < good.size(); length += 89)
+        EXPECT_TRUE(Tmultiplayer::decodePicture(good.left(length)).isNull()) << length;
+
     QByteArray garbage(4000, '\0');
     QRandomGenerator rng(7);
     for (char& b : garbage)
         b = static_cast<char>(rng.bounded(256));
-    QByteArray headerThenGarbage = good.left(600) + garbage + "\xFF\xD9";
-
     const struct {
         const char* what;
         QByteArray bytes;
     } cases[] = {
         {"empty", {}},
-        {"cut after the header", good.left(600)},
-        {"cut in the middle", good.left(good.size() / 2)},
         {"last byte missing", good.chopped(1)},
         {"garbage", garbage},
         {"garbage ending in the end marker", garbage + "\xFF\xD9"},
-        {"header then garbage", headerThenGarbage},
+        {"header then garbage", good.left(600) + garbage + "\xFF\xD9"},
     };
     for (const auto& c : cases) {
         Tmultiplayer window(c.bytes);
@@ -100,14 +79,6 @@ TEST_F(MultiplayerFormTest, DamagedPictureLeavesAnEmptyPlace)
         const QImage shot = window.grab().toImage();
         EXPECT_EQ(shot.pixelColor(284, 232), QColor(0x66, 0x73, 0x2B)) << c.what;
     }
-}
-
-TEST_F(MultiplayerFormTest, EveryCutOffPictureIsRefused)
-{
-    const QByteArray good = Tmultiplayer::storedPicture();
-    for (qsizetype length = 0; length < good.size(); length += 89)
-        EXPECT_TRUE(Tmultiplayer::decodePicture(good.left(length)).isNull()) << length;
-    EXPECT_FALSE(Tmultiplayer::decodePicture(good).isNull());
 }
 
 } // namespace
