@@ -2,9 +2,14 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "forms/aboutform.h"
 #include "forms/formlayout.h"
+#include "forms/helpform.h"
+#include "forms/highscoreform.h"
 #include "forms/mainform.h"
+#include "forms/multiplayerform.h"
 #include "forms/tallylistform.h"
+#include "platform/makerhost.h"
 #include "platform/sessionend.h"
 
 namespace {
@@ -35,14 +40,19 @@ int main(int argc, char** argv)
     installFontSubstitutions();
     initFormResources();
 
-    // Created in this order and destroyed in the reverse one: the tally
-    // file's name comes from main, and destroying tallylist writes it.
+    // Created in this order and destroyed in the reverse one: the settings
+    // are read before the tally, the tally file's name comes from main, and
+    // destroying tallylist writes the tally file.
     Tmain main;
+    Tabout about;
+    Thelp help;
+    Thighscore highscore(main.productkey, MakerHost::of(main.loadedSettings()));
     Ttallylist tallylist(main.productkey);
+    Tmultiplayer multiplayer;
+
+    help.setAboutWindow(&about);
     main.setTally(&tallylist);
-    Tmain::Windows windows;
-    windows.tallylist = &tallylist;
-    main.setWindows(windows);
+    main.setWindows({&about, &help, &highscore, &tallylist, &multiplayer});
 
     // A session ending closes the program the way Exit does.
     SessionEnd sessionEnd;

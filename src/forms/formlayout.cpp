@@ -16,11 +16,8 @@ QFont pixelFont(const QString& face, int pixels, bool bold)
     return font;
 }
 
-QLabel* placeLabel(QWidget* parent, const QString& name, QRect geometry, const QString& text,
-                   const LabelStyle& style)
+void styleLabel(QLabel* label, const LabelStyle& style)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
     QFont font = pixelFont(style.face, style.pixels, style.bold);
     font.setUnderline(style.underline);
     label->setFont(font);
@@ -28,6 +25,14 @@ QLabel* placeLabel(QWidget* parent, const QString& name, QRect geometry, const Q
     pal.setColor(QPalette::WindowText, style.color);
     label->setPalette(pal);
     label->setAlignment(style.alignment);
+}
+
+QLabel* placeLabel(QWidget* parent, const QString& name, QRect geometry, const QString& text,
+                   const LabelStyle& style)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    styleLabel(label, style);
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->setAutoFillBackground(false);
     if (geometry.size().isEmpty()) {
@@ -50,20 +55,6 @@ void installFontSubstitutions()
 static void initFormsQrc() { Q_INIT_RESOURCE(forms); }
 
 void initFormResources() { initFormsQrc(); }
-
-void showSecondaryWindow(QWidget* window, const QWidget* mainWindow)
-{
-    static const char* const kPlaced = "pelbixPlaced";
-    if (!window->property(kPlaced).toBool() && mainWindow) {
-        const QRect main = mainWindow->frameGeometry();
-        const QSize own = window->frameGeometry().size();
-        window->move(main.left() + (main.width() - own.width()) / 2, main.top() + (main.height() - own.height()) / 2);
-        window->setProperty(kPlaced, true);
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
 
 TImage* placePictureButton(QWidget* parent, const QString& name, QPoint at, const QString& caption)
 {

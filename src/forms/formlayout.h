@@ -19,6 +19,9 @@ struct LabelStyle {
     bool underline = false;
 };
 
+// Font, colour and alignment of a label as the style says.
+void styleLabel(QLabel* label, const LabelStyle& style);
+
 // A see-through label at geometry; an empty size makes it fit its text.
 QLabel* placeLabel(QWidget* parent, const QString& name, QRect geometry, const QString& text,
                    const LabelStyle& style);
@@ -33,11 +36,6 @@ void installFontSubstitutions();
 // Registers the program's compiled-in resources (help pages, pictures,
 // sounds) for code linked from static libraries.
 void initFormResources();
-
-// Shows a secondary window and brings it to the front. The first time it is
-// placed centred over mainWindow (integer halves, no clamping to the
-// screen); after that it stays where the player left it.
-void showSecondaryWindow(QWidget* window, const QWidget* mainWindow);
 
 // A see-through picture button of the game's artwork.
 class TImage;

@@ -1,6 +1,5 @@
 #include "forms/highscoreform.h"
 
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -9,6 +8,7 @@
 #include "controls/url.h"
 #include "forms/artwork.h"
 #include "forms/formlayout.h"
+#include "forms/infowindow.h"
 #include "forms/querytext.h"
 #include "forms/timage.h"
 #include "net/httpget.h"
@@ -35,12 +35,8 @@ Thighscore::Thighscore(const QString& productkey, const ServerAddress& server, Q
     , m_server(QString::fromStdString(server.authority()))
 {
     setObjectName(QStringLiteral("highscore"));
-    setWindowTitle(QStringLiteral("Pelbix Solo - High Scores"));
+    infowindow::dress(this, QStringLiteral("Pelbix Solo - High Scores"), QSize(603, 561));
     setFixedSize(603, 561);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0x66, 0x73, 0x2B));
-    setPalette(pal);
-    setAutoFillBackground(true);
 
     auto* logo = new TImage(this, QStringLiteral("Image1"));
     logo->setGeometry(QRect(QPoint(24, 8), artwork::kHighScoreLogoSize));
@@ -144,8 +140,3 @@ void Thighscore::showWindow()
     activateWindow();
 }
 
-void Thighscore::closeEvent(QCloseEvent* event)
-{
-    hide();
-    event->ignore();
-}

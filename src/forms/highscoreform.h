@@ -43,9 +43,6 @@ public:
     ThtmlLite* displayhtml = nullptr;
     TURL* URL1 = nullptr;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     QString m_productkey;
     QString m_server; // host[:port]

@@ -18,7 +18,10 @@
 #include "controls/flatpanel.h"
 #include "controls/url.h"
 #include "core/settings/fileerror.h"
+#include "forms/aboutform.h"
 #include "forms/artwork.h"
+#include "forms/helpform.h"
+#include "forms/multiplayerform.h"
 #include "forms/highscoreform.h"
 #include "forms/tallylistform.h"
 #include "net/ehttpexception.h"
@@ -210,10 +213,12 @@ void Tmain::buildMenu()
 void Tmain::Exit1Click() { close(); }
 
 namespace {
-void showIfSet(QWidget* window, const QWidget* mainWindow)
+// Windows not created (some tests build the main window alone) are not shown.
+template <class Window>
+void showIfSet(Window* window, const QWidget* mainWindow)
 {
     if (window)
-        showSecondaryWindow(window, mainWindow);
+        window->showCentredOn(mainWindow);
 }
 } // namespace
 
@@ -225,8 +230,8 @@ void Tmain::MultiplayerClick() { showIfSet(m_windows.multiplayer, this); }
 
 void Tmain::image_logoClick()
 {
-    if (m_windows.aboutURL1)
-        m_windows.aboutURL1->Open(); // a browser that cannot start shows nothing
+    if (m_windows.about)
+        m_windows.about->URL1->Open(); // a browser that cannot start shows nothing
 }
 
 void Tmain::button_cancelClick() { panel_cleared->hide(); }
@@ -715,7 +720,7 @@ QString Tmain::installerUrl() const { return QStringLiteral("http://%1/%2/%3").a
 
 void Tmain::checkupdateDoneString(QObject*, const QByteArray& Result)
 {
-    const QString own = m_windows.ownVersion ? m_windows.ownVersion() : QString();
+    const QString own = m_windows.about ? m_windows.about->versionText() : QString();
     // Any difference at all, newer, older or garbled, offers the update.
     if (Result != own.toUtf8()) {
         panel_update->show();

@@ -21,7 +21,10 @@ class TLabel;
 class TURL;
 class THTTPGet;
 class THttpCli;
+class Tabout;
+class Thelp;
 class Thighscore;
+class Tmultiplayer;
 class Ttallylist;
 class QDate;
 class QLocale;
@@ -52,13 +55,11 @@ public:
 
     // The secondary windows the menu shows, created after this one.
     struct Windows {
-        QWidget* about = nullptr;
-        QWidget* help = nullptr;
+        Tabout* about = nullptr;
+        Thelp* help = nullptr;
         Thighscore* highscore = nullptr;
         Ttallylist* tallylist = nullptr;
-        QWidget* multiplayer = nullptr;
-        TURL* aboutURL1 = nullptr;             // the maker's web site, opened by the logo
-        std::function<QString()> ownVersion;   // the about window's version caption
+        Tmultiplayer* multiplayer = nullptr;
     };
     void setWindows(const Windows& windows);
 

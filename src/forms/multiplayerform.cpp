@@ -4,7 +4,7 @@
 
 #include "controls/selbutton.h"
 #include "controls/url.h"
-#include "forms/aboutform.h"
+#include "forms/infowindow.h"
 #include "forms/formlayout.h"
 #include "forms/jpegpicture.h"
 #include "forms/timage.h"

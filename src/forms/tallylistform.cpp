@@ -1,6 +1,5 @@
 #include "forms/tallylistform.h"
 
-#include <QCloseEvent>
 #include <QDate>
 #include <QFile>
 #include <QLabel>
@@ -9,6 +8,7 @@
 #include "controls/flatpanel.h"
 #include "core/tally/tallyfile.h"
 #include "forms/formlayout.h"
+#include "forms/infowindow.h"
 #include "forms/timage.h"
 #include "platform/dialogservice.h"
 #include "platform/programfolder.h"
@@ -37,13 +37,8 @@ Ttallylist::Ttallylist(const QString& productkey, QWidget* parent)
     : QWidget(parent, Qt::Window), m_path(ProgramFolder::current().tallyFile(productkey))
 {
     setObjectName(QStringLiteral("tallylist"));
-    setWindowTitle(QStringLiteral("Pelbix Solo - Tally List"));
+    infowindow::dress(this, QStringLiteral("Pelbix Solo - Tally List"), QSize(342, 440));
     setFixedSize(342, 440);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(102, 115, 43));
-    setPalette(pal);
-    setAutoFillBackground(true);
-    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
     build();
     FormCreate();
 }
@@ -193,8 +188,5 @@ void Ttallylist::button_resetClick()
 
 void Ttallylist::button_doneClick() { hide(); }
 
-void Ttallylist::closeEvent(QCloseEvent* event)
-{
-    hide();
-    event->ignore(); // closing only hides; the window lives until the program ends
-}
+void Ttallylist::showCentredOn(const QWidget* mainWindow) { infowindow::showCentredOn(this, mainWindow, m_placed); }
+

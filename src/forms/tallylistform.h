@@ -30,14 +30,14 @@ public:
     // previous file then stays whole).
     bool saveTally();
 
+    // Shows the window in front; the first time, centred over mainWindow.
+    void showCentredOn(const QWidget* mainWindow);
+
     [[nodiscard]] const TallyTable& table() const { return m_table; }
     [[nodiscard]] const QString& tallyPath() const { return m_path; }
 
     // Today's date as new entries carry it: the user's short date format.
     [[nodiscard]] static QString today();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void FormCreate();
@@ -49,4 +49,5 @@ private:
 
     QString m_path;
     TallyTable m_table;
+    bool m_placed = false;
 };
