@@ -2,14 +2,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "forms/aboutform.h"
 #include "forms/formlayout.h"
-#include "forms/helpform.h"
-#include "forms/highscoreform.h"
-#include "forms/mainform.h"
-#include "forms/multiplayerform.h"
-#include "forms/tallylistform.h"
-#include "platform/makerhost.h"
+#include "forms/programwindows.h"
 #include "platform/sessionend.h"
 
 namespace {
@@ -40,24 +34,12 @@ int main(int argc, char** argv)
     installFontSubstitutions();
     initFormResources();
 
-    // Created in this order and destroyed in the reverse one: the settings
-    // are read before the tally, the tally file's name comes from main, and
-    // destroying tallylist writes the tally file.
-    Tmain main;
-    Tabout about;
-    Thelp help;
-    Thighscore highscore(main.productkey, MakerHost::of(main.loadedSettings()));
-    Ttallylist tallylist(main.productkey);
-    Tmultiplayer multiplayer;
-
-    help.setAboutWindow(&about);
-    main.setTally(&tallylist);
-    main.setWindows({&about, &help, &highscore, &tallylist, &multiplayer});
+    ProgramWindows windows;
 
     // A session ending closes the program the way Exit does.
     SessionEnd sessionEnd;
-    QObject::connect(&sessionEnd, &SessionEnd::requested, &main, &Tmain::close);
+    QObject::connect(&sessionEnd, &SessionEnd::requested, &windows.main, &Tmain::close);
 
-    main.show();
+    windows.main.show();
     return QApplication::exec();
 }

@@ -730,6 +730,12 @@ void Tmain::checkupdateDoneString(QObject*, const QByteArray& Result)
 
 void Tmain::button_updatecancelClick() { panel_update->hide(); }
 
+void Tmain::setUpdateStatus(const QString& text)
+{
+    label_update->setText(text);
+    emit updateStatusChanged(text);
+}
+
 QString Tmain::backupPath(const QString& programFile)
 {
     const QFileInfo info(programFile);
@@ -742,7 +748,7 @@ void Tmain::button_updateyesClick()
 {
     button_updateyes->hide();
     button_updatecancel->hide();
-    label_update->setText(QStringLiteral("Updating. Please Wait..."));
+    setUpdateStatus(QStringLiteral("Updating. Please Wait..."));
     const QString backup = backupPath(m_programFile);
     if (QFile::exists(backup))
         QFile::remove(backup);
@@ -767,7 +773,7 @@ void Tmain::downloadit()
     // broken download never looks like an installer.
     QFile file(local + QStringLiteral(".part"));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        label_update->setText(QStringLiteral("Download Aborted"));
+        setUpdateStatus(QStringLiteral("Download Aborted"));
         restoreProgramFile();
         DialogService::instance().error(this, QStringLiteral("The installer could not be saved as %1: %2")
                                                   .arg(file.fileName(), file.errorString()));
@@ -777,15 +783,15 @@ void Tmain::downloadit()
     bool failed = false;
     try {
         getupdate->Get();
-        label_update->setText(QStringLiteral("Received %1 bytes").arg(file.size()));
+        setUpdateStatus(QStringLiteral("Received %1 bytes").arg(file.size()));
     } catch (const EHttpException&) {
-        label_update->setText(QStringLiteral("Download Aborted"));
+        setUpdateStatus(QStringLiteral("Download Aborted"));
         failed = true;
     }
     file.close();
     getupdate->ReceiveStream = nullptr;
     if (!failed && getupdate->ContentLength() >= 0 && file.size() != getupdate->ContentLength()) {
-        label_update->setText(QStringLiteral("Download Aborted"));
+        setUpdateStatus(QStringLiteral("Download Aborted"));
         failed = true;
     }
     if (!failed) {
@@ -798,7 +804,7 @@ void Tmain::downloadit()
         return;
     }
 
-    label_update->setText(QStringLiteral("Installing"));
+    setUpdateStatus(QStringLiteral("Installing"));
     // The process ends without the close sequence once the installer runs:
     // this run's settings and games are saved first.
     saveinifile();

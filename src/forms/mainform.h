@@ -137,6 +137,8 @@ public:
 signals:
     // After the first show: the update check starts from here.
     void formShown();
+    // Each status line the update panel shows, in order.
+    void updateStatusChanged(const QString& text);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -171,6 +173,7 @@ private:
     void buildNamePanel();
     void buildUpdatePanel();
     void restoreProgramFile();
+    void setUpdateStatus(const QString& text);
     [[nodiscard]] QString serverAuthority() const;
     void buildMenu();
     [[nodiscard]] QWidget* element(BoardElement e) const;
