@@ -613,7 +613,9 @@ void Tmain::FormClose()
         m_remembered = {bounds.top(), bounds.left(), width, height};
     }
     saveinifile();
-    QCoreApplication::exit(0); // closing the main window ends the program, whatever else is open
+    // Closing the main window ends the program, whatever else is open. quit()
+    // acts only on a running application loop.
+    QCoreApplication::quit();
 }
 
 void Tmain::resizeEvent(QResizeEvent* event)
