@@ -136,3 +136,20 @@ TEST(TallyFile, SaveIntoAReadOnlyFolderLeavesTheOldFileIntact)
 }
 
 } // namespace
+
+namespace {
+TEST(TallyFile, ATallyWrittenInGoodModeLoadsToo)
+{
+    TempFolder folder;
+    const auto path = folder.file("pelbixsolotally.tld");
+    TallyTable t;
+    t.checkscore(3150, "Good", "2/3/26");
+    const std::string text = t.toText();
+    const auto packed = lzrw1Compress(std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()),
+                                      TCompressMode::Good);
+    TempFolder::write(path, std::string(packed.begin(), packed.end()));
+    const auto loaded = TallyFile::load(path);
+    ASSERT_FALSE(loaded.error) << *loaded.error;
+    EXPECT_EQ(loaded.table.toText(), text);
+}
+} // namespace

@@ -27,8 +27,7 @@ TallyFile::Loaded TallyFile::load(const fs::path& path)
         std::vector<uint8_t> packed((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         if (!in.eof() && in.fail())
             throw ELzrw1Exception("Lzrw1 : Error reading from input file : " + shown);
-        const std::vector<uint8_t> plain = lzrw1Decompress(packed, shown);
-        result.table = TallyTable::fromText(std::string(plain.begin(), plain.end()));
+        result.table = decode(packed, shown);
     } catch (const TallyTable::ParseError& e) {
         result.error = shown + " : the tally list in this file cannot be read (" + e.what() + ")";
     } catch (const std::exception& e) {
@@ -53,6 +52,12 @@ fs::path TallyFile::keepDamaged(const fs::path& path)
     }
     fs::rename(path, target, ec);
     return ec ? fs::path() : target;
+}
+
+TallyTable TallyFile::decode(std::span<const uint8_t> bytes, const std::string& shownPath)
+{
+    const std::vector<uint8_t> plain = lzrw1Decompress(bytes, shownPath);
+    return TallyTable::fromText(std::string(plain.begin(), plain.end()));
 }
 
 std::string TallyFile::encode(const TallyTable& table)

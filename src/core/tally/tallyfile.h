@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "core/tally/tallytable.h"
@@ -29,6 +30,9 @@ public:
 
     // The bytes save() writes.
     [[nodiscard]] static std::string encode(const TallyTable& table);
+    // The table in a tally file's bytes; shownPath names the file in
+    // messages. Throws ELzrw1Exception or TallyTable::ParseError.
+    [[nodiscard]] static TallyTable decode(std::span<const uint8_t> bytes, const std::string& shownPath);
 
 private:
     static std::filesystem::path keepDamaged(const std::filesystem::path& path);
