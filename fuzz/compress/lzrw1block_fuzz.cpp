@@ -8,27 +8,35 @@
 
 #include "core/compress/lzrw1kh.h"
 
+namespace {
+constexpr uint8_t kGuard = 0x5A;
+constexpr std::size_t kGuardSize = 64;
+
+// Reused from run to run: allocating them each time costs more than the decoding.
+struct Buffers {
+    std::vector<uint8_t> plain = std::vector<uint8_t>(TLZR::kBlockSize + kGuardSize, kGuard);
+    std::vector<uint8_t> packed = std::vector<uint8_t>(TLZR::kPackBufferSize);
+    std::vector<uint8_t> again = std::vector<uint8_t>(TLZR::kBlockSize);
+    TLZR coder;
+};
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    constexpr uint8_t kGuard = 0x5A;
-    constexpr std::size_t kGuardSize = 64;
-    std::vector<uint8_t> plain(TLZR::kBlockSize + kGuardSize, kGuard);
+    static Buffers b;
     std::size_t produced = 0;
-    if (TLZR::decompressBlock(std::span(data, size), plain.data(), produced) != DecodeStatus::Ok)
+    if (TLZR::decompressBlock(std::span(data, size), b.plain.data(), produced) != DecodeStatus::Ok)
         return 0;
     if (produced > TLZR::kBlockSize ||
-        !std::all_of(plain.begin() + TLZR::kBlockSize, plain.end(), [](uint8_t b) { return b == kGuard; }))
+        !std::all_of(b.plain.begin() + TLZR::kBlockSize, b.plain.end(), [](uint8_t v) { return v == kGuard; }))
         std::abort();
 
-    TLZR coder;
-    std::vector<uint8_t> packed(TLZR::kPackBufferSize);
-    const std::size_t length = coder.compressBlock(std::span(plain.data(), produced), packed.data());
+    const std::size_t length = b.coder.compressBlock(std::span(b.plain.data(), produced), b.packed.data());
     if (length > TLZR::kMaxPackedBlock)
         std::abort();
-    std::vector<uint8_t> again(TLZR::kBlockSize);
     std::size_t againProduced = 0;
-    if (TLZR::decompressBlock(std::span(packed.data(), length), again.data(), againProduced) != DecodeStatus::Ok ||
-        againProduced != produced || !std::equal(again.begin(), again.begin() + std::ptrdiff_t(produced), plain.begin()))
+    if (TLZR::decompressBlock(std::span(b.packed.data(), length), b.again.data(), againProduced) != DecodeStatus::Ok ||
+        againProduced != produced || !std::equal(b.again.begin(), b.again.begin() + std::ptrdiff_t(produced), b.plain.begin()))
         std::abort();
     return 0;
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "compress/testdata.h"
@@ -104,6 +105,48 @@ TEST(TLZH, PrefersTheNearestOfEqualMatches)
             found = true;
     }
     EXPECT_TRUE(found);
+}
+
+// The upper six bits of a match position go out in a fixed canonical code:
+// one code of 3 bits, then 3 of 4, 8 of 5, 12 of 6, 24 of 7 and 16 of 8
+// bits, each the previous plus one (shifted left when the length grows). So
+// 0 -> 000, 1 -> 0010, 4 -> 01010, 12 -> 100100, 24 -> 1100000,
+// 47 -> 1110111, 48 -> 11110000, 63 -> 11111111.
+// Each input ends in a match of "xyz" at a chosen distance; its position
+// code and six low bits are the last bits before the zero padding.
+TEST(TLZH, SendsMatchPositionsInTheFixedCode)
+{
+    const struct {
+        int position;
+        const char* bits;
+    } cases[] = {
+        {0 * 64 + 45, "000" "101101"},      {1 * 64 + 45, "0010" "101101"},
+        {4 * 64 + 45, "01010" "101101"},    {12 * 64 + 45, "100100" "101101"},
+        {24 * 64 + 45, "1100000" "101101"}, {47 * 64 + 45, "1110111" "101101"},
+        {48 * 64 + 45, "11110000" "101101"}, {63 * 64 + 1, "11111111" "000001"},
+    };
+    for (const auto& c : cases) {
+        const Bytes filler = testdata::randomBytes(std::size_t(c.position + 1 - 3), uint32_t(c.position));
+        Bytes input = bytesOf("xyz");
+        for (const uint8_t b : filler)
+            input.push_back(b == 'x' ? 'y' : b);  // no other string starts with 'x'
+        input.insert(input.end(), {'x', 'y', 'z'});
+        const Bytes body = encodeGood(input);
+
+        std::string stream;
+        for (const uint8_t b : body)
+            for (int i = 7; i >= 0; --i)
+                stream += char('0' + ((b >> i) & 1));
+        const std::size_t end = stream.find_last_of('1') + 1;
+        EXPECT_LT(stream.size() - end, 8u) << c.position;
+        const std::string expected = c.bits;
+        ASSERT_GE(end, expected.size());
+        EXPECT_EQ(stream.substr(end - expected.size(), expected.size()), expected) << c.position;
+
+        Bytes plain;
+        ASSERT_EQ(TLZH::decode(body, input.size(), plain), DecodeStatus::Ok);
+        EXPECT_EQ(plain, input);
+    }
 }
 
 // A code deeper than 16 bits must reach the stream whole. Eight symbols

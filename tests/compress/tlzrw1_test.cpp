@@ -181,6 +181,21 @@ TEST_F(Tlzrw1Files, FailureKeepsAnOlderOutputFile)
     EXPECT_EQ(read("out"), bytesOf("older tally"));
 }
 
+// Fixed fault: creating the output before reading the input emptied a file
+// that was both, so compressing a file onto itself lost it.
+TEST_F(Tlzrw1Files, OutputMayBeTheInputItself)
+{
+    const Bytes input = testdata::text(5000);
+    write("tally", input);
+    m_coder.setCompressMode(TCompressMode::Fast);
+    m_coder.setInputFile(path("tally"));
+    m_coder.setOutputFile(path("tally"));
+    m_coder.Compress();
+    EXPECT_EQ(read("tally")[0], 'W');
+    m_coder.Decompress();
+    EXPECT_EQ(read("tally"), input);
+}
+
 TEST_F(Tlzrw1Files, CaptionsReportProgressAndResult)
 {
     write("in", Bytes(100, 'x'));

@@ -11,6 +11,9 @@ constexpr std::size_t kMinMatch = 3;
 constexpr std::size_t kMaxMatch = 18;
 constexpr std::size_t kMaxDistance = 4095;
 constexpr int kItemsPerControlWord = 16;
+// Literal stretches are at most 16 bytes; moving a fixed 16 (when both
+// buffers have the room) beats a call sized to each stretch.
+constexpr std::size_t kWideCopy = 16;
 
 inline std::size_t hashOf(const uint8_t* p)
 {
@@ -154,42 +157,56 @@ DecodeStatus TLZR::decompressBlock(std::span<const uint8_t> block, uint8_t* dst,
             if (x == length)
                 return DecodeStatus::Truncated;
         }
-        if ((control & 0x8000) == 0) {
-            if (y == kBlockSize)
+        // The 0 bits up front are literals: take them in one go. The last
+        // control word's spare bits are 0 too, so the block end caps them.
+        const std::size_t literals = std::min({std::size_t(std::countl_zero(uint16_t(control))),
+                                               std::size_t(bitsLeft), length - x});
+        if (literals > 0) {
+            if (literals > kBlockSize - y)
                 return DecodeStatus::Inconsistent;
-            dst[y++] = s[x++];
-        } else {
-            if (length - x < 2)
-                return DecodeStatus::Truncated;
-            const std::size_t distance = std::size_t(s[x]) << 4 | s[x + 1] >> 4;
-            if (distance == 0) {
-                if (length - x < 4)
-                    return DecodeStatus::Truncated;
-                const std::size_t run = (std::size_t(s[x + 1]) << 8 | s[x + 2]) + kMinRun;
-                if (run > kBlockSize - y)
-                    return DecodeStatus::Inconsistent;
-                std::memset(dst + y, s[x + 3], run);
-                y += run;
-                x += 4;
-            } else {
-                const std::size_t count = (s[x + 1] & 0x0F) + kMinMatch;
-                // A distance past what this block has written would read before the buffer.
-                if (distance > y || count > kBlockSize - y)
-                    return DecodeStatus::Inconsistent;
-                uint8_t* out = dst + y;
-                const uint8_t* from = out - distance;
-                if (distance >= count) {
-                    std::memcpy(out, from, count);
-                } else {
-                    // Overlapping copy: each byte may be one this copy just wrote.
-                    for (std::size_t k = 0; k < count; ++k)
-                        out[k] = from[k];
-                }
-                y += count;
-                x += 2;
-            }
+            if (length - x >= kWideCopy && kBlockSize - y >= kWideCopy)
+                std::memcpy(dst + y, s + x, kWideCopy);
+            else
+                std::memcpy(dst + y, s + x, literals);
+            x += literals;
+            y += literals;
+            control = (control << literals) & 0xFFFF;
+            bitsLeft -= int(literals);
+            continue;
         }
-        control <<= 1;
+        if (length - x < 2)
+            return DecodeStatus::Truncated;
+        const std::size_t distance = std::size_t(s[x]) << 4 | s[x + 1] >> 4;
+        if (distance == 0) {
+            if (length - x < 4)
+                return DecodeStatus::Truncated;
+            const std::size_t run = (std::size_t(s[x + 1]) << 8 | s[x + 2]) + kMinRun;
+            if (run > kBlockSize - y)
+                return DecodeStatus::Inconsistent;
+            std::memset(dst + y, s[x + 3], run);
+            y += run;
+            x += 4;
+        } else {
+            const std::size_t count = (s[x + 1] & 0x0F) + kMinMatch;
+            // A distance past what this block has written would read before the buffer.
+            if (distance > y || count > kBlockSize - y)
+                return DecodeStatus::Inconsistent;
+            uint8_t* out = dst + y;
+            const uint8_t* from = out - distance;
+            if (distance >= kMaxMatch && kBlockSize - y >= kMaxMatch) {
+                // Copying the longest match whatever the count saves a variable-length call.
+                std::memcpy(out, from, kMaxMatch);
+            } else if (distance >= count) {
+                std::memcpy(out, from, count);
+            } else {
+                // Overlapping copy: each byte may be one this copy just wrote.
+                for (std::size_t k = 0; k < count; ++k)
+                    out[k] = from[k];
+            }
+            y += count;
+            x += 2;
+        }
+        control = (control << 1) & 0xFFFF;
         --bitsLeft;
     }
     produced = y;
