@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <csignal>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "core/compress/lzrw1codec.h"
 #include "core/settings/fileerror.h"
@@ -151,5 +154,37 @@ TEST(TallyFile, ATallyWrittenInGoodModeLoadsToo)
     const auto loaded = TallyFile::load(path);
     ASSERT_FALSE(loaded.error) << *loaded.error;
     EXPECT_EQ(loaded.table.toText(), text);
+}
+} // namespace
+
+namespace {
+// A save killed at any moment, mid-write or between write and rename, leaves
+// a tally file that loads whole: the old one or the new one.
+TEST(TallyFile, ASaveKilledAtAnyMomentLeavesAWholeFile)
+{
+    TempFolder folder;
+    const auto path = folder.file("pelbixsolotally.tld");
+    TallyTable a;
+    a.checkscore(1111, "Old", "1/1/26");
+    TallyTable b;
+    for (int i = 0; i < 10; ++i)
+        b.checkscore(2000 + i, std::string(40, static_cast<char>('a' + i)), "2/2/26");
+    TallyFile::save(path, a);
+    for (int round = 0; round < 20; ++round) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            for (;;) {
+                TallyFile::save(path, b);
+                TallyFile::save(path, a);
+            }
+        }
+        ::usleep(static_cast<useconds_t>(2000 + round * 1500));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        const auto loaded = TallyFile::load(path);
+        ASSERT_FALSE(loaded.error) << "round " << round << ": " << *loaded.error;
+        const std::string text = loaded.table.toText();
+        EXPECT_TRUE(text == a.toText() || text == b.toText()) << "round " << round;
+    }
 }
 } // namespace
