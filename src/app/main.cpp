@@ -34,10 +34,12 @@ int main(int argc, char** argv)
     installFontSubstitutions();
     initFormResources();
 
-    ProgramWindows windows;
-
-    // A session ending closes the program the way Exit does.
+    // A session ending closes the program the way Exit does. The handler is
+    // in place before the windows are made, so a signal that arrives while
+    // they are being made waits for the event loop instead of killing the
+    // program with nothing saved.
     SessionEnd sessionEnd;
+    ProgramWindows windows;
     QObject::connect(&sessionEnd, &SessionEnd::requested, &windows.main, &Tmain::close);
 
     windows.main.show();
