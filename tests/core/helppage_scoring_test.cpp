@@ -38,7 +38,7 @@ TEST(HelpPage, ScoringExamplesMatchTheRules)
     std::string line;
     std::getline(lines, line);
     int checked = 0;
-    const std::regex example(R"(^\s+(.+?)\s{3,}(.*)$)");
+    const std::regex example(R"(^(.+?): (.*)$)");
     while (std::getline(lines, line)) {
         std::smatch m;
         if (!std::regex_match(line, m, example))
@@ -63,20 +63,20 @@ TEST(HelpPage, ScoringTableMatchesTheRules)
         const char* text;
         std::vector<int> faces;
     } cases[] = {
-        {"Straight (1-2-3-4-5-6)          1500", {1, 2, 3, 4, 5, 6}},
-        {"Three pairs                       750", {2, 2, 4, 4, 6, 6}},
-        {"six 1s         4000", {1, 1, 1, 1, 1, 1}},
+        {"Straight (1-2-3-4-5-6): 1500", {1, 2, 3, 4, 5, 6}},
+        {"Three pairs: 750", {2, 2, 4, 4, 6, 6}},
+        {"six 1s score 4000", {1, 1, 1, 1, 1, 1}},
         {"six 2s = 800", {2, 2, 2, 2, 2, 2}},
         {"six 6s = 2400", {6, 6, 6, 6, 6, 6}},
-        {"five 1s        3000", {1, 1, 1, 1, 1}},
+        {"five 1s score 3000", {1, 1, 1, 1, 1}},
         {"five 5s = 1500", {5, 5, 5, 5, 5}},
-        {"four 1s        2000", {1, 1, 1, 1}},
+        {"four 1s score 2000", {1, 1, 1, 1}},
         {"four 4s = 800", {4, 4, 4, 4}},
-        {"three 1s       1000", {1, 1, 1}},
+        {"three 1s score 1000", {1, 1, 1}},
         {"three 3s = 300", {3, 3, 3}},
         {"2-2-2 and 5-5-5 make 700", {2, 2, 2, 5, 5, 5}},
-        {"Single 1                          100", {1}},
-        {"Single 5                           50", {5}},
+        {"Single 1: 100", {1}},
+        {"Single 5: 50", {5}},
         {"1-1-5-5-3-3 is three pairs, 750", {1, 1, 5, 5, 3, 3}},
     };
     for (const auto& c : cases) {
