@@ -585,7 +585,6 @@ void Tmain::FormShow()
         checkupdate->URL = versionUrl();
         checkupdate->FetchString();
     }
-    emit formShown();
 }
 
 void Tmain::closeEvent(QCloseEvent* event)

@@ -135,8 +135,6 @@ public:
     QAction* updatecheck = nullptr;
 
 signals:
-    // After the first show: the update check starts from here.
-    void formShown();
     // Each status line the update panel shows, in order.
     void updateStatusChanged(const QString& text);
 
