@@ -3,26 +3,9 @@
 #include <QStringList>
 
 #include "controls/url.h"
-#include "controls/urlopener.h"
+#include "support/recordingurlopener.h"
 
 namespace {
-
-class RecordingOpener : public UrlOpener {
-public:
-    RecordingOpener() { m_previous = UrlOpener::install(this); }
-    ~RecordingOpener() override { UrlOpener::install(m_previous); }
-    bool open(const QString& address) override
-    {
-        opened << address;
-        return accept;
-    }
-
-    QStringList opened;
-    bool accept = true;
-
-private:
-    UrlOpener* m_previous = nullptr;
-};
 
 TEST(TURL, OpenPutsTheTypesPrefixInFront)
 {
@@ -36,7 +19,7 @@ TEST(TURL, OpenPutsTheTypesPrefixInFront)
         {TURLType::utNews, "news:host/page"},       {TURLType::utTelnet, "telnet:host/page"},
         {TURLType::utWais, "wais:host/page"},       {TURLType::utnone, "host/page"},
     };
-    RecordingOpener opener;
+    RecordingUrlOpener opener;
     TURL url;
     EXPECT_EQ(url.URLType(), TURLType::utHttp);
     url.setURL(QStringLiteral("host/page"));
@@ -50,7 +33,7 @@ TEST(TURL, OpenPutsTheTypesPrefixInFront)
 
 TEST(TURL, OpenIsFalseForAnEmptyAddressOrARefusal)
 {
-    RecordingOpener opener;
+    RecordingUrlOpener opener;
     TURL url;
     EXPECT_FALSE(url.Open());
     EXPECT_TRUE(opener.opened.isEmpty());
@@ -64,7 +47,7 @@ TEST(TURL, LongAddressIsOpenedWhole)
 {
     // A full address of 80 characters or more once risked being cut to 79,
     // which opens a different page.
-    RecordingOpener opener;
+    RecordingUrlOpener opener;
     TURL url;
     url.setURLType(TURLType::utHttps);
     const QString path = QStringLiteral("www.draviksoftware.example/") + QString(100, QLatin1Char('p'));

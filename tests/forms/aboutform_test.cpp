@@ -3,23 +3,15 @@
 #include <QTimer>
 
 #include "controls/url.h"
-#include "controls/urlopener.h"
 #include "forms/aboutform.h"
 #include "formsfixture.h"
+#include "support/recordingurlopener.h"
 #include "platform/makerhost.h"
 
 namespace {
 
-class AboutFormTest : public FormsFixture, private UrlOpener {
+class AboutFormTest : public FormsFixture {
 protected:
-    AboutFormTest() { m_previous = UrlOpener::install(this); }
-    ~AboutFormTest() override { UrlOpener::install(m_previous); }
-
-    bool open(const QString& address) override
-    {
-        opened << address;
-        return false; // as if no browser would start: nothing may show
-    }
     QLabel* label(const char* name)
     {
         auto* l = about.findChild<QLabel*>(QString::fromLatin1(name));
@@ -27,11 +19,9 @@ protected:
         return l;
     }
 
-    QStringList opened;
+    RecordingUrlOpener opener{false}; // as if no browser would start: nothing may show
+    QStringList& opened = opener.opened;
     Tabout about;
-
-private:
-    UrlOpener* m_previous = nullptr;
 };
 
 const QString kHost = QString::fromStdString(MakerHost::builtIn().authority());

@@ -1,29 +1,19 @@
 #include <QRandomGenerator>
 
-#include "controls/urlopener.h"
 #include "forms/multiplayerform.h"
 #include "forms/timage.h"
 #include "formsfixture.h"
+#include "support/recordingurlopener.h"
 #include "platform/makerhost.h"
 
 namespace {
 
-class MultiplayerFormTest : public FormsFixture, private UrlOpener {
+class MultiplayerFormTest : public FormsFixture {
 protected:
-    MultiplayerFormTest() { m_previous = UrlOpener::install(this); }
-    ~MultiplayerFormTest() override { UrlOpener::install(m_previous); }
-
-    bool open(const QString& address) override
-    {
-        opened << address;
-        return true;
-    }
     static TImage* picture(Tmultiplayer& window) { return window.findChild<TImage*>(QStringLiteral("Image1")); }
 
-    QStringList opened;
-
-private:
-    UrlOpener* m_previous = nullptr;
+    RecordingUrlOpener opener;
+    QStringList& opened = opener.opened;
 };
 
 TEST_F(MultiplayerFormTest, InvitationsAndPictureOpenTheSamePage)

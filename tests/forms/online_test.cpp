@@ -9,11 +9,11 @@
 
 #include "controls/flatpanel.h"
 #include "controls/htmllite.h"
-#include "controls/urlopener.h"
 #include "forms/programwindows.h"
 #include "formsfixture.h"
 #include "net/httpget.h"
 #include "support/eventwait.h"
+#include "support/recordingurlopener.h"
 #include "support/scriptedhttpserver.h"
 
 namespace {
@@ -220,25 +220,10 @@ TEST_F(OnlineTest, TwoQuickListRequestsCauseOneFetch)
     EXPECT_TRUE(w->highscore.isVisible());
 }
 
-class RecordingOpener : public UrlOpener {
-public:
-    RecordingOpener() : m_previous(install(this)) {}
-    ~RecordingOpener() override { install(m_previous); }
-    bool open(const QString& address) override
-    {
-        opened << address;
-        return answer;
-    }
-    QStringList opened;
-    bool answer = true;
-
-private:
-    UrlOpener* m_previous;
-};
 
 TEST_F(OnlineTest, PageLinksOpenOnlyWebAndMailAddresses)
 {
-    RecordingOpener opener;
+    RecordingUrlOpener opener;
     auto w = open();
     bool handled = false;
     for (const char* src : {"http://example.org/a?b=1", "HTTPS://example.org/", "mailto:club@example.org",

@@ -9,7 +9,7 @@
 
 #include "controls/selbutton.h"
 #include "controls/url.h"
-#include "controls/urlopener.h"
+#include "support/recordingurlopener.h"
 #include "core/tally/tallyfile.h"
 #include "core/settings/settings.h"
 #include "forms/programwindows.h"
@@ -134,20 +134,11 @@ TEST_F(ShellTest, ShortcutsDoNothingInASecondaryWindow)
 
 TEST_F(ShellTest, LogoClickWithARefusingBrowserShowsNothing)
 {
-    struct Refusing : UrlOpener {
-        bool open(const QString& a) override
-        {
-            asked << a;
-            return false;
-        }
-        QStringList asked;
-    } refusing;
-    UrlOpener* previous = UrlOpener::install(&refusing);
+    RecordingUrlOpener refusing(false);
     auto w = open();
     click(w->main.findChild<QWidget*>("image_logo"));
-    UrlOpener::install(previous);
-    EXPECT_EQ(refusing.asked, QStringList{w->about.URL1->fullAddress()});
-    EXPECT_TRUE(refusing.asked[0].startsWith("http://"));
+    EXPECT_EQ(refusing.opened, QStringList{w->about.URL1->fullAddress()});
+    EXPECT_TRUE(refusing.opened[0].startsWith("http://"));
     EXPECT_TRUE(dialogs.shown.isEmpty());
     EXPECT_FALSE(w->about.isVisible());
 }
