@@ -19,6 +19,7 @@
 #include "controls/url.h"
 #include "core/settings/fileerror.h"
 #include "forms/aboutform.h"
+#include "forms/coachmenu.h"
 #include "forms/artwork.h"
 #include "forms/helpform.h"
 #include "forms/multiplayerform.h"
@@ -195,6 +196,7 @@ void Tmain::buildMenu()
         ->setObjectName(QStringLiteral("TallyList1"));
     view->addAction(QStringLiteral("View High Score List"), this, &Tmain::ViewHighScoreList1Click)
         ->setObjectName(QStringLiteral("ViewHighScoreList1"));
+    new CoachMenu(this, view, m_game); // Hint and Game Review follow the items above
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help1"));
