@@ -104,8 +104,9 @@ LabelStyle titleStyle(int pixels, QColor color = Qt::black)
 
 // --- creation -------------------------------------------------------------
 
-Tmain::Tmain(TmainSeams seams, QWidget* parent)
+Tmain::Tmain(const ProgramFolder& folder, TmainSeams seams, QWidget* parent)
     : QMainWindow(parent)
+    , m_folder(folder)
     , m_ownSounds(seams.sounds ? nullptr : std::make_unique<SoundPlayer>())
     , m_sounds(seams.sounds ? seams.sounds : m_ownSounds.get())
     , m_faces(seams.faces ? seams.faces : &m_dice)
@@ -490,7 +491,7 @@ void Tmain::TallyForwarder::addscore(int column, int amount)
 
 // --- settings and lifecycle -------------------------------------------------
 
-QString Tmain::settingsPath() const { return ProgramFolder::current().settingsFile(productkey); }
+QString Tmain::settingsPath() const { return m_folder.settingsFile(productkey); }
 
 QRect Tmain::outerBounds() const { return frameGeometry(); }
 
@@ -769,7 +770,7 @@ void Tmain::downloadit()
 {
     getupdate->URL = installerUrl();
     const QString name = installerUrl().section(QLatin1Char('/'), -1);
-    const QString local = ProgramFolder::current().downloadFolder() + name;
+    const QString local = m_folder.downloadFolder() + name;
     // The installer takes its real name only once it is complete, so a
     // broken download never looks like an installer.
     QFile file(local + QStringLiteral(".part"));

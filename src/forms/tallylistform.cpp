@@ -11,7 +11,6 @@
 #include "forms/infowindow.h"
 #include "forms/timage.h"
 #include "platform/dialogservice.h"
-#include "platform/programfolder.h"
 
 namespace {
 
@@ -33,8 +32,8 @@ LabelStyle bold(int pixels, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignV
 
 } // namespace
 
-Ttallylist::Ttallylist(const QString& productkey, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_path(ProgramFolder::current().tallyFile(productkey))
+Ttallylist::Ttallylist(const QString& tallyFile, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_path(tallyFile)
 {
     setObjectName(QStringLiteral("tallylist"));
     infowindow::dress(this, QStringLiteral("Pelbix Solo - Tally List"), QSize(342, 440));

@@ -13,8 +13,7 @@ class QLabel;
 class Ttallylist : public QWidget, public TallyReports {
     Q_OBJECT
 public:
-    // productkey names the tally file (productkey + "tally.tld").
-    explicit Ttallylist(const QString& productkey, QWidget* parent = nullptr);
+    explicit Ttallylist(const QString& tallyFile, QWidget* parent = nullptr);
     ~Ttallylist() override;
 
     // Reports from the game.

@@ -17,7 +17,7 @@ class MainFormTest : public FormsFixture {
 protected:
     std::unique_ptr<Tmain> open()
     {
-        auto main = std::make_unique<Tmain>(TmainSeams{&sounds, &faces});
+        auto main = std::make_unique<Tmain>(programFolder(), TmainSeams{&sounds, &faces});
         main->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(main.get()));
         return main;
