@@ -138,6 +138,11 @@ int32_t TallyTable::addit(int column, int row)
 
 void TallyTable::addtomineincrease(int column) { addit(column, 0); }
 
+void TallyTable::addCount(int column, int64_t n)
+{
+    setCell(column, 0, decimal(saturate(int64_t{toInt(cell(column, 0)).value_or(0)} + n)));
+}
+
 void TallyTable::addscore(int column, int32_t amount)
 {
     if (cell(column, 0).empty())
