@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QProcess>
+#include <QStyle>
 #include <QTimer>
 
 #include <cstdlib>
@@ -504,12 +505,27 @@ void Tmain::setOuterBounds(int left, int top, int width, int height)
     resize(width - frame.width(), height - frame.height());
 }
 
+void Tmain::restorePlacement()
+{
+    // A place saved under another screen layout or scale may leave the
+    // title bar and menu bar out of reach; then the window opens where
+    // "Reset Screen Location" puts it. The remembered placement stays as
+    // read, so closing writes the place actually used.
+    const int frameTop = geometry().top() - frameGeometry().top();
+    const int titleBar = frameTop > 0 ? frameTop : style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const QRect place = WorkArea::reachable(
+        QRect(m_remembered.left, m_remembered.top, m_remembered.width, m_remembered.height),
+        titleBar + menuBar()->sizeHint().height(), WorkArea::all(),
+        QRect(Settings::kDefaultLeft, Settings::kDefaultTop, kDefaultWidth, kDefaultHeight));
+    setOuterBounds(place.left(), place.top(), place.width(), place.height());
+}
+
 void Tmain::loadinifile()
 {
     m_loaded = Settings::load(QFile::encodeName(settingsPath()).toStdString(), productkey.toStdString(),
                               kDefaultWidth, kDefaultHeight);
     m_remembered = {m_loaded.top, m_loaded.left, m_loaded.width, m_loaded.height};
-    setOuterBounds(m_loaded.left, m_loaded.top, m_loaded.width, m_loaded.height);
+    restorePlacement();
     PlaySounds1->setChecked(m_loaded.sounds);
     updatecheck->setChecked(m_loaded.update);
     edit_name->setText(qs(m_loaded.name));
@@ -575,7 +591,7 @@ void Tmain::showEvent(QShowEvent* event)
         m_shownOnce = true;
         // Now that the frame is known, the outer bounds read from the file
         // can be met exactly.
-        setOuterBounds(m_remembered.left, m_remembered.top, m_remembered.width, m_remembered.height);
+        restorePlacement();
         FormShow();
     }
 }

@@ -168,6 +168,7 @@ private:
     void FormShow();
     void FormClose();
     void FormResize();
+    void restorePlacement();
 
     void buildBoard();
     void buildClearedPanel();

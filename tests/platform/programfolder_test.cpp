@@ -89,12 +89,46 @@ TEST(MakerHost, ServerKeyOverridesTheBuiltInHost)
     EXPECT_EQ(host.port, 8081);
 }
 
-TEST(WorkArea, IsTheAvailableAreaOfTheWindowsScreen)
+TEST(WorkArea, APlaceWhoseTitleBarIsOutOfReachGivesWayToTheDefault)
 {
+    // Under a larger scale factor a saved Top=500 put the window at y=1000 on
+    // a 1024-pixel screen, with only its menu bar showing.
+    const QList<QRect> screens = {QRect(0, 0, 1280, 1024), QRect(1280, 0, 1920, 1080)};
+    const QRect home(3, 3, 774, 520);
+    constexpr int kGrip = 50;
+    const struct {
+        const char* what;
+        QRect saved;
+        bool kept;
+    } cases[] = {
+        {"the default place", home, true},
+        {"on the second screen", QRect(2000, 400, 774, 520), true},
+        {"across both screens", QRect(1000, 100, 774, 520), true},
+        {"off every screen", QRect(9000, -5000, 774, 520), false},
+        {"top where only the menu bar would show", QRect(100, 1000, 774, 520), false},
+        {"grip exactly on the bottom edge", QRect(100, 1024 - kGrip, 774, 520), true},
+        {"grip one pixel past the bottom edge", QRect(100, 1024 - kGrip + 1, 774, 520), false},
+        {"title bar above the screen", QRect(100, -1, 774, 520), false},
+        {"below the shorter screen only", QRect(100, 1030, 774, 520), false},
+        {"partly on, 100 pixels across", QRect(-674, 100, 774, 520), true},
+        {"partly on, 99 pixels across", QRect(-675, 100, 774, 520), false},
+        {"larger than the work area", QRect(0, 0, 3000, 2000), true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WorkArea::reachable(c.saved, kGrip, screens, home), c.kept ? c.saved : home) << c.what;
+    EXPECT_EQ(WorkArea::reachable(QRect(5, 5, 774, 520), kGrip, {}, home), home) << "no screen at all";
+}
+
+// Registered a second time with two offscreen screens (see CMakeLists.txt);
+// with one screen there is nothing to tell apart.
+TEST(WorkArea, EachWindowGetsTheWorkAreaOfItsOwnScreen)
+{
+    if (QGuiApplication::screens().size() < 2)
+        GTEST_SKIP() << "needs the two-screen offscreen platform";
+    EXPECT_EQ(WorkArea::all(), (QList<QRect>{QRect(0, 0, 800, 600), QRect(800, 0, 1024, 768)}));
     QWidget window;
+    window.setGeometry(900, 100, 200, 100);
     window.show();
-    const QRect area = WorkArea::of(&window);
-    EXPECT_FALSE(area.isEmpty());
-    EXPECT_EQ(area, window.screen()->availableGeometry());
-    EXPECT_EQ(WorkArea::of(nullptr), QGuiApplication::primaryScreen()->availableGeometry());
+    EXPECT_EQ(WorkArea::of(&window), QRect(800, 0, 1024, 768));
+    EXPECT_EQ(WorkArea::of(nullptr), QRect(0, 0, 800, 600));
 }
