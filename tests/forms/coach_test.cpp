@@ -12,7 +12,7 @@ namespace {
 
 class CoachTest : public FormsFixture {
 protected:
-    CoachTest() : main(std::make_unique<Tmain>(TmainSeams{&sounds, &faces}))
+    CoachTest() : main(std::make_unique<Tmain>(programFolder(), TmainSeams{&sounds, &faces}))
     {
         main->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(main.get()));
