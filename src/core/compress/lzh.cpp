@@ -146,15 +146,21 @@ void encodeSymbol(LzhTree& tree, BitWriter& out, int c)
 }
 
 // Walks from the root to a leaf, one bit per level, taking the bits from
-// the reader's window so that it refills once per symbol, not per bit.
+// the reader's window so that it refills once per symbol, not per bit. The
+// nodes walked are the ones the count update climbs back up.
 int decodeSymbol(LzhTree& tree, BitReader& in)
 {
+    std::array<int16_t, LzhTree::kNodes> path;
+    int depth = 0;
+    path[std::size_t(depth++)] = LzhTree::kRoot;
     int node = tree.child(LzhTree::kRoot);
     for (;;) {
         uint64_t window = in.window();
         int used = 0;
         while (node < LzhTree::kNodes && used < BitReader::kWindowBits) {
-            node = tree.child(node + int(window >> 63));
+            node += int(window >> 63);
+            path[std::size_t(depth++)] = int16_t(node);
+            node = tree.child(node);
             window <<= 1;
             ++used;
         }
@@ -162,9 +168,8 @@ int decodeSymbol(LzhTree& tree, BitReader& in)
         if (node >= LzhTree::kNodes)
             break;
     }
-    const int c = node - LzhTree::kNodes;
-    tree.update(c);
-    return c;
+    tree.updateAlong(path.data(), depth);
+    return node - LzhTree::kNodes;
 }
 
 void encodePosition(BitWriter& out, int position)
