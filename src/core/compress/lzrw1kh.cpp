@@ -1,6 +1,7 @@
 #include "core/compress/lzrw1kh.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 
@@ -35,6 +36,31 @@ inline bool startsAlike(const uint8_t* a, const uint8_t* b, std::size_t remainin
         return ((x ^ y) & 0x00FFFFFFu) == 0;
     }
     return a[0] == b[0] && a[1] == b[1] && a[2] == b[2];
+}
+
+// How far the bytes at a and b agree, from 3 (known) up to 18, stopping
+// where the input ends remaining bytes after a.
+inline std::size_t matchLength(const uint8_t* a, const uint8_t* b, std::size_t remaining)
+{
+    // Two words cover bytes 3 to 18 when the input reaches that far.
+    if (remaining >= kMinMatch + 16) {
+        uint64_t x = 0;
+        uint64_t y = 0;
+        std::memcpy(&x, a + kMinMatch, 8);
+        std::memcpy(&y, b + kMinMatch, 8);
+        if (x != y)
+            return kMinMatch + std::size_t(std::countr_zero(x ^ y)) / 8;
+        std::memcpy(&x, a + kMinMatch + 8, 8);
+        std::memcpy(&y, b + kMinMatch + 8, 8);
+        if (x != y)
+            return std::min(kMaxMatch, kMinMatch + 8 + std::size_t(std::countr_zero(x ^ y)) / 8);
+        return kMaxMatch;
+    }
+    const std::size_t limit = std::min(kMaxMatch, remaining);
+    std::size_t k = kMinMatch;
+    while (k < limit && a[k] == b[k])
+        ++k;
+    return k;
 }
 
 inline void putWord(uint8_t* at, uint32_t word)
@@ -93,12 +119,7 @@ std::size_t TLZR::compressBlock(std::span<const uint8_t> src, uint8_t* dst)
                 entry = int16_t(x);
                 if (candidate != kEmpty && x - std::size_t(candidate) <= kMaxDistance &&
                     startsAlike(s + x, s + candidate, n - x)) {
-                    const uint8_t* p = s + candidate;
-                    const std::size_t limit = std::min(kMaxMatch, n - x);
-                    std::size_t k = kMinMatch;
-                    while (k < limit && s[x + k] == p[k])
-                        ++k;
-                    length = k;
+                    length = matchLength(s + x, s + candidate, n - x);
                     distance = x - std::size_t(candidate);
                 }
             }
@@ -142,8 +163,19 @@ struct Items {
     int left;
 };
 
+// For a distance d under 8: k % d for the first 8 bytes, and the largest
+// multiple of d that is at most 8.
+constexpr auto kPatternPhase = [] {
+    std::array<std::array<uint8_t, 8>, 8> phase{};
+    for (std::size_t d = 1; d < 8; ++d)
+        for (std::size_t k = 0; k < 8; ++k)
+            phase[d][k] = uint8_t(k % d);
+    return phase;
+}();
+constexpr std::array<std::size_t, 8> kPatternStep{0, 8, 8, 6, 8, 5, 6, 7};
+
 // Copies count (3 to 18) bytes from distance bytes back, which may overlap
-// what it writes; may write up to 18 bytes at out.
+// what it writes; may write up to 23 bytes at out.
 inline void wideCopy(uint8_t* out, std::size_t distance, std::size_t count)
 {
     const uint8_t* from = out - distance;
@@ -157,9 +189,14 @@ inline void wideCopy(uint8_t* out, std::size_t distance, std::size_t count)
         std::memcpy(out + 8, from + 8, 8);
         std::memcpy(out + 10, from + 10, 8);
     } else {
-        // Each byte may be one this copy has just written.
-        for (std::size_t k = 0; k < count; ++k)
-            out[k] = from[k];
+        // A distance under 8 repeats its last distance bytes: 8 bytes of that
+        // pattern, read only from what is already there, are stored again at
+        // each multiple of the distance.
+        std::array<uint8_t, 8> pattern;
+        for (std::size_t k = 0; k < 8; ++k)
+            pattern[k] = from[kPatternPhase[distance][k]];
+        for (std::size_t k = 0; k < count; k += kPatternStep[distance])
+            std::memcpy(out + k, pattern.data(), 8);
     }
 }
 
