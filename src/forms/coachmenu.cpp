@@ -52,31 +52,39 @@ void CoachMenu::startSolve()
     m_worker->start(QThread::LowestPriority);
 }
 
-const Solver& CoachMenu::solver()
+const Solver* CoachMenu::solver()
 {
     if (!m_solver) {
         startSolve();
-        m_solver = m_solving.get();
+        try {
+            m_solver = m_solving.get();
+        } catch (const std::exception&) {
+            return nullptr; // out of memory in the worker: the coach stays silent
+        }
     }
-    return *m_solver;
+    return m_solver.get();
 }
 
 void CoachMenu::Hint1Click()
 {
     QWidget* board = m_main->findChild<QWidget*>(QStringLiteral("panel_board1"));
-    if (!board)
+    const Solver* s = solver();
+    if (!board || !s)
         return;
     if (!m_hint)
         m_hint = new HintPanel(board);
-    m_hint->showHint(hintFor(solver(), m_game.state()));
+    m_hint->showHint(hintFor(*s, m_game.state()));
 }
 
 void CoachMenu::GameReview1Click()
 {
+    const Solver* s = solver();
+    if (!s)
+        return;
     if (!m_review)
         m_review = new Treview(m_main);
     if (m_record.hasFinishedGame()) {
-        const GameReview review = reviewGame(solver(), m_record.lastGame(), m_record.lastScore());
+        const GameReview review = reviewGame(*s, m_record.lastGame(), m_record.lastScore());
         m_review->showReview(&review);
     } else {
         m_review->showReview(nullptr);

@@ -30,8 +30,9 @@ public:
     void Hint1Click();
     void GameReview1Click();
 
-    // The solved policy; waits for the worker if it is still at it.
-    [[nodiscard]] const Solver& solver();
+    // The solved policy, waiting for the worker if it is still at it; null
+    // when the worker failed.
+    [[nodiscard]] const Solver* solver();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableWidget>
 
 #include "core/game/solver.h"
@@ -39,6 +40,12 @@ protected:
 
 TEST_F(CoachTest, HintOutlinesTheDiceToKeepAndGoesAtTheNextClick)
 {
+    auto* name = main->findChild<QLineEdit*>(QStringLiteral("edit_aname"));
+    name->clear();
+    QTest::keyClicks(name, "Hugh");
+    EXPECT_EQ(name->text(), "Hugh") << "the H shortcut took a letter of the name";
+    EXPECT_EQ(hint(), nullptr);
+
     click(child("button_start"));
     trigger("Hint1");
     ASSERT_NE(hint(), nullptr);
