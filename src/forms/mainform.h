@@ -11,6 +11,7 @@
 #include "core/settings/settings.h"
 
 class QAction;
+class BoardKeys;
 class QLabel;
 class QTimer;
 class SoundSink;
@@ -70,6 +71,7 @@ public:
     void TallyList1Click();
     void ViewHighScoreList1Click();
     void MultiplayerClick();
+    void KeyboardShortcuts1Click();
     void image_logoClick();
     void button_cancelClick();
 
@@ -250,4 +252,5 @@ private:
     QString m_programFile;
     bool m_programMoved = false;
     std::function<void(int)> m_endProcess;
+    BoardKeys* m_keys = nullptr;
 };
