@@ -61,7 +61,7 @@ protected:
 
 TEST_F(AccessibilityTest, EveryWindowsControlsHaveRoleNameAndFocusPath)
 {
-    ProgramWindows w(TmainSeams{&sounds, &faces});
+    ProgramWindows w(programFolder(), TmainSeams{&sounds, &faces});
     w.main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.main));
     w.main.button_startClick();
@@ -95,7 +95,7 @@ TEST_F(AccessibilityTest, EveryWindowsControlsHaveRoleNameAndFocusPath)
 
 TEST_F(AccessibilityTest, BoardNamesFollowTheGameAndBadgesAreAnnounced)
 {
-    Tmain main(TmainSeams{&sounds, &faces});
+    Tmain main(programFolder(), TmainSeams{&sounds, &faces});
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
     const auto board = [&main](const char* n) { return name(main.findChild<QWidget*>(n)); };

@@ -23,7 +23,7 @@ class KeyboardTest : public FormsFixture {
 protected:
     std::unique_ptr<Tmain> open()
     {
-        auto main = std::make_unique<Tmain>(TmainSeams{&sounds, &faces});
+        auto main = std::make_unique<Tmain>(programFolder(), TmainSeams{&sounds, &faces});
         main->show();
         main->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(main.get()));
@@ -173,7 +173,7 @@ TEST_F(KeyboardTest, NamePanelCancelsKeepsTextAndMenusOpenByAltKeys)
 
 TEST_F(KeyboardTest, TallyResetAndWindowsByKeysOnly)
 {
-    ProgramWindows w(TmainSeams{&sounds, &faces});
+    ProgramWindows w(programFolder(), TmainSeams{&sounds, &faces});
     w.main.show();
     w.main.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.main));
