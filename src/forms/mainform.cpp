@@ -20,6 +20,7 @@
 #include "controls/url.h"
 #include "core/settings/fileerror.h"
 #include "forms/aboutform.h"
+#include "forms/coachmenu.h"
 #include "forms/artwork.h"
 #include "forms/boardaccessibility.h"
 #include "forms/boardkeys.h"
@@ -203,6 +204,7 @@ void Tmain::buildMenu()
         ->setObjectName(QStringLiteral("TallyList1"));
     view->addAction(QStringLiteral("View High Score List"), this, &Tmain::ViewHighScoreList1Click)
         ->setObjectName(QStringLiteral("ViewHighScoreList1"));
+    new CoachMenu(this, view, m_game); // Hint and Game Review follow the items above
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help1"));
