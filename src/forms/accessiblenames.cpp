@@ -42,7 +42,10 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
+        // Input, or anything new on screen: a screen reader's own press
+        // action changes the board without any input event.
         switch (event->type()) {
+        case QEvent::Paint:
         case QEvent::MouseButtonRelease:
         case QEvent::KeyPress:
         case QEvent::KeyRelease:

@@ -6,8 +6,8 @@ class QWidget;
 
 // Names a screen reader reads that follow the game: each is worked out from
 // what the widgets and the game hold. After every click, key press and
-// round change they are worked out again, and those that changed are set,
-// which tells the screen reader. Names of destroyed widgets are dropped.
+// repaint they are worked out again, and those that changed are set, which
+// tells the screen reader. Names of destroyed widgets are dropped.
 namespace accessiblenames {
 
 // widget's name is name() from now on; set at once.

@@ -107,6 +107,9 @@ void BoardAccessibility::nameCard()
         accessiblenames::follow(marker, [this] {
             return QStringLiteral("Bank round %1").arg(m_main.game().state().roundnum);
         });
+    for (int i = 1; i <= kDice; ++i)
+        if (auto* place = m_main.findChild<QWidget*>(QStringLiteral("Shape%1").arg(i)))
+            place->setAccessibleName(QStringLiteral("Set-aside place %1").arg(i));
     if (auto* card = m_main.findChild<QWidget*>(QStringLiteral("Image1")))
         card->setAccessibleName(QStringLiteral("Score card"));
     if (auto* board = m_main.findChild<QWidget*>(QStringLiteral("panel_board1")))

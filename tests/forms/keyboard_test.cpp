@@ -125,6 +125,9 @@ TEST_F(KeyboardTest, WholeGameNamePostAndCancelByKeysOnly)
         order << focusName();
     }
     EXPECT_EQ(order, (QStringList{"button_sendscore", "button_highscores", "button_cancel", "edit_name"}));
+    key(Qt::Key_Tab);
+    shoot(main.get(), "keys-focus-on-send-score");
+    key(Qt::Key_Backtab);
 
     QSignalSpy sends(child<TImage>(*main, "button_sendscore"), &TImage::clicked);
     key(Qt::Key_Return); // SEND SCORE
@@ -149,6 +152,9 @@ TEST_F(KeyboardTest, NamePanelCancelsKeepsTextAndMenusOpenByAltKeys)
         order << focusName();
     }
     EXPECT_EQ(order, (QStringList{"button_namedone", "button_namecancel", "edit_aname"}));
+    key(Qt::Key_Tab);
+    shoot(main.get(), "keys-focus-on-done");
+    key(Qt::Key_Backtab);
 
     key(Qt::Key_F, Qt::AltModifier); // opens File, types nothing
     EXPECT_EQ(child<QLineEdit>(*main, "edit_aname")->text(), "GuestZed");
@@ -163,6 +169,18 @@ TEST_F(KeyboardTest, NamePanelCancelsKeepsTextAndMenusOpenByAltKeys)
     key(Qt::Key_Escape); // CANCEL
     EXPECT_FALSE(child(*main, "panel_name")->isVisible());
     EXPECT_EQ(main->playerNameText(), "Guest");
+
+    // Alt alone and F10 reach the menus too.
+    QTest::keyPress(focus(), Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(focus(), Qt::Key_Alt, Qt::NoModifier);
+    EXPECT_EQ(focus(), main->menuBar()) << focusName().toStdString();
+    key(Qt::Key_Escape);
+    key(Qt::Key_F10);
+    popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(static_cast<QMenu*>(popup)->title(), "File");
+    QTest::keyClick(popup, Qt::Key_Escape);
+    key(Qt::Key_Escape);
 
     menuItem(Qt::Key_O, 2); // Options -> Change  Name
     ASSERT_TRUE(child(*main, "panel_name")->isVisible());
