@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
+#include <QStyle>
 #include <QTimer>
 
 #include "controls/flatpanel.h"
@@ -99,8 +100,9 @@ LabelStyle titleStyle(int pixels, QColor color = Qt::black)
 
 // --- creation -------------------------------------------------------------
 
-Tmain::Tmain(TmainSeams seams, QWidget* parent)
+Tmain::Tmain(const ProgramFolder& folder, TmainSeams seams, QWidget* parent)
     : QMainWindow(parent)
+    , m_folder(folder)
     , m_ownSounds(seams.sounds ? nullptr : std::make_unique<SoundPlayer>())
     , m_sounds(seams.sounds ? seams.sounds : m_ownSounds.get())
     , m_faces(seams.faces ? seams.faces : &m_dice)
@@ -469,7 +471,7 @@ void Tmain::TallyForwarder::addscore(int column, int amount)
 
 // --- settings and lifecycle -------------------------------------------------
 
-QString Tmain::settingsPath() const { return ProgramFolder::current().settingsFile(productkey); }
+QString Tmain::settingsPath() const { return m_folder.settingsFile(productkey); }
 
 QRect Tmain::outerBounds() const { return frameGeometry(); }
 
@@ -482,12 +484,27 @@ void Tmain::setOuterBounds(int left, int top, int width, int height)
     resize(width - frame.width(), height - frame.height());
 }
 
+void Tmain::restorePlacement()
+{
+    // A place saved under another screen layout or scale may leave the
+    // title bar and menu bar out of reach; then the window opens where
+    // "Reset Screen Location" puts it. The remembered placement stays as
+    // read, so closing writes the place actually used.
+    const int frameTop = geometry().top() - frameGeometry().top();
+    const int titleBar = frameTop > 0 ? frameTop : style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const QRect place = WorkArea::reachable(
+        QRect(m_remembered.left, m_remembered.top, m_remembered.width, m_remembered.height),
+        titleBar + menuBar()->sizeHint().height(), WorkArea::all(),
+        QRect(Settings::kDefaultLeft, Settings::kDefaultTop, kDefaultWidth, kDefaultHeight));
+    setOuterBounds(place.left(), place.top(), place.width(), place.height());
+}
+
 void Tmain::loadinifile()
 {
     m_loaded = Settings::load(QFile::encodeName(settingsPath()).toStdString(), productkey.toStdString(),
                               kDefaultWidth, kDefaultHeight);
     m_remembered = {m_loaded.top, m_loaded.left, m_loaded.width, m_loaded.height};
-    setOuterBounds(m_loaded.left, m_loaded.top, m_loaded.width, m_loaded.height);
+    restorePlacement();
     PlaySounds1->setChecked(m_loaded.sounds);
     updatecheck->setChecked(m_loaded.update);
     edit_name->setText(qs(m_loaded.name));
@@ -553,7 +570,7 @@ void Tmain::showEvent(QShowEvent* event)
         m_shownOnce = true;
         // Now that the frame is known, the outer bounds read from the file
         // can be met exactly.
-        setOuterBounds(m_remembered.left, m_remembered.top, m_remembered.width, m_remembered.height);
+        restorePlacement();
         FormShow();
     }
 }
@@ -671,7 +688,7 @@ void Tmain::wireOnlineFlows(const TmainSeams& seams)
     setup.server = [this] { return serverAuthority(); };
     setup.ownVersion = [this] { return m_windows.about ? m_windows.about->versionText() : QString(); };
     setup.programFile = QCoreApplication::applicationFilePath();
-    setup.downloadFolder = [] { return ProgramFolder::current().downloadFolder(); };
+    setup.downloadFolder = [this] { return m_folder.downloadFolder(); };
     setup.keyHex = seams.updateKeyHex.value_or(UpdateKey::builtIn());
     setup.makerAddress = QStringLiteral("http://") + QString::fromStdString(MakerHost::builtIn().authority());
     m_update = new UpdateFlow(std::move(setup), this);

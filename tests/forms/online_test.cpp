@@ -93,7 +93,7 @@ protected:
             << "[pelbixsolo]\r\nServer=127.0.0.1:" << server.port()
             << "\r\nUpdate=" << (updateCheck ? "true" : "false") << "\r\n";
         TmainSeams seams{&sounds, &faces, updateKey.value_or(UpdateSignature::hex(publicKey.data(), publicKey.size()))};
-        auto w = std::make_unique<ProgramWindows>(seams);
+        auto w = std::make_unique<ProgramWindows>(programFolder(), seams);
         w->main.setProgramFile(file("pelbixsolo"));
         w->main.setProcessEnd([this](int code) { endedWith = code; });
         w->main.show();
