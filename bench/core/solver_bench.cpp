@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "core/game/solver.h"
+#include "core/game/coach.h"
 
 namespace {
 
@@ -15,15 +15,21 @@ void BM_SolverSolve(benchmark::State& st)
 }
 BENCHMARK(BM_SolverSolve)->Unit(benchmark::kMillisecond);
 
-// A hint once solved: every distinct choice after a six-dice roll, valued
-// and sorted (the largest list a roll gives).
+// A hint once solved, after a six-dice roll with many distinct choices:
+// every selection scored, valued and sorted.
 void BM_SolverHint(benchmark::State& st)
 {
     const Solver solver;
-    const FaceCounts roll{0, 2, 0, 0, 0, 2, 2}; // 1,1,5,5,6,6
-    const Situation s{350, true, 4};
+    Tgamestate state;
+    const int faces[kDice] = {1, 1, 5, 5, 6, 6};
+    for (int i = 0; i < kDice; ++i)
+        state.dice[static_cast<std::size_t>(i)] = Tdie{faces[i], status::kInPlay};
+    state.roundnum = 7;
+    state.roundtotal = 350;
+    state.onboard = true;
+    state.canplay = true;
     for (auto _ : st)
-        benchmark::DoNotOptimize(solver.choices(s, roll));
+        benchmark::DoNotOptimize(hintFor(solver, state));
 }
 BENCHMARK(BM_SolverHint)->Unit(benchmark::kMicrosecond);
 

@@ -14,6 +14,7 @@
 #include "platform/programfolder.h"
 
 class QAction;
+class BoardKeys;
 class QLabel;
 class QTimer;
 class SoundSink;
@@ -76,6 +77,7 @@ public:
     void TallyList1Click();
     void ViewHighScoreList1Click();
     void MultiplayerClick();
+    void KeyboardShortcuts1Click();
     void image_logoClick();
     void button_cancelClick();
 
@@ -246,4 +248,5 @@ private:
     TImage* button_updateyes = nullptr;
     TImage* button_updatecancel = nullptr;
     QLabel* label_update = nullptr;
+    BoardKeys* m_keys = nullptr;
 };

@@ -125,3 +125,20 @@ GameReview reviewGame(const Solver& solver, const std::vector<RecordedMove>& mov
     review.costliest = order;
     return review;
 }
+
+std::string facesText(const FaceCounts& faces)
+{
+    std::string text;
+    for (int face = 1; face <= 6; ++face)
+        for (int i = 0; i < faces[static_cast<std::size_t>(face)]; ++i)
+            text += (text.empty() ? "" : ", ") + std::to_string(face);
+    return text.empty() ? "-" : text;
+}
+
+std::string choiceText(const Choice& c)
+{
+    std::string text = c.bank ? "Bank" : "Roll " + std::to_string(c.diceToRoll) + " dice";
+    if (diceIn(c.kept) > 0)
+        text += ", keep " + facesText(c.kept);
+    return text;
+}

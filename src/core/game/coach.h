@@ -2,6 +2,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/game/gamerecord.h"
@@ -42,3 +43,8 @@ struct GameReview {
     double totalLoss = 0;
 };
 [[nodiscard]] GameReview reviewGame(const Solver& solver, const std::vector<RecordedMove>& moves, int32_t score);
+
+// A choice in words: "Roll 5 dice, keep 1", "Bank, keep 1, 1, 5", "Bank".
+[[nodiscard]] std::string choiceText(const Choice& c);
+// Dice faces in words, lowest first: "1, 1, 5"; "-" for none.
+[[nodiscard]] std::string facesText(const FaceCounts& faces);
