@@ -36,9 +36,16 @@ def page_text(path):
 
 
 def commands(text, tool):
-    """Words that directly follow the tool's name at the start of a line."""
-    pattern = re.compile(r"^\s*(?:usage:|or:)?\s*" + re.escape(tool) + r"\s+([a-z][a-z0-9-]*)\b", re.I | re.M)
-    return set(pattern.findall(text))
+    """Words that directly follow the tool's name at the start of a line,
+    or a " | " that separates one command line from the next."""
+    start = re.compile(r"^\s*(?:usage:|or:)?\s*" + re.escape(tool) + r"\s+(.*)$", re.I | re.M)
+    found = set()
+    for rest in start.findall(text):
+        for alternative in re.split(r"\s\|\s", rest):
+            word = re.match(r"\s*([a-z][a-z0-9-]*)\b", alternative)
+            if word:
+                found.add(word.group(1))
+    return found
 
 
 def interface(text, tool):
