@@ -9,6 +9,7 @@
 #include "core/game/facesource.h"
 #include "core/game/game.h"
 #include "core/settings/settings.h"
+#include "platform/programfolder.h"
 
 class QAction;
 class QLabel;
@@ -47,7 +48,8 @@ public:
     static constexpr int kDefaultHeight = 520;
     static constexpr int kNameTypingLimit = 10;
 
-    explicit Tmain(TmainSeams seams = {}, QWidget* parent = nullptr);
+    // folder: where the settings and downloads live, decided at start-up.
+    explicit Tmain(const ProgramFolder& folder, TmainSeams seams = {}, QWidget* parent = nullptr);
     ~Tmain() override;
 
     // The tally list the game reports into; reports go nowhere until set.
@@ -123,6 +125,7 @@ public:
 
     [[nodiscard]] const Game& game() const { return m_game; }
     [[nodiscard]] QString settingsPath() const;
+    [[nodiscard]] const ProgramFolder& programFolder() const { return m_folder; }
     // The settings as last read; the Server key among them.
     [[nodiscard]] const Settings& loadedSettings() const { return m_loaded; }
     [[nodiscard]] QString playerNameText() const;
@@ -165,6 +168,7 @@ private:
     void FormShow();
     void FormClose();
     void FormResize();
+    void restorePlacement();
 
     void buildBoard();
     void buildClearedPanel();
@@ -196,6 +200,7 @@ private:
         int height;
     };
 
+    ProgramFolder m_folder;
     std::unique_ptr<SoundSink> m_ownSounds;
     SoundSink* m_sounds;
     DiceGenerator m_dice;
