@@ -49,7 +49,9 @@ def commands(text, tool):
 
 
 def interface(text, tool):
-    return {("option", o) for o in LONG_OPTION.findall(text)} | {("command", c) for c in commands(text, tool)}
+    # --help is how the text was asked for; a page names it, a usage text need not.
+    options = set(LONG_OPTION.findall(text)) - {"--help"}
+    return {("option", o) for o in options} | {("command", c) for c in commands(text, tool)}
 
 
 def main():
