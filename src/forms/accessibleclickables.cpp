@@ -7,6 +7,8 @@
 
 namespace {
 
+const char* const kRoleProperty = "pelbixAccessibleRole";
+
 bool pressable(const QWidget* w) { return (w->focusPolicy() & Qt::TabFocus) != 0; }
 
 bool handCursor(const QWidget* w) { return w->cursor().shape() == Qt::PointingHandCursor; }
@@ -24,6 +26,9 @@ public:
 
     QAccessible::Role role() const override
     {
+        const QVariant own = widget()->property(kRoleProperty);
+        if (own.isValid())
+            return static_cast<QAccessible::Role>(own.toInt());
         if (!pressable(widget()))
             return m_plainRole;
         return handCursor(widget()) ? QAccessible::Link : m_pressableRole;
@@ -73,6 +78,11 @@ QAccessibleInterface* clickablesFactory(const QString& className, QObject* objec
 }
 
 } // namespace
+
+void setAccessibleRole(QWidget* widget, QAccessible::Role role)
+{
+    widget->setProperty(kRoleProperty, static_cast<int>(role));
+}
 
 void installClickablesAccessibility()
 {

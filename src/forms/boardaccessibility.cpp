@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "forms/accessibleclickables.h"
 #include "forms/accessiblenames.h"
 #include "forms/mainform.h"
 
@@ -140,6 +141,7 @@ void BoardAccessibility::watchBadges()
     for (const Badge& b : kBadges)
         if (auto* badge = m_main.findChild<QWidget*>(QString::fromLatin1(b.name))) {
             badge->setAccessibleName(badgeName(badge));
+            setAccessibleRole(badge, QAccessible::Notification);
             badge->installEventFilter(this);
             m_badges.push_back(badge);
         }

@@ -25,15 +25,20 @@ constexpr BoardKey kBoardKeys[] = {
 };
 
 // The pop-up panels: Return presses the first button, Escape the second.
+// A shown panel takes the focus onto its first control, except where that
+// would let a Return meant for something else do harm: the update offer
+// can appear while the player types a name, and its first button starts
+// an installer.
 struct PanelKeys {
     const char* panel;
     const char* defaultButton;
     const char* cancelButton;
+    bool focusCancel;
 };
 constexpr PanelKeys kPanels[] = {
-    {"panel_name", "button_namedone", "button_namecancel"},
-    {"panel_cleared", "button_sendscore", "button_cancel"},
-    {"panel_update", "button_updateyes", "button_updatecancel"},
+    {"panel_name", "button_namedone", "button_namecancel", false},
+    {"panel_cleared", "button_sendscore", "button_cancel", false},
+    {"panel_update", "button_updateyes", "button_updatecancel", true},
 };
 
 // Tab's way over the board: the game's buttons, the dice left to right,
@@ -122,8 +127,11 @@ void BoardKeys::addPanelKeys()
         QWidget* panel = find(p.panel);
         if (panel == nullptr)
             continue;
-        auto* keys = new DialogKeys(panel, find(p.defaultButton), find(p.cancelButton));
+        QWidget* cancel = find(p.cancelButton);
+        auto* keys = new DialogKeys(panel, find(p.defaultButton), cancel);
         keys->setReturnFocus(home);
+        if (p.focusCancel)
+            keys->setFirstFocus(cancel);
         panel->installEventFilter(this);
         m_panels.push_back(panel);
     }

@@ -132,6 +132,9 @@ TEST_F(AccessibilityTest, BoardNamesFollowTheGameAndBadgesAreAnnounced)
     QTest::keyClick(&main, Qt::Key_R);
     settle();
     EXPECT_EQ(alerts, (QStringList{"Banked 1000", "No scoring dice rolled"}));
+    // The role a screen reader speaks when it shows.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(main.findChild<QWidget*>("image_noscore"))->role(),
+              QAccessible::Notification);
     EXPECT_EQ(board("label_rnd1"), "Round 1: 1000");
     EXPECT_EQ(board("label_rnd2"), "Round 2: no score");
     EXPECT_EQ(board("dice1"), "Die 1: two");
