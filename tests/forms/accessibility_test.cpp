@@ -6,6 +6,7 @@
 
 #include "forms/boardaccessibility.h"
 #include "forms/boardkeys.h"
+#include "forms/hintpanel.h"
 #include "forms/programwindows.h"
 #include "formsfixture.h"
 
@@ -139,6 +140,16 @@ TEST_F(AccessibilityTest, BoardNamesFollowTheGameAndBadgesAreAnnounced)
     EXPECT_EQ(board("label_rnd2"), "Round 2: no score");
     EXPECT_EQ(board("dice1"), "Die 1: two");
     EXPECT_EQ(board("image_turn"), "Bank round 2");
+
+    main.Timer2Timer();
+    faces.script = {1, 1, 1, 5, 2, 3};
+    QTest::keyClick(&main, Qt::Key_R);
+    QTest::keyClick(&main, Qt::Key_H); // the coach's hint is read out too
+    auto* hint = main.findChild<HintPanel*>();
+    ASSERT_NE(hint, nullptr);
+    ASSERT_FALSE(hint->lines().isEmpty());
+    EXPECT_EQ(alerts.last(), hint->lines().join(' '));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(hint)->role(), QAccessible::Notification);
 }
 
 TEST(dieName, FaceAndStatusInWords)
