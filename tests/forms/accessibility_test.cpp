@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QAction>
 #include <QSet>
 #include <functional>
 #include <QLabel>
@@ -78,13 +79,17 @@ TEST_F(AccessibilityTest, EveryWindowsControlsHaveRoleNameAndFocusPath)
         ASSERT_TRUE(QTest::qWaitForWindowExposed(c.window));
         EXPECT_GE(checkWindow(c.window), c.atLeast) << c.window->objectName().toStdString();
     }
+    // The windows made when first asked for: the shortcuts and the review.
     w.main.KeyboardShortcuts1Click();
-    QWidget* shortcuts = nullptr;
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->objectName() == "shortcuts")
-            shortcuts = top;
-    ASSERT_NE(shortcuts, nullptr);
-    EXPECT_GE(checkWindow(shortcuts), 2);
+    w.main.findChild<QAction*>("GameReview1")->trigger();
+    for (const char* made : {"shortcuts", "review"}) {
+        QWidget* window = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == made && top->isVisible())
+                window = top;
+        ASSERT_NE(window, nullptr) << made;
+        EXPECT_GE(checkWindow(window), 2) << made;
+    }
 
     // Pages are named after their buttons; the tally's rows read as lines.
     EXPECT_EQ(name(w.help.findChild<QTextEdit*>("memo5")), "Documentation");
