@@ -22,6 +22,8 @@
 #include "forms/aboutform.h"
 #include "forms/coachmenu.h"
 #include "forms/artwork.h"
+#include "forms/boardaccessibility.h"
+#include "forms/boardkeys.h"
 #include "forms/helpform.h"
 #include "forms/multiplayerform.h"
 #include "forms/highscoreform.h"
@@ -68,7 +70,9 @@ TImage* placePicture(QWidget* parent, const QString& name, QRect geometry, const
 TImage* placeButton(QWidget* parent, const QString& name, QPoint at, const QString& caption,
                     QSize size = artwork::kButtonSize)
 {
-    return placePicture(parent, name, QRect(at, size), artwork::buttonPicture(caption, size));
+    TImage* button = placePicture(parent, name, QRect(at, size), artwork::buttonPicture(caption, size));
+    button->setAccessibleName(caption);
+    return button;
 }
 
 TFlatPanel* placePanel(QWidget* parent, const QString& name, QRect geometry)
@@ -138,6 +142,8 @@ Tmain::Tmain(const ProgramFolder& folder, TmainSeams seams, QWidget* parent)
     getupdate->SetRequestVer(QStringLiteral("1.0"));
     m_programFile = QCoreApplication::applicationFilePath();
     m_endProcess = [](int code) { std::_Exit(code); };
+    m_keys = new BoardKeys(this);
+    new BoardAccessibility(*this);
     FormCreate();
 }
 
@@ -207,6 +213,8 @@ void Tmain::buildMenu()
     help2->setShortcut(QKeySequence(Qt::Key_F1));
     help->addSeparator()->setObjectName(QStringLiteral("N2"));
     help->addAction(QStringLiteral("About"), this, &Tmain::About1Click)->setObjectName(QStringLiteral("About1"));
+    help->addAction(QStringLiteral("Keyboard Shortcuts"), this, &Tmain::KeyboardShortcuts1Click)
+        ->setObjectName(QStringLiteral("KeyboardShortcuts1"));
 
     menuBar()->addSeparator()->setObjectName(QStringLiteral("N3"));
     QAction* multiplayer = menuBar()->addAction(QStringLiteral("Check out Multiplayer Pelbix!"));
@@ -231,6 +239,7 @@ void Tmain::About1Click() { showIfSet(m_windows.about, this); }
 void Tmain::TallyList1Click() { showIfSet(m_windows.tallylist, this); }
 void Tmain::ViewHighScoreList1Click() { button_highscoresClick(); }
 void Tmain::MultiplayerClick() { showIfSet(m_windows.multiplayer, this); }
+void Tmain::KeyboardShortcuts1Click() { m_keys->showShortcuts(); }
 
 void Tmain::image_logoClick()
 {

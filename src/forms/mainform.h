@@ -12,6 +12,7 @@
 #include "platform/programfolder.h"
 
 class QAction;
+class BoardKeys;
 class QLabel;
 class QTimer;
 class SoundSink;
@@ -72,6 +73,7 @@ public:
     void TallyList1Click();
     void ViewHighScoreList1Click();
     void MultiplayerClick();
+    void KeyboardShortcuts1Click();
     void image_logoClick();
     void button_cancelClick();
 
@@ -255,4 +257,5 @@ private:
     QString m_programFile;
     bool m_programMoved = false;
     std::function<void(int)> m_endProcess;
+    BoardKeys* m_keys = nullptr;
 };
