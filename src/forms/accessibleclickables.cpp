@@ -7,6 +7,8 @@
 
 namespace {
 
+const char* const kRoleProperty = "pelbixAccessibleRole";
+
 bool pressable(const QWidget* w) { return (w->focusPolicy() & Qt::TabFocus) != 0; }
 
 bool handCursor(const QWidget* w) { return w->cursor().shape() == Qt::PointingHandCursor; }
@@ -24,6 +26,9 @@ public:
 
     QAccessible::Role role() const override
     {
+        const QVariant own = widget()->property(kRoleProperty);
+        if (own.isValid())
+            return static_cast<QAccessible::Role>(own.toInt());
         if (!pressable(widget()))
             return m_plainRole;
         return handCursor(widget()) ? QAccessible::Link : m_pressableRole;
@@ -63,6 +68,11 @@ QAccessibleInterface* clickablesFactory(const QString& className, QObject* objec
 {
     if (object == nullptr || !object->isWidgetType())
         return nullptr;
+    // Any other widget given a role of its own (asked for as a plain QWidget
+    // once its own class is unknown).
+    const QVariant own = object->property(kRoleProperty);
+    if (className == QLatin1String("QWidget") && own.isValid())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), static_cast<QAccessible::Role>(own.toInt()));
     if (className == QLatin1String("TImage"))
         return new ClickableAccessible<TImage>(static_cast<TImage*>(object), QAccessible::Button,
                                                QAccessible::Graphic);
@@ -73,6 +83,11 @@ QAccessibleInterface* clickablesFactory(const QString& className, QObject* objec
 }
 
 } // namespace
+
+void setAccessibleRole(QWidget* widget, QAccessible::Role role)
+{
+    widget->setProperty(kRoleProperty, static_cast<int>(role));
+}
 
 void installClickablesAccessibility()
 {

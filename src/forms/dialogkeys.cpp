@@ -102,7 +102,8 @@ void DialogKeys::shown()
     QWidget* focus = QApplication::focusWidget();
     if (focus != nullptr && focus->window() == m_container->window() && !m_container->isAncestorOf(focus))
         m_before = focus;
-    if (QWidget* first = firstFocusable(m_container))
+    QWidget* first = m_first && m_first->isVisible() ? m_first.data() : firstFocusable(m_container);
+    if (first != nullptr)
         first->setFocus(Qt::OtherFocusReason);
 }
 

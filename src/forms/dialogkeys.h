@@ -21,6 +21,9 @@ public:
     // before is gone.
     void setReturnFocus(QWidget* fallback) { m_fallback = fallback; }
 
+    // The control a shown panel puts the focus on; its first one if unset.
+    void setFirstFocus(QWidget* first) { m_first = first; }
+
     // A secondary window: Escape presses its "button_done", found when
     // needed so the window may make it after this call.
     static void forWindow(QWidget* window);
@@ -41,6 +44,7 @@ private:
     QPointer<QWidget> m_default;
     QPointer<QWidget> m_cancel;
     QPointer<QWidget> m_fallback;
+    QPointer<QWidget> m_first;
     QPointer<QWidget> m_before; // where the focus was when the panel opened
     bool m_isWindow;
     bool m_byKey = false; // the panel is closing through one of our keys

@@ -75,16 +75,20 @@ bool TImage::reachable() const
 {
     if (!isVisible() || !isEnabled())
         return false;
-    const QWidget* parent = parentWidget();
-    if (parent == nullptr)
-        return true;
-    // Siblings later in the list are stacked above this one.
-    const QObjectList& siblings = parent->children();
-    const QPoint middle = geometry().center();
-    for (qsizetype i = siblings.indexOf(const_cast<TImage*>(this)) + 1; i < siblings.size(); ++i) {
-        const auto* panel = qobject_cast<const TFlatPanel*>(siblings[i]);
-        if (panel != nullptr && panel->isVisible() && panel->geometry().contains(middle))
-            return false;
+    // A pop-up panel stacked above the picture, or above any of its
+    // containers, takes the click; siblings later in the list lie above.
+    const QWidget* w = this;
+    QPoint middle = geometry().center(); // in the coordinates of w's parent
+    while (!w->isWindow() && w->parentWidget() != nullptr) {
+        const QWidget* parent = w->parentWidget();
+        const QObjectList& siblings = parent->children();
+        for (qsizetype i = siblings.indexOf(const_cast<QWidget*>(w)) + 1; i < siblings.size(); ++i) {
+            const auto* panel = qobject_cast<const TFlatPanel*>(siblings[i]);
+            if (panel != nullptr && panel->isVisible() && panel->geometry().contains(middle))
+                return false;
+        }
+        middle += parent->pos();
+        w = parent;
     }
     return true;
 }

@@ -189,6 +189,26 @@ TEST_F(KeyboardTest, NamePanelCancelsKeepsTextAndMenusOpenByAltKeys)
     EXPECT_EQ(main->playerNameText(), "GuestZed");
 }
 
+TEST_F(KeyboardTest, UpdateOfferOverTheNamePanelTakesNoReturnMeantForTheName)
+{
+    // The offer can appear while a name is typed; a Return meant for the
+    // name must not start an installer.
+    auto main = open();
+    main->setProgramFile(file("pelbixsolo")); // should the test fail, it moves no real file
+    main->setProcessEnd([](int) {});
+    type("Bo");
+    main->checkupdateDoneString(nullptr, "9.9.9");
+    ASSERT_TRUE(child(*main, "panel_update")->isVisible());
+    EXPECT_EQ(focusName(), "button_updatecancel");
+    EXPECT_FALSE(child<TImage>(*main, "button_namedone")->reachable()) << "the offer lies over the name panel";
+    key(Qt::Key_Return);
+    EXPECT_FALSE(child(*main, "panel_update")->isVisible());
+    EXPECT_FALSE(child(*main, "button_updateyes")->isHidden()) << "the update started";
+    EXPECT_EQ(focusName(), "edit_aname");
+    key(Qt::Key_Return);
+    EXPECT_EQ(main->playerNameText(), "GuestBo");
+}
+
 TEST_F(KeyboardTest, TallyResetAndWindowsByKeysOnly)
 {
     ProgramWindows w(programFolder(), TmainSeams{&sounds, &faces});
@@ -229,7 +249,8 @@ TEST_F(KeyboardTest, TallyResetAndWindowsByKeysOnly)
     ASSERT_NE(table, nullptr);
     for (int row = 0; row < table->model()->rowCount(); ++row)
         listed << table->model()->index(row, 0).data().toString();
-    for (const char* k : {"1 to 6", "R or Space", "B", "Ctrl+S", "F1", "Escape", "F10"})
+    shoot(shortcuts, "keys-shortcuts-window");
+    for (const char* k : {"1 to 6", "R or Space", "B", "Ctrl+S", "F1", "Escape", "H"})
         EXPECT_TRUE(listed.contains(QString::fromLatin1(k))) << k;
     key(Qt::Key_Escape);
     EXPECT_FALSE(shortcuts->isVisible());
