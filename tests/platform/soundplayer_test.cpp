@@ -1,5 +1,6 @@
 #include "platform/soundplayer.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QSoundEffect>
@@ -74,5 +75,21 @@ TEST(playsounds, PlaysOrStaysQuietButNeverFails)
     player.play(QStringLiteral("belbix"));
     player.play(QStringLiteral("startgame"));
     player.play(QStringLiteral("no such cue"));
+    SUCCEED();
+}
+
+TEST(playsounds, APlayerGoneBeforeItsFirstCueSoundsLeavesNothingBehind)
+{
+    // The first cue waits for the event loop; the player may be gone by then.
+    {
+        SoundPlayer player;
+        player.play(QStringLiteral("entered"));
+        player.play(QStringLiteral("dice"));
+    }
+    QCoreApplication::processEvents();
+    SoundPlayer player;
+    player.play(QStringLiteral("entered"));
+    QCoreApplication::processEvents();
+    player.play(QStringLiteral("dice"));
     SUCCEED();
 }
