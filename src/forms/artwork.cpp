@@ -17,13 +17,15 @@
 #include <numbers>
 #include <vector>
 
+#include "controls/tcolor.h"
+
 namespace artwork {
 namespace {
 
 // The board's own colours, and a few darker and lighter steps of them.
-const QColor kOlive(102, 115, 43);
-const QColor kKhaki(206, 205, 159);
-const QColor kDarkOlive(129, 128, 65);
+const QColor kOlive = qcolor(colours::kOlive);
+const QColor kKhaki = qcolor(colours::kKhaki);
+const QColor kDarkOlive = qcolor(colours::kHatch);
 const QColor kDeepOlive(52, 60, 18);
 const QColor kInk(36, 42, 12);
 const QColor kCream(250, 248, 230);

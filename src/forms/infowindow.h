@@ -16,10 +16,6 @@ class TSelButton;
 // main window, their khaki select buttons, links and the maker's notice.
 namespace infowindow {
 
-inline constexpr TColor kBackground = rgbColor(0x66, 0x73, 0x2B);
-inline constexpr TColor kKhaki = rgbColor(0xCE, 0xCD, 0x9F);
-inline constexpr TColor kHelpButtonText = rgbColor(0x4A, 0x54, 0x2C);
-
 // Caption, client size, background and default font. Closing the window
 // only hides it and never ends the program, even when it is the last one
 // left on screen.

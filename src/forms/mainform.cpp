@@ -41,10 +41,6 @@
 
 namespace {
 
-const QColor kBoardColor(102, 115, 43);   // 2847590
-const QColor kKhaki(206, 205, 159);       // 10472910
-const QColor kHatch(129, 128, 65);        // 4292737
-constexpr TColor kBoardTColor = rgbColor(102, 115, 43);
 
 constexpr QSize kBoardSize{766, 472};
 constexpr QRect kInnerBoard{15, 33, 737, 424};
@@ -73,7 +69,7 @@ TFlatPanel* placePanel(QWidget* parent, const QString& name, QRect geometry)
 {
     auto* panel = new TFlatPanel(parent, name);
     panel->setGeometry(geometry);
-    panel->setColor(kBoardTColor);
+    panel->setColor(rgbColor(colours::kOlive));
     panel->setColorHighLight(clBlack);
     panel->setColorShadow(clBlack);
     return panel;
@@ -85,7 +81,7 @@ TEdit* placeNameEdit(QWidget* parent, const QString& name, QRect geometry)
     edit->setGeometry(geometry);
     edit->setTypingLimit(Tmain::kNameTypingLimit);
     edit->setFont(pixelFont(QStringLiteral("Arial"), 19));
-    edit->setStyleSheet(QStringLiteral("background-color: rgb(206, 205, 159); color: black;"));
+    edit->setStyleSheet(QStringLiteral("background-color: %1; color: black;").arg(qcolor(colours::kKhaki).name()));
     return edit;
 }
 
@@ -241,7 +237,7 @@ void Tmain::buildBoard()
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     QPalette pal = client->palette();
-    pal.setColor(QPalette::Window, kBoardColor);
+    pal.setColor(QPalette::Window, qcolor(colours::kOlive));
     client->setPalette(pal);
     client->setAutoFillBackground(true);
     client->setMinimumSize(kBoardSize.width() + kClientMargin, kBoardSize.height() + kClientMargin);
@@ -251,8 +247,8 @@ void Tmain::buildBoard()
     panel_board = new TFlatPanel(client, QStringLiteral("panel_board"));
     panel_board->setGeometry(QRect(QPoint(0, 0), kBoardSize));
     panel_board->setTransparent(true);
-    panel_board->setColorHighLight(kBoardTColor);
-    panel_board->setColorShadow(kBoardTColor);
+    panel_board->setColorHighLight(rgbColor(colours::kOlive));
+    panel_board->setColorShadow(rgbColor(colours::kOlive));
 
     LabelStyle greeting;
     greeting.pixels = 13;
@@ -261,7 +257,7 @@ void Tmain::buildBoard()
 
     panel_board1 = new TFlatPanel(panel_board, QStringLiteral("panel_board1"));
     panel_board1->setGeometry(kInnerBoard);
-    panel_board1->setColor(kBoardTColor);
+    panel_board1->setColor(rgbColor(colours::kOlive));
     QWidget* b = panel_board1;
 
     Image1 = placePicture(b, QStringLiteral("Image1"), QRect(QPoint(24, 5), artwork::kScoreCardSize),
@@ -276,8 +272,7 @@ void Tmain::buildBoard()
     for (int i = 0; i < 10; ++i) {
         auto* label = new TLabel(b, QStringLiteral("label_rnd%1").arg(i + 1));
         label->setGeometry(44, kSlotTops[i], 154, 21);
-        label->setFont(pixelFont(slot.face, slot.pixels, true));
-        label->setAlignment(slot.alignment);
+        styleLabel(label, slot); // black on the card's fields whatever the theme
         label->setText(QStringLiteral("0"));
         label->setTag(i + 1);
         label->setContentsMargins(0, 0, 4, 0);
@@ -285,10 +280,10 @@ void Tmain::buildBoard()
         label_rnd[static_cast<std::size_t>(i)] = label;
     }
     label_score = placeLabel(b, QStringLiteral("label_score"), QRect(69, 317, 113, 27), QStringLiteral("0"),
-                             titleStyle(24, kKhaki));
+                             titleStyle(24, qcolor(colours::kKhaki)));
 
     for (int i = 0; i < 6; ++i) {
-        auto* shape = new TShape(b, QStringLiteral("Shape%1").arg(i + 1), Qt::DiagCrossPattern, kHatch);
+        auto* shape = new TShape(b, QStringLiteral("Shape%1").arg(i + 1), Qt::DiagCrossPattern, qcolor(colours::kHatch));
         shape->setGeometry(240 + 79 * i, 67, 67, 68);
     }
 
@@ -312,7 +307,7 @@ void Tmain::buildBoard()
     for (TImage* badge : {image_noscore, image_notboard, image_scorerecorded})
         badge->hide();
     label_scorerecorded = placeLabel(b, QStringLiteral("label_scorerecorded"), QRect(412, 248, 77, 21), QString(),
-                                     titleStyle(19, kBoardColor));
+                                     titleStyle(19, qcolor(colours::kOlive)));
     label_scorerecorded->hide();
 
     button_start = placeButton(b, QStringLiteral("button_start"), {576, 368}, QStringLiteral("START GAME"));
@@ -333,7 +328,7 @@ void Tmain::buildClearedPanel()
     placeLabel(p, QStringLiteral("label_cleared"), QRect(-1, 10, 327, 24), QStringLiteral("YOUR CLEARED THE BOARD!"),
                titleStyle(19));
     label_score1 = placeLabel(p, QStringLiteral("label_score1"), QRect(0, 40, 327, 24), QStringLiteral("Your Score: "),
-                              titleStyle(19, kKhaki));
+                              titleStyle(19, qcolor(colours::kKhaki)));
     placeLabel(p, QStringLiteral("label_entername"), QRect(0, 70, 327, 20), QStringLiteral("Enter Your Name"),
                titleStyle(16));
     edit_name = placeNameEdit(p, QStringLiteral("edit_name"), QRect(83, 93, 161, 32));
@@ -346,7 +341,8 @@ void Tmain::buildClearedPanel()
 
     // Covers the send and list buttons while a post is under way.
     panel_wait = placePanel(p, QStringLiteral("panel_wait"), QRect(20, 136, 289, 41));
-    panel_wait->setColor(rgbColor(206, 205, 159));
+    panel_wait->setColor(rgbColor(colours::kKhaki));
+    panel_wait->setFontColor(clBlack);
     panel_wait->setFont(pixelFont(QStringLiteral("Arial"), 16, true));
     panel_wait->setCaption(QStringLiteral("Posting Score, Please Wait......"));
     panel_wait->hide();

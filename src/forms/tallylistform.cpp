@@ -15,7 +15,6 @@
 
 namespace {
 
-const QColor kKhaki(206, 205, 159);
 constexpr int kFirstPlaceTop = 141;
 constexpr int kPlacePitch = 24;
 
@@ -49,12 +48,12 @@ void Ttallylist::build()
 {
     auto* panel = new TFlatPanel(this, QStringLiteral("panel_tally"));
     panel->setGeometry(6, 3, 331, 434);
-    panel->setColor(rgbColor(102, 115, 43));
+    panel->setColor(rgbColor(colours::kOlive));
 
     LabelStyle title = bold(19, Qt::AlignCenter);
     title.face = QStringLiteral("Arial");
     title.underline = true;
-    title.color = kKhaki;
+    title.color = qcolor(colours::kKhaki);
     placeLabel(panel, QStringLiteral("label_myname"), QRect(1, 5, 328, 24), QStringLiteral("YOUR TALLY LIST"), title);
     placeLabel(panel, QStringLiteral("label_highscores"), QRect(1, 111, 328, 24), QStringLiteral("HIGH SCORES"), title);
 
