@@ -28,17 +28,6 @@ public:
     [[nodiscard]] const Tgamestate& state() const { return m_state; }
     [[nodiscard]] bool pauseRunning() const { return m_pauseRunning; }
 
-    // Board geometry the flow moves dice and the marker to.
-    static constexpr int kRowTop = 138;
-    static constexpr int kSetAsideTop = 66;
-    static int rowLeft(int die) { return 160 + 79 * die; }
-    static int turnMarkerTop(int round) { return round * 26 + 27; }
-    struct Place {
-        int left;
-        int top;
-    };
-    static Place pilePlace(int die);
-
 private:
     void bank();
     void loseRound();
