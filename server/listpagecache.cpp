@@ -4,36 +4,27 @@
 #include "server/scorestore.h"
 #include "server/storeerror.h"
 
-ListPageCache::ListPageCache(ScoreStore& store, std::chrono::milliseconds maxAge) : m_store(store), m_maxAge(maxAge)
-{
-}
+ListPageCache::ListPageCache(std::chrono::milliseconds maxAge) : m_maxAge(maxAge) {}
 
-std::shared_ptr<const std::string> ListPageCache::page()
+ListPageCache::View ListPageCache::current(Clock::time_point now) const
 {
     const std::lock_guard lock(m_mutex);
-    const auto now = Clock::now();
-    if (!m_page || m_stale || now - m_rendered >= m_maxAge) {
-        try {
-            m_page = std::make_shared<const std::string>(renderListPage(m_store.best(kListRows)));
-        } catch (const StoreError&) {
-            // While the database is away the last page is better than none.
-            if (!m_page)
-                throw;
-            // Ask the store again only after maxAge, not on every request.
-            m_rendered = now;
-            m_stale = false;
-            return m_page;
-        }
-        m_rendered = now;
-        m_stale = false;
+    return {m_page, !m_tried || now - m_rendered >= m_maxAge};
+}
+
+bool ListPageCache::refresh(ScoreStore& store, Clock::time_point now)
+{
+    std::shared_ptr<const std::string> page;
+    bool rendered = true;
+    try {
+        page = std::make_shared<const std::string>(renderListPage(store.best(kListRows)));
+    } catch (const StoreError&) {
+        rendered = false;
     }
-    return m_page;
-}
-
-void ListPageCache::invalidate()
-{
-    // Taking the lock waits out a render that may have read the table just
-    // before the new score went in.
     const std::lock_guard lock(m_mutex);
-    m_stale = true;
+    if (page)
+        m_page = std::move(page);
+    m_rendered = now;
+    m_tried = true;
+    return rendered;
 }

@@ -6,25 +6,31 @@
 
 class ScoreStore;
 
-// The rendered list page, kept until a post here invalidates it or it is
-// maxAge old, which bounds how long posts through other servers sharing the
-// database stay unseen. One thread renders while the others wait for it.
-// When the store fails, the last page rendered is served on.
+// The rendered list page. Readers take the current page and never wait for
+// the database; renders happen elsewhere (the store worker), after a post
+// here and when a reader finds the page older than maxAge, which bounds how
+// long posts through other servers sharing the database stay unseen. When
+// the store fails, the last page rendered is served on.
 class ListPageCache {
 public:
     using Clock = std::chrono::steady_clock;
 
-    ListPageCache(ScoreStore& store, std::chrono::milliseconds maxAge);
+    explicit ListPageCache(std::chrono::milliseconds maxAge);
 
-    // Throws StoreError when the store fails and no page was rendered yet.
-    [[nodiscard]] std::shared_ptr<const std::string> page();
-    void invalidate();
+    struct View {
+        std::shared_ptr<const std::string> page; // null before the first render
+        bool due = false;                        // a new render is wanted
+    };
+    [[nodiscard]] View current(Clock::time_point now) const;
+
+    // Renders from the store; on failure keeps the old page, waits maxAge
+    // before being due again, and returns false.
+    bool refresh(ScoreStore& store, Clock::time_point now);
 
 private:
-    ScoreStore& m_store;
     const std::chrono::milliseconds m_maxAge;
-    std::mutex m_mutex;
+    mutable std::mutex m_mutex;
     std::shared_ptr<const std::string> m_page;
-    Clock::time_point m_rendered;
-    bool m_stale = false;
+    Clock::time_point m_rendered; // or last tried, when the store failed
+    bool m_tried = false;
 };

@@ -1,9 +1,11 @@
 // pelbixsolo-server: the command-line entry. Everything it runs lives in
 // the units beside it; this file only wires options, signals and logging.
 #include <csignal>
-#include <cstdio>
+#include <cstring>
+#include <exception>
 #include <iostream>
 #include <pthread.h>
+#include <sys/resource.h>
 #include <thread>
 #include <unistd.h>
 
@@ -14,12 +16,48 @@
 
 namespace {
 constexpr int kExitUsage = 2;
+// Files open besides the connections and the installers they are sent:
+// the database, the log, the library's own.
+constexpr rlim_t kSpareFiles = 64;
+// Only the store worker reaches the database, one operation at a time.
+constexpr std::size_t kDatabaseConnections = 1;
 
 void writeToStderr(const std::string& line)
 {
     // One write per line keeps lines from different threads whole.
     const ssize_t ignored = ::write(STDERR_FILENO, line.data(), line.size());
     (void)ignored;
+}
+
+// A password on the command line is readable by every user of the machine
+// through the process list: blank it there at once.
+bool blankPasswords(int argc, char** argv, const std::string& database)
+{
+    const auto spans = passwordSpans(database);
+    if (spans.empty())
+        return false;
+    for (int i = 1; i < argc; ++i) {
+        char* found = std::strstr(argv[i], database.c_str());
+        if (found == nullptr)
+            continue;
+        for (const auto& [offset, length] : spans)
+            std::memset(found + offset, 'x', length);
+    }
+    return true;
+}
+
+// Every connection is a file descriptor; lift the soft limit to what the
+// connection cap needs, as far as the hard limit allows.
+void allowConnections(unsigned maxConnections)
+{
+    rlimit files{};
+    if (::getrlimit(RLIMIT_NOFILE, &files) != 0)
+        return;
+    const rlim_t wanted = std::min<rlim_t>(files.rlim_max, 2 * static_cast<rlim_t>(maxConnections) + kSpareFiles);
+    if (files.rlim_cur < wanted) {
+        files.rlim_cur = wanted;
+        ::setrlimit(RLIMIT_NOFILE, &files);
+    }
 }
 } // namespace
 
@@ -36,7 +74,11 @@ int main(int argc, char** argv)
         std::cout << serverUsage();
         return 0;
     }
+    if (blankPasswords(argc, argv, options.database))
+        writeToStderr("pelbixsolo-server: a password in --database is visible to other users while the server "
+                      "starts; put it in PGPASSWORD or ~/.pgpass instead\n");
     options.settings.log = writeToStderr;
+    allowConnections(options.settings.limits.maxConnections);
 
     // Blocked here, before any thread starts, so only the waiting thread
     // below ever takes these signals.
@@ -47,7 +89,8 @@ int main(int argc, char** argv)
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
     try {
-        const auto store = openScoreStore(options.database, options.dataFolder, options.settings.limits.threads);
+        const auto store = openScoreStore(options.database, options.dataFolder, kDatabaseConnections,
+                                          options.settings.databaseTimeout);
         ScoreServer server(*store, options.settings);
         const int port = server.bind();
         writeToStderr("pelbixsolo-server: listening on " + options.settings.host + ":" + std::to_string(port) +
@@ -60,10 +103,17 @@ int main(int argc, char** argv)
             sigwait(&stopSignals, &signal);
             server.stop();
         });
-        server.run();
+        std::exception_ptr failure;
+        try {
+            server.run();
+        } catch (...) {
+            failure = std::current_exception();
+        }
         // run() may also end on its own; wake the waiter so it can be joined.
         pthread_kill(waiter.native_handle(), SIGTERM);
         waiter.join();
+        if (failure)
+            std::rethrow_exception(failure);
         writeToStderr("pelbixsolo-server: stopped\n");
     } catch (const std::exception& error) {
         writeToStderr(std::string("pelbixsolo-server: ") + error.what() + "\n");

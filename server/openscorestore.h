@@ -1,8 +1,12 @@
 #pragma once
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "server/scorestore.h"
 
@@ -11,10 +15,17 @@ inline constexpr const char* kSqliteFileName = "pelbixsolo-scores.sqlite3";
 
 // Opens the store a --database value names: a postgresql:// or postgres://
 // URI opens PostgreSQL, "sqlite:PATH" a SQLite file, and an empty value the
-// SQLite file in dataFolder (created when missing). Throws StoreError.
+// SQLite file in dataFolder (created when missing). No database operation
+// waits longer than timeout. Throws StoreError.
 [[nodiscard]] std::unique_ptr<ScoreStore> openScoreStore(const std::string& database,
                                                          const std::filesystem::path& dataFolder,
-                                                         std::size_t connections);
+                                                         std::size_t connections,
+                                                         std::chrono::milliseconds timeout);
+
+// Where the passwords in a postgresql:// URI lie (user:PASSWORD@ and
+// password=PASSWORD in the query), as offset and length pairs, so the
+// command line can be blanked before other users read it.
+[[nodiscard]] std::vector<std::pair<std::size_t, std::size_t>> passwordSpans(std::string_view database);
 
 // The database a --database value names, for the start-up line; never shows
 // a password.

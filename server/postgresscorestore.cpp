@@ -4,12 +4,16 @@
 #include <charconv>
 #include <libpq-fe.h>
 #include <memory>
+#include <poll.h>
+#include <sys/random.h>
+#include <thread>
 
 #include "server/storeerror.h"
 
 namespace {
 // Instances starting together would race on CREATE TABLE IF NOT EXISTS; an
-// advisory lock (any fixed number) makes them take turns.
+// advisory lock (any fixed number) makes them take turns. Tables made by
+// older servers gain the key column; their rows keep a NULL key.
 constexpr const char* kSchema =
     "BEGIN;"
     "SELECT pg_advisory_xact_lock(7315013);"
@@ -19,69 +23,160 @@ constexpr const char* kSchema =
     " date TEXT NOT NULL,"
     " score INTEGER NOT NULL,"
     " posted_at TIMESTAMPTZ NOT NULL DEFAULT now());"
+    "ALTER TABLE pelbixsolo_scores ADD COLUMN IF NOT EXISTS post_key TEXT;"
     "CREATE INDEX IF NOT EXISTS pelbixsolo_scores_rank ON pelbixsolo_scores (score DESC, id);"
+    "CREATE UNIQUE INDEX IF NOT EXISTS pelbixsolo_scores_post_key ON pelbixsolo_scores (post_key);"
     "COMMIT;";
+
+// Longest single wait on the socket, so an interrupt is noticed promptly.
+constexpr std::chrono::milliseconds kWaitSlice{50};
+// Between attempts to reach a server that refuses connections (restarting).
+constexpr std::chrono::milliseconds kReconnectPause{100};
+// libpq does not take a connect time-out below this many seconds.
+constexpr long long kMinConnectSeconds = 2;
+constexpr std::size_t kKeyBytes = 16;
 
 struct ResultDeleter {
     void operator()(PGresult* result) const { PQclear(result); }
 };
 using Result = std::unique_ptr<PGresult, ResultDeleter>;
 
-std::string errorText(PGconn* connection)
+std::string errorText(const PGconn* connection)
 {
     std::string text = PQerrorMessage(connection);
     while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
         text.pop_back();
     return text;
 }
+
+std::string randomKey()
+{
+    unsigned char bytes[kKeyBytes];
+    std::size_t got = 0;
+    while (got < sizeof bytes) {
+        const ssize_t n = ::getrandom(bytes + got, sizeof bytes - got, 0);
+        if (n <= 0)
+            throw StoreError("no random numbers for a post key");
+        got += static_cast<std::size_t>(n);
+    }
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string key;
+    for (const unsigned char b : bytes) {
+        key.push_back(kHex[b >> 4]);
+        key.push_back(kHex[b & 0xF]);
+    }
+    return key;
+}
+
+// A failure that a fresh connection may not have: the server went away.
+class ConnectionLost : public StoreError {
+public:
+    using StoreError::StoreError;
+};
 } // namespace
 
-// A connection borrowed from the pool for one operation. Broken connections
-// are not given back but closed, so the pool opens a fresh one.
+// A connection borrowed from the pool for one operation. One that failed is
+// not given back but closed, so the pool opens a fresh one.
 class PostgresScoreStore::Lease {
 public:
-    explicit Lease(PostgresScoreStore& store) : m_store(store), m_connection(store.acquire()) {}
-    ~Lease() { m_store.release(m_connection); }
+    Lease(PostgresScoreStore& store, Clock::time_point deadline)
+        : m_store(store), m_connection(store.acquire(deadline)), m_deadline(deadline)
+    {
+    }
+    ~Lease() { m_store.release(m_connection, m_broken); }
     Lease(const Lease&) = delete;
     Lease& operator=(const Lease&) = delete;
 
-    // Runs a statement with text parameters and checks its status.
-    Result run(const char* sql, const std::vector<std::string>& values, ExecStatusType expected)
+    // Runs a statement with text parameters, waiting for its answer no
+    // longer than the deadline, and checks its status.
+    Result run(const std::string& sql, const std::vector<std::string>& values, ExecStatusType expected)
     {
         std::vector<const char*> pointers;
         for (const auto& v : values)
             pointers.push_back(v.c_str());
-        Result result(PQexecParams(m_connection, sql, static_cast<int>(pointers.size()), nullptr,
-                                   pointers.data(), nullptr, nullptr, 0));
-        if (!result || PQresultStatus(result.get()) != expected)
+        if (!PQsendQueryParams(m_connection, sql.c_str(), static_cast<int>(pointers.size()), nullptr, pointers.data(),
+                               nullptr, nullptr, 0))
+            lost();
+        waitForAnswer();
+        Result first;
+        while (Result next{PQgetResult(m_connection)}) {
+            if (!first)
+                first = std::move(next);
+        }
+        if (PQstatus(m_connection) != CONNECTION_OK)
+            lost();
+        if (!first || PQresultStatus(first.get()) != expected) {
+            m_broken = true; // an aborted transaction or a half-read answer: start clean
             throw StoreError("PostgreSQL: " + errorText(m_connection));
-        return result;
+        }
+        return first;
     }
 
 private:
+    [[noreturn]] void lost()
+    {
+        m_broken = true;
+        throw ConnectionLost("PostgreSQL: " + errorText(m_connection));
+    }
+
+    void waitForAnswer()
+    {
+        const int socket = PQsocket(m_connection);
+        for (;;) {
+            const int flushed = PQflush(m_connection);
+            if (flushed < 0 || !PQconsumeInput(m_connection))
+                lost();
+            if (flushed == 0 && !PQisBusy(m_connection))
+                return;
+            const auto now = Clock::now();
+            if (m_store.m_interrupted || now >= m_deadline)
+                giveUp(m_store.m_interrupted ? "interrupted" : "no answer within the time-out");
+            const auto slice = std::min<Clock::duration>(m_deadline - now, kWaitSlice);
+            pollfd fd{socket, static_cast<short>(POLLIN | (flushed == 1 ? POLLOUT : 0)), 0};
+            ::poll(&fd, 1, static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(slice).count()));
+        }
+    }
+
+    // The backend may be stalled; ask it to cancel and drop the connection,
+    // which rolls back whatever it had not committed.
+    [[noreturn]] void giveUp(const char* why)
+    {
+        if (PGcancel* cancel = PQgetCancel(m_connection)) {
+            char ignored[256];
+            PQcancel(cancel, ignored, sizeof ignored);
+            PQfreeCancel(cancel);
+        }
+        m_broken = true;
+        throw StoreError(std::string("PostgreSQL: ") + why);
+    }
+
     PostgresScoreStore& m_store;
     PGconn* m_connection;
+    const Clock::time_point m_deadline;
+    bool m_broken = false;
 };
 
 // A connection idle while the database restarted fails on its first use;
-// reading once more goes through a fresh one. Writes are not repeated: a
-// post whose answer was lost may have been stored, and must not be twice.
-template <typename Read>
-auto PostgresScoreStore::readTwice(Read read)
+// the operation then goes once more through a fresh connection, waiting
+// for the server to come back until the deadline.
+template <typename Operation>
+auto PostgresScoreStore::withRetry(Operation operation)
 {
+    const auto deadline = Clock::now() + m_timeout;
     try {
-        Lease lease(*this);
-        return read(lease);
-    } catch (const StoreError&) {
-        Lease lease(*this);
-        return read(lease);
+        Lease lease(*this, deadline);
+        return operation(lease);
+    } catch (const ConnectionLost&) {
+        Lease lease(*this, deadline);
+        return operation(lease);
     }
 }
 
-PostgresScoreStore::PostgresScoreStore(std::string connection, std::size_t maxConnections)
-    : m_connection(std::move(connection)), m_maxConnections(std::max<std::size_t>(maxConnections, 1))
+PostgresScoreStore::PostgresScoreStore(std::string connection, std::size_t maxConnections,
+                                       std::chrono::milliseconds timeout)
+    : m_connection(std::move(connection)), m_maxConnections(std::max<std::size_t>(maxConnections, 1)), m_timeout(timeout)
 {
-    PGconn* first = connect();
+    PGconn* first = connect(Clock::now() + m_timeout);
     Result result(PQexec(first, kSchema));
     if (!result || PQresultStatus(result.get()) != PGRES_COMMAND_OK) {
         const std::string message = errorText(first);
@@ -98,25 +193,46 @@ PostgresScoreStore::~PostgresScoreStore()
         PQfinish(connection);
 }
 
-PGconn* PostgresScoreStore::connect() const
+void PostgresScoreStore::interrupt()
 {
-    PGconn* connection = PQconnectdb(m_connection.c_str());
-    if (PQstatus(connection) != CONNECTION_OK) {
-        const std::string message = errorText(connection);
-        PQfinish(connection);
-        throw StoreError("PostgreSQL: cannot connect: " + message);
-    }
-    return connection;
+    m_interrupted = true;
 }
 
-PGconn* PostgresScoreStore::acquire()
+// Tries until the deadline while the server refuses connections, as it does
+// while restarting. The server itself ends any statement that runs longer
+// than the time-out.
+PGconn* PostgresScoreStore::connect(Clock::time_point deadline) const
+{
+    const auto timeoutMs = std::chrono::duration_cast<std::chrono::milliseconds>(m_timeout).count();
+    const std::string connectSeconds = std::to_string(std::max<long long>(kMinConnectSeconds, (timeoutMs + 999) / 1000));
+    const std::string options = "-c statement_timeout=" + std::to_string(timeoutMs);
+    // Later keywords override what the URI says.
+    const char* keywords[] = {"dbname", "connect_timeout", "application_name", "options", nullptr};
+    const char* values[] = {m_connection.c_str(), connectSeconds.c_str(), "pelbixsolo-server", options.c_str(), nullptr};
+    for (;;) {
+        PGconn* connection = PQconnectdbParams(keywords, values, 1);
+        if (PQstatus(connection) == CONNECTION_OK)
+            return connection;
+        const std::string message = errorText(connection);
+        PQfinish(connection);
+        if (m_interrupted || Clock::now() + kReconnectPause >= deadline)
+            throw StoreError("PostgreSQL: cannot connect: " + message);
+        std::this_thread::sleep_for(kReconnectPause);
+    }
+}
+
+PGconn* PostgresScoreStore::acquire(Clock::time_point deadline)
 {
     std::unique_lock lock(m_mutex);
-    m_returned.wait(lock, [this] { return !m_idle.empty() || m_open < m_maxConnections; });
-    if (!m_idle.empty()) {
+    if (!m_returned.wait_until(lock, deadline, [this] { return !m_idle.empty() || m_open < m_maxConnections; }))
+        throw StoreError("PostgreSQL: no connection came free within the time-out");
+    while (!m_idle.empty()) {
         PGconn* connection = m_idle.back();
         m_idle.pop_back();
-        if (PQstatus(connection) == CONNECTION_OK)
+        // A server that restarted has closed this connection: the socket
+        // reads as ready. Find out now rather than fail the statement.
+        pollfd fd{PQsocket(connection), POLLIN, 0};
+        if (::poll(&fd, 1, 0) == 0 || (PQconsumeInput(connection) && PQstatus(connection) == CONNECTION_OK))
             return connection;
         PQfinish(connection);
         --m_open;
@@ -124,7 +240,7 @@ PGconn* PostgresScoreStore::acquire()
     ++m_open;
     lock.unlock();
     try {
-        return connect();
+        return connect(deadline);
     } catch (...) {
         lock.lock();
         --m_open;
@@ -133,10 +249,10 @@ PGconn* PostgresScoreStore::acquire()
     }
 }
 
-void PostgresScoreStore::release(PGconn* connection)
+void PostgresScoreStore::release(PGconn* connection, bool broken)
 {
     const std::lock_guard lock(m_mutex);
-    if (PQstatus(connection) == CONNECTION_OK) {
+    if (!broken && PQstatus(connection) == CONNECTION_OK) {
         m_idle.push_back(connection);
     } else {
         PQfinish(connection);
@@ -145,16 +261,32 @@ void PostgresScoreStore::release(PGconn* connection)
     m_returned.notify_one();
 }
 
-void PostgresScoreStore::add(const ScoreEntry& entry)
+void PostgresScoreStore::addAll(const std::vector<ScoreEntry>& entries)
 {
-    Lease lease(*this);
-    lease.run("INSERT INTO pelbixsolo_scores (name, date, score) VALUES ($1, $2, $3)",
-              {entry.name, entry.date, std::to_string(entry.score)}, PGRES_COMMAND_OK);
+    if (entries.empty())
+        return;
+    std::string sql = "INSERT INTO pelbixsolo_scores (name, date, score, post_key) VALUES ";
+    std::vector<std::string> values;
+    for (const ScoreEntry& entry : entries) {
+        const std::size_t n = values.size();
+        sql += (n == 0 ? "($" : ", ($") + std::to_string(n + 1) + ", $" + std::to_string(n + 2) + ", $" +
+               std::to_string(n + 3) + "::integer, $" + std::to_string(n + 4) + ")";
+        values.insert(values.end(), {entry.name, entry.date, std::to_string(entry.score), randomKey()});
+    }
+    sql += " ON CONFLICT (post_key) DO NOTHING";
+    // COMMIT goes out only once the insert has answered: a backend that
+    // stalls before that and wakes after we gave up finds the connection
+    // closed and rolls back, rather than storing a post answered 503.
+    withRetry([&](Lease& lease) {
+        lease.run("BEGIN", {}, PGRES_COMMAND_OK);
+        lease.run(sql, values, PGRES_COMMAND_OK);
+        return lease.run("COMMIT", {}, PGRES_COMMAND_OK);
+    });
 }
 
 std::vector<ScoreEntry> PostgresScoreStore::best(std::size_t limit)
 {
-    return readTwice([&](Lease& lease) {
+    return withRetry([&](Lease& lease) {
         const Result result = lease.run("SELECT name, date, score FROM pelbixsolo_scores ORDER BY score DESC, id LIMIT $1",
                                         {std::to_string(limit)}, PGRES_TUPLES_OK);
         std::vector<ScoreEntry> rows;
@@ -172,7 +304,7 @@ std::vector<ScoreEntry> PostgresScoreStore::best(std::size_t limit)
 
 std::int64_t PostgresScoreStore::count()
 {
-    return readTwice([](Lease& lease) {
+    return withRetry([](Lease& lease) {
         const Result result = lease.run("SELECT count(*) FROM pelbixsolo_scores", {}, PGRES_TUPLES_OK);
         std::int64_t value = 0;
         const char* text = PQgetvalue(result.get(), 0, 0);

@@ -9,6 +9,8 @@
 // The rules a score post must meet before anything is stored.
 inline constexpr int kMaxNameCharacters = 10;
 inline constexpr int kMaxScore = 10000000;
+// The game sends the year as two digits.
+inline constexpr int kCenturyOfTwoDigitYears = 2000;
 // No valid field comes near this many bytes once decoded; longer ones are
 // refused before any further look at them.
 inline constexpr std::size_t kMaxFieldBytes = 64;
@@ -21,6 +23,7 @@ struct PostCheck {
     std::string problem;
 };
 
-// Checks the decoded query of a score post. A name that is not UTF-8 is read
-// as Latin-1, the character set of older clients, so it is stored as UTF-8.
+// Checks the decoded query of a score post. A name or date that is not
+// UTF-8 is read as Latin-1, the character set of older clients, so both are
+// stored as UTF-8.
 [[nodiscard]] PostCheck checkPost(const std::vector<QueryParam>& params);

@@ -1,26 +1,34 @@
 #pragma once
+#include <condition_variable>
+#include <filesystem>
 #include <memory>
+#include <mutex>
+#include <string_view>
 
 #include "server/serversettings.h"
 
-class GuardedHttpServer;
 class ListPageCache;
 class RateLimiter;
 class ScoreStore;
-namespace httplib {
-struct Request;
-struct Response;
-} // namespace httplib
+class StoreWorker;
+struct MHD_Connection;
+struct MHD_Daemon;
+struct MHD_Response;
 
 // The online side of the game: score posts, the high-score list page, the
-// version file and the installer, at the paths the game asks for.
+// version file, the installer and its signature, at the paths the game asks
+// for. Connections are served by a few event threads (GNU libmicrohttpd with
+// epoll), so a slow client costs a socket, not a thread; the database is
+// reached only from the store worker, so nothing but a post ever waits for it.
 class ScoreServer {
 public:
     static constexpr const char* kPostPath = "/cgi-bin/pelbixsolo.cgi";
     static constexpr const char* kListPath = "/counter/pelbixsolo.shtml";
     static constexpr const char* kVersionPath = "/pelbixsolo/pelbixsoloversion.txt";
     static constexpr const char* kInstallerPath = "/pelbixsolo/qztsetup.exe";
+    static constexpr const char* kSignaturePath = "/pelbixsolo/qztsetup.exe.sig";
 
+    // Renders the first list page from the store before serving.
     ScoreServer(ScoreStore& store, ServerSettings settings);
     ~ScoreServer();
     ScoreServer(const ScoreServer&) = delete;
@@ -28,21 +36,41 @@ public:
 
     // Binds the listening socket; returns the port. Throws std::runtime_error.
     int bind();
-    // Serves until stop(); call after bind().
+    // Serves until stop(); call after bind(). Posts still waiting when it
+    // ends are answered 503 and not stored.
     void run();
     // Safe from any thread, also before run() has started.
     void stop();
 
 private:
-    void postScore(const httplib::Request& request, httplib::Response& response);
-    void listPage(httplib::Response& response);
-    void versionFile(httplib::Response& response) const;
-    void installer(httplib::Response& response) const;
-    void logRequest(const httplib::Request& request, const httplib::Response& response) const;
+    friend struct ScoreServerCallbacks; // the library's entry points
+    struct Request;                      // one request from its first line to its last byte
+
+    // Each returns false when the connection must be dropped.
+    bool answer(MHD_Connection* connection, Request& request, std::string_view path);
+    bool post(MHD_Connection* connection, Request& request);
+    bool listPage(MHD_Connection* connection, Request& request);
+    bool file(MHD_Connection* connection, Request& request, const std::filesystem::path& path);
+    bool respond(MHD_Connection* connection, Request& request, int status, MHD_Response* response, std::size_t bytes);
+    bool page(MHD_Connection* connection, Request& request, int status, std::string_view title,
+              std::string_view sentence, const char* allow = nullptr);
+    void logRequest(const Request& request) const;
 
     ScoreStore& m_store;
     const ServerSettings m_settings;
-    std::unique_ptr<GuardedHttpServer> m_http;
     std::unique_ptr<RateLimiter> m_limiter;
     std::unique_ptr<ListPageCache> m_listPage;
+    std::unique_ptr<StoreWorker> m_worker;
+    int m_listenSocket = -1;
+    MHD_Response* m_versionResponse = nullptr;
+
+    // The list page as an answer that every connection shares, rebuilt
+    // when the page changes.
+    std::mutex m_pageMutex;
+    std::shared_ptr<const std::string> m_answeredPage;
+    MHD_Response* m_pageResponse = nullptr;
+
+    std::mutex m_stopMutex;
+    std::condition_variable m_stopped;
+    bool m_stopRequested = false;
 };

@@ -19,8 +19,11 @@ struct ServerSettings {
     // would count as a newer version and start an update that cannot work.
     std::optional<std::string> versionText;
     std::filesystem::path installer; // read at each request, so it can be replaced while running
+    std::filesystem::path signature; // the installer's detached signature, read like the installer
     int postLimit = kDefaultPostLimit; // posts a minute from one client; 0 = no limit
     std::chrono::milliseconds listPageMaxAge{1000};
+    // Longest wait for the database; past it a post is answered 503.
+    std::chrono::milliseconds databaseTimeout{2000};
     ConnectionLimits limits;
     // Receives one finished line per request; empty means no log.
     std::function<void(const std::string&)> log;

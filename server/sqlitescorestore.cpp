@@ -4,9 +4,11 @@
 
 #include "server/storeerror.h"
 
+#include <thread>
+
 namespace {
-// Another process (a backup, a second server) may hold the write lock briefly.
-constexpr int kBusyTimeoutMs = 5000;
+// How long to sleep between looks at a write lock held elsewhere.
+constexpr std::chrono::milliseconds kBusyPause{2};
 
 constexpr const char* kSchema =
     "CREATE TABLE IF NOT EXISTS pelbixsolo_scores ("
@@ -40,7 +42,8 @@ std::string columnText(sqlite3_stmt* statement, int column)
 }
 } // namespace
 
-SqliteScoreStore::SqliteScoreStore(const std::filesystem::path& file) : m_file(file)
+SqliteScoreStore::SqliteScoreStore(const std::filesystem::path& file, std::chrono::milliseconds timeout)
+    : m_file(file), m_timeout(timeout)
 {
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
     if (sqlite3_open_v2(file.c_str(), &m_db, flags, nullptr) != SQLITE_OK) {
@@ -49,7 +52,7 @@ SqliteScoreStore::SqliteScoreStore(const std::filesystem::path& file) : m_file(f
         throw StoreError("cannot open " + file.string() + ": " + message);
     }
     try {
-        sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+        sqlite3_busy_handler(m_db, &SqliteScoreStore::onBusy, this);
         sqlite3_stmt* mode = prepare("PRAGMA journal_mode=WAL");
         const bool wal = sqlite3_step(mode) == SQLITE_ROW && columnText(mode, 0) == "wal";
         sqlite3_finalize(mode);
@@ -62,10 +65,14 @@ SqliteScoreStore::SqliteScoreStore(const std::filesystem::path& file) : m_file(f
         m_insert = prepare("INSERT INTO pelbixsolo_scores (name, date, score) VALUES (?1, ?2, ?3)");
         m_best = prepare("SELECT name, date, score FROM pelbixsolo_scores ORDER BY score DESC, id LIMIT ?1");
         m_count = prepare("SELECT count(*) FROM pelbixsolo_scores");
+        // IMMEDIATE takes the write lock at the start, so a transaction never
+        // has to give up half-way for another writer.
+        m_begin = prepare("BEGIN IMMEDIATE");
+        m_commit = prepare("COMMIT");
+        m_rollback = prepare("ROLLBACK");
     } catch (...) {
-        sqlite3_finalize(m_insert);
-        sqlite3_finalize(m_best);
-        sqlite3_finalize(m_count);
+        for (sqlite3_stmt* statement : {m_insert, m_best, m_count, m_begin, m_commit, m_rollback})
+            sqlite3_finalize(statement);
         sqlite3_close(m_db);
         throw;
     }
@@ -73,10 +80,28 @@ SqliteScoreStore::SqliteScoreStore(const std::filesystem::path& file) : m_file(f
 
 SqliteScoreStore::~SqliteScoreStore()
 {
-    sqlite3_finalize(m_insert);
-    sqlite3_finalize(m_best);
-    sqlite3_finalize(m_count);
+    for (sqlite3_stmt* statement : {m_insert, m_best, m_count, m_begin, m_commit, m_rollback})
+        sqlite3_finalize(statement);
     sqlite3_close(m_db);
+}
+
+// Called while another connection holds a lock we need; 0 gives up.
+int SqliteScoreStore::onBusy(void* store, int attempts)
+{
+    auto& self = *static_cast<SqliteScoreStore*>(store);
+    const auto now = std::chrono::steady_clock::now();
+    if (attempts == 0)
+        self.m_busySince = now;
+    if (self.m_interrupted || now - self.m_busySince >= self.m_timeout)
+        return 0;
+    std::this_thread::sleep_for(kBusyPause);
+    return 1;
+}
+
+void SqliteScoreStore::interrupt()
+{
+    m_interrupted = true;
+    sqlite3_interrupt(m_db);
 }
 
 void SqliteScoreStore::fail(const char* what) const
@@ -98,15 +123,36 @@ sqlite3_stmt* SqliteScoreStore::prepare(const char* sql)
     return statement;
 }
 
-void SqliteScoreStore::add(const ScoreEntry& entry)
+void SqliteScoreStore::addAll(const std::vector<ScoreEntry>& entries)
 {
     const std::lock_guard lock(m_mutex);
-    const StatementReset reset(m_insert);
-    sqlite3_bind_text(m_insert, 1, entry.name.data(), static_cast<int>(entry.name.size()), SQLITE_STATIC);
-    sqlite3_bind_text(m_insert, 2, entry.date.data(), static_cast<int>(entry.date.size()), SQLITE_STATIC);
-    sqlite3_bind_int(m_insert, 3, entry.score);
-    if (sqlite3_step(m_insert) != SQLITE_DONE)
-        fail("cannot store a score");
+    if (m_interrupted)
+        throw StoreError(m_file.string() + ": shutting down");
+    {
+        const StatementReset reset(m_begin);
+        if (sqlite3_step(m_begin) != SQLITE_DONE)
+            fail("cannot store scores");
+    }
+    try {
+        for (const ScoreEntry& entry : entries) {
+            const StatementReset reset(m_insert);
+            sqlite3_bind_text(m_insert, 1, entry.name.data(), static_cast<int>(entry.name.size()), SQLITE_STATIC);
+            sqlite3_bind_text(m_insert, 2, entry.date.data(), static_cast<int>(entry.date.size()), SQLITE_STATIC);
+            sqlite3_bind_int(m_insert, 3, entry.score);
+            if (sqlite3_step(m_insert) != SQLITE_DONE)
+                fail("cannot store a score");
+        }
+        const StatementReset reset(m_commit);
+        if (sqlite3_step(m_commit) != SQLITE_DONE)
+            fail("cannot commit scores");
+    } catch (const StoreError&) {
+        // A failed COMMIT may leave the transaction open; nothing of it stays.
+        if (!sqlite3_get_autocommit(m_db)) {
+            const StatementReset reset(m_rollback);
+            sqlite3_step(m_rollback);
+        }
+        throw;
+    }
 }
 
 std::vector<ScoreEntry> SqliteScoreStore::best(std::size_t limit)

@@ -13,10 +13,12 @@ trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
 Xvfb :77 -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 sleep 1
-export DISPLAY=:77 XDG_RUNTIME_DIR="$work" PELBIX_PROGRAM_FOLDER="$work/game"
+export DISPLAY=:77 XDG_RUNTIME_DIR="$work"
+# A copy in a writable folder of its own keeps its files there.
 mkdir -p "$work/game"
+cp build/src/app/pelbixsolo "$work/game/"
 echo "== bare Qt window"
 /usr/bin/python3 bench/startup/mapwatch.py "$runs" build/bench/startup/bareqt
 echo "== pelbixsolo"
 printf '[pelbixsolo]\r\nUpdate=false\r\n' > "$work/game/pelbixsolo.ini"
-/usr/bin/python3 bench/startup/mapwatch.py "$runs" build/src/app/pelbixsolo
+/usr/bin/python3 bench/startup/mapwatch.py "$runs" "$work/game/pelbixsolo"

@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (check.entry) {
         require(isValidUtf8(check.entry->name));
         require(check.entry->score >= 0 && check.entry->score <= kMaxScore);
-        require(check.entry->name.size() <= kMaxFieldBytes * 2 && check.entry->date.size() <= 8);
+        require(check.entry->name.size() <= kMaxFieldBytes * 2 && check.entry->date.size() <= 14);
         const std::string page = renderListPage({*check.entry});
         require(page.find(escapeHtml(check.entry->name)) != std::string::npos);
         for (const char c : page)

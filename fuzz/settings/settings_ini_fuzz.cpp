@@ -1,8 +1,10 @@
-// Any bytes as a settings file: reading must not fail, and setting a key
-// must read back as set while every other key keeps its value.
+// Any bytes as a settings file: reading must not fail, text always comes
+// out as UTF-8, and setting a key must read back as set while every other
+// key keeps its value.
 #include "core/settings/initext.h"
 #include "core/settings/serveraddress.h"
 #include "core/settings/settings.h"
+#include "core/settings/textencoding.h"
 
 #include <array>
 #include <cstdint>
@@ -25,6 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const IniText ini(text);
+
+    // Whatever the bytes, the text read is UTF-8, and UTF-8 stays as it was.
+    const std::string utf8 = textencoding::toUtf8(text);
+    check(textencoding::isUtf8(utf8));
+    check(!textencoding::isUtf8(text) || utf8 == text);
 
     std::array<std::optional<std::string>, kKeys.size()> before;
     for (std::size_t i = 0; i < kKeys.size(); ++i) {

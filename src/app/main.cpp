@@ -4,6 +4,7 @@
 
 #include "forms/formlayout.h"
 #include "forms/programwindows.h"
+#include "platform/programfolder.h"
 #include "platform/sessionend.h"
 
 namespace {
@@ -39,7 +40,7 @@ int main(int argc, char** argv)
     // they are being made waits for the event loop instead of killing the
     // program with nothing saved.
     SessionEnd sessionEnd;
-    ProgramWindows windows;
+    ProgramWindows windows(ProgramFolder::atStartup());
     QObject::connect(&sessionEnd, &SessionEnd::requested, &windows.main, &Tmain::close);
 
     windows.main.show();

@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QProcess>
+#include <QStyle>
 #include <QTimer>
 
 #include <cstdlib>
@@ -19,6 +20,7 @@
 #include "controls/url.h"
 #include "core/settings/fileerror.h"
 #include "forms/aboutform.h"
+#include "forms/coachmenu.h"
 #include "forms/artwork.h"
 #include "forms/helpform.h"
 #include "forms/multiplayerform.h"
@@ -89,8 +91,9 @@ LabelStyle titleStyle(int pixels, QColor color = Qt::black)
 
 // --- creation -------------------------------------------------------------
 
-Tmain::Tmain(TmainSeams seams, QWidget* parent)
+Tmain::Tmain(const ProgramFolder& folder, TmainSeams seams, QWidget* parent)
     : QMainWindow(parent)
+    , m_folder(folder)
     , m_ownSounds(seams.sounds ? nullptr : std::make_unique<SoundPlayer>())
     , m_sounds(seams.sounds ? seams.sounds : m_ownSounds.get())
     , m_faces(seams.faces ? seams.faces : &m_dice)
@@ -166,6 +169,7 @@ void Tmain::buildMenu()
         ->setObjectName(QStringLiteral("TallyList1"));
     view->addAction(QStringLiteral("View High Score List"), this, &Tmain::ViewHighScoreList1Click)
         ->setObjectName(QStringLiteral("ViewHighScoreList1"));
+    new CoachMenu(this, view, m_game); // Hint and Game Review follow the items above
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -486,7 +490,7 @@ void Tmain::TallyForwarder::addscore(int column, int amount)
 
 // --- settings and lifecycle -------------------------------------------------
 
-QString Tmain::settingsPath() const { return ProgramFolder::current().settingsFile(productkey); }
+QString Tmain::settingsPath() const { return m_folder.settingsFile(productkey); }
 
 QRect Tmain::outerBounds() const { return frameGeometry(); }
 
@@ -499,11 +503,26 @@ void Tmain::setOuterBounds(int left, int top, int width, int height)
     resize(width - frame.width(), height - frame.height());
 }
 
+void Tmain::restorePlacement()
+{
+    // A place saved under another screen layout or scale may leave the
+    // title bar and menu bar out of reach; then the window opens where
+    // "Reset Screen Location" puts it. The remembered placement stays as
+    // read, so closing writes the place actually used.
+    const int frameTop = geometry().top() - frameGeometry().top();
+    const int titleBar = frameTop > 0 ? frameTop : style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const QRect place = WorkArea::reachable(
+        QRect(m_remembered.left, m_remembered.top, m_remembered.width, m_remembered.height),
+        titleBar + menuBar()->sizeHint().height(), WorkArea::all(),
+        QRect(Settings::kDefaultLeft, Settings::kDefaultTop, kDefaultWidth, kDefaultHeight));
+    setOuterBounds(place.left(), place.top(), place.width(), place.height());
+}
+
 void Tmain::loadinifile()
 {
     m_loaded = Settings::load(QFile::encodeName(settingsPath()).toStdString());
     m_remembered = {m_loaded.top, m_loaded.left, m_loaded.width, m_loaded.height};
-    setOuterBounds(m_loaded.left, m_loaded.top, m_loaded.width, m_loaded.height);
+    restorePlacement();
     PlaySounds1->setChecked(m_loaded.sounds);
     updatecheck->setChecked(m_loaded.update);
     edit_name->setText(qs(m_loaded.name));
@@ -560,7 +579,7 @@ void Tmain::showEvent(QShowEvent* event)
         m_shownOnce = true;
         // Now that the frame is known, the outer bounds read from the file
         // can be met exactly.
-        setOuterBounds(m_remembered.left, m_remembered.top, m_remembered.width, m_remembered.height);
+        restorePlacement();
         FormShow();
     }
 }
@@ -755,7 +774,7 @@ void Tmain::downloadit()
 {
     getupdate->URL = installerUrl();
     const QString name = installerUrl().section(QLatin1Char('/'), -1);
-    const QString local = ProgramFolder::current().downloadFolder() + name;
+    const QString local = m_folder.downloadFolder() + name;
     // The installer takes its real name only once it is complete, so a
     // broken download never looks like an installer.
     QFile file(local + QStringLiteral(".part"));

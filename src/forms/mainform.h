@@ -9,6 +9,7 @@
 #include "core/game/facesource.h"
 #include "core/game/game.h"
 #include "core/settings/settings.h"
+#include "platform/programfolder.h"
 
 class QAction;
 class QMenu;
@@ -46,7 +47,8 @@ class Tmain : public QMainWindow, private Board {
 public:
     static constexpr int kNameTypingLimit = 10;
 
-    explicit Tmain(TmainSeams seams = {}, QWidget* parent = nullptr);
+    // folder: where the settings and downloads live, decided at start-up.
+    explicit Tmain(const ProgramFolder& folder, TmainSeams seams = {}, QWidget* parent = nullptr);
     ~Tmain() override;
 
     // The tally list the game reports into; reports go nowhere until it is
@@ -124,6 +126,7 @@ public:
 
     [[nodiscard]] const Game& game() const { return m_game; }
     [[nodiscard]] QString settingsPath() const;
+    [[nodiscard]] const ProgramFolder& programFolder() const { return m_folder; }
     // The settings as last read; the Server key among them.
     [[nodiscard]] const Settings& loadedSettings() const { return m_loaded; }
     [[nodiscard]] QString playerNameText() const;
@@ -166,6 +169,7 @@ private:
     void FormShow();
     void FormClose();
     void FormResize();
+    void restorePlacement();
 
     void buildBoard();
     void buildClearedPanel();
@@ -200,6 +204,7 @@ private:
         int height;
     };
 
+    ProgramFolder m_folder;
     std::unique_ptr<SoundSink> m_ownSounds;
     SoundSink* m_sounds;
     DiceGenerator m_dice;

@@ -2,10 +2,10 @@
 
 #include "platform/makerhost.h"
 
-ProgramWindows::ProgramWindows(TmainSeams seams)
-    : main(seams)
+ProgramWindows::ProgramWindows(const ProgramFolder& folder, TmainSeams seams)
+    : main(folder, seams)
     , highscore(main.productkey, MakerHost::of(main.loadedSettings()))
-    , tallylist(main.productkey)
+    , tallylist(folder.tallyFile(main.productkey))
 {
     help.setAboutWindow(&about);
     main.setTally(&tallylist);

@@ -12,7 +12,7 @@
 // tally, the tally file's name comes from main, and destroying tallylist
 // (before main goes) writes the tally file.
 struct ProgramWindows {
-    explicit ProgramWindows(TmainSeams seams = {});
+    explicit ProgramWindows(const ProgramFolder& folder, TmainSeams seams = {});
 
     Tmain main;
     Tabout about;

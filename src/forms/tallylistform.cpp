@@ -12,7 +12,6 @@
 #include "forms/infowindow.h"
 #include "forms/timage.h"
 #include "platform/dialogservice.h"
-#include "platform/programfolder.h"
 
 namespace {
 
@@ -34,8 +33,8 @@ LabelStyle bold(int pixels, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignV
 
 } // namespace
 
-Ttallylist::Ttallylist(const QString& productkey, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_path(ProgramFolder::current().tallyFile(productkey))
+Ttallylist::Ttallylist(const QString& tallyFile, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_path(tallyFile), m_tally(fsPath(tallyFile))
 {
     setObjectName(QStringLiteral("tallylist"));
     infowindow::dress(this, QStringLiteral("Pelbix Solo - Tally List"), kClientSize);
@@ -95,8 +94,7 @@ QLabel* Ttallylist::label(const QString& prefix, int number) const
 
 void Ttallylist::FormCreate()
 {
-    TallyFile::Loaded loaded = TallyFile::load(fsPath(m_path));
-    m_table = std::move(loaded.table);
+    const TallyFile::Loaded loaded = m_tally.load();
     loadtally();
     if (loaded.error) {
         QString message = qs(*loaded.error);
@@ -116,7 +114,8 @@ void Ttallylist::FormDestroy()
 bool Ttallylist::saveTally()
 {
     try {
-        TallyFile::save(fsPath(m_path), m_table);
+        m_tally.save();
+        loadtally();
         return true;
     } catch (...) {
         return false;
@@ -131,16 +130,17 @@ void Ttallylist::loadtally()
         showPlace(place);
 }
 
-void Ttallylist::showStatistic(int column) { label(QStringLiteral("mylabel_"), column)->setText(qs(m_table.statistic(column))); }
+void Ttallylist::showStatistic(int column) { label(QStringLiteral("mylabel_"), column)->setText(qs(m_tally.table().statistic(column))); }
 
 void Ttallylist::showPlace(int place)
 {
-    label(QStringLiteral("label_date"), place)->setText(qs(m_table.placeDate(place)));
-    label(QStringLiteral("label_name"), place)->setText(qs(m_table.placeName(place)));
+    const TallyTable& table = m_tally.table();
+    label(QStringLiteral("label_date"), place)->setText(qs(table.placeDate(place)));
+    label(QStringLiteral("label_name"), place)->setText(qs(table.placeName(place)));
     QLabel* high = label(QStringLiteral("label_high"), place);
-    high->setText(qs(m_table.placeScoreText(place)));
-    high->setProperty("tag", m_table.placeScore(place));
-    const TallyTable::PlaceLook look = m_table.placeLook(place);
+    high->setText(qs(table.placeScoreText(place)));
+    high->setProperty("tag", table.placeScore(place));
+    const TallyTable::PlaceLook look = table.placeLook(place);
     for (const char* prefix : {"label_num", "label_date", "label_name", "label_high"}) {
         QLabel* l = label(QString::fromLatin1(prefix), place);
         QFont f = l->font();
@@ -156,19 +156,19 @@ QString Ttallylist::today() { return QLocale::system().toString(QDate::currentDa
 
 void Ttallylist::addtomineincrease(int column)
 {
-    m_table.addtomineincrease(column);
+    m_tally.addtomineincrease(column);
     showStatistic(column);
 }
 
 void Ttallylist::postscore(int column, int value)
 {
-    m_table.postscore(column, value);
+    m_tally.postscore(column, value);
     showStatistic(column);
 }
 
 bool Ttallylist::checkscore(int score, const std::string& name)
 {
-    const bool entered = m_table.checkscore(score, name, today().toStdString());
+    const bool entered = m_tally.checkscore(score, name, today().toStdString());
     for (int place = 1; place <= TallyTable::kPlaces; ++place)
         showPlace(place);
     return entered;
@@ -176,7 +176,7 @@ bool Ttallylist::checkscore(int score, const std::string& name)
 
 void Ttallylist::addscore(int column, int amount)
 {
-    m_table.addscore(column, amount);
+    m_tally.addscore(column, amount);
     showStatistic(column);
     showStatistic(tallystat::kAverage);
 }
@@ -185,7 +185,7 @@ void Ttallylist::button_resetClick()
 {
     if (!DialogService::instance().question(this, QStringLiteral("Are you sure you want to reset the Tally?")))
         return;
-    m_table.reset();
+    m_tally.reset();
     loadtally();
 }
 

@@ -2,7 +2,7 @@
 #include <QWidget>
 
 #include "core/game/board.h"
-#include "core/tally/tallytable.h"
+#include "core/tally/tally.h"
 
 class QLabel;
 
@@ -13,8 +13,7 @@ class QLabel;
 class Ttallylist : public QWidget, public TallyReports {
     Q_OBJECT
 public:
-    // productkey names the tally file (productkey + "tally.tld").
-    explicit Ttallylist(const QString& productkey, QWidget* parent = nullptr);
+    explicit Ttallylist(const QString& tallyFile, QWidget* parent = nullptr);
     ~Ttallylist() override;
 
     // Reports from the game.
@@ -26,14 +25,15 @@ public:
     void button_resetClick();
     void button_doneClick();
     void loadtally(); // every label from the table
-    // Writes the tally file now; false when it could not be written (the
+    // Adds this run's games to the tally file now (another running copy may
+    // have written it meanwhile); false when it could not be written (the
     // previous file then stays whole).
     bool saveTally();
 
     // Shows the window in front; the first time, centred over mainWindow.
     void showCentredOn(const QWidget* mainWindow);
 
-    [[nodiscard]] const TallyTable& table() const { return m_table; }
+    [[nodiscard]] const TallyTable& table() const { return m_tally.table(); }
     [[nodiscard]] const QString& tallyPath() const { return m_path; }
 
     // Today's date as new entries carry it: the user's short date format.
@@ -48,6 +48,6 @@ private:
     void showPlace(int place);
 
     QString m_path;
-    TallyTable m_table;
+    Tally m_tally;
     bool m_placed = false;
 };

@@ -2,22 +2,26 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
 namespace {
 const QString kSubfolder = QStringLiteral("pelbixsolo");
 
-QString& overrideFolder()
-{
-    static QString folder;
-    return folder;
-}
-
 QString withSeparator(const QString& folder)
 {
     const QString clean = QDir::cleanPath(folder);
     return clean.endsWith(QLatin1Char('/')) ? clean : clean + QLatin1Char('/');
+}
+
+// The install folder as the file system resolves it (on a merged /usr,
+// /bin is /usr/bin); as built when it does not exist.
+QString installedFolder()
+{
+    const QString built = QStringLiteral(PELBIX_INSTALL_BINDIR);
+    const QString resolved = QFileInfo(built).canonicalFilePath();
+    return resolved.isEmpty() ? built : resolved;
 }
 } // namespace
 
@@ -28,16 +32,19 @@ ProgramFolder::ProgramFolder(QString settings, QString data, bool portable)
 {
 }
 
-ProgramFolder ProgramFolder::decide(const QString& override, const QString& executableFolder,
-                                    bool executableFolderWritable, const QString& configHome,
-                                    const QString& dataHome)
+ProgramFolder ProgramFolder::decide(const Facts& facts)
 {
-    if (!override.isEmpty())
-        return ProgramFolder(withSeparator(override), withSeparator(override), true);
-    if (executableFolderWritable)
-        return ProgramFolder(withSeparator(executableFolder), withSeparator(executableFolder), true);
-    return ProgramFolder(withSeparator(configHome + QLatin1Char('/') + kSubfolder),
-                         withSeparator(dataHome + QLatin1Char('/') + kSubfolder), false);
+    const bool installed = !facts.installedFolder.isEmpty()
+                           && withSeparator(facts.executableFolder) == withSeparator(facts.installedFolder);
+    if (!installed && facts.executableFolderWritable)
+        return at(facts.executableFolder);
+    return ProgramFolder(withSeparator(facts.configHome + QLatin1Char('/') + kSubfolder),
+                         withSeparator(facts.dataHome + QLatin1Char('/') + kSubfolder), false);
+}
+
+ProgramFolder ProgramFolder::at(const QString& folder)
+{
+    return ProgramFolder(withSeparator(folder), withSeparator(folder), true);
 }
 
 bool ProgramFolder::isWritable(const QString& folder)
@@ -46,22 +53,17 @@ bool ProgramFolder::isWritable(const QString& folder)
     return probe.open();
 }
 
-void ProgramFolder::setOverride(const QString& folder)
+ProgramFolder ProgramFolder::atStartup()
 {
-    overrideFolder() = folder;
-}
-
-ProgramFolder ProgramFolder::current()
-{
-    QString override = overrideFolder();
-    if (override.isEmpty())
-        override = qEnvironmentVariable(kOverrideVariable);
-    const QString executableFolder = QCoreApplication::applicationDirPath();
-    const bool writable = override.isEmpty() && isWritable(executableFolder);
-    const auto folder
-        = decide(override, executableFolder, writable,
-                 QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-                 QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    Facts facts;
+    facts.executableFolder = QCoreApplication::applicationDirPath(); // symbolic links resolved
+    facts.installedFolder = installedFolder();
+    // An installed copy is never probed: root could write there, and must not.
+    facts.executableFolderWritable = withSeparator(facts.executableFolder) != withSeparator(facts.installedFolder)
+                                     && isWritable(facts.executableFolder);
+    facts.configHome = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    facts.dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const ProgramFolder folder = decide(facts);
     // The first write of a file must not fail merely because its folder is new.
     QDir().mkpath(folder.settingsFolder());
     QDir().mkpath(folder.dataFolder());

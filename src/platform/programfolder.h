@@ -1,32 +1,35 @@
 #pragma once
 #include <QString>
 
-// Where the program keeps its files. Beside the executable when that folder
-// is writable (the portable layout); otherwise the settings go to the XDG
-// configuration folder and the tally and downloads to the XDG data folder.
-// Every folder text ends with "/", so a file name can simply be appended.
+// Where the program keeps its files, decided once at start-up and handed to
+// the windows that need it. A portable copy (a build folder, an unpacked
+// archive) keeps them beside the executable. A copy running from the folder
+// it was installed to, or from a folder it cannot write, keeps the settings
+// in the XDG configuration folder and the tally and downloads in the XDG
+// data folder. Every folder text ends with "/", so a file name can simply
+// be appended.
 class ProgramFolder {
 public:
-    // Points every folder at one place; set by tests (and by a wrapper
-    // script that wants a private copy of the files).
-    static constexpr const char* kOverrideVariable = "PELBIX_PROGRAM_FOLDER";
+    // What the decision depends on, spelled out so it can be tested.
+    struct Facts {
+        QString executableFolder;
+        QString installedFolder; // where the build installs the program; empty: nowhere
+        bool executableFolderWritable = false;
+        QString configHome;
+        QString dataHome;
+    };
 
-    // The program's folders as they are now, created when missing.
-    [[nodiscard]] static ProgramFolder current();
+    // The running program's folders, created when missing. Call once.
+    [[nodiscard]] static ProgramFolder atStartup();
 
-    // The decision itself, every input spelled out. override wins when not
-    // empty; then the executable's folder when writable; then the XDG pair,
-    // each with a "pelbixsolo" folder of its own.
-    [[nodiscard]] static ProgramFolder decide(const QString& override, const QString& executableFolder,
-                                              bool executableFolderWritable, const QString& configHome,
-                                              const QString& dataHome);
+    [[nodiscard]] static ProgramFolder decide(const Facts& facts);
+
+    // Every file in the one folder given: what tests use.
+    [[nodiscard]] static ProgramFolder at(const QString& folder);
 
     // Whether a file can be created in the folder: tried, not guessed from
     // permission bits, so read-only mounts and root's rights count.
     [[nodiscard]] static bool isWritable(const QString& folder);
-
-    // Process-wide override that wins over the environment; empty clears it.
-    static void setOverride(const QString& folder);
 
     [[nodiscard]] bool portable() const { return m_portable; }
     [[nodiscard]] const QString& settingsFolder() const { return m_settings; }

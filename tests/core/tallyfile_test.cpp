@@ -121,8 +121,10 @@ TEST(TallyFile, SaveIntoAReadOnlyFolderLeavesTheOldFileIntact)
     old.checkscore(900, "Old", "d");
     TallyFile::save(path, old);
     const std::string before = TempFolder::read(path);
-    ::chmod(folder.path().c_str(), 0755);
+    // Read-only for everyone: as a user the folder is the user's own, so
+    // write permission must be gone for the owner too.
     ::chmod(path.c_str(), 0644);
+    ::chmod(folder.path().c_str(), 0555);
     const int result = asOrdinaryUser([&] {
         try {
             TallyFile::save(path, TallyTable());

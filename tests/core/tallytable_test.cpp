@@ -198,6 +198,10 @@ TEST(TallyTable, TextRoundTripsAndAcceptsBareLineFeeds)
     std::string annotated = text;
     annotated.replace(0, 1, "9 columns");
     EXPECT_EQ(TallyTable::fromText(annotated).toText(), text);
+    // A name an older copy wrote in the Windows code page used to show as "J\uFFFDrgen".
+    std::string old = text;
+    old.replace(old.find("Zo\xc3\xab"), 4, "J\xfcrgen");
+    EXPECT_EQ(TallyTable::fromText(old).placeName(1), "J\xc3\xbcrgen & Co");
 }
 
 TEST(TallyTable, DamagedTextIsRefused)

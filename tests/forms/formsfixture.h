@@ -25,9 +25,11 @@ protected:
             return true;
         }();
         (void)once;
-        ProgramFolder::setOverride(folder.path());
     }
-    ~FormsFixture() override { ProgramFolder::setOverride({}); }
+
+    // Every file of the program in the test's own folder.
+    ProgramFolder programFolder() const { return ProgramFolder::at(folder.path()); }
+    QString tallyFile() const { return programFolder().tallyFile(QStringLiteral("pelbixsolo")); }
 
     QString file(const QString& name) const { return QDir(folder.path()).filePath(name); }
 

@@ -17,7 +17,7 @@ class MainFormTest : public FormsFixture {
 protected:
     std::unique_ptr<Tmain> open()
     {
-        auto main = std::make_unique<Tmain>(TmainSeams{&sounds, &faces});
+        auto main = std::make_unique<Tmain>(programFolder(), TmainSeams{&sounds, &faces});
         main->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(main.get()));
         return main;
@@ -264,13 +264,22 @@ TEST_F(MainFormTest, ClosingAWindowWiderThanTheWorkAreaTakesThreePixels)
     EXPECT_NE(ini.find("Height=600\r\n"), std::string::npos) << ini;
 }
 
+TEST_F(MainFormTest, APlaceOffEveryScreenOpensAtTheResetPlace)
+{
+    // A saved place far off every screen used to open the window out of reach.
+    writeSettings("[pelbixsolo]\r\nTop=-5000\r\nLeft=9000\r\n");
+    {
+        auto main = open();
+        EXPECT_EQ(main->outerBounds(), QRect(QPoint(3, 3), possible(*main, {774, 520})));
+        main->close();
+    }
+    EXPECT_NE(readSettings().find("Top=3\r\nLeft=3\r\n"), std::string::npos) << readSettings();
+}
+
 TEST_F(MainFormTest, ResetScreenLocationAndMinimumSize)
 {
-    writeSettings("[pelbixsolo]\r\nTop=-5000\r\nLeft=9000\r\n");
     auto main = open();
-    // Applied unchanged, far off every screen (the platform may shift it by its frame).
-    EXPECT_NEAR(main->outerBounds().left(), 9000, 2);
-    EXPECT_NEAR(main->outerBounds().top(), -5000, 2);
+    main->setOuterBounds(40, 30, 800, 560);
     main->findChild<QAction*>("ResetScreenLocation1")->trigger();
     EXPECT_EQ(main->outerBounds(), QRect(QPoint(3, 3), possible(*main, {774, 520})));
     main->resize(300, 200);

@@ -54,7 +54,7 @@ protected:
         std::ofstream(file("pelbixsolo.ini").toStdString(), std::ios::binary)
             << "[pelbixsolo]\r\nServer=127.0.0.1:" << server.port()
             << "\r\nUpdate=" << (updateCheck ? "true" : "false") << "\r\n";
-        auto w = std::make_unique<ProgramWindows>(TmainSeams{&sounds, &faces});
+        auto w = std::make_unique<ProgramWindows>(programFolder(), TmainSeams{&sounds, &faces});
         w->main.setProgramFile(file("pelbixsolo"));
         w->main.setProcessEnd([this](int code) { endedWith = code; });
         w->main.show();

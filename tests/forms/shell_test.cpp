@@ -22,7 +22,7 @@ class ShellTest : public FormsFixture {
 protected:
     std::unique_ptr<ProgramWindows> open()
     {
-        auto w = std::make_unique<ProgramWindows>(TmainSeams{&sounds, &faces});
+        auto w = std::make_unique<ProgramWindows>(programFolder(), TmainSeams{&sounds, &faces});
         w->main.show();
         w->main.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&w->main));
@@ -168,10 +168,12 @@ TEST_F(ShellTest, SigtermSavesSettingsAndTally)
     QProcess game;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("PELBIX_PROGRAM_FOLDER", folder.path());
     env.insert("XDG_RUNTIME_DIR", folder.path());
     game.setProcessEnvironment(env);
-    game.start(QStringLiteral(PELBIX_APP_BINARY), {});
+    // A copy run from a writable folder keeps its files beside itself.
+    const QString program = file(QStringLiteral("pelbixsolo"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(PELBIX_APP_BINARY), program));
+    game.start(program, {});
     ASSERT_TRUE(game.waitForStarted(10000));
     // The lock is taken while the windows are made, after the signal
     // handler is in place: from then on a SIGTERM must close, not kill.

@@ -14,33 +14,44 @@
 
 #include <unistd.h>
 
-TEST(ProgramFolder, DecidesBetweenPortableAndXdgFolders)
+#include "support/asordinaryuser.h"
+
+TEST(ProgramFolder, InstalledAndReadOnlyCopiesUseThePlayersFolders)
 {
+    // Root running the installed program used to write its files into the
+    // install's bin folder, since root may write there.
     const struct {
-        const char* override;
-        bool executableWritable;
-        const char* settings;
-        const char* data;
+        const char* what;
+        const char* executable;
+        bool writable;
         bool portable;
     } cases[] = {
-        {"", true, "/opt/game/", "/opt/game/", true},
-        {"", false, "/home/u/.config/pelbixsolo/", "/home/u/.local/share/pelbixsolo/", false},
-        {"/tmp/t", false, "/tmp/t/", "/tmp/t/", true},
-        {"/tmp/t/", true, "/tmp/t/", "/tmp/t/", true},
+        {"installed, run by root", "/usr/bin", true, false},
+        {"installed, run by a user", "/usr/bin", false, false},
+        {"installed, named with a slash", "/usr/bin/", true, false},
+        {"build folder", "/home/u/game/build", true, true},
+        {"unpacked archive on a read-only medium", "/media/cd/game", false, false},
+        {"beside the install folder", "/usr/bin2", true, true},
     };
     for (const auto& c : cases) {
-        const auto f = ProgramFolder::decide(QString::fromLatin1(c.override), QStringLiteral("/opt/game"),
-                                             c.executableWritable, QStringLiteral("/home/u/.config"),
-                                             QStringLiteral("/home/u/.local/share"));
-        EXPECT_EQ(f.settingsFolder().toStdString(), c.settings) << c.override << c.executableWritable;
-        EXPECT_EQ(f.dataFolder().toStdString(), c.data) << c.override << c.executableWritable;
-        EXPECT_EQ(f.downloadFolder(), f.dataFolder());
-        EXPECT_EQ(f.portable(), c.portable);
+        ProgramFolder::Facts facts;
+        facts.executableFolder = QString::fromLatin1(c.executable);
+        facts.installedFolder = QStringLiteral("/usr/bin");
+        facts.executableFolderWritable = c.writable;
+        facts.configHome = QStringLiteral("/home/u/.config");
+        facts.dataHome = QStringLiteral("/home/u/.local/share");
+        const auto f = ProgramFolder::decide(facts);
+        EXPECT_EQ(f.portable(), c.portable) << c.what;
+        const QString beside = QDir::cleanPath(facts.executableFolder) + QLatin1Char('/');
+        EXPECT_EQ(f.settingsFile(QStringLiteral("pelbixsolo")),
+                  c.portable ? beside + "pelbixsolo.ini" : QStringLiteral("/home/u/.config/pelbixsolo/pelbixsolo.ini"))
+            << c.what;
+        EXPECT_EQ(f.tallyFile(QStringLiteral("pelbixsolo")),
+                  c.portable ? beside + "pelbixsolotally.tld"
+                             : QStringLiteral("/home/u/.local/share/pelbixsolo/pelbixsolotally.tld"))
+            << c.what;
+        EXPECT_EQ(f.downloadFolder(), f.dataFolder()) << c.what;
     }
-    const auto xdg = ProgramFolder::decide({}, QStringLiteral("/usr/bin"), false, QStringLiteral("/c"),
-                                           QStringLiteral("/d"));
-    EXPECT_EQ(xdg.settingsFile(QStringLiteral("pelbixsolo")), QStringLiteral("/c/pelbixsolo/pelbixsolo.ini"));
-    EXPECT_EQ(xdg.tallyFile(QStringLiteral("pelbixsolo")), QStringLiteral("/d/pelbixsolo/pelbixsolotally.tld"));
 }
 
 TEST(ProgramFolder, WritableMeansAFileCanBeCreated)
@@ -51,34 +62,20 @@ TEST(ProgramFolder, WritableMeansAFileCanBeCreated)
     EXPECT_FALSE(ProgramFolder::isWritable(dir.filePath(QStringLiteral("missing"))));
     // Not even root may create files here.
     EXPECT_FALSE(ProgramFolder::isWritable(QStringLiteral("/proc")));
-    if (::geteuid() != 0) {
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-        EXPECT_FALSE(ProgramFolder::isWritable(dir.path()));
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    EXPECT_EQ(asOrdinaryUser([&] { return ProgramFolder::isWritable(dir.path()) ? 1 : 0; }), 0);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_TRUE(QDir(dir.path()).isEmpty()) << "the probe file was left behind";
 }
 
-TEST(ProgramFolder, OverrideWinsAndItsFolderIsCreated)
+TEST(ProgramFolder, TheTestProgramsOwnFolderIsAPortableCopy)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString fromEnvironment = dir.filePath(QStringLiteral("env"));
-    const QString fromSetter = dir.filePath(QStringLiteral("set"));
-
-    qputenv(ProgramFolder::kOverrideVariable, fromEnvironment.toLocal8Bit());
-    EXPECT_EQ(ProgramFolder::current().settingsFolder(), fromEnvironment + QLatin1Char('/'));
-    EXPECT_TRUE(QDir(fromEnvironment).exists());
-
-    ProgramFolder::setOverride(fromSetter);
-    EXPECT_EQ(ProgramFolder::current().dataFolder(), fromSetter + QLatin1Char('/'));
-    ProgramFolder::setOverride({});
-    qunsetenv(ProgramFolder::kOverrideVariable);
-
-    // The test program's own folder is writable: the portable layout.
-    const auto own = ProgramFolder::current();
+    // The build folder is writable and not the install folder.
+    const auto own = ProgramFolder::atStartup();
     EXPECT_TRUE(own.portable());
     EXPECT_EQ(own.settingsFolder(), QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    EXPECT_EQ(ProgramFolder::at(QStringLiteral("/tmp/t/")).tallyFile(QStringLiteral("pelbixsolo")),
+              QStringLiteral("/tmp/t/pelbixsolotally.tld"));
 }
 
 TEST(MakerHost, ServerKeyOverridesTheBuiltInHost)
@@ -92,12 +89,46 @@ TEST(MakerHost, ServerKeyOverridesTheBuiltInHost)
     EXPECT_EQ(host.port, 8081);
 }
 
-TEST(WorkArea, IsTheAvailableAreaOfTheWindowsScreen)
+TEST(WorkArea, APlaceWhoseTitleBarIsOutOfReachGivesWayToTheDefault)
 {
+    // Under a larger scale factor a saved Top=500 put the window at y=1000 on
+    // a 1024-pixel screen, with only its menu bar showing.
+    const QList<QRect> screens = {QRect(0, 0, 1280, 1024), QRect(1280, 0, 1920, 1080)};
+    const QRect home(3, 3, 774, 520);
+    constexpr int kGrip = 50;
+    const struct {
+        const char* what;
+        QRect saved;
+        bool kept;
+    } cases[] = {
+        {"the default place", home, true},
+        {"on the second screen", QRect(2000, 400, 774, 520), true},
+        {"across both screens", QRect(1000, 100, 774, 520), true},
+        {"off every screen", QRect(9000, -5000, 774, 520), false},
+        {"top where only the menu bar would show", QRect(100, 1000, 774, 520), false},
+        {"grip exactly on the bottom edge", QRect(100, 1024 - kGrip, 774, 520), true},
+        {"grip one pixel past the bottom edge", QRect(100, 1024 - kGrip + 1, 774, 520), false},
+        {"title bar above the screen", QRect(100, -1, 774, 520), false},
+        {"below the shorter screen only", QRect(100, 1030, 774, 520), false},
+        {"partly on, 100 pixels across", QRect(-674, 100, 774, 520), true},
+        {"partly on, 99 pixels across", QRect(-675, 100, 774, 520), false},
+        {"larger than the work area", QRect(0, 0, 3000, 2000), true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WorkArea::reachable(c.saved, kGrip, screens, home), c.kept ? c.saved : home) << c.what;
+    EXPECT_EQ(WorkArea::reachable(QRect(5, 5, 774, 520), kGrip, {}, home), home) << "no screen at all";
+}
+
+// Registered a second time with two offscreen screens (see CMakeLists.txt);
+// with one screen there is nothing to tell apart.
+TEST(WorkArea, EachWindowGetsTheWorkAreaOfItsOwnScreen)
+{
+    if (QGuiApplication::screens().size() < 2)
+        GTEST_SKIP() << "needs the two-screen offscreen platform";
+    EXPECT_EQ(WorkArea::all(), (QList<QRect>{QRect(0, 0, 800, 600), QRect(800, 0, 1024, 768)}));
     QWidget window;
+    window.setGeometry(900, 100, 200, 100);
     window.show();
-    const QRect area = WorkArea::of(&window);
-    EXPECT_FALSE(area.isEmpty());
-    EXPECT_EQ(area, window.screen()->availableGeometry());
-    EXPECT_EQ(WorkArea::of(nullptr), QGuiApplication::primaryScreen()->availableGeometry());
+    EXPECT_EQ(WorkArea::of(&window), QRect(800, 0, 1024, 768));
+    EXPECT_EQ(WorkArea::of(nullptr), QRect(0, 0, 800, 600));
 }

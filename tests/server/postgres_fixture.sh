@@ -3,7 +3,11 @@
 #   postgres_fixture.sh start STATE   initdb + start on a free loopback port
 #   postgres_fixture.sh run STATE -- COMMAND...
 #                                     runs COMMAND with PELBIX_TEST_POSTGRES
-#                                     set to the cluster's connection URI
+#                                     set to the cluster's connection URI and
+#                                     PELBIX_TEST_POSTGRES_RESTART to the
+#                                     command that restarts it
+#   postgres_fixture.sh restart STATE stops the cluster and starts it again
+#                                     on the same port
 #   postgres_fixture.sh stop STATE    stops the cluster and deletes it
 # PostgreSQL refuses to run as root, so as root the cluster belongs to the
 # postgres user.
@@ -55,8 +59,13 @@ run)
     [ "${1:-}" = "--" ] && shift
     [ -f "$state/uri" ] || { echo "no PostgreSQL test cluster running (fixture not started)"; exit 1; }
     PELBIX_TEST_POSTGRES=$(cat "$state/uri")
-    export PELBIX_TEST_POSTGRES
+    PELBIX_TEST_POSTGRES_RESTART="bash $(cd "$(dirname "$0")" && pwd)/$(basename "$0") restart $(cd "$state" && pwd)"
+    export PELBIX_TEST_POSTGRES PELBIX_TEST_POSTGRES_RESTART
     exec "$@"
+    ;;
+restart)
+    cluster=$(cat "$state/cluster")
+    as_postgres "$pgbin/pg_ctl" -D "$cluster/data" -l "$cluster/server.log" -m fast -w -t 60 restart >/dev/null
     ;;
 stop)
     [ -f "$state/cluster" ] || exit 0

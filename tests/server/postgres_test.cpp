@@ -1,6 +1,8 @@
-// The storage suite and a two-server setup against a real PostgreSQL
-// server, whose connection URI comes in PELBIX_TEST_POSTGRES.
+// The storage suite, a two-server setup, a stalled backend and a restart
+// against a real PostgreSQL server, whose connection URI comes in
+// PELBIX_TEST_POSTGRES and whose restart command in PELBIX_TEST_POSTGRES_RESTART.
 #include <atomic>
+#include <csignal>
 #include <cstdlib>
 #include <libpq-fe.h>
 #include <thread>
@@ -18,13 +20,48 @@ std::string connection()
     return uri;
 }
 
-void dropTable()
+// One statement on a connection of its own; the first value of the answer.
+std::vector<std::string> query(const char* sql)
 {
     PGconn* db = PQconnectdb(connection().c_str());
-    ASSERT_EQ(PQstatus(db), CONNECTION_OK) << PQerrorMessage(db);
-    PQclear(PQexec(db, "DROP TABLE IF EXISTS pelbixsolo_scores"));
+    std::vector<std::string> values;
+    if (PQstatus(db) == CONNECTION_OK) {
+        PGresult* result = PQexec(db, sql);
+        for (int i = 0; i < PQntuples(result); ++i)
+            values.emplace_back(PQgetvalue(result, i, 0));
+        PQclear(result);
+    }
     PQfinish(db);
+    return values;
 }
+
+void dropTable()
+{
+    (void)query("DROP TABLE IF EXISTS pelbixsolo_scores");
+}
+
+// The backends serving the server's store, stopped until the object goes.
+class PausedBackends {
+public:
+    PausedBackends()
+    {
+        for (const auto& pid : query("SELECT pid FROM pg_stat_activity WHERE application_name = 'pelbixsolo-server'")) {
+            m_pids.push_back(std::stoi(pid));
+            ::kill(m_pids.back(), SIGSTOP);
+        }
+    }
+    ~PausedBackends()
+    {
+        for (const int pid : m_pids)
+            ::kill(pid, SIGCONT);
+    }
+    PausedBackends(const PausedBackends&) = delete;
+    PausedBackends& operator=(const PausedBackends&) = delete;
+    [[nodiscard]] std::size_t count() const { return m_pids.size(); }
+
+private:
+    std::vector<int> m_pids;
+};
 } // namespace
 
 INSTANTIATE_TEST_SUITE_P(Postgres, ScoreStoreSuite,
@@ -51,17 +88,14 @@ TEST(PostgresScoreStore, TwoServersShareOneDatabase)
     RunningServer serverB(storeB, settings);
 
     constexpr int kClientsEach = 4;
-    constexpr int kPostsEach = 250;
+    constexpr int kPostsEach = 100;
     std::atomic<int> accepted{0};
     std::vector<std::thread> clients;
     for (int c = 0; c < 2 * kClientsEach; ++c) {
         clients.emplace_back([&, c] {
-            auto client = (c % 2 == 0 ? serverA : serverB).client();
-            for (int i = 0; i < kPostsEach; ++i) {
-                const auto result = client->Get(postTarget("c" + std::to_string(c), "3/7/26", std::to_string(i)).c_str());
-                if (result && result->status == 200)
-                    ++accepted;
-            }
+            const RunningServer& server = c % 2 == 0 ? serverA : serverB;
+            for (int i = 0; i < kPostsEach; ++i)
+                accepted += server.get(postTarget("c" + std::to_string(c), "3/7/26", std::to_string(i))).status == 200;
         });
     }
     for (auto& t : clients)
@@ -69,8 +103,71 @@ TEST(PostgresScoreStore, TwoServersShareOneDatabase)
     EXPECT_EQ(accepted.load(), 2 * kClientsEach * kPostsEach);
     EXPECT_EQ(storeA.count(), accepted.load());
 
-    ASSERT_EQ(serverB.client()->Get(postTarget("OnlyViaB", "3/7/26", "9999999").c_str())->status, 200);
-    const auto page = serverA.client()->Get(ScoreServer::kListPath);
-    ASSERT_TRUE(page);
-    EXPECT_NE(page->body.find(">OnlyViaB<"), std::string::npos);
+    ASSERT_EQ(serverB.get(postTarget("OnlyViaB", "3/7/26", "9999999")).status, 200);
+    // A's page is renewed once a request finds it old; a later one shows it.
+    bool shown = false;
+    for (int i = 0; i < 100 && !shown; ++i) {
+        shown = serverA.get(ScoreServer::kListPath).body.find(">OnlyViaB<") != std::string::npos;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    EXPECT_TRUE(shown);
+}
+
+TEST(PostgresStalled, PausedBackendLeavesStaticPathsServedAndRefusesThePostCleanly)
+{
+    using namespace std::chrono_literals;
+    dropTable();
+    PostgresScoreStore store(connection(), 1, 500ms);
+    ServerSettings settings = testSettings();
+    settings.versionText = "1.0.2";
+    RunningServer server(store, settings);
+    ASSERT_EQ(server.get(postTarget("Before", "3/7/26", "500")).status, 200);
+    {
+        PausedBackends paused;
+        ASSERT_EQ(paused.count(), 1u);
+        EXPECT_EQ(server.get(ScoreServer::kVersionPath).body, "1.0.2");
+        EXPECT_NE(server.get(ScoreServer::kListPath).body.find(">Before<"), std::string::npos);
+        const HttpAnswer refused = server.get(postTarget("During", "3/7/26", "600"));
+        EXPECT_EQ(refused.status, 503);
+        EXPECT_FALSE(refused.header("Retry-After").empty());
+    }
+    EXPECT_EQ(server.get(postTarget("After", "3/7/26", "700")).status, 200);
+    // The woken backend finds its client gone and rolls the refused post back.
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(query("SELECT string_agg(name, ',' ORDER BY id) FROM pelbixsolo_scores"),
+              std::vector<std::string>{"Before,After"});
+}
+
+TEST(PostgresRestart, PostFloodAcrossARestartLosesAndRefusesNothing)
+{
+    const char* restart = std::getenv("PELBIX_TEST_POSTGRES_RESTART");
+    ASSERT_NE(restart, nullptr) << "run this through the postgres fixture";
+    dropTable();
+    PostgresScoreStore store(connection(), 1, std::chrono::seconds(20));
+    RunningServer server(store, testSettings());
+
+    constexpr int kPosters = 4;
+    std::atomic<bool> flooding{true};
+    std::atomic<int> accepted{0};
+    std::atomic<int> refused{0};
+    std::vector<std::thread> posters;
+    for (int p = 0; p < kPosters; ++p) {
+        posters.emplace_back([&, p] {
+            for (int i = 0; flooding; ++i) {
+                const int status = server.get(postTarget("p" + std::to_string(p), "3/7/26", std::to_string(i))).status;
+                ++(status == 200 ? accepted : refused);
+            }
+        });
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const int beforeRestart = accepted;
+    const int restarted = std::system((std::string(restart) + " >/dev/null").c_str());
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    flooding = false;
+    for (auto& t : posters)
+        t.join();
+    ASSERT_EQ(restarted, 0);
+    EXPECT_GT(accepted.load(), beforeRestart) << "posts go on after the restart";
+    EXPECT_EQ(refused.load(), 0);
+    EXPECT_EQ(store.count(), accepted.load());
 }

@@ -39,17 +39,14 @@ RunningServer::RunningServer(ScoreStore& store, ServerSettings settings)
 
 RunningServer::~RunningServer()
 {
-    m_server.stop();
-    m_thread.join();
+    stop();
 }
 
-std::unique_ptr<httplib::Client> RunningServer::client() const
+void RunningServer::stop()
 {
-    auto client = std::make_unique<httplib::Client>("127.0.0.1", m_port);
-    client->set_connection_timeout(5);
-    client->set_read_timeout(20);
-    client->set_write_timeout(5);
-    return client;
+    m_server.stop();
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
 std::string encodeQueryValue(std::string_view text)
@@ -75,9 +72,16 @@ std::string postTarget(std::string_view name, std::string_view date, std::string
            "&score=" + std::string(score);
 }
 
-int connectLoopback(int port, std::chrono::milliseconds timeout)
+int connectLoopback(int port, std::chrono::milliseconds timeout, const char* fromAddress)
 {
     const int sock = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in from{};
+    from.sin_family = AF_INET;
+    ::inet_pton(AF_INET, fromAddress, &from.sin_addr);
+    if (::bind(sock, reinterpret_cast<sockaddr*>(&from), sizeof from) != 0) {
+        ::close(sock);
+        throw std::runtime_error(std::string("cannot send from ") + fromAddress);
+    }
     timeval limit{};
     limit.tv_sec = static_cast<time_t>(timeout.count() / 1000);
     limit.tv_usec = static_cast<suseconds_t>((timeout.count() % 1000) * 1000);
@@ -94,9 +98,9 @@ int connectLoopback(int port, std::chrono::milliseconds timeout)
     return sock;
 }
 
-std::string rawExchange(int port, std::string_view request, std::chrono::milliseconds timeout)
+std::string rawExchange(int port, std::string_view request, std::chrono::milliseconds timeout, const char* fromAddress)
 {
-    const int sock = connectLoopback(port, timeout);
+    const int sock = connectLoopback(port, timeout, fromAddress);
     ::send(sock, request.data(), request.size(), MSG_NOSIGNAL);
     std::string answer;
     char buffer[8192];
@@ -105,4 +109,38 @@ std::string rawExchange(int port, std::string_view request, std::chrono::millise
         answer.append(buffer, static_cast<std::size_t>(got));
     ::close(sock);
     return answer;
+}
+
+HttpAnswer httpRequest(int port, std::string_view method, std::string_view target, std::string_view headers,
+                       std::chrono::milliseconds timeout, const char* fromAddress)
+{
+    const std::string request = std::string(method) + " " + std::string(target) +
+                                " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n" + std::string(headers) + "\r\n";
+    const std::string raw = rawExchange(port, request, timeout, fromAddress);
+    HttpAnswer answer;
+    const auto end = raw.find("\r\n\r\n");
+    if (end == std::string::npos || raw.rfind("HTTP/1.", 0) != 0 || raw.size() < 12)
+        return answer;
+    answer.status = std::atoi(raw.c_str() + 9);
+    answer.head = raw.substr(0, end + 2);
+    answer.body = raw.substr(end + 4);
+    return answer;
+}
+
+std::string HttpAnswer::header(std::string_view name) const
+{
+    const auto lower = [](std::string text) {
+        for (auto& c : text)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return text;
+    };
+    const std::string wanted = "\r\n" + lower(std::string(name)) + ":";
+    const std::string folded = lower(head);
+    const auto at = folded.find(wanted);
+    if (at == std::string::npos)
+        return {};
+    auto start = at + wanted.size();
+    while (start < head.size() && head[start] == ' ')
+        ++start;
+    return head.substr(start, head.find("\r\n", start) - start);
 }

@@ -1,7 +1,6 @@
 #pragma once
 #include <chrono>
 #include <filesystem>
-#include <httplib.h>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -22,6 +21,25 @@ private:
     std::filesystem::path m_path;
 };
 
+// One answer as a plain client sees it; status 0 when none came.
+struct HttpAnswer {
+    int status = 0;
+    std::string head; // status line and header lines
+    std::string body;
+    // The value of the first header line of that name (any case), or "".
+    [[nodiscard]] std::string header(std::string_view name) const;
+};
+
+inline constexpr const char* kOtherClientAddress = "127.0.0.2";
+
+// Sends method and target with the given extra header lines ("Name: value\r\n"
+// each) on a new connection from fromAddress, and reads until the server
+// closes it or timeout passes.
+[[nodiscard]] HttpAnswer httpRequest(int port, std::string_view method, std::string_view target,
+                                     std::string_view headers = {},
+                                     std::chrono::milliseconds timeout = std::chrono::seconds(10),
+                                     const char* fromAddress = "127.0.0.1");
+
 // A ScoreServer on 127.0.0.1 and a free port, serving in a thread of its
 // own until the object goes away.
 class RunningServer {
@@ -32,8 +50,9 @@ public:
     RunningServer& operator=(const RunningServer&) = delete;
 
     [[nodiscard]] int port() const { return m_port; }
-    // A client with connect and read timeouts, so no test waits forever.
-    [[nodiscard]] std::unique_ptr<httplib::Client> client() const;
+    [[nodiscard]] HttpAnswer get(std::string_view target) const { return httpRequest(m_port, "GET", target); }
+    // Stops and waits for run() to return.
+    void stop();
 
 private:
     ScoreServer m_server;
@@ -52,7 +71,9 @@ private:
 // Sends request on a new connection and reads until the server closes it
 // or timeout passes.
 [[nodiscard]] std::string rawExchange(int port, std::string_view request,
-                                      std::chrono::milliseconds timeout = std::chrono::seconds(10));
+                                      std::chrono::milliseconds timeout = std::chrono::seconds(10),
+                                      const char* fromAddress = "127.0.0.1");
 
-// A connected TCP socket to 127.0.0.1:port with send and receive timeouts.
-[[nodiscard]] int connectLoopback(int port, std::chrono::milliseconds timeout);
+// A TCP socket from fromAddress connected to 127.0.0.1:port, with send and
+// receive timeouts.
+[[nodiscard]] int connectLoopback(int port, std::chrono::milliseconds timeout, const char* fromAddress = "127.0.0.1");

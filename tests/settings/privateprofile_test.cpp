@@ -93,6 +93,11 @@ TEST(GetPrivateProfileString, ValueArrivesThroughA2048ByteBuffer)
     // The cut would fall inside the two bytes of "é": the whole letter goes.
     EXPECT_EQ(read("[s]\nk=" + std::string(2046, 'c') + "\xC3\xA9" + "\n", "s", "k"), std::string(2046, 'c'));
     EXPECT_EQ(read(std::string("[s]\nk=ab\0cd\n", 12), "s", "k"), "ab");
+    // 8-bit text is cut as the 2047 bytes it was, then each byte becomes a letter.
+    std::string twoByteLetters;
+    for (int i = 0; i < 2047; ++i)
+        twoByteLetters += "\xC3\xA9";
+    EXPECT_EQ(read("[s]\nk=" + std::string(3000, '\xE9') + "\n", "s", "k"), twoByteLetters);
 }
 
 TEST(GetPrivateProfileString, UnusableFilesGiveTheDefault)

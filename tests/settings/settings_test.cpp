@@ -210,3 +210,30 @@ TEST(ServerAddress, AcceptsOnlyWhatFitsARequest)
     EXPECT_FALSE(ServerAddress::parse(std::string(64, 'a') + ".example").has_value());
     EXPECT_TRUE(ServerAddress::parse(std::string(63, 'a') + ".example").has_value());
 }
+
+TEST(loadinifile, AnOldEightBitNameKeepsEveryLetterAndIsWrittenBackAsUtf8)
+{
+    // Names written by older copies in the Windows code page used to come
+    // back as replacement characters, and the letters were lost on saving.
+    const struct {
+        std::string inFile;
+        std::string name; // as UTF-8
+    } cases[] = {
+        {"J\xfcrgen", "J\xc3\xbcrgen"},                      // Latin-1
+        {"J\xc3\xbcrgen", "J\xc3\xbcrgen"},                  // already UTF-8
+        {"\x80uro \x93q\x94", "\xe2\x82\xac" "uro \xe2\x80\x9cq\xe2\x80\x9d"}, // code-page-only letters
+        {"a\x81z", "a\xc2\x81z"},                            // unassigned byte: no replacement character
+        {"\xc3(", "\xc3\x83("},                              // a broken sequence makes it 8-bit text
+        {"\xed\xa0\x80", "\xc3\xad\xc2\xa0\xe2\x82\xac"},    // an encoded surrogate is not UTF-8
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        const auto path = folder.file("pelbixsolo.ini");
+        TempFolder::write(path, "[pelbixsolo]\r\nName=" + c.inFile + "\r\n");
+        const Settings s = Settings::load(path);
+        EXPECT_EQ(s.name, c.name) << testing::PrintToString(c.inFile);
+        s.save(path);
+        EXPECT_NE(TempFolder::read(path).find("Name=" + c.name + "\r\n"), std::string::npos);
+        EXPECT_EQ(Settings::load(path).name, c.name) << testing::PrintToString(c.inFile);
+    }
+}

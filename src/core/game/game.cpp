@@ -33,6 +33,8 @@ void Game::StartGame1Click()
 void Game::startgame()
 {
     m_tally.addtomineincrease(tallystat::kTotalGames);
+    if (m_observer)
+        m_observer->gameStarted();
     stopPause(); // a round change pending from an earlier game is dropped
     m_state.gametotal = 0;
     for (int round = 1; round <= kRounds; ++round)
@@ -59,6 +61,8 @@ void Game::startround()
     if (m_state.roundnum > kRounds) {
         m_tally.checkscore(m_state.gametotal, m_board.playerName());
         m_tally.addscore(tallystat::kRunningTotal, m_state.gametotal);
+        if (m_observer)
+            m_observer->gameOver(m_state.gametotal);
         m_board.setShown(BoardElement::button_sendscore, true);
         m_board.setShown(BoardElement::image_turn, false);
         m_board.setShown(BoardElement::panel_cleared, true);
@@ -93,7 +97,10 @@ void Game::image_rollClick()
 void Game::rolldice()
 {
     unpreview();
+    const Tgamestate before = m_state;
     if (m_state.firstroll) {
+        if (m_observer)
+            m_observer->moveMade(before, PlayerMove::Roll);
         m_state.firstroll = false;
         m_state.canplay = true;
         for (int i = 1; i <= kDice; ++i) {
@@ -115,6 +122,8 @@ void Game::rolldice()
         m_board.playsounds(cue::kInvalid);
         return;
     }
+    if (m_observer)
+        m_observer->moveMade(before, PlayerMove::Roll);
     m_state.roundtotal += committed;
     setCurrentSlot(text(m_state.roundtotal));
     m_board.setScoreText(text(m_state.gametotal + m_state.roundtotal));
@@ -206,6 +215,11 @@ void Game::bank()
         m_board.playsounds(cue::kNotOnBoard);
         m_board.setShown(BoardElement::image_roll, true);
         return;
+    }
+    if (m_observer) {
+        Tgamestate decided = m_state;
+        decided.dice = before;
+        m_observer->moveMade(decided, PlayerMove::Bank);
     }
     m_state.onboard = true;
     const int32_t banked = m_state.roundtotal + selection;

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/game/board.h"
 #include "core/game/facesource.h"
+#include "core/game/gameobserver.h"
 #include "core/game/tgamestate.h"
 
 // A game of ten rounds, driven by the board's clicks and the pause timer.
@@ -27,6 +28,8 @@ public:
 
     [[nodiscard]] const Tgamestate& state() const { return m_state; }
     [[nodiscard]] bool pauseRunning() const { return m_pauseRunning; }
+    // Who hears of the player's moves; nobody when null.
+    void setObserver(GameObserver* observer) { m_observer = observer; }
 
 private:
     void bank();
@@ -44,4 +47,5 @@ private:
     FaceSource& m_faces;
     Tgamestate m_state;
     bool m_pauseRunning = false;
+    GameObserver* m_observer = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "core/settings/atomicfile.h"
 #include "core/settings/fileerror.h"
 #include "core/settings/initext.h"
+#include "core/settings/textencoding.h"
 
 #include <fstream>
 #include <optional>
@@ -45,9 +46,12 @@ Loaded loadText(const std::filesystem::path& path)
 
 // What a caller's buffer would hold: the text up to its first NUL, cut so
 // the terminator still fits, without a UTF-8 sequence broken by the cut.
+// 8-bit text of older files is cut as the bytes it is, then made UTF-8.
 std::string throughBuffer(std::string_view value)
 {
     value = value.substr(0, value.find('\0'));
+    if (!textencoding::isUtf8(value))
+        return textencoding::windows1252ToUtf8(value.substr(0, PrivateProfile::kValueBuffer - 1));
     if (value.size() < PrivateProfile::kValueBuffer)
         return std::string(value);
     const auto isContinuation = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };

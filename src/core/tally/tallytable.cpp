@@ -5,6 +5,8 @@
 #include <charconv>
 #include <limits>
 
+#include "core/settings/textencoding.h"
+
 namespace {
 
 std::string decimal(int64_t v) { return std::to_string(v); }
@@ -100,7 +102,7 @@ TallyTable TallyTable::fromText(std::string_view text)
     TallyTable table;
     for (int c = 0; c < kColumns; ++c)
         for (int row = 0; row < kRows; ++row)
-            table.setCell(c, row, std::string(nextLine()));
+            table.setCell(c, row, textencoding::toUtf8(nextLine())); // older files: the Windows code page
     table.normaliseScores();
     return table;
 }
@@ -139,6 +141,11 @@ int32_t TallyTable::addit(int column, int row)
 }
 
 void TallyTable::addtomineincrease(int column) { addit(column, 0); }
+
+void TallyTable::addCount(int column, int64_t n)
+{
+    setCell(column, 0, decimal(saturate(int64_t{toInt(cell(column, 0)).value_or(0)} + n)));
+}
 
 void TallyTable::addscore(int column, int32_t amount)
 {

@@ -50,6 +50,8 @@ public:
 
     // Reports from the game.
     int32_t addit(int column, int row);
+    // Adds n to a statistic as n counts by addtomineincrease would.
+    void addCount(int column, int64_t n);
     void addtomineincrease(int column);
     void addscore(int column, int32_t amount);
     void postscore(int column, int32_t value);

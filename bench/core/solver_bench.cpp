@@ -1,0 +1,36 @@
+#include <benchmark/benchmark.h>
+
+#include "core/game/coach.h"
+
+namespace {
+
+// The whole solve: every roll scored by the rules, the on-board round and
+// the ten rounds before the first bank.
+void BM_SolverSolve(benchmark::State& st)
+{
+    for (auto _ : st) {
+        const Solver solver;
+        benchmark::DoNotOptimize(solver.expectedGame());
+    }
+}
+BENCHMARK(BM_SolverSolve)->Unit(benchmark::kMillisecond);
+
+// A hint once solved, after a six-dice roll with many distinct choices:
+// every selection scored, valued and sorted.
+void BM_SolverHint(benchmark::State& st)
+{
+    const Solver solver;
+    Tgamestate state;
+    const int faces[kDice] = {1, 1, 5, 5, 6, 6};
+    for (int i = 0; i < kDice; ++i)
+        state.dice[static_cast<std::size_t>(i)] = Tdie{faces[i], status::kInPlay};
+    state.roundnum = 7;
+    state.roundtotal = 350;
+    state.onboard = true;
+    state.canplay = true;
+    for (auto _ : st)
+        benchmark::DoNotOptimize(hintFor(solver, state));
+}
+BENCHMARK(BM_SolverHint)->Unit(benchmark::kMicrosecond);
+
+} // namespace
