@@ -46,6 +46,10 @@ namespace {
 
 namespace layout = boardlayout;
 
+// Where the window opens without settings, and where "Reset Screen Location" puts it.
+constexpr QRect kDefaultPlace{Settings::kDefaultLeft, Settings::kDefaultTop, Settings::kDefaultWidth,
+                              Settings::kDefaultHeight};
+
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 TImage* placePicture(QWidget* parent, const QString& name, QRect geometry, const QPixmap& picture)
@@ -514,7 +518,7 @@ void Tmain::restorePlacement()
     const QRect place = WorkArea::reachable(
         QRect(m_remembered.left, m_remembered.top, m_remembered.width, m_remembered.height),
         titleBar + menuBar()->sizeHint().height(), WorkArea::all(),
-        QRect(Settings::kDefaultLeft, Settings::kDefaultTop, kDefaultWidth, kDefaultHeight));
+        kDefaultPlace);
     setOuterBounds(place.left(), place.top(), place.width(), place.height());
 }
 
@@ -555,7 +559,7 @@ void Tmain::updatecheckClick() { toggleAndSave(updatecheck); }
 
 void Tmain::ResetScreenLocation1Click()
 {
-    setOuterBounds(Settings::kDefaultLeft, Settings::kDefaultTop, Settings::kDefaultWidth, Settings::kDefaultHeight);
+    setOuterBounds(kDefaultPlace.left(), kDefaultPlace.top(), kDefaultPlace.width(), kDefaultPlace.height());
 }
 
 void Tmain::ChangeName1Click()
