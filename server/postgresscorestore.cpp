@@ -97,9 +97,14 @@ public:
         if (!PQsendQueryParams(m_connection, sql.c_str(), static_cast<int>(pointers.size()), nullptr, pointers.data(),
                                nullptr, nullptr, 0))
             lost();
-        waitForAnswer();
+        // Every result, and the end of the answer after it, is waited for
+        // within the deadline, so PQgetResult never blocks.
         Result first;
-        while (Result next{PQgetResult(m_connection)}) {
+        for (;;) {
+            waitForAnswer();
+            Result next{PQgetResult(m_connection)};
+            if (!next)
+                break;
             if (!first)
                 first = std::move(next);
         }

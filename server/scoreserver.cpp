@@ -70,13 +70,12 @@ struct ScoreServer::Request {
 // The library calls these plain functions; each hands over to the server.
 struct ScoreServerCallbacks {
     // Before the headers are read: the raw target, and the request's record.
-    static void* start(void* server, const char* uri, MHD_Connection* connection)
+    static void* start(void*, const char* uri, MHD_Connection* connection)
     {
         auto* request = new ScoreServer::Request;
         request->target = uri == nullptr ? "" : uri;
         if (const auto* info = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CLIENT_ADDRESS))
             request->client = addressText(info->client_addr);
-        (void)server;
         return request;
     }
 

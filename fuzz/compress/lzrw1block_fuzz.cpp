@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static Buffers b;
     std::size_t produced = 0;
-    if (TLZR::decompressBlock(std::span(data, size), b.plain.data(), produced) != DecodeStatus::Ok)
+    if (TLZR::decompressBlock(std::span(data, size), std::span(b.plain.data(), TLZR::kBlockSize), produced) != DecodeStatus::Ok)
         return 0;
     if (produced > TLZR::kBlockSize ||
         !std::all_of(b.plain.begin() + TLZR::kBlockSize, b.plain.end(), [](uint8_t v) { return v == kGuard; }))
@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (length > TLZR::kMaxPackedBlock)
         std::abort();
     std::size_t againProduced = 0;
-    if (TLZR::decompressBlock(std::span(b.packed.data(), length), b.again.data(), againProduced) != DecodeStatus::Ok ||
+    if (TLZR::decompressBlock(std::span(b.packed.data(), length), b.again, againProduced) != DecodeStatus::Ok ||
         againProduced != produced || !std::equal(b.again.begin(), b.again.begin() + std::ptrdiff_t(produced), b.plain.begin()))
         std::abort();
     return 0;

@@ -1,7 +1,9 @@
 // A request target from a client, through everything the server does with
 // one before storage: query decoding, the post checks, the list page and
 // the log line. Whatever comes in, the page and the log stay plain ASCII
-// without stray markup, and an accepted entry meets the checks' limits.
+// without stray markup, and an accepted entry meets the checks' limits: a
+// visible name without control or format characters, a date without
+// markup or spaces.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -12,6 +14,7 @@
 #include "server/postvalidator.h"
 #include "server/querydecoder.h"
 #include "server/requestlog.h"
+#include "server/textclass.h"
 #include "server/utf8text.h"
 
 namespace {
@@ -39,6 +42,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         require(isValidUtf8(check.entry->name));
         require(check.entry->score >= 0 && check.entry->score <= kMaxScore);
         require(check.entry->name.size() <= kMaxFieldBytes * 2 && check.entry->date.size() <= 14);
+        bool visible = false;
+        for (std::size_t pos = 0; pos < check.entry->name.size();) {
+            const char32_t c = nextCodePoint(check.entry->name, pos);
+            require(!isControlCharacter(c) && !isFormatCharacter(c));
+            visible = visible || isVisibleCharacter(c);
+        }
+        require(visible);
+        for (const char c : {'<', '>', '&', '"', '\'', ' '})
+            require(check.entry->date.find(c) == std::string::npos);
         const std::string page = renderListPage({*check.entry});
         require(page.find(escapeHtml(check.entry->name)) != std::string::npos);
         for (const char c : page)

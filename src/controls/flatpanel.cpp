@@ -1,9 +1,11 @@
 #include "controls/flatpanel.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QImage>
 #include <QPainter>
 
+#include "controls/accessiblecontrols.h"
 #include "controls/flatutilitys.h"
 
 namespace {
@@ -20,6 +22,7 @@ TFlatPanel::TFlatPanel(QWidget* parent, const QString& name) : QWidget(parent)
     // what lies beneath first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(0, 0, kDefaultWidth, kDefaultHeight);
+    installControlsAccessibility();
 }
 
 void TFlatPanel::setCaption(const QString& caption)
@@ -28,6 +31,12 @@ void TFlatPanel::setCaption(const QString& caption)
         return;
     m_caption = caption;
     update();
+    // The caption is the panel's name to a screen reader (the posting
+    // notice counts its dots in it).
+    if (accessibleName().isEmpty()) {
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void TFlatPanel::setAlignment(Qt::Alignment alignment)
@@ -146,6 +155,8 @@ void TFlatPanel::paintEvent(QPaintEvent*)
         canvas.setPen(toQColor(clBtnShadow, pal));
         canvas.drawText(text, format, m_caption);
     }
+    if (m_focusMark.shown(this))
+        FocusMark::paint(canvas, r, highLight);
     canvas.end();
 
     QPainter(this).drawImage(0, 0, image);
@@ -156,4 +167,39 @@ void TFlatPanel::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::EnabledChange)
         update();
+}
+
+void TFlatPanel::focusInEvent(QFocusEvent* event)
+{
+    m_focusMark.focusIn(this, event);
+    QWidget::focusInEvent(event);
+}
+
+void TFlatPanel::focusOutEvent(QFocusEvent* event)
+{
+    m_focusMark.focusOut();
+    QWidget::focusOutEvent(event);
+}
+
+bool TFlatPanel::focusNextPrevChild(bool next)
+{
+    // A hidden panel hands the focus on like any other widget.
+    if (!m_keepsFocus || !isVisible())
+        return QWidget::focusNextPrevChild(next);
+    // The window's focus chain runs once around every widget; the panel's
+    // own controls are the stretch of it that lies inside the panel.
+    QList<QWidget*> own;
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+        if (isAncestorOf(w) && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+            own.append(w);
+    if (own.isEmpty())
+        return QWidget::focusNextPrevChild(next);
+    const qsizetype at = own.indexOf(window()->focusWidget());
+    qsizetype to = 0;
+    if (at < 0)
+        to = next ? 0 : own.size() - 1;
+    else
+        to = (at + (next ? 1 : own.size() - 1)) % own.size();
+    own[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }

@@ -2,12 +2,14 @@
 #include <QWidget>
 
 #include "controls/alignlayout.h"
+#include "controls/focusmark.h"
 #include "controls/tcolor.h"
 
 // A container with a one-pixel two-colour frame, an optional single-line
 // caption and an optional see-through background. Every paint builds the
 // whole picture in one off-screen image and copies it out once. Children
-// aligned with alignChild() sit inside the frame.
+// aligned with alignChild() sit inside the frame. A panel given a focus
+// policy shows keyboard focus with a dotted frame inside its own.
 class TFlatPanel : public QWidget {
     Q_OBJECT
 public:
@@ -53,9 +55,17 @@ public:
     // every resize. alNone leaves it at a fixed place again.
     void alignChild(QWidget* child, TAlign align);
 
+    // While shown, Tab and Shift+Tab cycle among the panel's own controls
+    // instead of leaving it, as in a dialog.
+    void setKeepsFocus(bool keeps) { m_keepsFocus = keeps; }
+    [[nodiscard]] bool keepsFocus() const { return m_keepsFocus; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // Children inherit what is set here, as they inherit the font.
@@ -69,4 +79,6 @@ private:
     bool m_parentColor = true;
     int m_tag = 0;
     AlignLayout* m_align = nullptr;
+    bool m_keepsFocus = false;
+    FocusMark m_focusMark;
 };

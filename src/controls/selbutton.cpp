@@ -1,9 +1,15 @@
 #include "controls/selbutton.h"
 
+#include <algorithm>
+
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+
+#include "controls/accessiblecontrols.h"
+#include "controls/keypress.h"
 
 namespace {
 
@@ -31,6 +37,9 @@ TSelButton::TSelButton(QWidget* parent, const QString& name) : QWidget(nullptr)
     resize(kDefaultWidth, kDefaultHeight);
     // OnMouseMove is raised on every move, not only while a button is held.
     setMouseTracking(true);
+    // Only the keyboard gives it the focus; a click leaves focus where it was.
+    setFocusPolicy(Qt::TabFocus);
+    installControlsAccessibility();
     if (parent != nullptr)
         setParent(parent);
 }
@@ -128,6 +137,11 @@ void TSelButton::paintEvent(QPaintEvent*)
     const QColor border = toQColor(m_colorBorder, pal);
     for (int i = 0; i < m_borderWidth && 2 * i < W && 2 * i < H; ++i)
         frameRect(canvas, QRect(i, i, W - 2 * i, H - 2 * i), border);
+
+    if (m_focusMark.shown(this)) {
+        const int inside = std::max(0, m_borderWidth - 1);
+        FocusMark::paint(canvas, rect().adjusted(inside, inside, -inside, -inside), border);
+    }
 }
 
 void TSelButton::changeEvent(QEvent* event)
@@ -226,6 +240,27 @@ void TSelButton::mouseMoveEvent(QMouseEvent* event)
         pointerEntered();
     else
         pointerLeft();
+}
+
+void TSelButton::keyPressEvent(QKeyEvent* event)
+{
+    if (!keypress::activates(event)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    Click();
+}
+
+void TSelButton::focusInEvent(QFocusEvent* event)
+{
+    m_focusMark.focusIn(this, event);
+    QWidget::focusInEvent(event); // repaints, now with the mark
+}
+
+void TSelButton::focusOutEvent(QFocusEvent* event)
+{
+    m_focusMark.focusOut();
+    QWidget::focusOutEvent(event);
 }
 
 bool TSelButton::topmostAt(const QPoint& pos) const

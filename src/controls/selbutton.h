@@ -1,6 +1,7 @@
 #pragma once
 #include <QWidget>
 
+#include "controls/focusmark.h"
 #include "controls/tcolor.h"
 
 // A light-weight push button (no native window) painted in three looks:
@@ -54,6 +55,10 @@ public:
     void setTag(int tag) { m_tag = tag; }
     [[nodiscard]] int tag() const { return m_tag; }
 
+    // A click without the pointer, as the keyboard and a screen reader give
+    // it: the normal look, then OnClick when enabled.
+    void click() { Click(); }
+
 signals:
     void OnClick(TSelButton* sender);
     void OnMouseDown(TSelButton* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
@@ -72,6 +77,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // What the next paint draws. Paint is also what every system repaint
@@ -109,4 +117,5 @@ private:
     // Whether the last enter or leave paint was an enter, so Qt's own leave
     // after a release outside does not paint twice.
     bool m_pointerOver = false;
+    FocusMark m_focusMark;
 };

@@ -1,10 +1,8 @@
 #include "forms/coachmenu.h"
 
 #include <QAction>
-#include <QEvent>
 #include <QMenu>
 #include <QThread>
-#include <QTimer>
 #include <QWidget>
 
 #include "core/game/coach.h"
@@ -22,7 +20,6 @@ CoachMenu::CoachMenu(QWidget* mainWindow, QMenu* view, Game& game)
     view->addAction(QStringLiteral("Game Review"), this, &CoachMenu::GameReview1Click)
         ->setObjectName(QStringLiteral("GameReview1"));
     m_game.setObserver(this);
-    mainWindow->installEventFilter(this);
 }
 
 // The main window's game is gone by the time its children go, and with it
@@ -31,13 +28,6 @@ CoachMenu::~CoachMenu()
 {
     if (m_worker)
         m_worker->wait();
-}
-
-bool CoachMenu::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_main && event->type() == QEvent::Show && !m_worker)
-        QTimer::singleShot(kSolveDelayMs, this, &CoachMenu::startSolve);
-    return QObject::eventFilter(watched, event);
 }
 
 void CoachMenu::startSolve()
@@ -52,13 +42,17 @@ void CoachMenu::startSolve()
     m_worker->start(QThread::LowestPriority);
 }
 
-const Solver& CoachMenu::solver()
+const Solver* CoachMenu::solver()
 {
     if (!m_solver) {
         startSolve();
-        m_solver = m_solving.get();
+        try {
+            m_solver = m_solving.get();
+        } catch (const std::exception&) {
+            return nullptr; // out of memory in the worker: the coach stays silent
+        }
     }
-    return *m_solver;
+    return m_solver.get();
 }
 
 void CoachMenu::Hint1Click()
@@ -66,20 +60,29 @@ void CoachMenu::Hint1Click()
     QWidget* board = m_main->findChild<QWidget*>(QStringLiteral("panel_board1"));
     if (!board)
         return;
+    std::optional<Hint> hint;
+    if (m_game.state().canplay) {
+        const Solver* s = solver();
+        if (!s)
+            return;
+        hint = hintFor(*s, m_game.state());
+    }
     if (!m_hint)
         m_hint = new HintPanel(board);
-    m_hint->showHint(hintFor(solver(), m_game.state()));
+    m_hint->showHint(hint);
 }
 
 void CoachMenu::GameReview1Click()
 {
     if (!m_review)
         m_review = new Treview(m_main);
-    if (m_record.hasFinishedGame()) {
-        const GameReview review = reviewGame(solver(), m_record.lastGame(), m_record.lastScore());
+    if (!m_record.hasFinishedGame()) {
+        m_review->showReview(nullptr);
+    } else if (const Solver* s = solver()) {
+        const GameReview review = reviewGame(*s, m_record.lastGame(), m_record.lastScore());
         m_review->showReview(&review);
     } else {
-        m_review->showReview(nullptr);
+        return;
     }
     m_review->showCentredOn(m_main);
 }
@@ -92,6 +95,7 @@ void CoachMenu::hideHint()
 
 void CoachMenu::gameStarted()
 {
+    startSolve();
     hideHint();
     m_record.gameStarted();
 }

@@ -15,14 +15,12 @@ class QWidget;
 class Treview;
 
 // The coach's place in the main window: the View menu's "Hint" (H) and
-// "Game Review", the record of the player's moves, and the solve, which
-// runs once in a worker thread soon after the main window is first shown.
+// "Game Review", the record of the player's moves, and the solve. That runs
+// once, in a worker thread, when the first game starts: start-up and an idle
+// window never pay for it, and nothing needs it before a round is in play.
 class CoachMenu : public QObject, private GameObserver {
     Q_OBJECT
 public:
-    // Long enough for the main window's first paint to come before the solve.
-    static constexpr int kSolveDelayMs = 300;
-
     // Appends the two items to view and watches game; lives as a child of mainWindow.
     CoachMenu(QWidget* mainWindow, QMenu* view, Game& game);
     ~CoachMenu() override;
@@ -30,11 +28,10 @@ public:
     void Hint1Click();
     void GameReview1Click();
 
-    // The solved policy; waits for the worker if it is still at it.
-    [[nodiscard]] const Solver& solver();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    [[nodiscard]] bool solveStarted() const { return m_worker != nullptr; }
+    // The solved policy, waiting for the worker if it is still at it; null
+    // when the worker failed.
+    [[nodiscard]] const Solver* solver();
 
 private:
     void startSolve();

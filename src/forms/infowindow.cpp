@@ -5,7 +5,9 @@
 #include <QPalette>
 
 #include "controls/selbutton.h"
+#include "forms/dialogkeys.h"
 #include "forms/tlabel.h"
+#include "forms/windowaccessibility.h"
 
 namespace infowindow {
 
@@ -23,6 +25,8 @@ void dress(QWidget* window, const QString& caption, QSize clientSize)
     // secondary window closed last must not end the program.
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->setAttribute(Qt::WA_QuitOnClose, false);
+    DialogKeys::forWindow(window);
+    windowaccessibility::describeOnShow(window);
 }
 
 void showCentredOn(QWidget* window, const QWidget* mainWindow, bool& placed)
@@ -70,6 +74,7 @@ TLabel* placeLink(QWidget* parent, const QString& name, QRect geometry, const QS
     label->setText(text);
     label->setGeometry(geometry);
     label->setCursor(Qt::PointingHandCursor);
+    label->setFocusPolicy(Qt::TabFocus); // a link the keyboard can follow
     return label;
 }
 

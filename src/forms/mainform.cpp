@@ -22,6 +22,8 @@
 #include "forms/aboutform.h"
 #include "forms/coachmenu.h"
 #include "forms/artwork.h"
+#include "forms/boardaccessibility.h"
+#include "forms/boardkeys.h"
 #include "forms/helpform.h"
 #include "forms/multiplayerform.h"
 #include "forms/highscoreform.h"
@@ -42,7 +44,6 @@
 #include "platform/workarea.h"
 
 namespace {
-
 
 namespace layout = boardlayout;
 
@@ -127,6 +128,8 @@ Tmain::Tmain(const ProgramFolder& folder, TmainSeams seams, QWidget* parent)
     getupdate->SetRequestVer(QStringLiteral("1.0"));
     m_programFile = QCoreApplication::applicationFilePath();
     m_endProcess = [](int code) { std::_Exit(code); };
+    m_keys = new BoardKeys(this);
+    new BoardAccessibility(*this);
     FormCreate();
 }
 
@@ -182,6 +185,8 @@ void Tmain::buildMenu()
     help2->setShortcut(QKeySequence(Qt::Key_F1));
     help->addSeparator()->setObjectName(QStringLiteral("N2"));
     help->addAction(QStringLiteral("About"), this, &Tmain::About1Click)->setObjectName(QStringLiteral("About1"));
+    help->addAction(QStringLiteral("Keyboard Shortcuts"), this, &Tmain::KeyboardShortcuts1Click)
+        ->setObjectName(QStringLiteral("KeyboardShortcuts1"));
 
     menuBar()->addSeparator()->setObjectName(QStringLiteral("N3"));
     QAction* multiplayer = menuBar()->addAction(QStringLiteral("Check out Multiplayer Pelbix!"));
@@ -227,6 +232,7 @@ void Tmain::About1Click() { showIfSet(m_windows.about, this); }
 void Tmain::TallyList1Click() { showIfSet(m_windows.tallylist, this); }
 void Tmain::ViewHighScoreList1Click() { button_highscoresClick(); }
 void Tmain::MultiplayerClick() { showIfSet(m_windows.multiplayer, this); }
+void Tmain::KeyboardShortcuts1Click() { m_keys->showShortcuts(); }
 
 void Tmain::image_logoClick()
 {
@@ -302,6 +308,7 @@ void Tmain::buildBoard()
 
     image_roll = placePicture(b, QStringLiteral("image_roll"), qrect(layout::kRollButton),
                               artwork::buttonPicture(QStringLiteral("ROLL DICE"), artwork::kRollButtonSize));
+    image_roll->setAccessibleName(QStringLiteral("ROLL DICE"));
     image_roll->hide();
     connect(image_roll, &TImage::clicked, this, &Tmain::image_rollClick);
 

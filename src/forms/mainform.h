@@ -13,6 +13,7 @@
 
 class QAction;
 class QMenu;
+class BoardKeys;
 class QLabel;
 class QTimer;
 class SoundSink;
@@ -73,6 +74,7 @@ public:
     void TallyList1Click();
     void ViewHighScoreList1Click();
     void MultiplayerClick();
+    void KeyboardShortcuts1Click();
     void image_logoClick();
     void button_cancelClick();
 
@@ -259,4 +261,5 @@ private:
     QString m_programFile;
     bool m_programMoved = false;
     std::function<void(int)> m_endProcess;
+    BoardKeys* m_keys = nullptr;
 };

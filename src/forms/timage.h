@@ -1,4 +1,5 @@
 #pragma once
+#include "controls/focusmark.h"
 #include "forms/clickgesture.h"
 #include <QPixmap>
 #include <QWidget>
@@ -6,7 +7,8 @@
 // A picture control: shows a pixmap at its top-left corner, lets the parent
 // show through where the pixmap is transparent, and reports a left click
 // (press and release inside). The tag tells a shared handler which control
-// was clicked.
+// was clicked. A picture that something listens to is a button to the
+// keyboard too: Tab reaches it, Space or Return press it.
 class TImage : public QWidget {
     Q_OBJECT
 public:
@@ -20,6 +22,13 @@ public:
     void setTag(int tag) { m_tag = tag; }
     [[nodiscard]] int tag() const { return m_tag; }
 
+    // Whether a click could reach the picture now: shown, and no pop-up
+    // panel lies over its middle.
+    [[nodiscard]] bool reachable() const;
+    // A click without the pointer (keyboard, screen reader): reported only
+    // where a click could reach. True when it was reported.
+    bool press();
+
 signals:
     void clicked(TImage* sender);
 
@@ -27,9 +36,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void connectNotify(const QMetaMethod& signal) override;
 
 private:
     QPixmap m_picture;
     int m_tag = 0;
     ClickGesture m_click;
+    FocusMark m_focusMark;
 };

@@ -1,8 +1,10 @@
 #pragma once
+#include "controls/focusmark.h"
 #include "forms/clickgesture.h"
 #include <QLabel>
 
 // A text label that reports a left click, with a tag for shared handlers.
+// Given a focus policy (a link), it is pressed by Space or Return too.
 class TLabel : public QLabel {
     Q_OBJECT
 public:
@@ -11,14 +13,22 @@ public:
     void setTag(int tag) { m_tag = tag; }
     [[nodiscard]] int tag() const { return m_tag; }
 
+    // A click without the pointer; only a shown label reports it.
+    bool press();
+
 signals:
     void clicked(TLabel* sender);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     int m_tag = 0;
     ClickGesture m_click;
+    FocusMark m_focusMark;
 };

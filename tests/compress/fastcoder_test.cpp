@@ -40,7 +40,7 @@ DecodeStatus unpackBlock(const Bytes& block, Bytes& plain)
 {
     std::vector<uint8_t> buffer(TLZR::kBlockSize + kGuardSize, kGuard);
     std::size_t produced = 0;
-    const DecodeStatus status = TLZR::decompressBlock(block, buffer.data(), produced);
+    const DecodeStatus status = TLZR::decompressBlock(block, std::span(buffer.data(), TLZR::kBlockSize), produced);
     EXPECT_TRUE(std::all_of(buffer.begin() + TLZR::kBlockSize, buffer.end(), [](uint8_t b) { return b == kGuard; }));
     EXPECT_LE(produced, TLZR::kBlockSize);
     plain.assign(buffer.begin(), buffer.begin() + std::ptrdiff_t(produced));

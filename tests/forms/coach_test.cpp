@@ -1,8 +1,10 @@
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableWidget>
 
 #include "core/game/solver.h"
+#include "forms/coachmenu.h"
 #include "forms/hintpanel.h"
 #include "forms/mainform.h"
 #include "forms/reviewform.h"
@@ -39,7 +41,21 @@ protected:
 
 TEST_F(CoachTest, HintOutlinesTheDiceToKeepAndGoesAtTheNextClick)
 {
+    auto* name = main->findChild<QLineEdit*>(QStringLiteral("edit_aname"));
+    name->clear();
+    QTest::keyClicks(name, "Hugh");
+    EXPECT_EQ(name->text(), "Hugh") << "the H shortcut took a letter of the name";
+    EXPECT_EQ(hint(), nullptr);
+
+    // Before a game nothing needs the solver, and start-up does not pay for it.
+    trigger("Hint1");
+    EXPECT_EQ(hint()->lines(), QStringList{"No round in play: nothing to advise."});
+    trigger("GameReview1");
+    auto* coach = main->findChild<CoachMenu*>(QStringLiteral("coach"));
+    ASSERT_NE(coach, nullptr);
+    EXPECT_FALSE(coach->solveStarted());
     click(child("button_start"));
+    EXPECT_TRUE(coach->solveStarted());
     trigger("Hint1");
     ASSERT_NE(hint(), nullptr);
     EXPECT_TRUE(hint()->isVisible());

@@ -17,7 +17,7 @@ constexpr int kStart = kRingSize - kMaxMatch;
 constexpr int kLengthBias = 255 - kThreshold;
 constexpr int kLowPositionBits = 6;
 constexpr std::size_t kProgressStep = 32768;
-constexpr std::size_t kOutputChunk = 16384;
+constexpr std::size_t kOutputChunk = TLZH::kOutputChunk;
 // A valid stream is never read past its last byte; past this many bytes of
 // zero padding the decoder is only chasing garbage.
 constexpr std::size_t kMaxPaddingBytes = 16;
@@ -50,9 +50,10 @@ struct PositionCode {
 };
 constexpr PositionCode kPositionCode;
 
+// Gathers the bits of the stream and hands them on a chunk at a time.
 class BitWriter {
 public:
-    explicit BitWriter(std::vector<uint8_t>& out) : m_out(out) {}
+    explicit BitWriter(const TLZH::Write& out) : m_out(out) { m_bytes.reserve(kOutputChunk + 8); }
     // count at most 32
     void put(uint32_t value, int count)
     {
@@ -60,25 +61,71 @@ public:
         m_count += count;
         while (m_count >= 8) {
             m_count -= 8;
-            m_out.push_back(uint8_t(m_bits >> m_count));
+            m_bytes.push_back(uint8_t(m_bits >> m_count));
         }
+        if (m_bytes.size() >= kOutputChunk)
+            hand();
     }
     void flush()
     {
         if (m_count > 0)
-            m_out.push_back(uint8_t(m_bits << (8 - m_count)));
+            m_bytes.push_back(uint8_t(m_bits << (8 - m_count)));
         m_count = 0;
+        hand();
     }
+    [[nodiscard]] std::size_t written() const { return m_handed + m_bytes.size(); }
 
 private:
-    std::vector<uint8_t>& m_out;
+    void hand()
+    {
+        if (m_bytes.empty())
+            return;
+        m_out(m_bytes);
+        m_handed += m_bytes.size();
+        m_bytes.clear();
+    }
+    const TLZH::Write& m_out;
+    std::vector<uint8_t> m_bytes;
+    std::size_t m_handed = 0;
     uint64_t m_bits = 0;
     int m_count = 0;
 };
 
+// The input of the encoder, a byte at a time.
+class ByteReader {
+public:
+    explicit ByteReader(const TLZH::Pieces& in) : m_in(in) {}
+    bool next(uint8_t& c)
+    {
+        if (m_next == m_end && !fetch())
+            return false;
+        c = *m_next++;
+        ++m_read;
+        return true;
+    }
+    [[nodiscard]] std::size_t read() const { return m_read; }
+
+private:
+    bool fetch()
+    {
+        if (m_ended)
+            return false;
+        const auto piece = m_in();
+        m_ended = piece.empty();
+        m_next = piece.data();
+        m_end = piece.data() + piece.size();
+        return !m_ended;
+    }
+    const TLZH::Pieces& m_in;
+    const uint8_t* m_next = nullptr;
+    const uint8_t* m_end = nullptr;
+    std::size_t m_read = 0;
+    bool m_ended = false;
+};
+
 class BitReader {
 public:
-    explicit BitReader(std::span<const uint8_t> in) : m_next(in.data()), m_end(in.data() + in.size()) {}
+    explicit BitReader(const TLZH::Pieces& in) : m_in(in) {}
 
     // At least this many bits are valid in window().
     static constexpr int kWindowBits = 57;
@@ -109,7 +156,7 @@ private:
     {
         while (m_count <= 56) {
             uint64_t byte = 0;
-            if (m_next != m_end)
+            if (m_next != m_end || fetch())
                 byte = *m_next++;
             else
                 ++m_padding;
@@ -117,8 +164,28 @@ private:
             m_count += 8;
         }
     }
-    const uint8_t* m_next;
-    const uint8_t* m_end;
+    bool fetch()
+    {
+        if (m_ended)
+            return false;
+        const auto piece = m_in();
+        m_ended = piece.empty();
+        m_next = piece.data();
+        m_end = piece.data() + piece.size();
+        m_read += piece.size();
+        return !m_ended;
+    }
+
+public:
+    // Bytes taken from the input so far.
+    [[nodiscard]] std::size_t read() const { return m_read; }
+
+private:
+    const TLZH::Pieces& m_in;
+    const uint8_t* m_next = nullptr;
+    const uint8_t* m_end = nullptr;
+    std::size_t m_read = 0;
+    bool m_ended = false;
     uint64_t m_bits = 0;
     int m_count = 0;
     std::size_t m_padding = 0;
@@ -146,15 +213,21 @@ void encodeSymbol(LzhTree& tree, BitWriter& out, int c)
 }
 
 // Walks from the root to a leaf, one bit per level, taking the bits from
-// the reader's window so that it refills once per symbol, not per bit.
+// the reader's window so that it refills once per symbol, not per bit. The
+// nodes walked are the ones the count update climbs back up.
 int decodeSymbol(LzhTree& tree, BitReader& in)
 {
+    std::array<int16_t, LzhTree::kNodes> path;
+    int depth = 0;
+    path[std::size_t(depth++)] = LzhTree::kRoot;
     int node = tree.child(LzhTree::kRoot);
     for (;;) {
         uint64_t window = in.window();
         int used = 0;
         while (node < LzhTree::kNodes && used < BitReader::kWindowBits) {
-            node = tree.child(node + int(window >> 63));
+            node += int(window >> 63);
+            path[std::size_t(depth++)] = int16_t(node);
+            node = tree.child(node);
             window <<= 1;
             ++used;
         }
@@ -162,9 +235,8 @@ int decodeSymbol(LzhTree& tree, BitReader& in)
         if (node >= LzhTree::kNodes)
             break;
     }
-    const int c = node - LzhTree::kNodes;
-    tree.update(c);
-    return c;
+    tree.updateAlong(path.data(), depth);
+    return node - LzhTree::kNodes;
 }
 
 void encodePosition(BitWriter& out, int position)
@@ -188,21 +260,41 @@ struct EncoderTables {
 };
 } // namespace
 
+TLZH::Pieces TLZH::whole(std::span<const uint8_t> bytes)
+{
+    return [bytes, given = false]() mutable {
+        if (given)
+            return std::span<const uint8_t>();
+        given = true;
+        return bytes;
+    };
+}
+
 void TLZH::encode(std::span<const uint8_t> in, std::vector<uint8_t>& out, const Progress& progress)
 {
-    if (in.empty())
-        return;
+    const std::size_t base = out.size();
+    encode(whole(in), [&out](std::span<const uint8_t> piece) { out.insert(out.end(), piece.begin(), piece.end()); },
+           progress ? Progress([&](std::size_t read, std::size_t written) { progress(read, base + written); })
+                    : Progress());
+}
+
+std::size_t TLZH::encode(const Pieces& in, const Write& out, const Progress& progress)
+{
+    ByteReader input(in);
+    uint8_t c = 0;
+    if (!input.next(c))
+        return 0;
     auto tables = std::make_unique<EncoderTables>();
     LzhMatchFinder& dict = tables->dictionary;
     LzhTree& tree = tables->tree;
     BitWriter bits(out);
 
-    std::size_t read = 0;
     int s = 0;
     int r = kStart;
     int len = 0;
-    for (; len < kMaxMatch && read < in.size(); ++len)
-        dict.put(r + len, in[read++]);
+    dict.put(r + len++, c);
+    for (; len < kMaxMatch && input.next(c); ++len)
+        dict.put(r + len, c);
     // The strings of spaces before the first byte are in the tree from the
     // start, so the text may open with a match into them.
     for (int i = 1; i <= kMaxMatch; ++i)
@@ -210,6 +302,7 @@ void TLZH::encode(std::span<const uint8_t> in, std::vector<uint8_t>& out, const 
     dict.insert(r);
 
     std::size_t nextReport = kProgressStep;
+    bool more = true;
     do {
         int matchLength = std::min(dict.matchLength(), len);
         if (matchLength <= kThreshold) {
@@ -220,9 +313,9 @@ void TLZH::encode(std::span<const uint8_t> in, std::vector<uint8_t>& out, const 
             encodePosition(bits, dict.matchPosition());
         }
         int i = 0;
-        for (; i < matchLength && read < in.size(); ++i) {
+        for (; i < matchLength && more && (more = input.next(c)); ++i) {
             dict.remove(s);
-            dict.put(s, in[read++]);
+            dict.put(s, c);
             s = (s + 1) & kRingMask;
             r = (r + 1) & kRingMask;
             dict.insert(r);
@@ -234,16 +327,24 @@ void TLZH::encode(std::span<const uint8_t> in, std::vector<uint8_t>& out, const 
             if (--len != 0)
                 dict.insert(r);
         }
-        if (progress && read >= nextReport) {
-            progress(read, out.size());
-            nextReport = read + kProgressStep;
+        if (progress && input.read() >= nextReport) {
+            progress(input.read(), bits.written());
+            nextReport = input.read() + kProgressStep;
         }
     } while (len > 0);
     bits.flush();
+    return input.read();
 }
 
 DecodeStatus TLZH::decode(std::span<const uint8_t> in, std::size_t size, std::vector<uint8_t>& out,
                           const Progress& progress)
+{
+    return decode(whole(in), size, [&out](std::span<const uint8_t> piece) {
+        out.insert(out.end(), piece.begin(), piece.end());
+    }, progress);
+}
+
+DecodeStatus TLZH::decode(const Pieces& in, std::size_t size, const Write& out, const Progress& progress)
 {
     if (size == 0)
         return DecodeStatus::Ok;
@@ -254,7 +355,7 @@ DecodeStatus TLZH::decode(std::span<const uint8_t> in, std::size_t size, std::ve
     std::fill_n(ring.begin(), kStart, uint8_t(' '));
     BitReader bits(in);
 
-    // Output gathers here and goes to out a chunk at a time.
+    // Output gathers here and goes out a chunk at a time.
     std::array<uint8_t, kOutputChunk + kMaxMatch> chunk;
     std::size_t pending = 0;
     std::size_t produced = 0;
@@ -284,14 +385,14 @@ DecodeStatus TLZH::decode(std::span<const uint8_t> in, std::size_t size, std::ve
         if (bits.overrun())
             return DecodeStatus::Truncated;
         if (pending >= kOutputChunk) {
-            out.insert(out.end(), chunk.begin(), chunk.begin() + std::ptrdiff_t(pending));
+            out(std::span(chunk.data(), pending));
             pending = 0;
             if (progress && produced >= nextReport) {
-                progress(in.size(), produced);
+                progress(bits.read(), produced);
                 nextReport = produced + kProgressStep;
             }
         }
     }
-    out.insert(out.end(), chunk.begin(), chunk.begin() + std::ptrdiff_t(pending));
+    out(std::span(chunk.data(), pending));
     return DecodeStatus::Ok;
 }

@@ -34,6 +34,9 @@ public:
     [[nodiscard]] int matchPosition() const { return m_matchPosition; }
 
 private:
+    // Takes the result of a walk: the best match as insert scores it.
+    void setMatch(int best);
+
     static constexpr int kNil = kRingSize;
     static constexpr int kLeft = 0;
     static constexpr int kRight = 1;

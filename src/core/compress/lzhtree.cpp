@@ -72,44 +72,69 @@ void LzhTree::update(int c)
 {
     if (m_freq[kRoot] == kMaxFreq)
         rebuild();
-    int node = m_parent[c + kNodes];
+    climb(m_parent[c + kNodes]);
+}
+
+void LzhTree::updateAlong(const int16_t* path, int length)
+{
+    if (m_freq[kRoot] == kMaxFreq) {
+        // Rebuilding moves every node: the path no longer holds.
+        update(m_child[path[length - 1]] - kNodes);
+        return;
+    }
+    for (int i = length - 1; i >= 0; --i) {
+        const int node = path[i];
+        const uint32_t k = ++m_freq[node];
+        if (k > m_freq[node + 1]) {
+            // Past the first swap the nodes above are no longer the path's.
+            climb(m_parent[restore(node, k)]);
+            return;
+        }
+    }
+}
+
+void LzhTree::climb(int node)
+{
     do {
         const uint32_t k = ++m_freq[node];
-        // The order is broken: swap with the last node of lower frequency.
-        // Frequencies never decrease along the table, so that node is found
-        // by galloping and then halving instead of stepping one at a time.
-        if (k > m_freq[node + 1]) {
-            int lo = node + 1;  // m_freq[lo] < k <= m_freq[hi]
-            int hi = lo + 1;
-            for (int step = 1; m_freq[hi] < k; step *= 2) {
-                lo = hi;
-                hi = std::min(lo + step, kNodes);
-            }
-            while (hi - lo > 1) {
-                const int mid = (lo + hi) / 2;
-                if (m_freq[mid] < k)
-                    lo = mid;
-                else
-                    hi = mid;
-            }
-            const int l = lo;
-            m_freq[node] = m_freq[l];
-            m_freq[l] = k;
-
-            const int i = m_child[node];
-            m_parent[i] = l;
-            if (i < kNodes)
-                m_parent[i + 1] = l;
-
-            const int j = m_child[l];
-            m_child[l] = i;
-            m_parent[j] = node;
-            if (j < kNodes)
-                m_parent[j + 1] = node;
-            m_child[node] = j;
-
-            node = l;
-        }
+        if (k > m_freq[node + 1])
+            node = restore(node, k);
         node = m_parent[node];
     } while (node != 0);
+}
+
+int LzhTree::restore(int node, uint32_t k)
+{
+    // The order is broken: swap with the last node of lower frequency.
+    // Frequencies never decrease along the table, so that node is found
+    // by galloping and then halving instead of stepping one at a time.
+    int lo = node + 1;  // m_freq[lo] < k <= m_freq[hi]
+    int hi = lo + 1;
+    for (int step = 1; m_freq[hi] < k; step *= 2) {
+        lo = hi;
+        hi = std::min(lo + step, kNodes);
+    }
+    while (hi - lo > 1) {
+        const int mid = (lo + hi) / 2;
+        if (m_freq[mid] < k)
+            lo = mid;
+        else
+            hi = mid;
+    }
+    const int l = lo;
+    m_freq[node] = m_freq[l];
+    m_freq[l] = k;
+
+    const int i = m_child[node];
+    m_parent[i] = l;
+    if (i < kNodes)
+        m_parent[i + 1] = l;
+
+    const int j = m_child[l];
+    m_child[l] = i;
+    m_parent[j] = node;
+    if (j < kNodes)
+        m_parent[j + 1] = node;
+    m_child[node] = j;
+    return l;
 }

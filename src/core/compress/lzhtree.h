@@ -41,11 +41,20 @@ public:
 
     // Counts one more occurrence of symbol c and restores the order.
     void update(int c);
+    // The same for the symbol at the end of path: the nodes from the root
+    // down to the symbol's node, as a decoder walked them. Following them
+    // back up spares looking up each parent while the order holds.
+    void updateAlong(const int16_t* path, int length);
 
 private:
     // The root's frequency at which every frequency is halved.
     static constexpr uint32_t kMaxFreq = 0x8000;
     void rebuild();
+    // Counts one more at node and everything above it.
+    void climb(int node);
+    // node's count has grown to k past the next node's: swaps it with the
+    // last node of a lower count and returns where node's subtree now is.
+    int restore(int node, uint32_t k);
 
     // One slot past the last node holds a frequency no node reaches, so the
     // search for a node to swap with always stops.

@@ -12,6 +12,7 @@
 #include "core/compress/elzrw1exception.h"
 #include "core/compress/lzrw1codec.h"
 #include "core/compress/lzrw1messages.h"
+#include "core/compress/lzrw1stream.h"
 
 namespace fs = std::filesystem;
 
@@ -74,9 +75,11 @@ public:
 
     [[nodiscard]] bool isOpen() const { return m_file.is_open(); }
 
-    [[nodiscard]] bool commit(const std::vector<uint8_t>& bytes)
+    [[nodiscard]] std::ostream& stream() { return m_file; }
+
+    // Moves the written file into place; false if writing or moving failed.
+    [[nodiscard]] bool commit()
     {
-        m_file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
         m_file.close();
         if (!m_file)
             return false;
@@ -101,40 +104,38 @@ void Tlzrw1::setCaption(const std::string& text)
         m_captionHandler(text);
 }
 
-std::vector<uint8_t> Tlzrw1::transfer(std::vector<uint8_t>& input, const std::string& readError,
-                                      std::optional<std::uintmax_t> expectedSize, const Coder& code)
+std::vector<uint8_t> Tlzrw1::transferStream(std::vector<uint8_t>& input, const std::string& readError,
+                                            const Coder& code)
 {
     try {
-        std::vector<uint8_t> output;
-        if (m_useStream) {
-            if (m_inputStream == nullptr || !m_inputStream->good())
-                throw ELzrw1Exception(lzrw1msg::openInput({}));
-            if (m_outputStream == nullptr || !m_outputStream->good())
-                throw ELzrw1Exception(lzrw1msg::openOutput({}));
-            if (!readToEnd(*m_inputStream, input))
-                throw ELzrw1Exception(readError);
-            output = code(input, {});
-            m_outputStream->write(reinterpret_cast<const char*>(output.data()), std::streamsize(output.size()));
-            if (!m_outputStream->flush())
-                throw ELzrw1Exception(lzrw1msg::writeFailed({}));
-            return output;
-        }
-        std::ifstream in(m_inputFile, std::ios::binary);
-        if (!in.is_open())
-            throw ELzrw1Exception(lzrw1msg::openInput(m_inputFile));
-        PendingOutput out(m_outputFile);
-        if (!out.isOpen())
-            throw ELzrw1Exception(lzrw1msg::openOutput(m_outputFile));
-        // A file that changed size under us would get a wrong size field.
-        if (!readToEnd(in, input) || (expectedSize && input.size() != *expectedSize))
+        if (m_inputStream == nullptr || !m_inputStream->good())
+            throw ELzrw1Exception(lzrw1msg::openInput({}));
+        if (m_outputStream == nullptr || !m_outputStream->good())
+            throw ELzrw1Exception(lzrw1msg::openOutput({}));
+        if (!readToEnd(*m_inputStream, input))
             throw ELzrw1Exception(readError);
-        output = code(input, m_inputFile);
-        if (!out.commit(output))
-            throw ELzrw1Exception(lzrw1msg::writeFailed(m_outputFile));
+        std::vector<uint8_t> output = code(input, {});
+        m_outputStream->write(reinterpret_cast<const char*>(output.data()), std::streamsize(output.size()));
+        if (!m_outputStream->flush())
+            throw ELzrw1Exception(lzrw1msg::writeFailed({}));
         return output;
     } catch (const std::bad_alloc&) {
         throw ELzrw1Exception(lzrw1msg::buffers());
     }
+}
+
+int64_t Tlzrw1::transferFile(const FileCoder& code)
+{
+    std::ifstream in(m_inputFile, std::ios::binary);
+    if (!in.is_open())
+        throw ELzrw1Exception(lzrw1msg::openInput(m_inputFile));
+    PendingOutput out(m_outputFile);
+    if (!out.isOpen())
+        throw ELzrw1Exception(lzrw1msg::openOutput(m_outputFile));
+    const int64_t written = code(in, out.stream());
+    if (!out.commit())
+        throw ELzrw1Exception(lzrw1msg::writeFailed(m_outputFile));
+    return written;
 }
 
 int64_t Tlzrw1::Compress()
@@ -146,7 +147,6 @@ int64_t Tlzrw1::Compress()
         m_compressMode = TCompressMode::Auto;
     }
     const bool fast = method == TCompressMode::Fast;
-    const std::string inPath = streamPath(m_inputFile);
     std::optional<std::uintmax_t> size;
     if (!m_useStream) {
         std::error_code ec;
@@ -157,35 +157,56 @@ int64_t Tlzrw1::Compress()
     Lzrw1Progress progress;
     if (m_captionHandler)
         progress = [&](int64_t in, int64_t out) { setCaption(bytesInOut(fast, in, out)); };
-    std::vector<uint8_t> plain;
-    const auto packed = transfer(plain, fast ? lzrw1msg::readFailedFast(inPath) : lzrw1msg::readFailedGood(inPath),
-                                 size, [&](std::span<const uint8_t> in, std::string_view path) {
-                                     return lzrw1Compress(in, method, path, progress);
-                                 });
+    int64_t read = 0;
+    int64_t written = 0;
+    if (m_useStream) {
+        std::vector<uint8_t> plain;
+        written = int64_t(transferStream(plain, fast ? lzrw1msg::readFailedFast({}) : lzrw1msg::readFailedGood({}),
+                                         [&](std::span<const uint8_t> in, std::string_view path) {
+                                             return lzrw1Compress(in, method, path, progress);
+                                         }).size());
+        read = int64_t(plain.size());
+    } else {
+        read = int64_t(*size);
+        written = transferFile([&](std::istream& in, std::ostream& out) {
+            return lzrw1CompressStream(in, read, out, method, m_inputFile, m_outputFile, progress);
+        });
+    }
     if (m_captionHandler)
-        setCaption(m_inputFile + " : Lzrw1 : successfully compressed at " +
-                   std::to_string(percentOf(int64_t(packed.size()), int64_t(plain.size()))) + "%");
-    return int64_t(packed.size());
+        setCaption(m_inputFile + " : Lzrw1 : successfully compressed at " + std::to_string(percentOf(written, read)) +
+                   "%");
+    return written;
 }
 
 int64_t Tlzrw1::Decompress()
 {
-    std::vector<uint8_t> packed;
+    bool fast = true;
     Lzrw1Progress progress;
-    if (m_captionHandler) {
-        progress = [&](int64_t in, int64_t out) {
-            const bool fast = std::equal(kFastIdentifier.begin(), kFastIdentifier.end(), packed.begin());
-            setCaption(bytesInOut(fast, in, out));
-        };
-    }
-    const auto plain = transfer(packed, lzrw1msg::readFailed(streamPath(m_inputFile)), std::nullopt,
-                                [&](std::span<const uint8_t> in, std::string_view path) {
-                                    return lzrw1Decompress(in, path, progress);
-                                });
     if (m_captionHandler)
-        setCaption(m_inputFile + " : Lzrw1 : successfully decompressed at " +
-                   std::to_string(percentOf(int64_t(plain.size()), int64_t(packed.size()))) + "%");
-    return int64_t(plain.size());
+        progress = [&](int64_t in, int64_t out) { setCaption(bytesInOut(fast, in, out)); };
+    int64_t read = 0;
+    int64_t written = 0;
+    if (m_useStream) {
+        std::vector<uint8_t> packed;
+        written = int64_t(transferStream(packed, lzrw1msg::readFailed({}), [&](std::span<const uint8_t> in, std::string_view) {
+                              fast = std::equal(kFastIdentifier.begin(), kFastIdentifier.end(), in.begin());
+                              return lzrw1Decompress(in, {}, progress);
+                          }).size());
+        read = int64_t(packed.size());
+    } else {
+        written = transferFile([&](std::istream& in, std::ostream& out) {
+            fast = in.peek() == kFastIdentifier[0];
+            return lzrw1DecompressStream(in, out, m_inputFile, m_outputFile, progress);
+        });
+        std::error_code ec;
+        read = int64_t(fs::file_size(m_inputFile, ec));
+        if (ec)
+            read = 0;
+    }
+    if (m_captionHandler)
+        setCaption(m_inputFile + " : Lzrw1 : successfully decompressed at " + std::to_string(percentOf(written, read)) +
+                   "%");
+    return written;
 }
 
 TCompressMode Tlzrw1::Advise()

@@ -51,11 +51,14 @@ public:
 
 private:
     using Coder = std::function<std::vector<uint8_t>(std::span<const uint8_t> input, std::string_view inputPath)>;
-    // Opens input and output, reads all of the input into input, codes it
-    // and writes the result, which it returns. With expectedSize, reading
-    // fewer or more bytes fails with readError too.
-    std::vector<uint8_t> transfer(std::vector<uint8_t>& input, const std::string& readError,
-                                  std::optional<std::uintmax_t> expectedSize, const Coder& code);
+    // Stream mode: reads all of the input stream into input, codes it,
+    // writes the result to the output stream and returns it.
+    std::vector<uint8_t> transferStream(std::vector<uint8_t>& input, const std::string& readError, const Coder& code);
+    // File mode: opens the input file and a pending output file, codes one
+    // into the other a piece at a time and moves the output into place only
+    // when all went well. Returns what code returns: the bytes written.
+    using FileCoder = std::function<int64_t(std::istream& in, std::ostream& out)>;
+    int64_t transferFile(const FileCoder& code);
     void setCaption(const std::string& text);
     [[nodiscard]] std::string streamPath(const std::string& path) const { return m_useStream ? std::string() : path; }
 

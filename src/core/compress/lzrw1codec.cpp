@@ -7,6 +7,7 @@
 #include <new>
 
 #include "core/compress/elzrw1exception.h"
+#include "core/compress/fastbody.h"
 #include "core/compress/lzh.h"
 #include "core/compress/lzrw1kh.h"
 #include "core/compress/lzrw1messages.h"
@@ -40,61 +41,51 @@ void check(DecodeStatus status, std::string_view inputPath, std::string (*sizeMe
         throw ELzrw1Exception(sizeMessage());
 }
 
-void compressFast(std::span<const uint8_t> plain, std::vector<uint8_t>& out, const Lzrw1Progress& progress)
+// The blocks of a Fast body, at most count of them; fewer when the data ends early.
+std::vector<std::span<const uint8_t>> fastBlocks(std::span<const uint8_t> body, std::size_t count)
 {
-    auto coder = std::make_unique<TLZR>();
-    std::vector<uint8_t> block(TLZR::kPackBufferSize);
+    std::vector<std::span<const uint8_t>> blocks;
     std::size_t pos = 0;
-    for (;;) {
-        const std::size_t n = std::min(kBlockSize, plain.size() - pos);
-        const std::size_t length = coder->compressBlock(plain.subspan(pos, n), block.data());
-        out.push_back(uint8_t(length));
-        out.push_back(uint8_t(length >> 8));
-        out.insert(out.end(), block.begin(), block.begin() + std::ptrdiff_t(length));
-        pos += n;
-        if (progress)
-            progress(int64_t(pos), int64_t(out.size()));
-        // A full block is always followed by another, which may be empty.
-        if (n < kBlockSize)
+    while (blocks.size() < count && body.size() - pos >= kBlockLengthSize) {
+        const std::size_t length = std::size_t(body[pos]) | std::size_t(body[pos + 1]) << 8;
+        pos += kBlockLengthSize;
+        if (body.size() - pos < length)
             break;
+        blocks.push_back(body.subspan(pos, length));
+        pos += length;
     }
+    return blocks;
 }
 
-void decompressFast(std::span<const uint8_t> body, std::size_t size, std::vector<uint8_t>& out,
-                    std::string_view inputPath, const Lzrw1Progress& progress)
+// Where a round of decoded blocks goes: the stretch of the output from at
+// on, n bytes long.
+using Room = std::function<std::span<uint8_t>(std::size_t at, std::size_t n)>;
+
+// Decodes the blocks of a body of size bytes, a round at a time so that
+// progress can be told between rounds. When fewer blocks were found than
+// the size asks for, the ones there are still decode first: a fault inside
+// one of them is reported before the missing rest.
+void decodeFastBlocks(std::span<const uint8_t> body, std::size_t size, const Room& room, std::string_view inputPath,
+                      const Lzrw1Progress& progress, unsigned threads)
 {
-    std::vector<uint8_t> block(kBlockSize);
-    std::size_t pos = 0;
-    for (;;) {
-        if (body.size() - pos < 2)
-            throw ELzrw1Exception(lzrw1msg::readFailed(inputPath));
-        const std::size_t length = std::size_t(body[pos]) | std::size_t(body[pos + 1]) << 8;
-        pos += 2;
-        if (body.size() - pos < length)
-            throw ELzrw1Exception(lzrw1msg::readFailed(inputPath));
-        const auto data = body.subspan(pos, length);
-        // A stored block goes straight to the output instead of through the block buffer.
-        const bool stored = length > 1 && data[0] == TLZR::kFlagStored && length - 1 <= kBlockSize;
-        std::size_t produced = 0;
-        if (!stored)
-            check(TLZR::decompressBlock(data, block.data(), produced), inputPath, lzrw1msg::fastSizeMismatch);
-        pos += length;
-        if (stored)
-            produced = length - 1;
-        // More than the size field promises can never end in a match.
-        if (produced > size - out.size())
-            throw ELzrw1Exception(lzrw1msg::fastSizeMismatch());
-        if (stored)
-            out.insert(out.end(), data.begin() + 1, data.end());
-        else
-            out.insert(out.end(), block.begin(), block.begin() + std::ptrdiff_t(produced));
-        if (progress)
-            progress(int64_t(kHeaderSize + pos), int64_t(out.size()));
-        if (produced < kBlockSize)
-            break;
+    const auto blocks = fastBlocks(body, fastBlockCount(size));
+    FastBodyDecoder decoder(fastThreads(size, threads));
+    for (std::size_t first = 0; first < blocks.size(); first += kFastRoundBlocks) {
+        const std::size_t count = std::min(kFastRoundBlocks, blocks.size() - first);
+        const std::size_t at = first * kBlockSize;
+        const auto stretch = room(at, std::min(count * kBlockSize, size - at));
+        const auto round = std::span(blocks).subspan(first, count);
+        const auto outcome = decoder.decode(round, stretch);
+        if (outcome.index != count)
+            check(outcome.status, inputPath, lzrw1msg::fastSizeMismatch);
+        if (progress) {
+            const auto& last = round.back();
+            progress(int64_t(kHeaderSize + std::size_t(last.data() + last.size() - body.data())),
+                     int64_t(at + stretch.size()));
+        }
     }
-    if (out.size() != size)
-        throw ELzrw1Exception(lzrw1msg::fastSizeMismatch());
+    if (blocks.size() != fastBlockCount(size))
+        throw ELzrw1Exception(lzrw1msg::readFailed(inputPath));
 }
 
 TLZH::Progress lzhProgress(const Lzrw1Progress& progress, std::size_t inOffset, std::size_t outOffset)
@@ -107,34 +98,7 @@ TLZH::Progress lzhProgress(const Lzrw1Progress& progress, std::size_t inOffset, 
 }
 } // namespace
 
-std::vector<uint8_t> lzrw1Compress(std::span<const uint8_t> plain, TCompressMode mode, std::string_view inputPath,
-                                   const Lzrw1Progress& progress, int threshold)
-{
-    if (plain.size() > std::size_t(std::numeric_limits<int32_t>::max()))
-        throw ELzrw1Exception(lzrw1msg::sizeUnknown(inputPath));
-    if (mode == TCompressMode::Auto)
-        mode = lzrw1Advise(plain, threshold).mode;
-    try {
-        std::vector<uint8_t> out;
-        const auto& id = mode == TCompressMode::Fast ? kFastIdentifier : kGoodIdentifier;
-        out.reserve(plain.size() + plain.size() / 64 + 64);
-        for (const uint8_t b : id)
-            out.push_back(b);
-        putLe32(out, uint32_t(plain.size()));
-        if (mode == TCompressMode::Fast)
-            compressFast(plain, out, progress);
-        else
-            TLZH::encode(plain, out, lzhProgress(progress, 0, kHeaderSize));
-        if (progress)
-            progress(int64_t(plain.size()), int64_t(out.size()));
-        return out;
-    } catch (const std::bad_alloc&) {
-        throw ELzrw1Exception(mode == TCompressMode::Fast ? lzrw1msg::buffers() : lzrw1msg::lzhTables());
-    }
-}
-
-std::vector<uint8_t> lzrw1Decompress(std::span<const uint8_t> packed, std::string_view inputPath,
-                                     const Lzrw1Progress& progress)
+Lzrw1Header lzrw1ReadHeader(std::span<const uint8_t> packed, std::string_view inputPath)
 {
     if (packed.size() < kIdentifierSize)
         throw ELzrw1Exception(lzrw1msg::readFailed(inputPath));
@@ -147,22 +111,120 @@ std::vector<uint8_t> lzrw1Decompress(std::span<const uint8_t> packed, std::strin
     const auto sizeField = int32_t(getLe32(packed.data() + 4));
     if (sizeField < 0)
         throw ELzrw1Exception(fast ? lzrw1msg::fastSizeMismatch() : lzrw1msg::goodSizeMismatch());
-    const auto size = std::size_t(sizeField);
+    return {fast, std::size_t(sizeField)};
+}
+
+std::vector<uint8_t> lzrw1Compress(std::span<const uint8_t> plain, TCompressMode mode, std::string_view inputPath,
+                                   const Lzrw1Progress& progress, int threshold, unsigned threads)
+{
+    if (plain.size() > std::size_t(std::numeric_limits<int32_t>::max()))
+        throw ELzrw1Exception(lzrw1msg::sizeUnknown(inputPath));
+    if (mode == TCompressMode::Auto)
+        mode = lzrw1Advise(plain, threshold).mode;
+    try {
+        std::vector<uint8_t> out;
+        const auto& id = mode == TCompressMode::Fast ? kFastIdentifier : kGoodIdentifier;
+        out.reserve(mode == TCompressMode::Fast ? lzrw1FastBound(plain.size()) : plain.size() + plain.size() / 64 + 64);
+        for (const uint8_t b : id)
+            out.push_back(b);
+        putLe32(out, uint32_t(plain.size()));
+        if (mode == TCompressMode::Fast) {
+            FastBodyEncoder encoder(fastThreads(plain.size(), threads));
+            for (std::size_t pos = 0; pos == 0 || pos < plain.size(); pos += kFastRoundBytes) {
+                const auto round = plain.subspan(pos, std::min(kFastRoundBytes, plain.size() - pos));
+                encoder.encode(round, pos + round.size() == plain.size(),
+                               [&out](std::span<const uint8_t> block) { out.insert(out.end(), block.begin(), block.end()); });
+                if (progress)
+                    progress(int64_t(pos + round.size()), int64_t(out.size()));
+            }
+        } else {
+            TLZH::encode(plain, out, lzhProgress(progress, 0, kHeaderSize));
+        }
+        if (progress)
+            progress(int64_t(plain.size()), int64_t(out.size()));
+        return out;
+    } catch (const std::bad_alloc&) {
+        throw ELzrw1Exception(mode == TCompressMode::Fast ? lzrw1msg::buffers() : lzrw1msg::lzhTables());
+    }
+}
+
+std::size_t lzrw1FastBound(std::size_t size)
+{
+    return kHeaderSize + fastBlockCount(size) * (kBlockLengthSize + TLZR::kMaxPackedBlock);
+}
+
+std::size_t lzrw1CompressFast(std::span<const uint8_t> plain, std::span<uint8_t> out, unsigned threads)
+{
+    if (plain.size() > std::size_t(std::numeric_limits<int32_t>::max()))
+        throw ELzrw1Exception(lzrw1msg::sizeUnknown({}));
+    if (out.size() < lzrw1FastBound(plain.size()))
+        throw ELzrw1Exception(lzrw1msg::buffers());
+    try {
+        std::copy(kFastIdentifier.begin(), kFastIdentifier.end(), out.begin());
+        for (std::size_t i = 0; i < 4; ++i)
+            out[kIdentifierSize + i] = uint8_t(plain.size() >> (8 * i));
+        std::size_t written = kHeaderSize;
+        FastBodyEncoder encoder(fastThreads(plain.size(), threads));
+        encoder.encode(plain, true, [&](std::span<const uint8_t> block) {
+            std::memcpy(out.data() + written, block.data(), block.size());
+            written += block.size();
+        });
+        return written;
+    } catch (const std::bad_alloc&) {
+        throw ELzrw1Exception(lzrw1msg::buffers());
+    }
+}
+
+std::vector<uint8_t> lzrw1Decompress(std::span<const uint8_t> packed, std::string_view inputPath,
+                                     const Lzrw1Progress& progress, unsigned threads)
+{
+    const Lzrw1Header header = lzrw1ReadHeader(packed, inputPath);
     const auto body = packed.subspan(kHeaderSize);
     try {
         std::vector<uint8_t> out;
-        out.reserve(std::min(size, packed.size() * kMaxExpansion));
-        if (fast) {
-            decompressFast(body, size, out, inputPath, progress);
+        if (header.fast) {
+            // The output grows a round at a time, so a size field far beyond
+            // what the data holds never takes more memory than it can fill.
+            out.reserve(std::min(header.size, packed.size() * kMaxExpansion));
+            decodeFastBlocks(body, header.size, [&out](std::size_t at, std::size_t n) {
+                out.resize(at + n);
+                return std::span(out).subspan(at);
+            }, inputPath, progress, threads);
         } else {
-            check(TLZH::decode(body, size, out, lzhProgress(progress, kHeaderSize, 0)), inputPath,
+            out.reserve(std::min(header.size, packed.size() * kMaxExpansion));
+            check(TLZH::decode(body, header.size, out, lzhProgress(progress, kHeaderSize, 0)), inputPath,
                   lzrw1msg::goodSizeMismatch);
         }
         if (progress)
             progress(int64_t(packed.size()), int64_t(out.size()));
         return out;
     } catch (const std::bad_alloc&) {
-        throw ELzrw1Exception(fast ? lzrw1msg::buffers() : lzrw1msg::lzhTables());
+        throw ELzrw1Exception(header.fast ? lzrw1msg::buffers() : lzrw1msg::lzhTables());
+    }
+}
+
+void lzrw1DecompressInto(std::span<const uint8_t> packed, std::span<uint8_t> out, std::string_view inputPath,
+                         const Lzrw1Progress& progress, unsigned threads)
+{
+    const Lzrw1Header header = lzrw1ReadHeader(packed, inputPath);
+    if (out.size() != header.size)
+        throw ELzrw1Exception(header.fast ? lzrw1msg::fastSizeMismatch() : lzrw1msg::goodSizeMismatch());
+    const auto body = packed.subspan(kHeaderSize);
+    try {
+        if (header.fast) {
+            decodeFastBlocks(body, header.size, [out](std::size_t at, std::size_t n) { return out.subspan(at, n); },
+                             inputPath, progress, threads);
+        } else {
+            // The decoder never gives more than the size it was asked for.
+            std::size_t written = 0;
+            const auto status = TLZH::decode(TLZH::whole(body), header.size, [&](std::span<const uint8_t> piece) {
+                std::memcpy(out.data() + written, piece.data(), piece.size());
+                written += piece.size();
+            }, lzhProgress(progress, kHeaderSize, 0));
+            check(status, inputPath, lzrw1msg::goodSizeMismatch);
+        }
+    } catch (const std::bad_alloc&) {
+        throw ELzrw1Exception(header.fast ? lzrw1msg::buffers() : lzrw1msg::lzhTables());
     }
 }
 

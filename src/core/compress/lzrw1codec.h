@@ -30,9 +30,19 @@ inline constexpr int kDefaultThreshold = 40;
 // size field can say ("Lzrw1 compression : Failed to obtain the size of : "
 // + path) or memory runs out ("Lzrw1 (de)compression : Failed to get memory
 // for I/O buffers !").
+//
+// Fast blocks are coded on threads threads (0: one per core); the bytes are
+// the same for any number.
 std::vector<uint8_t> lzrw1Compress(std::span<const uint8_t> plain, TCompressMode mode,
                                    std::string_view inputPath = {}, const Lzrw1Progress& progress = {},
-                                   int threshold = kDefaultThreshold);
+                                   int threshold = kDefaultThreshold, unsigned threads = 0);
+
+// The longest Fast container of an input of size bytes: every block stored.
+std::size_t lzrw1FastBound(std::size_t size);
+// Writes the Fast container of plain into out, which holds at least
+// lzrw1FastBound(plain.size()) bytes, and returns its length. Throws as
+// lzrw1Compress does.
+std::size_t lzrw1CompressFast(std::span<const uint8_t> plain, std::span<uint8_t> out, unsigned threads = 0);
 
 // Restores the bytes of either method. Throws, for damaged or foreign data:
 //  - path + " : Lzrw1 decompression : this file has no valid header !"
@@ -41,7 +51,21 @@ std::vector<uint8_t> lzrw1Compress(std::span<const uint8_t> plain, TCompressMode
 //  - "Lzrw1 (LZH decompression) : Original and compressed sizes do not match !"
 // and the memory message as above.
 std::vector<uint8_t> lzrw1Decompress(std::span<const uint8_t> packed, std::string_view inputPath = {},
-                                     const Lzrw1Progress& progress = {});
+                                     const Lzrw1Progress& progress = {}, unsigned threads = 0);
+
+// What the first eight bytes of a container say.
+struct Lzrw1Header {
+    bool fast = false;
+    std::size_t size = 0;  // of the uncompressed data
+};
+// Reads the header at the start of packed. Throws the header, read and size
+// messages of lzrw1Decompress for a foreign, short or negative header.
+Lzrw1Header lzrw1ReadHeader(std::span<const uint8_t> packed, std::string_view inputPath = {});
+// Restores the bytes of either method straight into out, which holds
+// exactly lzrw1ReadHeader(packed).size bytes; throws as lzrw1Decompress does
+// (out then holds anything).
+void lzrw1DecompressInto(std::span<const uint8_t> packed, std::span<uint8_t> out, std::string_view inputPath = {},
+                         const Lzrw1Progress& progress = {}, unsigned threads = 0);
 
 // Which method suits an input. Inputs below three blocks always get Good;
 // larger ones are judged by coding two sample blocks in Fast.

@@ -1,6 +1,7 @@
 #include "core/compress/lzrw1kh.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 
@@ -35,6 +36,31 @@ inline bool startsAlike(const uint8_t* a, const uint8_t* b, std::size_t remainin
         return ((x ^ y) & 0x00FFFFFFu) == 0;
     }
     return a[0] == b[0] && a[1] == b[1] && a[2] == b[2];
+}
+
+// How far the bytes at a and b agree, from 3 (known) up to 18, stopping
+// where the input ends remaining bytes after a.
+inline std::size_t matchLength(const uint8_t* a, const uint8_t* b, std::size_t remaining)
+{
+    // Two words cover bytes 3 to 18 when the input reaches that far.
+    if (remaining >= kMinMatch + 16) {
+        uint64_t x = 0;
+        uint64_t y = 0;
+        std::memcpy(&x, a + kMinMatch, 8);
+        std::memcpy(&y, b + kMinMatch, 8);
+        if (x != y)
+            return kMinMatch + std::size_t(std::countr_zero(x ^ y)) / 8;
+        std::memcpy(&x, a + kMinMatch + 8, 8);
+        std::memcpy(&y, b + kMinMatch + 8, 8);
+        if (x != y)
+            return std::min(kMaxMatch, kMinMatch + 8 + std::size_t(std::countr_zero(x ^ y)) / 8);
+        return kMaxMatch;
+    }
+    const std::size_t limit = std::min(kMaxMatch, remaining);
+    std::size_t k = kMinMatch;
+    while (k < limit && a[k] == b[k])
+        ++k;
+    return k;
 }
 
 inline void putWord(uint8_t* at, uint32_t word)
@@ -93,12 +119,7 @@ std::size_t TLZR::compressBlock(std::span<const uint8_t> src, uint8_t* dst)
                 entry = int16_t(x);
                 if (candidate != kEmpty && x - std::size_t(candidate) <= kMaxDistance &&
                     startsAlike(s + x, s + candidate, n - x)) {
-                    const uint8_t* p = s + candidate;
-                    const std::size_t limit = std::min(kMaxMatch, n - x);
-                    std::size_t k = kMinMatch;
-                    while (k < limit && s[x + k] == p[k])
-                        ++k;
-                    length = k;
+                    length = matchLength(s + x, s + candidate, n - x);
                     distance = x - std::size_t(candidate);
                 }
             }
@@ -126,88 +147,186 @@ std::size_t TLZR::compressBlock(std::span<const uint8_t> src, uint8_t* dst)
     return y;
 }
 
-DecodeStatus TLZR::decompressBlock(std::span<const uint8_t> block, uint8_t* dst, std::size_t& produced)
+namespace {
+// A control word's 16 items take at most 4 bytes each, and the wide literal
+// copy reads 16 bytes at the last item's start.
+constexpr std::size_t kGroupInput = kItemsPerControlWord * 4 + kWideCopy;
+// 16 longest copies, and after them the wide literal move of 16 bytes.
+constexpr std::size_t kGroupOutput = kItemsPerControlWord * kMaxMatch + kWideCopy;
+
+// The items still to decode of one control word: their bits from bit 31
+// down (0 a literal, 1 a copy or a run), then a 1 bit that stops the count
+// of leading literals at the last item; and how many items there are.
+constexpr uint32_t kLastItemMark = 1u << 15;
+struct Items {
+    uint32_t bits;
+    int left;
+};
+
+// For a distance d under 8: k % d for the first 8 bytes, and the largest
+// multiple of d that is at most 8.
+constexpr auto kPatternPhase = [] {
+    std::array<std::array<uint8_t, 8>, 8> phase{};
+    for (std::size_t d = 1; d < 8; ++d)
+        for (std::size_t k = 0; k < 8; ++k)
+            phase[d][k] = uint8_t(k % d);
+    return phase;
+}();
+constexpr std::array<std::size_t, 8> kPatternStep{0, 8, 8, 6, 8, 5, 6, 7};
+
+// Copies count (3 to 18) bytes from distance bytes back, which may overlap
+// what it writes; may write up to 23 bytes at out.
+inline void wideCopy(uint8_t* out, std::size_t distance, std::size_t count)
+{
+    const uint8_t* from = out - distance;
+    if (distance >= 16) {
+        // Bytes 0-15, then 2-17: the second move may read what the first
+        // wrote (at distances 16 and 17), which it then finds in place.
+        std::memcpy(out, from, 16);
+        std::memcpy(out + 2, from + 2, 16);
+    } else if (distance >= 8) {
+        std::memcpy(out, from, 8);
+        std::memcpy(out + 8, from + 8, 8);
+        std::memcpy(out + 10, from + 10, 8);
+    } else {
+        // A distance under 8 repeats its last distance bytes: 8 bytes of that
+        // pattern, read only from what is already there, are stored again at
+        // each multiple of the distance.
+        std::array<uint8_t, 8> pattern;
+        for (std::size_t k = 0; k < 8; ++k)
+            pattern[k] = from[kPatternPhase[distance][k]];
+        for (std::size_t k = 0; k < count; k += kPatternStep[distance])
+            std::memcpy(out + k, pattern.data(), 8);
+    }
+}
+
+// Decodes items of one control word with a single bounds check for all of
+// them: the caller saw kGroupInput bytes of block and kGroupOutput bytes of
+// room. Returns with items left only when a run took the room the rest
+// might need; those go through the checked loop.
+inline DecodeStatus decodeGroup(const uint8_t* s, std::size_t& x, uint8_t* out, std::size_t& y, std::size_t capacity,
+                                Items& items)
+{
+    for (;;) {
+        // The literals up front in one move.
+        const int literals = std::countl_zero(items.bits);
+        std::memcpy(out + y, s + x, kWideCopy);
+        x += std::size_t(literals);
+        y += std::size_t(literals);
+        items.left -= literals;
+        items.bits <<= literals;
+        if (items.left == 0)
+            return DecodeStatus::Ok;
+        const std::size_t word = std::size_t(s[x]) << 8 | s[x + 1];
+        const std::size_t distance = word >> 4;
+        items.bits <<= 1;
+        --items.left;
+        if (distance == 0) {
+            const std::size_t run = (word << 8 | s[x + 2]) + kMinRun;
+            if (run > capacity - y)
+                return DecodeStatus::Inconsistent;
+            std::memset(out + y, s[x + 3], run);
+            y += run;
+            x += 4;
+            if (capacity - y < kGroupOutput)
+                return DecodeStatus::Ok;
+            continue;
+        }
+        // A distance past what this block has written would read before its output.
+        if (distance > y)
+            return DecodeStatus::Inconsistent;
+        const std::size_t count = (word & 0x0F) + kMinMatch;
+        wideCopy(out + y, distance, count);
+        y += count;
+        x += 2;
+    }
+}
+
+// The same items, each checked against both ends; used near the end of the
+// block or of the output, where a group may not fit.
+inline DecodeStatus decodeChecked(const uint8_t* s, std::size_t& x, std::size_t length, uint8_t* out, std::size_t& y,
+                                  std::size_t capacity, Items& items)
+{
+    while (items.left > 0 && x < length) {
+        // The last control word's spare bits are 0 too, so the block end caps the literals.
+        const auto literals =
+            std::min({std::size_t(std::countl_zero(items.bits)), std::size_t(items.left), length - x});
+        if (literals > 0) {
+            if (literals > capacity - y)
+                return DecodeStatus::Inconsistent;
+            std::memcpy(out + y, s + x, literals);
+            x += literals;
+            y += literals;
+            items.left -= int(literals);
+            items.bits <<= literals;
+            continue;
+        }
+        if (length - x < 2)
+            return DecodeStatus::Truncated;
+        const std::size_t word = std::size_t(s[x]) << 8 | s[x + 1];
+        const std::size_t distance = word >> 4;
+        if (distance == 0) {
+            if (length - x < 4)
+                return DecodeStatus::Truncated;
+            const std::size_t run = (word << 8 | s[x + 2]) + kMinRun;
+            if (run > capacity - y)
+                return DecodeStatus::Inconsistent;
+            std::memset(out + y, s[x + 3], run);
+            y += run;
+            x += 4;
+        } else {
+            const std::size_t count = (word & 0x0F) + kMinMatch;
+            if (distance > y || count > capacity - y)
+                return DecodeStatus::Inconsistent;
+            const uint8_t* from = out + y - distance;
+            for (std::size_t k = 0; k < count; ++k)
+                out[y + k] = from[k];
+            y += count;
+            x += 2;
+        }
+        items.bits <<= 1;
+        --items.left;
+    }
+    return DecodeStatus::Ok;
+}
+} // namespace
+
+DecodeStatus TLZR::decompressBlock(std::span<const uint8_t> block, std::span<uint8_t> dst, std::size_t& produced)
 {
     produced = 0;
     const std::size_t length = block.size();
     const uint8_t* s = block.data();
+    uint8_t* out = dst.data();
+    const std::size_t capacity = dst.size();
     if (length <= 1)
         return DecodeStatus::Ok;
     if (s[0] == kFlagStored) {
-        if (length - 1 > kBlockSize)
+        if (length - 1 > capacity)
             return DecodeStatus::Inconsistent;
-        std::memcpy(dst, s + 1, length - 1);
+        std::memcpy(out, s + 1, length - 1);
         produced = length - 1;
         return DecodeStatus::Ok;
     }
     if (length < 3)
         return DecodeStatus::Truncated;
 
-    uint32_t control = uint32_t(s[1]) << 8 | s[2];
-    int bitsLeft = kItemsPerControlWord;
-    std::size_t x = 3;
+    std::size_t x = 1;
     std::size_t y = 0;
-    while (x < length) {
-        if (bitsLeft == 0) {
-            if (length - x < 2)
-                return DecodeStatus::Truncated;
-            control = uint32_t(s[x]) << 8 | s[x + 1];
-            x += 2;
-            bitsLeft = kItemsPerControlWord;
-            if (x == length)
-                return DecodeStatus::Truncated;
-        }
-        // The 0 bits up front are literals: take them in one go. The last
-        // control word's spare bits are 0 too, so the block end caps them.
-        const std::size_t literals = std::min({std::size_t(std::countl_zero(uint16_t(control))),
-                                               std::size_t(bitsLeft), length - x});
-        if (literals > 0) {
-            if (literals > kBlockSize - y)
-                return DecodeStatus::Inconsistent;
-            if (length - x >= kWideCopy && kBlockSize - y >= kWideCopy)
-                std::memcpy(dst + y, s + x, kWideCopy);
-            else
-                std::memcpy(dst + y, s + x, literals);
-            x += literals;
-            y += literals;
-            control = (control << literals) & 0xFFFF;
-            bitsLeft -= int(literals);
-            continue;
-        }
+    for (bool first = true; x < length; first = false) {
         if (length - x < 2)
             return DecodeStatus::Truncated;
-        const std::size_t distance = std::size_t(s[x]) << 4 | s[x + 1] >> 4;
-        if (distance == 0) {
-            if (length - x < 4)
-                return DecodeStatus::Truncated;
-            const std::size_t run = (std::size_t(s[x + 1]) << 8 | s[x + 2]) + kMinRun;
-            if (run > kBlockSize - y)
-                return DecodeStatus::Inconsistent;
-            std::memset(dst + y, s[x + 3], run);
-            y += run;
-            x += 4;
-        } else {
-            const std::size_t count = (s[x + 1] & 0x0F) + kMinMatch;
-            // A distance past what this block has written would read before the buffer.
-            if (distance > y || count > kBlockSize - y)
-                return DecodeStatus::Inconsistent;
-            uint8_t* out = dst + y;
-            const uint8_t* from = out - distance;
-            if (distance >= kMaxMatch && kBlockSize - y >= kMaxMatch) {
-                // Copying the longest match whatever the count saves a variable-length call.
-                std::memcpy(out, from, kMaxMatch);
-            } else if (distance >= count) {
-                std::memcpy(out, from, count);
-            } else {
-                // Overlapping copy: each byte may be one this copy just wrote.
-                for (std::size_t k = 0; k < count; ++k)
-                    out[k] = from[k];
-            }
-            y += count;
-            x += 2;
+        Items items{uint32_t(s[x]) << 24 | uint32_t(s[x + 1]) << 16 | kLastItemMark, kItemsPerControlWord};
+        x += 2;
+        // Only the first control word may stand alone (a block of nothing);
+        // any later one is there because more items follow.
+        if (x == length && !first)
+            return DecodeStatus::Truncated;
+        if (length - x >= kGroupInput && capacity - y >= kGroupOutput) {
+            if (const DecodeStatus status = decodeGroup(s, x, out, y, capacity, items); status != DecodeStatus::Ok)
+                return status;
         }
-        control = (control << 1) & 0xFFFF;
-        --bitsLeft;
+        if (const DecodeStatus status = decodeChecked(s, x, length, out, y, capacity, items); status != DecodeStatus::Ok)
+            return status;
     }
     produced = y;
     return DecodeStatus::Ok;

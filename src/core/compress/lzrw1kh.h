@@ -24,9 +24,11 @@ public:
     // kPackBufferSize bytes; returns the block length, 1 to kMaxPackedBlock.
     std::size_t compressBlock(std::span<const uint8_t> src, uint8_t* dst);
 
-    // Decodes one block into dst, which holds kBlockSize bytes, and sets
-    // produced. Never reads outside block nor writes outside dst.
-    [[nodiscard]] static DecodeStatus decompressBlock(std::span<const uint8_t> block, uint8_t* dst,
+    // Decodes one block into dst and sets produced. A block that would give
+    // more bytes than dst holds is Inconsistent; dst is normally the block's
+    // own 32768-byte stretch of the caller's final buffer. Never reads
+    // outside block nor writes outside dst, whatever block holds.
+    [[nodiscard]] static DecodeStatus decompressBlock(std::span<const uint8_t> block, std::span<uint8_t> dst,
                                                       std::size_t& produced);
 
 private:

@@ -27,15 +27,15 @@ struct Choice {
 };
 
 // The policy that maximises the expected final score of a game, found by
-// dynamic programming over the round (dice to roll, points committed) for
-// the last round on the board and each round before the first bank. Every
-// roll and selection is scored by the game's own rules in scoring.h.
-// Committed points from the cap on bank after the next roll: the values
-// there are those of that plan, which optimal play follows once committed
-// points are that high.
+// dynamic programming over the round (dice to roll, points committed): one
+// table for any round on the board, one for each round before the first
+// bank. Every roll and selection is scored by the game's own rules in
+// scoring.h. From the cap on, committed points are valued as if the player
+// banks after the next roll, which is what optimal play does that high
+// (the six-dice threshold lies well below the default cap).
 class Solver {
 public:
-    static constexpr int32_t kStep = 50;            // every score is a multiple of it
+    static constexpr int32_t kStep = 50; // every score is a multiple of it
     static constexpr int32_t kDefaultCap = 30000;
 
     explicit Solver(int32_t committedCap = kDefaultCap);

@@ -1,0 +1,258 @@
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include "forms/boardaccessibility.h"
+#include "forms/programwindows.h"
+#include "forms/timage.h"
+#include "formsfixture.h"
+#include "support/eventwait.h"
+
+namespace {
+
+// Everything here is driven the way a player without a mouse drives it:
+// key presses into whatever has the focus. Only the round pause is cut
+// short, as the clock's tick.
+class KeyboardTest : public FormsFixture {
+protected:
+    std::unique_ptr<Tmain> open()
+    {
+        auto main = std::make_unique<Tmain>(programFolder(), TmainSeams{&sounds, &faces});
+        main->show();
+        main->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(main.get()));
+        return main;
+    }
+    template <class T = QWidget>
+    static T* child(const QWidget& w, const char* name)
+    {
+        auto* c = w.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+    static QWidget* focus() { return QApplication::focusWidget(); }
+    static QString focusName() { return focus() ? focus()->objectName() : QStringLiteral("(none)"); }
+    // Keys go where a real key press goes: the focused control, else the
+    // active window.
+    static void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier)
+    {
+        QWidget* target = focus() ? focus() : QApplication::activeWindow();
+        ASSERT_NE(target, nullptr);
+        QTest::keyClick(target, k, m);
+    }
+    static void keys(const char* presses)
+    {
+        for (const char* p = presses; *p != '\0'; ++p)
+            key(*p == ' ' ? Qt::Key_Space : static_cast<Qt::Key>(QChar(*p).toUpper().unicode()));
+    }
+    static void type(const QString& text) { QTest::keyClicks(focus(), text); }
+    // Opens a menu by its Alt key and picks its item `item` (0 first) with
+    // the arrows and Return.
+    static void menuItem(Qt::Key altKey, int item)
+    {
+        key(altKey, Qt::AltModifier);
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr);
+        for (int i = 0; i <= item; ++i)
+            QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+    }
+    static QString name(QWidget* w)
+    {
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
+        return i ? i->text(QAccessible::Name) : QString();
+    }
+};
+
+TEST_F(KeyboardTest, WholeGameNamePostAndCancelByKeysOnly)
+{
+    auto main = open();
+    const Tgamestate& state = main->game().state();
+    EXPECT_EQ(focusName(), "edit_aname") << "the name panel takes the focus at start";
+    key(Qt::Key_A, Qt::ControlModifier);
+    type("Ann");
+    key(Qt::Key_Return);
+    EXPECT_FALSE(child(*main, "panel_name")->isVisible());
+    EXPECT_EQ(main->playerNameText(), "Ann");
+    EXPECT_EQ(focusName(), "button_start");
+
+    sounds.cues.clear();
+    keys("1RB "); // no game yet: a click on these would do nothing
+    EXPECT_EQ(state.roundnum, 0);
+    EXPECT_TRUE(sounds.cues.isEmpty());
+
+    key(Qt::Key_Return); // START GAME has the focus
+    ASSERT_EQ(state.roundnum, 1);
+
+    const struct {
+        std::vector<int> faces; // every draw of the round, in order
+        const char* presses;
+        const char* slot;
+    } rounds[] = {
+        {{1, 3, 3, 3, 4, 6, 5, 2}, "R1234R5B", "450"}, // roll again, bank
+        {{2, 3, 4, 6, 6, 2}, " ", "---"},              // Space rolls; nothing scores
+        {{1, 1, 1, 2, 3, 4}, "R6B", "0"},              // die 6 is a 4: worth nothing, banks 0
+        {{1, 1, 1, 2, 3, 4}, "R123B", "1000"}, {{1, 1, 1, 2, 3, 4}, "R123B", "1000"},
+        {{1, 1, 1, 2, 3, 4}, "R123B", "1000"}, {{1, 1, 1, 2, 3, 4}, "R123B", "1000"},
+        {{1, 1, 1, 2, 3, 4}, "R123B", "1000"}, {{1, 1, 1, 2, 3, 4}, "R123B", "1000"},
+        {{5, 2, 2, 3, 3, 4}, "R11B", "0"},              // select and put back: banks 0
+    };
+    int round = 0;
+    for (const auto& r : rounds) {
+        ++round;
+        faces.script.assign(r.faces.begin(), r.faces.end());
+        keys(r.presses);
+        EXPECT_EQ(child<QLabel>(*main, QStringLiteral("label_rnd%1").arg(round).toLatin1())->text(), r.slot)
+            << "round " << round;
+        EXPECT_TRUE(faces.script.empty()) << "round " << round << ": a roll was missed";
+        main->Timer2Timer();
+    }
+    EXPECT_EQ(state.gametotal, 6450);
+    ASSERT_TRUE(child(*main, "panel_cleared")->isVisible());
+    EXPECT_EQ(child<QLabel>(*main, "label_score1")->text(), "Your Score:6450");
+
+    // The end-of-game panel: the name field first, Tab stays inside.
+    EXPECT_EQ(focusName(), "edit_name");
+    QStringList order;
+    for (int i = 0; i < 4; ++i) {
+        key(Qt::Key_Tab);
+        order << focusName();
+    }
+    EXPECT_EQ(order, (QStringList{"button_sendscore", "button_highscores", "button_cancel", "edit_name"}));
+    key(Qt::Key_Tab);
+    shoot(main.get(), "keys-focus-on-send-score");
+    key(Qt::Key_Backtab);
+
+    QSignalSpy sends(child<TImage>(*main, "button_sendscore"), &TImage::clicked);
+    key(Qt::Key_Return); // SEND SCORE
+    EXPECT_EQ(sends.count(), 1);
+    EXPECT_TRUE(child(*main, "panel_wait")->isVisible());
+    key(Qt::Key_Return); // the notice covers SEND SCORE now: no second post
+    EXPECT_EQ(sends.count(), 1);
+
+    key(Qt::Key_Escape); // CANCEL
+    EXPECT_FALSE(child(*main, "panel_cleared")->isVisible());
+    EXPECT_EQ(focusName(), "button_start");
+    child<QTimer>(*main, "Timer1")->stop();
+}
+
+TEST_F(KeyboardTest, NamePanelCancelsKeepsTextAndMenusOpenByAltKeys)
+{
+    auto main = open();
+    type("Zed");
+    QStringList order;
+    for (int i = 0; i < 3; ++i) {
+        key(Qt::Key_Tab);
+        order << focusName();
+    }
+    EXPECT_EQ(order, (QStringList{"button_namedone", "button_namecancel", "edit_aname"}));
+    key(Qt::Key_Tab);
+    shoot(main.get(), "keys-focus-on-done");
+    key(Qt::Key_Backtab);
+
+    key(Qt::Key_F, Qt::AltModifier); // opens File, types nothing
+    EXPECT_EQ(child<QLineEdit>(*main, "edit_aname")->text(), "GuestZed");
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(static_cast<QMenu*>(popup)->title(), "File");
+    QTest::keyClick(popup, Qt::Key_Escape);
+    waitUntil([] { return QApplication::activePopupWidget() == nullptr; });
+
+    key(Qt::Key_Escape); // out of the menu bar, back to the field
+    EXPECT_EQ(focusName(), "edit_aname");
+    key(Qt::Key_Escape); // CANCEL
+    EXPECT_FALSE(child(*main, "panel_name")->isVisible());
+    EXPECT_EQ(main->playerNameText(), "Guest");
+
+    // Alt alone and F10 reach the menus too.
+    QTest::keyPress(focus(), Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(focus(), Qt::Key_Alt, Qt::NoModifier);
+    EXPECT_EQ(focus(), main->menuBar()) << focusName().toStdString();
+    key(Qt::Key_Escape);
+    key(Qt::Key_F10);
+    popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(static_cast<QMenu*>(popup)->title(), "File");
+    QTest::keyClick(popup, Qt::Key_Escape);
+    key(Qt::Key_Escape);
+
+    menuItem(Qt::Key_O, 2); // Options -> Change  Name
+    ASSERT_TRUE(child(*main, "panel_name")->isVisible());
+    EXPECT_EQ(focusName(), "edit_aname");
+    key(Qt::Key_Return);
+    EXPECT_EQ(main->playerNameText(), "GuestZed");
+}
+
+TEST_F(KeyboardTest, UpdateOfferOverTheNamePanelTakesNoReturnMeantForTheName)
+{
+    // The offer can appear while a name is typed; a Return meant for the
+    // name must not start an installer.
+    auto main = open();
+    main->setProgramFile(file("pelbixsolo")); // should the test fail, it moves no real file
+    main->setProcessEnd([](int) {});
+    type("Bo");
+    main->checkupdateDoneString(nullptr, "9.9.9");
+    ASSERT_TRUE(child(*main, "panel_update")->isVisible());
+    EXPECT_EQ(focusName(), "button_updatecancel");
+    EXPECT_FALSE(child<TImage>(*main, "button_namedone")->reachable()) << "the offer lies over the name panel";
+    key(Qt::Key_Return);
+    EXPECT_FALSE(child(*main, "panel_update")->isVisible());
+    EXPECT_FALSE(child(*main, "button_updateyes")->isHidden()) << "the update started";
+    EXPECT_EQ(focusName(), "edit_aname");
+    key(Qt::Key_Return);
+    EXPECT_EQ(main->playerNameText(), "GuestBo");
+}
+
+TEST_F(KeyboardTest, TallyResetAndWindowsByKeysOnly)
+{
+    ProgramWindows w(programFolder(), TmainSeams{&sounds, &faces});
+    w.main.show();
+    w.main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.main));
+    key(Qt::Key_Return); // accept the name
+    key(Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(w.tallylist.findChild<QLabel*>("mylabel_1")->text(), "1");
+
+    menuItem(Qt::Key_V, 0); // View -> Tally List
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.tallylist));
+    EXPECT_EQ(focusName(), "button_resettally");
+    dialogs.defaultAnswer = true;
+    key(Qt::Key_Space);
+    EXPECT_EQ(w.tallylist.findChild<QLabel*>("mylabel_1")->text(), "0");
+    QApplication::processEvents(); // names follow once the key is handled
+    EXPECT_EQ(name(w.tallylist.findChild<QLabel*>("mylabel_1")), "Total Games: 0");
+    key(Qt::Key_Escape); // as Done
+    EXPECT_FALSE(w.tallylist.isVisible());
+
+    // Help -> Keyboard Shortcuts, the last item, lists the board's keys and
+    // the menu's own shortcuts.
+    QMenu* help = w.main.findChild<QMenu*>("Help1");
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->actions().last()->text(), "Keyboard Shortcuts");
+    w.main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.main));
+    menuItem(Qt::Key_H, 2); // Help, About, Keyboard Shortcuts (the separator is skipped)
+    QWidget* shortcuts = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == "shortcuts" && top->isVisible())
+            shortcuts = top;
+    ASSERT_NE(shortcuts, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(shortcuts));
+    QStringList listed;
+    auto* table = shortcuts->findChild<QAbstractItemView*>("table_keys");
+    ASSERT_NE(table, nullptr);
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+        listed << table->model()->index(row, 0).data().toString();
+    for (const char* k : {"1 to 6", "R or Space", "B", "Ctrl+S", "F1", "Escape", "F10"})
+        EXPECT_TRUE(listed.contains(QString::fromLatin1(k))) << k;
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(shortcuts->isVisible());
+}
+
+} // namespace
