@@ -16,6 +16,10 @@ class TSelButton;
 // main window, their khaki select buttons, links and the maker's notice.
 namespace infowindow {
 
+// The colours these windows are dressed in, by their role here.
+inline constexpr TColor kBackground = rgbColor(colours::kOlive);
+inline constexpr TColor kKhaki = rgbColor(colours::kKhaki);
+
 // Caption, client size, background and default font. Closing the window
 // only hides it and never ends the program, even when it is the last one
 // left on screen.
