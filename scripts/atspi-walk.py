@@ -45,9 +45,9 @@ def report(app, title):
     return nodes
 
 
-def press(app, name):
+def press(app, name, role=None):
     for n in walk(app):
-        if n.name == name and showing(n):
+        if n.name == name and (showing(n) or role is not None) and role in (None, n.getRoleName()):
             action = n.queryAction()
             for i in range(action.nActions):
                 if action.getName(i).lower() == "press":
@@ -61,6 +61,28 @@ def names(app, prefix):
     return [n.name for n in walk(app) if n.name.startswith(prefix) and showing(n)]
 
 
+WINDOWS = ["Tally List", "View High Score List", "Help", "About", "Keyboard Shortcuts",
+           "Check out Multiplayer Pelbix!", "Game Review"]
+
+
+def report_windows(app):
+    """Every window open at once: focusable and named items per window."""
+    total = named = 0
+    print("== every window open")
+    for i in range(app.childCount):
+        frame = app.getChildAtIndex(i)
+        if frame is None or not showing(frame):
+            continue
+        items = [n for n in walk(frame) if showing(n) and n.getState().contains(pyatspi.STATE_FOCUSABLE)]
+        good = [n for n in items if n.name.strip()]
+        total += len(items)
+        named += len(good)
+        print(f"   {frame.name!r}: focusable {len(items)}, named {len(good)}")
+    menu_items = [n for n in walk(app) if n.getRoleName() == "menu item" and n.name.strip()]
+    print(f"   all windows: focusable {total}, focusable and named {named}; "
+          f"named menu items besides {len(menu_items)}")
+
+
 app = find_app()
 time.sleep(2.0)
 report(app, "start: the name panel is open")
@@ -71,3 +93,7 @@ press(app, "ROLL DICE")
 print("== after a roll")
 for line in names(app, "Die ") + names(app, "Round 1") + names(app, "Game total"):
     print("   " + line)
+for item in WINDOWS:
+    press(app, item, role="menu item")
+time.sleep(2.0)
+report_windows(app)

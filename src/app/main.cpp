@@ -4,6 +4,7 @@
 
 #include "forms/formlayout.h"
 #include "forms/programwindows.h"
+#include "platform/desktopidentity.h"
 #include "platform/programfolder.h"
 #include "platform/sessionend.h"
 
@@ -30,6 +31,7 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelbix Solo"));
+    desktopidentity::apply();
     // Only closing the main window ends the program; the others just hide.
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutions();

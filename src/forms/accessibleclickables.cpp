@@ -68,6 +68,11 @@ QAccessibleInterface* clickablesFactory(const QString& className, QObject* objec
 {
     if (object == nullptr || !object->isWidgetType())
         return nullptr;
+    // Any other widget given a role of its own (asked for as a plain QWidget
+    // once its own class is unknown).
+    const QVariant own = object->property(kRoleProperty);
+    if (className == QLatin1String("QWidget") && own.isValid())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), static_cast<QAccessible::Role>(own.toInt()));
     if (className == QLatin1String("TImage"))
         return new ClickableAccessible<TImage>(static_cast<TImage*>(object), QAccessible::Button,
                                                QAccessible::Graphic);

@@ -10,6 +10,7 @@ class QWidget;
 // installs, later ones do nothing.
 void installClickablesAccessibility();
 
-// A picture or label with a role of its own (the round-end badges are
-// notifications, which a screen reader speaks when they show).
+// A widget with a role of its own (the round-end badges and the hint are
+// notifications, which a screen reader speaks when they show). Set it
+// before anything asks for the widget's accessible interface.
 void setAccessibleRole(QWidget* widget, QAccessible::Role role);

@@ -1,12 +1,15 @@
 #include "forms/boardaccessibility.h"
 
 #include <QAccessible>
+#include <QChildEvent>
+#include <algorithm>
 #include <QEvent>
 #include <QLabel>
 #include <QTimer>
 
 #include "forms/accessibleclickables.h"
 #include "forms/accessiblenames.h"
+#include "forms/hintpanel.h"
 #include "forms/mainform.h"
 
 namespace {
@@ -65,6 +68,9 @@ BoardAccessibility::BoardAccessibility(Tmain& main) : QObject(&main), m_main(mai
     nameCard();
     namePanels();
     watchBadges();
+    // The coach's hint is made on the board when first asked for.
+    if (auto* board = main.findChild<QWidget*>(QStringLiteral("panel_board1")))
+        board->installEventFilter(this);
     // The pause's end starts the next round or ends the game.
     if (auto* timer2 = main.findChild<QTimer*>(QStringLiteral("Timer2")))
         connect(timer2, &QTimer::timeout, this, [] { accessiblenames::refreshSoon(); });
@@ -163,14 +169,28 @@ QString BoardAccessibility::badgeName(const QWidget* badge) const
 
 bool BoardAccessibility::eventFilter(QObject* watched, QEvent* event)
 {
+    // Polished, not added: while a child is being added it is not yet
+    // of its own class.
+    if (event->type() == QEvent::ChildPolished) {
+        QObject* child = static_cast<QChildEvent*>(event)->child();
+        if (child->inherits("HintPanel")) { // polished again on a style change: no harm
+            setAccessibleRole(static_cast<QWidget*>(child), QAccessible::Notification);
+            child->installEventFilter(this);
+        }
+        return false;
+    }
     if (event->type() != QEvent::Show)
         return false;
-    auto* badge = static_cast<QWidget*>(watched);
-    // The banked amount is on its label before the badge shows.
-    badge->setAccessibleName(badgeName(badge));
+    auto* shown = static_cast<QWidget*>(watched);
+    if (auto* hint = qobject_cast<HintPanel*>(shown))
+        hint->setAccessibleName(hint->lines().join(QLatin1Char(' ')));
+    else if (std::find(m_badges.begin(), m_badges.end(), shown) != m_badges.end())
+        shown->setAccessibleName(badgeName(shown)); // the banked amount is on its label by now
+    else
+        return false;
     accessiblenames::refreshNow();
-    QAccessibleEvent alert(badge, QAccessible::Alert);
+    QAccessibleEvent alert(shown, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
-    emit announced(badge->accessibleName());
+    emit announced(shown->accessibleName());
     return false;
 }

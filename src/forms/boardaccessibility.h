@@ -11,7 +11,8 @@ class Tmain;
 
 // What a screen reader hears of the board: each die's face and status, the
 // ten round slots, the game total, the round marker and the pop-up panels,
-// kept in step with the game; a round-end badge is announced as it appears.
+// kept in step with the game; a round-end badge and the coach's hint are
+// announced as they appear.
 class BoardAccessibility : public QObject {
     Q_OBJECT
 public:

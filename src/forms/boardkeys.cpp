@@ -19,9 +19,9 @@ struct BoardKey {
     const char* control;
 };
 constexpr BoardKey kBoardKeys[] = {
-    {Qt::Key_1, "dice1"},      {Qt::Key_2, "dice2"},         {Qt::Key_3, "dice3"}, {Qt::Key_4, "dice4"},
-    {Qt::Key_5, "dice5"},      {Qt::Key_6, "dice6"},         {Qt::Key_R, "image_roll"},
-    {Qt::Key_Space, "image_roll"}, {Qt::Key_B, "image_turn"},
+    {Qt::Key_1, "dice1"},      {Qt::Key_2, "dice2"},          {Qt::Key_3, "dice3"},
+    {Qt::Key_4, "dice4"},      {Qt::Key_5, "dice5"},          {Qt::Key_6, "dice6"},
+    {Qt::Key_R, "image_roll"}, {Qt::Key_Space, "image_roll"}, {Qt::Key_B, "image_turn"},
 };
 
 // The pop-up panels: Return presses the first button, Escape the second.
@@ -43,8 +43,9 @@ constexpr PanelKeys kPanels[] = {
 
 // Tab's way over the board: the game's buttons, the dice left to right,
 // the round marker, the logo.
-constexpr const char* kBoardTabOrder[] = {"button_start", "image_roll", "dice1", "dice2",     "dice3",
-                                          "dice4",        "dice5",      "dice6", "image_turn", "image_logo"};
+constexpr const char* kBoardTabOrder[] = {
+    "button_start", "image_roll", "dice1", "dice2", "dice3", "dice4", "dice5", "dice6", "image_turn", "image_logo",
+};
 
 // Where the focus goes when a panel closes and what had it before is gone.
 const QString kHomeControl = QStringLiteral("button_start");
@@ -54,6 +55,10 @@ QString plainText(const QAction* action)
     QString text = action->text();
     return text.remove(QLatin1Char('&'));
 }
+
+// Alt and the first letter of a menu's title open it. The captions stay as
+// they are: no underlined letters.
+QString menuKey(const QAction* menu) { return QStringLiteral("Alt+") + plainText(menu).left(1).toUpper(); }
 
 } // namespace
 
@@ -108,13 +113,10 @@ void BoardKeys::addMenuKeys()
                 return;
             }
     });
-    // Alt and a menu's first letter open it. The captions stay as they are:
-    // no underlined letters.
     for (QAction* a : bar->actions()) {
-        const QString title = plainText(a);
-        if (a->menu() == nullptr || title.isEmpty())
+        if (a->menu() == nullptr || plainText(a).isEmpty())
             continue;
-        auto* key = new QShortcut(QKeySequence(QStringLiteral("Alt+") + title.left(1).toUpper()), m_main);
+        auto* key = new QShortcut(QKeySequence(menuKey(a)), m_main);
         connect(key, &QShortcut::activated, bar, [bar, a] { bar->setActiveAction(a); });
     }
 }
@@ -168,7 +170,7 @@ std::vector<BoardKeys::KeyHelp> BoardKeys::keyHelp() const
     for (const QAction* top : m_main->menuBar()->actions()) {
         if (top->menu() == nullptr)
             continue;
-        altKeys << QStringLiteral("Alt+") + plainText(top).left(1).toUpper();
+        altKeys << menuKey(top);
         menuTitles << plainText(top);
         for (const QAction* a : top->menu()->actions())
             if (!a->shortcut().isEmpty())
@@ -179,7 +181,7 @@ std::vector<BoardKeys::KeyHelp> BoardKeys::keyHelp() const
         {QStringLiteral("Escape"), QStringLiteral("Cancel a panel, or close a window")},
         {QStringLiteral("Tab, Shift+Tab"), QStringLiteral("Move to the next or previous control")},
         {QStringLiteral("Space"), QStringLiteral("Press the focused button in a panel or window")},
-        {QStringLiteral("F10"), QStringLiteral("Open the menus")},
+        {QStringLiteral("F10, or Alt alone"), QStringLiteral("Open the menus")},
         {altKeys.join(QStringLiteral(", ")), QStringLiteral("Open the menu: ") + menuTitles.join(QStringLiteral(", "))},
     };
     help.insert(help.end(), general.begin(), general.end());

@@ -10,11 +10,12 @@
 
 namespace {
 
-constexpr QRect kPanelPlace{6, 3, 408, 322};
-constexpr QRect kTitlePlace{1, 5, 406, 24};
-constexpr QRect kTablePlace{8, 36, 392, 278};
-constexpr QRect kDonePlace{319, 333, 95, 20};
-constexpr int kKeyColumnWidth = 150;
+// Wide enough for every line of the list on one line.
+constexpr QRect kPanelPlace{6, 3, 588, 342};
+constexpr QRect kTitlePlace{1, 5, 586, 24};
+constexpr QRect kTablePlace{8, 36, 572, 298};
+constexpr QRect kDonePlace{499, 353, 95, 20};
+constexpr int kKeyColumnWidth = 190;
 
 } // namespace
 
@@ -49,7 +50,7 @@ Tshortcuts::Tshortcuts(QWidget* parent) : QWidget(parent, Qt::Window)
     table_keys->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_keys->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_keys->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_keys->setWordWrap(true);
+    table_keys->setWordWrap(false);
     // Tab leaves the list for the Done button; the arrows move in it.
     table_keys->setTabKeyNavigation(false);
     table_keys->setFont(pixelFont(QStringLiteral("Arial"), 13));

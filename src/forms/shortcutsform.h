@@ -13,7 +13,7 @@ class QTableWidget;
 class Tshortcuts : public QWidget {
     Q_OBJECT
 public:
-    static constexpr QSize kClientSize{420, 360};
+    static constexpr QSize kClientSize{600, 380};
 
     explicit Tshortcuts(QWidget* parent = nullptr);
 

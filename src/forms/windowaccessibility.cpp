@@ -23,6 +23,7 @@ constexpr Named kNamed[] = {
     {"about", "Image1", "Dravik Software logo"},
     {"multiplayer", "Image1", "Picture of the multiplayer edition"},
     {"highscore", "displayhtml", "High score list"},
+    {"review", "grid_moves", "Moves of the last game"},
 };
 
 constexpr int kTallyPlaces = 10;

@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QAction>
 #include <QSet>
 #include <functional>
 #include <QLabel>
@@ -6,6 +7,7 @@
 
 #include "forms/boardaccessibility.h"
 #include "forms/boardkeys.h"
+#include "forms/hintpanel.h"
 #include "forms/programwindows.h"
 #include "formsfixture.h"
 
@@ -77,13 +79,17 @@ TEST_F(AccessibilityTest, EveryWindowsControlsHaveRoleNameAndFocusPath)
         ASSERT_TRUE(QTest::qWaitForWindowExposed(c.window));
         EXPECT_GE(checkWindow(c.window), c.atLeast) << c.window->objectName().toStdString();
     }
+    // The windows made when first asked for: the shortcuts and the review.
     w.main.KeyboardShortcuts1Click();
-    QWidget* shortcuts = nullptr;
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->objectName() == "shortcuts")
-            shortcuts = top;
-    ASSERT_NE(shortcuts, nullptr);
-    EXPECT_GE(checkWindow(shortcuts), 2);
+    w.main.findChild<QAction*>("GameReview1")->trigger();
+    for (const char* made : {"shortcuts", "review"}) {
+        QWidget* window = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == made && top->isVisible())
+                window = top;
+        ASSERT_NE(window, nullptr) << made;
+        EXPECT_GE(checkWindow(window), 2) << made;
+    }
 
     // Pages are named after their buttons; the tally's rows read as lines.
     EXPECT_EQ(name(w.help.findChild<QTextEdit*>("memo5")), "Documentation");
@@ -139,6 +145,16 @@ TEST_F(AccessibilityTest, BoardNamesFollowTheGameAndBadgesAreAnnounced)
     EXPECT_EQ(board("label_rnd2"), "Round 2: no score");
     EXPECT_EQ(board("dice1"), "Die 1: two");
     EXPECT_EQ(board("image_turn"), "Bank round 2");
+
+    main.Timer2Timer();
+    faces.script = {1, 1, 1, 5, 2, 3};
+    QTest::keyClick(&main, Qt::Key_R);
+    QTest::keyClick(&main, Qt::Key_H); // the coach's hint is read out too
+    auto* hint = main.findChild<HintPanel*>();
+    ASSERT_NE(hint, nullptr);
+    ASSERT_FALSE(hint->lines().isEmpty());
+    EXPECT_EQ(alerts.last(), hint->lines().join(' '));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(hint)->role(), QAccessible::Notification);
 }
 
 TEST(dieName, FaceAndStatusInWords)

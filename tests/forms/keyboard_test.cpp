@@ -249,7 +249,8 @@ TEST_F(KeyboardTest, TallyResetAndWindowsByKeysOnly)
     ASSERT_NE(table, nullptr);
     for (int row = 0; row < table->model()->rowCount(); ++row)
         listed << table->model()->index(row, 0).data().toString();
-    for (const char* k : {"1 to 6", "R or Space", "B", "Ctrl+S", "F1", "Escape", "F10"})
+    shoot(shortcuts, "keys-shortcuts-window");
+    for (const char* k : {"1 to 6", "R or Space", "B", "Ctrl+S", "F1", "Escape", "H"})
         EXPECT_TRUE(listed.contains(QString::fromLatin1(k))) << k;
     key(Qt::Key_Escape);
     EXPECT_FALSE(shortcuts->isVisible());

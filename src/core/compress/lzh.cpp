@@ -212,16 +212,21 @@ void encodeSymbol(LzhTree& tree, BitWriter& out, int c)
     tree.update(c);
 }
 
-// Walks from the root to a leaf, one bit per level, taking the bits from
-// the reader's window so that it refills once per symbol, not per bit. The
-// nodes walked are the ones the count update climbs back up.
+// Walks from the root to a leaf: the first levels in one step from the
+// tree's table, then one bit per level, taking the bits from the reader's
+// window so that it refills once per symbol, not per bit. The nodes walked
+// are the ones the count update climbs back up.
 int decodeSymbol(LzhTree& tree, BitReader& in)
 {
-    std::array<int16_t, LzhTree::kNodes> path;
-    int depth = 0;
-    path[std::size_t(depth++)] = LzhTree::kRoot;
-    int node = tree.child(LzhTree::kRoot);
-    for (;;) {
+    std::array<int16_t, LzhTree::kNodes + LzhTree::kTopBits> path;
+    path[0] = LzhTree::kRoot;
+    // The first levels in one step from the table.
+    const auto& top = tree.top(unsigned(in.window() >> (64 - LzhTree::kTopBits)));
+    std::copy(top.path.begin(), top.path.end(), path.begin() + 1);
+    int depth = 1 + top.depth;
+    in.skip(top.depth);
+    int node = top.next;
+    while (node < LzhTree::kNodes) {
         uint64_t window = in.window();
         int used = 0;
         while (node < LzhTree::kNodes && used < BitReader::kWindowBits) {
@@ -232,8 +237,6 @@ int decodeSymbol(LzhTree& tree, BitReader& in)
             ++used;
         }
         in.skip(used);
-        if (node >= LzhTree::kNodes)
-            break;
     }
     tree.updateAlong(path.data(), depth);
     return node - LzhTree::kNodes;

@@ -24,6 +24,7 @@ LzhTree::LzhTree()
 
 void LzhTree::rebuild()
 {
+    m_topStale = true;
     // Gather the leaves at the front, halving their counts (rounding up so none becomes 0).
     int j = 0;
     for (int i = 0; i < kNodes; ++i) {
@@ -136,5 +137,39 @@ int LzhTree::restore(int node, uint32_t k)
     if (j < kNodes)
         m_parent[j + 1] = node;
     m_child[node] = j;
+    if (!m_topStale) {
+        // Copied first: filling may mark node or l afresh.
+        const TopSpan nodeSpan = m_topSpan[std::size_t(node)];
+        const TopSpan lSpan = m_topSpan[std::size_t(l)];
+        fillTop(nodeSpan.first, nodeSpan.count);
+        fillTop(lSpan.first, lSpan.count);
+    }
     return l;
+}
+
+void LzhTree::buildTop()
+{
+    m_topSpan.fill({});
+    fillTop(0, unsigned(m_top.size()));
+    m_topStale = false;
+}
+
+void LzhTree::fillTop(unsigned first, unsigned count)
+{
+    for (unsigned bits = first; bits < first + count; ++bits) {
+        TopStep& step = m_top[bits];
+        int node = m_child[kRoot];
+        int depth = 0;
+        while (depth < kTopBits && node < kNodes) {
+            node += int(bits >> (kTopBits - 1 - depth)) & 1;
+            ++depth;
+            // The entries whose bits lead through this node.
+            const unsigned below = 1u << (kTopBits - depth);
+            m_topSpan[std::size_t(node)] = {uint16_t(bits & ~(below - 1)), uint16_t(below)};
+            step.path[std::size_t(depth - 1)] = int16_t(node);
+            node = m_child[std::size_t(node)];
+        }
+        step.next = int16_t(node);
+        step.depth = int16_t(depth);
+    }
 }

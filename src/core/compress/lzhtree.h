@@ -39,6 +39,23 @@ public:
         return depth;
     }
 
+    // The first levels of the tree as one table, for a decoder: by the next
+    // kTopBits bits of a code, the nodes those bits walk through (as many
+    // as depth; fewer than kTopBits when a leaf comes first) and the child
+    // value reached (a pair of nodes, or a leaf).
+    static constexpr int kTopBits = 6;
+    struct TopStep {
+        std::array<int16_t, kTopBits> path;
+        int16_t next;
+        int16_t depth;
+    };
+    const TopStep& top(unsigned bits)
+    {
+        if (m_topStale)
+            buildTop();
+        return m_top[bits];
+    }
+
     // Counts one more occurrence of symbol c and restores the order.
     void update(int c);
     // The same for the symbol at the end of path: the nodes from the root
@@ -62,4 +79,17 @@ private:
     // Parents of the nodes, then (from kNodes on) the node index of each symbol.
     std::array<int, kNodes + kSymbols> m_parent{};
     std::array<int, kNodes> m_child{};
+
+    // The table of the first levels is built when a decoder first asks for
+    // it and after a rebuild; a swap of a node it passes through redoes the
+    // entries below that node, which share the bits that lead to it.
+    void buildTop();
+    void fillTop(unsigned first, unsigned count);
+    struct TopSpan {
+        uint16_t first = 0;
+        uint16_t count = 0;  // 0: not a node of the first levels
+    };
+    std::array<TopStep, 1 << kTopBits> m_top{};
+    std::array<TopSpan, kNodes> m_topSpan{};
+    bool m_topStale = true;
 };
