@@ -48,11 +48,13 @@ constexpr QRect kDefaultPlace{Settings::kDefaultLeft, Settings::kDefaultTop, Set
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-TImage* placePicture(QWidget* parent, const QString& name, QRect geometry, const QPixmap& picture)
+// The picture is painted when it first shows: pictures under a hidden panel
+// cost nothing until then, and the window maps before the board is painted.
+TImage* placePicture(QWidget* parent, const QString& name, QRect geometry, std::function<QPixmap()> picture)
 {
     auto* image = new TImage(parent, name);
     image->setGeometry(geometry);
-    image->setPicture(picture);
+    image->setPictureSource(std::move(picture));
     return image;
 }
 
@@ -249,10 +251,11 @@ void Tmain::buildBoard()
     panel_board1->setColor(rgbColor(colours::kOlive));
     QWidget* b = panel_board1;
 
-    Image1 = placePicture(b, QStringLiteral("Image1"), qrect(layout::kScoreCard), artwork::scoreCardPicture());
+    Image1 = placePicture(b, QStringLiteral("Image1"), qrect(layout::kScoreCard),
+                          [] { return artwork::scoreCardPicture(); });
     image_turn = placePicture(b, QStringLiteral("image_turn"),
                               QRect(QPoint(layout::kTurnMarkerLeft, layout::turnMarkerTop(1)), artwork::kTurnMarkerSize),
-                              artwork::turnMarkerPicture());
+                              [] { return artwork::turnMarkerPicture(); });
     image_turn->hide();
     connect(image_turn, &TImage::clicked, this, &Tmain::image_turnClick);
 
@@ -279,14 +282,14 @@ void Tmain::buildBoard()
     for (int i = 0; i < kDice; ++i) {
         TImage* die = placePicture(b, QStringLiteral("dice%1").arg(i + 1),
                                    QRect(qpoint(layout::kFirstPlaces[static_cast<std::size_t>(i)]), artwork::kDieSize),
-                                   artwork::dicePicture(1));
+                                   [] { return artwork::dicePicture(1); });
         die->setTag(i + 1);
         connect(die, &TImage::clicked, this, &Tmain::dice2Click);
         dice[static_cast<std::size_t>(i)] = die;
     }
 
     image_roll = placePicture(b, QStringLiteral("image_roll"), qrect(layout::kRollButton),
-                              artwork::buttonPicture(QStringLiteral("ROLL DICE"), artwork::kRollButtonSize));
+                              [] { return artwork::buttonPicture(QStringLiteral("ROLL DICE"), artwork::kRollButtonSize); });
     image_roll->setAccessibleName(QStringLiteral("ROLL DICE"));
     image_roll->hide();
     connect(image_roll, &TImage::clicked, this, &Tmain::image_rollClick);
@@ -303,7 +306,7 @@ void Tmain::buildBoard()
 
     button_start = placePictureButton(b, QStringLiteral("button_start"), qpoint(layout::kStartButton), QStringLiteral("START GAME"));
     connect(button_start, &TImage::clicked, this, &Tmain::button_startClick);
-    image_logo = placePicture(b, QStringLiteral("image_logo"), qrect(layout::kLogo), artwork::logoPicture());
+    image_logo = placePicture(b, QStringLiteral("image_logo"), qrect(layout::kLogo), [] { return artwork::logoPicture(); });
     connect(image_logo, &TImage::clicked, this, &Tmain::image_logoClick);
 
     buildClearedPanel();
