@@ -4,17 +4,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
-#include <QProcess>
 #include <QStyle>
 #include <QTimer>
-
-#include <cstdlib>
 
 #include "controls/flatpanel.h"
 #include "controls/url.h"
@@ -28,9 +23,9 @@
 #include "forms/multiplayerform.h"
 #include "forms/highscoreform.h"
 #include "forms/tallylistform.h"
-#include "net/ehttpexception.h"
-#include "net/httpget.h"
-#include "net/httpprot.h"
+#include "forms/postingwait.h"
+#include "forms/updateflow.h"
+#include "forms/updatekey.h"
 #include "platform/makerhost.h"
 #include "forms/formlayout.h"
 #include "forms/tedit.h"
@@ -125,23 +120,7 @@ Tmain::Tmain(const ProgramFolder& folder, TmainSeams seams, QWidget* parent)
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     connect(Timer2, &QTimer::timeout, this, &Tmain::Timer2Timer);
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &Tmain::Timer1Timer);
-
-    checkupdate = new THTTPGet(this);
-    checkupdate->setObjectName(QStringLiteral("checkupdate"));
-    checkupdate->OnDoneString = [this](QObject* sender, const QByteArray& result) {
-        checkupdateDoneString(sender, result);
-    };
-    getupdate = new THttpCli(this);
-    getupdate->setObjectName(QStringLiteral("getupdate"));
-    getupdate->Agent = QStringLiteral("Mozilla/3.0 (compatible)");
-    getupdate->Accept = QStringLiteral("image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*");
-    getupdate->SetRequestVer(QStringLiteral("1.0"));
-    m_programFile = QCoreApplication::applicationFilePath();
-    m_endProcess = [](int code) { std::_Exit(code); };
+    wireOnlineFlows(seams);
     m_keys = new BoardKeys(this);
     new BoardAccessibility(*this);
     FormCreate();
@@ -609,10 +588,8 @@ void Tmain::showEvent(QShowEvent* event)
 
 void Tmain::FormShow()
 {
-    if (updatecheck->isChecked()) {
-        checkupdate->URL = versionUrl();
-        checkupdate->FetchString();
-    }
+    if (updatecheck->isChecked())
+        m_update->checkForUpdate();
 }
 
 void Tmain::closeEvent(QCloseEvent* event)
@@ -670,30 +647,13 @@ void Tmain::setWindows(const Windows& windows)
     if (m_windows.highscore) {
         m_windows.highscore->OnPostAnswered = [this] {
             panel_cleared->hide();
-            Timer1->stop();
+            m_posting->answered();
         };
+        m_windows.highscore->OnPostFailed = [this] { m_posting->fail(); };
     }
 }
 
 // --- posting a score ----------------------------------------------------------
-
-QString Tmain::postingDate(const QDate& date, const QLocale& locale)
-{
-    // The separator is whatever the locale's short format puts between its
-    // fields, "/" where it names none.
-    QChar separator = QLatin1Char('/');
-    for (const QChar c : locale.dateFormat(QLocale::ShortFormat))
-        if (!c.isLetter()) {
-            separator = c;
-            break;
-        }
-    return QStringLiteral("%1%2%3%4%5")
-        .arg(date.month())
-        .arg(separator)
-        .arg(date.day())
-        .arg(separator)
-        .arg(date.year() % 100, 2, 10, QLatin1Char('0'));
-}
 
 void Tmain::button_sendscoreClick()
 {
@@ -701,32 +661,20 @@ void Tmain::button_sendscoreClick()
         edit_name->setText(QStringLiteral("Guest"));
     try {
         const QString score = QString::number(m_game.state().gametotal);
-        const QString date = postingDate(QDate::currentDate(), QLocale::system());
+        const QString date = PostingWait::postingDate(QDate::currentDate(), QLocale::system());
         const QString name = edit_name->text();
         if (m_windows.highscore)
             m_windows.highscore->sendscore(name, date, score);
     } catch (...) {
         // A post that cannot even start ends like one nobody answers: the
-        // countdown below runs out and says so.
+        // countdown runs out and says so.
     }
-    m_countdown = kPostingSeconds;
-    m_dots = 0;
-    Timer1->start();
+    m_posting->start();
     panel_wait->show();
     panel_wait->raise();
 }
 
-void Tmain::Timer1Timer()
-{
-    --m_countdown;
-    if (++m_dots > 5)
-        m_dots = 1;
-    panel_wait->setCaption(QStringLiteral("Posting Score, Please Wait") + QString(m_dots, QLatin1Char('.')));
-    if (m_countdown == 0) {
-        Timer1->stop();
-        DialogService::instance().information(this, QStringLiteral("Posting Failed."));
-    }
-}
+void Tmain::Timer1Timer() { m_posting->Timer1Timer(); }
 
 void Tmain::button_highscoresClick()
 {
@@ -738,23 +686,53 @@ void Tmain::button_highscoresClick()
 
 // --- update check and self-update ----------------------------------------------
 
-QString Tmain::serverAuthority() const { return QString::fromStdString(MakerHost::of(m_loaded).authority()); }
-
-QString Tmain::versionUrl() const
+void Tmain::wireOnlineFlows(const TmainSeams& seams)
 {
-    return QStringLiteral("http://%1/%2/%2version.txt").arg(serverAuthority(), productkey);
-}
+    m_posting = new PostingWait(this);
+    connect(m_posting, &PostingWait::captionChanged, this, [this](const QString& caption) { panel_wait->setCaption(caption); });
+    connect(m_posting, &PostingWait::failed, this,
+            [this] { DialogService::instance().information(this, QStringLiteral("Posting Failed.")); });
 
-QString Tmain::installerUrl() const { return QStringLiteral("http://%1/%2/%3").arg(serverAuthority(), productkey, setupname); }
-
-void Tmain::checkupdateDoneString(QObject*, const QByteArray& Result)
-{
-    const QString own = m_windows.about ? m_windows.about->versionText() : QString();
-    // Any difference at all, newer, older or garbled, offers the update.
-    if (Result != own.toUtf8()) {
+    UpdateFlow::Setup setup;
+    setup.productkey = productkey;
+    setup.setupname = setupname;
+    setup.server = [this] { return serverAuthority(); };
+    setup.ownVersion = [this] { return m_windows.about ? m_windows.about->versionText() : QString(); };
+    setup.programFile = QCoreApplication::applicationFilePath();
+    setup.downloadFolder = [this] { return m_folder.downloadFolder(); };
+    setup.keyHex = seams.updateKeyHex.value_or(UpdateKey::builtIn());
+    setup.makerAddress = QStringLiteral("http://") + QString::fromStdString(MakerHost::builtIn().authority());
+    m_update = new UpdateFlow(std::move(setup), this);
+    connect(m_update, &UpdateFlow::updateOffered, this, [this] {
         panel_update->show();
         panel_update->raise();
-    }
+    });
+    connect(m_update, &UpdateFlow::statusChanged, this, &Tmain::setUpdateStatus);
+    connect(m_update, &UpdateFlow::failed, this,
+            [this](const QString& message) { DialogService::instance().information(this, message); });
+    m_update->beforeInstall = [this] {
+        // The process ends without the close sequence once the installer
+        // runs: this run's settings and games are saved first.
+        saveinifile();
+        if (m_windows.tallylist)
+            m_windows.tallylist->saveTally();
+    };
+    // A build that cannot verify an installer offers no updates at all; the
+    // setting keeps its value for a build that can.
+    updatecheck->setEnabled(m_update->enabled());
+}
+
+QString Tmain::serverAuthority() const { return QString::fromStdString(MakerHost::of(m_loaded).authority()); }
+
+void Tmain::setProgramFile(const QString& path) { m_update->setProgramFile(path); }
+
+void Tmain::setProcessEnd(std::function<void(int)> end) { m_update->endProcess = std::move(end); }
+
+THTTPGet* Tmain::checkupdateFetch() const { return m_update->checkupdate; }
+
+void Tmain::checkupdateDoneString(QObject* Sender, const QByteArray& Result)
+{
+    m_update->checkupdateDoneString(Sender, Result);
 }
 
 void Tmain::button_updatecancelClick() { panel_update->hide(); }
@@ -765,87 +743,9 @@ void Tmain::setUpdateStatus(const QString& text)
     emit updateStatusChanged(text);
 }
 
-QString Tmain::backupPath(const QString& programFile)
-{
-    const QFileInfo info(programFile);
-    const QString suffix = info.suffix();
-    const QString base = suffix.isEmpty() ? info.fileName() : info.completeBaseName();
-    return info.dir().filePath(base + QStringLiteral(".BAK"));
-}
-
 void Tmain::button_updateyesClick()
 {
     button_updateyes->hide();
     button_updatecancel->hide();
-    setUpdateStatus(QStringLiteral("Updating. Please Wait..."));
-    const QString backup = backupPath(m_programFile);
-    if (QFile::exists(backup))
-        QFile::remove(backup);
-    m_programMoved = QFile::rename(m_programFile, backup);
-    downloadit();
-}
-
-void Tmain::restoreProgramFile()
-{
-    // A failed update must leave the player a program to start next time.
-    if (m_programMoved && !QFile::exists(m_programFile))
-        QFile::rename(backupPath(m_programFile), m_programFile);
-    m_programMoved = false;
-}
-
-void Tmain::downloadit()
-{
-    getupdate->URL = installerUrl();
-    const QString name = installerUrl().section(QLatin1Char('/'), -1);
-    const QString local = m_folder.downloadFolder() + name;
-    // The installer takes its real name only once it is complete, so a
-    // broken download never looks like an installer.
-    QFile file(local + QStringLiteral(".part"));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        setUpdateStatus(QStringLiteral("Download Aborted"));
-        restoreProgramFile();
-        DialogService::instance().error(this, QStringLiteral("The installer could not be saved as %1: %2")
-                                                  .arg(file.fileName(), file.errorString()));
-        return;
-    }
-    getupdate->ReceiveStream = &file;
-    bool failed = false;
-    try {
-        getupdate->Get();
-        setUpdateStatus(QStringLiteral("Received %1 bytes").arg(file.size()));
-    } catch (const EHttpException&) {
-        setUpdateStatus(QStringLiteral("Download Aborted"));
-        failed = true;
-    }
-    file.close();
-    getupdate->ReceiveStream = nullptr;
-    if (!failed && getupdate->ContentLength() >= 0 && file.size() != getupdate->ContentLength()) {
-        setUpdateStatus(QStringLiteral("Download Aborted"));
-        failed = true;
-    }
-    if (!failed) {
-        QFile::remove(local);
-        failed = !file.rename(local);
-    }
-    if (failed) {
-        file.remove();
-        restoreProgramFile();
-        return;
-    }
-
-    setUpdateStatus(QStringLiteral("Installing"));
-    // The process ends without the close sequence once the installer runs:
-    // this run's settings and games are saved first.
-    saveinifile();
-    if (m_windows.tallylist)
-        m_windows.tallylist->saveTally();
-    QFile::setPermissions(local, QFile::permissions(local) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
-    if (QProcess::startDetached(local, {QStringLiteral("/SP-"), QStringLiteral("/silent"), QStringLiteral("/noicons")})) {
-        m_endProcess(0);
-        return;
-    }
-    restoreProgramFile();
-    DialogService::instance().information(
-        this, QStringLiteral("There was an error in the update process. Please download%1 manually from http://%2.")
-                  .arg(productkey.toUpper(), QString::fromStdString(MakerHost::builtIn().authority())));
+    m_update->accept();
 }

@@ -4,6 +4,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "core/game/board.h"
 #include "core/game/facesource.h"
@@ -21,15 +23,14 @@ class TFlatPanel;
 class TImage;
 class TLabel;
 class TURL;
+class PostingWait;
 class THTTPGet;
-class THttpCli;
+class UpdateFlow;
 class Tabout;
 class Thelp;
 class Thighscore;
 class Tmultiplayer;
 class Ttallylist;
-class QDate;
-class QLocale;
 class InstanceLock;
 
 // Where the main window's cues and faces go; the real player and generator
@@ -37,6 +38,9 @@ class InstanceLock;
 struct TmainSeams {
     SoundSink* sounds = nullptr;
     FaceSource* faces = nullptr;
+    // The hex public key installers must be signed with, in place of the one
+    // built in; an empty key turns self-update off.
+    std::optional<std::string> updateKeyHex = std::nullopt;
 };
 
 // The main window: the board, the game it shows, the settings, the pop-up
@@ -81,25 +85,18 @@ public:
     void button_sendscoreClick();
     void button_highscoresClick();
     void Timer1Timer();
-    static constexpr int kPostingSeconds = 40;
-    // The date as posts carry it: month/day/two-digit year, no leading zeros,
-    // with the locale's date separator.
-    [[nodiscard]] static QString postingDate(const QDate& date, const QLocale& locale);
 
-    // The update check and self-update.
+    // The update check and self-update; the flow itself is UpdateFlow.
     void checkupdateDoneString(QObject* Sender, const QByteArray& Result);
     void button_updateyesClick();
     void button_updatecancelClick();
-    void downloadit();
-    [[nodiscard]] QString versionUrl() const;
-    [[nodiscard]] QString installerUrl() const;
-    // The program file moved aside while an update installs ("game" -> "game.BAK").
-    [[nodiscard]] static QString backupPath(const QString& programFile);
+    [[nodiscard]] UpdateFlow& updateFlow() const { return *m_update; }
+    [[nodiscard]] PostingWait& postingWait() const { return *m_posting; }
     // Seams for tests: the program file the update moves aside, and how the
     // process ends once the installer runs.
-    void setProgramFile(const QString& path) { m_programFile = path; }
-    void setProcessEnd(std::function<void(int)> end) { m_endProcess = std::move(end); }
-    [[nodiscard]] THTTPGet* checkupdateFetch() const { return checkupdate; }
+    void setProgramFile(const QString& path);
+    void setProcessEnd(std::function<void(int)> end);
+    [[nodiscard]] THTTPGet* checkupdateFetch() const;
 
     const QString productkey = QStringLiteral("pelbixsolo");
     const QString setupname = QStringLiteral("qztsetup.exe");
@@ -176,7 +173,7 @@ private:
     void buildClearedPanel();
     void buildNamePanel();
     void buildUpdatePanel();
-    void restoreProgramFile();
+    void wireOnlineFlows(const TmainSeams& seams);
     void setUpdateStatus(const QString& text);
     [[nodiscard]] QString serverAuthority() const;
     void buildMenu();
@@ -244,18 +241,12 @@ private:
     TImage* button_namedone = nullptr;
     TImage* button_namecancel = nullptr;
     QTimer* Timer2 = nullptr;
-    QTimer* Timer1 = nullptr;
-    int m_countdown = 0;
-    int m_dots = 0;
+    PostingWait* m_posting = nullptr; // owns Timer1
 
-    THTTPGet* checkupdate = nullptr;
-    THttpCli* getupdate = nullptr;
+    UpdateFlow* m_update = nullptr;   // owns checkupdate and getupdate
     TFlatPanel* panel_update = nullptr;
     TImage* button_updateyes = nullptr;
     TImage* button_updatecancel = nullptr;
     QLabel* label_update = nullptr;
-    QString m_programFile;
-    bool m_programMoved = false;
-    std::function<void(int)> m_endProcess;
     BoardKeys* m_keys = nullptr;
 };
