@@ -41,7 +41,7 @@ Tabout::Tabout(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixe
 
     Image1 = new TImage(this, QStringLiteral("Image1"));
     Image1->setGeometry(QRect(QPoint(36, 10), artwork::kAboutLogoSize));
-    Image1->setPicture(artwork::logoPicture(artwork::kAboutLogoSize));
+    Image1->setPictureSource([] { return artwork::logoPicture(artwork::kAboutLogoSize); });
 
     LabelStyle link;
     link.pixels = 16;

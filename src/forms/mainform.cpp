@@ -54,18 +54,21 @@ constexpr QRect kBadgePlace{374, 214, 150, 67};
 
 QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-TImage* placePicture(QWidget* parent, const QString& name, QRect geometry, const QPixmap& picture)
+// The picture is painted when it first shows: pictures under a hidden panel
+// cost nothing until then, and the window maps before the board is painted.
+TImage* placePicture(QWidget* parent, const QString& name, QRect geometry, std::function<QPixmap()> picture)
 {
     auto* image = new TImage(parent, name);
     image->setGeometry(geometry);
-    image->setPicture(picture);
+    image->setPictureSource(std::move(picture));
     return image;
 }
 
 TImage* placeButton(QWidget* parent, const QString& name, QPoint at, const QString& caption,
                     QSize size = artwork::kButtonSize)
 {
-    TImage* button = placePicture(parent, name, QRect(at, size), artwork::buttonPicture(caption, size));
+    TImage* button = placePicture(parent, name, QRect(at, size),
+                                   [caption, size] { return artwork::buttonPicture(caption, size); });
     button->setAccessibleName(caption);
     return button;
 }
@@ -257,9 +260,9 @@ void Tmain::buildBoard()
     QWidget* b = panel_board1;
 
     Image1 = placePicture(b, QStringLiteral("Image1"), QRect(QPoint(24, 5), artwork::kScoreCardSize),
-                          artwork::scoreCardPicture());
+                          [] { return artwork::scoreCardPicture(); });
     image_turn = placePicture(b, QStringLiteral("image_turn"), QRect(QPoint(63, 53), artwork::kTurnMarkerSize),
-                              artwork::turnMarkerPicture());
+                              [] { return artwork::turnMarkerPicture(); });
     image_turn->hide();
     connect(image_turn, &TImage::clicked, this, &Tmain::image_turnClick);
 
@@ -286,7 +289,7 @@ void Tmain::buildBoard()
 
     for (int i = 0; i < 6; ++i) {
         TImage* die = placePicture(b, QStringLiteral("dice%1").arg(i + 1),
-                                   QRect(kDesignDicePlaces[i], artwork::kDieSize), artwork::dicePicture(1));
+                                   QRect(kDesignDicePlaces[i], artwork::kDieSize), [] { return artwork::dicePicture(1); });
         die->setTag(i + 1);
         connect(die, &TImage::clicked, this, &Tmain::dice2Click);
         dice[static_cast<std::size_t>(i)] = die;
@@ -310,7 +313,7 @@ void Tmain::buildBoard()
     button_start = placeButton(b, QStringLiteral("button_start"), {576, 368}, QStringLiteral("START GAME"));
     connect(button_start, &TImage::clicked, this, &Tmain::button_startClick);
     image_logo = placePicture(b, QStringLiteral("image_logo"), QRect(QPoint(25, 369), artwork::kBoardLogoSize),
-                              artwork::logoPicture(artwork::kBoardLogoSize));
+                              [] { return artwork::logoPicture(artwork::kBoardLogoSize); });
     connect(image_logo, &TImage::clicked, this, &Tmain::image_logoClick);
 
     buildClearedPanel();

@@ -58,7 +58,7 @@ Tmultiplayer::Tmultiplayer(const QByteArray& jpeg, QWidget* parent)
     Image1 = new TImage(this, QStringLiteral("Image1"));
     Image1->setGeometry(QRect(QPoint(120, 96), kPictureSize));
     Image1->setCursor(Qt::PointingHandCursor);
-    Image1->setPicture(decodePicture(jpeg));
+    Image1->setPictureSource([jpeg] { return decodePicture(jpeg); });
     connect(Label6, &TLabel::clicked, this, &Tmultiplayer::Label6Click);
     connect(Label1, &TLabel::clicked, this, &Tmultiplayer::Label6Click);
     connect(Image1, &TImage::clicked, this, &Tmultiplayer::Label6Click);

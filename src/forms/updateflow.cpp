@@ -2,12 +2,14 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QProcess>
 
 #include <cstdlib>
+#include <thread>
 
 #include "net/ehttpexception.h"
 #include "net/httpget.h"
@@ -148,8 +150,9 @@ void UpdateFlow::downloadit()
     }
     setStatus(QStringLiteral("Received %1 bytes").arg(file.size()));
 
-    const auto verdict = UpdateSignature::verifyFile(QFile::encodeName(m_partFile).toStdString(),
-                                                     signature.toStdString(), *m_key);
+    const auto verdict = verifyInBackground(signature);
+    if (!self)
+        return;
     QFile::remove(local);
     if (verdict != UpdateSignature::Verdict::Good || !file.rename(local)) {
         fail(kAborted, manualUpdateMessage());
@@ -166,6 +169,22 @@ void UpdateFlow::downloadit()
         return;
     }
     fail(QString(), manualUpdateMessage());
+}
+
+UpdateSignature::Verdict UpdateFlow::verifyInBackground(const QByteArray& signature) const
+{
+    // Hashing a large installer takes a good part of a second; the window
+    // keeps answering meanwhile, as it did during the download.
+    UpdateSignature::Verdict verdict = UpdateSignature::Verdict::Unreadable;
+    QEventLoop loop;
+    std::thread worker([&, path = QFile::encodeName(m_partFile).toStdString(), text = signature.toStdString(),
+                        key = *m_key] {
+        verdict = UpdateSignature::verifyFile(path, text, key);
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec();
+    worker.join();
+    return verdict;
 }
 
 QString UpdateFlow::manualUpdateMessage() const

@@ -79,6 +79,8 @@ private:
     // (unchanged when empty); message: a message box, none when empty.
     void fail(const QString& status, const QString& message);
     [[nodiscard]] QString manualUpdateMessage() const;
+    // Verifies the downloaded file on a worker thread while events run.
+    [[nodiscard]] UpdateSignature::Verdict verifyInBackground(const QByteArray& signature) const;
     void setStatus(const QString& text);
 
     Setup m_setup;

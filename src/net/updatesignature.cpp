@@ -24,10 +24,12 @@ int hexValue(char c)
 template <std::size_t N>
 std::optional<std::array<unsigned char, N>> parseHex(std::string_view text)
 {
-    if (text.size() >= 1 && text.back() == '\n')
+    if (!text.empty() && text.back() == '\n') {
         text.remove_suffix(1);
-    if (text.size() >= 1 && text.back() == '\r')
-        text.remove_suffix(1);
+        // A carriage return only as part of a line end, never on its own.
+        if (!text.empty() && text.back() == '\r')
+            text.remove_suffix(1);
+    }
     if (text.size() != 2 * N)
         return std::nullopt;
     std::array<unsigned char, N> bytes{};
