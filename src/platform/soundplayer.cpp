@@ -114,6 +114,7 @@ void SoundPlayer::play(const QString& cue)
     const QString asset = assetFor(cue);
     if (asset.isEmpty())
         return;
+    m_lastStarted = asset;
     if (m_audio < 0 && QCoreApplication::instance() != nullptr) {
         // Asking the audio system starts its client and a connection to the
         // sound server: that waits until the window the greeting belongs to

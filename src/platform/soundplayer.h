@@ -29,6 +29,10 @@ public:
     // the cue has none ("startgame").
     [[nodiscard]] static QString assetFor(const QString& cue);
 
+    // The asset of the cue started last, the one sounding if any does; a cue
+    // without an asset starts nothing and stops nothing.
+    [[nodiscard]] const QString& lastStarted() const { return m_lastStarted; }
+
 private:
     [[nodiscard]] bool audioAvailable();
     void playAsset(const QString& asset);
@@ -38,5 +42,6 @@ private:
     QString m_held;
     std::unique_ptr<QObject> m_waiting;
     QSoundEffect* m_playing = nullptr;
+    QString m_lastStarted;
     int m_audio = -1;   // not yet asked, then 0 or 1
 };
