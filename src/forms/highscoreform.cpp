@@ -48,7 +48,7 @@ Thighscore::Thighscore(const QString& productkey, const ServerAddress& server, Q
 
     auto* logo = new TImage(this, QStringLiteral("Image1"));
     logo->setGeometry(QRect(QPoint(24, 8), artwork::kHighScoreLogoSize));
-    logo->setPicture(artwork::logoPicture(artwork::kHighScoreLogoSize));
+    logo->setPictureSource([] { return artwork::logoPicture(artwork::kHighScoreLogoSize); });
 
     auto* panel = new TFlatPanel(this, QStringLiteral("panel_main"));
     panel->setGeometry(112, 8, 481, 507);

@@ -40,41 +40,29 @@
 
 namespace {
 
-const QColor kBoardColor(102, 115, 43);   // 2847590
-const QColor kKhaki(206, 205, 159);       // 10472910
-const QColor kHatch(129, 128, 65);        // 4292737
-constexpr TColor kBoardTColor = rgbColor(102, 115, 43);
+namespace layout = boardlayout;
 
-constexpr QSize kBoardSize{766, 472};
-constexpr QRect kInnerBoard{15, 33, 737, 424};
-constexpr int kClientMargin = 5; // the client area keeps this much room around the board
-constexpr int kSlotTops[10] = {54, 80, 106, 132, 158, 185, 211, 237, 263, 289};
-constexpr QPoint kDesignDicePlaces[6] = {{239, 138}, {317, 138}, {396, 139}, {474, 138}, {553, 139}, {631, 138}};
-constexpr QRect kBadgePlace{374, 214, 150, 67};
+// Where the window opens without settings, and where "Reset Screen Location" puts it.
+constexpr QRect kDefaultPlace{Settings::kDefaultLeft, Settings::kDefaultTop, Settings::kDefaultWidth,
+                              Settings::kDefaultHeight};
 
-QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-TImage* placePicture(QWidget* parent, const QString& name, QRect geometry, const QPixmap& picture)
+// The picture is painted when it first shows: pictures under a hidden panel
+// cost nothing until then, and the window maps before the board is painted.
+TImage* placePicture(QWidget* parent, const QString& name, QRect geometry, std::function<QPixmap()> picture)
 {
     auto* image = new TImage(parent, name);
     image->setGeometry(geometry);
-    image->setPicture(picture);
+    image->setPictureSource(std::move(picture));
     return image;
-}
-
-TImage* placeButton(QWidget* parent, const QString& name, QPoint at, const QString& caption,
-                    QSize size = artwork::kButtonSize)
-{
-    TImage* button = placePicture(parent, name, QRect(at, size), artwork::buttonPicture(caption, size));
-    button->setAccessibleName(caption);
-    return button;
 }
 
 TFlatPanel* placePanel(QWidget* parent, const QString& name, QRect geometry)
 {
     auto* panel = new TFlatPanel(parent, name);
     panel->setGeometry(geometry);
-    panel->setColor(kBoardTColor);
+    panel->setColor(rgbColor(colours::kOlive));
     panel->setColorHighLight(clBlack);
     panel->setColorShadow(clBlack);
     return panel;
@@ -86,7 +74,7 @@ TEdit* placeNameEdit(QWidget* parent, const QString& name, QRect geometry)
     edit->setGeometry(geometry);
     edit->setTypingLimit(Tmain::kNameTypingLimit);
     edit->setFont(pixelFont(QStringLiteral("Arial"), 19));
-    edit->setStyleSheet(QStringLiteral("background-color: rgb(206, 205, 159); color: black;"));
+    edit->setStyleSheet(QStringLiteral("background-color: %1; color: black;").arg(qcolor(colours::kKhaki).name()));
     return edit;
 }
 
@@ -133,7 +121,7 @@ void Tmain::FormCreate()
     m_lock = std::make_unique<InstanceLock>(); // held, not examined, until the window goes
     m_dice.setSeed(DiceGenerator::clockSeed());
     loadinifile();
-    playsounds("entered");
+    playsounds(cue::kEntered);
     panel_name->show();
     panel_name->raise();
     // Nothing on the board reacts before a game is started: the game's
@@ -153,29 +141,15 @@ void Tmain::buildMenu()
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
     options->setObjectName(QStringLiteral("Options1"));
-    PlaySounds1 = options->addAction(QStringLiteral("Play Sounds"));
-    PlaySounds1->setObjectName(QStringLiteral("PlaySounds1"));
-    PlaySounds1->setCheckable(true);
-    PlaySounds1->setChecked(true);
-    // The action toggles its own mark before triggered() arrives; the handler
-    // owns the toggle, so the automatic one is undone first.
-    connect(PlaySounds1, &QAction::triggered, this, [this] {
-        PlaySounds1->setChecked(!PlaySounds1->isChecked());
-        PlaySounds1Click();
-    });
+    PlaySounds1 = addSavedOption(options, QStringLiteral("Play Sounds"), QStringLiteral("PlaySounds1"),
+                                 &Tmain::PlaySounds1Click);
     QAction* reset = options->addAction(QStringLiteral("Reset Screen Location"), this,
                                         &Tmain::ResetScreenLocation1Click);
     reset->setObjectName(QStringLiteral("ResetScreenLocation1"));
     QAction* changeName = options->addAction(QStringLiteral("Change  Name"), this, &Tmain::ChangeName1Click);
     changeName->setObjectName(QStringLiteral("ChangeName1"));
-    updatecheck = options->addAction(QStringLiteral("Automatically Check for Updates"));
-    updatecheck->setObjectName(QStringLiteral("updatecheck"));
-    updatecheck->setCheckable(true);
-    updatecheck->setChecked(true);
-    connect(updatecheck, &QAction::triggered, this, [this] {
-        updatecheck->setChecked(!updatecheck->isChecked());
-        updatecheckClick();
-    });
+    updatecheck = addSavedOption(options, QStringLiteral("Automatically Check for Updates"),
+                                 QStringLiteral("updatecheck"), &Tmain::updatecheckClick);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
     view->setObjectName(QStringLiteral("View1"));
@@ -201,12 +175,33 @@ void Tmain::buildMenu()
     connect(multiplayer, &QAction::triggered, this, &Tmain::MultiplayerClick);
 }
 
+QAction* Tmain::addSavedOption(QMenu* menu, const QString& caption, const QString& name, void (Tmain::*click)())
+{
+    QAction* option = menu->addAction(caption);
+    option->setObjectName(name);
+    option->setCheckable(true);
+    option->setChecked(true);
+    // The action toggles its own mark before triggered() arrives; the handler
+    // owns the toggle, so the automatic one is undone first.
+    connect(option, &QAction::triggered, this, [this, option, click] {
+        option->setChecked(!option->isChecked());
+        (this->*click)();
+    });
+    return option;
+}
+
+void Tmain::toggleAndSave(QAction* option)
+{
+    option->setChecked(!option->isChecked());
+    saveinifile();
+}
+
 void Tmain::Exit1Click() { close(); }
 
 namespace {
 // Windows not created (some tests build the main window alone) are not shown.
 template <class Window>
-void showIfSet(Window* window, const QWidget* mainWindow)
+void showIfSet(const QPointer<Window>& window, const QWidget* mainWindow)
 {
     if (window)
         window->showCentredOn(mainWindow);
@@ -233,84 +228,85 @@ void Tmain::buildBoard()
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     QPalette pal = client->palette();
-    pal.setColor(QPalette::Window, kBoardColor);
+    pal.setColor(QPalette::Window, qcolor(colours::kOlive));
     client->setPalette(pal);
     client->setAutoFillBackground(true);
-    client->setMinimumSize(kBoardSize.width() + kClientMargin, kBoardSize.height() + kClientMargin);
+    client->setMinimumSize(layout::kBoard.width + layout::kClientMargin, layout::kBoard.height + layout::kClientMargin);
     setCentralWidget(client);
 
     // The outer board shows no frame: see-through, framed in its parent's colour.
     panel_board = new TFlatPanel(client, QStringLiteral("panel_board"));
-    panel_board->setGeometry(QRect(QPoint(0, 0), kBoardSize));
+    panel_board->setGeometry(qrect(layout::kBoard));
     panel_board->setTransparent(true);
-    panel_board->setColorHighLight(kBoardTColor);
-    panel_board->setColorShadow(kBoardTColor);
+    panel_board->setColorHighLight(rgbColor(colours::kOlive));
+    panel_board->setColorShadow(rgbColor(colours::kOlive));
 
     LabelStyle greeting;
     greeting.pixels = 13;
-    label_name = placeLabel(panel_board, QStringLiteral("label_name"), QRect(14, 14, 600, 16),
+    label_name = placeLabel(panel_board, QStringLiteral("label_name"), QRect(qpoint(layout::kGreeting), QSize(600, 16)),
                             QStringLiteral("Welcome to Pelbix Solo by Dravik Software!"), greeting);
 
     panel_board1 = new TFlatPanel(panel_board, QStringLiteral("panel_board1"));
-    panel_board1->setGeometry(kInnerBoard);
-    panel_board1->setColor(kBoardTColor);
+    panel_board1->setGeometry(qrect(layout::kInnerBoard));
+    panel_board1->setColor(rgbColor(colours::kOlive));
     QWidget* b = panel_board1;
 
-    Image1 = placePicture(b, QStringLiteral("Image1"), QRect(QPoint(24, 5), artwork::kScoreCardSize),
-                          artwork::scoreCardPicture());
-    image_turn = placePicture(b, QStringLiteral("image_turn"), QRect(QPoint(63, 53), artwork::kTurnMarkerSize),
-                              artwork::turnMarkerPicture());
+    Image1 = placePicture(b, QStringLiteral("Image1"), qrect(layout::kScoreCard),
+                          [] { return artwork::scoreCardPicture(); });
+    image_turn = placePicture(b, QStringLiteral("image_turn"),
+                              QRect(QPoint(layout::kTurnMarkerLeft, layout::turnMarkerTop(1)), artwork::kTurnMarkerSize),
+                              [] { return artwork::turnMarkerPicture(); });
     image_turn->hide();
     connect(image_turn, &TImage::clicked, this, &Tmain::image_turnClick);
 
     LabelStyle slot = titleStyle(16);
     slot.alignment = Qt::AlignRight | Qt::AlignVCenter;
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < kRounds; ++i) {
         auto* label = new TLabel(b, QStringLiteral("label_rnd%1").arg(i + 1));
-        label->setGeometry(44, kSlotTops[i], 154, 21);
-        label->setFont(pixelFont(slot.face, slot.pixels, true));
-        label->setAlignment(slot.alignment);
+        label->setGeometry(qrect(layout::slot(i + 1)));
+        styleLabel(label, slot); // black on the card's fields whatever the theme
         label->setText(QStringLiteral("0"));
         label->setTag(i + 1);
         label->setContentsMargins(0, 0, 4, 0);
         connect(label, &TLabel::clicked, this, &Tmain::label_scorerecordedClick);
         label_rnd[static_cast<std::size_t>(i)] = label;
     }
-    label_score = placeLabel(b, QStringLiteral("label_score"), QRect(69, 317, 113, 27), QStringLiteral("0"),
-                             titleStyle(24, kKhaki));
+    label_score = placeLabel(b, QStringLiteral("label_score"), qrect(layout::kTotal), QStringLiteral("0"),
+                             titleStyle(24, qcolor(colours::kKhaki)));
 
-    for (int i = 0; i < 6; ++i) {
-        auto* shape = new TShape(b, QStringLiteral("Shape%1").arg(i + 1), Qt::DiagCrossPattern, kHatch);
-        shape->setGeometry(240 + 79 * i, 67, 67, 68);
+    for (int i = 0; i < kDice; ++i) {
+        auto* shape = new TShape(b, QStringLiteral("Shape%1").arg(i + 1), Qt::DiagCrossPattern, qcolor(colours::kHatch));
+        shape->setGeometry(qrect(layout::hatch(i + 1)));
     }
 
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < kDice; ++i) {
         TImage* die = placePicture(b, QStringLiteral("dice%1").arg(i + 1),
-                                   QRect(kDesignDicePlaces[i], artwork::kDieSize), artwork::dicePicture(1));
+                                   QRect(qpoint(layout::kFirstPlaces[static_cast<std::size_t>(i)]), artwork::kDieSize),
+                                   [] { return artwork::dicePicture(1); });
         die->setTag(i + 1);
         connect(die, &TImage::clicked, this, &Tmain::dice2Click);
         dice[static_cast<std::size_t>(i)] = die;
     }
 
-    image_roll = placeButton(b, QStringLiteral("image_roll"), {368, 288}, QStringLiteral("ROLL DICE"),
-                             artwork::kRollButtonSize);
+    image_roll = placePicture(b, QStringLiteral("image_roll"), qrect(layout::kRollButton),
+                              [] { return artwork::buttonPicture(QStringLiteral("ROLL DICE"), artwork::kRollButtonSize); });
+    image_roll->setAccessibleName(QStringLiteral("ROLL DICE"));
     image_roll->hide();
     connect(image_roll, &TImage::clicked, this, &Tmain::image_rollClick);
 
     // The badges are painted the first time one is shown.
-    image_noscore = placePicture(b, QStringLiteral("image_noscore"), kBadgePlace, {});
-    image_notboard = placePicture(b, QStringLiteral("image_notboard"), kBadgePlace, {});
-    image_scorerecorded = placePicture(b, QStringLiteral("image_scorerecorded"), kBadgePlace, {});
+    image_noscore = placePicture(b, QStringLiteral("image_noscore"), qrect(layout::kBadge), {});
+    image_notboard = placePicture(b, QStringLiteral("image_notboard"), qrect(layout::kBadge), {});
+    image_scorerecorded = placePicture(b, QStringLiteral("image_scorerecorded"), qrect(layout::kBadge), {});
     for (TImage* badge : {image_noscore, image_notboard, image_scorerecorded})
         badge->hide();
-    label_scorerecorded = placeLabel(b, QStringLiteral("label_scorerecorded"), QRect(412, 248, 77, 21), QString(),
-                                     titleStyle(19, kBoardColor));
+    label_scorerecorded = placeLabel(b, QStringLiteral("label_scorerecorded"), qrect(layout::kBankedAmount), QString(),
+                                     titleStyle(19, qcolor(colours::kOlive)));
     label_scorerecorded->hide();
 
-    button_start = placeButton(b, QStringLiteral("button_start"), {576, 368}, QStringLiteral("START GAME"));
+    button_start = placePictureButton(b, QStringLiteral("button_start"), qpoint(layout::kStartButton), QStringLiteral("START GAME"));
     connect(button_start, &TImage::clicked, this, &Tmain::button_startClick);
-    image_logo = placePicture(b, QStringLiteral("image_logo"), QRect(QPoint(25, 369), artwork::kBoardLogoSize),
-                              artwork::logoPicture(artwork::kBoardLogoSize));
+    image_logo = placePicture(b, QStringLiteral("image_logo"), qrect(layout::kLogo), [] { return artwork::logoPicture(); });
     connect(image_logo, &TImage::clicked, this, &Tmain::image_logoClick);
 
     buildClearedPanel();
@@ -320,25 +316,26 @@ void Tmain::buildBoard()
 
 void Tmain::buildClearedPanel()
 {
-    panel_cleared = placePanel(panel_board1, QStringLiteral("panel_cleared"), QRect(307, 17, 329, 233));
+    panel_cleared = placePanel(panel_board1, QStringLiteral("panel_cleared"), qrect(layout::kClearedPanel));
     QWidget* p = panel_cleared;
     placeLabel(p, QStringLiteral("label_cleared"), QRect(-1, 10, 327, 24), QStringLiteral("YOUR CLEARED THE BOARD!"),
                titleStyle(19));
     label_score1 = placeLabel(p, QStringLiteral("label_score1"), QRect(0, 40, 327, 24), QStringLiteral("Your Score: "),
-                              titleStyle(19, kKhaki));
+                              titleStyle(19, qcolor(colours::kKhaki)));
     placeLabel(p, QStringLiteral("label_entername"), QRect(0, 70, 327, 20), QStringLiteral("Enter Your Name"),
                titleStyle(16));
     edit_name = placeNameEdit(p, QStringLiteral("edit_name"), QRect(83, 93, 161, 32));
-    button_sendscore = placeButton(p, QStringLiteral("button_sendscore"), {24, 140}, QStringLiteral("SEND SCORE"));
-    button_highscores = placeButton(p, QStringLiteral("button_highscores"), {168, 140}, QStringLiteral("HIGH SCORES"));
-    button_cancel = placeButton(p, QStringLiteral("button_cancel"), {96, 186}, QStringLiteral("CANCEL"));
+    button_sendscore = placePictureButton(p, QStringLiteral("button_sendscore"), {24, 140}, QStringLiteral("SEND SCORE"));
+    button_highscores = placePictureButton(p, QStringLiteral("button_highscores"), {168, 140}, QStringLiteral("HIGH SCORES"));
+    button_cancel = placePictureButton(p, QStringLiteral("button_cancel"), {96, 186}, QStringLiteral("CANCEL"));
     connect(button_sendscore, &TImage::clicked, this, &Tmain::button_sendscoreClick);
     connect(button_highscores, &TImage::clicked, this, &Tmain::button_highscoresClick);
     connect(button_cancel, &TImage::clicked, this, &Tmain::button_cancelClick);
 
     // Covers the send and list buttons while a post is under way.
     panel_wait = placePanel(p, QStringLiteral("panel_wait"), QRect(20, 136, 289, 41));
-    panel_wait->setColor(rgbColor(206, 205, 159));
+    panel_wait->setColor(rgbColor(colours::kKhaki));
+    panel_wait->setFontColor(clBlack);
     panel_wait->setFont(pixelFont(QStringLiteral("Arial"), 16, true));
     panel_wait->setCaption(QStringLiteral("Posting Score, Please Wait......"));
     panel_wait->hide();
@@ -347,13 +344,13 @@ void Tmain::buildClearedPanel()
 
 void Tmain::buildNamePanel()
 {
-    panel_name = placePanel(panel_board1, QStringLiteral("panel_name"), QRect(307, 40, 329, 161));
+    panel_name = placePanel(panel_board1, QStringLiteral("panel_name"), qrect(layout::kNamePanel));
     QWidget* p = panel_name;
     placeLabel(p, QStringLiteral("label_entertitle"), QRect(-1, 10, 327, 24), QStringLiteral("ENTER YOUR NAME"),
                titleStyle(19));
     edit_aname = placeNameEdit(p, QStringLiteral("edit_aname"), QRect(83, 52, 161, 32));
-    button_namedone = placeButton(p, QStringLiteral("button_namedone"), {24, 106}, QStringLiteral("DONE"));
-    button_namecancel = placeButton(p, QStringLiteral("button_namecancel"), {168, 106}, QStringLiteral("CANCEL"));
+    button_namedone = placePictureButton(p, QStringLiteral("button_namedone"), {24, 106}, QStringLiteral("DONE"));
+    button_namecancel = placePictureButton(p, QStringLiteral("button_namecancel"), {168, 106}, QStringLiteral("CANCEL"));
     connect(button_namedone, &TImage::clicked, this, &Tmain::button_namedoneClick);
     connect(button_namecancel, &TImage::clicked, this, &Tmain::button_namecancelClick);
     panel_name->hide();
@@ -361,14 +358,14 @@ void Tmain::buildNamePanel()
 
 void Tmain::buildUpdatePanel()
 {
-    panel_update = placePanel(panel_board1, QStringLiteral("panel_update"), QRect(308, 40, 329, 161));
+    panel_update = placePanel(panel_board1, QStringLiteral("panel_update"), qrect(layout::kUpdatePanel));
     QWidget* p = panel_update;
     placeLabel(p, QStringLiteral("label_updatetitle"), QRect(-1, 10, 327, 24), QStringLiteral("Update Available"),
                titleStyle(19));
     placeLabel(p, QStringLiteral("label_updatequestion"), QRect(2, 47, 327, 24),
                QStringLiteral("Would you like to update now?"), titleStyle(16));
-    button_updateyes = placeButton(p, QStringLiteral("button_updateyes"), {25, 90}, QStringLiteral("UPDATE NOW"));
-    button_updatecancel = placeButton(p, QStringLiteral("button_updatecancel"), {169, 90}, QStringLiteral("NO THANKS"));
+    button_updateyes = placePictureButton(p, QStringLiteral("button_updateyes"), {25, 90}, QStringLiteral("UPDATE NOW"));
+    button_updatecancel = placePictureButton(p, QStringLiteral("button_updatecancel"), {169, 90}, QStringLiteral("NO THANKS"));
     connect(button_updateyes, &TImage::clicked, this, &Tmain::button_updateyesClick);
     connect(button_updatecancel, &TImage::clicked, this, &Tmain::button_updatecancelClick);
     LabelStyle status = titleStyle(16);
@@ -389,7 +386,7 @@ void Tmain::Timer2Timer() { m_game.Timer2Timer(); }
 
 void Tmain::setSlotText(int round, const std::string& text)
 {
-    if (round >= 1 && round <= 10)
+    if (round >= 1 && round <= kRounds)
         label_rnd[static_cast<std::size_t>(round - 1)]->setText(qs(text));
 }
 
@@ -443,10 +440,10 @@ void Tmain::showFace(int die, int face)
     image->setPicture(artwork::dicePicture(face));
 }
 
-void Tmain::playsounds(const std::string& cue)
+void Tmain::playsounds(const std::string& name)
 {
     if (PlaySounds1->isChecked())
-        m_sounds->play(qs(cue));
+        m_sounds->play(qs(name));
 }
 
 void Tmain::showMessage(const std::string& text) { DialogService::instance().information(this, qs(text)); }
@@ -456,6 +453,10 @@ void Tmain::stopPauseTimer() { Timer2->stop(); }
 
 std::string Tmain::playerName() const { return playerNameText().toStdString(); }
 QString Tmain::playerNameText() const { return edit_name->text(); }
+
+void Tmain::setTally(Ttallylist* tally) { m_tally.setTarget(tally); }
+
+void Tmain::TallyForwarder::setTarget(Ttallylist* target) { m_target = target; }
 
 void Tmain::TallyForwarder::addtomineincrease(int column)
 {
@@ -506,14 +507,13 @@ void Tmain::restorePlacement()
     const QRect place = WorkArea::reachable(
         QRect(m_remembered.left, m_remembered.top, m_remembered.width, m_remembered.height),
         titleBar + menuBar()->sizeHint().height(), WorkArea::all(),
-        QRect(Settings::kDefaultLeft, Settings::kDefaultTop, kDefaultWidth, kDefaultHeight));
+        kDefaultPlace);
     setOuterBounds(place.left(), place.top(), place.width(), place.height());
 }
 
 void Tmain::loadinifile()
 {
-    m_loaded = Settings::load(QFile::encodeName(settingsPath()).toStdString(), productkey.toStdString(),
-                              kDefaultWidth, kDefaultHeight);
+    m_loaded = Settings::load(QFile::encodeName(settingsPath()).toStdString());
     m_remembered = {m_loaded.top, m_loaded.left, m_loaded.width, m_loaded.height};
     restorePlacement();
     PlaySounds1->setChecked(m_loaded.sounds);
@@ -534,7 +534,7 @@ bool Tmain::saveinifile()
     s.sounds = PlaySounds1->isChecked();
     s.update = updatecheck->isChecked();
     try {
-        s.save(QFile::encodeName(settingsPath()).toStdString(), productkey.toStdString());
+        s.save(QFile::encodeName(settingsPath()).toStdString());
         return true;
     } catch (const std::exception& e) {
         DialogService::instance().error(this, QStringLiteral("The settings could not be saved.\n%1")
@@ -543,21 +543,12 @@ bool Tmain::saveinifile()
     }
 }
 
-void Tmain::PlaySounds1Click()
-{
-    PlaySounds1->setChecked(!PlaySounds1->isChecked());
-    saveinifile();
-}
-
-void Tmain::updatecheckClick()
-{
-    updatecheck->setChecked(!updatecheck->isChecked());
-    saveinifile();
-}
+void Tmain::PlaySounds1Click() { toggleAndSave(PlaySounds1); }
+void Tmain::updatecheckClick() { toggleAndSave(updatecheck); }
 
 void Tmain::ResetScreenLocation1Click()
 {
-    setOuterBounds(Settings::kDefaultLeft, Settings::kDefaultTop, kDefaultWidth, kDefaultHeight);
+    setOuterBounds(kDefaultPlace.left(), kDefaultPlace.top(), kDefaultPlace.width(), kDefaultPlace.height());
 }
 
 void Tmain::ChangeName1Click()
@@ -658,7 +649,7 @@ void Tmain::setWindows(const Windows& windows)
 void Tmain::button_sendscoreClick()
 {
     if (edit_name->text().isEmpty())
-        edit_name->setText(QStringLiteral("Guest"));
+        edit_name->setText(qs(Settings::kDefaultName));
     try {
         const QString score = QString::number(m_game.state().gametotal);
         const QString date = PostingWait::postingDate(QDate::currentDate(), QLocale::system());

@@ -14,6 +14,7 @@
 #include "platform/programfolder.h"
 
 class QAction;
+class QMenu;
 class BoardKeys;
 class QLabel;
 class QTimer;
@@ -49,24 +50,24 @@ struct TmainSeams {
 class Tmain : public QMainWindow, private Board {
     Q_OBJECT
 public:
-    static constexpr int kDefaultWidth = 774;
-    static constexpr int kDefaultHeight = 520;
     static constexpr int kNameTypingLimit = 10;
 
     // folder: where the settings and downloads live, decided at start-up.
     explicit Tmain(const ProgramFolder& folder, TmainSeams seams = {}, QWidget* parent = nullptr);
     ~Tmain() override;
 
-    // The tally list the game reports into; reports go nowhere until set.
-    void setTally(TallyReports* tally) { m_tallyTarget = tally; }
+    // The tally list the game reports into; reports go nowhere until it is
+    // set, nor once that window is gone.
+    void setTally(Ttallylist* tally);
 
-    // The secondary windows the menu shows, created after this one.
+    // The secondary windows the menu shows, created after this one and not
+    // owned by it: a window that is gone is not shown.
     struct Windows {
-        Tabout* about = nullptr;
-        Thelp* help = nullptr;
-        Thighscore* highscore = nullptr;
-        Ttallylist* tallylist = nullptr;
-        Tmultiplayer* multiplayer = nullptr;
+        QPointer<Tabout> about;
+        QPointer<Thelp> help;
+        QPointer<Thighscore> highscore;
+        QPointer<Ttallylist> tallylist;
+        QPointer<Tmultiplayer> multiplayer;
     };
     void setWindows(const Windows& windows);
 
@@ -98,7 +99,7 @@ public:
     void setProcessEnd(std::function<void(int)> end);
     [[nodiscard]] THTTPGet* checkupdateFetch() const;
 
-    const QString productkey = QStringLiteral("pelbixsolo");
+    const QString productkey = QString::fromLatin1(kProductKey.data(), kProductKey.size());
     const QString setupname = QStringLiteral("qztsetup.exe");
 
     // Board events, forwarded to the game.
@@ -157,7 +158,7 @@ private:
     void moveTurnMarker(int top) override;
     void moveDie(int die, int left, int top) override;
     void showFace(int die, int face) override;
-    void playsounds(const std::string& cue) override;
+    void playsounds(const std::string& name) override;
     void showMessage(const std::string& text) override;
     void startPauseTimer(int milliseconds) override;
     void stopPauseTimer() override;
@@ -177,19 +178,22 @@ private:
     void setUpdateStatus(const QString& text);
     [[nodiscard]] QString serverAuthority() const;
     void buildMenu();
+    // A checked option whose click handler toggles it and saves the settings.
+    QAction* addSavedOption(QMenu* menu, const QString& caption, const QString& name, void (Tmain::*click)());
+    void toggleAndSave(QAction* option);
     [[nodiscard]] QWidget* element(BoardElement e) const;
 
-    // Forwards the game's reports to whichever tally list is set.
+    // Forwards the game's reports to the tally list while there is one.
     class TallyForwarder : public TallyReports {
     public:
-        explicit TallyForwarder(TallyReports*& target) : m_target(target) {}
+        void setTarget(Ttallylist* target);
         void addtomineincrease(int column) override;
         void postscore(int column, int value) override;
         bool checkscore(int score, const std::string& name) override;
         void addscore(int column, int amount) override;
 
     private:
-        TallyReports*& m_target;
+        QPointer<Ttallylist> m_target;
     };
 
     struct Placement {
@@ -204,13 +208,13 @@ private:
     SoundSink* m_sounds;
     DiceGenerator m_dice;
     FaceSource* m_faces;
-    TallyReports* m_tallyTarget = nullptr;
-    TallyForwarder m_tally{m_tallyTarget};
+    TallyForwarder m_tally;
     Game m_game;
     std::unique_ptr<InstanceLock> m_lock;
     Windows m_windows;
     Settings m_loaded;
-    Placement m_remembered{Settings::kDefaultTop, Settings::kDefaultLeft, kDefaultWidth, kDefaultHeight};
+    Placement m_remembered{Settings::kDefaultTop, Settings::kDefaultLeft, Settings::kDefaultWidth,
+                           Settings::kDefaultHeight};
     bool m_shownOnce = false;
 
     // Controls, named as on the board.
@@ -219,9 +223,9 @@ private:
     QLabel* label_name = nullptr;
     TImage* Image1 = nullptr;
     TImage* image_turn = nullptr;
-    std::array<TLabel*, 10> label_rnd{};
+    std::array<TLabel*, kRounds> label_rnd{};
     QLabel* label_score = nullptr;
-    std::array<TImage*, 6> dice{};
+    std::array<TImage*, kDice> dice{};
     TImage* image_roll = nullptr;
     TImage* image_noscore = nullptr;
     TImage* image_notboard = nullptr;

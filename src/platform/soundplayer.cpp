@@ -75,7 +75,10 @@ bool SoundPlayer::audioAvailable()
 void SoundPlayer::play(const QString& cue)
 {
     const QString asset = assetFor(cue);
-    if (asset.isEmpty() || !audioAvailable())
+    if (asset.isEmpty())
+        return;
+    m_lastStarted = asset;
+    if (!audioAvailable())
         return;
     auto& effect = m_effects[asset];
     if (!effect) {

@@ -25,10 +25,15 @@ public:
     // the cue has none ("startgame").
     [[nodiscard]] static QString assetFor(const QString& cue);
 
+    // The asset of the cue started last, the one sounding if any does; a cue
+    // without an asset starts nothing and stops nothing.
+    [[nodiscard]] const QString& lastStarted() const { return m_lastStarted; }
+
 private:
     [[nodiscard]] bool audioAvailable();
 
     std::map<QString, std::unique_ptr<QSoundEffect>> m_effects;
     QSoundEffect* m_playing = nullptr;
+    QString m_lastStarted;
     int m_audio = -1;   // not yet asked, then 0 or 1
 };
