@@ -29,6 +29,10 @@ int main(int argc, char** argv)
                    stderr);
         return 1;
     }
+    // The menu stays in the window, where the board's layout expects it. A
+    // desktop-wide menu would also have the window ask the session bus for
+    // one before it can show, which starts a bus where none runs.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelbix Solo"));
     desktopidentity::apply();

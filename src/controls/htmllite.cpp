@@ -1,12 +1,9 @@
 #include "controls/htmllite.h"
 
+#include "controls/tcolor.h"
+
 #include <QMouseEvent>
 #include <QScrollBar>
-
-namespace {
-const QColor kBackground(0xCE, 0xCD, 0x9F);
-const QColor kLink(0x66, 0x73, 0x2B);
-} // namespace
 
 ThtmlLite::ThtmlLite(QWidget* parent, const QString& name) : QTextBrowser(parent)
 {
@@ -18,16 +15,17 @@ ThtmlLite::ThtmlLite(QWidget* parent, const QString& name) : QTextBrowser(parent
     setTextInteractionFlags(Qt::TextBrowserInteraction);
     setFrameShape(QFrame::NoFrame);
     QPalette pal = palette();
-    pal.setColor(QPalette::Base, kBackground);
+    pal.setColor(QPalette::Base, qcolor(colours::kKhaki));
     pal.setColor(QPalette::Text, Qt::black);
-    pal.setColor(QPalette::Link, kLink);
+    pal.setColor(QPalette::Link, qcolor(colours::kOlive));
     pal.setColor(QPalette::LinkVisited, Qt::gray);
     setPalette(pal);
     QFont font(QStringLiteral("Times New Roman"));
     font.setPixelSize(16);
     setFont(font);
     document()->setDefaultFont(font);
-    document()->setDefaultStyleSheet(QStringLiteral("pre, code, tt { font-family: Arial; } a { color: #66732B; }"));
+    document()->setDefaultStyleSheet(QStringLiteral("pre, code, tt { font-family: Arial; } a { color: %1; }")
+                                         .arg(qcolor(colours::kOlive).name()));
     connect(this, &QTextBrowser::anchorClicked, this, &ThtmlLite::anchorActivated);
 }
 

@@ -2,6 +2,8 @@
 #include <QColor>
 #include <cstdint>
 
+#include "core/layout/colours.h"
+
 class QPalette;
 
 // A colour as stored in layouts and properties: red in the low byte, green in
@@ -14,6 +16,17 @@ constexpr TColor kSystemColorFlag = 0x80000000u;
 constexpr TColor rgbColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
 {
     return TColor{red} | (TColor{green} << 8) | (TColor{blue} << 16);
+}
+
+// The game's own colours in both forms the windows use.
+constexpr TColor rgbColor(Rgb color)
+{
+    return rgbColor(color.red, color.green, color.blue);
+}
+
+inline QColor qcolor(Rgb color)
+{
+    return {color.red, color.green, color.blue};
 }
 
 constexpr bool isSystemColor(TColor color)

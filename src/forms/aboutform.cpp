@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr TColor kDoneCaption = infowindow::kBackground;
+constexpr TColor kDoneCaption = rgbColor(colours::kOlive);
 
 LabelStyle noticeStyle(TColor color = clBlack)
 {
@@ -41,7 +41,7 @@ Tabout::Tabout(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixe
 
     Image1 = new TImage(this, QStringLiteral("Image1"));
     Image1->setGeometry(QRect(QPoint(36, 10), artwork::kAboutLogoSize));
-    Image1->setPicture(artwork::logoPicture(artwork::kAboutLogoSize));
+    Image1->setPictureSource([] { return artwork::logoPicture(artwork::kAboutLogoSize); });
 
     LabelStyle link;
     link.pixels = 16;
@@ -56,9 +56,9 @@ Tabout::Tabout(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixe
     // Fixed at build time: the update check compares the server's version
     // file with this caption.
     version = placeLabel(this, QStringLiteral("version"), QRect(96, 171, 0, 0), QStringLiteral("1.0.2"),
-                         noticeStyle(infowindow::kKhaki));
+                         noticeStyle(rgbColor(colours::kKhaki)));
     Label9 = placeLabel(this, QStringLiteral("Label9"), QRect(123, 171, 0, 0), QStringLiteral(".4"),
-                        noticeStyle(infowindow::kKhaki));
+                        noticeStyle(rgbColor(colours::kKhaki)));
 
     button_done = infowindow::placeSelButton(this, QStringLiteral("button_done"), QRect(202, 164, 95, 20), 10,
                                              QStringLiteral("Done"), kDoneCaption, Qt::AlignHCenter);

@@ -17,26 +17,30 @@
 #include <numbers>
 #include <vector>
 
+#include "controls/tcolor.h"
+
 namespace artwork {
 namespace {
 
 // The board's own colours, and a few darker and lighter steps of them.
-const QColor kOlive(102, 115, 43);
-const QColor kKhaki(206, 205, 159);
-const QColor kDarkOlive(129, 128, 65);
+const QColor kOlive = qcolor(colours::kOlive);
+const QColor kKhaki = qcolor(colours::kKhaki);
+const QColor kDarkOlive = qcolor(colours::kHatch);
 const QColor kDeepOlive(52, 60, 18);
 const QColor kInk(36, 42, 12);
 const QColor kCream(250, 248, 230);
 const QColor kPaperEdge(232, 228, 196);
 
-// Where the score card's overlays sit, in card coordinates (the card lies at
-// 24, 5 on the board and the slots at 44, 54 ...).
-constexpr std::array<int, 10> kSlotTops{49, 75, 101, 127, 153, 180, 206, 232, 258, 284};
-constexpr QRectF kTotalLabel{45, 312, 113, 27};
-constexpr qreal kMarkerLeft = 39;
+// A board place relative to the picture at `origin`.
+constexpr QRectF within(const Box& place, const Box& origin)
+{
+    return {qreal(place.left - origin.left), qreal(place.top - origin.top), qreal(place.width), qreal(place.height)};
+}
 
-// The amount label's place inside the ScoreRecorded badge.
-constexpr QRectF kAmountLabel{38, 34, 77, 21};
+// Where the score card's overlays and the banked amount sit on their pictures.
+constexpr QRectF kTotalLabel = within(boardlayout::kTotal, boardlayout::kScoreCard);
+constexpr qreal kMarkerLeft = boardlayout::kTurnMarkerLeft - boardlayout::kScoreCard.left;
+constexpr QRectF kAmountLabel = within(boardlayout::kBankedAmount, boardlayout::kBadge);
 
 constexpr int kSmallestText = 7;
 
@@ -172,7 +176,7 @@ constexpr qreal kPipStep = 16.875;
 
 QColor pipColour(int face)
 {
-    static const std::array<QColor, 7> colours{
+    static const std::array<QColor, 7> byFace{
         QColor(20, 20, 20),   // 0: the spare copy of six
         kOlive,               // 1
         QColor(150, 22, 28),  // 2 dark red
@@ -181,7 +185,7 @@ QColor pipColour(int face)
         QColor(112, 40, 142), // 5 purple
         QColor(20, 20, 20),   // 6 black
     };
-    return colours.at(static_cast<std::size_t>(face));
+    return byFace.at(static_cast<std::size_t>(face));
 }
 
 // Pip places on a three by three grid, as steps from the face's centre.
@@ -292,13 +296,13 @@ void paintScoreCard(QPainter& p, QSizeF size)
                QStringLiteral("SCORE CARD"));
 
     // Rows: a numbered tab at the left, and a ruled field for the slot text.
-    for (std::size_t i = 0; i < kSlotTops.size(); ++i) {
-        const qreal top = kSlotTops[i];
+    for (int round = 1; round <= kRounds; ++round) {
+        const qreal top = within(boardlayout::slot(round), boardlayout::kScoreCard).top();
         const QRectF field(kMarkerLeft - 3.5, top - 1.5, size.width() - kMarkerLeft - 3.5, 24);
         p.setPen(QPen(QColor(196, 192, 146), 1));
         p.setBrush(verticalGradient(field, QColor(255, 255, 250), QColor(244, 242, 224)));
         p.drawRoundedRect(field, 3, 3);
-        drawRowNumber(p, QRectF(7.5, top - 0.5, 24, 22), static_cast<int>(i) + 1);
+        drawRowNumber(p, QRectF(7.5, top - 0.5, 24, 22), round);
     }
 
     // The total box, dark so the pale total reads well.
@@ -517,11 +521,11 @@ void drawDieEmblem(QPainter& p, const QRectF& square)
     p.setBrush(surface);
     p.drawPath(front);
     const qreal pip = side * 0.085;
-    const std::array<QColor, 5> colours{pipColour(2), pipColour(4), pipColour(1), pipColour(3), pipColour(5)};
+    const std::array<QColor, 5> emblemPips{pipColour(2), pipColour(4), pipColour(1), pipColour(3), pipColour(5)};
     const auto steps = pipSteps(5);
     for (std::size_t i = 0; i < steps.size(); ++i) {
         p.setPen(Qt::NoPen);
-        p.setBrush(colours.at(i));
+        p.setBrush(emblemPips.at(i));
         p.drawEllipse(steps[i] * side * 0.27, pip, pip);
     }
     p.restore();

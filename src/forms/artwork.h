@@ -3,19 +3,21 @@
 #include <QSize>
 #include <QString>
 
+#include "forms/formlayout.h"
+
 // The game's pictures, painted in code (no image files) at the sizes the
 // windows lay them out. Each picture is painted on its first request and the
 // same pixmap is handed out from then on, so the board costs one paint per
 // process. GUI thread only, once the QGuiApplication exists.
 namespace artwork {
 
-inline constexpr QSize kScoreCardSize{201, 362};
-inline constexpr QSize kTurnMarkerSize{157, 23};
-inline constexpr QSize kDieSize{69, 70};
-inline constexpr QSize kButtonSize{138, 33};
-inline constexpr QSize kRollButtonSize{165, 33};
-inline constexpr QSize kBadgeSize{150, 67};
-inline constexpr QSize kBoardLogoSize{198, 52};
+inline constexpr QSize kScoreCardSize = qsize(boardlayout::kScoreCard.extent());
+inline constexpr QSize kTurnMarkerSize = qsize(boardlayout::kTurnMarkerSize);
+inline constexpr QSize kDieSize = qsize(boardlayout::kDieSize);
+inline constexpr QSize kButtonSize = qsize(boardlayout::kButtonSize);
+inline constexpr QSize kRollButtonSize = qsize(boardlayout::kRollButton.extent());
+inline constexpr QSize kBadgeSize = qsize(boardlayout::kBadge.extent());
+inline constexpr QSize kBoardLogoSize = qsize(boardlayout::kLogo.extent());
 inline constexpr QSize kAboutLogoSize{219, 58};
 inline constexpr QSize kHighScoreLogoSize{69, 69};
 
@@ -23,8 +25,7 @@ inline constexpr QSize kHighScoreLogoSize{69, 69};
 enum class Badge { NoScore, NotOnBoard, ScoreRecorded };
 
 // Title, ten numbered rows and a dark total box. The rows line up with the
-// round slots laid over the card (20, 49 + row pitch; 154 x 21) and the box
-// with the total label (45, 312; 113 x 27), in card coordinates.
+// round slots laid over the card and the box with the total label.
 [[nodiscard]] QPixmap scoreCardPicture();
 
 // Gold bar pointing at the current round's number; transparent outside the
@@ -40,7 +41,7 @@ enum class Badge { NoScore, NotOnBoard, ScoreRecorded };
 [[nodiscard]] QPixmap buttonPicture(const QString& text, QSize size = kButtonSize);
 
 // Starburst, transparent outside the burst. The ScoreRecorded badge keeps a
-// light plaque at (38, 34; 77 x 21) for the banked amount drawn over it.
+// light plaque under the banked amount's label.
 [[nodiscard]] QPixmap badgePicture(Badge badge);
 
 // The maker's wordmark with its die emblem, transparent background. Wide

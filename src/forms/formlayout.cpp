@@ -60,7 +60,7 @@ TImage* placePictureButton(QWidget* parent, const QString& name, QPoint at, cons
 {
     auto* button = new TImage(parent, name);
     button->setGeometry(QRect(at, artwork::kButtonSize));
-    button->setPicture(artwork::buttonPicture(caption));
+    button->setPictureSource([caption] { return artwork::buttonPicture(caption); });
     button->setAccessibleName(caption);
     return button;
 }

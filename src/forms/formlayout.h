@@ -5,6 +5,8 @@
 #include <QString>
 #include <Qt>
 
+#include "core/layout/boardlayout.h"
+
 class QLabel;
 class QWidget;
 
@@ -18,6 +20,11 @@ struct LabelStyle {
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     bool underline = false;
 };
+
+// The layouts' plain places and sizes as Qt geometry.
+constexpr QRect qrect(const Box& box) { return {box.left, box.top, box.width, box.height}; }
+constexpr QPoint qpoint(Spot spot) { return {spot.left, spot.top}; }
+constexpr QSize qsize(Extent extent) { return {extent.width, extent.height}; }
 
 // Font, colour and alignment of a label as the style says.
 void styleLabel(QLabel* label, const LabelStyle& style);

@@ -63,7 +63,7 @@ QTextEdit* placePage(QWidget* parent, int tag)
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setFont(pixelFont(QStringLiteral("Arial"), 11));
     QPalette pal = memo->palette();
-    pal.setColor(QPalette::Base, toQColor(infowindow::kKhaki, pal));
+    pal.setColor(QPalette::Base, qcolor(colours::kKhaki));
     pal.setColor(QPalette::Text, Qt::black);
     memo->setPalette(pal);
     memo->document()->setDocumentMargin(kPageMargin);
@@ -95,19 +95,19 @@ void Thelp::buildSide()
     for (const PageButton& b : kPageButtons) {
         TSelButton* button =
             infowindow::placeSelButton(panel_side, QString::fromLatin1(b.name), QRect(7, b.top, 122, 20), b.tag,
-                                       QString::fromLatin1(b.caption), infowindow::kHelpButtonText);
+                                       QString::fromLatin1(b.caption), rgbColor(colours::kHelpButtonText));
         connect(button, &TSelButton::OnClick, this, &Thelp::SelButton1Click);
     }
     TSelButton* button_about =
         infowindow::placeSelButton(panel_side, QStringLiteral("button_about"), QRect(7, 152, 122, 20), kOtherButtonTag,
-                                   QStringLiteral("About"), infowindow::kHelpButtonText);
+                                   QStringLiteral("About"), rgbColor(colours::kHelpButtonText));
     connect(button_about, &TSelButton::OnClick, this, &Thelp::button_aboutClick);
 
     label_year = infowindow::placeNotice(panel_side, {{12, 336}, {12, 352}, {12, 368}, {12, 384}, {100, 368}}, {});
 
     TSelButton* button_done =
         infowindow::placeSelButton(panel_side, QStringLiteral("button_done"), QRect(18, 404, 95, 20), kOtherButtonTag,
-                                   QStringLiteral("Done"), infowindow::kHelpButtonText, Qt::AlignHCenter);
+                                   QStringLiteral("Done"), rgbColor(colours::kHelpButtonText), Qt::AlignHCenter);
     connect(button_done, &TSelButton::OnClick, this, &Thelp::button_doneClick);
 }
 

@@ -11,11 +11,18 @@
 #include "forms/infowindow.h"
 #include "forms/querytext.h"
 #include "forms/timage.h"
+#include "forms/listpagetext.h"
 #include "net/httpget.h"
+#include "net/httplimits.h"
 
 namespace {
 
-THTTPGet* makeFetcher(QObject* parent, const QString& name)
+bool successStatus(int status)
+{
+    return status >= 200 && status <= 299;
+}
+
+THTTPGet* makeFetcher(QObject* parent, const QString& name, long long maxBodySize)
 {
     auto* fetch = new THTTPGet(parent);
     fetch->setObjectName(name);
@@ -24,6 +31,7 @@ THTTPGet* makeFetcher(QObject* parent, const QString& name)
     fetch->BinaryData = false;
     fetch->UseCache = false;
     fetch->WaitThread = false;
+    fetch->MaxBodySize = maxBodySize;
     return fetch;
 }
 
@@ -40,7 +48,7 @@ Thighscore::Thighscore(const QString& productkey, const ServerAddress& server, Q
 
     auto* logo = new TImage(this, QStringLiteral("Image1"));
     logo->setGeometry(QRect(QPoint(24, 8), artwork::kHighScoreLogoSize));
-    logo->setPicture(artwork::logoPicture(artwork::kHighScoreLogoSize));
+    logo->setPictureSource([] { return artwork::logoPicture(artwork::kHighScoreLogoSize); });
 
     auto* panel = new TFlatPanel(this, QStringLiteral("panel_main"));
     panel->setGeometry(112, 8, 481, 507);
@@ -59,10 +67,12 @@ Thighscore::Thighscore(const QString& productkey, const ServerAddress& server, Q
     caption.color = Qt::black;
     placeLabel(this, QStringLiteral("label_maker"), QRect(8, 544, 0, 0), QStringLiteral("Dravik Software"), caption);
 
-    sendit = makeFetcher(this, QStringLiteral("sendit"));
+    sendit = makeFetcher(this, QStringLiteral("sendit"), HttpLimits::kPostAnswer);
     sendit->OnDoneString = [this](QObject* sender, const QByteArray& result) { senditDoneString(sender, result); };
-    getit = makeFetcher(this, QStringLiteral("getit"));
+    sendit->OnError = [this](QObject* sender) { senditError(sender); };
+    getit = makeFetcher(this, QStringLiteral("getit"), HttpLimits::kListPage);
     getit->OnDoneString = [this](QObject* sender, const QByteArray& result) { getitDoneString(sender, result); };
+    getit->OnError = [this](QObject* sender) { getitError(sender); };
     URL1 = new TURL(this);
     URL1->setObjectName(QStringLiteral("URL1"));
     URL1->setURLType(TURLType::utnone);
@@ -92,18 +102,42 @@ void Thighscore::loadit()
     getit->FetchString();
 }
 
-void Thighscore::senditDoneString(QObject*, const QByteArray&)
+void Thighscore::senditDoneString(QObject* Sender, const QByteArray&)
 {
-    // Any answer counts: the body is not looked at.
+    // The body is not looked at; the status says whether the score was kept.
+    if (!successStatus(sendit->StatusCode())) {
+        senditError(Sender);
+        return;
+    }
     if (OnPostAnswered)
         OnPostAnswered();
     loadit();
     showWindow();
 }
 
-void Thighscore::getitDoneString(QObject*, const QByteArray& Result)
+void Thighscore::senditError(QObject* Sender)
 {
-    displayhtml->LoadFromString(QString::fromUtf8(Result), QString());
+    // A 2xx without a body (204) kept the score all the same.
+    if (successStatus(sendit->StatusCode()) && sendit->Received() == 0) {
+        senditDoneString(Sender, QByteArray());
+        return;
+    }
+    if (OnPostFailed)
+        OnPostFailed();
+}
+
+void Thighscore::getitDoneString(QObject* Sender, const QByteArray& Result)
+{
+    if (!successStatus(getit->StatusCode())) {
+        getitError(Sender);
+        return;
+    }
+    displayhtml->LoadFromString(ListPageText::prepare(QString::fromUtf8(Result)), QString());
+}
+
+void Thighscore::getitError(QObject*)
+{
+    displayhtml->LoadFromString(QStringLiteral("<p>%1</p>").arg(QLatin1String(kUnreachable)), QString());
 }
 
 bool Thighscore::isOpenableLink(const QString& src)

@@ -21,8 +21,14 @@ public:
     void sendscore(const QString& name, const QString& date, const QString& score);
     void loadit();
 
+    // A post counts as answered only with a 2xx status; anything else, or no
+    // answer at all, is a refused post.
     void senditDoneString(QObject* Sender, const QByteArray& Result);
+    void senditError(QObject* Sender);
+    // A page that comes with a 2xx status is shown; any other ending shows
+    // kUnreachable instead.
     void getitDoneString(QObject* Sender, const QByteArray& Result);
+    void getitError(QObject* Sender);
     void displayhtmlHotSpotClick(QObject* Sender, const QString& SRC, bool& Handled);
     void button_doneClick();
 
@@ -34,9 +40,12 @@ public:
     // Links in a downloaded page may open a web page or a mail, nothing else.
     [[nodiscard]] static bool isOpenableLink(const QString& src);
 
+    static constexpr const char* kUnreachable = "The high-score list could not be reached.";
+
     // What the main window does when a post is answered (closing the
-    // end-of-game panel, stopping the posting timer).
+    // end-of-game panel, stopping the posting timer) or refused.
     std::function<void()> OnPostAnswered;
+    std::function<void()> OnPostFailed;
 
     THTTPGet* sendit = nullptr;
     THTTPGet* getit = nullptr;

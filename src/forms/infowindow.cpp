@@ -16,7 +16,7 @@ void dress(QWidget* window, const QString& caption, QSize clientSize)
     window->setWindowTitle(caption);
     window->resize(clientSize);
     QPalette pal = window->palette();
-    pal.setColor(QPalette::Window, toQColor(kBackground, pal));
+    pal.setColor(QPalette::Window, qcolor(colours::kOlive));
     pal.setColor(QPalette::WindowText, Qt::black);
     window->setPalette(pal);
     window->setAutoFillBackground(true);
@@ -56,9 +56,9 @@ TSelButton* placeSelButton(QWidget* parent, const QString& name, QRect geometry,
     button->setTag(tag);
     button->setFont(pixelFont(QStringLiteral("Arial"), 13, true));
     button->setFontColor(captionColor);
-    button->setColor(kKhaki);
-    button->setColorOver(kKhaki);
-    button->setColorDown(kKhaki);
+    button->setColor(rgbColor(colours::kKhaki));
+    button->setColorOver(rgbColor(colours::kKhaki));
+    button->setColorDown(rgbColor(colours::kKhaki));
     button->setColorBorder(clBlack);
     button->setColorOverCaption(clBlack);
     button->setBorderWidth(1);

@@ -16,9 +16,9 @@ class TSelButton;
 // main window, their khaki select buttons, links and the maker's notice.
 namespace infowindow {
 
-inline constexpr TColor kBackground = rgbColor(0x66, 0x73, 0x2B);
-inline constexpr TColor kKhaki = rgbColor(0xCE, 0xCD, 0x9F);
-inline constexpr TColor kHelpButtonText = rgbColor(0x4A, 0x54, 0x2C);
+// The colours these windows are dressed in, by their role here.
+inline constexpr TColor kBackground = rgbColor(colours::kOlive);
+inline constexpr TColor kKhaki = rgbColor(colours::kKhaki);
 
 // Caption, client size, background and default font. Closing the window
 // only hides it and never ends the program, even when it is the last one

@@ -4,17 +4,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
-#include <QProcess>
 #include <QStyle>
 #include <QTimer>
-
-#include <cstdlib>
 
 #include "controls/flatpanel.h"
 #include "controls/url.h"
@@ -28,9 +23,9 @@
 #include "forms/multiplayerform.h"
 #include "forms/highscoreform.h"
 #include "forms/tallylistform.h"
-#include "net/ehttpexception.h"
-#include "net/httpget.h"
-#include "net/httpprot.h"
+#include "forms/postingwait.h"
+#include "forms/updateflow.h"
+#include "forms/updatekey.h"
 #include "platform/makerhost.h"
 #include "forms/formlayout.h"
 #include "forms/tedit.h"
@@ -45,41 +40,29 @@
 
 namespace {
 
-const QColor kBoardColor(102, 115, 43);   // 2847590
-const QColor kKhaki(206, 205, 159);       // 10472910
-const QColor kHatch(129, 128, 65);        // 4292737
-constexpr TColor kBoardTColor = rgbColor(102, 115, 43);
+namespace layout = boardlayout;
 
-constexpr QSize kBoardSize{766, 472};
-constexpr QRect kInnerBoard{15, 33, 737, 424};
-constexpr int kClientMargin = 5; // the client area keeps this much room around the board
-constexpr int kSlotTops[10] = {54, 80, 106, 132, 158, 185, 211, 237, 263, 289};
-constexpr QPoint kDesignDicePlaces[6] = {{239, 138}, {317, 138}, {396, 139}, {474, 138}, {553, 139}, {631, 138}};
-constexpr QRect kBadgePlace{374, 214, 150, 67};
+// Where the window opens without settings, and where "Reset Screen Location" puts it.
+constexpr QRect kDefaultPlace{Settings::kDefaultLeft, Settings::kDefaultTop, Settings::kDefaultWidth,
+                              Settings::kDefaultHeight};
 
-QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-TImage* placePicture(QWidget* parent, const QString& name, QRect geometry, const QPixmap& picture)
+// The picture is painted when it first shows: pictures under a hidden panel
+// cost nothing until then, and the window maps before the board is painted.
+TImage* placePicture(QWidget* parent, const QString& name, QRect geometry, std::function<QPixmap()> picture)
 {
     auto* image = new TImage(parent, name);
     image->setGeometry(geometry);
-    image->setPicture(picture);
+    image->setPictureSource(std::move(picture));
     return image;
-}
-
-TImage* placeButton(QWidget* parent, const QString& name, QPoint at, const QString& caption,
-                    QSize size = artwork::kButtonSize)
-{
-    TImage* button = placePicture(parent, name, QRect(at, size), artwork::buttonPicture(caption, size));
-    button->setAccessibleName(caption);
-    return button;
 }
 
 TFlatPanel* placePanel(QWidget* parent, const QString& name, QRect geometry)
 {
     auto* panel = new TFlatPanel(parent, name);
     panel->setGeometry(geometry);
-    panel->setColor(kBoardTColor);
+    panel->setColor(rgbColor(colours::kOlive));
     panel->setColorHighLight(clBlack);
     panel->setColorShadow(clBlack);
     return panel;
@@ -91,7 +74,7 @@ TEdit* placeNameEdit(QWidget* parent, const QString& name, QRect geometry)
     edit->setGeometry(geometry);
     edit->setTypingLimit(Tmain::kNameTypingLimit);
     edit->setFont(pixelFont(QStringLiteral("Arial"), 19));
-    edit->setStyleSheet(QStringLiteral("background-color: rgb(206, 205, 159); color: black;"));
+    edit->setStyleSheet(QStringLiteral("background-color: %1; color: black;").arg(qcolor(colours::kKhaki).name()));
     return edit;
 }
 
@@ -125,23 +108,7 @@ Tmain::Tmain(const ProgramFolder& folder, TmainSeams seams, QWidget* parent)
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     connect(Timer2, &QTimer::timeout, this, &Tmain::Timer2Timer);
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &Tmain::Timer1Timer);
-
-    checkupdate = new THTTPGet(this);
-    checkupdate->setObjectName(QStringLiteral("checkupdate"));
-    checkupdate->OnDoneString = [this](QObject* sender, const QByteArray& result) {
-        checkupdateDoneString(sender, result);
-    };
-    getupdate = new THttpCli(this);
-    getupdate->setObjectName(QStringLiteral("getupdate"));
-    getupdate->Agent = QStringLiteral("Mozilla/3.0 (compatible)");
-    getupdate->Accept = QStringLiteral("image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*");
-    getupdate->SetRequestVer(QStringLiteral("1.0"));
-    m_programFile = QCoreApplication::applicationFilePath();
-    m_endProcess = [](int code) { std::_Exit(code); };
+    wireOnlineFlows(seams);
     m_keys = new BoardKeys(this);
     new BoardAccessibility(*this);
     FormCreate();
@@ -154,7 +121,7 @@ void Tmain::FormCreate()
     m_lock = std::make_unique<InstanceLock>(); // held, not examined, until the window goes
     m_dice.setSeed(DiceGenerator::clockSeed());
     loadinifile();
-    playsounds("entered");
+    playsounds(cue::kEntered);
     panel_name->show();
     panel_name->raise();
     // Nothing on the board reacts before a game is started: the game's
@@ -174,29 +141,15 @@ void Tmain::buildMenu()
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
     options->setObjectName(QStringLiteral("Options1"));
-    PlaySounds1 = options->addAction(QStringLiteral("Play Sounds"));
-    PlaySounds1->setObjectName(QStringLiteral("PlaySounds1"));
-    PlaySounds1->setCheckable(true);
-    PlaySounds1->setChecked(true);
-    // The action toggles its own mark before triggered() arrives; the handler
-    // owns the toggle, so the automatic one is undone first.
-    connect(PlaySounds1, &QAction::triggered, this, [this] {
-        PlaySounds1->setChecked(!PlaySounds1->isChecked());
-        PlaySounds1Click();
-    });
+    PlaySounds1 = addSavedOption(options, QStringLiteral("Play Sounds"), QStringLiteral("PlaySounds1"),
+                                 &Tmain::PlaySounds1Click);
     QAction* reset = options->addAction(QStringLiteral("Reset Screen Location"), this,
                                         &Tmain::ResetScreenLocation1Click);
     reset->setObjectName(QStringLiteral("ResetScreenLocation1"));
     QAction* changeName = options->addAction(QStringLiteral("Change  Name"), this, &Tmain::ChangeName1Click);
     changeName->setObjectName(QStringLiteral("ChangeName1"));
-    updatecheck = options->addAction(QStringLiteral("Automatically Check for Updates"));
-    updatecheck->setObjectName(QStringLiteral("updatecheck"));
-    updatecheck->setCheckable(true);
-    updatecheck->setChecked(true);
-    connect(updatecheck, &QAction::triggered, this, [this] {
-        updatecheck->setChecked(!updatecheck->isChecked());
-        updatecheckClick();
-    });
+    updatecheck = addSavedOption(options, QStringLiteral("Automatically Check for Updates"),
+                                 QStringLiteral("updatecheck"), &Tmain::updatecheckClick);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
     view->setObjectName(QStringLiteral("View1"));
@@ -222,12 +175,33 @@ void Tmain::buildMenu()
     connect(multiplayer, &QAction::triggered, this, &Tmain::MultiplayerClick);
 }
 
+QAction* Tmain::addSavedOption(QMenu* menu, const QString& caption, const QString& name, void (Tmain::*click)())
+{
+    QAction* option = menu->addAction(caption);
+    option->setObjectName(name);
+    option->setCheckable(true);
+    option->setChecked(true);
+    // The action toggles its own mark before triggered() arrives; the handler
+    // owns the toggle, so the automatic one is undone first.
+    connect(option, &QAction::triggered, this, [this, option, click] {
+        option->setChecked(!option->isChecked());
+        (this->*click)();
+    });
+    return option;
+}
+
+void Tmain::toggleAndSave(QAction* option)
+{
+    option->setChecked(!option->isChecked());
+    saveinifile();
+}
+
 void Tmain::Exit1Click() { close(); }
 
 namespace {
 // Windows not created (some tests build the main window alone) are not shown.
 template <class Window>
-void showIfSet(Window* window, const QWidget* mainWindow)
+void showIfSet(const QPointer<Window>& window, const QWidget* mainWindow)
 {
     if (window)
         window->showCentredOn(mainWindow);
@@ -254,84 +228,85 @@ void Tmain::buildBoard()
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     QPalette pal = client->palette();
-    pal.setColor(QPalette::Window, kBoardColor);
+    pal.setColor(QPalette::Window, qcolor(colours::kOlive));
     client->setPalette(pal);
     client->setAutoFillBackground(true);
-    client->setMinimumSize(kBoardSize.width() + kClientMargin, kBoardSize.height() + kClientMargin);
+    client->setMinimumSize(layout::kBoard.width + layout::kClientMargin, layout::kBoard.height + layout::kClientMargin);
     setCentralWidget(client);
 
     // The outer board shows no frame: see-through, framed in its parent's colour.
     panel_board = new TFlatPanel(client, QStringLiteral("panel_board"));
-    panel_board->setGeometry(QRect(QPoint(0, 0), kBoardSize));
+    panel_board->setGeometry(qrect(layout::kBoard));
     panel_board->setTransparent(true);
-    panel_board->setColorHighLight(kBoardTColor);
-    panel_board->setColorShadow(kBoardTColor);
+    panel_board->setColorHighLight(rgbColor(colours::kOlive));
+    panel_board->setColorShadow(rgbColor(colours::kOlive));
 
     LabelStyle greeting;
     greeting.pixels = 13;
-    label_name = placeLabel(panel_board, QStringLiteral("label_name"), QRect(14, 14, 600, 16),
+    label_name = placeLabel(panel_board, QStringLiteral("label_name"), QRect(qpoint(layout::kGreeting), QSize(600, 16)),
                             QStringLiteral("Welcome to Pelbix Solo by Dravik Software!"), greeting);
 
     panel_board1 = new TFlatPanel(panel_board, QStringLiteral("panel_board1"));
-    panel_board1->setGeometry(kInnerBoard);
-    panel_board1->setColor(kBoardTColor);
+    panel_board1->setGeometry(qrect(layout::kInnerBoard));
+    panel_board1->setColor(rgbColor(colours::kOlive));
     QWidget* b = panel_board1;
 
-    Image1 = placePicture(b, QStringLiteral("Image1"), QRect(QPoint(24, 5), artwork::kScoreCardSize),
-                          artwork::scoreCardPicture());
-    image_turn = placePicture(b, QStringLiteral("image_turn"), QRect(QPoint(63, 53), artwork::kTurnMarkerSize),
-                              artwork::turnMarkerPicture());
+    Image1 = placePicture(b, QStringLiteral("Image1"), qrect(layout::kScoreCard),
+                          [] { return artwork::scoreCardPicture(); });
+    image_turn = placePicture(b, QStringLiteral("image_turn"),
+                              QRect(QPoint(layout::kTurnMarkerLeft, layout::turnMarkerTop(1)), artwork::kTurnMarkerSize),
+                              [] { return artwork::turnMarkerPicture(); });
     image_turn->hide();
     connect(image_turn, &TImage::clicked, this, &Tmain::image_turnClick);
 
     LabelStyle slot = titleStyle(16);
     slot.alignment = Qt::AlignRight | Qt::AlignVCenter;
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < kRounds; ++i) {
         auto* label = new TLabel(b, QStringLiteral("label_rnd%1").arg(i + 1));
-        label->setGeometry(44, kSlotTops[i], 154, 21);
-        label->setFont(pixelFont(slot.face, slot.pixels, true));
-        label->setAlignment(slot.alignment);
+        label->setGeometry(qrect(layout::slot(i + 1)));
+        styleLabel(label, slot); // black on the card's fields whatever the theme
         label->setText(QStringLiteral("0"));
         label->setTag(i + 1);
         label->setContentsMargins(0, 0, 4, 0);
         connect(label, &TLabel::clicked, this, &Tmain::label_scorerecordedClick);
         label_rnd[static_cast<std::size_t>(i)] = label;
     }
-    label_score = placeLabel(b, QStringLiteral("label_score"), QRect(69, 317, 113, 27), QStringLiteral("0"),
-                             titleStyle(24, kKhaki));
+    label_score = placeLabel(b, QStringLiteral("label_score"), qrect(layout::kTotal), QStringLiteral("0"),
+                             titleStyle(24, qcolor(colours::kKhaki)));
 
-    for (int i = 0; i < 6; ++i) {
-        auto* shape = new TShape(b, QStringLiteral("Shape%1").arg(i + 1), Qt::DiagCrossPattern, kHatch);
-        shape->setGeometry(240 + 79 * i, 67, 67, 68);
+    for (int i = 0; i < kDice; ++i) {
+        auto* shape = new TShape(b, QStringLiteral("Shape%1").arg(i + 1), Qt::DiagCrossPattern, qcolor(colours::kHatch));
+        shape->setGeometry(qrect(layout::hatch(i + 1)));
     }
 
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < kDice; ++i) {
         TImage* die = placePicture(b, QStringLiteral("dice%1").arg(i + 1),
-                                   QRect(kDesignDicePlaces[i], artwork::kDieSize), artwork::dicePicture(1));
+                                   QRect(qpoint(layout::kFirstPlaces[static_cast<std::size_t>(i)]), artwork::kDieSize),
+                                   [] { return artwork::dicePicture(1); });
         die->setTag(i + 1);
         connect(die, &TImage::clicked, this, &Tmain::dice2Click);
         dice[static_cast<std::size_t>(i)] = die;
     }
 
-    image_roll = placeButton(b, QStringLiteral("image_roll"), {368, 288}, QStringLiteral("ROLL DICE"),
-                             artwork::kRollButtonSize);
+    image_roll = placePicture(b, QStringLiteral("image_roll"), qrect(layout::kRollButton),
+                              [] { return artwork::buttonPicture(QStringLiteral("ROLL DICE"), artwork::kRollButtonSize); });
+    image_roll->setAccessibleName(QStringLiteral("ROLL DICE"));
     image_roll->hide();
     connect(image_roll, &TImage::clicked, this, &Tmain::image_rollClick);
 
     // The badges are painted the first time one is shown.
-    image_noscore = placePicture(b, QStringLiteral("image_noscore"), kBadgePlace, {});
-    image_notboard = placePicture(b, QStringLiteral("image_notboard"), kBadgePlace, {});
-    image_scorerecorded = placePicture(b, QStringLiteral("image_scorerecorded"), kBadgePlace, {});
+    image_noscore = placePicture(b, QStringLiteral("image_noscore"), qrect(layout::kBadge), {});
+    image_notboard = placePicture(b, QStringLiteral("image_notboard"), qrect(layout::kBadge), {});
+    image_scorerecorded = placePicture(b, QStringLiteral("image_scorerecorded"), qrect(layout::kBadge), {});
     for (TImage* badge : {image_noscore, image_notboard, image_scorerecorded})
         badge->hide();
-    label_scorerecorded = placeLabel(b, QStringLiteral("label_scorerecorded"), QRect(412, 248, 77, 21), QString(),
-                                     titleStyle(19, kBoardColor));
+    label_scorerecorded = placeLabel(b, QStringLiteral("label_scorerecorded"), qrect(layout::kBankedAmount), QString(),
+                                     titleStyle(19, qcolor(colours::kOlive)));
     label_scorerecorded->hide();
 
-    button_start = placeButton(b, QStringLiteral("button_start"), {576, 368}, QStringLiteral("START GAME"));
+    button_start = placePictureButton(b, QStringLiteral("button_start"), qpoint(layout::kStartButton), QStringLiteral("START GAME"));
     connect(button_start, &TImage::clicked, this, &Tmain::button_startClick);
-    image_logo = placePicture(b, QStringLiteral("image_logo"), QRect(QPoint(25, 369), artwork::kBoardLogoSize),
-                              artwork::logoPicture(artwork::kBoardLogoSize));
+    image_logo = placePicture(b, QStringLiteral("image_logo"), qrect(layout::kLogo), [] { return artwork::logoPicture(); });
     connect(image_logo, &TImage::clicked, this, &Tmain::image_logoClick);
 
     buildClearedPanel();
@@ -341,25 +316,26 @@ void Tmain::buildBoard()
 
 void Tmain::buildClearedPanel()
 {
-    panel_cleared = placePanel(panel_board1, QStringLiteral("panel_cleared"), QRect(307, 17, 329, 233));
+    panel_cleared = placePanel(panel_board1, QStringLiteral("panel_cleared"), qrect(layout::kClearedPanel));
     QWidget* p = panel_cleared;
     placeLabel(p, QStringLiteral("label_cleared"), QRect(-1, 10, 327, 24), QStringLiteral("YOUR CLEARED THE BOARD!"),
                titleStyle(19));
     label_score1 = placeLabel(p, QStringLiteral("label_score1"), QRect(0, 40, 327, 24), QStringLiteral("Your Score: "),
-                              titleStyle(19, kKhaki));
+                              titleStyle(19, qcolor(colours::kKhaki)));
     placeLabel(p, QStringLiteral("label_entername"), QRect(0, 70, 327, 20), QStringLiteral("Enter Your Name"),
                titleStyle(16));
     edit_name = placeNameEdit(p, QStringLiteral("edit_name"), QRect(83, 93, 161, 32));
-    button_sendscore = placeButton(p, QStringLiteral("button_sendscore"), {24, 140}, QStringLiteral("SEND SCORE"));
-    button_highscores = placeButton(p, QStringLiteral("button_highscores"), {168, 140}, QStringLiteral("HIGH SCORES"));
-    button_cancel = placeButton(p, QStringLiteral("button_cancel"), {96, 186}, QStringLiteral("CANCEL"));
+    button_sendscore = placePictureButton(p, QStringLiteral("button_sendscore"), {24, 140}, QStringLiteral("SEND SCORE"));
+    button_highscores = placePictureButton(p, QStringLiteral("button_highscores"), {168, 140}, QStringLiteral("HIGH SCORES"));
+    button_cancel = placePictureButton(p, QStringLiteral("button_cancel"), {96, 186}, QStringLiteral("CANCEL"));
     connect(button_sendscore, &TImage::clicked, this, &Tmain::button_sendscoreClick);
     connect(button_highscores, &TImage::clicked, this, &Tmain::button_highscoresClick);
     connect(button_cancel, &TImage::clicked, this, &Tmain::button_cancelClick);
 
     // Covers the send and list buttons while a post is under way.
     panel_wait = placePanel(p, QStringLiteral("panel_wait"), QRect(20, 136, 289, 41));
-    panel_wait->setColor(rgbColor(206, 205, 159));
+    panel_wait->setColor(rgbColor(colours::kKhaki));
+    panel_wait->setFontColor(clBlack);
     panel_wait->setFont(pixelFont(QStringLiteral("Arial"), 16, true));
     panel_wait->setCaption(QStringLiteral("Posting Score, Please Wait......"));
     panel_wait->hide();
@@ -368,13 +344,13 @@ void Tmain::buildClearedPanel()
 
 void Tmain::buildNamePanel()
 {
-    panel_name = placePanel(panel_board1, QStringLiteral("panel_name"), QRect(307, 40, 329, 161));
+    panel_name = placePanel(panel_board1, QStringLiteral("panel_name"), qrect(layout::kNamePanel));
     QWidget* p = panel_name;
     placeLabel(p, QStringLiteral("label_entertitle"), QRect(-1, 10, 327, 24), QStringLiteral("ENTER YOUR NAME"),
                titleStyle(19));
     edit_aname = placeNameEdit(p, QStringLiteral("edit_aname"), QRect(83, 52, 161, 32));
-    button_namedone = placeButton(p, QStringLiteral("button_namedone"), {24, 106}, QStringLiteral("DONE"));
-    button_namecancel = placeButton(p, QStringLiteral("button_namecancel"), {168, 106}, QStringLiteral("CANCEL"));
+    button_namedone = placePictureButton(p, QStringLiteral("button_namedone"), {24, 106}, QStringLiteral("DONE"));
+    button_namecancel = placePictureButton(p, QStringLiteral("button_namecancel"), {168, 106}, QStringLiteral("CANCEL"));
     connect(button_namedone, &TImage::clicked, this, &Tmain::button_namedoneClick);
     connect(button_namecancel, &TImage::clicked, this, &Tmain::button_namecancelClick);
     panel_name->hide();
@@ -382,14 +358,14 @@ void Tmain::buildNamePanel()
 
 void Tmain::buildUpdatePanel()
 {
-    panel_update = placePanel(panel_board1, QStringLiteral("panel_update"), QRect(308, 40, 329, 161));
+    panel_update = placePanel(panel_board1, QStringLiteral("panel_update"), qrect(layout::kUpdatePanel));
     QWidget* p = panel_update;
     placeLabel(p, QStringLiteral("label_updatetitle"), QRect(-1, 10, 327, 24), QStringLiteral("Update Available"),
                titleStyle(19));
     placeLabel(p, QStringLiteral("label_updatequestion"), QRect(2, 47, 327, 24),
                QStringLiteral("Would you like to update now?"), titleStyle(16));
-    button_updateyes = placeButton(p, QStringLiteral("button_updateyes"), {25, 90}, QStringLiteral("UPDATE NOW"));
-    button_updatecancel = placeButton(p, QStringLiteral("button_updatecancel"), {169, 90}, QStringLiteral("NO THANKS"));
+    button_updateyes = placePictureButton(p, QStringLiteral("button_updateyes"), {25, 90}, QStringLiteral("UPDATE NOW"));
+    button_updatecancel = placePictureButton(p, QStringLiteral("button_updatecancel"), {169, 90}, QStringLiteral("NO THANKS"));
     connect(button_updateyes, &TImage::clicked, this, &Tmain::button_updateyesClick);
     connect(button_updatecancel, &TImage::clicked, this, &Tmain::button_updatecancelClick);
     LabelStyle status = titleStyle(16);
@@ -410,7 +386,7 @@ void Tmain::Timer2Timer() { m_game.Timer2Timer(); }
 
 void Tmain::setSlotText(int round, const std::string& text)
 {
-    if (round >= 1 && round <= 10)
+    if (round >= 1 && round <= kRounds)
         label_rnd[static_cast<std::size_t>(round - 1)]->setText(qs(text));
 }
 
@@ -464,10 +440,10 @@ void Tmain::showFace(int die, int face)
     image->setPicture(artwork::dicePicture(face));
 }
 
-void Tmain::playsounds(const std::string& cue)
+void Tmain::playsounds(const std::string& name)
 {
     if (PlaySounds1->isChecked())
-        m_sounds->play(qs(cue));
+        m_sounds->play(qs(name));
 }
 
 void Tmain::showMessage(const std::string& text) { DialogService::instance().information(this, qs(text)); }
@@ -477,6 +453,10 @@ void Tmain::stopPauseTimer() { Timer2->stop(); }
 
 std::string Tmain::playerName() const { return playerNameText().toStdString(); }
 QString Tmain::playerNameText() const { return edit_name->text(); }
+
+void Tmain::setTally(Ttallylist* tally) { m_tally.setTarget(tally); }
+
+void Tmain::TallyForwarder::setTarget(Ttallylist* target) { m_target = target; }
 
 void Tmain::TallyForwarder::addtomineincrease(int column)
 {
@@ -527,14 +507,13 @@ void Tmain::restorePlacement()
     const QRect place = WorkArea::reachable(
         QRect(m_remembered.left, m_remembered.top, m_remembered.width, m_remembered.height),
         titleBar + menuBar()->sizeHint().height(), WorkArea::all(),
-        QRect(Settings::kDefaultLeft, Settings::kDefaultTop, kDefaultWidth, kDefaultHeight));
+        kDefaultPlace);
     setOuterBounds(place.left(), place.top(), place.width(), place.height());
 }
 
 void Tmain::loadinifile()
 {
-    m_loaded = Settings::load(QFile::encodeName(settingsPath()).toStdString(), productkey.toStdString(),
-                              kDefaultWidth, kDefaultHeight);
+    m_loaded = Settings::load(QFile::encodeName(settingsPath()).toStdString());
     m_remembered = {m_loaded.top, m_loaded.left, m_loaded.width, m_loaded.height};
     restorePlacement();
     PlaySounds1->setChecked(m_loaded.sounds);
@@ -555,7 +534,7 @@ bool Tmain::saveinifile()
     s.sounds = PlaySounds1->isChecked();
     s.update = updatecheck->isChecked();
     try {
-        s.save(QFile::encodeName(settingsPath()).toStdString(), productkey.toStdString());
+        s.save(QFile::encodeName(settingsPath()).toStdString());
         return true;
     } catch (const std::exception& e) {
         DialogService::instance().error(this, QStringLiteral("The settings could not be saved.\n%1")
@@ -564,21 +543,12 @@ bool Tmain::saveinifile()
     }
 }
 
-void Tmain::PlaySounds1Click()
-{
-    PlaySounds1->setChecked(!PlaySounds1->isChecked());
-    saveinifile();
-}
-
-void Tmain::updatecheckClick()
-{
-    updatecheck->setChecked(!updatecheck->isChecked());
-    saveinifile();
-}
+void Tmain::PlaySounds1Click() { toggleAndSave(PlaySounds1); }
+void Tmain::updatecheckClick() { toggleAndSave(updatecheck); }
 
 void Tmain::ResetScreenLocation1Click()
 {
-    setOuterBounds(Settings::kDefaultLeft, Settings::kDefaultTop, kDefaultWidth, kDefaultHeight);
+    setOuterBounds(kDefaultPlace.left(), kDefaultPlace.top(), kDefaultPlace.width(), kDefaultPlace.height());
 }
 
 void Tmain::ChangeName1Click()
@@ -609,10 +579,8 @@ void Tmain::showEvent(QShowEvent* event)
 
 void Tmain::FormShow()
 {
-    if (updatecheck->isChecked()) {
-        checkupdate->URL = versionUrl();
-        checkupdate->FetchString();
-    }
+    if (updatecheck->isChecked())
+        m_update->checkForUpdate();
 }
 
 void Tmain::closeEvent(QCloseEvent* event)
@@ -670,63 +638,34 @@ void Tmain::setWindows(const Windows& windows)
     if (m_windows.highscore) {
         m_windows.highscore->OnPostAnswered = [this] {
             panel_cleared->hide();
-            Timer1->stop();
+            m_posting->answered();
         };
+        m_windows.highscore->OnPostFailed = [this] { m_posting->fail(); };
     }
 }
 
 // --- posting a score ----------------------------------------------------------
 
-QString Tmain::postingDate(const QDate& date, const QLocale& locale)
-{
-    // The separator is whatever the locale's short format puts between its
-    // fields, "/" where it names none.
-    QChar separator = QLatin1Char('/');
-    for (const QChar c : locale.dateFormat(QLocale::ShortFormat))
-        if (!c.isLetter()) {
-            separator = c;
-            break;
-        }
-    return QStringLiteral("%1%2%3%4%5")
-        .arg(date.month())
-        .arg(separator)
-        .arg(date.day())
-        .arg(separator)
-        .arg(date.year() % 100, 2, 10, QLatin1Char('0'));
-}
-
 void Tmain::button_sendscoreClick()
 {
     if (edit_name->text().isEmpty())
-        edit_name->setText(QStringLiteral("Guest"));
+        edit_name->setText(qs(Settings::kDefaultName));
     try {
         const QString score = QString::number(m_game.state().gametotal);
-        const QString date = postingDate(QDate::currentDate(), QLocale::system());
+        const QString date = PostingWait::postingDate(QDate::currentDate(), QLocale::system());
         const QString name = edit_name->text();
         if (m_windows.highscore)
             m_windows.highscore->sendscore(name, date, score);
     } catch (...) {
         // A post that cannot even start ends like one nobody answers: the
-        // countdown below runs out and says so.
+        // countdown runs out and says so.
     }
-    m_countdown = kPostingSeconds;
-    m_dots = 0;
-    Timer1->start();
+    m_posting->start();
     panel_wait->show();
     panel_wait->raise();
 }
 
-void Tmain::Timer1Timer()
-{
-    --m_countdown;
-    if (++m_dots > 5)
-        m_dots = 1;
-    panel_wait->setCaption(QStringLiteral("Posting Score, Please Wait") + QString(m_dots, QLatin1Char('.')));
-    if (m_countdown == 0) {
-        Timer1->stop();
-        DialogService::instance().information(this, QStringLiteral("Posting Failed."));
-    }
-}
+void Tmain::Timer1Timer() { m_posting->Timer1Timer(); }
 
 void Tmain::button_highscoresClick()
 {
@@ -738,23 +677,53 @@ void Tmain::button_highscoresClick()
 
 // --- update check and self-update ----------------------------------------------
 
-QString Tmain::serverAuthority() const { return QString::fromStdString(MakerHost::of(m_loaded).authority()); }
-
-QString Tmain::versionUrl() const
+void Tmain::wireOnlineFlows(const TmainSeams& seams)
 {
-    return QStringLiteral("http://%1/%2/%2version.txt").arg(serverAuthority(), productkey);
-}
+    m_posting = new PostingWait(this);
+    connect(m_posting, &PostingWait::captionChanged, this, [this](const QString& caption) { panel_wait->setCaption(caption); });
+    connect(m_posting, &PostingWait::failed, this,
+            [this] { DialogService::instance().information(this, QStringLiteral("Posting Failed.")); });
 
-QString Tmain::installerUrl() const { return QStringLiteral("http://%1/%2/%3").arg(serverAuthority(), productkey, setupname); }
-
-void Tmain::checkupdateDoneString(QObject*, const QByteArray& Result)
-{
-    const QString own = m_windows.about ? m_windows.about->versionText() : QString();
-    // Any difference at all, newer, older or garbled, offers the update.
-    if (Result != own.toUtf8()) {
+    UpdateFlow::Setup setup;
+    setup.productkey = productkey;
+    setup.setupname = setupname;
+    setup.server = [this] { return serverAuthority(); };
+    setup.ownVersion = [this] { return m_windows.about ? m_windows.about->versionText() : QString(); };
+    setup.programFile = QCoreApplication::applicationFilePath();
+    setup.downloadFolder = [this] { return m_folder.downloadFolder(); };
+    setup.keyHex = seams.updateKeyHex.value_or(UpdateKey::builtIn());
+    setup.makerAddress = QStringLiteral("http://") + QString::fromStdString(MakerHost::builtIn().authority());
+    m_update = new UpdateFlow(std::move(setup), this);
+    connect(m_update, &UpdateFlow::updateOffered, this, [this] {
         panel_update->show();
         panel_update->raise();
-    }
+    });
+    connect(m_update, &UpdateFlow::statusChanged, this, &Tmain::setUpdateStatus);
+    connect(m_update, &UpdateFlow::failed, this,
+            [this](const QString& message) { DialogService::instance().information(this, message); });
+    m_update->beforeInstall = [this] {
+        // The process ends without the close sequence once the installer
+        // runs: this run's settings and games are saved first.
+        saveinifile();
+        if (m_windows.tallylist)
+            m_windows.tallylist->saveTally();
+    };
+    // A build that cannot verify an installer offers no updates at all; the
+    // setting keeps its value for a build that can.
+    updatecheck->setEnabled(m_update->enabled());
+}
+
+QString Tmain::serverAuthority() const { return QString::fromStdString(MakerHost::of(m_loaded).authority()); }
+
+void Tmain::setProgramFile(const QString& path) { m_update->setProgramFile(path); }
+
+void Tmain::setProcessEnd(std::function<void(int)> end) { m_update->endProcess = std::move(end); }
+
+THTTPGet* Tmain::checkupdateFetch() const { return m_update->checkupdate; }
+
+void Tmain::checkupdateDoneString(QObject* Sender, const QByteArray& Result)
+{
+    m_update->checkupdateDoneString(Sender, Result);
 }
 
 void Tmain::button_updatecancelClick() { panel_update->hide(); }
@@ -765,87 +734,9 @@ void Tmain::setUpdateStatus(const QString& text)
     emit updateStatusChanged(text);
 }
 
-QString Tmain::backupPath(const QString& programFile)
-{
-    const QFileInfo info(programFile);
-    const QString suffix = info.suffix();
-    const QString base = suffix.isEmpty() ? info.fileName() : info.completeBaseName();
-    return info.dir().filePath(base + QStringLiteral(".BAK"));
-}
-
 void Tmain::button_updateyesClick()
 {
     button_updateyes->hide();
     button_updatecancel->hide();
-    setUpdateStatus(QStringLiteral("Updating. Please Wait..."));
-    const QString backup = backupPath(m_programFile);
-    if (QFile::exists(backup))
-        QFile::remove(backup);
-    m_programMoved = QFile::rename(m_programFile, backup);
-    downloadit();
-}
-
-void Tmain::restoreProgramFile()
-{
-    // A failed update must leave the player a program to start next time.
-    if (m_programMoved && !QFile::exists(m_programFile))
-        QFile::rename(backupPath(m_programFile), m_programFile);
-    m_programMoved = false;
-}
-
-void Tmain::downloadit()
-{
-    getupdate->URL = installerUrl();
-    const QString name = installerUrl().section(QLatin1Char('/'), -1);
-    const QString local = m_folder.downloadFolder() + name;
-    // The installer takes its real name only once it is complete, so a
-    // broken download never looks like an installer.
-    QFile file(local + QStringLiteral(".part"));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        setUpdateStatus(QStringLiteral("Download Aborted"));
-        restoreProgramFile();
-        DialogService::instance().error(this, QStringLiteral("The installer could not be saved as %1: %2")
-                                                  .arg(file.fileName(), file.errorString()));
-        return;
-    }
-    getupdate->ReceiveStream = &file;
-    bool failed = false;
-    try {
-        getupdate->Get();
-        setUpdateStatus(QStringLiteral("Received %1 bytes").arg(file.size()));
-    } catch (const EHttpException&) {
-        setUpdateStatus(QStringLiteral("Download Aborted"));
-        failed = true;
-    }
-    file.close();
-    getupdate->ReceiveStream = nullptr;
-    if (!failed && getupdate->ContentLength() >= 0 && file.size() != getupdate->ContentLength()) {
-        setUpdateStatus(QStringLiteral("Download Aborted"));
-        failed = true;
-    }
-    if (!failed) {
-        QFile::remove(local);
-        failed = !file.rename(local);
-    }
-    if (failed) {
-        file.remove();
-        restoreProgramFile();
-        return;
-    }
-
-    setUpdateStatus(QStringLiteral("Installing"));
-    // The process ends without the close sequence once the installer runs:
-    // this run's settings and games are saved first.
-    saveinifile();
-    if (m_windows.tallylist)
-        m_windows.tallylist->saveTally();
-    QFile::setPermissions(local, QFile::permissions(local) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
-    if (QProcess::startDetached(local, {QStringLiteral("/SP-"), QStringLiteral("/silent"), QStringLiteral("/noicons")})) {
-        m_endProcess(0);
-        return;
-    }
-    restoreProgramFile();
-    DialogService::instance().information(
-        this, QStringLiteral("There was an error in the update process. Please download%1 manually from http://%2.")
-                  .arg(productkey.toUpper(), QString::fromStdString(MakerHost::builtIn().authority())));
+    m_update->accept();
 }

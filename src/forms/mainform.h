@@ -4,6 +4,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "core/game/board.h"
 #include "core/game/facesource.h"
@@ -12,6 +14,7 @@
 #include "platform/programfolder.h"
 
 class QAction;
+class QMenu;
 class BoardKeys;
 class QLabel;
 class QTimer;
@@ -21,15 +24,14 @@ class TFlatPanel;
 class TImage;
 class TLabel;
 class TURL;
+class PostingWait;
 class THTTPGet;
-class THttpCli;
+class UpdateFlow;
 class Tabout;
 class Thelp;
 class Thighscore;
 class Tmultiplayer;
 class Ttallylist;
-class QDate;
-class QLocale;
 class InstanceLock;
 
 // Where the main window's cues and faces go; the real player and generator
@@ -37,6 +39,9 @@ class InstanceLock;
 struct TmainSeams {
     SoundSink* sounds = nullptr;
     FaceSource* faces = nullptr;
+    // The hex public key installers must be signed with, in place of the one
+    // built in; an empty key turns self-update off.
+    std::optional<std::string> updateKeyHex = std::nullopt;
 };
 
 // The main window: the board, the game it shows, the settings, the pop-up
@@ -45,24 +50,24 @@ struct TmainSeams {
 class Tmain : public QMainWindow, private Board {
     Q_OBJECT
 public:
-    static constexpr int kDefaultWidth = 774;
-    static constexpr int kDefaultHeight = 520;
     static constexpr int kNameTypingLimit = 10;
 
     // folder: where the settings and downloads live, decided at start-up.
     explicit Tmain(const ProgramFolder& folder, TmainSeams seams = {}, QWidget* parent = nullptr);
     ~Tmain() override;
 
-    // The tally list the game reports into; reports go nowhere until set.
-    void setTally(TallyReports* tally) { m_tallyTarget = tally; }
+    // The tally list the game reports into; reports go nowhere until it is
+    // set, nor once that window is gone.
+    void setTally(Ttallylist* tally);
 
-    // The secondary windows the menu shows, created after this one.
+    // The secondary windows the menu shows, created after this one and not
+    // owned by it: a window that is gone is not shown.
     struct Windows {
-        Tabout* about = nullptr;
-        Thelp* help = nullptr;
-        Thighscore* highscore = nullptr;
-        Ttallylist* tallylist = nullptr;
-        Tmultiplayer* multiplayer = nullptr;
+        QPointer<Tabout> about;
+        QPointer<Thelp> help;
+        QPointer<Thighscore> highscore;
+        QPointer<Ttallylist> tallylist;
+        QPointer<Tmultiplayer> multiplayer;
     };
     void setWindows(const Windows& windows);
 
@@ -81,27 +86,20 @@ public:
     void button_sendscoreClick();
     void button_highscoresClick();
     void Timer1Timer();
-    static constexpr int kPostingSeconds = 40;
-    // The date as posts carry it: month/day/two-digit year, no leading zeros,
-    // with the locale's date separator.
-    [[nodiscard]] static QString postingDate(const QDate& date, const QLocale& locale);
 
-    // The update check and self-update.
+    // The update check and self-update; the flow itself is UpdateFlow.
     void checkupdateDoneString(QObject* Sender, const QByteArray& Result);
     void button_updateyesClick();
     void button_updatecancelClick();
-    void downloadit();
-    [[nodiscard]] QString versionUrl() const;
-    [[nodiscard]] QString installerUrl() const;
-    // The program file moved aside while an update installs ("game" -> "game.BAK").
-    [[nodiscard]] static QString backupPath(const QString& programFile);
+    [[nodiscard]] UpdateFlow& updateFlow() const { return *m_update; }
+    [[nodiscard]] PostingWait& postingWait() const { return *m_posting; }
     // Seams for tests: the program file the update moves aside, and how the
     // process ends once the installer runs.
-    void setProgramFile(const QString& path) { m_programFile = path; }
-    void setProcessEnd(std::function<void(int)> end) { m_endProcess = std::move(end); }
-    [[nodiscard]] THTTPGet* checkupdateFetch() const { return checkupdate; }
+    void setProgramFile(const QString& path);
+    void setProcessEnd(std::function<void(int)> end);
+    [[nodiscard]] THTTPGet* checkupdateFetch() const;
 
-    const QString productkey = QStringLiteral("pelbixsolo");
+    const QString productkey = QString::fromLatin1(kProductKey.data(), kProductKey.size());
     const QString setupname = QStringLiteral("qztsetup.exe");
 
     // Board events, forwarded to the game.
@@ -160,7 +158,7 @@ private:
     void moveTurnMarker(int top) override;
     void moveDie(int die, int left, int top) override;
     void showFace(int die, int face) override;
-    void playsounds(const std::string& cue) override;
+    void playsounds(const std::string& name) override;
     void showMessage(const std::string& text) override;
     void startPauseTimer(int milliseconds) override;
     void stopPauseTimer() override;
@@ -176,23 +174,26 @@ private:
     void buildClearedPanel();
     void buildNamePanel();
     void buildUpdatePanel();
-    void restoreProgramFile();
+    void wireOnlineFlows(const TmainSeams& seams);
     void setUpdateStatus(const QString& text);
     [[nodiscard]] QString serverAuthority() const;
     void buildMenu();
+    // A checked option whose click handler toggles it and saves the settings.
+    QAction* addSavedOption(QMenu* menu, const QString& caption, const QString& name, void (Tmain::*click)());
+    void toggleAndSave(QAction* option);
     [[nodiscard]] QWidget* element(BoardElement e) const;
 
-    // Forwards the game's reports to whichever tally list is set.
+    // Forwards the game's reports to the tally list while there is one.
     class TallyForwarder : public TallyReports {
     public:
-        explicit TallyForwarder(TallyReports*& target) : m_target(target) {}
+        void setTarget(Ttallylist* target);
         void addtomineincrease(int column) override;
         void postscore(int column, int value) override;
         bool checkscore(int score, const std::string& name) override;
         void addscore(int column, int amount) override;
 
     private:
-        TallyReports*& m_target;
+        QPointer<Ttallylist> m_target;
     };
 
     struct Placement {
@@ -207,13 +208,13 @@ private:
     SoundSink* m_sounds;
     DiceGenerator m_dice;
     FaceSource* m_faces;
-    TallyReports* m_tallyTarget = nullptr;
-    TallyForwarder m_tally{m_tallyTarget};
+    TallyForwarder m_tally;
     Game m_game;
     std::unique_ptr<InstanceLock> m_lock;
     Windows m_windows;
     Settings m_loaded;
-    Placement m_remembered{Settings::kDefaultTop, Settings::kDefaultLeft, kDefaultWidth, kDefaultHeight};
+    Placement m_remembered{Settings::kDefaultTop, Settings::kDefaultLeft, Settings::kDefaultWidth,
+                           Settings::kDefaultHeight};
     bool m_shownOnce = false;
 
     // Controls, named as on the board.
@@ -222,9 +223,9 @@ private:
     QLabel* label_name = nullptr;
     TImage* Image1 = nullptr;
     TImage* image_turn = nullptr;
-    std::array<TLabel*, 10> label_rnd{};
+    std::array<TLabel*, kRounds> label_rnd{};
     QLabel* label_score = nullptr;
-    std::array<TImage*, 6> dice{};
+    std::array<TImage*, kDice> dice{};
     TImage* image_roll = nullptr;
     TImage* image_noscore = nullptr;
     TImage* image_notboard = nullptr;
@@ -244,18 +245,12 @@ private:
     TImage* button_namedone = nullptr;
     TImage* button_namecancel = nullptr;
     QTimer* Timer2 = nullptr;
-    QTimer* Timer1 = nullptr;
-    int m_countdown = 0;
-    int m_dots = 0;
+    PostingWait* m_posting = nullptr; // owns Timer1
 
-    THTTPGet* checkupdate = nullptr;
-    THttpCli* getupdate = nullptr;
+    UpdateFlow* m_update = nullptr;   // owns checkupdate and getupdate
     TFlatPanel* panel_update = nullptr;
     TImage* button_updateyes = nullptr;
     TImage* button_updatecancel = nullptr;
     QLabel* label_update = nullptr;
-    QString m_programFile;
-    bool m_programMoved = false;
-    std::function<void(int)> m_endProcess;
     BoardKeys* m_keys = nullptr;
 };

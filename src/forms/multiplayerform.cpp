@@ -13,7 +13,6 @@
 
 namespace {
 
-const QColor kInvitationColor(0xFF, 0xFF, 0xC6);
 const QString kPicturePath = QStringLiteral(":/pictures/multiplayer.jpg");
 const QString kMultiplayerPath = QStringLiteral("/multiplayer/");
 
@@ -27,7 +26,7 @@ TLabel* placeInvitation(QWidget* parent, const QString& name, QRect geometry, in
     s.face = QStringLiteral("Times New Roman");
     s.pixels = pixels;
     s.bold = true;
-    s.color = kInvitationColor;
+    s.color = qcolor(colours::kInvitation);
     s.alignment = Qt::AlignHCenter | Qt::AlignTop;
     TLabel* label = infowindow::placeLink(parent, name, geometry, text, s);
     label->setWordWrap(true);
@@ -58,13 +57,13 @@ Tmultiplayer::Tmultiplayer(const QByteArray& jpeg, QWidget* parent)
     Image1 = new TImage(this, QStringLiteral("Image1"));
     Image1->setGeometry(QRect(QPoint(120, 96), kPictureSize));
     Image1->setCursor(Qt::PointingHandCursor);
-    Image1->setPicture(decodePicture(jpeg));
+    Image1->setPictureSource([jpeg] { return decodePicture(jpeg); });
     connect(Label6, &TLabel::clicked, this, &Tmultiplayer::Label6Click);
     connect(Label1, &TLabel::clicked, this, &Tmultiplayer::Label6Click);
     connect(Image1, &TImage::clicked, this, &Tmultiplayer::Label6Click);
 
     button_done = infowindow::placeSelButton(this, QStringLiteral("button_done"), QRect(450, 380, 95, 20), 10,
-                                             QStringLiteral("Done"), infowindow::kBackground, Qt::AlignHCenter);
+                                             QStringLiteral("Done"), rgbColor(colours::kOlive), Qt::AlignHCenter);
     connect(button_done, &TSelButton::OnClick, this, &Tmultiplayer::button_doneClick);
 }
 

@@ -61,7 +61,7 @@ Treview::Treview(QWidget* parent) : QWidget(parent, Qt::Tool)
 
     button_done = infowindow::placeSelButton(this, QStringLiteral("button_done"),
                                              QRect(kClientSize.width() - kMargin - 95, kClientSize.height() - 32, 95, 20),
-                                             10, QStringLiteral("Done"), infowindow::kBackground, Qt::AlignHCenter);
+                                             10, QStringLiteral("Done"), rgbColor(colours::kOlive), Qt::AlignHCenter);
     connect(button_done, &TSelButton::OnClick, this, &Treview::button_doneClick);
 }
 

@@ -7,6 +7,7 @@
 
 #include "controls/flatpanel.h"
 #include "core/tally/tallyfile.h"
+#include "core/tally/tallystat.h"
 #include "forms/formlayout.h"
 #include "forms/infowindow.h"
 #include "forms/timage.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-const QColor kKhaki(206, 205, 159);
+constexpr QSize kClientSize{342, 440};
 constexpr int kFirstPlaceTop = 141;
 constexpr int kPlacePitch = 24;
 
@@ -36,8 +37,8 @@ Ttallylist::Ttallylist(const QString& tallyFile, QWidget* parent)
     : QWidget(parent, Qt::Window), m_path(tallyFile), m_tally(fsPath(tallyFile))
 {
     setObjectName(QStringLiteral("tallylist"));
-    infowindow::dress(this, QStringLiteral("Pelbix Solo - Tally List"), QSize(342, 440));
-    setFixedSize(342, 440);
+    infowindow::dress(this, QStringLiteral("Pelbix Solo - Tally List"), kClientSize);
+    setFixedSize(kClientSize);
     build();
     FormCreate();
 }
@@ -48,12 +49,12 @@ void Ttallylist::build()
 {
     auto* panel = new TFlatPanel(this, QStringLiteral("panel_tally"));
     panel->setGeometry(6, 3, 331, 434);
-    panel->setColor(rgbColor(102, 115, 43));
+    panel->setColor(rgbColor(colours::kOlive));
 
     LabelStyle title = bold(19, Qt::AlignCenter);
     title.face = QStringLiteral("Arial");
     title.underline = true;
-    title.color = kKhaki;
+    title.color = qcolor(colours::kKhaki);
     placeLabel(panel, QStringLiteral("label_myname"), QRect(1, 5, 328, 24), QStringLiteral("YOUR TALLY LIST"), title);
     placeLabel(panel, QStringLiteral("label_highscores"), QRect(1, 111, 328, 24), QStringLiteral("HIGH SCORES"), title);
 
@@ -61,8 +62,10 @@ void Ttallylist::build()
         const char* caption;
         int column;
         int top;
-    } statistics[] = {{"Total Games:", 1, 42}, {"Running Total Score:", 2, 60}, {"Average Game Score:", 4, 77},
-                      {"Highest Round Scored:", 3, 94}};
+    } statistics[] = {{"Total Games:", tallystat::kTotalGames, 42},
+                      {"Running Total Score:", tallystat::kRunningTotal, 60},
+                      {"Average Game Score:", tallystat::kAverage, 77},
+                      {"Highest Round Scored:", tallystat::kHighestRound, 94}};
     for (const auto& s : statistics) {
         placeLabel(panel, QStringLiteral("caption_%1").arg(s.column), QRect(5, s.top, 184, 16),
                    QString::fromLatin1(s.caption), bold(11, Qt::AlignRight | Qt::AlignVCenter));
@@ -121,7 +124,7 @@ bool Ttallylist::saveTally()
 
 void Ttallylist::loadtally()
 {
-    for (int column = 1; column <= 4; ++column)
+    for (int column = 1; column <= tallystat::kCount; ++column)
         showStatistic(column);
     for (int place = 1; place <= TallyTable::kPlaces; ++place)
         showPlace(place);
@@ -175,7 +178,7 @@ void Ttallylist::addscore(int column, int amount)
 {
     m_tally.addscore(column, amount);
     showStatistic(column);
-    showStatistic(4);
+    showStatistic(tallystat::kAverage);
 }
 
 void Ttallylist::button_resetClick()

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 #include "controls/flatpanel.h"
 #include "controls/keypress.h"
 #include "forms/accessibleclickables.h"
@@ -23,12 +25,31 @@ TImage::TImage(QWidget* parent, const QString& name) : QWidget(parent)
 
 void TImage::setPicture(const QPixmap& picture)
 {
+    m_source = nullptr;
     m_picture = picture;
     update();
 }
 
+void TImage::setPictureSource(std::function<QPixmap()> source)
+{
+    m_picture = QPixmap();
+    m_source = std::move(source);
+    update();
+}
+
+const QPixmap& TImage::picture() const
+{
+    if (m_source) {
+        // Called once; letting go of the source also frees what it held.
+        const auto source = std::exchange(m_source, nullptr);
+        m_picture = source();
+    }
+    return m_picture;
+}
+
 void TImage::clearPicture()
 {
+    m_source = nullptr;
     m_picture = QPixmap();
     update();
 }
@@ -36,8 +57,8 @@ void TImage::clearPicture()
 void TImage::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    if (!m_picture.isNull())
-        p.drawPixmap(0, 0, m_picture);
+    if (const QPixmap& shown = picture(); !shown.isNull())
+        p.drawPixmap(0, 0, shown);
     if (m_focusMark.shown(this))
         FocusMark::paint(p, rect(), kFocusMarkColor);
 }

@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
+
 // A picture control: shows a pixmap at its top-left corner, lets the parent
 // show through where the pixmap is transparent, and reports a left click
 // (press and release inside). The tag tells a shared handler which control
@@ -15,7 +17,10 @@ public:
     explicit TImage(QWidget* parent = nullptr, const QString& name = {});
 
     void setPicture(const QPixmap& picture);
-    [[nodiscard]] const QPixmap& picture() const { return m_picture; }
+    // A picture made the first time it is painted or asked for: windows that
+    // may never be opened then cost nothing to create.
+    void setPictureSource(std::function<QPixmap()> source);
+    [[nodiscard]] const QPixmap& picture() const;
     // Empties the picture, as clearing the canvas before drawing a new face.
     void clearPicture();
 
@@ -42,7 +47,8 @@ protected:
     void connectNotify(const QMetaMethod& signal) override;
 
 private:
-    QPixmap m_picture;
+    mutable QPixmap m_picture;
+    mutable std::function<QPixmap()> m_source;
     int m_tag = 0;
     ClickGesture m_click;
     FocusMark m_focusMark;

@@ -4,6 +4,9 @@
 #include <cctype>
 #include <cstring>
 
+#include "net/httpfield.h"
+#include "net/httplimits.h"
+
 namespace {
 
 constexpr std::size_t kStatusLinePrefix = 8; // "HTTP/1.x"
@@ -11,37 +14,12 @@ constexpr std::size_t kVersionAt = 5;
 constexpr std::size_t kStatusAt = 9;
 constexpr std::size_t kReasonAt = 13;
 constexpr std::size_t kRangeValueAt = 6;   // after "bytes "
-constexpr std::size_t kMaxLengthDigits = 18; // stays inside a 64-bit integer
 
 std::string lower(std::string text)
 {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
-}
-
-bool startsWithNoCase(const std::string& text, const char* prefix)
-{
-    const std::size_t length = std::strlen(prefix);
-    return text.size() >= length && lower(text.substr(0, length)) == prefix;
-}
-
-// A length that is negative or not a plain decimal number counts as absent.
-long long parseContentLength(const std::string& value)
-{
-    const auto first = value.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return -1;
-    const auto last = value.find_last_not_of(" \t");
-    if (last - first + 1 > kMaxLengthDigits)
-        return -1;
-    long long length = 0;
-    for (auto i = first; i <= last; ++i) {
-        if (!std::isdigit(static_cast<unsigned char>(value[i])))
-            return -1;
-        length = length * 10 + (value[i] - '0');
-    }
-    return length;
 }
 
 int parseStatus(const std::string& line)
@@ -66,6 +44,7 @@ void HttpAnswerParser::start(Request request, long long skipPrevious)
     m_phase = Phase::Header;
     m_firstLine = true;
     m_halted = false;
+    m_headerBytes = 0;
     m_used = 0;
     m_skip = std::max(0LL, skipPrevious - m_dropped);
     m_dropped = 0;
@@ -82,7 +61,10 @@ HttpAnswerParser::Outcome HttpAnswerParser::received(std::size_t size)
     }
     if (m_phase == Phase::Header) {
         const Outcome outcome = parseHeader();
-        if (m_phase != Phase::Body || outcome == Outcome::Halted)
+        // An event may have halted the answer as its body began: none of it is delivered.
+        if (m_halted)
+            return Outcome::Halted;
+        if (m_phase != Phase::Body)
             return outcome;
     }
     if (m_phase == Phase::Body) {
@@ -108,10 +90,16 @@ HttpAnswerParser::Outcome HttpAnswerParser::parseHeader()
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         consume(lineEnd + 1);
+        // Short lines without end must not add up to an endless header.
+        m_headerBytes += static_cast<long long>(lineEnd + 1);
+        if (m_headerBytes > HttpLimits::kHeaderBlock) {
+            finish();
+            return Outcome::HeaderTooLarge;
+        }
 
         if (m_firstLine)
             m_events.headerBegin();
-        if (m_firstLine && startsWithNoCase(line, "<html>")) {
+        if (m_firstLine && HttpField::startsWithNoCase(line, "<html>")) {
             // No header at all: the page itself starts here.
             if (m_answer.contentType.empty())
                 m_answer.contentType = "text/html";
@@ -215,7 +203,7 @@ void HttpAnswerParser::parseField(const std::string& line)
         // The answer to a PUT names where the document now lives; anything else moves us.
         m_answer.redirect = m_request != Request::Put;
     } else if (name == "content-length") {
-        m_answer.contentLength = parseContentLength(value);
+        m_answer.contentLength = HttpField::contentLength(value);
     } else if (name == "content-range") {
         // "bytes 0-99/200": 0 and 99.
         const auto dash = value.find('-', kRangeValueAt);

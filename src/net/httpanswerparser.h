@@ -20,6 +20,7 @@ public:
         NoBody,        // the header ended and no body follows (length 0, or HEAD)
         BodyComplete,  // the body reached its Content-Length
         Halted,        // halt() was called from an event
+        HeaderTooLarge, // the header lines together passed HttpLimits::kHeaderBlock
     };
 
     // Told what the answer brings, as it comes. Events may call halt().
@@ -92,6 +93,7 @@ private:
     Answer m_answer;
     bool m_firstLine = true;
     bool m_halted = false;
+    long long m_headerBytes = 0; // of this answer's header, interim answers included
     long long m_skip = 0;
     long long m_dropped = 0; // bytes that came after the end of the answer
     std::array<char, kBufferSize> m_buffer{};

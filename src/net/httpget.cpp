@@ -51,6 +51,7 @@ void THTTPGet::start(bool toFile)
     settings.UseCache = UseCache;
     settings.ToFile = toFile;
     settings.WantsProgress = static_cast<bool>(OnProgress);
+    settings.MaxBodySize = MaxBodySize;
 
     // The handler is copied too: replacing OnProgress mid-fetch changes nothing.
     auto progress = [handler = OnProgress](THTTPGetThread& worker) {
@@ -70,6 +71,8 @@ void THTTPGet::complete(THTTPGetThread& worker)
     const std::shared_ptr<THTTPGetThread> keep = std::move(m_worker);
     m_thread.detach();
     m_success = worker.Success && !worker.stopRequested();
+    m_statusCode = worker.StatusCode;
+    m_received = worker.Readed;
 
     if (m_success && worker.settings().ToFile) {
         const QString fileName = QString::fromStdString(worker.settings().FileName);

@@ -39,6 +39,10 @@ public:
     [[nodiscard]] bool Busy() const { return m_worker != nullptr; }
     // Whether the last completed fetch succeeded.
     [[nodiscard]] bool Succeeded() const { return m_success; }
+    // The HTTP status of the last completed fetch's answer, 0 when none came.
+    [[nodiscard]] int StatusCode() const { return m_statusCode; }
+    // Body bytes the last completed fetch took in.
+    [[nodiscard]] long long Received() const { return m_received; }
 
     // Settings, copied by each fetch when it starts.
     QString AcceptTypes = QStringLiteral("*/*");
@@ -52,6 +56,10 @@ public:
     QString PostQuery;       // not empty: the request is a form POST with this body
     QString Referer;
     bool WaitThread = false; // after starting, run the events already queued
+    // Largest body taken, 0 for any. A larger Content-Length, more bytes than
+    // this, or a header block past HttpLimits::kHeaderBlock ends the fetch as
+    // a failure.
+    long long MaxBodySize = 0;
 
     // Events, on the component's thread. OnProgress follows each body chunk
     // of at most 1025 bytes; TotalSize is the Content-Length, 0 without one.
@@ -67,4 +75,6 @@ private:
     std::shared_ptr<THTTPGetThread> m_worker;
     std::thread m_thread;
     bool m_success = false;
+    int m_statusCode = 0;
+    long long m_received = 0;
 };

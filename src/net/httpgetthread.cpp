@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <curl/curl.h>
+#include <string_view>
 #include <utility>
 
 #include <QCoreApplication>
@@ -9,11 +10,12 @@
 #include <QMetaObject>
 #include <QObject>
 
+#include "net/httpfield.h"
 #include "net/httpgeturl.h"
+#include "net/httplimits.h"
 
 namespace {
 
-constexpr int kMaxRedirects = 20;
 constexpr int kPollMilliseconds = 1000;
 constexpr auto kDrainWait = std::chrono::milliseconds(1);
 constexpr char kFormContentType[] = "Content-Type: application/x-www-form-urlencoded";
@@ -35,33 +37,6 @@ std::string requestTarget(const std::string& path)
         }
     }
     return target;
-}
-
-bool startsWithNoCase(const char* data, std::size_t size, std::string_view prefix)
-{
-    if (size < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(data[i])) != prefix[i])
-            return false;
-    }
-    return true;
-}
-
-// A Content-Length that is negative or not a plain decimal number counts as absent.
-bool parseContentLength(const std::string& text, long long& value)
-{
-    const auto first = text.find_first_not_of(" \t");
-    const auto last = text.find_last_not_of(" \t\r\n");
-    if (first == std::string::npos || last - first + 1 > 18)
-        return false;
-    value = 0;
-    for (auto i = first; i <= last; ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            return false;
-        value = value * 10 + (text[i] - '0');
-    }
-    return true;
 }
 
 // Called by the library while it waits as well as while data flows.
@@ -160,7 +135,7 @@ void THTTPGetThread::fetch()
     curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http");
     curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "http");
     curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(easy, CURLOPT_MAXREDIRS, static_cast<long>(kMaxRedirects));
+    curl_easy_setopt(easy, CURLOPT_MAXREDIRS, static_cast<long>(HttpLimits::kRedirects));
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
     // A stop must not wait for a name lookup that hangs in the resolver's thread.
     curl_easy_setopt(easy, CURLOPT_QUICK_EXIT, 1L);
@@ -215,6 +190,9 @@ void THTTPGetThread::fetch()
         std::lock_guard lock(m_mutex);
         m_multi = nullptr;
     }
+    long status = 0;
+    if (curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status) == CURLE_OK)
+        StatusCode = static_cast<int>(status);
     curl_multi_remove_handle(multi, easy);
     curl_easy_cleanup(easy);
     curl_multi_cleanup(multi);
@@ -222,13 +200,13 @@ void THTTPGetThread::fetch()
 
     // A read that ends early still leaves what came before it; the last piece
     // shorter than a chunk is reported here.
-    if (!m_pending.isEmpty() && !m_stop) {
+    if (!m_pending.isEmpty() && !m_stop && !m_overLimit) {
         const QByteArray last = std::exchange(m_pending, QByteArray());
         deliverChunk(last.constData(), static_cast<std::size_t>(last.size()));
     }
     if (m_settings.BinaryData && !m_haveContentLength)
         return;
-    Success = Readed != 0 && !m_stop;
+    Success = Readed != 0 && !m_stop && !m_overLimit;
 }
 
 bool THTTPGetThread::deliverChunk(const char* data, std::size_t size)
@@ -245,17 +223,24 @@ std::size_t THTTPGetThread::onHeader(char* data, std::size_t size, std::size_t c
     auto& worker = *static_cast<THTTPGetThread*>(self);
     const std::size_t length = size * count;
     static constexpr std::string_view kContentLength = "content-length:";
-    if (startsWithNoCase(data, length, "http/")) {
+    const std::string_view line(data, length);
+    if (HttpField::startsWithNoCase(line, "http/")) {
         // A new answer (after a redirect or an interim 100) replaces the last one's fields.
         worker.m_haveContentLength = false;
         worker.TotalSize = 0;
-    } else if (startsWithNoCase(data, length, kContentLength)) {
-        long long value = 0;
-        worker.m_haveContentLength =
-            parseContentLength(std::string(data + kContentLength.size(), length - kContentLength.size()), value);
+        worker.m_headerBytes = 0;
+    } else if (HttpField::startsWithNoCase(line, kContentLength)) {
+        const long long value = HttpField::contentLength(line.substr(kContentLength.size()));
+        worker.m_haveContentLength = value >= 0;
         worker.TotalSize = worker.m_haveContentLength ? value : 0;
+        // Known too large before a byte of it comes.
+        if (worker.m_settings.MaxBodySize > 0 && value > worker.m_settings.MaxBodySize)
+            worker.m_overLimit = true;
     }
-    return worker.m_stop ? 0 : length;
+    worker.m_headerBytes += static_cast<long long>(length);
+    if (worker.m_headerBytes > HttpLimits::kHeaderBlock)
+        worker.m_overLimit = true;
+    return worker.m_stop || worker.m_overLimit ? 0 : length;
 }
 
 std::size_t THTTPGetThread::onBody(char* data, std::size_t size, std::size_t count, void* self)
@@ -265,6 +250,11 @@ std::size_t THTTPGetThread::onBody(char* data, std::size_t size, std::size_t cou
     // Binary data without a length is refused before any of it is read.
     if (worker.m_stop || (worker.m_settings.BinaryData && !worker.m_haveContentLength))
         return 0;
+    const long long limit = worker.m_settings.MaxBodySize;
+    if (limit > 0 && worker.Readed + worker.m_pending.size() + static_cast<long long>(length) > limit) {
+        worker.m_overLimit = true;
+        return 0;
+    }
     worker.m_pending.append(data, static_cast<qsizetype>(length));
     qsizetype offset = 0;
     while (worker.m_pending.size() - offset >= static_cast<qsizetype>(kChunkSize)) {

@@ -33,6 +33,7 @@ public:
         bool UseCache = false;
         bool ToFile = false;
         bool WantsProgress = false; // whether OnProgress was assigned at the start
+        long long MaxBodySize = 0;  // 0: any size
     };
     using Call = std::function<void(THTTPGetThread&)>;
 
@@ -64,6 +65,7 @@ public:
     bool Success = false;
     long long TotalSize = 0; // the Content-Length, 0 when absent or unusable
     long long Readed = 0;    // body bytes read so far
+    int StatusCode = 0;      // of the last answer, 0 when none came
     QByteArray Result;
 
 private:
@@ -89,4 +91,6 @@ private:
     QByteArray m_pending;               // body bytes not yet reported as a chunk
     std::string m_contentLength;        // raw value of the last answer's header
     bool m_haveContentLength = false;
+    long long m_headerBytes = 0;        // of the current answer's header
+    bool m_overLimit = false;           // the answer went past a limit: a failure
 };

@@ -3,22 +3,13 @@
 #include <cctype>
 #include <string_view>
 
+#include "net/httpfield.h"
+
 namespace {
 
 constexpr std::string_view kHttpPrefix = "http://";
 constexpr int kDefaultPort = 80;
 constexpr int kMaxPort = 65535;
-
-bool startsWithNoCase(const std::string& text, std::string_view prefix)
-{
-    if (text.size() < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i])
-            return false;
-    }
-    return true;
-}
 
 // A port that is not a number from 1 to 65535 makes the address unusable.
 int parsePort(const std::string& text)
@@ -38,7 +29,7 @@ int parsePort(const std::string& text)
 
 HttpGetTarget splitHttpGetUrl(const std::string& url)
 {
-    const std::string rest = startsWithNoCase(url, kHttpPrefix) ? url.substr(kHttpPrefix.size()) : url;
+    const std::string rest = HttpField::startsWithNoCase(url, kHttpPrefix) ? url.substr(kHttpPrefix.size()) : url;
     HttpGetTarget target;
     const auto slash = rest.find('/');
     if (slash == std::string::npos)

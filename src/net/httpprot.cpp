@@ -6,17 +6,13 @@
 #include <QPointer>
 
 #include "net/esocketexception.h"
+#include "net/httplimits.h"
 #include "net/wsocket.h"
 #include "net/wsocketerror.h"
 
 namespace {
 
-constexpr int kBusy = 1;
-constexpr int kNothingToPost = 2;
-constexpr int kLineTooLong = 4;
-constexpr int kBadVersion = 5;
-constexpr int kAbortedError = 3;
-constexpr int kClientFailure = 404;
+constexpr int kClientFailure = static_cast<int>(THttpError::ClientFailure);
 constexpr int kFirstErrorStatus = 400;
 
 const char* const kAborted = "Connection aborted on request";
@@ -74,7 +70,7 @@ THttpCli::~THttpCli()
 void THttpCli::SetRequestVer(const QString& version)
 {
     if (version != QLatin1String("1.0") && version != QLatin1String("1.1"))
-        throw EHttpException("Insupported HTTP version", kBadVersion);
+        throw EHttpException("Insupported HTTP version", THttpError::BadVersion);
     m_requestVer = version;
 }
 
@@ -141,9 +137,9 @@ void THttpCli::HeadAsync()
 void THttpCli::startRequest(THttpRequest request)
 {
     if (m_state != httpReady)
-        throw EHttpException("HTTP component is busy", kBusy);
+        throw EHttpException("HTTP component is busy", THttpError::Busy);
     if ((request == httpPOST || request == httpPUT) && !SendStream)
-        throw EHttpException("HTTP component has nothing to post or put", kNothingToPost);
+        throw EHttpException("HTTP component has nothing to post or put", THttpError::NothingToPost);
     m_requestType = request;
     m_requestError = 0;
     m_redirects = 0;
@@ -173,7 +169,7 @@ void THttpCli::waitForRequest()
         m_waitLoop = &loop;
         loop.exec();
         if (!self)
-            throw EHttpException(kAborted, kClientFailure);
+            throw EHttpException(kAborted, THttpError::ClientFailure);
         m_waitLoop = nullptr;
         // The loop ended while the request is under way: the application is quitting.
         if (m_state != httpReady)
@@ -369,35 +365,46 @@ void THttpCli::sendBodyChunk()
 
 void THttpCli::dataAvailable(int)
 {
-    const int count = m_socket->Receive(m_parser.freeSpace(), m_parser.freeSize());
-    if (count <= 0)
-        return;
-    const auto outcome = m_parser.received(static_cast<std::size_t>(count));
-    if (m_state != httpWaitingHeader && m_state != httpWaitingBody)
-        return; // an idle connection's stray bytes, or a request that has ended meanwhile
-    if (outcome == HttpAnswerParser::Outcome::Halted) {
-        if (m_writeFailed) {
-            // The document cannot be kept: end here rather than report a short file as received.
-            m_statusCode = kClientFailure;
-            m_reasonPhrase = QStringLiteral("can't write the received document");
-            dropSocket(true);
-            finishDoc();
-            setState(httpReady);
+    // A few reads per notification while the socket keeps filling the
+    // buffer: a large download makes fewer trips through the event loop,
+    // and each event still handles a bounded amount.
+    for (int read = 0; read < kReadsPerEvent; ++read) {
+        const std::size_t room = m_parser.freeSize();
+        const int count = m_socket->Receive(m_parser.freeSpace(), room);
+        if (count <= 0)
+            return;
+        const auto outcome = m_parser.received(static_cast<std::size_t>(count));
+        if (m_state != httpWaitingHeader && m_state != httpWaitingBody)
+            return; // an idle connection's stray bytes, or a request that has ended meanwhile
+        if (outcome == HttpAnswerParser::Outcome::Halted) {
+            // The document cannot be kept or is too large: end here rather than
+            // report a short file as received.
+            if (!m_haltReason.isEmpty())
+                failRequest(std::exchange(m_haltReason, QString()));
+            return;
         }
-        return;
+        if (m_parser.lineTooLong()) {
+            lineTooLong();
+            return;
+        }
+        answerEnded(outcome);
+        if (outcome != HttpAnswerParser::Outcome::More || static_cast<std::size_t>(count) < room ||
+            (m_state != httpWaitingHeader && m_state != httpWaitingBody))
+            return;
     }
-    if (m_parser.lineTooLong()) {
-        lineTooLong();
-        return;
-    }
-    answerEnded(outcome);
 }
 
 void THttpCli::lineTooLong()
 {
-    m_pendingException = EHttpException("HTTP line too long", kLineTooLong);
+    m_pendingException = EHttpException("HTTP line too long", THttpError::LineTooLong);
+    failRequest(QStringLiteral("HTTP line too long"));
+}
+
+void THttpCli::failRequest(const QString& reason)
+{
     m_statusCode = kClientFailure;
-    m_reasonPhrase = QStringLiteral("HTTP line too long");
+    m_reasonPhrase = reason;
+    m_sendingBody = false;
     dropSocket(true);
     finishDoc();
     setState(httpReady);
@@ -432,6 +439,9 @@ void THttpCli::answerEnded(HttpAnswerParser::Outcome outcome)
         return;
     case Outcome::Halted:
         return;
+    case Outcome::HeaderTooLarge:
+        failRequest(QStringLiteral("HTTP header too large"));
+        return;
     }
 }
 
@@ -464,11 +474,8 @@ std::string THttpCli::redirectLocation()
 
 void THttpCli::followRedirect()
 {
-    if (++m_redirects > kMaxRedirects) {
-        m_statusCode = kClientFailure;
-        m_reasonPhrase = QStringLiteral("too many redirects");
-        dropSocket(true);
-        setState(httpReady);
+    if (++m_redirects > HttpLimits::kRedirects) {
+        failRequest(QStringLiteral("too many redirects"));
         return;
     }
     m_location = QString::fromStdString(redirectLocation());
@@ -599,14 +606,9 @@ void THttpCli::Abort()
         m_socket->CancelDnsLookup();
     ++m_restartSerial;
     m_redirectPending = false;
-    m_sendingBody = false;
-    m_statusCode = kClientFailure;
-    m_reasonPhrase = QString::fromLatin1(kAborted);
-    m_requestError = kAbortedError;
+    m_requestError = static_cast<int>(THttpError::Aborted);
     m_parser.halt();
-    dropSocket(true);
-    finishDoc();
-    setState(httpReady);
+    failRequest(QString::fromLatin1(kAborted));
 }
 
 void THttpCli::dropSocket(bool hard)
@@ -655,7 +657,7 @@ void THttpCli::resetAnswer()
     m_reasonPhrase.clear();
     m_docName.clear();
     m_docEnded = false;
-    m_writeFailed = false;
+    m_haltReason.clear();
 }
 
 HttpAnswerParser::Request THttpCli::parserRequest() const
@@ -726,6 +728,14 @@ void THttpCli::bodyBegins()
 {
     adjustDocName();
     setState(httpWaitingBody);
+    if (MaxBodySize > 0 && answer().contentLength > MaxBodySize)
+        haltDoc(QStringLiteral("document larger than allowed"));
+}
+
+void THttpCli::haltDoc(const QString& reason)
+{
+    m_haltReason = reason;
+    m_parser.halt();
 }
 
 void THttpCli::docBegin()
@@ -735,9 +745,12 @@ void THttpCli::docBegin()
 
 void THttpCli::docData(const char* data, std::size_t size)
 {
+    if (MaxBodySize > 0 && answer().receivedCount > MaxBodySize) {
+        haltDoc(QStringLiteral("document larger than allowed"));
+        return;
+    }
     if (ReceiveStream && ReceiveStream->write(data, static_cast<qint64>(size)) != static_cast<qint64>(size)) {
-        m_writeFailed = true;
-        m_parser.halt();
+        haltDoc(QStringLiteral("can't write the received document"));
         return;
     }
     if (OnDocData)

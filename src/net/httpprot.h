@@ -50,10 +50,10 @@ public:
     using TCookieRcvdEvent = std::function<void(QObject* Sender, const QString& Data, bool& Accept)>;
     using TBeforeHeaderSendEvent = std::function<void(QObject* Sender, const QString& Method, QStringList& Headers)>;
 
-    // Redirects followed for one request; one more ends it with "too many redirects".
-    static constexpr int kMaxRedirects = 20;
     // Bytes of SendStream sent at a time.
     static constexpr qint64 kSendChunk = 8193;
+    // Receive-buffer fills handled per socket notification at most.
+    static constexpr int kReadsPerEvent = 16;
 
     explicit THttpCli(QObject* parent = nullptr);
     ~THttpCli() override;
@@ -119,6 +119,9 @@ public:
     QString SocksUsercode;
     QString SocksPassword;
     bool SocksAuthentication = false;
+    // Largest body taken, 0 for any; a larger Content-Length, or more bytes
+    // than this, ends the request as the client's failure.
+    long long MaxBodySize = 0;
     // Not owned. The body goes to ReceiveStream when set; SendStream is the
     // body of a POST or PUT, sent from its current position to its end.
     QIODevice* ReceiveStream = nullptr;
@@ -171,6 +174,11 @@ private:
     void connected();
     void sendBodyChunk();
     void lineTooLong();
+    // The one end of a request that failed on the client's side: status 404
+    // with the reason, the connection dropped, the document ended.
+    void failRequest(const QString& reason);
+    // Stops the body where it stands; the request then fails with the reason.
+    void haltDoc(const QString& reason);
     void adjustDocName();
     [[nodiscard]] std::string redirectLocation();
     void dataAvailable(int error);
@@ -217,7 +225,7 @@ private:
     int m_redirects = 0;
     bool m_docEnded = false;
     bool m_sendingBody = false;
-    bool m_writeFailed = false;
+    QString m_haltReason;        // why the body was stopped, empty while it flows
     bool m_dropping = false;     // our own close: its event is not a peer's
     bool m_redirectPending = false; // follow Location once the socket has closed
     long long m_skipOnReuse = 0;

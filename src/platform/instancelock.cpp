@@ -10,7 +10,7 @@
 namespace {
 QString lockFileName()
 {
-    return QString::fromLatin1(InstanceLock::kName) + QStringLiteral(".lock");
+    return QString::fromLatin1(InstanceLock::kName.data(), InstanceLock::kName.size()) + QStringLiteral(".lock");
 }
 } // namespace
 
@@ -20,7 +20,7 @@ QString InstanceLock::defaultPath()
     if (!runtime.isEmpty() && QFileInfo(runtime).isAbsolute() && QFileInfo(runtime).isDir())
         return QDir(runtime).filePath(lockFileName());
     return QDir(QDir::tempPath())
-        .filePath(QString::fromLatin1(kName) + QLatin1Char('-') + QString::number(::getuid()) + QStringLiteral(".lock"));
+        .filePath(QString::fromLatin1(kName.data(), kName.size()) + QLatin1Char('-') + QString::number(::getuid()) + QStringLiteral(".lock"));
 }
 
 InstanceLock::InstanceLock()

@@ -1,12 +1,14 @@
 #pragma once
 #include <QString>
 
+#include "core/settings/productkey.h"
+
 // The program's named lock: an advisory flock on "pelbixsolo.lock" in the
 // user's runtime folder, held from construction until destruction. Nothing
 // waits on it; it only tells whether another copy already holds it.
 class InstanceLock {
 public:
-    static constexpr const char* kName = "pelbixsolo";
+    static constexpr std::string_view kName = kProductKey;
 
     // Locks the file in the user's runtime folder.
     InstanceLock();

@@ -6,8 +6,10 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include "core/settings/productkey.h"
+
 namespace {
-const QString kSubfolder = QStringLiteral("pelbixsolo");
+const QString kSubfolder = QString::fromLatin1(kProductKey.data(), kProductKey.size());
 
 QString withSeparator(const QString& folder)
 {

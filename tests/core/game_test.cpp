@@ -372,16 +372,29 @@ TEST_F(GameFixture, TenRoundsEndOnlyAfterThePauseFollowingTheTenth)
     EXPECT_EQ(game.state().roundnum, 1);
 }
 
-TEST(DiceGenerator, FollowsTheLinearCongruentialRecurrence)
+TEST(DiceGenerator, KnownDrawsAtTheEdgesOfTheSeed)
 {
-    DiceGenerator g(0);
-    uint32_t seed = 0;
-    for (int i = 0; i < 1000; ++i) {
-        seed = seed * 134775813u + 1u;
-        const int expected = static_cast<int>((static_cast<uint64_t>(seed) * 6u) >> 32) + 1;
-        ASSERT_EQ(g.nextFace(), expected) << "draw " << i;
+    // Worked out independently with arbitrary-precision integers.
+    const struct {
+        uint32_t seed;
+        std::vector<int> faces;
+        uint32_t after;
+    } cases[] = {
+        {0x00000000u, {1, 1, 6, 2, 2, 5, 2, 1, 3, 3}, 0x6CF8F4BEu},
+        {0xFFFFFFFFu, {6, 2, 4, 1, 6, 1, 3, 6, 2, 5}, 0xC4F329C5u}, // wraps at once
+        {0x4D60AE66u, {6, 6, 2, 4}, 0x84FEFFA2u},                   // draws seed 0xFFFFFFFF
+        {0x26B05733u, {1, 1, 1, 6}, 0xDC6DAC1Fu},                   // draws seed 0
+        {0x15D09155u, {1, 3, 6, 3}, 0x77793921u},                   // 0x2AAAAAAA, the last seed of a one
+        {0xEF203A22u, {2, 4, 5, 5}, 0xCEE7E59Eu},                   // 0x2AAAAAAB, the first of a two
+    };
+    for (const auto& c : cases) {
+        DiceGenerator g(c.seed);
+        std::vector<int> faces;
+        for (std::size_t i = 0; i < c.faces.size(); ++i)
+            faces.push_back(g.nextFace());
+        EXPECT_EQ(faces, c.faces) << std::hex << c.seed;
+        EXPECT_EQ(g.seed(), c.after) << std::hex << c.seed;
     }
-    EXPECT_EQ(g.seed(), seed);
 }
 
 TEST(DiceGenerator, KnownSequenceFromSeedOne)

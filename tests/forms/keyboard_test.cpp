@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
+#include <QTextEdit>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -244,7 +246,7 @@ TEST_F(KeyboardTest, TallyResetAndWindowsByKeysOnly)
             shortcuts = top;
     ASSERT_NE(shortcuts, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(shortcuts));
-    QStringList listed;
+    QStringList listed, order;
     auto* table = shortcuts->findChild<QAbstractItemView*>("table_keys");
     ASSERT_NE(table, nullptr);
     for (int row = 0; row < table->model()->rowCount(); ++row)
@@ -254,6 +256,31 @@ TEST_F(KeyboardTest, TallyResetAndWindowsByKeysOnly)
         EXPECT_TRUE(listed.contains(QString::fromLatin1(k))) << k;
     key(Qt::Key_Escape);
     EXPECT_FALSE(shortcuts->isVisible());
+
+    // The help pages are no Tab stops; their area is, and scrolls the page
+    // in front.
+    w.help.showCentredOn(&w.main);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.help));
+    w.help.resize(Thelp::kClientSize.width(), 200); // short enough for the page to scroll
+    QWidget* pages = w.help.findChild<QWidget*>("panel_main");
+    const auto tabTo = [&order](const QString& wanted) {
+        while (focusName() != wanted && order.size() < 40) {
+            key(Qt::Key_Tab);
+            order << focusName();
+        }
+        return focusName() == wanted;
+    };
+    ASSERT_TRUE(tabTo("SelButton6")) << order.join(' ').toStdString();
+    key(Qt::Key_Space); // License
+    ASSERT_TRUE(tabTo("panel_main")) << order.join(' ').toStdString();
+    QApplication::processEvents(); // the page is laid out and its name follows
+    EXPECT_EQ(name(pages), "License page");
+    auto* bar = w.help.findChild<QTextEdit*>("memo6")->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    key(Qt::Key_End);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    key(Qt::Key_Home);
+    EXPECT_EQ(bar->value(), 0);
 }
 
 } // namespace

@@ -15,9 +15,9 @@ namespace {
 
 class MainFormTest : public FormsFixture {
 protected:
-    std::unique_ptr<Tmain> open()
+    std::unique_ptr<Tmain> open(std::optional<std::string> updateKey = std::nullopt)
     {
-        auto main = std::make_unique<Tmain>(programFolder(), TmainSeams{&sounds, &faces});
+        auto main = std::make_unique<Tmain>(programFolder(), TmainSeams{&sounds, &faces, updateKey});
         main->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(main.get()));
         return main;
@@ -289,7 +289,7 @@ TEST_F(MainFormTest, ResetScreenLocationAndMinimumSize)
 
 TEST_F(MainFormTest, PlaySoundsAndUpdateCheckToggleAndSave)
 {
-    auto main = open();
+    auto main = open(std::string(64, '0')); // the update item is enabled only with a key
     main->PlaySounds1->trigger();
     EXPECT_FALSE(main->PlaySounds1->isChecked());
     EXPECT_NE(readSettings().find("Sounds=no"), std::string::npos);

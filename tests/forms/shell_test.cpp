@@ -191,4 +191,32 @@ TEST_F(ShellTest, SigtermSavesSettingsAndTally)
     EXPECT_FALSE(tally.error);
 }
 
+// The HTTP library is loaded by the first fetch: a start without the update
+// check never maps it.
+TEST_F(ShellTest, StartWithoutAFetchLeavesTheHttpLibraryUnloaded)
+{
+    {
+        std::ofstream ini(file("pelbixsolo.ini").toStdString());
+        ini << "[pelbixsolo]\r\nUpdate=false\r\n";
+    }
+    QProcess game;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_RUNTIME_DIR", folder.path());
+    game.setProcessEnvironment(env);
+    const QString program = file(QStringLiteral("pelbixsolo"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(PELBIX_APP_BINARY), program));
+    game.start(program, {});
+    ASSERT_TRUE(game.waitForStarted(10000));
+    ASSERT_TRUE(waitUntil([&] { return QFile::exists(file("pelbixsolo.lock")); }, 10000));
+    QTest::qWait(500); // the window shows and the loop settles
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(game.processId()));
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+    const QByteArray mapped = maps.readAll();
+    EXPECT_TRUE(mapped.contains("libQt6Widgets"));
+    EXPECT_FALSE(mapped.contains("libcurl"));
+    game.terminate();
+    ASSERT_TRUE(game.waitForFinished(10000));
+}
+
 } // namespace

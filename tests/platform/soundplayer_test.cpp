@@ -1,5 +1,6 @@
 #include "platform/soundplayer.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QSoundEffect>
@@ -64,15 +65,34 @@ TEST(playsounds, QtDecodesEveryAsset)
     }
 }
 
-TEST(playsounds, PlaysOrStaysQuietButNeverFails)
+TEST(playsounds, ALaterCueTakesOverAndOneWithoutSoundChangesNothing)
 {
-    // Whether or not this machine has an audio output, quick successive cues
-    // (a first roll asks for "dice" six times) and unknown ones are fine.
+    // Whether or not this machine has an audio output: a first roll asks for
+    // "dice" six times, a lost one then for "belbix", which cuts it short.
     SoundPlayer player;
+    EXPECT_TRUE(player.lastStarted().isEmpty());
     for (int i = 0; i < 6; ++i)
         player.play(QStringLiteral("dice"));
-    player.play(QStringLiteral("belbix"));
+    EXPECT_EQ(player.lastStarted(), QStringLiteral(":/sounds/DICE.wav"));
+    player.play(QStringLiteral("Belbix"));
+    EXPECT_EQ(player.lastStarted(), QStringLiteral(":/sounds/BELBIX.wav"));
     player.play(QStringLiteral("startgame"));
     player.play(QStringLiteral("no such cue"));
+    EXPECT_EQ(player.lastStarted(), QStringLiteral(":/sounds/BELBIX.wav"));
+}
+
+TEST(playsounds, APlayerGoneBeforeItsFirstCueSoundsLeavesNothingBehind)
+{
+    // The first cue waits for the event loop; the player may be gone by then.
+    {
+        SoundPlayer player;
+        player.play(QStringLiteral("entered"));
+        player.play(QStringLiteral("dice"));
+    }
+    QCoreApplication::processEvents();
+    SoundPlayer player;
+    player.play(QStringLiteral("entered"));
+    QCoreApplication::processEvents();
+    player.play(QStringLiteral("dice"));
     SUCCEED();
 }

@@ -1,5 +1,6 @@
 #include "support/scriptedhttpserver.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <fcntl.h>
@@ -151,6 +152,21 @@ bool ScriptedHttpServer::Connection::send(std::string_view bytes)
         bytes.remove_prefix(static_cast<std::size_t>(sent));
     }
     return true;
+}
+
+long long ScriptedHttpServer::Connection::sendEndless(std::string_view piece)
+{
+    long long total = 0;
+    for (;;) {
+        // Waits for room without blocking in send(), so stopping the server ends it.
+        pollfd fds[2] = {{m_fd, POLLOUT, 0}, {m_server.m_wakeRead, POLLIN, 0}};
+        if (::poll(fds, 2, kForever) <= 0 || fds[1].revents != 0 || (fds[0].revents & (POLLERR | POLLHUP)))
+            return total;
+        const ssize_t sent = ::send(m_fd, piece.data(), piece.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (sent < 0 && errno != EAGAIN)
+            return total;
+        total += std::max<ssize_t>(sent, 0);
+    }
 }
 
 void ScriptedHttpServer::Connection::pause(int milliseconds)

@@ -20,6 +20,9 @@ public:
         // Content-Length, the body. Empty when the peer closed or the server stops.
         std::string readRequest();
         bool send(std::string_view bytes);
+        // Sends piece after piece until the peer stops taking them (closes)
+        // or the server stops; returns the bytes sent.
+        long long sendEndless(std::string_view piece);
         void pause(int milliseconds);   // ends early when the server stops
         void hang();                    // until the server stops
         void reset();                   // close with a reset instead of a FIN

@@ -4,6 +4,8 @@
 // a machine without a display; QT_SCALE_FACTOR=2 shows the high-density look.
 #include "forms/artwork.h"
 
+#include "controls/tcolor.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFont>
@@ -20,10 +22,11 @@
 namespace {
 
 using namespace artwork;
+namespace layout = boardlayout;
 
-const QColor kBoardColour(102, 115, 43);
-const QColor kKhakiText(206, 205, 159);
-const QColor kHatch(129, 128, 65);
+const QColor kBoardColour = qcolor(colours::kOlive);
+const QColor kKhakiText = qcolor(colours::kKhaki);
+const QColor kHatch = qcolor(colours::kHatch);
 
 struct Named {
     QString name;
@@ -80,13 +83,15 @@ void drawText(QPainter& p, const QRect& box, int pixels, const QColor& colour, i
     p.drawText(box, flags, text);
 }
 
+using Places = std::array<QPoint, kDice>;
+
 // What one moment of a game shows on the inner board.
 struct Scene {
     const char* name;
     int round;                            // 0 before the first game
     std::array<const char*, 10> slotTexts;
     const char* total;
-    std::array<QPoint, 6> dicePlaces;
+    Places dicePlaces;
     std::array<int, 6> faces;
     bool rollShown;
     std::optional<Badge> badge;
@@ -94,10 +99,28 @@ struct Scene {
     bool namePanel;
 };
 
-constexpr std::array<QPoint, 6> kDesignPlaces{{{239, 138}, {317, 138}, {396, 139}, {474, 138}, {553, 139}, {631, 138}}};
-constexpr std::array<QPoint, 6> kPile{{{390, 146}, {366, 210}, {446, 147}, {350, 186}, {414, 195}, {462, 210}}};
-constexpr std::array<QPoint, 6> kMidRound{{{239, 66}, {318, 138}, {397, 66}, {476, 138}, {555, 138}, {634, 138}}};
-constexpr std::array<QPoint, 6> kRolled{{{239, 138}, {318, 138}, {397, 138}, {476, 138}, {555, 138}, {634, 138}}};
+constexpr Places points(const std::array<Spot, kDice>& spots)
+{
+    Places places{};
+    for (std::size_t i = 0; i < places.size(); ++i)
+        places[i] = qpoint(spots[i]);
+    return places;
+}
+
+// Each die in its column, set aside where `aside` says so.
+constexpr Places columns(std::array<bool, kDice> aside = {})
+{
+    Places places{};
+    for (int die = 1; die <= kDice; ++die)
+        places[static_cast<std::size_t>(die - 1)]
+            = {layout::columnLeft(die), aside[static_cast<std::size_t>(die - 1)] ? layout::kSetAsideTop : layout::kRowTop};
+    return places;
+}
+
+constexpr Places kDesignPlaces = points(layout::kFirstPlaces);
+constexpr Places kPile = points(layout::kPile);
+constexpr Places kMidRound = columns({true, false, true, false, false, false});
+constexpr Places kRolled = columns();
 
 const std::array<Scene, 4> kScenes{{
     {"boardmock", 4, {"450", "0", "1250", "300", "", "", "", "", "", ""}, "2000", kMidRound, {1, 4, 5, 2, 3, 6},
@@ -120,7 +143,7 @@ void drawPanelFrame(QPainter& p, const QRect& panel)
 // The name-entry panel that opens at every start.
 void drawNamePanel(QPainter& p)
 {
-    const QRect panel(307, 40, 329, 161);
+    const QRect panel = qrect(layout::kNamePanel);
     drawPanelFrame(p, panel);
     const QPoint o = panel.topLeft();
     drawText(p, QRect(o + QPoint(-1, 10), QSize(327, 24)), 19, Qt::black, Qt::AlignCenter,
@@ -136,35 +159,34 @@ void drawNamePanel(QPainter& p)
 
 QImage boardMock(const Scene& scene)
 {
-    QImage board(737, 424, QImage::Format_ARGB32_Premultiplied);
+    QImage board(qsize(layout::kInnerBoard.extent()), QImage::Format_ARGB32_Premultiplied);
     board.fill(kBoardColour);
     QPainter p(&board);
     p.setRenderHint(QPainter::Antialiasing);
-    p.drawPixmap(24, 5, scoreCardPicture());
+    p.drawPixmap(qpoint(layout::kScoreCard.spot()), scoreCardPicture());
     if (scene.round > 0)
-        p.drawPixmap(63, scene.round * 26 + 27, turnMarkerPicture());
-    const std::array<int, 10> slotTops{54, 80, 106, 132, 158, 185, 211, 237, 263, 289};
-    for (std::size_t i = 0; i < slotTops.size(); ++i)
-        drawText(p, QRect(44, slotTops[i], 154, 21), 16, Qt::black, Qt::AlignRight | Qt::AlignVCenter,
-                 QString::fromLatin1(scene.slotTexts[i]));
-    drawText(p, QRect(69, 317, 113, 27), 24, kKhakiText, Qt::AlignCenter, QString::fromLatin1(scene.total));
+        p.drawPixmap(layout::kTurnMarkerLeft, layout::turnMarkerTop(scene.round), turnMarkerPicture());
+    for (int round = 1; round <= kRounds; ++round)
+        drawText(p, qrect(layout::slot(round)), 16, Qt::black, Qt::AlignRight | Qt::AlignVCenter,
+                 QString::fromLatin1(scene.slotTexts[static_cast<std::size_t>(round - 1)]));
+    drawText(p, qrect(layout::kTotal), 24, kKhakiText, Qt::AlignCenter, QString::fromLatin1(scene.total));
 
     p.setPen(kHatch);
     p.setBrush(QBrush(kHatch, Qt::DiagCrossPattern));
-    for (int i = 1; i <= 6; ++i)
-        p.drawRect(240 + 79 * (i - 1), 67, 67, 68);
+    for (int die = 1; die <= kDice; ++die)
+        p.drawRect(qrect(layout::hatch(die)));
     for (std::size_t i = 0; i < scene.faces.size(); ++i)
         p.drawPixmap(scene.dicePlaces[i], dicePicture(scene.faces[i]));
     if (scene.rollShown)
-        p.drawPixmap(368, 288, buttonPicture(QStringLiteral("ROLL DICE"), kRollButtonSize));
+        p.drawPixmap(qpoint(layout::kRollButton.spot()), buttonPicture(QStringLiteral("ROLL DICE"), kRollButtonSize));
     if (scene.badge) {
-        p.drawPixmap(374, 214, badgePicture(*scene.badge));
+        p.drawPixmap(qpoint(layout::kBadge.spot()), badgePicture(*scene.badge));
         if (*scene.badge == Badge::ScoreRecorded)
-            drawText(p, QRect(412, 248, 77, 21), 19, kBoardColour, Qt::AlignCenter,
+            drawText(p, qrect(layout::kBankedAmount), 19, kBoardColour, Qt::AlignCenter,
                      QString::fromLatin1(scene.amount));
     }
-    p.drawPixmap(576, 368, buttonPicture(QStringLiteral("START GAME")));
-    p.drawPixmap(25, 369, logoPicture(kBoardLogoSize));
+    p.drawPixmap(qpoint(layout::kStartButton), buttonPicture(QStringLiteral("START GAME")));
+    p.drawPixmap(qpoint(layout::kLogo.spot()), logoPicture(kBoardLogoSize));
     if (scene.namePanel)
         drawNamePanel(p);
     return board;
@@ -173,7 +195,7 @@ QImage boardMock(const Scene& scene)
 // The update offer with its two buttons, as it lies on the board.
 QImage updatePanelMock()
 {
-    QImage image(329, 161, QImage::Format_ARGB32_Premultiplied);
+    QImage image(qsize(layout::kUpdatePanel.extent()), QImage::Format_ARGB32_Premultiplied);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     drawPanelFrame(p, image.rect());
@@ -196,7 +218,7 @@ QImage sheet()
         p.drawPixmap(x, 10, badgePicture(badge));
         x += 160;
     }
-    drawText(p, QRect(330 + 38, 10 + 34, 77, 21), 19, kBoardColour, Qt::AlignCenter, QStringLiteral("+1250"));
+    drawText(p, qrect(layout::kBankedAmount).translated(QPoint(330, 10) - qpoint(layout::kBadge.spot())), 19, kBoardColour, Qt::AlignCenter, QStringLiteral("+1250"));
     for (int face = 1; face <= 6; ++face)
         p.drawPixmap(10 + (face - 1) * 79, 90, dicePicture(face));
     int row = 0;

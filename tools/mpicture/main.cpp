@@ -14,10 +14,14 @@
 
 #include <jpeglib.h>
 
+#include "core/layout/colours.h"
+
 namespace {
 
-const QColor kOlive(102, 115, 43);
-const QColor kKhaki(206, 205, 159);
+QColor fromRgb(Rgb c) { return QColor(c.red, c.green, c.blue); }
+
+const QColor kOlive = fromRgb(colours::kOlive);
+const QColor kKhaki = fromRgb(colours::kKhaki);
 const QColor kDark(48, 54, 20);
 
 void drawDie(QPainter& p, QPointF centre, double size, double angle, int face, QColor pip)
@@ -54,14 +58,14 @@ void drawDie(QPainter& p, QPointF centre, double size, double angle, int face, Q
 
 void drawPlayer(QPainter& p, QRectF box, const QString& name, int score, bool turn)
 {
-    p.setPen(QPen(turn ? QColor(255, 255, 198) : kDark, turn ? 2 : 1));
-    p.setBrush(turn ? QColor(129, 128, 65) : QColor(80, 90, 34));
+    p.setPen(QPen(turn ? fromRgb(colours::kInvitation) : kDark, turn ? 2 : 1));
+    p.setBrush(turn ? fromRgb(colours::kHatch) : QColor(80, 90, 34));
     p.drawRoundedRect(box, 6, 6);
     QFont f("Liberation Sans");
     f.setPixelSize(13);
     f.setBold(true);
     p.setFont(f);
-    p.setPen(turn ? QColor(255, 255, 198) : kKhaki);
+    p.setPen(turn ? fromRgb(colours::kInvitation) : kKhaki);
     p.drawText(box.adjusted(8, 3, -8, -18), Qt::AlignLeft | Qt::AlignVCenter, name);
     f.setPixelSize(16);
     p.setFont(f);
@@ -108,7 +112,7 @@ QImage paintScene()
     title.setPixelSize(22);
     title.setBold(true);
     p.setFont(title);
-    p.setPen(QColor(255, 255, 198));
+    p.setPen(fromRgb(colours::kInvitation));
     p.drawText(QRectF(106, 14, 116, 44), Qt::AlignCenter, "PELBIX\nONLINE");
     QFont small("Liberation Sans");
     small.setPixelSize(11);

@@ -1,6 +1,24 @@
 #pragma once
 #include <string>
 
+#include "core/tally/tallystat.h"
+
+// The sound cues, by the names the board plays them under.
+namespace cue {
+inline constexpr const char* kEntered = "entered";
+inline constexpr const char* kStartGame = "startgame";
+inline constexpr const char* kTurnNew = "turnnew";
+inline constexpr const char* kDice = "dice";
+inline constexpr const char* kPlaceDice = "placedice";
+inline constexpr const char* kUnset = "unset";
+inline constexpr const char* kBelbix = "belbix";
+inline constexpr const char* kInvalid = "invalid";
+inline constexpr const char* kNotOnBoard = "notonboard";
+inline constexpr const char* kTurnOverGood = "turnovergood";
+inline constexpr const char* kTurnOverBad = "turnoverbad";
+inline constexpr const char* kGameOver = "gameover";
+} // namespace cue
+
 // The named elements of the board that the round flow shows or hides.
 enum class BoardElement {
     image_roll,
@@ -31,7 +49,7 @@ public:
     virtual void moveTurnMarker(int top) = 0;
     virtual void moveDie(int die, int left, int top) = 0;
     virtual void showFace(int die, int face) = 0;
-    virtual void playsounds(const std::string& cue) = 0;
+    virtual void playsounds(const std::string& name) = 0;
     virtual void showMessage(const std::string& text) = 0; // modal information box
     virtual void startPauseTimer(int milliseconds) = 0;    // Timer2
     virtual void stopPauseTimer() = 0;
@@ -47,11 +65,3 @@ public:
     virtual bool checkscore(int score, const std::string& name) = 0;
     virtual void addscore(int column, int amount) = 0;
 };
-
-// Statistic columns of the tally table.
-namespace tallystat {
-inline constexpr int kTotalGames = 1;
-inline constexpr int kRunningTotal = 2;
-inline constexpr int kHighestRound = 3;
-inline constexpr int kAverage = 4;
-} // namespace tallystat

@@ -3,10 +3,9 @@
 #include <string>
 
 #include "core/game/scoring.h"
+#include "core/layout/boardlayout.h"
 
 namespace {
-constexpr Game::Place kPile[kDice] = {{390, 146}, {366, 210}, {446, 147}, {350, 186}, {414, 195}, {462, 210}};
-
 std::string text(int32_t n) { return std::to_string(n); }
 } // namespace
 
@@ -15,14 +14,12 @@ Game::Game(Board& board, TallyReports& tally, FaceSource& faces)
 {
 }
 
-Game::Place Game::pilePlace(int die) { return kPile[die - 1]; }
-
 void Game::button_startClick()
 {
     m_board.setShown(BoardElement::panel_wait, false);
     m_board.setShown(BoardElement::panel_name, false);
     m_board.setShown(BoardElement::panel_cleared, false);
-    m_board.playsounds("startgame");
+    m_board.playsounds(cue::kStartGame);
     m_board.setGreetingText("Good Luck " + m_board.playerName());
     startgame();
 }
@@ -71,20 +68,20 @@ void Game::startround()
         m_board.setShown(BoardElement::panel_cleared, true);
         m_board.bringToFront(BoardElement::panel_cleared);
         m_board.setShown(BoardElement::image_roll, false);
-        m_board.playsounds("gameover");
+        m_board.playsounds(cue::kGameOver);
         m_state.canplay = false;
         return;
     }
 
-    m_board.moveTurnMarker(turnMarkerTop(m_state.roundnum));
+    m_board.moveTurnMarker(boardlayout::turnMarkerTop(m_state.roundnum));
     m_board.setShown(BoardElement::image_turn, true);
     for (int i = 1; i <= kDice; ++i) {
-        const Place p = pilePlace(i);
+        const Spot p = boardlayout::kPile[static_cast<std::size_t>(i - 1)];
         m_board.moveDie(i, p.left, p.top); // the pictures keep the last roll's faces
         m_state.die(i).value = 0;
         m_state.die(i).status = status::kFrozen;
     }
-    m_board.playsounds("turnnew");
+    m_board.playsounds(cue::kTurnNew);
     m_board.setShown(BoardElement::image_roll, true);
     m_state.canplay = true;
 }
@@ -112,7 +109,7 @@ void Game::rolldice()
             d.status = status::kInPlay;
             sendToRow(i);
             m_board.showFace(i, d.value);
-            m_board.playsounds("dice");
+            m_board.playsounds(cue::kDice);
         }
         if (checkscore(m_state) == 0)
             loseRound();
@@ -122,7 +119,7 @@ void Game::rolldice()
     const int32_t committed = updatescore(m_state);
     if (committed == 0) {
         m_board.showMessage("You must select dice before rolling again.");
-        m_board.playsounds("invalid");
+        m_board.playsounds(cue::kInvalid);
         return;
     }
     if (m_observer)
@@ -137,13 +134,13 @@ void Game::rolldice()
     if (allSetAside) { // all six have scored this round: they all roll again
         for (int i = 1; i <= kDice; ++i) {
             m_state.die(i).status = status::kInPlay;
-            m_board.moveDie(i, rowLeft(i), kRowTop);
+            m_board.moveDie(i, boardlayout::columnLeft(i), boardlayout::kRowTop);
         }
     }
     for (int i = 1; i <= kDice; ++i) {
         if (m_state.die(i).status == status::kSelected) { // selected but worth nothing
             m_state.die(i).status = status::kInPlay;
-            m_board.moveDie(i, rowLeft(i), kRowTop);
+            m_board.moveDie(i, boardlayout::columnLeft(i), boardlayout::kRowTop);
         }
     }
     for (int i = 1; i <= kDice; ++i) {
@@ -155,7 +152,7 @@ void Game::rolldice()
         m_board.showFace(i, d.value);
     }
     if (checkscore(m_state) != 0)
-        m_board.playsounds("dice");
+        m_board.playsounds(cue::kDice);
     else
         loseRound();
 }
@@ -168,7 +165,7 @@ void Game::loseRound()
     m_board.setScoreText(text(m_state.gametotal));
     m_board.setShown(BoardElement::image_noscore, true);
     m_board.setShown(BoardElement::image_roll, false);
-    m_board.playsounds("belbix");
+    m_board.playsounds(cue::kBelbix);
     startPause();
     m_state.canplay = false;
 }
@@ -181,14 +178,14 @@ void Game::dice2Click(int tag)
     Tdie& d = m_state.die(tag);
     if (d.status == status::kInPlay) {
         d.status = status::kSelected;
-        m_board.moveDie(tag, rowLeft(tag), kSetAsideTop);
+        m_board.moveDie(tag, boardlayout::columnLeft(tag), boardlayout::kSetAsideTop);
         showRunningScore(gettempscore(m_state));
-        m_board.playsounds("placedice");
+        m_board.playsounds(cue::kPlaceDice);
     } else if (d.status == status::kSelected) {
         d.status = status::kInPlay;
-        m_board.moveDie(tag, rowLeft(tag), kRowTop);
+        m_board.moveDie(tag, boardlayout::columnLeft(tag), boardlayout::kRowTop);
         showRunningScore(gettempscore(m_state));
-        m_board.playsounds("unset");
+        m_board.playsounds(cue::kUnset);
     }
 }
 
@@ -215,7 +212,7 @@ void Game::bank()
         // back to the selection, where their points still count.
         m_state.dice = before;
         m_board.setShown(BoardElement::image_notboard, true);
-        m_board.playsounds("notonboard");
+        m_board.playsounds(cue::kNotOnBoard);
         m_board.setShown(BoardElement::image_roll, true);
         return;
     }
@@ -234,7 +231,7 @@ void Game::bank()
     m_board.setShown(BoardElement::image_notboard, false);
     m_board.setShown(BoardElement::image_scorerecorded, true);
     m_board.setShown(BoardElement::label_scorerecorded, true);
-    m_board.playsounds(banked > 0 ? "turnovergood" : "turnoverbad");
+    m_board.playsounds(banked > 0 ? cue::kTurnOverGood : cue::kTurnOverBad);
     freezeAll();
     m_state.canplay = false;
     startPause();
@@ -268,7 +265,7 @@ void Game::showRunningScore(int32_t selection)
 
 void Game::setCurrentSlot(const std::string& slotText) { m_board.setSlotText(m_state.roundnum, slotText); }
 
-void Game::sendToRow(int die) { m_board.moveDie(die, rowLeft(die), kRowTop); }
+void Game::sendToRow(int die) { m_board.moveDie(die, boardlayout::columnLeft(die), boardlayout::kRowTop); }
 
 void Game::freezeAll()
 {

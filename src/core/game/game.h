@@ -31,17 +31,6 @@ public:
     // Who hears of the player's moves; nobody when null.
     void setObserver(GameObserver* observer) { m_observer = observer; }
 
-    // Board geometry the flow moves dice and the marker to.
-    static constexpr int kRowTop = 138;
-    static constexpr int kSetAsideTop = 66;
-    static int rowLeft(int die) { return 160 + 79 * die; }
-    static int turnMarkerTop(int round) { return round * 26 + 27; }
-    struct Place {
-        int left;
-        int top;
-    };
-    static Place pilePlace(int die);
-
 private:
     void bank();
     void loseRound();

@@ -57,7 +57,7 @@ int32_t checkforstraight(Tgamestate& state, char evalMode)
         if (counts[static_cast<std::size_t>(face)] < 1)
             return 0;
     markAll(state, evalMode);
-    return 1500;
+    return points::kStraight;
 }
 
 int32_t checkforpairs(Tgamestate& state, char evalMode)
@@ -70,7 +70,7 @@ int32_t checkforpairs(Tgamestate& state, char evalMode)
     if (pairedFaces < 3)
         return 0;
     markAll(state, evalMode);
-    return 750;
+    return points::kThreePairs;
 }
 
 int32_t checkforkind(Tgamestate& state, char evalMode, int n)
@@ -83,31 +83,31 @@ int32_t checkforkind(Tgamestate& state, char evalMode, int n)
     if (found == 0)
         return 0;
 
-    const int32_t points = (found == 1) ? 1000 * (n - 2) : found * 100 * (n - 2);
+    const int32_t worth = (found == 1) ? points::kOnesKindStep * (n - 2) : found * points::kFaceKindStep * (n - 2);
     if (const char mark = categoryMark(evalMode)) {
         for (Tdie& d : state.dice)
             if (d.value == found && d.status == status::kSelected)
                 d.status = mark;
     }
-    return points;
+    return worth;
 }
 
 int32_t checkfor15(Tgamestate& state, char evalMode)
 {
-    int32_t points = 0;
+    int32_t sum = 0;
     for (Tdie& d : state.dice) {
         if (!counted(d, evalMode))
             continue;
         if (d.value == 1)
-            points += 100;
+            sum += points::kSingleOne;
         else if (d.value == 5)
-            points += 50;
+            sum += points::kSingleFive;
         else
             continue;
         if (evalMode == mode::kUpdate)
             d.status = status::kSetAside;
     }
-    return points;
+    return sum;
 }
 
 namespace {

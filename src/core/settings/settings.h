@@ -1,4 +1,5 @@
 #pragma once
+#include "core/settings/productkey.h"
 #include "core/settings/serveraddress.h"
 
 #include <cstdint>
@@ -11,7 +12,7 @@
 // section named after the product key word, one key per value. Every value
 // that is missing or cannot be read falls back to its default.
 struct Settings {
-    static constexpr std::string_view kSection = "pelbixsolo";
+    static constexpr std::string_view kSection = kProductKey;
     static constexpr std::int32_t kDefaultTop = 3;
     static constexpr std::int32_t kDefaultLeft = 3;
     static constexpr std::int32_t kDefaultWidth = 774;

@@ -1,5 +1,7 @@
 #include "core/tally/tallytable.h"
 
+#include "core/tally/tallystat.h"
+
 #include <charconv>
 #include <limits>
 
@@ -154,10 +156,10 @@ void TallyTable::addscore(int column, int32_t amount)
         return;
     const int32_t total = saturate(int64_t{*current} + amount);
     setCell(column, 0, decimal(total));
-    const auto games = toInt(cell(1, 0));
+    const auto games = toInt(cell(tallystat::kTotalGames, 0));
     if (!games || *games == 0)
         return;
-    setCell(4, 0, decimal(int64_t{total} / *games)); // C++ division truncates toward zero
+    setCell(tallystat::kAverage, 0, decimal(int64_t{total} / *games)); // C++ division truncates toward zero
 }
 
 void TallyTable::postscore(int column, int32_t value)

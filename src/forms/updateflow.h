@@ -1,0 +1,90 @@
+#pragma once
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+#include "net/updatesignature.h"
+
+class QIODevice;
+class THTTPGet;
+class THttpCli;
+
+// The update check and self-update, free of any window: judges the version
+// answer, and once the player accepts, moves the program file aside, fetches
+// the installer's signature and the installer, verifies the installer
+// against the built-in key and starts it. Every failure leaves through
+// fail(), which puts the program file back and runs nothing.
+class UpdateFlow : public QObject {
+    Q_OBJECT
+public:
+    // Where things are and how the process ends; the main window fills
+    // these, tests point them at temporary files.
+    struct Setup {
+        QString productkey;
+        QString setupname;
+        std::function<QString()> server;      // "host[:port]" of the maker's server
+        std::function<QString()> ownVersion;  // the about window's version caption
+        QString programFile;                  // moved to its ".BAK" while updating
+        std::function<QString()> downloadFolder; // with its trailing separator
+        std::string keyHex;                   // empty: no self-update at all
+        QString makerAddress;                 // named in the failure message
+    };
+
+    explicit UpdateFlow(Setup setup, QObject* parent = nullptr);
+    ~UpdateFlow() override;
+
+    // Whether this build may update itself: it has a usable key.
+    [[nodiscard]] bool enabled() const { return m_key.has_value(); }
+
+    // Starts the background version fetch; nothing without a key.
+    void checkForUpdate();
+    // Judges the version file's body: any difference from our own version,
+    // newer, older or garbled, offers the update.
+    void checkupdateDoneString(QObject* Sender, const QByteArray& Result);
+    // The player accepted: move the program aside and run downloadit().
+    void accept();
+    void downloadit();
+
+    [[nodiscard]] QString versionUrl() const;
+    [[nodiscard]] QString installerUrl() const;
+    [[nodiscard]] QString signatureUrl() const { return installerUrl() + QStringLiteral(".sig"); }
+    // The program file moved aside while an update installs ("game" -> "game.BAK").
+    [[nodiscard]] static QString backupPath(const QString& programFile);
+
+    void setProgramFile(const QString& path) { m_setup.programFile = path; }
+    // Runs the installer; true when it started. QProcess::startDetached by default.
+    std::function<bool(const QString& program, const QStringList& arguments)> startInstaller;
+    // Ends the process once the installer runs (std::_Exit by default).
+    std::function<void(int)> endProcess;
+    // Saves what this run has to save before the process ends without its close sequence.
+    std::function<void()> beforeInstall;
+
+    THTTPGet* checkupdate = nullptr;
+    THttpCli* getupdate = nullptr;
+
+signals:
+    void versionJudged(bool offered);
+    void updateOffered();
+    void statusChanged(const QString& text);
+    // A failure the player is told of in a message box.
+    void failed(const QString& message);
+
+private:
+    // Fetches url into target with getupdate; false on any failure,
+    // including more bytes than limit or fewer than the answer announced.
+    bool fetch(const QString& url, QIODevice& target, long long limit);
+    // The one way out of a failed update. status: the panel's last text
+    // (unchanged when empty); message: a message box, none when empty.
+    void fail(const QString& status, const QString& message);
+    [[nodiscard]] QString manualUpdateMessage() const;
+    // Verifies the downloaded file on a worker thread while events run.
+    [[nodiscard]] UpdateSignature::Verdict verifyInBackground(const QByteArray& signature) const;
+    void setStatus(const QString& text);
+
+    Setup m_setup;
+    std::optional<UpdateSignature::PublicKey> m_key;
+    bool m_programMoved = false;
+    QString m_partFile; // the download under its temporary name, while one runs
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+// The most the game takes from a server, in one place for both HTTP clients.
+// A fetch that goes past one of these ends as a failure, whatever the server
+// meant: no answer can grow the program's memory or fill the disk.
+struct HttpLimits {
+    static constexpr long long kKiB = 1024;
+    static constexpr long long kMiB = 1024 * kKiB;
+
+    static constexpr long long kVersionFile = 1 * kKiB;   // "1.0.2" and a little room
+    static constexpr long long kPostAnswer = 64 * kKiB;   // the script's thank-you page
+    static constexpr long long kListPage = 1 * kMiB;      // the high-score list page
+    static constexpr long long kHeaderBlock = 64 * kKiB;  // all header lines of one answer
+    static constexpr long long kInstaller = 256 * kMiB;   // and never past its own Content-Length
+    static constexpr long long kSignatureFile = 1 * kKiB; // the installer's detached signature
+    static constexpr int kRedirects = 20;                 // followed for one request
+};

@@ -1,0 +1,70 @@
+#include <QPixmap>
+
+#include "forms/aboutform.h"
+#include "forms/highscoreform.h"
+#include "forms/timage.h"
+#include "formsfixture.h"
+#include "platform/makerhost.h"
+
+namespace {
+
+class TImageTest : public FormsFixture {};
+
+QPixmap filled(QColor colour)
+{
+    QPixmap picture(4, 3);
+    picture.fill(colour);
+    return picture;
+}
+
+TEST_F(TImageTest, PictureSourceRunsOnceWhenThePictureIsFirstNeeded)
+{
+    int calls = 0;
+    TImage image;
+    image.resize(4, 3);
+    image.setPictureSource([&] {
+        ++calls;
+        return filled(Qt::red);
+    });
+    EXPECT_EQ(calls, 0);
+
+    // Painting asks for it; later paints and questions reuse it.
+    const QImage shot = image.grab().toImage();
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(shot.pixelColor(2, 1), QColor(Qt::red));
+    EXPECT_EQ(image.picture().size(), QSize(4, 3));
+    (void)image.grab();
+    EXPECT_EQ(calls, 1);
+
+    // A picture set directly, or a clear, drops a source not yet used.
+    image.setPictureSource([&] {
+        ++calls;
+        return filled(Qt::blue);
+    });
+    image.setPicture(filled(Qt::green));
+    EXPECT_EQ(image.picture().toImage().pixelColor(0, 0), QColor(Qt::green));
+    image.setPictureSource([&] {
+        ++calls;
+        return filled(Qt::blue);
+    });
+    image.clearPicture();
+    EXPECT_TRUE(image.picture().isNull());
+    EXPECT_EQ(calls, 1);
+}
+
+// The windows opened from the menu paint their logos when first shown, and
+// show the same picture as ever.
+TEST_F(TImageTest, WindowLogosArePaintedOnFirstShow)
+{
+    Tabout about;
+    Thighscore highscore(QStringLiteral("pelbixsolo"), MakerHost::builtIn());
+    for (QWidget* window : {static_cast<QWidget*>(&about), static_cast<QWidget*>(&highscore)}) {
+        auto* logo = window->findChild<TImage*>(QStringLiteral("Image1"));
+        ASSERT_NE(logo, nullptr);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        EXPECT_EQ(logo->picture().size(), logo->size()) << window->objectName().toStdString();
+    }
+}
+
+} // namespace

@@ -1,0 +1,73 @@
+// A signed update end to end: pelbixsolo-server serves the version file,
+// the installer and its signature; the game's update flow, without a window,
+// fetches, verifies and starts the installer, which really runs.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "forms/updateflow.h"
+#include "net/updatesignature.h"
+#include "server/sqlitescorestore.h"
+#include "support/eventwait.h"
+#include "testserver.h"
+
+namespace {
+
+TEST(SignedUpdate, InstallsFromTheRealServer)
+{
+    TempFolder serverFolder;
+    QTemporaryDir gameFolder;
+    const QString marker = QDir(gameFolder.path()).filePath("installer-ran");
+    const std::filesystem::path installer = serverFolder.path() / "qztsetup.exe";
+    std::ofstream(installer, std::ios::binary) << "#!/bin/sh\nprintf '%s|' \"$@\" > '" << marker.toStdString()
+                                               << "'\n" << std::string(70000, '#') << "\n";
+    UpdateSignature::PublicKey publicKey{};
+    UpdateSignature::SecretKey secretKey{};
+    UpdateSignature::generate(publicKey, secretKey);
+    const auto signature = UpdateSignature::signFile(installer.string(), secretKey);
+    ASSERT_TRUE(signature);
+    std::ofstream(installer.string() + ".sig") << UpdateSignature::hex(signature->data(), signature->size()) << "\n";
+
+    SqliteScoreStore store{serverFolder.path() / "scores.db"};
+    ServerSettings settings = testSettings();
+    settings.versionText = "1.0.3";
+    settings.installer = installer;
+    settings.signature = installer.string() + ".sig";
+    RunningServer server(store, settings);
+
+    const QString program = QDir(gameFolder.path()).filePath("pelbixsolo");
+    std::ofstream(program.toStdString()) << "the program";
+    UpdateFlow::Setup setup;
+    setup.productkey = QStringLiteral("pelbixsolo");
+    setup.setupname = QStringLiteral("qztsetup.exe");
+    setup.server = [&] { return QStringLiteral("127.0.0.1:%1").arg(server.port()); };
+    setup.ownVersion = [] { return QStringLiteral("1.0.2"); };
+    setup.programFile = program;
+    setup.downloadFolder = [&] { return gameFolder.path() + QLatin1Char('/'); };
+    setup.keyHex = UpdateSignature::hex(publicKey.data(), publicKey.size());
+    UpdateFlow flow(setup);
+    int endedWith = -1;
+    flow.endProcess = [&](int code) { endedWith = code; };
+    QStringList statuses;
+    QObject::connect(&flow, &UpdateFlow::statusChanged, [&](const QString& text) { statuses << text; });
+
+    bool offered = false;
+    QObject::connect(&flow, &UpdateFlow::updateOffered, [&] { offered = true; });
+    flow.checkForUpdate();
+    ASSERT_TRUE(waitUntil([&] { return offered; })) << "1.0.3 on the server differs from 1.0.2";
+    flow.accept();
+
+    EXPECT_EQ(endedWith, 0);
+    EXPECT_EQ(statuses.last(), "Installing");
+    EXPECT_TRUE(QFile::exists(QDir(gameFolder.path()).filePath("pelbixsolo.BAK")));
+    ASSERT_TRUE(waitUntil([&] { return QFileInfo(marker).size() > 0; }));
+    QFile args(marker);
+    ASSERT_TRUE(args.open(QIODevice::ReadOnly));
+    EXPECT_EQ(args.readAll(), "/SP-|/silent|/noicons|");
+}
+
+} // namespace
