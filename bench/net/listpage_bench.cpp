@@ -82,6 +82,12 @@ int main(int argc, char** argv)
         {"1 MB table", repeatUntilFull("<table>", "<tr><td>1</td><td>Ann</td><td>850</td></tr>", "</table>")},
         {"1 MB preformatted", repeatUntilFull("<pre>", "x", "</pre>")},
         {"1 MB entities", repeatUntilFull("<p>", "&amp;", "</p>")},
+        {"1 MB empty paragraphs", repeatUntilFull("", "<p></p>", "")},
+        {"1 MB nested lists", repeatUntilFull("", "<ul><li>", "")},
+        {"1 MB nested tables", repeatUntilFull("", "<table><tr><td>", "")},
+        {"1 MB nested quotes", repeatUntilFull("", "<blockquote>q", "")},
+        {"1 MB of 7-deep tables", repeatUntilFull("", QString("<table><tr><td>").repeated(7) + "x" +
+                                                          QString("</td></tr></table>").repeated(7), "")},
         {"real 100-row list", realList()},
     };
     std::printf("%-28s %10s %14s\n", "page", "load ms", "longest stall");

@@ -4,7 +4,11 @@ player feels it: milliseconds from process start until its first top-level
 window is mapped, resident memory 2 s after start, and CPU time used over
 10 idle seconds after that.
 
-usage: mapwatch.py RUNS PROGRAM [ARGS...]   (prints one line per run, then medians)
+usage: mapwatch.py RUNS PROGRAM [PROGRAM...]
+Several programs are started in turn, round by round, so a change in the
+machine's load falls on all of them alike. Prints one line per run, then
+each program's medians and, for every program after the first, its ratio
+to the first.
 """
 import os
 import statistics
@@ -59,16 +63,25 @@ def one_run(argv, idle_seconds):
 
 def main():
     runs = int(sys.argv[1])
-    argv = sys.argv[2:]
-    results = []
+    programs = sys.argv[2:]
+    results = {p: [] for p in programs}
     for i in range(runs):
-        idle = 10 if i == 0 else 0  # idle CPU is measured once, on the first run
-        mapped, rss, idle_ms = one_run(argv, idle)
-        results.append((mapped, rss))
-        extra = f" idle_cpu_ms_10s={idle_ms:.0f}" if idle else ""
-        print(f"run {i + 1}: mapped_ms={mapped:.1f} rss_mb={rss:.1f}{extra}", flush=True)
-    print(f"median: mapped_ms={statistics.median(r[0] for r in results):.1f} "
-          f"rss_mb={statistics.median(r[1] for r in results):.1f}")
+        idle = 10 if i == 0 else 0  # idle CPU is measured once, on the first round
+        for p in programs:
+            mapped, rss, idle_ms = one_run([p], idle)
+            results[p].append((mapped, rss))
+            extra = f" idle_cpu_ms_10s={idle_ms:.0f}" if idle else ""
+            print(f"round {i + 1} {os.path.basename(p)}: mapped_ms={mapped:.1f} rss_mb={rss:.1f}{extra}", flush=True)
+    medians = {p: (statistics.median(r[0] for r in results[p]), statistics.median(r[1] for r in results[p]))
+               for p in programs}
+    first = programs[0]
+    for p in programs:
+        mapped, rss = medians[p]
+        line = f"median {os.path.basename(p)}: mapped_ms={mapped:.1f} rss_mb={rss:.1f}"
+        if p != first:
+            line += f"  ratio to {os.path.basename(first)}: mapped {mapped / medians[first][0]:.2f}x" \
+                    f" rss {rss / medians[first][1]:.2f}x"
+        print(line)
 
 
 if __name__ == "__main__":

@@ -2,6 +2,7 @@
 # Start-up, memory and idle CPU of the game beside a bare Qt window, in one
 # run under a private Xvfb display. Build first (scripts/build).
 #   bench/startup/run.sh [RUNS]
+# Needs Xvfb and python3-xlib (scripts/setup installs both).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 runs=${1:-10}
@@ -17,8 +18,6 @@ export DISPLAY=:77 XDG_RUNTIME_DIR="$work"
 # A copy in a writable folder of its own keeps its files there.
 mkdir -p "$work/game"
 cp build/src/app/pelbixsolo "$work/game/"
-echo "== bare Qt window"
-/usr/bin/python3 bench/startup/mapwatch.py "$runs" build/bench/startup/bareqt
-echo "== pelbixsolo"
 printf '[pelbixsolo]\r\nUpdate=false\r\n' > "$work/game/pelbixsolo.ini"
-/usr/bin/python3 bench/startup/mapwatch.py "$runs" "$work/game/pelbixsolo"
+# Interleaved, round by round: the bare window first, the game beside it.
+/usr/bin/python3 bench/startup/mapwatch.py "$runs" "$PWD/build/bench/startup/bareqt" "$work/game/pelbixsolo"

@@ -1,5 +1,7 @@
 #include "forms/listpagetext.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr QChar kBreakHere(0x200B); // zero-width space: a line may break here
@@ -35,6 +37,22 @@ QLatin1String rawElement(const QString& html, qsizetype at)
     return QLatin1String();
 }
 
+// +1 for a tag that opens a box the layout nests (a list, a table, a quote,
+// a division), -1 for one that closes it, 0 for any other.
+int nestingStep(const QString& html, qsizetype at)
+{
+    const bool closing = at + 1 < html.size() && html[at + 1] == QLatin1Char('/');
+    const qsizetype nameAt = at + (closing ? 2 : 1);
+    for (QLatin1String name : {QLatin1String("ul"), QLatin1String("ol"), QLatin1String("dl"), QLatin1String("table"),
+                               QLatin1String("blockquote"), QLatin1String("div")}) {
+        const qsizetype after = nameAt + name.size();
+        if (startsWithNoCase(html, nameAt, name) && after < html.size() &&
+            (html[after] == QLatin1Char('>') || html[after] == QLatin1Char('/') || html[after].isSpace()))
+            return closing ? -1 : 1;
+    }
+    return 0;
+}
+
 bool isCell(const QString& html, qsizetype at)
 {
     return (startsWithNoCase(html, at, QLatin1String("<td")) || startsWithNoCase(html, at, QLatin1String("<th"))) &&
@@ -62,13 +80,25 @@ QString ListPageText::prepare(const QString& html)
     QString out;
     out.reserve(std::min<qsizetype>(html.size(), 2 * kMaxShownText) + kMaxShownText / kMaxRun + 64);
     int text = 0;
+    int tags = 0;
+    int nesting = 0;
+    int tableDepth = 0;
     int cells = 0;
     int run = 0;
     qsizetype at = 0;
     while (at < html.size()) {
         const QChar c = html[at];
         if (c == QLatin1Char('<')) {
-            if (isCell(html, at) && ++cells > kMaxShownCells)
+            // Empty elements cost the layout blocks and frames without any text.
+            const int step = nestingStep(html, at);
+            if (startsWithNoCase(html, at, QLatin1String(step < 0 ? "</table" : "<table")))
+                tableDepth = std::max(0, tableDepth + step);
+            // A table inside a table is laid out twice for its widths: each
+            // level down, a cell costs double.
+            if (isCell(html, at))
+                cells += 1 << std::clamp(tableDepth - 1, 0, kMaxNesting);
+            nesting = std::max(0, nesting + step);
+            if (++tags > kMaxShownTags || cells > kMaxShownCells || nesting > kMaxNesting)
                 break;
             qsizetype end = tagEnd(html, at);
             const QLatin1String raw = rawElement(html, at);

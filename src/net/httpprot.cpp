@@ -365,24 +365,33 @@ void THttpCli::sendBodyChunk()
 
 void THttpCli::dataAvailable(int)
 {
-    const int count = m_socket->Receive(m_parser.freeSpace(), m_parser.freeSize());
-    if (count <= 0)
-        return;
-    const auto outcome = m_parser.received(static_cast<std::size_t>(count));
-    if (m_state != httpWaitingHeader && m_state != httpWaitingBody)
-        return; // an idle connection's stray bytes, or a request that has ended meanwhile
-    if (outcome == HttpAnswerParser::Outcome::Halted) {
-        // The document cannot be kept or is too large: end here rather than
-        // report a short file as received.
-        if (!m_haltReason.isEmpty())
-            failRequest(std::exchange(m_haltReason, QString()));
-        return;
+    // A few reads per notification while the socket keeps filling the
+    // buffer: a large download makes fewer trips through the event loop,
+    // and each event still handles a bounded amount.
+    for (int read = 0; read < kReadsPerEvent; ++read) {
+        const std::size_t room = m_parser.freeSize();
+        const int count = m_socket->Receive(m_parser.freeSpace(), room);
+        if (count <= 0)
+            return;
+        const auto outcome = m_parser.received(static_cast<std::size_t>(count));
+        if (m_state != httpWaitingHeader && m_state != httpWaitingBody)
+            return; // an idle connection's stray bytes, or a request that has ended meanwhile
+        if (outcome == HttpAnswerParser::Outcome::Halted) {
+            // The document cannot be kept or is too large: end here rather than
+            // report a short file as received.
+            if (!m_haltReason.isEmpty())
+                failRequest(std::exchange(m_haltReason, QString()));
+            return;
+        }
+        if (m_parser.lineTooLong()) {
+            lineTooLong();
+            return;
+        }
+        answerEnded(outcome);
+        if (outcome != HttpAnswerParser::Outcome::More || static_cast<std::size_t>(count) < room ||
+            (m_state != httpWaitingHeader && m_state != httpWaitingBody))
+            return;
     }
-    if (m_parser.lineTooLong()) {
-        lineTooLong();
-        return;
-    }
-    answerEnded(outcome);
 }
 
 void THttpCli::lineTooLong()

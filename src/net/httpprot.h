@@ -52,6 +52,8 @@ public:
 
     // Bytes of SendStream sent at a time.
     static constexpr qint64 kSendChunk = 8193;
+    // Receive-buffer fills handled per socket notification at most.
+    static constexpr int kReadsPerEvent = 16;
 
     explicit THttpCli(QObject* parent = nullptr);
     ~THttpCli() override;

@@ -1,11 +1,17 @@
 #include "platform/soundplayer.h"
 
 #include <QAudioDevice>
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QHash>
 #include <QMediaDevices>
 #include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
+
+#include <functional>
+#include <utility>
 
 // The resource macro declares a global function, so it cannot sit inside a
 // namespace. Calling it also keeps the linker from dropping the sounds out
@@ -53,6 +59,37 @@ const QHash<QString, QString>& assetIndex()
     }();
     return index;
 }
+
+// Calls `then` from the event loop once the first window has painted, or
+// after a short while if none does.
+class AfterFirstPaint : public QObject {
+public:
+    explicit AfterFirstPaint(std::function<void()> then) : m_then(std::move(then))
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+        QTimer::singleShot(kLongestWaitMs, this, [this] { fire(); });
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, this, [this] { fire(); });
+        return false;
+    }
+
+private:
+    static constexpr int kLongestWaitMs = 500;
+
+    void fire()
+    {
+        QCoreApplication::instance()->removeEventFilter(this);
+        if (m_then)
+            std::exchange(m_then, nullptr)();
+    }
+
+    std::function<void()> m_then;
+};
 } // namespace
 
 SoundPlayer::SoundPlayer() = default;
@@ -78,6 +115,21 @@ void SoundPlayer::play(const QString& cue)
     if (asset.isEmpty())
         return;
     m_lastStarted = asset;
+    if (m_audio < 0 && QCoreApplication::instance() != nullptr) {
+        // Asking the audio system starts its client and a connection to the
+        // sound server: that waits until the window the greeting belongs to
+        // has painted. Only the last cue asked for meanwhile would be heard
+        // anyway: each one stops the one before.
+        if (!m_waiting)
+            m_waiting = std::make_unique<AfterFirstPaint>([this] { playAsset(std::exchange(m_held, QString())); });
+        m_held = asset;
+        return;
+    }
+    playAsset(asset);
+}
+
+void SoundPlayer::playAsset(const QString& asset)
+{
     if (!audioAvailable())
         return;
     auto& effect = m_effects[asset];

@@ -449,6 +449,17 @@ TEST(ListPageText, BreaksOnlyTextAndCutsAtTags)
     const QString cut = ListPageText::prepare(table);
     EXPECT_EQ(cut.count("<td>"), ListPageText::kMaxShownCells);
     EXPECT_TRUE(cut.endsWith(QStringLiteral("<p>%1</p>").arg(ListPageText::kCutNote)));
+
+    QString empty;
+    for (int i = 0; i < ListPageText::kMaxShownTags + 5; ++i)
+        empty += "<b>";
+    EXPECT_EQ(ListPageText::prepare(empty).count("<b>"), ListPageText::kMaxShownTags);
+
+    QString nested;
+    for (int i = 0; i < ListPageText::kMaxNesting + 5; ++i)
+        nested += "<ul><li>x</li></ul><ul><li>";
+    EXPECT_EQ(ListPageText::prepare(nested).count("<ul>"), 2 * ListPageText::kMaxNesting)
+        << "closed lists do not count towards the nesting";
 }
 
 TEST_F(OnlineTest, UnsignedOrUnfinishedInstallersNeverRun)

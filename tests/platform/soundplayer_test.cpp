@@ -1,5 +1,6 @@
 #include "platform/soundplayer.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QSoundEffect>
@@ -78,4 +79,20 @@ TEST(playsounds, ALaterCueTakesOverAndOneWithoutSoundChangesNothing)
     player.play(QStringLiteral("startgame"));
     player.play(QStringLiteral("no such cue"));
     EXPECT_EQ(player.lastStarted(), QStringLiteral(":/sounds/BELBIX.wav"));
+}
+
+TEST(playsounds, APlayerGoneBeforeItsFirstCueSoundsLeavesNothingBehind)
+{
+    // The first cue waits for the event loop; the player may be gone by then.
+    {
+        SoundPlayer player;
+        player.play(QStringLiteral("entered"));
+        player.play(QStringLiteral("dice"));
+    }
+    QCoreApplication::processEvents();
+    SoundPlayer player;
+    player.play(QStringLiteral("entered"));
+    QCoreApplication::processEvents();
+    player.play(QStringLiteral("dice"));
+    SUCCEED();
 }
