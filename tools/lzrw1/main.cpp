@@ -3,6 +3,8 @@
 //   lzrw1 d IN OUT                   decompress (either method)
 //   lzrw1 advise IN                  print the method Auto would pick
 // Exit status 0 on success; on failure the message goes to stderr, status 1.
+// Files are coded a piece at a time: memory stays a few megabytes whatever
+// their size, and Fast blocks are coded on every core.
 #include <cstdio>
 #include <exception>
 #include <string>
