@@ -52,7 +52,7 @@ Thighscore::Thighscore(const QString& productkey, const ServerAddress& server, Q
 
     auto* panel = new TFlatPanel(this, QStringLiteral("panel_main"));
     panel->setGeometry(112, 8, 481, 507);
-    panel->setColor(rgbColor(0x40, 0x24, 0xAE));
+    panel->setColor(rgbColor(colours::kHighScoreFrame));
     panel->setColorHighLight(clWhite);
     panel->setColorShadow(clWhite);
     displayhtml = new ThtmlLite(panel, QStringLiteral("displayhtml"));

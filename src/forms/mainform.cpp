@@ -99,6 +99,7 @@ Tmain::Tmain(const ProgramFolder& folder, TmainSeams seams, QWidget* parent)
     , m_ownSounds(seams.sounds ? nullptr : std::make_unique<SoundPlayer>())
     , m_sounds(seams.sounds ? seams.sounds : m_ownSounds.get())
     , m_faces(seams.faces ? seams.faces : &m_dice)
+    , m_dialogs(seams.dialogs ? *seams.dialogs : DialogService::messageBoxes())
     , m_game(*this, m_tally, *m_faces)
 {
     setObjectName(QStringLiteral("main"));
@@ -446,7 +447,7 @@ void Tmain::playsounds(const std::string& name)
         m_sounds->play(qs(name));
 }
 
-void Tmain::showMessage(const std::string& text) { DialogService::instance().information(this, qs(text)); }
+void Tmain::showMessage(const std::string& text) { m_dialogs.information(this, qs(text)); }
 
 void Tmain::startPauseTimer(int milliseconds) { Timer2->start(milliseconds); }
 void Tmain::stopPauseTimer() { Timer2->stop(); }
@@ -537,7 +538,7 @@ bool Tmain::saveinifile()
         s.save(QFile::encodeName(settingsPath()).toStdString());
         return true;
     } catch (const std::exception& e) {
-        DialogService::instance().error(this, QStringLiteral("The settings could not be saved.\n%1")
+        m_dialogs.error(this, QStringLiteral("The settings could not be saved.\n%1")
                                                   .arg(QString::fromLocal8Bit(e.what())));
         return false;
     }
@@ -682,7 +683,7 @@ void Tmain::wireOnlineFlows(const TmainSeams& seams)
     m_posting = new PostingWait(this);
     connect(m_posting, &PostingWait::captionChanged, this, [this](const QString& caption) { panel_wait->setCaption(caption); });
     connect(m_posting, &PostingWait::failed, this,
-            [this] { DialogService::instance().information(this, QStringLiteral("Posting Failed.")); });
+            [this] { m_dialogs.information(this, QStringLiteral("Posting Failed.")); });
 
     UpdateFlow::Setup setup;
     setup.productkey = productkey;
@@ -700,7 +701,7 @@ void Tmain::wireOnlineFlows(const TmainSeams& seams)
     });
     connect(m_update, &UpdateFlow::statusChanged, this, &Tmain::setUpdateStatus);
     connect(m_update, &UpdateFlow::failed, this,
-            [this](const QString& message) { DialogService::instance().information(this, message); });
+            [this](const QString& message) { m_dialogs.information(this, message); });
     m_update->beforeInstall = [this] {
         // The process ends without the close sequence once the installer
         // runs: this run's settings and games are saved first.

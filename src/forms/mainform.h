@@ -19,6 +19,7 @@ class BoardKeys;
 class QLabel;
 class QTimer;
 class SoundSink;
+class DialogService;
 class TEdit;
 class TFlatPanel;
 class TImage;
@@ -34,11 +35,12 @@ class Tmultiplayer;
 class Ttallylist;
 class InstanceLock;
 
-// Where the main window's cues and faces go; the real player and generator
-// when null.
+// Where the main window's cues, faces and message boxes go; the real player,
+// generator and boxes when null.
 struct TmainSeams {
     SoundSink* sounds = nullptr;
     FaceSource* faces = nullptr;
+    DialogService* dialogs = nullptr; // the message boxes when null
     // The hex public key installers must be signed with, in place of the one
     // built in; an empty key turns self-update off.
     std::optional<std::string> updateKeyHex = std::nullopt;
@@ -124,6 +126,8 @@ public:
     void button_namecancelClick();
 
     [[nodiscard]] const Game& game() const { return m_game; }
+    // Where this window's message boxes go; the other windows share it.
+    [[nodiscard]] DialogService& dialogs() const { return m_dialogs; }
     [[nodiscard]] QString settingsPath() const;
     [[nodiscard]] const ProgramFolder& programFolder() const { return m_folder; }
     // The settings as last read; the Server key among them.
@@ -208,6 +212,7 @@ private:
     SoundSink* m_sounds;
     DiceGenerator m_dice;
     FaceSource* m_faces;
+    DialogService& m_dialogs;
     TallyForwarder m_tally;
     Game m_game;
     std::unique_ptr<InstanceLock> m_lock;

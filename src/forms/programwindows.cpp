@@ -5,7 +5,7 @@
 ProgramWindows::ProgramWindows(const ProgramFolder& folder, TmainSeams seams)
     : main(folder, seams)
     , highscore(main.productkey, MakerHost::of(main.loadedSettings()))
-    , tallylist(folder.tallyFile(main.productkey))
+    , tallylist(folder.tallyFile(main.productkey), main.dialogs())
 {
     help.setAboutWindow(&about);
     main.setTally(&tallylist);

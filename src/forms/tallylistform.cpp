@@ -33,8 +33,8 @@ LabelStyle bold(int pixels, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignV
 
 } // namespace
 
-Ttallylist::Ttallylist(const QString& tallyFile, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_path(tallyFile), m_tally(fsPath(tallyFile))
+Ttallylist::Ttallylist(const QString& tallyFile, DialogService& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_path(tallyFile), m_tally(fsPath(tallyFile)), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("tallylist"));
     infowindow::dress(this, QStringLiteral("Pelbix Solo - Tally List"), kClientSize);
@@ -100,7 +100,7 @@ void Ttallylist::FormCreate()
         QString message = qs(*loaded.error);
         if (!loaded.keptAs.empty())
             message += QStringLiteral("\n\nThe file has been kept as %1.").arg(QFile::decodeName(loaded.keptAs.c_str()));
-        DialogService::instance().error(nullptr, message);
+        m_dialogs.error(nullptr, message);
     }
 }
 
@@ -183,7 +183,7 @@ void Ttallylist::addscore(int column, int amount)
 
 void Ttallylist::button_resetClick()
 {
-    if (!DialogService::instance().question(this, QStringLiteral("Are you sure you want to reset the Tally?")))
+    if (!m_dialogs.question(this, QStringLiteral("Are you sure you want to reset the Tally?")))
         return;
     m_tally.reset();
     loadtally();

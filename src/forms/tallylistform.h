@@ -5,6 +5,7 @@
 #include "core/tally/tally.h"
 
 class QLabel;
+class DialogService;
 
 // The tally list window: the ten best games and four statistics. Its table
 // is read from the tally file when the window is created and written back
@@ -13,7 +14,7 @@ class QLabel;
 class Ttallylist : public QWidget, public TallyReports {
     Q_OBJECT
 public:
-    explicit Ttallylist(const QString& tallyFile, QWidget* parent = nullptr);
+    Ttallylist(const QString& tallyFile, DialogService& dialogs, QWidget* parent = nullptr);
     ~Ttallylist() override;
 
     // Reports from the game.
@@ -49,5 +50,6 @@ private:
 
     QString m_path;
     Tally m_tally;
+    DialogService& m_dialogs;
     bool m_placed = false;
 };

@@ -21,24 +21,10 @@ public:
         QMessageBox::critical(parent, QStringLiteral("Error"), text);
     }
 };
-
-DialogService*& installed()
-{
-    static DialogService* service = nullptr;
-    return service;
-}
 } // namespace
 
-DialogService& DialogService::instance()
+DialogService& DialogService::messageBoxes()
 {
     static MessageBoxes boxes;
-    DialogService* service = installed();
-    return service != nullptr ? *service : boxes;
-}
-
-DialogService* DialogService::install(DialogService* service)
-{
-    DialogService* previous = installed();
-    installed() = service;
-    return previous;
+    return boxes;
 }

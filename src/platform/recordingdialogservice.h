@@ -4,8 +4,8 @@
 #include <QList>
 #include <QString>
 
-// For tests: installs itself for its lifetime, records every box a window
-// asks for and answers questions from a queue (then with defaultAnswer).
+// For tests: records every box a window asks for and answers questions from
+// a queue (then with defaultAnswer).
 class RecordingDialogService : public DialogService {
 public:
     enum class Kind { Information, Question, Error };
@@ -13,11 +13,6 @@ public:
         Kind kind;
         QString text;
     };
-
-    RecordingDialogService() : m_previous(install(this)) {}
-    ~RecordingDialogService() override { install(m_previous); }
-    RecordingDialogService(const RecordingDialogService&) = delete;
-    RecordingDialogService& operator=(const RecordingDialogService&) = delete;
 
     void information(QWidget*, const QString& text) override { shown.append({Kind::Information, text}); }
     bool question(QWidget*, const QString& text) override
@@ -30,7 +25,4 @@ public:
     QList<Shown> shown;
     QList<bool> answers;
     bool defaultAnswer = false;
-
-private:
-    DialogService* m_previous;
 };

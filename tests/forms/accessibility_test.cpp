@@ -63,7 +63,7 @@ protected:
 
 TEST_F(AccessibilityTest, EveryWindowsControlsHaveRoleNameAndFocusPath)
 {
-    ProgramWindows w(programFolder(), TmainSeams{&sounds, &faces});
+    ProgramWindows w(programFolder(), seams());
     w.main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.main));
     w.main.button_startClick();
@@ -101,7 +101,7 @@ TEST_F(AccessibilityTest, EveryWindowsControlsHaveRoleNameAndFocusPath)
 
 TEST_F(AccessibilityTest, BoardNamesFollowTheGameAndBadgesAreAnnounced)
 {
-    Tmain main(programFolder(), TmainSeams{&sounds, &faces});
+    Tmain main(programFolder(), seams());
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
     const auto board = [&main](const char* n) { return name(main.findChild<QWidget*>(n)); };

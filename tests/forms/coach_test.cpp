@@ -14,7 +14,7 @@ namespace {
 
 class CoachTest : public FormsFixture {
 protected:
-    CoachTest() : main(std::make_unique<Tmain>(programFolder(), TmainSeams{&sounds, &faces}))
+    CoachTest() : main(std::make_unique<Tmain>(programFolder(), seams()))
     {
         main->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(main.get()));

@@ -57,7 +57,7 @@ protected:
 
 TEST_F(DarkThemeTest, BoardTextsKeepTheGamesColours)
 {
-    Tmain main(programFolder(), TmainSeams{&sounds, &faces});
+    Tmain main(programFolder(), seams());
     main.findChild<QLabel*>("label_rnd1")->setText("8888");
     main.findChild<QWidget*>("panel_name")->hide();
     main.findChild<QWidget*>("panel_cleared")->show();
@@ -71,7 +71,7 @@ TEST_F(DarkThemeTest, BoardTextsKeepTheGamesColours)
 
 TEST_F(DarkThemeTest, TallyListTextsKeepTheGamesColours)
 {
-    Ttallylist tally(tallyFile());
+    Ttallylist tally(tallyFile(), dialogs);
     expectColours(&tally, {{"label_myname", qcolor(colours::kKhaki)}, {"caption_1", Qt::black}});
 }
 

@@ -5,10 +5,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+#include <optional>
+#include <string>
 #include <gtest/gtest.h>
 
 #include "core/fakegameseams.h"
 #include "forms/formlayout.h"
+#include "forms/mainform.h"
 #include "platform/programfolder.h"
 #include "platform/recordingdialogservice.h"
 #include "platform/recordingsoundsink.h"
@@ -25,6 +28,12 @@ protected:
             return true;
         }();
         (void)once;
+    }
+
+    // The main window's cues, faces and boxes go to this fixture.
+    TmainSeams seams(std::optional<std::string> updateKey = std::nullopt)
+    {
+        return {&sounds, &faces, &dialogs, std::move(updateKey)};
     }
 
     // Every file of the program in the test's own folder.

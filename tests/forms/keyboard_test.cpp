@@ -25,7 +25,7 @@ class KeyboardTest : public FormsFixture {
 protected:
     std::unique_ptr<Tmain> open()
     {
-        auto main = std::make_unique<Tmain>(programFolder(), TmainSeams{&sounds, &faces});
+        auto main = std::make_unique<Tmain>(programFolder(), seams());
         main->show();
         main->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(main.get()));
@@ -213,7 +213,7 @@ TEST_F(KeyboardTest, UpdateOfferOverTheNamePanelTakesNoReturnMeantForTheName)
 
 TEST_F(KeyboardTest, TallyResetAndWindowsByKeysOnly)
 {
-    ProgramWindows w(programFolder(), TmainSeams{&sounds, &faces});
+    ProgramWindows w(programFolder(), seams());
     w.main.show();
     w.main.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.main));

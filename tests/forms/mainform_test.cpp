@@ -17,7 +17,7 @@ class MainFormTest : public FormsFixture {
 protected:
     std::unique_ptr<Tmain> open(std::optional<std::string> updateKey = std::nullopt)
     {
-        auto main = std::make_unique<Tmain>(programFolder(), TmainSeams{&sounds, &faces, updateKey});
+        auto main = std::make_unique<Tmain>(programFolder(), seams(updateKey));
         main->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(main.get()));
         return main;

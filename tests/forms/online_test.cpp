@@ -92,8 +92,8 @@ protected:
         std::ofstream(file("pelbixsolo.ini").toStdString(), std::ios::binary)
             << "[pelbixsolo]\r\nServer=127.0.0.1:" << server.port()
             << "\r\nUpdate=" << (updateCheck ? "true" : "false") << "\r\n";
-        TmainSeams seams{&sounds, &faces, updateKey.value_or(UpdateSignature::hex(publicKey.data(), publicKey.size()))};
-        auto w = std::make_unique<ProgramWindows>(programFolder(), seams);
+        auto w = std::make_unique<ProgramWindows>(
+            programFolder(), seams(updateKey.value_or(UpdateSignature::hex(publicKey.data(), publicKey.size()))));
         w->main.setProgramFile(file("pelbixsolo"));
         w->main.setProcessEnd([this](int code) { endedWith = code; });
         w->main.show();

@@ -22,7 +22,7 @@ class ShellTest : public FormsFixture {
 protected:
     std::unique_ptr<ProgramWindows> open()
     {
-        auto w = std::make_unique<ProgramWindows>(programFolder(), TmainSeams{&sounds, &faces});
+        auto w = std::make_unique<ProgramWindows>(programFolder(), seams());
         w->main.show();
         w->main.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&w->main));

@@ -32,7 +32,7 @@ protected:
 
 TEST_F(TallyListTest, FirstStartShowsAnEmptyListAndZeroStatistics)
 {
-    Ttallylist tally(tallyFile());
+    Ttallylist tally(tallyFile(), dialogs);
     EXPECT_EQ(tally.windowTitle(), "Pelbix Solo - Tally List");
     for (int c = 1; c <= 4; ++c)
         EXPECT_EQ(text(tally, QStringLiteral("mylabel_%1").arg(c)), "0");
@@ -48,8 +48,8 @@ TEST_F(TallyListTest, FirstStartShowsAnEmptyListAndZeroStatistics)
 TEST_F(TallyListTest, GamesOnTheBoardEnterTheListAndSurviveARestart)
 {
     {
-        Tmain main(programFolder(), TmainSeams{&sounds, &faces});
-        Ttallylist tally(tallyFile());
+        Tmain main(programFolder(), seams());
+        Ttallylist tally(tallyFile(), dialogs);
         main.setTally(&tally);
         main.show();
         playOneGame(main, 3); // ten rounds of three ones: 10000
@@ -65,7 +65,7 @@ TEST_F(TallyListTest, GamesOnTheBoardEnterTheListAndSurviveARestart)
         EXPECT_FALSE(isBold(tally, "label_high2"));
         shoot(&tally, "tally-after-game");
     }
-    Ttallylist again(tallyFile());
+    Ttallylist again(tallyFile(), dialogs);
     EXPECT_EQ(text(again, "label_high1"), "10000");
     EXPECT_EQ(text(again, "mylabel_1"), "1");
     EXPECT_EQ(colour(again, "label_name1"), QColor(Qt::black));
@@ -74,7 +74,7 @@ TEST_F(TallyListTest, GamesOnTheBoardEnterTheListAndSurviveARestart)
 TEST_F(TallyListTest, ResetAsksAndOnlyYesResets)
 {
     {
-        Ttallylist tally(tallyFile());
+        Ttallylist tally(tallyFile(), dialogs);
         tally.addtomineincrease(1);
         tally.checkscore(700, "Ann");
         tally.addscore(2, 700);
@@ -88,7 +88,7 @@ TEST_F(TallyListTest, ResetAsksAndOnlyYesResets)
         ASSERT_EQ(dialogs.shown.size(), 2);
         EXPECT_EQ(dialogs.shown[0].text, "Are you sure you want to reset the Tally?");
     }
-    Ttallylist reloaded(tallyFile());
+    Ttallylist reloaded(tallyFile(), dialogs);
     EXPECT_EQ(text(reloaded, "label_high1"), "");
     EXPECT_EQ(text(reloaded, "mylabel_2"), "0");
 }
@@ -97,7 +97,7 @@ TEST_F(TallyListTest, DamagedFileIsReportedOnceKeptAndReplacedAtExit)
 {
     std::ofstream(file("pelbixsolotally.tld").toStdString(), std::ios::binary) << "garbage!";
     {
-        Ttallylist tally(tallyFile());
+        Ttallylist tally(tallyFile(), dialogs);
         ASSERT_EQ(dialogs.shown.size(), 1);
         EXPECT_TRUE(dialogs.shown[0].text.startsWith(file("pelbixsolotally.tld") +
                                                      " : Lzrw1 decompression : this file has no valid header !"))
@@ -106,14 +106,14 @@ TEST_F(TallyListTest, DamagedFileIsReportedOnceKeptAndReplacedAtExit)
         tally.addtomineincrease(1);
     }
     EXPECT_TRUE(QFile::exists(file("pelbixsolotally.tld.damaged")));
-    Ttallylist again(tallyFile());
+    Ttallylist again(tallyFile(), dialogs);
     EXPECT_EQ(text(again, "mylabel_1"), "1");
     EXPECT_EQ(dialogs.shown.size(), 1);
 }
 
 TEST_F(TallyListTest, DoneAndTheCloseBoxOnlyHide)
 {
-    Ttallylist tally(tallyFile());
+    Ttallylist tally(tallyFile(), dialogs);
     tally.show();
     click(tally.findChild<QWidget*>("button_done"));
     EXPECT_FALSE(tally.isVisible());

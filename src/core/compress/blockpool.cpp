@@ -1,6 +1,7 @@
 #include "core/compress/blockpool.h"
 
 #include <algorithm>
+#include <system_error>
 #include <utility>
 
 BlockPool::BlockPool(unsigned threads)
@@ -8,8 +9,14 @@ BlockPool::BlockPool(unsigned threads)
     if (threads == 0)
         threads = std::max(1u, std::thread::hardware_concurrency());
     m_workers.reserve(threads - 1);
-    for (unsigned i = 1; i < threads; ++i)
-        m_workers.emplace_back([this] { work(); });
+    for (unsigned i = 1; i < threads; ++i) {
+        try {
+            m_workers.emplace_back([this] { work(); });
+        } catch (const std::system_error&) {
+            // Out of threads: the ones there are (or the caller alone) do all the work.
+            break;
+        }
+    }
 }
 
 BlockPool::~BlockPool()

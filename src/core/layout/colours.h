@@ -20,5 +20,6 @@ inline constexpr Rgb kKhaki{0xCE, 0xCD, 0x9F};        // the total, the fields, 
 inline constexpr Rgb kHatch{0x81, 0x80, 0x41};        // the set-aside slots' cross hatch
 inline constexpr Rgb kHelpButtonText{0x4A, 0x54, 0x2C}; // the help window's page buttons
 inline constexpr Rgb kInvitation{0xFF, 0xFF, 0xC6};   // the multiplayer window's invitation
+inline constexpr Rgb kHighScoreFrame{0x40, 0x24, 0xAE}; // around the high-score list
 
 } // namespace colours
