@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Replays every file of the given folders (or the given files) through the
 // fuzz target once, so the seed corpus and every past finding run on each
 // build without clang's fuzzer runtime.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Walks the running game's accessibility tree over AT-SPI (see atspi-walk)."""
 import collections
 import sys

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "server/htmltext.h"
 
 #include "server/utf8text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // pelbixsolo-server: the command-line entry. Everything it runs lives in
 // the units beside it; this file only wires options, signals and logging.
 #include <csignal>

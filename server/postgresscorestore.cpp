@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "server/postgresscorestore.h"
 
 #include <algorithm>

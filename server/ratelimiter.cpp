@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "server/ratelimiter.h"
 
 #include <algorithm>

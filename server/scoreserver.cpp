@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "server/scoreserver.h"
 
 #include <arpa/inet.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "server/sqlitescorestore.h"
 
 #include <sqlite3.h>

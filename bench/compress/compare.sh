@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # One interleaved run of two builds of bench_compress on the same corpus:
 # each round runs the older build, then the newer, so that load on the
 # machine falls on both alike. Prints the median MB/s of every benchmark

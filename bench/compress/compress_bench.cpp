@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Speed of both coders on one corpus buffer, beside LZ4 and zlib on the
 // same bytes. The corpus comes from bench/compress/make_corpus.sh:
 //   PELBIX_COMPRESS_CORPUS=/tmp/lzrw1-corpus.x/corpus.bin bench_compress

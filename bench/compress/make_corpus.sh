@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Builds the compressor's benchmark corpus from files every Debian system of
 # this project has: about a third each from /usr/share/doc, /usr/include and
 # /usr/lib (text, headers, libraries and other binaries), taken in sorted

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Compresses every file of a corpus folder with the lzrw1 tool in both
 # methods, decompresses it again and compares it with the original.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Downloads a 50 MB body from a loopback server with THttpCli::Get and with
 curl -o, from the same URL, and prints MB/s and CPU seconds (user+sys) of
 each client. Usage: download_bench.py [BUILD_DIR] [RUNS]"""

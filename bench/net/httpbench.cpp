@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Helper of download_bench.py.
 //   pelbix_httpbench serve BYTES      serves a body of BYTES bytes on a free
 //                                     127.0.0.1 port (printed first) until killed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How long the high-score window stops answering while a list page loads.
 // Each page (1 MB of hostile shapes, and a real 100-row list) goes through
 // ListPageText into the viewer the way the window loads it; a 1 ms timer

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Verifies a signed 50 MB installer with pelbixsolo-sign (the game's own
 verification code), interleaved with sha512sum over the same file as the
 peer, and prints the best of RUNS for each.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* LD_PRELOAD shim for load tools that cannot choose their source address:
  * every IPv4 TCP connect() first binds the socket to $PELBIX_FROM_ADDRESS
  * (e.g. 127.0.0.2), so a benchmark client counts as a different client

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Load figures for pelbixsolo-server on loopback, for one or more server
 # programs side by side (this build and, say, the previous one); each
 # measurement is taken for every server in turn before the next begins:

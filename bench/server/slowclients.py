@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Slow-client attack for pelbixsolo-server benchmarks.
 
 Keeps COUNT connections from one source address open against HOST:PORT,

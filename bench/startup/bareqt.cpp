@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The smallest Qt widgets program with a window: what start-up costs before
 // any game code runs.
 #include <QApplication>

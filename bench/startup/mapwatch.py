@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Starts a program under the current X display and measures it the way a
 player feels it: milliseconds from process start until its first top-level
 window is mapped, resident memory 2 s after start, and CPU time used over

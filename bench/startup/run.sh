@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Start-up, memory and idle CPU of the game beside a bare Qt window, in one
 # run under a private Xvfb display. Build first (scripts/build).
 #   bench/startup/run.sh [RUNS]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any command line (arguments split at NUL bytes) either reads as a command
 // the solver can answer without complaint, or fails with BadArgument.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // An LZH stream from outside: the first two bytes say how many bytes to
 // decode, the rest is the stream. Decoding must end (no endless zero bits),
 // and whatever decodes (if short) must code and decode back to itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One Fast block from outside: decoding must stay inside the block and the
 // 32768-byte output, and whatever decodes must code and decode back to itself.
 #include <algorithm>

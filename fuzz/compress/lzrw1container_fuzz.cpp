@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A whole tally file from outside: it either fails with the compressor's
 // exception or decodes to its size field, and the result (if not large)
 // survives a round trip through the method the file named.

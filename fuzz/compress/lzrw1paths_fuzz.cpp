@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The parallel and streaming paths against the one-thread in-memory path,
 // byte for byte. The first byte picks what the rest is:
 //   0: a whole file from outside, decoded every way;

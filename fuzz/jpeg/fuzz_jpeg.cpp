@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The multiplayer picture decoder must turn any bytes into an image or a
 // null image, never a crash or an exit from inside libjpeg.
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A list page as any server might send it: preparing it for the viewer never
 // fails, and what it gives the viewer stays within its bound however the
 // page is built.

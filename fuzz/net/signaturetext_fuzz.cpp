@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The texts an update's signature and keys arrive as: whatever the server or
 // a key file holds, parsing either refuses it or gives back exactly the
 // bytes its hex digits name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A request target from a client, through everything the server does with
 // one before storage: query decoding, the post checks, the list page and
 // the log line. Whatever comes in, the page and the log stay plain ASCII

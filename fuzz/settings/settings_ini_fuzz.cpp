@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any bytes as a settings file: reading must not fail, text always comes
 // out as UTF-8, and setting a key must read back as set while every other
 // key keeps its value.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any bytes in the tally file either load as a table of 9 columns and 12
 // rows that saves back and reloads to the same text, or fail with one of
 // the two error types the loader reports. Nothing else may happen.

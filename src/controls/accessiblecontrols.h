@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Tells Qt's accessibility layer what the flat panel and the select button

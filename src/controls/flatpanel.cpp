@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/flatpanel.h"
 
 #include <QAccessible>

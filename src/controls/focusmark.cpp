@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/focusmark.h"
 
 #include <QFocusEvent>

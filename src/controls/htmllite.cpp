@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/htmllite.h"
 
 #include "controls/tcolor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/tcolor.h"
 
 #include <QPalette>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/urlopener.h"
 
 #include <QDesktopServices>

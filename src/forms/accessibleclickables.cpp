@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/accessibleclickables.h"
 
 #include <QAccessibleWidget>

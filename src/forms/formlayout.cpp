@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/formlayout.h"
 
 #include <QFont>

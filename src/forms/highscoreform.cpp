@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/highscoreform.h"
 
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/hintpanel.h"
 
 #include <QApplication>

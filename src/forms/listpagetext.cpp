@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/listpagetext.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/mainform.h"
 
 #include <QAction>

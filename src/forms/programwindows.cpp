@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/programwindows.h"
 
 #include "platform/makerhost.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 #include "forms/aboutform.h"
 #include "forms/helpform.h"

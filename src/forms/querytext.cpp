@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/querytext.h"
 
 QString percentEncodeQueryValue(const QString& value)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/reviewform.h"
 
 #include <QHeaderView>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/tedit.h"
 
 TEdit::TEdit(QWidget* parent, const QString& name) : QLineEdit(parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 #include "controls/focusmark.h"
 #include "forms/clickgesture.h"

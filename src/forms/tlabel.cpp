@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/tlabel.h"
 
 #include <QMouseEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/updateflow.h"
 
 #include <QBuffer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/updatekey.h"
 
 #ifndef PELBIX_UPDATE_KEY_HEX

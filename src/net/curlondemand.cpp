@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The curl functions the fetch worker calls, loaded from the shared library
 // the first time one is called. Linked directly, libcurl and its TLS,
 // Kerberos, LDAP and SSH libraries are mapped and relocated before main()

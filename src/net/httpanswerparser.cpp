@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "net/httpanswerparser.h"
 
 #include <algorithm>

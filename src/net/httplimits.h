@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The most the game takes from a server, in one place for both HTTP clients.

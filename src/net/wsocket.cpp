@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "net/wsocket.h"
 
 #include <arpa/inet.h>

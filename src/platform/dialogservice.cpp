@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/dialogservice.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/makerhost.h"
 
 #include "core/settings/settings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/sessionend.h"
 
 #include <QSocketNotifier>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/workarea.h"
 
 #include <QGuiApplication>

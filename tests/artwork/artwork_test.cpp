@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "forms/artwork.h"
 
 #include <QColor>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QRandomGenerator>
 
 #include "forms/multiplayerform.h"

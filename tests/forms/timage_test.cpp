@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QPixmap>
 
 #include "forms/aboutform.h"

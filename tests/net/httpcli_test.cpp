@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>

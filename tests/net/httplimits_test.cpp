@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Both clients against a hostile server: every limit ends the fetch as a
 // failure, and the bytes taken in stay within the limit.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Both components against a real HTTP server: Python's http.server on a free
 // loopback port, serving a temporary folder.
 #include <arpa/inet.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/settings/settings.h"
 #include "platform/makerhost.h"
 #include "platform/programfolder.h"

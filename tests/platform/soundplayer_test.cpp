@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/soundplayer.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Threats to the score list staying up, one group each: slow clients, a
 // stalled database, and requests that bend HTTP.
 #include <fstream>

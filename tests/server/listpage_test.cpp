@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "server/listpage.h"
 
 #include <gtest/gtest.h>

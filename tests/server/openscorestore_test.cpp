@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "server/openscorestore.h"
 
 #include <gtest/gtest.h>

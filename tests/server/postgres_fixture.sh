@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A throw-away PostgreSQL cluster for the server's storage tests.
 #   postgres_fixture.sh start STATE   initdb + start on a free loopback port
 #   postgres_fixture.sh run STATE -- COMMAND...

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The storage suite, a two-server setup, a stalled backend and a restart
 // against a real PostgreSQL server, whose connection URI comes in
 // PELBIX_TEST_POSTGRES and whose restart command in PELBIX_TEST_POSTGRES_RESTART.

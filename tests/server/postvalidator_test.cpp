@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "server/postvalidator.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scorestoresuite.h"
 
 #include <thread>

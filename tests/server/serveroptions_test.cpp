@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "server/serveroptions.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real pelbixsolo-server program: command line, start-up line, request
 // log, a prompt stop on SIGTERM whatever clients do, and no password left
 // in the process list.

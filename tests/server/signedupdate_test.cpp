@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A signed update end to end: pelbixsolo-server serves the version file,
 // the installer and its signature; the game's update flow, without a window,
 // fetches, verifies and starts the installer, which really runs.

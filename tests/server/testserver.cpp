@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "testserver.h"
 
 #include <arpa/inet.h>

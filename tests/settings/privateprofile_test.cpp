@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/settings/fileerror.h"
 #include "core/settings/privateprofile.h"
 #include "settings/tempfolder.h"

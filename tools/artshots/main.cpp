@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // artshots FOLDER: writes every picture of the game to FOLDER as PNG, plus
 // mock-ups that put them where the windows do, and prints how long painting
 // them took (first font use apart). Run it with QT_QPA_PLATFORM=offscreen on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // pelbixsolo-coach: what perfect play of a game is worth, and what it does
 // after a given roll. Status 2 for bad arguments, with one line that names
 // the argument.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The coach's command line: each command's shape, and bad arguments that end
 # with status 2 and one line naming the argument.
 function(run expected_status)

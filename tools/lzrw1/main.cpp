@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // lzrw1: the tally file's compressor on the command line.
 //   lzrw1 c fast|good|auto IN OUT    compress
 //   lzrw1 d IN OUT                   decompress (either method)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The lzrw1 command line: round trips in every mode, the advice, and a
 # failure that ends with the compressor's message on stderr and status 1.
 file(REMOVE_RECURSE "${WORK}")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Paints a scene of the multiplayer edition — four players around a table
 // of dice — and encodes it with libjpeg, so the picture is ours and the
 // program decodes a real JPEG at start-up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // pelbixsolo-sign: the maker's side of signed updates.
 //   pelbixsolo-sign keygen DIR          DIR/update.key (secret, 0600), DIR/update.pub (hex)
 //   pelbixsolo-sign sign KEYFILE FILE   writes FILE.sig

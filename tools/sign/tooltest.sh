@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # pelbixsolo-sign from the maker's side: a key pair, a signature that holds,
 # and every way one does not, each with its exit status and one line.
 set -u

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "wavgen/cuetable.h"
 
 #include "wavgen/synth.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // wavgen FOLDER: writes the sound cues' WAV files into FOLDER.
 #include "wavgen/cuetable.h"
 

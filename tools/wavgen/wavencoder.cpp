@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "wavgen/wavencoder.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/compress/blockpool.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Outcome of decoding outside data. Truncated: the data ended before the

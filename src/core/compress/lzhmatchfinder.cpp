@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/compress/lzhmatchfinder.h"
 
 #include <algorithm>

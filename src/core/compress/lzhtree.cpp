@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/compress/lzhtree.h"
 
 #include <algorithm>

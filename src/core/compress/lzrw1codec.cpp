@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/compress/lzrw1codec.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/compress/lzrw1messages.h"
 
 namespace lzrw1msg {

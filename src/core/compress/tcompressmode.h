@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The values keep their stored numbers: Good 0, Fast 1, Auto 2.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/game/coach.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/game/game.h"
 
 #include <string>

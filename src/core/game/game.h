@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 #include "core/game/board.h"
 #include "core/game/facesource.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/settings/atomicfile.h"
 
 #include "core/settings/fileerror.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/settings/privateprofile.h"
 
 #include "core/settings/atomicfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/settings/serveraddress.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/settings/settings.h"
 
 #include "core/settings/privateprofile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 #include "core/settings/productkey.h"
 #include "core/settings/serveraddress.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/tally/tally.h"
 
 #include <algorithm>

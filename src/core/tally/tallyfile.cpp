@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/tally/tallyfile.h"
 
 #include <fstream>

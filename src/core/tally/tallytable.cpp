@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/tally/tallytable.h"
 
 #include "core/tally/tallystat.h"
