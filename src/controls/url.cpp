@@ -20,7 +20,7 @@ QString urlPrefix(TURLType type)
     return index < kPrefixes.size() ? QString::fromLatin1(kPrefixes[index]) : QString();
 }
 
-TURL::TURL(QObject* parent) : QObject(parent) {}
+TURL::TURL(QObject* parent, UrlOpener& opener) : QObject(parent), m_opener(&opener) {}
 
 void TURL::setURL(const QString& url)
 {
@@ -41,5 +41,5 @@ bool TURL::Open()
 {
     if (m_url.isEmpty())
         return false;
-    return UrlOpener::current().open(fullAddress());
+    return m_opener->open(fullAddress());
 }

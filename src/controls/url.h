@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include "controls/urlopener.h"
+
 // Which scheme prefix TURL puts in front of its address.
 enum class TURLType { utFile, utFtp, utGopher, utHttp, utHttps, utMailto, utNews, utTelnet, utWais, utnone };
 
@@ -14,7 +16,8 @@ enum class TURLType { utFile, utFtp, utGopher, utHttp, utHttps, utMailto, utNews
 class TURL : public QObject {
     Q_OBJECT
 public:
-    explicit TURL(QObject* parent = nullptr);
+    // opener receives every full address Open() hands on; it must outlive this.
+    explicit TURL(QObject* parent = nullptr, UrlOpener& opener = UrlOpener::desktop());
 
     void setURL(const QString& url);
     [[nodiscard]] QString URL() const { return m_url; }
@@ -30,6 +33,7 @@ public:
     bool Open();
 
 private:
+    UrlOpener* m_opener;
     QString m_url;
     TURLType m_type = TURLType::utHttp;
 };

@@ -18,19 +18,10 @@ public:
     }
 };
 
-DesktopOpener g_desktop;
-UrlOpener* g_installed = nullptr;
-
 } // namespace
 
-UrlOpener& UrlOpener::current()
+UrlOpener& UrlOpener::desktop()
 {
-    return g_installed != nullptr ? *g_installed : static_cast<UrlOpener&>(g_desktop);
-}
-
-UrlOpener* UrlOpener::install(UrlOpener* opener)
-{
-    UrlOpener* previous = g_installed;
-    g_installed = opener;
-    return previous;
+    static DesktopOpener opener;
+    return opener;
 }

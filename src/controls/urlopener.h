@@ -4,8 +4,8 @@
 class QString;
 
 // Hands a full address to the desktop to open in the program it belongs to
-// (the browser, the mail program ...). One instance serves the process; tests
-// install their own to see what would have been opened.
+// (the browser, the mail program ...). Whoever opens addresses is given one;
+// tests give their own to see what would have been opened.
 class UrlOpener {
 public:
     virtual ~UrlOpener() = default;
@@ -13,9 +13,6 @@ public:
     // True when the desktop accepted the address.
     [[nodiscard]] virtual bool open(const QString& address) = 0;
 
-    // The opener in use: the desktop's unless one was installed.
-    [[nodiscard]] static UrlOpener& current();
-    // Installs opener (not owned; nullptr restores the desktop's) and returns
-    // the one it replaces, or nullptr when that was the desktop's.
-    static UrlOpener* install(UrlOpener* opener);
+    // The desktop's own opener, for the whole run.
+    [[nodiscard]] static UrlOpener& desktop();
 };

@@ -28,14 +28,14 @@ LabelStyle noticeStyle(TColor color = clBlack)
 
 } // namespace
 
-Tabout::Tabout(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+Tabout::Tabout(QWidget* parent, UrlOpener& urls) : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("about"));
     infowindow::dress(this, QStringLiteral("Pelbix Solo - About"), kClientSize);
     setFixedSize(kClientSize);
 
     const QString site = QString::fromStdString(MakerHost::builtIn().authority());
-    URL1 = new TURL(this);
+    URL1 = new TURL(this, urls);
     URL1->setObjectName(QStringLiteral("URL1"));
     URL1->setURL(site);
     URL1->setURLType(TURLType::utHttp);

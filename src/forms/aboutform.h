@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "controls/tcolor.h"
+#include "controls/urlopener.h"
 #include "forms/infowindow.h"
 
 class QLabel;
@@ -23,7 +24,8 @@ class Tabout : public QWidget {
 public:
     static constexpr QSize kClientSize{304, 193};
 
-    explicit Tabout(QWidget* parent = nullptr);
+    // urls opens the maker's site for the labels and the logo.
+    explicit Tabout(QWidget* parent = nullptr, UrlOpener& urls = UrlOpener::desktop());
 
     // Shows the window in front; the first time, centred over mainWindow.
     void showCentredOn(const QWidget* mainWindow);

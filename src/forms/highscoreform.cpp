@@ -38,7 +38,7 @@ THTTPGet* makeFetcher(QObject* parent, const QString& name, long long maxBodySiz
 
 } // namespace
 
-Thighscore::Thighscore(const QString& productkey, const ServerAddress& server, QWidget* parent)
+Thighscore::Thighscore(const QString& productkey, const ServerAddress& server, QWidget* parent, UrlOpener& urls)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
     , m_productkey(productkey)
     , m_server(QString::fromStdString(server.authority()))
@@ -74,7 +74,7 @@ Thighscore::Thighscore(const QString& productkey, const ServerAddress& server, Q
     getit = makeFetcher(this, QStringLiteral("getit"), HttpLimits::kListPage);
     getit->OnDoneString = [this](QObject* sender, const QByteArray& result) { getitDoneString(sender, result); };
     getit->OnError = [this](QObject* sender) { getitError(sender); };
-    URL1 = new TURL(this);
+    URL1 = new TURL(this, urls);
     URL1->setObjectName(QStringLiteral("URL1"));
     URL1->setURLType(TURLType::utnone);
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "controls/urlopener.h"
 #include "core/settings/serveraddress.h"
 
 class THTTPGet;
@@ -15,7 +16,9 @@ class TURL;
 class Thighscore : public QWidget {
     Q_OBJECT
 public:
-    Thighscore(const QString& productkey, const ServerAddress& server, QWidget* parent = nullptr);
+    // urls opens the addresses the player follows from the list page.
+    Thighscore(const QString& productkey, const ServerAddress& server, QWidget* parent = nullptr,
+               UrlOpener& urls = UrlOpener::desktop());
     ~Thighscore() override;
 
     // name, date and score already formatted; each is encoded for the query.

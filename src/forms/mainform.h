@@ -26,6 +26,7 @@ class TFlatPanel;
 class TImage;
 class TLabel;
 class TURL;
+class UrlOpener;
 class PostingWait;
 class THTTPGet;
 class UpdateFlow;
@@ -45,6 +46,9 @@ struct TmainSeams {
     // The hex public key installers must be signed with, in place of the one
     // built in; an empty key turns self-update off.
     std::optional<std::string> updateKeyHex = std::nullopt;
+    // Opens the addresses of the about, multiplayer and high-score windows;
+    // the desktop's when null.
+    UrlOpener* urls = nullptr;
 };
 
 // The main window: the board, the game it shows, the settings, the pop-up

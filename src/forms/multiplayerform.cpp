@@ -36,16 +36,16 @@ TLabel* placeInvitation(QWidget* parent, const QString& name, QRect geometry, in
 
 } // namespace
 
-Tmultiplayer::Tmultiplayer(QWidget* parent) : Tmultiplayer(storedPicture(), parent) {}
+Tmultiplayer::Tmultiplayer(QWidget* parent, UrlOpener& urls) : Tmultiplayer(storedPicture(), parent, urls) {}
 
-Tmultiplayer::Tmultiplayer(const QByteArray& jpeg, QWidget* parent)
+Tmultiplayer::Tmultiplayer(const QByteArray& jpeg, QWidget* parent, UrlOpener& urls)
     : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("multiplayer"));
     infowindow::dress(this, QStringLiteral("Pelbix Solo - Multiplayer"), kClientSize);
     setFixedSize(kClientSize);
 
-    URL1 = new TURL(this);
+    URL1 = new TURL(this, urls);
     URL1->setObjectName(QStringLiteral("URL1"));
     URL1->setURL(QString::fromStdString(MakerHost::builtIn().authority()) + kMultiplayerPath);
     URL1->setURLType(TURLType::utHttp);

@@ -5,6 +5,8 @@
 #include <QSize>
 #include <QWidget>
 
+#include "controls/urlopener.h"
+
 class TImage;
 class TLabel;
 class TSelButton;
@@ -20,9 +22,9 @@ public:
     static constexpr QSize kPictureSize{328, 273};
 
     // With the picture stored in the program.
-    explicit Tmultiplayer(QWidget* parent = nullptr);
+    explicit Tmultiplayer(QWidget* parent = nullptr, UrlOpener& urls = UrlOpener::desktop());
     // With the picture decoded from jpeg instead.
-    explicit Tmultiplayer(const QByteArray& jpeg, QWidget* parent = nullptr);
+    explicit Tmultiplayer(const QByteArray& jpeg, QWidget* parent = nullptr, UrlOpener& urls = UrlOpener::desktop());
 
     // The JPEG compiled into the program.
     [[nodiscard]] static QByteArray storedPicture();

@@ -21,7 +21,7 @@ TEST(TURL, OpenPutsTheTypesPrefixInFront)
         {TURLType::utWais, "wais:host/page"},       {TURLType::utnone, "host/page"},
     };
     RecordingUrlOpener opener;
-    TURL url;
+    TURL url(nullptr, opener);
     EXPECT_EQ(url.URLType(), TURLType::utHttp);
     url.setURL(QStringLiteral("host/page"));
     for (const auto& c : cases) {
@@ -35,7 +35,7 @@ TEST(TURL, OpenPutsTheTypesPrefixInFront)
 TEST(TURL, OpenIsFalseForAnEmptyAddressOrARefusal)
 {
     RecordingUrlOpener opener;
-    TURL url;
+    TURL url(nullptr, opener);
     EXPECT_FALSE(url.Open());
     EXPECT_TRUE(opener.opened.isEmpty());
     opener.accept = false;
@@ -49,7 +49,7 @@ TEST(TURL, LongAddressIsOpenedWhole)
     // A full address of 80 characters or more once risked being cut to 79,
     // which opens a different page.
     RecordingUrlOpener opener;
-    TURL url;
+    TURL url(nullptr, opener);
     url.setURLType(TURLType::utHttps);
     const QString path = QStringLiteral("www.draviksoftware.example/") + QString(100, QLatin1Char('p'));
     url.setURL(path);

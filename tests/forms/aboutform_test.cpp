@@ -22,7 +22,7 @@ protected:
 
     RecordingUrlOpener opener{false}; // as if no browser would start: nothing may show
     QStringList& opened = opener.opened;
-    Tabout about;
+    Tabout about{nullptr, opener};
 };
 
 const QString kHost = QString::fromStdString(MakerHost::builtIn().authority());

@@ -16,6 +16,7 @@
 #include "platform/programfolder.h"
 #include "platform/recordingdialogservice.h"
 #include "platform/recordingsoundsink.h"
+#include "support/recordingurlopener.h"
 
 // Every window test gets its own program folder, a sound recorder, an
 // answering dialog service and scripted dice.
@@ -34,7 +35,7 @@ protected:
     // The main window's cues, faces and boxes go to this fixture.
     TmainSeams seams(std::optional<std::string> updateKey = std::nullopt)
     {
-        return {&sounds, &faces, &dialogs, std::move(updateKey)};
+        return {&sounds, &faces, &dialogs, std::move(updateKey), &urls};
     }
 
     // Every file of the program in the test's own folder.
@@ -61,5 +62,6 @@ protected:
     QTemporaryDir folder;
     RecordingSoundSink sounds;
     RecordingDialogService dialogs;
+    RecordingUrlOpener urls;
     ScriptedFaces faces;
 };

@@ -19,7 +19,7 @@ protected:
 
 TEST_F(MultiplayerFormTest, InvitationsAndPictureOpenTheSamePage)
 {
-    Tmultiplayer window;
+    Tmultiplayer window{nullptr, opener};
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_EQ(window.size(), QSize(569, 407));
@@ -64,7 +64,7 @@ TEST_F(MultiplayerFormTest, DamagedPictureLeavesAnEmptyPlace)
         {"header then garbage", good.left(600) + garbage + "\xFF\xD9"},
     };
     for (const auto& c : cases) {
-        Tmultiplayer window(c.bytes);
+        Tmultiplayer window(c.bytes, nullptr, opener);
         EXPECT_TRUE(picture(window)->picture().isNull()) << c.what;
         // The place shows the window's own background.
         const QImage shot = window.grab().toImage();

@@ -263,7 +263,7 @@ TEST_F(OnlineTest, TwoQuickListRequestsCauseOneFetch)
 
 TEST_F(OnlineTest, PageLinksOpenOnlyWebAndMailAddresses)
 {
-    RecordingUrlOpener opener;
+    const RecordingUrlOpener& opener = urls;
     auto w = open();
     bool handled = false;
     for (const char* src : {"http://example.org/a?b=1", "HTTPS://example.org/", "mailto:club@example.org",

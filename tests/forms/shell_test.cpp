@@ -135,7 +135,8 @@ TEST_F(ShellTest, ShortcutsDoNothingInASecondaryWindow)
 
 TEST_F(ShellTest, LogoClickWithARefusingBrowserShowsNothing)
 {
-    RecordingUrlOpener refusing(false);
+    RecordingUrlOpener& refusing = urls;
+    refusing.accept = false;
     auto w = open();
     click(w->main.findChild<QWidget*>("image_logo"));
     EXPECT_EQ(refusing.opened, QStringList{w->about.URL1->fullAddress()});

@@ -4,12 +4,11 @@
 
 #include "controls/urlopener.h"
 
-// For tests: installs itself for its lifetime, records every address the
-// program asks the desktop to open, and answers with `accept`.
+// For tests: records every address handed to it in place of the desktop,
+// and answers with `accept`.
 class RecordingUrlOpener : public UrlOpener {
 public:
-    explicit RecordingUrlOpener(bool acceptAll = true) : accept(acceptAll), m_previous(install(this)) {}
-    ~RecordingUrlOpener() override { install(m_previous); }
+    explicit RecordingUrlOpener(bool acceptAll = true) : accept(acceptAll) {}
     RecordingUrlOpener(const RecordingUrlOpener&) = delete;
     RecordingUrlOpener& operator=(const RecordingUrlOpener&) = delete;
 
@@ -21,7 +20,4 @@ public:
 
     QStringList opened;
     bool accept;
-
-private:
-    UrlOpener* m_previous;
 };
