@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <memory>
 
 #include "core/compress/lzhmatchfinder.h"
@@ -243,6 +244,26 @@ int decodeSymbol(LzhTree& tree, BitReader& in)
     return node - LzhTree::kNodes;
 }
 
+// Wide moves may run this far past a match's end in the ring; those bytes
+// lie outside it and are never read as part of it.
+constexpr int kCopySlack = 16;
+
+// Copies a match of count bytes inside the ring, neither end wrapping. The
+// source may overlap the bytes being written; when it lies at most 15 bytes
+// behind them, bytes written earlier in the match are read again, so those
+// go one at a time. A source ahead of them is read before it is overwritten,
+// which each 16-byte move (a load, then a store) keeps true.
+inline void copyMatch(uint8_t* to, const uint8_t* from, int count)
+{
+    if (to - from > 0 && to - from < 16) {
+        for (int k = 0; k < count; ++k)
+            to[k] = from[k];
+        return;
+    }
+    for (int k = 0; k < count; k += 16)
+        std::memmove(to + k, from + k, 16);
+}
+
 void encodePosition(BitWriter& out, int position)
 {
     const auto upper = std::size_t(position >> kLowPositionBits);
@@ -355,7 +376,7 @@ DecodeStatus TLZH::decode(const Pieces& in, std::size_t size, const Write& out, 
     auto tree = std::make_unique<LzhTree>();
     // Past the spaces the ring starts at 0; a valid stream writes those
     // bytes before it copies from them.
-    std::array<uint8_t, kRingSize> ring{};
+    std::array<uint8_t, kRingSize + kCopySlack> ring{};
     std::fill_n(ring.begin(), kStart, uint8_t(' '));
     BitReader bits(in);
 
@@ -377,12 +398,19 @@ DecodeStatus TLZH::decode(const Pieces& in, std::size_t size, const Write& out, 
             const int length = c - kLengthBias;
             if (std::size_t(length) > size - produced)
                 return DecodeStatus::Inconsistent;
-            for (int k = 0; k < length; ++k) {
-                const uint8_t b = ring[std::size_t(from)];
-                chunk[pending++] = b;
-                ring[std::size_t(r)] = b;
-                r = (r + 1) & kRingMask;
-                from = (from + 1) & kRingMask;
+            if (r + length <= kRingSize && from + length <= kRingSize) {
+                copyMatch(ring.data() + r, ring.data() + from, length);
+                std::copy_n(ring.data() + r, length, chunk.data() + pending);
+                pending += std::size_t(length);
+                r = (r + length) & kRingMask;
+            } else {
+                for (int k = 0; k < length; ++k) {
+                    const uint8_t b = ring[std::size_t(from)];
+                    chunk[pending++] = b;
+                    ring[std::size_t(r)] = b;
+                    r = (r + 1) & kRingMask;
+                    from = (from + 1) & kRingMask;
+                }
             }
             produced += std::size_t(length);
         }

@@ -2,6 +2,11 @@
 #include "core/compress/lzhtree.h"
 
 #include <algorithm>
+#include <bit>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 constexpr uint32_t kStopFreq = 0xFFFF;
@@ -19,7 +24,7 @@ LzhTree::LzhTree()
         m_child[j] = i;
         m_parent[i] = m_parent[i + 1] = j;
     }
-    m_freq[kNodes] = kStopFreq;
+    std::fill(m_freq.begin() + kNodes, m_freq.end(), kStopFreq);
     m_parent[kRoot] = 0;
 }
 
@@ -108,22 +113,7 @@ void LzhTree::climb(int node)
 int LzhTree::restore(int node, uint32_t k)
 {
     // The order is broken: swap with the last node of lower frequency.
-    // Frequencies never decrease along the table, so that node is found
-    // by galloping and then halving instead of stepping one at a time.
-    int lo = node + 1;  // m_freq[lo] < k <= m_freq[hi]
-    int hi = lo + 1;
-    for (int step = 1; m_freq[hi] < k; step *= 2) {
-        lo = hi;
-        hi = std::min(lo + step, kNodes);
-    }
-    while (hi - lo > 1) {
-        const int mid = (lo + hi) / 2;
-        if (m_freq[mid] < k)
-            lo = mid;
-        else
-            hi = mid;
-    }
-    const int l = lo;
+    const int l = firstReaching(node + 2, k) - 1;
     m_freq[node] = m_freq[l];
     m_freq[l] = k;
 
@@ -146,6 +136,28 @@ int LzhTree::restore(int node, uint32_t k)
         fillTop(lSpan.first, lSpan.count);
     }
     return l;
+}
+
+int LzhTree::firstReaching(int from, uint32_t k) const
+{
+    // Frequencies never decrease along the table, so the nodes below k are
+    // a prefix of each group of eight; most swaps go fewer than eight places.
+#if defined(__SSE2__)
+    const __m128i key = _mm_set1_epi32(int(k));
+    for (int i = from;; i += kStopSlots) {
+        const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(m_freq.data() + i));
+        const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(m_freq.data() + i + 4));
+        const unsigned below = unsigned(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmplt_epi32(low, key)))) |
+                               unsigned(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmplt_epi32(high, key)))) << 4;
+        if (below != 0xFF)
+            return i + std::countr_one(below);
+    }
+#else
+    int i = from;
+    while (m_freq[std::size_t(i)] < k)
+        ++i;
+    return i;
+#endif
 }
 
 void LzhTree::buildTop()

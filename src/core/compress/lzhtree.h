@@ -74,9 +74,13 @@ private:
     // last node of a lower count and returns where node's subtree now is.
     int restore(int node, uint32_t k);
 
-    // One slot past the last node holds a frequency no node reaches, so the
-    // search for a node to swap with always stops.
-    std::array<uint32_t, kNodes + 1> m_freq{};
+    // The first node at or after from whose frequency is k or more.
+    [[nodiscard]] int firstReaching(int from, uint32_t k) const;
+    // The slots past the last node hold a frequency no node reaches, so the
+    // search for a node to swap with always stops; there are enough of them
+    // for the search to read a whole group at the last node.
+    static constexpr int kStopSlots = 8;
+    std::array<uint32_t, kNodes + kStopSlots> m_freq{};
     // Parents of the nodes, then (from kNodes on) the node index of each symbol.
     std::array<int, kNodes + kSymbols> m_parent{};
     std::array<int, kNodes> m_child{};
