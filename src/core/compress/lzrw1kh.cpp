@@ -17,10 +17,20 @@ constexpr int kItemsPerControlWord = 16;
 // buffers have the room) beats a call sized to each stretch.
 constexpr std::size_t kWideCopy = 16;
 
+inline std::size_t hashOfValue(uint32_t v)
+{
+    return (v * 40543u >> 4) & 0xFFF;
+}
+
 inline std::size_t hashOf(const uint8_t* p)
 {
-    const uint32_t v = ((uint32_t(p[0]) << 4 ^ p[1]) << 4) ^ p[2];
-    return (v * 40543u >> 4) & 0xFFF;
+    return hashOfValue(((uint32_t(p[0]) << 4 ^ p[1]) << 4) ^ p[2]);
+}
+
+// The same from the bytes' little-endian word.
+inline std::size_t hashOfWord(uint32_t w)
+{
+    return hashOfValue((w & 0xFF) << 8 ^ (w >> 4 & 0xFF0) ^ (w >> 16 & 0xFF));
 }
 
 // Whether the first three bytes at a and b agree; at least three bytes
@@ -81,10 +91,37 @@ inline std::size_t runLength(const uint8_t* src, std::size_t x, std::size_t n)
 }
 } // namespace
 
+namespace {
+// Far enough from the block's end for the unchecked item: the run test
+// reads 16 bytes and the match length 19.
+constexpr std::size_t kFastReach = 32;
+// The same for all the items of a control word, none of them a run, and
+// the most output they give, their control word included.
+constexpr std::size_t kPackGroupReach = kItemsPerControlWord * kMaxMatch + kFastReach;
+constexpr std::size_t kPackGroupOutput = 2 + kItemsPerControlWord * 4;
+
+inline uint64_t load64(const uint8_t* p)
+{
+    uint64_t v = 0;
+    std::memcpy(&v, p, 8);
+    return v;
+}
+
+inline uint32_t load32(const uint8_t* p)
+{
+    uint32_t v = 0;
+    std::memcpy(&v, p, 4);
+    return v;
+}
+
+} // namespace
+
 std::size_t TLZR::compressBlock(std::span<const uint8_t> src, uint8_t* dst)
 {
     const std::size_t n = src.size();
     const uint8_t* s = src.data();
+    // An empty entry lies 32768 or more before any position, so the
+    // distance test alone turns it down.
     m_hash.fill(kEmpty);
 
     dst[0] = kFlagCompressed;
@@ -93,6 +130,53 @@ std::size_t TLZR::compressBlock(std::span<const uint8_t> src, uint8_t* dst)
     uint32_t control = 0;
     int items = 0;
     std::size_t x = 0;
+    // Most of the block lies far enough from its end that no item of a
+    // whole control word needs a bounds check, nor can the output pass the
+    // input's size within it; the decisions are those of the checked loop
+    // below. A run may jump far ahead, so it ends the stretch of items.
+    while (x + kPackGroupReach <= n && y + kPackGroupOutput <= n) {
+        if (items == kItemsPerControlWord) {
+            putWord(dst + z, control);
+            z = y;
+            y += 2;
+            items = 0;
+        }
+        do {
+            ++items;
+            const uint8_t* p = s + x;
+            const uint64_t head = load64(p);
+            const uint64_t same = (head & 0xFF) * 0x0101010101010101u;
+            if (head == same && load64(p + 8) == same) [[unlikely]] {
+                const std::size_t run = runLength(s, x, n);
+                dst[y] = 0;
+                putWord(dst + y + 1, uint32_t(run - kMinRun));
+                dst[y + 3] = s[x];
+                y += 4;
+                x += run;
+                control = control << 1 | 1;
+                break;
+            }
+            int16_t& entry = m_hash[hashOfWord(uint32_t(head))];
+            const std::size_t distance = x - std::size_t(std::ptrdiff_t(entry));
+            entry = int16_t(x);
+            // One branch for both tests: on data that does not repeat, the
+            // distance test alone goes either way at random, while a match
+            // is rare. A distance too far is taken as 0, which reads p itself.
+            const std::size_t far = std::size_t(distance > kMaxDistance);
+            const uint8_t* candidate = p - (distance & (far - 1));
+            if ((((uint32_t(head) ^ load32(candidate)) & 0x00FFFFFFu) | uint32_t(far)) == 0) {
+                const std::size_t length = matchLength(p, candidate, kFastReach);
+                putWord(dst + y, uint32_t(distance << 4 | (length - kMinMatch)));
+                y += 2;
+                x += length;
+                control = control << 1 | 1;
+            } else {
+                dst[y++] = uint8_t(head);
+                ++x;
+                control <<= 1;
+            }
+        } while (items < kItemsPerControlWord);
+    }
     while (x < n && y <= n) {
         if (items == kItemsPerControlWord) {
             putWord(dst + z, control);
@@ -100,6 +184,7 @@ std::size_t TLZR::compressBlock(std::span<const uint8_t> src, uint8_t* dst)
             y += 2;
             items = 0;
         }
+        ++items;
         // Most bytes differ from the next one, which rules out a run at once.
         const std::size_t run = (x + 1 < n && s[x + 1] == s[x]) ? runLength(s, x, n) : 1;
         if (run >= kMinRun) {
@@ -116,12 +201,11 @@ std::size_t TLZR::compressBlock(std::span<const uint8_t> src, uint8_t* dst)
             // hash entry they would set is never looked at again in this block.
             if (x + 2 < n) {
                 int16_t& entry = m_hash[hashOf(s + x)];
-                const int candidate = entry;
+                const std::size_t candidate = x - std::size_t(std::ptrdiff_t(entry));
                 entry = int16_t(x);
-                if (candidate != kEmpty && x - std::size_t(candidate) <= kMaxDistance &&
-                    startsAlike(s + x, s + candidate, n - x)) {
-                    length = matchLength(s + x, s + candidate, n - x);
-                    distance = x - std::size_t(candidate);
+                if (candidate <= kMaxDistance && startsAlike(s + x, s + x - candidate, n - x)) {
+                    length = matchLength(s + x, s + x - candidate, n - x);
+                    distance = candidate;
                 }
             }
             if (length != 0) {
@@ -134,7 +218,6 @@ std::size_t TLZR::compressBlock(std::span<const uint8_t> src, uint8_t* dst)
                 control <<= 1;
             }
         }
-        ++items;
     }
     control = items == 0 ? 0 : control << (kItemsPerControlWord - items);
     putWord(dst + z, control);

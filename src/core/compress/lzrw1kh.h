@@ -34,6 +34,6 @@ public:
 
 private:
     static constexpr std::size_t kHashEntries = 4096;
-    static constexpr int16_t kEmpty = -1;
+    static constexpr int16_t kEmpty = INT16_MIN;
     std::array<int16_t, kHashEntries> m_hash{};
 };
