@@ -30,7 +30,8 @@ inline std::size_t hashOf(const uint8_t* p)
 // The same from the bytes' little-endian word.
 inline std::size_t hashOfWord(uint32_t w)
 {
-    return hashOfValue((w & 0xFF) << 8 ^ (w >> 4 & 0xFF0) ^ (w >> 16 & 0xFF));
+    // Bits of the value above its 16th never reach the hash's bits.
+    return hashOfValue(w << 8 ^ (w >> 4 & 0xFF0) ^ (w >> 16 & 0xFF));
 }
 
 // Whether the first three bytes at a and b agree; at least three bytes
@@ -72,6 +73,21 @@ inline std::size_t matchLength(const uint8_t* a, const uint8_t* b, std::size_t r
     while (k < limit && a[k] == b[k])
         ++k;
     return k;
+}
+
+// The same without a branch, where at least 19 bytes follow a: a match's
+// length is as hard to foresee as whether there is one.
+inline std::size_t matchLengthAhead(const uint8_t* a, const uint8_t* b)
+{
+    uint64_t x = 0;
+    uint64_t y = 0;
+    std::memcpy(&x, a + kMinMatch, 8);
+    std::memcpy(&y, b + kMinMatch, 8);
+    const auto near = std::size_t(std::countr_zero(x ^ y)) / 8;  // 8 when all agree
+    std::memcpy(&x, a + kMinMatch + 8, 8);
+    std::memcpy(&y, b + kMinMatch + 8, 8);
+    const auto far = std::min(std::size_t(std::countr_zero(x ^ y)) / 8, kMaxMatch - kMinMatch - 8);
+    return kMinMatch + near + (near == 8 ? far : 0);
 }
 
 inline void putWord(uint8_t* at, uint32_t word)
@@ -157,15 +173,17 @@ std::size_t TLZR::compressBlock(std::span<const uint8_t> src, uint8_t* dst)
                 break;
             }
             int16_t& entry = m_hash[hashOfWord(uint32_t(head))];
-            const std::size_t distance = x - std::size_t(std::ptrdiff_t(entry));
+            // Read as unsigned, an empty entry (32768) lies after every
+            // position, so its distance is past any limit; its low 15 bits
+            // read the block's first bytes, which the distance then turns down.
+            const auto seen = uint16_t(entry);
+            const std::size_t distance = x - seen;
             entry = int16_t(x);
+            const uint8_t* candidate = s + (seen & 0x7FFF);
             // One branch for both tests: on data that does not repeat, the
-            // distance test alone goes either way at random, while a match
-            // is rare. A distance too far is taken as 0, which reads p itself.
-            const std::size_t far = std::size_t(distance > kMaxDistance);
-            const uint8_t* candidate = p - (distance & (far - 1));
-            if ((((uint32_t(head) ^ load32(candidate)) & 0x00FFFFFFu) | uint32_t(far)) == 0) {
-                const std::size_t length = matchLength(p, candidate, kFastReach);
+            // distance test alone goes either way at random, while a match is rare.
+            if ((((uint32_t(head) ^ load32(candidate)) & 0x00FFFFFFu) | uint32_t(distance > kMaxDistance)) == 0) {
+                const std::size_t length = matchLengthAhead(p, candidate);
                 putWord(dst + y, uint32_t(distance << 4 | (length - kMinMatch)));
                 y += 2;
                 x += length;
