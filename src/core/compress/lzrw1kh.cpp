@@ -6,6 +6,10 @@
 #include <bit>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 constexpr std::size_t kMinRun = 16;
 constexpr std::size_t kMaxRun = 4095;
@@ -130,6 +134,51 @@ inline uint32_t load32(const uint8_t* p)
     return v;
 }
 
+// The hashes of the positions just ahead, worked out eight at a time: most
+// positions are looked up, and one at a time the hash is a third of the
+// work of a position that stays a literal.
+class HashesAhead {
+public:
+    // Makes the hashes of positions from to before until available; reads
+    // up to 18 bytes past until.
+    void cover(const uint8_t* s, std::size_t from, std::size_t until)
+    {
+        if (m_until >= until)
+            return;
+        // Whole groups of eight keep each group's slots together in the ring.
+        std::size_t q = std::max(m_until, from) & ~std::size_t(7);
+        for (; q < until; q += 8)
+            hashEight(s, q);
+        m_until = q;
+    }
+    [[nodiscard]] uint16_t operator[](std::size_t position) const { return m_ring[position % kRing]; }
+
+private:
+    static constexpr std::size_t kRing = 512;
+    static_assert(kRing >= kPackGroupReach + 8);
+
+    void hashEight(const uint8_t* s, std::size_t q)
+    {
+        uint16_t* out = m_ring.data() + q % kRing;
+#if defined(__SSE2__)
+        // Only the low 16 bits of the value reach the hash, so 16-bit lanes do.
+        const __m128i zero = _mm_setzero_si128();
+        const auto lanes = [&](std::size_t at) {
+            return _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(s + at)), zero);
+        };
+        const __m128i value = _mm_xor_si128(_mm_xor_si128(_mm_slli_epi16(lanes(q), 8), _mm_slli_epi16(lanes(q + 1), 4)),
+                                            lanes(q + 2));
+        const __m128i hash = _mm_srli_epi16(_mm_mullo_epi16(value, _mm_set1_epi16(int16_t(40543))), 4);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), hash);
+#else
+        for (std::size_t k = 0; k < 8; ++k)
+            out[k] = uint16_t(hashOf(s + q + k));
+#endif
+    }
+
+    std::array<uint16_t, kRing> m_ring;
+    std::size_t m_until = 0;
+};
 } // namespace
 
 std::size_t TLZR::compressBlock(std::span<const uint8_t> src, uint8_t* dst)
@@ -150,7 +199,9 @@ std::size_t TLZR::compressBlock(std::span<const uint8_t> src, uint8_t* dst)
     // whole control word needs a bounds check, nor can the output pass the
     // input's size within it; the decisions are those of the checked loop
     // below. A run may jump far ahead, so it ends the stretch of items.
+    HashesAhead ahead;
     while (x + kPackGroupReach <= n && y + kPackGroupOutput <= n) {
+        ahead.cover(s, x, x + kItemsPerControlWord * kMaxMatch);
         if (items == kItemsPerControlWord) {
             putWord(dst + z, control);
             z = y;
@@ -172,7 +223,7 @@ std::size_t TLZR::compressBlock(std::span<const uint8_t> src, uint8_t* dst)
                 control = control << 1 | 1;
                 break;
             }
-            int16_t& entry = m_hash[hashOfWord(uint32_t(head))];
+            int16_t& entry = m_hash[ahead[x]];
             // Read as unsigned, an empty entry (32768) lies after every
             // position, so its distance is past any limit; its low 15 bits
             // read the block's first bytes, which the distance then turns down.
