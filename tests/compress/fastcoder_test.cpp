@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "compress/testdata.h"
@@ -47,7 +48,88 @@ DecodeStatus unpackBlock(const Bytes& block, Bytes& plain)
     plain.assign(buffer.begin(), buffer.begin() + std::ptrdiff_t(produced));
     return status;
 }
+// The block coder written plainly, one item at a time with every bound
+// checked: the fast coder must make the same decisions everywhere.
+Bytes plainBlock(const Bytes& in)
+{
+    const std::size_t n = in.size();
+    std::vector<long> table(4096, -1);
+    Bytes out(n + 16);
+    out[0] = TLZR::kFlagCompressed;
+    std::size_t x = 0, y = 3, z = 1;
+    uint32_t control = 0;
+    int items = 0;
+    const auto put = [&](std::size_t at, uint32_t word) {
+        out[at] = uint8_t(word >> 8);
+        out[at + 1] = uint8_t(word);
+    };
+    for (; x < n && y <= n; ++items) {
+        if (items == 16) {
+            put(z, control);
+            z = y;
+            y += 2;
+            items = 0;
+        }
+        std::size_t run = 1;
+        while (x + run < n && run < 4095 && in[x + run] == in[x])
+            ++run;
+        std::size_t length = 0;
+        std::size_t distance = 0;
+        if (run < 16 && x + 2 < n) {
+            const std::size_t h = (((((uint32_t(in[x]) << 4) ^ in[x + 1]) << 4) ^ in[x + 2]) * 40543u >> 4) & 0xFFF;
+            const long c = std::exchange(table[h], long(x));
+            if (c >= 0 && x - std::size_t(c) <= 4095 && std::equal(in.begin() + c, in.begin() + c + 3, in.begin() + long(x))) {
+                for (length = 3; length < 18 && x + length < n && in[std::size_t(c) + length] == in[x + length];)
+                    ++length;
+                distance = x - std::size_t(c);
+            }
+        }
+        if (run >= 16) {
+            out[y] = 0;
+            put(y + 1, uint32_t(run - 16));
+            out[y + 3] = in[x];
+            y += 4;
+            x += run;
+        } else if (length != 0) {
+            put(y, uint32_t(distance << 4 | (length - 3)));
+            y += 2;
+            x += length;
+        } else {
+            out[y++] = in[x++];
+        }
+        control = control << 1 | (run >= 16 || length != 0 ? 1 : 0);
+    }
+    put(z, items == 0 ? 0 : control << (16 - items));
+    if (y > n) {
+        out.assign(1, TLZR::kFlagStored);
+        out.insert(out.end(), in.begin(), in.end());
+        return out;
+    }
+    out.resize(y);
+    return out;
+}
 } // namespace
+
+// Lengths around the coder's inner limits, and data that compresses well,
+// not at all, or just enough to end up near its own size.
+TEST(TLZR, CodesLikeThePlainItemByItemCoder)
+{
+    Bytes nearlyRandom = testdata::randomBytes(TLZR::kBlockSize, 7);
+    // Repeats just inside and just past the farthest distance a copy may reach.
+    for (std::size_t at = 4200; at + 20 < nearlyRandom.size(); at += 97)
+        std::copy_n(nearlyRandom.begin() + long(at - 4095 - at % 2), 20, nearlyRandom.begin() + long(at));
+    Bytes runsAtEdges = testdata::text(TLZR::kBlockSize, 8);
+    for (std::size_t i = 300; i + 40 < runsAtEdges.size(); i += 331)
+        std::fill_n(runsAtEdges.begin() + long(i), 15 + i % 3, uint8_t(i));
+    const Bytes sources[] = {testdata::text(TLZR::kBlockSize, 4), testdata::randomBytes(TLZR::kBlockSize, 5),
+                             testdata::runs(TLZR::kBlockSize, 6), nearlyRandom, runsAtEdges, repeat(TLZR::kBlockSize, 0)};
+    for (const Bytes& source : sources) {
+        for (const std::size_t n : {0, 1, 2, 3, 18, 31, 32, 33, 319, 320, 321, 4097, 29000, 32768}) {
+            const Bytes in(source.begin(), source.begin() + long(n));
+            EXPECT_EQ(packBlock(in), plainBlock(in)) << "source " << (&source - sources) << ", " << n << " bytes";
+        }
+    }
+}
 
 // Each expected block was written out by hand from the block format: flag
 // 40, control words high byte first, items in order.

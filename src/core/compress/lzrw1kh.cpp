@@ -21,21 +21,12 @@ constexpr int kItemsPerControlWord = 16;
 // buffers have the room) beats a call sized to each stretch.
 constexpr std::size_t kWideCopy = 16;
 
-inline std::size_t hashOfValue(uint32_t v)
-{
-    return (v * 40543u >> 4) & 0xFFF;
-}
-
+// The hash of the three bytes at p. Only the low 16 bits of the value
+// reach the hash's bits, which lets eight of them be worked out in 16-bit lanes.
 inline std::size_t hashOf(const uint8_t* p)
 {
-    return hashOfValue(((uint32_t(p[0]) << 4 ^ p[1]) << 4) ^ p[2]);
-}
-
-// The same from the bytes' little-endian word.
-inline std::size_t hashOfWord(uint32_t w)
-{
-    // Bits of the value above its 16th never reach the hash's bits.
-    return hashOfValue(w << 8 ^ (w >> 4 & 0xFF0) ^ (w >> 16 & 0xFF));
+    const uint32_t v = ((uint32_t(p[0]) << 4 ^ p[1]) << 4) ^ p[2];
+    return (v * 40543u >> 4) & 0xFFF;
 }
 
 // Whether the first three bytes at a and b agree; at least three bytes
@@ -161,7 +152,6 @@ private:
     {
         uint16_t* out = m_ring.data() + q % kRing;
 #if defined(__SSE2__)
-        // Only the low 16 bits of the value reach the hash, so 16-bit lanes do.
         const __m128i zero = _mm_setzero_si128();
         const auto lanes = [&](std::size_t at) {
             return _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(s + at)), zero);
