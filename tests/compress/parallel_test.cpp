@@ -235,3 +235,27 @@ TEST(BlockPool, RunsEachIndexOnceAndPassesOnAFailure)
     pool.run(100, [&](std::size_t) { ++total; });
     EXPECT_EQ(total, 100);
 }
+
+// The coder hands on one round while the next is coded: a failure there
+// comes out only once that round is done, ahead of the round's own.
+TEST(BlockPool, RunsTheCallersWorkAlongsideAndPassesOnItsFailureLast)
+{
+    BlockPool pool(3);
+    std::atomic<int> total = 0;
+    int alongside = 0;
+    pool.run(200, [&](std::size_t) { ++total; }, [&] { ++alongside; });
+    EXPECT_EQ(total, 200);
+    EXPECT_EQ(alongside, 1);
+    total = 0;
+    try {
+        pool.run(200, [&](std::size_t i) {
+            ++total;
+            if (i == 3)
+                throw std::runtime_error("job");
+        }, [] { throw std::runtime_error("alongside"); });
+        ADD_FAILURE() << "no exception";
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(), "alongside");
+    }
+    EXPECT_EQ(total, 200);
+}

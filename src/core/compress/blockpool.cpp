@@ -31,10 +31,14 @@ BlockPool::~BlockPool()
         worker.join();
 }
 
-void BlockPool::run(std::size_t count, const std::function<void(std::size_t)>& job)
+void BlockPool::run(std::size_t count, const std::function<void(std::size_t)>& job,
+                    const std::function<void()>& alongside)
 {
-    if (count == 0)
+    if (count == 0) {
+        if (alongside)
+            alongside();
         return;
+    }
     {
         std::lock_guard lock(m_mutex);
         m_job = &job;
@@ -46,12 +50,23 @@ void BlockPool::run(std::size_t count, const std::function<void(std::size_t)>& j
     }
     if (count > 1)
         m_wake.notify_all();
+    std::exception_ptr asideError;
+    if (alongside) {
+        try {
+            alongside();
+        } catch (...) {
+            asideError = std::current_exception();
+        }
+    }
     drain();
     std::unique_lock lock(m_mutex);
     m_done.wait(lock, [this] { return m_finished == m_count; });
     m_job = nullptr;
-    if (m_error)
-        std::rethrow_exception(std::exchange(m_error, nullptr));
+    const std::exception_ptr jobError = std::exchange(m_error, nullptr);
+    if (asideError)
+        std::rethrow_exception(asideError);
+    if (jobError)
+        std::rethrow_exception(jobError);
 }
 
 void BlockPool::drain()

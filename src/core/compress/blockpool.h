@@ -22,7 +22,11 @@ public:
 
     [[nodiscard]] unsigned threads() const { return unsigned(m_workers.size()) + 1; }
 
-    void run(std::size_t count, const std::function<void(std::size_t)>& job);
+    // alongside, when given, runs on the calling thread once the workers
+    // have been woken, before it takes its share; an exception from it is
+    // rethrown once every index has run, ahead of any from the job.
+    void run(std::size_t count, const std::function<void(std::size_t)>& job,
+             const std::function<void()>& alongside = {});
 
 private:
     void work();

@@ -438,7 +438,17 @@ constexpr std::array<std::size_t, 8> kPatternStep{0, 8, 8, 6, 8, 5, 6, 7};
 // Processors of the x86-64-v3 level (LZCNT among much else) get a copy of
 // the decoder of their own, picked once when the program loads; it decodes
 // half as fast again.
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+// ThreadSanitizer instruments the resolver, which then runs before its
+// runtime is up and crashes the program at load.
+#if defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define PELBIX_THREAD_SANITIZER
+#endif
+#endif
+#if defined(__SANITIZE_THREAD__)
+#define PELBIX_THREAD_SANITIZER
+#endif
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__)) && !defined(PELBIX_THREAD_SANITIZER)
 #define PELBIX_V3_CLONE __attribute__((target_clones("arch=x86-64-v3", "default")))
 #else
 #define PELBIX_V3_CLONE
