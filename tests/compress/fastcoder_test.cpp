@@ -78,7 +78,8 @@ Bytes plainBlock(const Bytes& in)
         if (run < 16 && x + 2 < n) {
             const std::size_t h = (((((uint32_t(in[x]) << 4) ^ in[x + 1]) << 4) ^ in[x + 2]) * 40543u >> 4) & 0xFFF;
             const long c = std::exchange(table[h], long(x));
-            if (c >= 0 && x - std::size_t(c) <= 4095 && std::equal(in.begin() + c, in.begin() + c + 3, in.begin() + long(x))) {
+            const auto at = in.begin() + long(x);
+            if (c >= 0 && x - std::size_t(c) <= 4095 && std::equal(in.begin() + c, in.begin() + c + 3, at)) {
                 for (length = 3; length < 18 && x + length < n && in[std::size_t(c) + length] == in[x + length];)
                     ++length;
                 distance = x - std::size_t(c);
@@ -122,7 +123,8 @@ TEST(TLZR, CodesLikeThePlainItemByItemCoder)
     for (std::size_t i = 300; i + 40 < runsAtEdges.size(); i += 331)
         std::fill_n(runsAtEdges.begin() + long(i), 15 + i % 3, uint8_t(i));
     const Bytes sources[] = {testdata::text(TLZR::kBlockSize, 4), testdata::randomBytes(TLZR::kBlockSize, 5),
-                             testdata::runs(TLZR::kBlockSize, 6), nearlyRandom, runsAtEdges, repeat(TLZR::kBlockSize, 0)};
+                             testdata::runs(TLZR::kBlockSize, 6), nearlyRandom, runsAtEdges,
+                             repeat(TLZR::kBlockSize, 0)};
     for (const Bytes& source : sources) {
         for (const std::size_t n : {0, 1, 2, 3, 18, 31, 32, 33, 319, 320, 321, 4097, 29000, 32768}) {
             const Bytes in(source.begin(), source.begin() + long(n));

@@ -39,7 +39,8 @@ void FastBodyEncoder::encode(std::span<const uint8_t> plain, bool last, const Em
             Slot& slot = *m_slots[base + i];
             const std::size_t at = std::min((first + i) * kBlock, plain.size());
             const std::size_t n = std::min(kBlock, plain.size() - at);
-            const std::size_t length = slot.coder.compressBlock(plain.subspan(at, n), slot.packed.data() + kBlockLengthSize);
+            const std::size_t length =
+                slot.coder.compressBlock(plain.subspan(at, n), slot.packed.data() + kBlockLengthSize);
             slot.packed[0] = uint8_t(length);
             slot.packed[1] = uint8_t(length >> 8);
             slot.length = kBlockLengthSize + length;

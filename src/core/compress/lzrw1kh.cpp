@@ -100,9 +100,7 @@ inline std::size_t runLength(const uint8_t* src, std::size_t x, std::size_t n)
         ++count;
     return count;
 }
-} // namespace
 
-namespace {
 // Far enough from the block's end for the unchecked item: the run test
 // reads 16 bytes and the match length 19.
 constexpr std::size_t kFastReach = 32;
@@ -131,7 +129,7 @@ inline uint32_t load32(const uint8_t* p)
 class HashesAhead {
 public:
     // Makes the hashes of positions from to before until available; reads
-    // up to 18 bytes past until.
+    // up to 9 bytes past until.
     void cover(const uint8_t* s, std::size_t from, std::size_t until)
     {
         if (m_until >= until)
@@ -347,8 +345,8 @@ constexpr std::array<std::size_t, 8> kPatternStep{0, 8, 8, 6, 8, 5, 6, 7};
 // them: the caller saw kGroupInput bytes of block and kGroupOutput bytes of
 // room. Returns with items left only when a run took the room the rest
 // might need; those go through the checked loop.
-[[gnu::always_inline]] inline DecodeStatus decodeGroup(const uint8_t* s, std::size_t& x, uint8_t* out, std::size_t& y, std::size_t capacity,
-                                Items& items)
+[[gnu::always_inline]] inline DecodeStatus decodeGroup(const uint8_t* s, std::size_t& x, uint8_t* out,
+                                                       std::size_t& y, std::size_t capacity, Items& items)
 {
     for (;;) {
         // The literals up front in one move.
@@ -387,8 +385,9 @@ constexpr std::array<std::size_t, 8> kPatternStep{0, 8, 8, 6, 8, 5, 6, 7};
 
 // The same items, each checked against both ends; used near the end of the
 // block or of the output, where a group may not fit.
-[[gnu::always_inline]] inline DecodeStatus decodeChecked(const uint8_t* s, std::size_t& x, std::size_t length, uint8_t* out, std::size_t& y,
-                                  std::size_t capacity, Items& items)
+[[gnu::always_inline]] inline DecodeStatus decodeChecked(const uint8_t* s, std::size_t& x, std::size_t length,
+                                                         uint8_t* out, std::size_t& y, std::size_t capacity,
+                                                         Items& items)
 {
     while (items.left > 0 && x < length) {
         // The last control word's spare bits are 0 too, so the block end caps the literals.
@@ -489,7 +488,8 @@ DecodeStatus decodeBlock(std::span<const uint8_t> block, std::span<uint8_t> dst,
             if (const DecodeStatus status = decodeGroup(s, x, out, y, capacity, items); status != DecodeStatus::Ok)
                 return status;
         }
-        if (const DecodeStatus status = decodeChecked(s, x, length, out, y, capacity, items); status != DecodeStatus::Ok)
+        if (const DecodeStatus status = decodeChecked(s, x, length, out, y, capacity, items);
+            status != DecodeStatus::Ok)
             return status;
     }
     produced = y;
