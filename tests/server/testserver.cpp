@@ -3,9 +3,12 @@
 
 #include <arpa/inet.h>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <cstdlib>
 #include <netinet/in.h>
 #include <stdexcept>
+#include <thread>
 #include <sys/socket.h>
 #include <sys/time.h>
 #include <unistd.h>
@@ -75,28 +78,36 @@ std::string postTarget(std::string_view name, std::string_view date, std::string
 
 int connectLoopback(int port, std::chrono::milliseconds timeout, const char* fromAddress)
 {
-    const int sock = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in from{};
-    from.sin_family = AF_INET;
-    ::inet_pton(AF_INET, fromAddress, &from.sin_addr);
-    if (::bind(sock, reinterpret_cast<sockaddr*>(&from), sizeof from) != 0) {
+    // The whole suite leaves thousands of loopback connections waiting out
+    // their close, so a new one may briefly find no local address free:
+    // that is the machine, not the server, and is tried again.
+    for (int attempt = 1;; ++attempt) {
+        const int sock = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in from{};
+        from.sin_family = AF_INET;
+        ::inet_pton(AF_INET, fromAddress, &from.sin_addr);
+        if (::bind(sock, reinterpret_cast<sockaddr*>(&from), sizeof from) != 0) {
+            ::close(sock);
+            throw std::runtime_error(std::string("cannot send from ") + fromAddress);
+        }
+        timeval limit{};
+        limit.tv_sec = static_cast<time_t>(timeout.count() / 1000);
+        limit.tv_usec = static_cast<suseconds_t>((timeout.count() % 1000) * 1000);
+        ::setsockopt(sock, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+        ::setsockopt(sock, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(static_cast<uint16_t>(port));
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        if (::connect(sock, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0)
+            return sock;
+        const int error = errno;
         ::close(sock);
-        throw std::runtime_error(std::string("cannot send from ") + fromAddress);
+        const bool busy = error == EADDRNOTAVAIL || error == EADDRINUSE || error == EAGAIN;
+        if (!busy || attempt == 50)
+            throw std::runtime_error(std::string("cannot connect to the test server: ") + std::strerror(error));
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    timeval limit{};
-    limit.tv_sec = static_cast<time_t>(timeout.count() / 1000);
-    limit.tv_usec = static_cast<suseconds_t>((timeout.count() % 1000) * 1000);
-    ::setsockopt(sock, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
-    ::setsockopt(sock, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::connect(sock, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-        ::close(sock);
-        throw std::runtime_error("cannot connect to the test server");
-    }
-    return sock;
 }
 
 std::string rawExchange(int port, std::string_view request, std::chrono::milliseconds timeout, const char* fromAddress)
