@@ -167,6 +167,48 @@ private:
     std::array<uint16_t, kRing> m_ring;
     std::size_t m_until = 0;
 };
+// A block's items as they are written: the control word being filled,
+// where it goes, and the items' bytes after it.
+struct ItemWriter {
+    uint8_t* dst;
+    std::size_t y = 3;  // the next item's first byte
+    std::size_t z = 1;  // the control word's place
+    uint32_t control = 0;
+    int items = 0;
+
+    // Opens an item; the 17th opens a new control word before it.
+    void next()
+    {
+        if (items == kItemsPerControlWord) {
+            putWord(dst + z, control);
+            z = y;
+            y += 2;
+            items = 0;
+        }
+        ++items;
+    }
+    void run(std::size_t length, uint8_t value)
+    {
+        dst[y] = 0;
+        putWord(dst + y + 1, uint32_t(length - kMinRun));
+        dst[y + 3] = value;
+        y += 4;
+        control = control << 1 | 1;
+    }
+    void copy(std::size_t distance, std::size_t length)
+    {
+        putWord(dst + y, uint32_t(distance << 4 | (length - kMinMatch)));
+        y += 2;
+        control = control << 1 | 1;
+    }
+    void literal(uint8_t value)
+    {
+        dst[y++] = value;
+        control <<= 1;
+    }
+    // The last control word, its unused items as literals.
+    void finish() { putWord(dst + z, items == 0 ? 0 : control << (kItemsPerControlWord - items)); }
+};
 } // namespace
 
 std::size_t TLZR::compressBlock(std::span<const uint8_t> src, uint8_t* dst)
@@ -178,37 +220,24 @@ std::size_t TLZR::compressBlock(std::span<const uint8_t> src, uint8_t* dst)
     m_hash.fill(kEmpty);
 
     dst[0] = kFlagCompressed;
-    std::size_t y = 3;
-    std::size_t z = 1;
-    uint32_t control = 0;
-    int items = 0;
+    ItemWriter out{dst};
     std::size_t x = 0;
     // Most of the block lies far enough from its end that no item of a
     // whole control word needs a bounds check, nor can the output pass the
     // input's size within it; the decisions are those of the checked loop
     // below. A run may jump far ahead, so it ends the stretch of items.
     HashesAhead ahead;
-    while (x + kPackGroupReach <= n && y + kPackGroupOutput <= n) {
+    while (x + kPackGroupReach <= n && out.y + kPackGroupOutput <= n) {
         ahead.cover(s, x, x + kItemsPerControlWord * kMaxMatch);
-        if (items == kItemsPerControlWord) {
-            putWord(dst + z, control);
-            z = y;
-            y += 2;
-            items = 0;
-        }
         do {
-            ++items;
+            out.next();
             const uint8_t* p = s + x;
             const uint64_t head = load64(p);
             const uint64_t same = (head & 0xFF) * 0x0101010101010101u;
             if (head == same && load64(p + 8) == same) [[unlikely]] {
                 const std::size_t run = runLength(s, x, n);
-                dst[y] = 0;
-                putWord(dst + y + 1, uint32_t(run - kMinRun));
-                dst[y + 3] = s[x];
-                y += 4;
+                out.run(run, *p);
                 x += run;
-                control = control << 1 | 1;
                 break;
             }
             int16_t& entry = m_hash[ahead[x]];
@@ -223,69 +252,47 @@ std::size_t TLZR::compressBlock(std::span<const uint8_t> src, uint8_t* dst)
             // distance test alone goes either way at random, while a match is rare.
             if ((((uint32_t(head) ^ load32(candidate)) & 0x00FFFFFFu) | uint32_t(distance > kMaxDistance)) == 0) {
                 const std::size_t length = matchLengthAhead(p, candidate);
-                putWord(dst + y, uint32_t(distance << 4 | (length - kMinMatch)));
-                y += 2;
+                out.copy(distance, length);
                 x += length;
-                control = control << 1 | 1;
             } else {
-                dst[y++] = uint8_t(head);
+                out.literal(uint8_t(head));
                 ++x;
-                control <<= 1;
             }
-        } while (items < kItemsPerControlWord);
+        } while (out.items < kItemsPerControlWord);
     }
-    while (x < n && y <= n) {
-        if (items == kItemsPerControlWord) {
-            putWord(dst + z, control);
-            z = y;
-            y += 2;
-            items = 0;
-        }
-        ++items;
+    while (x < n && out.y <= n) {
+        out.next();
         // Most bytes differ from the next one, which rules out a run at once.
         const std::size_t run = (x + 1 < n && s[x + 1] == s[x]) ? runLength(s, x, n) : 1;
         if (run >= kMinRun) {
-            dst[y] = 0;
-            putWord(dst + y + 1, uint32_t(run - kMinRun));
-            dst[y + 3] = s[x];
-            y += 4;
+            out.run(run, s[x]);
             x += run;
-            control = control << 1 | 1;
-        } else {
-            std::size_t length = 0;
-            std::size_t distance = 0;
-            // The last two positions cannot start a match of three bytes; the
-            // hash entry they would set is never looked at again in this block.
-            if (x + 2 < n) {
-                int16_t& entry = m_hash[hashOf(s + x)];
-                const std::size_t candidate = x - std::size_t(std::ptrdiff_t(entry));
-                entry = int16_t(x);
-                if (candidate <= kMaxDistance && startsAlike(s + x, s + x - candidate, n - x)) {
-                    length = matchLength(s + x, s + x - candidate, n - x);
-                    distance = candidate;
-                }
-            }
-            if (length != 0) {
-                putWord(dst + y, uint32_t(distance << 4 | (length - kMinMatch)));
-                y += 2;
+            continue;
+        }
+        // The last two positions cannot start a match of three bytes; the
+        // hash entry they would set is never looked at again in this block.
+        if (x + 2 < n) {
+            int16_t& entry = m_hash[hashOf(s + x)];
+            const std::size_t distance = x - std::size_t(std::ptrdiff_t(entry));
+            entry = int16_t(x);
+            if (distance <= kMaxDistance && startsAlike(s + x, s + x - distance, n - x)) {
+                const std::size_t length = matchLength(s + x, s + x - distance, n - x);
+                out.copy(distance, length);
                 x += length;
-                control = control << 1 | 1;
-            } else {
-                dst[y++] = s[x++];
-                control <<= 1;
+                continue;
             }
         }
+        out.literal(s[x++]);
     }
-    control = items == 0 ? 0 : control << (kItemsPerControlWord - items);
-    putWord(dst + z, control);
+    out.finish();
 
-    if (y > n) {
+    if (out.y > n) {
         dst[0] = kFlagStored;
         if (n != 0)
             std::memcpy(dst + 1, s, n);
         return n + 1;
     }
-    return y;
+    return out.y;
 }
 
 namespace {
