@@ -29,6 +29,22 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(&w->main));
         return w;
     }
+    // Starts a copy of the real program, offscreen, and waits until it has
+    // taken its lock: that happens while the windows are made, after the
+    // signal handler is in place. A copy run from a writable folder keeps
+    // its files beside itself.
+    void startTheProgram(QProcess& game)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_RUNTIME_DIR", folder.path());
+        game.setProcessEnvironment(env);
+        const QString program = file(QStringLiteral("pelbixsolo"));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(PELBIX_APP_BINARY), program));
+        game.start(program, {});
+        ASSERT_TRUE(game.waitForStarted(10000));
+        ASSERT_TRUE(waitUntil([&] { return QFile::exists(file("pelbixsolo.lock")); }, 10000));
+    }
     static QAction* action(ProgramWindows& w, const char* name) { return w.main.findChild<QAction*>(name); }
     static QString tallyGames(ProgramWindows& w) { return w.tallylist.findChild<QLabel*>("mylabel_1")->text(); }
     static QWidget* topPage(Thelp& help)
@@ -168,18 +184,8 @@ TEST_F(ShellTest, ClosingMainWithOthersOpenWritesTheTally)
 TEST_F(ShellTest, SigtermSavesSettingsAndTally)
 {
     QProcess game;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("XDG_RUNTIME_DIR", folder.path());
-    game.setProcessEnvironment(env);
-    // A copy run from a writable folder keeps its files beside itself.
-    const QString program = file(QStringLiteral("pelbixsolo"));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(PELBIX_APP_BINARY), program));
-    game.start(program, {});
-    ASSERT_TRUE(game.waitForStarted(10000));
-    // The lock is taken while the windows are made, after the signal
-    // handler is in place: from then on a SIGTERM must close, not kill.
-    ASSERT_TRUE(waitUntil([&] { return QFile::exists(file("pelbixsolo.lock")); }, 10000));
+    ASSERT_NO_FATAL_FAILURE(startTheProgram(game));
+    // From now on a SIGTERM must close, not kill.
     game.terminate();
     ASSERT_TRUE(game.waitForFinished(10000));
     EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
@@ -202,15 +208,7 @@ TEST_F(ShellTest, StartWithoutAFetchLeavesTheHttpLibraryUnloaded)
         ini << "[pelbixsolo]\r\nUpdate=false\r\n";
     }
     QProcess game;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("XDG_RUNTIME_DIR", folder.path());
-    game.setProcessEnvironment(env);
-    const QString program = file(QStringLiteral("pelbixsolo"));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(PELBIX_APP_BINARY), program));
-    game.start(program, {});
-    ASSERT_TRUE(game.waitForStarted(10000));
-    ASSERT_TRUE(waitUntil([&] { return QFile::exists(file("pelbixsolo.lock")); }, 10000));
+    ASSERT_NO_FATAL_FAILURE(startTheProgram(game));
     QTest::qWait(500); // the window shows and the loop settles
     QFile maps(QStringLiteral("/proc/%1/maps").arg(game.processId()));
     ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
