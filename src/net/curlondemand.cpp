@@ -39,6 +39,7 @@ namespace {
     X(curl_multi_perform)                                                                                             \
     X(curl_multi_poll)                                                                                                \
     X(curl_multi_wakeup)                                                                                              \
+    X(curl_multi_info_read)                                                                                           \
     X(curl_slist_append)                                                                                              \
     X(curl_slist_free_all)
 
@@ -170,6 +171,14 @@ CURLMcode curl_multi_wakeup(CURLM* multi)
 {
     const auto f = library().curl_multi_wakeup;
     return f ? f(multi) : CURLM_BAD_HANDLE;
+}
+
+CURLMsg* curl_multi_info_read(CURLM* multi, int* queued)
+{
+    const auto f = library().curl_multi_info_read;
+    if (queued)
+        *queued = 0;
+    return f ? f(multi, queued) : nullptr;
 }
 
 curl_slist* curl_slist_append(curl_slist* list, const char* text)

@@ -7,6 +7,17 @@ namespace {
 constexpr std::size_t kMaxLengthDigits = 18; // stays inside a 64-bit integer
 } // namespace
 
+bool HttpField::equalNoCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
 bool HttpField::startsWithNoCase(std::string_view text, std::string_view lowerPrefix)
 {
     if (text.size() < lowerPrefix.size())

@@ -35,10 +35,19 @@ void THTTPGet::Stop()
         m_worker->requestStop();
 }
 
+void THTTPGet::cancel()
+{
+    // The old worker gets its stop and a closed gate: it reports nothing and
+    // ends on its own; its thread keeps the worker alive until then.
+    m_worker->release();
+    m_worker.reset();
+    m_thread.detach();
+}
+
 void THTTPGet::start(bool toFile)
 {
     if (m_worker)
-        return;
+        cancel();
     THTTPGetThread::Settings settings;
     settings.AcceptTypes = AcceptTypes.toStdString();
     settings.Agent = Agent.toStdString();
@@ -53,6 +62,9 @@ void THTTPGet::start(bool toFile)
     settings.ToFile = toFile;
     settings.WantsProgress = static_cast<bool>(OnProgress);
     settings.MaxBodySize = MaxBodySize;
+    settings.Timeouts = Timeouts;
+    settings.OtherHostRedirects = OtherHostRedirects;
+    settings.CaCertificates = CaCertificates.toStdString();
 
     // The handler is copied too: replacing OnProgress mid-fetch changes nothing.
     auto progress = [handler = OnProgress](THTTPGetThread& worker) {
@@ -74,12 +86,15 @@ void THTTPGet::complete(THTTPGetThread& worker)
     m_success = worker.Success && !worker.stopRequested();
     m_statusCode = worker.StatusCode;
     m_received = worker.Readed;
+    m_errorText = m_success ? QString() : QString::fromStdString(worker.ErrorText);
 
     if (m_success && worker.settings().ToFile) {
         const QString fileName = QString::fromStdString(worker.settings().FileName);
         QSaveFile file(fileName);
         m_success = file.open(QIODevice::WriteOnly) && file.write(worker.Result) == worker.Result.size() &&
                     file.commit();
+        if (!m_success)
+            m_errorText = file.errorString();
         if (m_success) {
             if (OnDoneFile)
                 OnDoneFile(this, fileName, worker.Readed);

@@ -8,13 +8,18 @@
 #include <QObject>
 #include <QString>
 
+#include "net/httplimits.h"
+
 class THTTPGetThread;
 
 // Fetches one address over HTTP in a worker thread and hands the whole body
-// back on the thread that owns the component. One fetch at a time; each
-// fetch ends with exactly one of OnDoneString (a non-empty body arrived,
-// whatever the HTTP status) or OnError. There is no time-out: callers that
-// need one keep their own. Destroying the component stops its fetch at once,
+// back on the thread that owns the component. One fetch at a time: starting
+// another cancels the one under way, which then reports nothing. Each fetch
+// ends with exactly one of OnDoneString (a whole, non-empty body arrived,
+// whatever the HTTP status) or OnError (a body cut short, any transfer
+// error, a time-out of Timeouts, a refused redirect or certificate).
+// "https://" addresses are fetched over TLS, certificates checked against
+// the system's store. Destroying the component stops its fetch at once,
 // and no event reaches a destroyed component. Destroy it on its own thread
 // before the QCoreApplication; a handler that wants it gone uses deleteLater().
 class THTTPGet : public QObject {
@@ -28,8 +33,8 @@ public:
     explicit THTTPGet(QObject* parent = nullptr);
     ~THTTPGet() override;
 
-    // Starts fetching URL; the body becomes OnDoneString's Result. Does
-    // nothing while a fetch runs: that fetch goes on with its own settings.
+    // Starts fetching URL; the body becomes OnDoneString's Result. A fetch
+    // still under way is cancelled first, so a hung one never holds the next.
     void FetchString();
     // As FetchString, but the body is written to FileName (replacing it
     // whole) and reported through OnDoneFile.
@@ -44,6 +49,9 @@ public:
     [[nodiscard]] int StatusCode() const { return m_statusCode; }
     // Body bytes the last completed fetch took in.
     [[nodiscard]] long long Received() const { return m_received; }
+    // Why the last completed fetch failed (the library's or our own words),
+    // empty after a success.
+    [[nodiscard]] QString ErrorText() const { return m_errorText; }
 
     // Settings, copied by each fetch when it starts.
     QString AcceptTypes = QStringLiteral("*/*");
@@ -61,6 +69,14 @@ public:
     // this, or a header block past HttpLimits::kHeaderBlock ends the fetch as
     // a failure.
     long long MaxBodySize = 0;
+    // Connect, stall and total limits of each fetch (redirects included).
+    HttpTimeouts Timeouts;
+    // Whether a redirect may lead to another host. A post (PostQuery) never
+    // follows one there, nor does any fetch go from https back to http.
+    bool OtherHostRedirects = true;
+    // A PEM file of certificates trusted besides the system's store; empty
+    // for the store alone.
+    QString CaCertificates;
 
     // Events, on the component's thread. OnProgress follows each body chunk
     // of at most 1025 bytes; TotalSize is the Content-Length, 0 without one.
@@ -72,10 +88,12 @@ public:
 private:
     void start(bool toFile);
     void complete(THTTPGetThread& worker);
+    void cancel();
 
     std::shared_ptr<THTTPGetThread> m_worker;
     std::thread m_thread;
     bool m_success = false;
     int m_statusCode = 0;
     long long m_received = 0;
+    QString m_errorText;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "net/httpgetthread.h"
 
+#include <algorithm>
 #include <chrono>
 #include <curl/curl.h>
 #include <string_view>
@@ -14,6 +15,7 @@
 #include "net/httpfield.h"
 #include "net/httpgeturl.h"
 #include "net/httplimits.h"
+#include "net/proxyrule.h"
 
 namespace {
 
@@ -41,9 +43,9 @@ std::string requestTarget(const std::string& path)
 }
 
 // Called by the library while it waits as well as while data flows.
-int onXferInfo(void* self, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+int onXferInfo(void* self, curl_off_t, curl_off_t, curl_off_t, curl_off_t uploaded)
 {
-    return static_cast<THTTPGetThread*>(self)->stopRequested() ? 1 : 0;
+    return static_cast<THTTPGetThread*>(self)->transferTick(uploaded) ? 1 : 0;
 }
 
 struct CurlGlobal {
@@ -117,30 +119,108 @@ bool THTTPGetThread::handOff(const Call& call)
 
 void THTTPGetThread::fetch()
 {
-    const HttpGetTarget target = splitHttpGetUrl(m_settings.URL);
-    if (!target.valid() || m_stop)
-        return;
+    HttpGetTarget target = splitHttpGetUrl(m_settings.URL);
+    bool post = !m_settings.PostQuery.empty();
+    m_started = Clock::now();
+    for (int redirects = 0;; ++redirects) {
+        if (!target.valid()) {
+            ErrorText = "no host in the address";
+            return;
+        }
+        const Hop hop = transfer(target, post);
+        if (!hop.ok || m_stop || m_overLimit)
+            return;
+        if (!m_redirecting)
+            break;
+        const HttpGetTarget next = splitHttpGetUrl(hop.redirect);
+        if (redirects >= HttpLimits::kRedirects) {
+            ErrorText = "too many redirects";
+            return;
+        }
+        if (!redirectAllowed(target, next, post)) {
+            ErrorText = "redirect refused: " + hop.redirect;
+            return;
+        }
+        // As browsers do: only 307 and 308 repeat a post.
+        post = post && (hop.status == 307 || hop.status == 308);
+        target = next;
+    }
 
+    // The last piece shorter than a chunk is reported here.
+    if (!m_pending.isEmpty()) {
+        const QByteArray last = std::exchange(m_pending, QByteArray());
+        if (!deliverChunk(last.constData(), static_cast<std::size_t>(last.size())))
+            return;
+    }
+    if (m_settings.BinaryData && !m_haveContentLength) {
+        ErrorText = "no Content-Length";
+        return;
+    }
+    Success = Readed != 0;
+    if (!Success)
+        ErrorText = "empty answer";
+}
+
+bool THTTPGetThread::redirectAllowed(const HttpGetTarget& from, const HttpGetTarget& to, bool post) const
+{
+    if (!to.valid() || (from.secure() && !to.secure()))
+        return false; // never from TLS back to plain text
+    if (m_settings.OtherHostRedirects && !post)
+        return true;
+    return HttpField::equalNoCase(from.host, to.host);
+}
+
+THTTPGetThread::Hop THTTPGetThread::transfer(const HttpGetTarget& target, bool post)
+{
+    Hop hop;
+    const ProxyRoute proxy = proxyRouteFor(target.scheme, target.host);
+    if (proxy.unusable) {
+        ErrorText = "unusable proxy setting";
+        return hop;
+    }
     CURL* easy = curl_easy_init();
     CURLM* multi = curl_multi_init();
     if (!easy || !multi) {
         curl_easy_cleanup(easy);
         curl_multi_cleanup(multi);
-        return;
+        ErrorText = "libcurl is not available";
+        return hop;
     }
+    m_redirecting = false;
+    m_answerStatus = 0;
+    m_lastActivity = Clock::now();
+    m_uploaded = 0;
 
-    const std::string url = "http://" + target.host + ":" + std::to_string(target.port) + requestTarget(target.path);
+    const bool defaultPort = target.port == (target.secure() ? 443 : 80);
+    const std::string url = target.scheme + "://" + target.host +
+                            (defaultPort ? std::string() : ":" + std::to_string(target.port)) +
+                            requestTarget(target.path);
     curl_easy_setopt(easy, CURLOPT_URL, url.c_str());
     curl_easy_setopt(easy, CURLOPT_PATH_AS_IS, 1L);
     curl_easy_setopt(easy, CURLOPT_HTTP_VERSION, CURL_HTTP_VERSION_1_0);
-    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http");
-    curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, "http");
-    curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(easy, CURLOPT_MAXREDIRS, static_cast<long>(HttpLimits::kRedirects));
+    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
+    // Redirects are followed here, one transfer each, so that each target
+    // can be judged before anything is sent to it.
+    curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 0L);
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
     // A stop must not wait for a name lookup that hangs in the resolver's thread.
     curl_easy_setopt(easy, CURLOPT_QUICK_EXIT, 1L);
     curl_easy_setopt(easy, CURLOPT_BUFFERSIZE, static_cast<long>(kChunkSize));
+    char errorBuffer[CURL_ERROR_SIZE] = {};
+    curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, errorBuffer);
+    if (m_settings.Timeouts.connect.count() > 0)
+        curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(m_settings.Timeouts.connect.count()));
+    // Certificates are checked against the system's store (the library's default).
+    if (!m_settings.CaCertificates.empty())
+        curl_easy_setopt(easy, CURLOPT_CAINFO, m_settings.CaCertificates.c_str());
+    // The proxy rule decided already; the library must not read the environment again.
+    const std::string proxyUrl = proxy.url();
+    curl_easy_setopt(easy, CURLOPT_PROXY, proxyUrl.c_str());
+    curl_easy_setopt(easy, CURLOPT_NOPROXY, "");
+    if (!proxy.user.empty()) {
+        curl_easy_setopt(easy, CURLOPT_PROXYUSERNAME, proxy.user.c_str());
+        curl_easy_setopt(easy, CURLOPT_PROXYPASSWORD, proxy.password.c_str());
+    }
     if (!m_settings.Agent.empty())
         curl_easy_setopt(easy, CURLOPT_USERAGENT, m_settings.Agent.c_str());
     if (!m_settings.Referer.empty())
@@ -158,7 +238,7 @@ void THTTPGetThread::fetch()
         headers = curl_slist_append(headers, "Cache-Control: no-cache");
         headers = curl_slist_append(headers, "Pragma: no-cache");
     }
-    if (!m_settings.PostQuery.empty()) {
+    if (post) {
         headers = curl_slist_append(headers, kFormContentType);
         curl_easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(m_settings.PostQuery.size()));
         curl_easy_setopt(easy, CURLOPT_COPYPOSTFIELDS, m_settings.PostQuery.c_str());
@@ -174,40 +254,80 @@ void THTTPGetThread::fetch()
     curl_easy_setopt(easy, CURLOPT_XFERINFODATA, this);
 
     curl_multi_add_handle(multi, easy);
+    hop.ok = drive(multi, easy);
+    if (!hop.ok && ErrorText.empty())
+        ErrorText = errorBuffer[0] != '\0' ? std::string(errorBuffer) : "transfer failed";
+    if (curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &hop.status) == CURLE_OK)
+        StatusCode = static_cast<int>(hop.status);
+    char* location = nullptr;
+    if (m_redirecting && curl_easy_getinfo(easy, CURLINFO_REDIRECT_URL, &location) == CURLE_OK && location)
+        hop.redirect = location;
+    m_redirecting = m_redirecting && !hop.redirect.empty();
+    curl_multi_remove_handle(multi, easy);
+    curl_easy_cleanup(easy);
+    curl_multi_cleanup(multi);
+    curl_slist_free_all(headers);
+    return hop;
+}
+
+bool THTTPGetThread::drive(void* multiHandle, void* easyHandle)
+{
+    auto* multi = static_cast<CURLM*>(multiHandle);
     {
         std::lock_guard lock(m_mutex);
         m_multi = multi;
     }
+    const HttpTimeouts& limits = m_settings.Timeouts;
     // requestStop() wakes the poll, so a server that never answers cannot
-    // keep this thread (or the program's exit) waiting.
+    // keep this thread (or the program's exit) waiting; the time-outs below
+    // end it without a stop.
     int running = 1;
-    while (running > 0 && !m_stop) {
-        if (curl_multi_perform(multi, &running) != CURLM_OK)
+    while (!m_stop) {
+        if (curl_multi_perform(multi, &running) != CURLM_OK || running == 0)
             break;
-        if (running > 0)
-            curl_multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr);
+        const auto now = Clock::now();
+        auto wait = std::chrono::milliseconds(kPollMilliseconds);
+        if (limits.stall.count() > 0) {
+            const auto left = limits.stall - std::chrono::duration_cast<std::chrono::milliseconds>(now - m_lastActivity);
+            if (left.count() <= 0) {
+                ErrorText = "no data for " + std::to_string(limits.stall.count()) + " ms";
+                break;
+            }
+            wait = std::min(wait, left);
+        }
+        if (limits.total.count() > 0) {
+            const auto left = limits.total - std::chrono::duration_cast<std::chrono::milliseconds>(now - m_started);
+            if (left.count() <= 0) {
+                ErrorText = "no complete answer within " + std::to_string(limits.total.count()) + " ms";
+                break;
+            }
+            wait = std::min(wait, left);
+        }
+        curl_multi_poll(multi, nullptr, 0, static_cast<int>(std::max<long long>(1, wait.count())), nullptr);
     }
     {
         std::lock_guard lock(m_mutex);
         m_multi = nullptr;
     }
-    long status = 0;
-    if (curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status) == CURLE_OK)
-        StatusCode = static_cast<int>(status);
-    curl_multi_remove_handle(multi, easy);
-    curl_easy_cleanup(easy);
-    curl_multi_cleanup(multi);
-    curl_slist_free_all(headers);
-
-    // A read that ends early still leaves what came before it; the last piece
-    // shorter than a chunk is reported here.
-    if (!m_pending.isEmpty() && !m_stop && !m_overLimit) {
-        const QByteArray last = std::exchange(m_pending, QByteArray());
-        deliverChunk(last.constData(), static_cast<std::size_t>(last.size()));
+    if (running != 0 || m_stop)
+        return false;
+    // The transfer's own result: a body cut short, a reset or a bad
+    // certificate all end here as failures.
+    int queued = 0;
+    while (CURLMsg* message = curl_multi_info_read(multi, &queued)) {
+        if (message->msg == CURLMSG_DONE && message->easy_handle == easyHandle)
+            return message->data.result == CURLE_OK;
     }
-    if (m_settings.BinaryData && !m_haveContentLength)
-        return;
-    Success = Readed != 0 && !m_stop && !m_overLimit;
+    return false;
+}
+
+bool THTTPGetThread::transferTick(long long uploaded)
+{
+    if (uploaded != m_uploaded) {
+        m_uploaded = uploaded;
+        m_lastActivity = Clock::now();
+    }
+    return m_stop;
 }
 
 bool THTTPGetThread::deliverChunk(const char* data, std::size_t size)
@@ -225,17 +345,25 @@ std::size_t THTTPGetThread::onHeader(char* data, std::size_t size, std::size_t c
     const std::size_t length = size * count;
     static constexpr std::string_view kContentLength = "content-length:";
     const std::string_view line(data, length);
+    worker.m_lastActivity = Clock::now();
+    static constexpr std::string_view kLocation = "location:";
     if (HttpField::startsWithNoCase(line, "http/")) {
-        // A new answer (after a redirect or an interim 100) replaces the last one's fields.
+        // A new answer (an interim 100, or a proxy's tunnel answer) replaces the last one's fields.
         worker.m_haveContentLength = false;
         worker.TotalSize = 0;
         worker.m_headerBytes = 0;
+        worker.m_redirecting = false;
+        const auto space = line.find(' ');
+        worker.m_answerStatus = space == std::string_view::npos ? 0 : std::atoi(std::string(line.substr(space + 1, 3)).c_str());
     } else if (HttpField::startsWithNoCase(line, kContentLength)) {
         const long long value = HttpField::contentLength(line.substr(kContentLength.size()));
         worker.m_haveContentLength = value >= 0;
         worker.TotalSize = worker.m_haveContentLength ? value : 0;
-        // Known too large before a byte of it comes.
-        if (worker.m_settings.MaxBodySize > 0 && value > worker.m_settings.MaxBodySize)
+    } else if (HttpField::startsWithNoCase(line, kLocation)) {
+        worker.m_redirecting = worker.m_answerStatus >= 300 && worker.m_answerStatus <= 399;
+    } else if (line == "\r\n" || line == "\n") {
+        // Known too large before a byte of it comes; a redirect's body is dropped anyway.
+        if (!worker.m_redirecting && worker.m_settings.MaxBodySize > 0 && worker.TotalSize > worker.m_settings.MaxBodySize)
             worker.m_overLimit = true;
     }
     worker.m_headerBytes += static_cast<long long>(length);
@@ -248,6 +376,9 @@ std::size_t THTTPGetThread::onBody(char* data, std::size_t size, std::size_t cou
 {
     auto& worker = *static_cast<THTTPGetThread*>(self);
     const std::size_t length = size * count;
+    worker.m_lastActivity = Clock::now();
+    if (worker.m_redirecting)
+        return worker.m_stop ? 0 : length;
     // Binary data without a length is refused before any of it is read.
     if (worker.m_stop || (worker.m_settings.BinaryData && !worker.m_haveContentLength))
         return 0;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <functional>
@@ -8,6 +9,9 @@
 #include <string>
 
 #include <QByteArray>
+
+#include "net/httpgeturl.h"
+#include "net/httplimits.h"
 
 class QObject;
 
@@ -35,6 +39,9 @@ public:
         bool ToFile = false;
         bool WantsProgress = false; // whether OnProgress was assigned at the start
         long long MaxBodySize = 0;  // 0: any size
+        HttpTimeouts Timeouts;
+        bool OtherHostRedirects = true; // a post never follows one whatever this says
+        std::string CaCertificates;     // a PEM file trusted besides the system's store
     };
     using Call = std::function<void(THTTPGetThread&)>;
 
@@ -55,6 +62,9 @@ public:
     // Asks the worker to end; a transfer waiting on the network notices at once.
     void requestStop();
     [[nodiscard]] bool stopRequested() const { return m_stop.load(); }
+    // From the library's progress call on the worker thread: notes bytes
+    // sent as activity; returns whether the transfer is to end.
+    bool transferTick(long long uploaded);
 
     // From the component's thread, before the component goes away: stops the
     // worker, closes the gate and delivers (as no-ops) any call in flight.
@@ -68,10 +78,21 @@ public:
     long long Readed = 0;    // body bytes read so far
     int StatusCode = 0;      // of the last answer, 0 when none came
     QByteArray Result;
+    std::string ErrorText;   // why the fetch failed, empty when it did not
 
 private:
+    using Clock = std::chrono::steady_clock;
+    struct Hop {
+        bool ok = false;
+        long status = 0;
+        std::string redirect; // the resolved Location of a redirect answer
+    };
     bool handOff(const Call& call);
     void fetch();
+    Hop transfer(const HttpGetTarget& target, bool post);
+    // Runs the transfer until it ends, fails, is stopped or runs out of time.
+    bool drive(void* multi, void* easy);
+    [[nodiscard]] bool redirectAllowed(const HttpGetTarget& from, const HttpGetTarget& to, bool post) const;
     bool deliverChunk(const char* data, std::size_t size);
     static std::size_t onHeader(char* data, std::size_t size, std::size_t count, void* self);
     static std::size_t onBody(char* data, std::size_t size, std::size_t count, void* self);
@@ -94,4 +115,9 @@ private:
     bool m_haveContentLength = false;
     long long m_headerBytes = 0;        // of the current answer's header
     bool m_overLimit = false;           // the answer went past a limit: a failure
+    bool m_redirecting = false;         // the current answer is a redirect: its body is dropped
+    int m_answerStatus = 0;             // of the current answer
+    Clock::time_point m_started;        // of the whole fetch, redirects included
+    Clock::time_point m_lastActivity;   // the last byte either way
+    long long m_uploaded = 0;
 };

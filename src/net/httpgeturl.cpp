@@ -9,7 +9,9 @@
 namespace {
 
 constexpr std::string_view kHttpPrefix = "http://";
+constexpr std::string_view kHttpsPrefix = "https://";
 constexpr int kDefaultPort = 80;
+constexpr int kDefaultSecurePort = 443;
 constexpr int kMaxPort = 65535;
 
 // A port that is not a number from 1 to 65535 makes the address unusable.
@@ -30,8 +32,14 @@ int parsePort(const std::string& text)
 
 HttpGetTarget splitHttpGetUrl(const std::string& url)
 {
-    const std::string rest = HttpField::startsWithNoCase(url, kHttpPrefix) ? url.substr(kHttpPrefix.size()) : url;
     HttpGetTarget target;
+    std::string rest = url;
+    if (HttpField::startsWithNoCase(url, kHttpPrefix)) {
+        rest = url.substr(kHttpPrefix.size());
+    } else if (HttpField::startsWithNoCase(url, kHttpsPrefix)) {
+        rest = url.substr(kHttpsPrefix.size());
+        target.scheme = "https";
+    }
     const auto slash = rest.find('/');
     if (slash == std::string::npos)
         return target;
@@ -44,7 +52,7 @@ HttpGetTarget splitHttpGetUrl(const std::string& url)
         if (target.port == 0)
             return HttpGetTarget{};
     } else {
-        target.port = kDefaultPort;
+        target.port = target.secure() ? kDefaultSecurePort : kDefaultPort;
     }
     target.host = host;
     return target;

@@ -5,9 +5,12 @@
 #include <QIODevice>
 #include <QMetaObject>
 #include <QPointer>
+#include <QTimer>
 
 #include "net/esocketexception.h"
+#include "net/httpfield.h"
 #include "net/httplimits.h"
+#include "net/proxyrule.h"
 #include "net/wsocket.h"
 #include "net/wsocketerror.h"
 
@@ -51,6 +54,16 @@ QByteArray basicCredentials(const QString& user, const QString& password)
     return (user + QLatin1Char(':') + password).toLatin1().toBase64();
 }
 
+QString seconds(std::chrono::milliseconds limit)
+{
+    return QString::number(static_cast<double>(limit.count()) / 1000.0) + QStringLiteral(" s");
+}
+
+std::string defaultPort(const std::string& proto)
+{
+    return proto == "https" ? "443" : "80";
+}
+
 } // namespace
 
 THttpCli::THttpCli(QObject* parent) : QObject(parent), m_socket(std::make_unique<TWSocket>())
@@ -60,6 +73,21 @@ THttpCli::THttpCli(QObject* parent) : QObject(parent), m_socket(std::make_unique
     m_socket->OnDataAvailable = [this](int error) { dataAvailable(error); };
     m_socket->OnDataSent = [this](int) { sendBodyChunk(); };
     m_socket->OnSessionClosed = [this](int error) { sessionClosed(error); };
+    m_socket->OnTlsDone = [this](int error) { tlsDone(error); };
+    for (QTimer** timer : {&m_connectTimer, &m_stallTimer, &m_totalTimer}) {
+        *timer = new QTimer(this);
+        (*timer)->setSingleShot(true);
+    }
+    const QString timedOutText = socketErrorText(wsocketerror::kTimedOut);
+    connect(m_connectTimer, &QTimer::timeout, this,
+            [this, timedOutText] { timedOut(QStringLiteral("can't connect: ") + timedOutText, wsocketerror::kTimedOut); });
+    connect(m_stallTimer, &QTimer::timeout, this, [this, timedOutText] {
+        timedOut(timedOutText + QStringLiteral(": no data for ") + seconds(Timeouts.stall), wsocketerror::kTimedOut);
+    });
+    connect(m_totalTimer, &QTimer::timeout, this, [this, timedOutText] {
+        timedOut(timedOutText + QStringLiteral(": no complete answer within ") + seconds(Timeouts.total),
+                 wsocketerror::kTimedOut);
+    });
 }
 
 THttpCli::~THttpCli()
@@ -137,10 +165,12 @@ void THttpCli::HeadAsync()
 
 void THttpCli::startRequest(THttpRequest request)
 {
-    if (m_state != httpReady)
-        throw EHttpException("HTTP component is busy", THttpError::Busy);
     if ((request == httpPOST || request == httpPUT) && !SendStream)
         throw EHttpException("HTTP component has nothing to post or put", THttpError::NothingToPost);
+    // A request that hangs must not hold the next one.
+    if (m_state != httpReady)
+        Abort();
+    ++m_requestSerial;
     m_requestType = request;
     m_requestError = 0;
     m_redirects = 0;
@@ -157,11 +187,44 @@ void THttpCli::startRequest(THttpRequest request)
         Password = QString::fromStdString(parts.pass);
     }
     m_target = targetFor(url);
+    if (m_target.unusableProxy) {
+        m_statusCode = kClientFailure;
+        m_reasonPhrase = QStringLiteral("unusable proxy setting");
+        setState(httpReady);
+        return;
+    }
+    startTimers();
     startConnection();
+}
+
+void THttpCli::startTimers()
+{
+    if (Timeouts.total.count() > 0)
+        m_totalTimer->start(Timeouts.total);
+}
+
+void THttpCli::noteActivity()
+{
+    if (m_stallTimer->isActive())
+        m_stallTimer->start(Timeouts.stall);
+}
+
+void THttpCli::timedOut(const QString& reason, int error)
+{
+    if (m_state == httpReady)
+        return;
+    if (m_state == httpDnsLookup)
+        m_socket->CancelDnsLookup();
+    ++m_restartSerial;
+    m_redirectPending = false;
+    m_requestError = error;
+    m_parser.halt();
+    failRequest(reason);
 }
 
 void THttpCli::waitForRequest()
 {
+    const unsigned serial = m_requestSerial;
     if (m_state != httpReady) {
         // The event loop runs meanwhile, so windows stay alive and other
         // handlers may run; it wakes only when something happens.
@@ -171,7 +234,11 @@ void THttpCli::waitForRequest()
         loop.exec();
         if (!self)
             throw EHttpException(kAborted, THttpError::ClientFailure);
-        m_waitLoop = nullptr;
+        if (m_waitLoop == &loop)
+            m_waitLoop = nullptr;
+        // A handler started another request meanwhile, which cancelled this one.
+        if (serial != m_requestSerial)
+            throw EHttpException(kAborted, THttpError::ClientFailure);
         // The loop ended while the request is under way: the application is quitting.
         if (m_state != httpReady)
             Abort();
@@ -194,22 +261,42 @@ THttpCli::Target THttpCli::targetFor(const std::string& location) const
         target.url.proto = "http";
     if (target.url.path.empty())
         target.url.path = "/";
-    if (Proxy.isEmpty()) {
-        if (!portGiven)
-            target.url.port = "80";
+    if (!portGiven)
+        target.url.port = defaultPort(target.url.proto);
+    target.secure = target.url.proto == "https";
+
+    QString proxyHost;
+    QString proxyPort;
+    if (!Proxy.isEmpty()) {
+        const UrlParts proxy = splitUrl(Proxy.toStdString());
+        proxyHost = QString::fromStdString(proxy.host);
+        proxyPort = proxy.port.empty() ? ProxyPort : QString::fromStdString(proxy.port);
+        target.proxyUser = ProxyUsername;
+        target.proxyPassword = ProxyPassword;
+    } else {
+        const ProxyRoute route = proxyRouteFor(target.url.proto, target.url.host);
+        target.unusableProxy = route.unusable;
+        if (!route.direct && !route.unusable) {
+            proxyHost = QString::fromStdString(route.host);
+            proxyPort = QString::number(route.port);
+            target.proxyUser = QString::fromStdString(route.user);
+            target.proxyPassword = QString::fromStdString(route.password);
+        }
+    }
+    if (proxyHost.isEmpty()) {
         target.connectHost = QString::fromStdString(target.url.host);
         target.connectPort = QString::fromStdString(target.url.port);
         target.requestTarget = QString::fromStdString(target.url.path);
         return target;
     }
-    if (!portGiven)
-        target.url.port = target.url.proto == "https" ? "443" : "80";
-    const UrlParts proxy = splitUrl(Proxy.toStdString());
-    target.connectHost = QString::fromStdString(proxy.host);
-    target.connectPort = proxy.port.empty() ? ProxyPort : QString::fromStdString(proxy.port);
-    target.requestTarget = QString::fromStdString(target.url.proto + "://" + target.url.host +
-                                                  (portGiven ? ":" + target.url.port : std::string()) +
-                                                  target.url.path);
+    target.connectHost = proxyHost;
+    target.connectPort = proxyPort;
+    // TLS goes end to end through a tunnel; plain requests name the whole address.
+    target.tunnel = target.secure;
+    target.requestTarget = target.tunnel ? QString::fromStdString(target.url.path)
+                                         : QString::fromStdString(target.url.proto + "://" + target.url.host +
+                                                                  (portGiven ? ":" + target.url.port : std::string()) +
+                                                                  target.url.path);
     return target;
 }
 
@@ -227,8 +314,11 @@ void THttpCli::startConnection()
         return;
     }
     dropSocket(true);
+    m_stallTimer->stop();
     setState(httpNotConnected);
     setState(httpDnsLookup);
+    if (Timeouts.connect.count() > 0)
+        m_connectTimer->start(Timeouts.connect);
     try {
         m_socket->DnsLookup(m_target.connectHost);
     } catch (const ESocketException& error) {
@@ -273,11 +363,65 @@ void THttpCli::sessionConnected(int error)
         failSocket(QString(), error);
         return;
     }
+    if (m_target.tunnel)
+        sendTunnelRequest();
+    else if (m_target.secure)
+        startTls();
+    else
+        connected();
+}
+
+void THttpCli::sendTunnelRequest()
+{
+    setState(httpWaitingProxyConnect);
+    m_parser.start(HttpAnswerParser::Request::Head);
+    const QString authority = QString::fromStdString(m_target.url.host + ":" + m_target.url.port);
+    QByteArray text = "CONNECT " + authority.toLatin1() + " HTTP/1.1\r\nHost: " + authority.toLatin1() + "\r\n";
+    if (!m_target.proxyUser.isEmpty())
+        text += "Proxy-Authorization: Basic " + basicCredentials(m_target.proxyUser, m_target.proxyPassword) + "\r\n";
+    text += "\r\n";
+    m_socket->PutDataInSendBuffer(text.constData(), static_cast<std::size_t>(text.size()));
+    m_socket->Send();
+}
+
+void THttpCli::tunnelAnswered(HttpAnswerParser::Outcome outcome)
+{
+    using Outcome = HttpAnswerParser::Outcome;
+    if (outcome == Outcome::More)
+        return;
+    if (outcome == Outcome::HeaderTooLarge || answer().status != 200) {
+        failRequest(QStringLiteral("the proxy refused the tunnel: %1 %2").arg(answer().status).arg(latin(answer().reason)));
+        return;
+    }
+    resetAnswer();
+    startTls();
+}
+
+void THttpCli::startTls()
+{
+    setState(httpConnected);
+    m_socket->StartTls(QString::fromStdString(m_target.url.host), CaCertificates);
+}
+
+void THttpCli::tlsDone(int error)
+{
+    if (m_state != httpConnected)
+        return;
+    if (error != 0) {
+        m_requestError = error;
+        fire(OnSocketError);
+        failRequest(QStringLiteral("can't establish a secure connection: ") + m_socket->LastErrorDetail());
+        return;
+    }
     connected();
 }
 
 void THttpCli::connected()
 {
+    // From here on the connect limit is over and silence counts.
+    m_connectTimer->stop();
+    if (Timeouts.stall.count() > 0)
+        m_stallTimer->start(Timeouts.stall);
     setState(httpConnected);
     fire(OnSessionConnected);
     setState(httpWaitingHeader);
@@ -320,9 +464,9 @@ QByteArray THttpCli::requestText()
         headers << QStringLiteral("If-Modified-Since: ") + httpDate(ModifiedSince) + QStringLiteral(" GMT");
     if (!Username.isEmpty())
         headers << QStringLiteral("Authorization: Basic ") + QString::fromLatin1(basicCredentials(Username, Password));
-    if (!Proxy.isEmpty() && !ProxyUsername.isEmpty())
+    if (!m_target.tunnel && !m_target.proxyUser.isEmpty())
         headers << QStringLiteral("Proxy-Authorization: Basic ") +
-                       QString::fromLatin1(basicCredentials(ProxyUsername, ProxyPassword));
+                       QString::fromLatin1(basicCredentials(m_target.proxyUser, m_target.proxyPassword));
     if (!Cookie.isEmpty())
         headers << QStringLiteral("Cookie: ") + Cookie;
     if (!ContentRangeBegin.isEmpty() || !ContentRangeEnd.isEmpty()) {
@@ -358,6 +502,7 @@ void THttpCli::sendBodyChunk()
         fire(OnSendEnd);
         return;
     }
+    noteActivity();
     if (OnSendData)
         OnSendData(this, chunk.constData(), static_cast<int>(chunk.size()));
     m_socket->PutDataInSendBuffer(chunk.constData(), static_cast<std::size_t>(chunk.size()));
@@ -374,7 +519,15 @@ void THttpCli::dataAvailable(int)
         const int count = m_socket->Receive(m_parser.freeSpace(), room);
         if (count <= 0)
             return;
+        noteActivity();
         const auto outcome = m_parser.received(static_cast<std::size_t>(count));
+        if (m_state == httpWaitingProxyConnect) {
+            if (m_parser.lineTooLong())
+                lineTooLong();
+            else
+                tunnelAnswered(outcome);
+            return;
+        }
         if (m_state != httpWaitingHeader && m_state != httpWaitingBody)
             return; // an idle connection's stray bytes, or a request that has ended meanwhile
         if (outcome == HttpAnswerParser::Outcome::Halted) {
@@ -454,11 +607,13 @@ bool THttpCli::keepAlive() const
 std::string THttpCli::redirectLocation()
 {
     const std::string& value = answer().location;
+    const std::string& proto = m_target.url.proto;
     // The port stays in the address: after a reconnect it is split again.
-    const std::string origin = "http://" + m_target.url.host + (m_target.url.port == "80" ? "" : ":" + m_target.url.port);
+    const std::string origin = proto + "://" + m_target.url.host +
+                               (m_target.url.port == defaultPort(proto) ? "" : ":" + m_target.url.port);
     if (value.rfind('/', 0) == 0)
         return origin + value;
-    if (value.rfind("http://", 0) != 0) {
+    if (value.rfind("http://", 0) != 0 && value.rfind("https://", 0) != 0) {
         const std::string& path = m_target.url.path;
         const std::string beforeQuery = path.substr(0, path.find('?'));
         const auto folderEnd = beforeQuery.find_last_of("/:");
@@ -481,6 +636,15 @@ void THttpCli::followRedirect()
     }
     m_location = QString::fromStdString(redirectLocation());
     const Target next = targetFor(m_location.toStdString());
+    if (m_target.secure && !next.secure) {
+        failRequest(QStringLiteral("redirect from https to http refused"));
+        return;
+    }
+    // A post must reach the server it was meant for, or fail.
+    if (m_requestType == httpPOST && !HttpField::equalNoCase(next.url.host, m_target.url.host)) {
+        failRequest(QStringLiteral("redirect to another host refused"));
+        return;
+    }
     // Reusing the connection needs one the server keeps open, and the end of
     // this answer's body to be known, so the next header is found after it.
     if (keepAlive() && answer().contentLength >= 0 && sameConnection(next)) {
@@ -557,6 +721,12 @@ void THttpCli::connectionClosed(int error)
             m_reasonPhrase = error != 0 ? socketErrorText(error)
                                         : QStringLiteral("Connection closed before the document was complete");
         }
+        break;
+    case httpConnected:
+    case httpWaitingProxyConnect:
+        m_statusCode = kClientFailure;
+        m_reasonPhrase = error != 0 ? socketErrorText(error)
+                                    : QStringLiteral("Connection closed before the request was sent");
         break;
     default:
         break;
@@ -637,6 +807,8 @@ void THttpCli::setState(THttpState state)
     fire(OnStateChange);
     if (state != httpReady)
         return;
+    for (QTimer* timer : {m_connectTimer, m_stallTimer, m_totalTimer})
+        timer->stop();
     m_sendingBody = false;
     const THttpRequest request = m_requestType;
     const int error = m_requestError;

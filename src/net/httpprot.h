@@ -12,10 +12,12 @@
 
 #include "net/ehttpexception.h"
 #include "net/httpanswerparser.h"
+#include "net/httplimits.h"
 #include "net/urlsplit.h"
 
 class QEventLoop;
 class QIODevice;
+class QTimer;
 class TWSocket;
 
 // An HTTP/1.0 and 1.1 client driven by the owning thread's event loop: look
@@ -24,7 +26,11 @@ class TWSocket;
 // OnRequestDone; Get, Post, Put and Head wait for the end while the event
 // loop keeps running (so windows stay alive) and throw EHttpException for a
 // status of 400 or more and for the client's own failures (status 404).
-// There is no time-out; Abort() ends a request from a timer or a handler.
+// Every request ends: Timeouts bounds the connection, each silence and the
+// whole request, and a new request cancels one still under way (which ends
+// as aborted). "https://" goes over TLS with the system's certificates.
+// Without a Proxy the environment's proxy rule (proxyrule.h) applies; https
+// through a proxy goes through a CONNECT tunnel.
 // A handler that wants the client gone uses deleteLater().
 class THttpCli : public QObject, private HttpAnswerParser::Events {
     Q_OBJECT
@@ -64,8 +70,8 @@ public:
     void Post();
     void Put();
     void Head();
-    // Asynchronous requests. Throw code 1 while a request is under way, code 2
-    // for POST or PUT without SendStream.
+    // Asynchronous requests. A request still under way is aborted first.
+    // Throw code 2 for POST or PUT without SendStream.
     void GetAsync();
     void PostAsync();
     void PutAsync();
@@ -123,6 +129,11 @@ public:
     // Largest body taken, 0 for any; a larger Content-Length, or more bytes
     // than this, ends the request as the client's failure.
     long long MaxBodySize = 0;
+    // Connect (lookup and TLS included), stall and total limits of a request;
+    // the total covers its redirects. Zero sets no limit of that kind.
+    HttpTimeouts Timeouts;
+    // A PEM file of certificates trusted besides the system's store.
+    QString CaCertificates;
     // Not owned. The body goes to ReceiveStream when set; SendStream is the
     // body of a POST or PUT, sent from its current position to its end.
     QIODevice* ReceiveStream = nullptr;
@@ -163,6 +174,11 @@ private:
         QString connectHost;     // the host or the proxy
         QString connectPort;
         QString requestTarget;   // the path, or the full address through a proxy
+        bool secure = false;     // https
+        bool tunnel = false;     // https through a proxy: CONNECT first
+        bool unusableProxy = false;
+        QString proxyUser;
+        QString proxyPassword;
     };
 
     [[nodiscard]] const HttpAnswerParser::Answer& answer() const { return m_parser.answer(); }
@@ -173,6 +189,13 @@ private:
     void dnsLookupDone(int error);
     void sessionConnected(int error);
     void connected();
+    void sendTunnelRequest();
+    void tunnelAnswered(HttpAnswerParser::Outcome outcome);
+    void startTls();
+    void tlsDone(int error);
+    void startTimers();
+    void timedOut(const QString& reason, int error);
+    void noteActivity();
     void sendBodyChunk();
     void lineTooLong();
     // The one end of a request that failed on the client's side: status 404
@@ -233,4 +256,8 @@ private:
     unsigned m_restartSerial = 0;
     std::optional<EHttpException> m_pendingException;
     QEventLoop* m_waitLoop = nullptr;
+    unsigned m_requestSerial = 0; // tells a waiting Get that its request was replaced
+    QTimer* m_connectTimer = nullptr;
+    QTimer* m_stallTimer = nullptr;
+    QTimer* m_totalTimer = nullptr;
 };

@@ -8,10 +8,14 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <utility>
+
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QMetaObject>
 #include <QSocketNotifier>
+#include <QSslConfiguration>
+#include <QSslSocket>
 #include <QStringList>
 
 #include "net/esocketexception.h"
@@ -117,6 +121,7 @@ void TWSocket::Connect()
 {
     closeSocket(0, false);
     m_lastError = 0;
+    m_errorDetail.clear();
     m_peerClosed = false;
     m_receiveError = 0;
     m_sendBuffer.clear();
@@ -206,6 +211,11 @@ void TWSocket::Send()
 {
     if (m_state != wsConnected || m_sendBuffer.isEmpty())
         return;
+    if (m_tls) {
+        // QSslSocket buffers all of it; it drains from the event loop.
+        m_tls->write(std::exchange(m_sendBuffer, QByteArray()));
+        return;
+    }
     // Written from the event loop, so OnDataSent never fires inside Send().
     m_writeNotifier->setEnabled(true);
 }
@@ -233,6 +243,16 @@ int TWSocket::Receive(char* buffer, std::size_t max)
 {
     if (m_fd < 0 || max == 0)
         return 0;
+    if (m_tls) {
+        const qint64 count = m_tls->read(buffer, static_cast<qint64>(max));
+        if (count < 0) {
+            m_peerClosed = true;
+            return -1;
+        }
+        if (count == 0 && m_tls->state() != QAbstractSocket::ConnectedState)
+            m_peerClosed = true;
+        return static_cast<int>(count);
+    }
     const ssize_t count = ::recv(m_fd, buffer, max, 0);
     if (count > 0)
         return static_cast<int>(count);
@@ -283,7 +303,7 @@ void TWSocket::CloseDelayed()
 
 void TWSocket::Abort()
 {
-    if (m_fd >= 0) {
+    if (m_fd >= 0 && !m_tls) {
         // A reset instead of the orderly close.
         const linger hard{1, 0};
         ::setsockopt(m_fd, SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
@@ -304,7 +324,17 @@ void TWSocket::closeSocket(int error, bool notify)
             *notifier = nullptr;
         }
     }
-    ::close(m_fd);
+    if (m_tls) {
+        // The TLS socket owns the descriptor; it may be the sender of the
+        // signal running now.
+        m_tls->disconnect(this);
+        m_tls->abort();
+        m_tls->deleteLater();
+        m_tls = nullptr;
+        m_handshaking = false;
+    } else {
+        ::close(m_fd);
+    }
     m_fd = -1;
     m_state = wsClosed;
     m_sendBuffer.clear();
@@ -312,4 +342,115 @@ void TWSocket::closeSocket(int error, bool notify)
         m_lastError = error;
     if (notify && OnSessionClosed)
         OnSessionClosed(error);
+}
+
+void TWSocket::StartTls(const QString& peerName, const QString& caCertificates)
+{
+    if (m_state != wsConnected || m_tls)
+        return;
+    // Our notifiers go; Qt watches the descriptor from here on.
+    for (QSocketNotifier** notifier : {&m_readNotifier, &m_writeNotifier}) {
+        if (*notifier) {
+            (*notifier)->setEnabled(false);
+            (*notifier)->deleteLater();
+            *notifier = nullptr;
+        }
+    }
+    m_tls = new QSslSocket(this);
+    m_handshaking = true;
+    QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+    configuration.setPeerVerifyMode(QSslSocket::VerifyPeer);
+    if (!caCertificates.isEmpty())
+        configuration.addCaCertificates(caCertificates);
+    m_tls->setSslConfiguration(configuration);
+    m_tls->setPeerVerifyName(peerName);
+    connect(m_tls, &QSslSocket::encrypted, this, [this] {
+        m_handshaking = false;
+        if (OnTlsDone)
+            OnTlsDone(0);
+        if (m_tls && m_tls->bytesAvailable() > 0)
+            tlsReadable();
+    });
+    connect(m_tls, &QSslSocket::sslErrors, this, [this](const QList<QSslError>& errors) {
+        // Not ignored: the handshake ends; keep the first reason for the caller.
+        if (!errors.isEmpty() && m_errorDetail.isEmpty())
+            m_errorDetail = errors.first().errorString();
+    });
+    connect(m_tls, &QSslSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
+        if (!m_handshaking) {
+            if (error == QAbstractSocket::RemoteHostClosedError) {
+                tlsReadable();
+                return;
+            }
+            m_errorDetail = m_tls->errorString();
+            closeSocket(wsocketerror::kConnectionAborted, true);
+            return;
+        }
+        if (m_errorDetail.isEmpty())
+            m_errorDetail = m_tls->errorString();
+        tlsFailed(m_errorDetail);
+    });
+    connect(m_tls, &QSslSocket::readyRead, this, &TWSocket::tlsReadable);
+    connect(m_tls, &QSslSocket::disconnected, this, &TWSocket::tlsReadable);
+    connect(m_tls, &QSslSocket::encryptedBytesWritten, this, &TWSocket::tlsWritten);
+    if (!m_tls->setSocketDescriptor(static_cast<qintptr>(m_fd), QAbstractSocket::ConnectedState)) {
+        tlsFailed(m_tls->errorString());
+        return;
+    }
+    m_tls->startClientEncryption();
+}
+
+void TWSocket::tlsFailed(const QString& detail)
+{
+    const unsigned connection = m_connection;
+    m_errorDetail = detail;
+    m_lastError = wsocketerror::kConnectionAborted;
+    // Reported from the event loop, as every outcome of an operation is.
+    QMetaObject::invokeMethod(
+        this,
+        [this, connection] {
+            if (connection != m_connection)
+                return;
+            closeSocket(0, false);
+            if (OnTlsDone)
+                OnTlsDone(wsocketerror::kConnectionAborted);
+        },
+        Qt::QueuedConnection);
+    m_handshaking = false;
+    if (m_tls)
+        m_tls->disconnect(this);
+}
+
+void TWSocket::tlsReadable()
+{
+    if (!m_tls || m_handshaking)
+        return;
+    const unsigned connection = m_connection;
+    const qint64 before = m_tls->bytesAvailable();
+    if (before > 0 && OnDataAvailable)
+        OnDataAvailable(0);
+    if (connection != m_connection || !m_tls)
+        return;
+    const qint64 left = m_tls->bytesAvailable();
+    if (left > 0 && left < before) {
+        // The reader takes a bounded amount per event; come back for the rest.
+        QMetaObject::invokeMethod(
+            this,
+            [this, connection] {
+                if (connection == m_connection)
+                    tlsReadable();
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+    if (left > 0 && !OnDataAvailable)
+        m_tls->skip(left);
+    if (m_tls->bytesAvailable() == 0 && m_tls->state() != QAbstractSocket::ConnectedState)
+        closeSocket(m_receiveError, true);
+}
+
+void TWSocket::tlsWritten()
+{
+    if (m_tls && m_tls->bytesToWrite() == 0 && m_tls->encryptedBytesToWrite() == 0 && OnDataSent)
+        OnDataSent(0);
 }

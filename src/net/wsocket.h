@@ -9,12 +9,18 @@
 
 class QHostInfo;
 class QSocketNotifier;
+class QSslSocket;
 
 // An asynchronous TCP client socket on the owning thread's event loop:
 // non-blocking POSIX calls, readiness reported through QSocketNotifier, and
 // every outcome delivered as an event with a Windows Sockets error number
 // (0 for none). Events never fire from inside the call that started the
 // operation, except OnSessionClosed from Close and Abort.
+//
+// StartTls() turns a connected socket into a TLS client: Qt's QSslSocket
+// takes over the descriptor (TLS comes from the system's OpenSSL through
+// Qt's backend, loaded on first use), and the same operations and events
+// carry the plain text from then on.
 class TWSocket : public QObject {
     Q_OBJECT
 public:
@@ -54,6 +60,14 @@ public:
     // nothing is waiting or the peer has closed, -1 on an error.
     int Receive(char* buffer, std::size_t max);
 
+    // From a connected socket: the TLS handshake, ending with OnTlsDone. The
+    // server's certificate must chain to the system's store (or to the
+    // certificates of the PEM file caCertificates) and name peerName.
+    void StartTls(const QString& peerName, const QString& caCertificates = {});
+    [[nodiscard]] bool Secure() const { return m_tls != nullptr; }
+    // The words behind the last error beyond its number (a certificate's fault).
+    [[nodiscard]] QString LastErrorDetail() const { return m_errorDetail; }
+
     void Close();        // at once
     void CloseDelayed(); // once the current event has returned
     void Abort();        // at once, without a graceful close
@@ -78,6 +92,7 @@ public:
     TErrorEvent OnDataAvailable;
     TErrorEvent OnDataSent;
     TErrorEvent OnSessionClosed;
+    TErrorEvent OnTlsDone;
 
 private Q_SLOTS:
     void hostFound(const QHostInfo& info);
@@ -88,6 +103,9 @@ private:
     void readable();
     void flush();
     void closeSocket(int error, bool notify);
+    void tlsFailed(const QString& detail);
+    void tlsReadable();
+    void tlsWritten();
 
     TSocketState m_state = wsClosed;
     int m_fd = -1;
@@ -102,4 +120,7 @@ private:
     QByteArray m_sendBuffer;
     bool m_peerClosed = false;
     int m_receiveError = 0;
+    QSslSocket* m_tls = nullptr;  // owns the descriptor once TLS has started
+    bool m_handshaking = false;
+    QString m_errorDetail;
 };

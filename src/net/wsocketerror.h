@@ -13,6 +13,7 @@ constexpr int kTryAgain = 11002;
 constexpr int kNoRecovery = 11003;
 constexpr int kNoData = 11004;
 constexpr int kInvalidArgument = 10022;
+constexpr int kConnectionAborted = 10053; // also a TLS handshake that failed
 
 // The Windows Sockets number for a POSIX errno value; 0 stays 0.
 [[nodiscard]] int fromErrno(int err);

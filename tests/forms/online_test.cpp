@@ -250,13 +250,16 @@ TEST_F(OnlineTest, NewGameDuringAPostKeepsWaiting)
     ASSERT_TRUE(waitUntil([&] { return w->highscore.isVisible(); }));
 }
 
-TEST_F(OnlineTest, TwoQuickListRequestsCauseOneFetch)
+TEST_F(OnlineTest, ASecondQuickListRequestReplacesTheFirst)
 {
+    // The second request cancels the first (a hung one must not hold it),
+    // whether or not the first had reached the server yet.
     auto w = open();
     w->main.findChild<QAction*>("ViewHighScoreList1")->trigger();
     w->main.findChild<QAction*>("ViewHighScoreList1")->trigger();
     ASSERT_TRUE(waitUntil([&] { return w->highscore.displayhtml->toPlainText().contains("HIGH SCORES"); }));
-    EXPECT_EQ(listRequests.load(), 1);
+    EXPECT_LE(listRequests.load(), 2);
+    EXPECT_FALSE(w->highscore.getit->Busy());
     EXPECT_TRUE(w->highscore.isVisible());
 }
 

@@ -9,9 +9,11 @@
 #include <QTimer>
 
 #include "net/ehttpexception.h"
+#include "net/httpget.h"
 #include "net/httpprot.h"
 #include "support/eventwait.h"
 #include "support/scriptedhttpserver.h"
+#include "support/tlstestserver.h"
 
 namespace {
 
@@ -258,9 +260,129 @@ TEST(Get, RefusesToStartWhenItCannot)
     };
     expectRefusal([&] { cli.SetRequestVer(QStringLiteral("2.0")); }, 5, "Insupported HTTP version");
     expectRefusal([&] { cli.Post(); }, 2, "HTTP component has nothing to post or put");
-    cli.GetAsync();
-    expectRefusal([&] { cli.Get(); }, 1, "HTTP component is busy");
-    cli.Abort();
+}
+
+TEST(Get, ANewRequestCancelsAHungOne)
+{
+    ScriptedHttpServer server([](Connection& c) {
+        c.readRequest();
+        if (c.index() == 0)
+            c.hang();
+        else
+            c.send(ScriptedHttpServer::answer(200, "OK", "second"));
+    });
+    Download d(server.url("/first"));
+    std::vector<int> done;
+    d.cli.OnRequestDone = [&](QObject*, THttpCli::THttpRequest, int error) { done.push_back(error); };
+    d.cli.GetAsync();
+    ASSERT_TRUE(waitUntil([&] { return server.requests().size() == 1; }));
+    d.cli.URL = QString::fromStdString(server.url("/second"));
+    EXPECT_EQ(d.get().first, 0);
+    EXPECT_EQ(d.body, "second");
+    ASSERT_TRUE(waitUntil([&] { return done.size() == 2; }));
+    EXPECT_EQ(done[0], 3); // the hung one, aborted
+}
+
+TEST(Get, FailsOnACutBodyOrATimeOut)
+{
+    using namespace std::chrono_literals;
+    const HttpTimeouts quick{200ms, 200ms, 0ms};
+    const struct {
+        const char* name;
+        ScriptedHttpServer::Script script;
+        HttpTimeouts timeouts;
+        const char* reason;
+    } cases[] = {
+        {"short close", answering("HTTP/1.0 200 OK\r\nContent-Length: 100\r\n\r\nshort"), {},
+         "Connection closed before the document was complete"},
+        {"reset", [](Connection& c) {
+             c.readRequest();
+             c.send("HTTP/1.0 200 OK\r\nContent-Length: 100\r\n\r\nshort");
+             c.reset();
+         }, {}, "Connection reset by peer (Error #10054)"},
+        {"stall", [](Connection& c) {
+             c.readRequest();
+             c.send("HTTP/1.0 200 OK\r\n\r\npart");
+             c.hang();
+         }, quick, "Connection timed out (Error #10060): no data for 0.2 s"},
+        {"drip past the total", [](Connection& c) {
+             c.readRequest();
+             c.send("HTTP/1.0 200 OK\r\n\r\n");
+             while (c.send("x"))
+                 c.pause(20);
+         }, {200ms, 200ms, 300ms}, "Connection timed out (Error #10060): no complete answer within 0.3 s"},
+    };
+    for (const auto& c : cases) {
+        ScriptedHttpServer server(c.script);
+        Download d(server.url("/"));
+        d.cli.Timeouts = c.timeouts;
+        EXPECT_EQ(d.get(), std::make_pair(404, std::string(c.reason))) << c.name;
+    }
+    ScriptedHttpServer::FullBacklog stuck;
+    Download d("http://127.0.0.1:" + std::to_string(stuck.port()) + "/");
+    d.cli.Timeouts = quick;
+    EXPECT_EQ(d.get(), std::make_pair(404, std::string("can't connect: Connection timed out (Error #10060)")));
+}
+
+TEST(Post, NeverFollowsARedirectToAnotherHost)
+{
+    ScriptedHttpServer server([](Connection& c) {
+        c.readRequest();
+        c.send(ScriptedHttpServer::answer(302, "Found", "", true,
+                                          "Location: http://localhost:" + std::to_string(c.port()) + "/done\r\n"));
+    });
+    Download d(server.url("/post"));
+    QByteArray payload("a=1");
+    QBuffer send(&payload);
+    send.open(QIODevice::ReadOnly);
+    d.cli.SendStream = &send;
+    try {
+        d.cli.Post();
+        ADD_FAILURE() << "posted";
+    } catch (const EHttpException& e) {
+        EXPECT_STREQ(e.what(), "redirect to another host refused");
+    }
+    EXPECT_EQ(server.requests().size(), 1u);
+}
+
+TEST(Get, ChecksTheServersCertificate)
+{
+    TlsTestServer server(ScriptedHttpServer::answer(200, "OK", "installer").c_str());
+    ASSERT_TRUE(server.ready());
+    Download untrusted(server.url(QStringLiteral("/setup")).toStdString());
+    const auto refused = untrusted.get();
+    EXPECT_EQ(refused.first, 404);
+    EXPECT_NE(refused.second.find("can't establish a secure connection: "), std::string::npos) << refused.second;
+    EXPECT_NE(refused.second.find("self-signed"), std::string::npos) << refused.second;
+
+    Download trusted(server.url(QStringLiteral("/setup")).toStdString());
+    trusted.cli.CaCertificates = server.certificateFile();
+    EXPECT_EQ(trusted.get().first, 0);
+    EXPECT_EQ(trusted.body, "installer");
+}
+
+TEST(Proxy, BothClientsTakeTheEnvironmentsProxy)
+{
+    // The scripted server plays the proxy: it sees the whole address.
+    ScriptedHttpServer proxy(answering(ScriptedHttpServer::answer(200, "OK", "via proxy")));
+    qputenv("http_proxy", QByteArray("127.0.0.1:") + QByteArray::number(proxy.port()));
+    qunsetenv("no_proxy");
+    qunsetenv("NO_PROXY");
+    Download d("http://pelbix-elsewhere.invalid/v");
+    const auto cliResult = d.get();
+    THTTPGet get;
+    QByteArray result;
+    get.OnDoneString = [&](QObject*, const QByteArray& body) { result = body; };
+    get.URL = QStringLiteral("http://pelbix-elsewhere.invalid/w");
+    get.FetchString();
+    waitUntil([&] { return !get.Busy(); });
+    qunsetenv("http_proxy");
+    EXPECT_EQ(cliResult.first, 0);
+    EXPECT_EQ(d.body, "via proxy");
+    EXPECT_EQ(result, "via proxy");
+    ASSERT_EQ(proxy.requests().size(), 2u);
+    EXPECT_EQ(requestLine(proxy.requests()[0]), "GET http://pelbix-elsewhere.invalid/v HTTP/1.0");
+    EXPECT_EQ(requestLine(proxy.requests()[1]), "GET http://pelbix-elsewhere.invalid/w HTTP/1.0");
 }
 
 TEST(Abort, EndsAHangingRequestOnce)

@@ -14,6 +14,7 @@
 #include "net/httpgeturl.h"
 #include "support/eventwait.h"
 #include "support/scriptedhttpserver.h"
+#include "support/tlstestserver.h"
 
 namespace {
 
@@ -68,6 +69,7 @@ TEST(splitHttpGetUrl, HostPortAndPath)
         {"http://host/a/b?x=1&y=2", "host", 80, "/a/b?x=1&y=2"},
         {"HTTP://Host/x", "Host", 80, "/x"},
         {"hTtP://host/", "host", 80, "/"},
+        {"Https://host/v", "host", 443, "/v"},
         {"http://host:8080/cgi-bin/p.cgi?name=a b#c", "host", 8080, "/cgi-bin/p.cgi?name=a b#c"},
         {"host/p", "host", 80, "/p"},
         {"http://host", "", 80, ""},
@@ -218,26 +220,141 @@ TEST(FetchString, ASpaceOrHashInTheQueryReachesTheServerEncoded)
     EXPECT_EQ(server.requests()[0].rfind("GET /p/../q?name=Ann%20Lee&x=%231 HTTP/1.0\r\n", 0), 0u) << server.requests()[0];
 }
 
-TEST(FetchString, ASecondStartOnABusyComponentDoesNothing)
+TEST(FetchString, ANewStartCancelsAHungFetch)
 {
     ScriptedHttpServer server([](Connection& c) {
         c.readRequest();
-        c.pause(300);
-        c.send(ScriptedHttpServer::answer(200, "OK", "first"));
+        if (c.index() == 0)
+            c.hang();
+        else
+            c.send(ScriptedHttpServer::answer(200, "OK", "second"));
     });
     THTTPGet get;
     Outcomes outcomes;
     outcomes.attach(get);
     get.URL = QString::fromStdString(server.url("/first"));
     get.FetchString();
-    EXPECT_TRUE(get.Busy());
+    ASSERT_TRUE(waitUntil([&] { return server.requests().size() == 1; }));
     get.URL = QString::fromStdString(server.url("/second"));
     get.FetchString();
     ASSERT_TRUE(waitUntil([&] { return outcomes.completions() > 0; }));
-    waitUntil([] { return false; }, 100);
     EXPECT_EQ(outcomes.done, 1);
-    EXPECT_EQ(outcomes.result, "first");
-    EXPECT_EQ(server.connections(), 1);
+    EXPECT_EQ(outcomes.errors, 0);
+    EXPECT_EQ(outcomes.result, "second");
+}
+
+TEST(FetchString, FailsOnACutBodyOrATimeOut)
+{
+    using namespace std::chrono_literals;
+    const HttpTimeouts quick{200ms, 200ms, 0ms};
+    const struct {
+        const char* name;
+        ScriptedHttpServer::Script script;
+        HttpTimeouts timeouts;
+    } cases[] = {
+        {"short close", answering("HTTP/1.0 200 OK\r\nContent-Length: 100\r\n\r\nshort"), {}},
+        {"reset", [](Connection& c) {
+             c.readRequest();
+             c.send("HTTP/1.0 200 OK\r\nContent-Length: 100\r\n\r\nshort");
+             c.reset();
+         }, {}},
+        {"truncated chunks", answering("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n"), {}},
+        {"stall", [](Connection& c) {
+             c.readRequest();
+             c.send("HTTP/1.0 200 OK\r\n\r\npart");
+             c.hang();
+         }, quick},
+        {"drip past the total", [](Connection& c) {
+             c.readRequest();
+             c.send("HTTP/1.0 200 OK\r\n\r\n");
+             while (c.send("x"))
+                 c.pause(20);
+         }, {200ms, 200ms, 300ms}},
+    };
+    for (const auto& c : cases) {
+        ScriptedHttpServer server(c.script);
+        THTTPGet get;
+        Outcomes outcomes;
+        outcomes.attach(get);
+        get.Timeouts = c.timeouts;
+        get.URL = QString::fromStdString(server.url("/"));
+        get.FetchString();
+        ASSERT_TRUE(waitUntil([&] { return outcomes.completions() > 0; })) << c.name;
+        EXPECT_EQ(outcomes.errors, 1) << c.name;
+        EXPECT_FALSE(get.ErrorText().isEmpty()) << c.name;
+    }
+    ScriptedHttpServer::FullBacklog stuck;
+    THTTPGet get;
+    Outcomes outcomes;
+    outcomes.attach(get);
+    get.Timeouts = quick;
+    get.URL = QStringLiteral("http://127.0.0.1:%1/").arg(stuck.port());
+    get.FetchString();
+    ASSERT_TRUE(waitUntil([&] { return outcomes.completions() > 0; }));
+    EXPECT_EQ(outcomes.errors, 1);
+}
+
+TEST(FetchString, FollowsRedirectsWithinTheirRules)
+{
+    // /r<n> sends to /r<n-1>, /r0 answers; /far sends to the same server under another name.
+    ScriptedHttpServer server([](Connection& c) {
+        const std::string request = c.readRequest();
+        const std::string path = request.substr(request.find(' ') + 1, request.find(" HTTP/") - request.find(' ') - 1);
+        std::string location;
+        if (path == "/far")
+            location = "http://localhost:" + std::to_string(c.port()) + "/r0";
+        else if (path != "/r0")
+            location = "/r" + std::to_string(std::stoi(path.substr(2)) - 1);
+        c.send(location.empty() ? ScriptedHttpServer::answer(200, "OK", "landed")
+                                : ScriptedHttpServer::answer(302, "Found", "moved", true, "Location: " + location + "\r\n"));
+    });
+    const struct {
+        const char* path;
+        bool otherHosts;
+        const char* postQuery;
+        bool lands;
+    } cases[] = {
+        {"/r20", true, "", true},
+        {"/r21", true, "", false},
+        {"/far", true, "", true},
+        {"/far", false, "", false},
+        {"/far", true, "score=1", false},
+        {"/r1", true, "score=1", true},
+    };
+    for (const auto& c : cases) {
+        THTTPGet get;
+        Outcomes outcomes;
+        outcomes.attach(get);
+        get.OtherHostRedirects = c.otherHosts;
+        get.PostQuery = QString::fromLatin1(c.postQuery);
+        get.URL = QString::fromStdString(server.url(c.path));
+        get.FetchString();
+        ASSERT_TRUE(waitUntil([&] { return outcomes.completions() > 0; })) << c.path;
+        EXPECT_EQ(outcomes.done, c.lands ? 1 : 0) << c.path << " " << c.otherHosts << " " << c.postQuery;
+        if (c.lands)
+            EXPECT_EQ(outcomes.result, "landed") << c.path;
+    }
+}
+
+TEST(FetchString, ChecksTheServersCertificate)
+{
+    TlsTestServer server(ScriptedHttpServer::answer(200, "OK", "secret").c_str());
+    ASSERT_TRUE(server.ready());
+    for (const bool trusted : {false, true}) {
+        THTTPGet get;
+        Outcomes outcomes;
+        outcomes.attach(get);
+        if (trusted)
+            get.CaCertificates = server.certificateFile();
+        get.URL = server.url(QStringLiteral("/list"));
+        get.FetchString();
+        ASSERT_TRUE(waitUntil([&] { return outcomes.completions() > 0; })) << trusted;
+        EXPECT_EQ(outcomes.done, trusted ? 1 : 0);
+        if (trusted)
+            EXPECT_EQ(outcomes.result, "secret");
+        else
+            EXPECT_TRUE(get.ErrorText().contains(QStringLiteral("certificate"))) << get.ErrorText().toStdString();
+    }
 }
 
 TEST(FetchString, ThreeComponentsBusyAtOnce)

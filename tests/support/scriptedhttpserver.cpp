@@ -188,3 +188,34 @@ void ScriptedHttpServer::Connection::reset()
     ::close(m_fd);
     m_fd = -1;
 }
+
+ScriptedHttpServer::FullBacklog::FullBacklog()
+{
+    int listener = -1;
+    {
+        // A queue of one: the first attempts fill it, later SYNs are dropped.
+        listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (listener < 0 || ::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+            ::listen(listener, 0) != 0 || ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+            throw std::runtime_error("cannot listen on 127.0.0.1");
+        m_port = ntohs(address.sin_port);
+        m_fds.push_back(listener);
+        for (int i = 0; i < 3; ++i) {
+            const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+            if (fd < 0)
+                continue;
+            (void)::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+            m_fds.push_back(fd);
+        }
+    }
+}
+
+ScriptedHttpServer::FullBacklog::~FullBacklog()
+{
+    for (int fd : m_fds)
+        ::close(fd);
+}

@@ -28,6 +28,7 @@ public:
         void hang();                    // until the server stops
         void reset();                   // close with a reset instead of a FIN
         [[nodiscard]] int index() const { return m_index; } // 0 for the first connection
+        [[nodiscard]] int port() const { return m_server.port(); }
 
     private:
         friend class ScriptedHttpServer;
@@ -57,6 +58,20 @@ public:
                               const std::string& version = "1.0");
     // A loopback port on which nothing listens.
     static int closedPort();
+    // Listens with a full queue on a loopback port and never accepts while
+    // it lives: a connection attempt there neither succeeds nor fails.
+    class FullBacklog {
+    public:
+        FullBacklog();
+        ~FullBacklog();
+        FullBacklog(const FullBacklog&) = delete;
+        FullBacklog& operator=(const FullBacklog&) = delete;
+        [[nodiscard]] int port() const { return m_port; }
+
+    private:
+        std::vector<int> m_fds;
+        int m_port = 0;
+    };
 
 private:
     void acceptLoop();
