@@ -41,7 +41,7 @@ THTTPGet* makeFetcher(QObject* parent, const QString& name, long long maxBodySiz
 Thighscore::Thighscore(const QString& productkey, const ServerAddress& server, QWidget* parent, UrlOpener& urls)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
     , m_productkey(productkey)
-    , m_server(QString::fromStdString(server.authority()))
+    , m_server(QString::fromStdString(server.origin()))
 {
     setObjectName(QStringLiteral("highscore"));
     infowindow::dress(this, QStringLiteral("Pelbix Solo - High Scores"), QSize(603, 561));
@@ -69,6 +69,7 @@ Thighscore::Thighscore(const QString& productkey, const ServerAddress& server, Q
     placeLabel(this, QStringLiteral("label_maker"), QRect(8, 544, 0, 0), QStringLiteral("Dravik Software"), caption);
 
     sendit = makeFetcher(this, QStringLiteral("sendit"), HttpLimits::kPostAnswer);
+    sendit->OtherHostRedirects = false; // a score counts as posted only where it was sent
     sendit->OnDoneString = [this](QObject* sender, const QByteArray& result) { senditDoneString(sender, result); };
     sendit->OnError = [this](QObject* sender) { senditError(sender); };
     getit = makeFetcher(this, QStringLiteral("getit"), HttpLimits::kListPage);
@@ -83,12 +84,12 @@ Thighscore::~Thighscore() = default;
 
 QString Thighscore::postUrl(const QString& name, const QString& date, const QString& score) const
 {
-    return QStringLiteral("http://%1/cgi-bin/%2.cgi?name=%3&date=%4&score=%5")
+    return QStringLiteral("%1/cgi-bin/%2.cgi?name=%3&date=%4&score=%5")
         .arg(m_server, m_productkey, percentEncodeQueryValue(name), percentEncodeQueryValue(date),
              percentEncodeQueryValue(score));
 }
 
-QString Thighscore::listUrl() const { return QStringLiteral("http://%1/counter/%2.shtml").arg(m_server, m_productkey); }
+QString Thighscore::listUrl() const { return QStringLiteral("%1/counter/%2.shtml").arg(m_server, m_productkey); }
 
 void Thighscore::sendscore(const QString& name, const QString& date, const QString& score)
 {

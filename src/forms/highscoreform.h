@@ -58,6 +58,6 @@ public:
 
 private:
     QString m_productkey;
-    QString m_server; // host[:port]
+    QString m_server; // http[s]://host[:port]
     bool m_placed = false;
 };

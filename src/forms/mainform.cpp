@@ -689,7 +689,7 @@ void Tmain::wireOnlineFlows(const TmainSeams& seams)
     UpdateFlow::Setup setup;
     setup.productkey = productkey;
     setup.setupname = setupname;
-    setup.server = [this] { return serverAuthority(); };
+    setup.server = [this] { return serverOrigin(); };
     setup.ownVersion = [this] { return m_windows.about ? m_windows.about->versionText() : QString(); };
     setup.programFile = QCoreApplication::applicationFilePath();
     setup.downloadFolder = [this] { return m_folder.downloadFolder(); };
@@ -715,7 +715,7 @@ void Tmain::wireOnlineFlows(const TmainSeams& seams)
     updatecheck->setEnabled(m_update->enabled());
 }
 
-QString Tmain::serverAuthority() const { return QString::fromStdString(MakerHost::of(m_loaded).authority()); }
+QString Tmain::serverOrigin() const { return QString::fromStdString(MakerHost::of(m_loaded).origin()); }
 
 void Tmain::setProgramFile(const QString& path) { m_update->setProgramFile(path); }
 

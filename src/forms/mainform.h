@@ -185,7 +185,7 @@ private:
     void buildUpdatePanel();
     void wireOnlineFlows(const TmainSeams& seams);
     void setUpdateStatus(const QString& text);
-    [[nodiscard]] QString serverAuthority() const;
+    [[nodiscard]] QString serverOrigin() const;
     void buildMenu();
     // A checked option whose click handler toggles it and saves the settings.
     QAction* addSavedOption(QMenu* menu, const QString& caption, const QString& name, void (Tmain::*click)());

@@ -35,6 +35,7 @@ UpdateFlow::UpdateFlow(Setup setup, QObject* parent)
     getupdate->Agent = QStringLiteral("Mozilla/3.0 (compatible)");
     getupdate->Accept = QStringLiteral("image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*");
     getupdate->SetRequestVer(QStringLiteral("1.0"));
+    getupdate->Timeouts.total = std::chrono::milliseconds::zero(); // a slow line may take long; a stall still ends it
     startInstaller = [](const QString& program, const QStringList& arguments) {
         return QProcess::startDetached(program, arguments);
     };
@@ -45,12 +46,12 @@ UpdateFlow::~UpdateFlow() = default;
 
 QString UpdateFlow::versionUrl() const
 {
-    return QStringLiteral("http://%1/%2/%2version.txt").arg(m_setup.server(), m_setup.productkey);
+    return QStringLiteral("%1/%2/%2version.txt").arg(m_setup.server(), m_setup.productkey);
 }
 
 QString UpdateFlow::installerUrl() const
 {
-    return QStringLiteral("http://%1/%2/%3").arg(m_setup.server(), m_setup.productkey, m_setup.setupname);
+    return QStringLiteral("%1/%2/%3").arg(m_setup.server(), m_setup.productkey, m_setup.setupname);
 }
 
 QString UpdateFlow::backupPath(const QString& programFile)

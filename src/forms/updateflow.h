@@ -25,7 +25,7 @@ public:
     struct Setup {
         QString productkey;
         QString setupname;
-        std::function<QString()> server;      // "host[:port]" of the maker's server
+        std::function<QString()> server;      // "http[s]://host[:port]" of the maker's server
         std::function<QString()> ownVersion;  // the about window's version caption
         QString programFile;                  // moved to its ".BAK" while updating
         std::function<QString()> downloadFolder; // with its trailing separator

@@ -45,7 +45,7 @@ TEST(SignedUpdate, InstallsFromTheRealServer)
     UpdateFlow::Setup setup;
     setup.productkey = QStringLiteral("pelbixsolo");
     setup.setupname = QStringLiteral("qztsetup.exe");
-    setup.server = [&] { return QStringLiteral("127.0.0.1:%1").arg(server.port()); };
+    setup.server = [&] { return QStringLiteral("http://127.0.0.1:%1").arg(server.port()); };
     setup.ownVersion = [] { return QStringLiteral("1.0.2"); };
     setup.programFile = program;
     setup.downloadFolder = [&] { return gameFolder.path() + QLatin1Char('/'); };

@@ -180,6 +180,13 @@ TEST(ServerAddress, AcceptsOnlyWhatFitsARequest)
         {"localhost:80", "localhost", 80},
         {"[::1]:8080", "[::1]:8080", 8080},
         {"[::1]", "[::1]", 80},
+        {"https://host", "host", 443},
+        {"HTTPS://host:8443/", "host:8443", 8443},
+        {"https://host:80", "host:80", 80},
+        {"http://host:8080", "host:8080", 8080},
+        {"https://", nullptr, 0},
+        {"https://host/x", nullptr, 0},
+        {"ftp://host", nullptr, 0},
         {"host:65535", "host:65535", 65535},
         {"host:65536", nullptr, 0},
         {"host:0", nullptr, 0},
@@ -207,6 +214,7 @@ TEST(ServerAddress, AcceptsOnlyWhatFitsARequest)
         ASSERT_TRUE(parsed.has_value()) << c.text;
         EXPECT_EQ(parsed->authority(), c.authority) << c.text;
         EXPECT_EQ(parsed->port, c.port) << c.text;
+        EXPECT_EQ(parsed->origin(), (std::string(c.text).rfind("https", 0) == 0 || std::string(c.text).rfind("HTTPS", 0) == 0 ? "https://" : "http://") + std::string(c.authority)) << c.text;
     }
     EXPECT_FALSE(ServerAddress::parse(std::string(64, 'a') + ".example").has_value());
     EXPECT_TRUE(ServerAddress::parse(std::string(63, 'a') + ".example").has_value());

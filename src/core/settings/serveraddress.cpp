@@ -51,11 +51,37 @@ std::optional<std::uint16_t> parsePort(std::string_view text)
         return std::nullopt;
     return static_cast<std::uint16_t>(port);
 }
+
+bool startsWithNoCase(std::string_view text, std::string_view lowerPrefix)
+{
+    if (text.size() < lowerPrefix.size())
+        return false;
+    for (std::size_t i = 0; i < lowerPrefix.size(); ++i) {
+        const char c = text[i];
+        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != lowerPrefix[i])
+            return false;
+    }
+    return true;
+}
 } // namespace
 
 std::optional<ServerAddress> ServerAddress::parse(std::string_view text)
 {
     ServerAddress address;
+    constexpr std::string_view kHttp = "http://";
+    constexpr std::string_view kHttps = "https://";
+    const bool secure = startsWithNoCase(text, kHttps);
+    const bool schemeGiven = secure || startsWithNoCase(text, kHttp);
+    if (secure) {
+        address.secure = true;
+        address.port = kDefaultSecurePort;
+    }
+    if (schemeGiven) {
+        text.remove_prefix(secure ? kHttps.size() : kHttp.size());
+        // "https://host/" as a browser shows it.
+        if (!text.empty() && text.back() == '/')
+            text.remove_suffix(1);
+    }
     std::string_view rest;
     if (!text.empty() && text.front() == '[') {
         const auto close = text.find(']');
@@ -82,7 +108,12 @@ std::optional<ServerAddress> ServerAddress::parse(std::string_view text)
 std::string ServerAddress::authority() const
 {
     std::string out = host.find(':') != std::string::npos ? "[" + host + "]" : host;
-    if (port != kDefaultPort)
+    if (port != (secure ? kDefaultSecurePort : kDefaultPort))
         out += ":" + std::to_string(port);
     return out;
+}
+
+std::string ServerAddress::origin() const
+{
+    return (secure ? "https://" : "http://") + authority();
 }
