@@ -138,17 +138,27 @@ ProxyRoute proxyRouteFor(const std::string& scheme, const std::string& host, con
     route.direct = false;
     const std::string withScheme = value.find("://") == std::string::npos ? "http://" + value : value;
     UrlParts parts = splitUrl(withScheme);
-    if (lower(parts.proto) != "http" || parts.host.empty()) {
+    if (lower(parts.proto) != "http") {
         route.unusable = true;
         return route;
     }
-    // "[::1]:3128": the port follows the bracket.
-    if (parts.host.front() == '[') {
-        const auto close = withScheme.find(']');
-        const auto open = withScheme.find('[');
-        parts.host = withScheme.substr(open + 1, close - open - 1);
-        const std::string after = withScheme.substr(close + 1);
-        parts.port = after.rfind(':', 0) == 0 ? after.substr(1, after.find_first_of("/?") - 1) : std::string();
+    // "[::1]:3128": the address is in brackets, the port after them.
+    if (!parts.host.empty() && parts.host.front() == '[') {
+        const auto authorityStart = withScheme.find("://") + 3;
+        const std::string authority = withScheme.substr(authorityStart, withScheme.find_first_of("/?", authorityStart) - authorityStart);
+        const std::string hostPort = authority.substr(authority.rfind('@') == std::string::npos ? 0 : authority.rfind('@') + 1);
+        const auto close = hostPort.find(']');
+        const std::string after = close == std::string::npos ? std::string() : hostPort.substr(close + 1);
+        if (close == std::string::npos || (!after.empty() && after.front() != ':')) {
+            route.unusable = true;
+            return route;
+        }
+        parts.host = hostPort.substr(1, close - 1);
+        parts.port = after.empty() ? std::string() : after.substr(1);
+    }
+    if (parts.host.empty()) {
+        route.unusable = true;
+        return route;
     }
     route.host = parts.host;
     route.user = parts.user;

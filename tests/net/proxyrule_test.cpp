@@ -35,6 +35,9 @@ TEST(proxyRouteFor, ReadsTheEnvironmentAsCurlDoes)
         {{{"https_proxy", "https://p:1"}}, "https", "h", "!"},
         {{{"http_proxy", "p:99999"}}, "http", "h", "!"},
         {{{"http_proxy", "[::1]:3128"}}, "http", "h", "http://[::1]:3128/"},
+        {{{"http_proxy", "h@["}}, "http", "h", "!"}, // found by fuzzing: a proxy without a host
+        {{{"http_proxy", "[::1]x"}}, "http", "h", "!"},
+        {{{"http_proxy", "http://"}}, "http", "h", "!"},
     };
     for (const auto& c : cases) {
         const ProxyRoute route = proxyRouteFor(c.scheme, c.host, [&](const char* name) -> const char* {
