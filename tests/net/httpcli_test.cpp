@@ -349,16 +349,46 @@ TEST(Get, ChecksTheServersCertificate)
 {
     TlsTestServer server(ScriptedHttpServer::answer(200, "OK", "installer").c_str());
     ASSERT_TRUE(server.ready());
-    Download untrusted(server.url(QStringLiteral("/setup")).toStdString());
-    const auto refused = untrusted.get();
-    EXPECT_EQ(refused.first, 404);
-    EXPECT_NE(refused.second.find("can't establish a secure connection: "), std::string::npos) << refused.second;
-    EXPECT_NE(refused.second.find("self-signed"), std::string::npos) << refused.second;
+    ScriptedHttpServer upgrade(answering(ScriptedHttpServer::answer(
+        302, "Found", "", true, "Location: " + server.url(QStringLiteral("/setup")).toStdString() + "\r\n")));
+    const struct {
+        const char* name;
+        std::string url;
+        bool trusted;
+        const char* error; // empty: the download succeeds
+    } cases[] = {
+        {"self-signed", server.url(QStringLiteral("/setup")).toStdString(), false,
+         "can't establish a secure connection: The certificate is self-signed, and untrusted"},
+        {"trusted", server.url(QStringLiteral("/setup")).toStdString(), true, ""},
+        {"another name", server.url(QStringLiteral("/setup"), QStringLiteral("localhost")).toStdString(), true,
+         "can't establish a secure connection: The host name did not match any of the valid hosts for this certificate"},
+        {"redirect to https", upgrade.url("/setup"), true, ""},
+    };
+    for (const auto& c : cases) {
+        Download d(c.url);
+        if (c.trusted)
+            d.cli.CaCertificates = server.certificateFile();
+        const auto result = d.get();
+        EXPECT_EQ(result.second, c.error) << c.name;
+        EXPECT_EQ(d.body, *c.error ? "" : "installer") << c.name;
+    }
+    server.setAnswer(ScriptedHttpServer::answer(302, "Found", "", true, "Location: " + upgrade.url("/x") + "\r\n").c_str());
+    Download d(server.url(QStringLiteral("/setup")).toStdString());
+    d.cli.CaCertificates = server.certificateFile();
+    EXPECT_EQ(d.get().second, "redirect from https to http refused");
+}
 
-    Download trusted(server.url(QStringLiteral("/setup")).toStdString());
-    trusted.cli.CaCertificates = server.certificateFile();
-    EXPECT_EQ(trusted.get().first, 0);
-    EXPECT_EQ(trusted.body, "installer");
+TEST(Get, TunnelsHttpsThroughTheEnvironmentsProxy)
+{
+    ScriptedHttpServer proxy(answering("HTTP/1.1 407 Proxy Authentication Required\r\nContent-Length: 0\r\n\r\n"));
+    qputenv("https_proxy", "http://u:p@127.0.0.1:" + QByteArray::number(proxy.port()));
+    Download d("https://pelbix-elsewhere.invalid/setup");
+    const auto result = d.get();
+    qunsetenv("https_proxy");
+    EXPECT_EQ(result, std::make_pair(404, std::string("the proxy refused the tunnel: 407 Proxy Authentication Required")));
+    ASSERT_EQ(proxy.requests().size(), 1u);
+    EXPECT_EQ(proxy.requests()[0], "CONNECT pelbix-elsewhere.invalid:443 HTTP/1.1\r\nHost: pelbix-elsewhere.invalid:443\r\n"
+                                   "Proxy-Authorization: Basic dTpw\r\n\r\n");
 }
 
 TEST(Proxy, BothClientsTakeTheEnvironmentsProxy)

@@ -303,6 +303,8 @@ TEST(FetchString, FollowsRedirectsWithinTheirRules)
         std::string location;
         if (path == "/far")
             location = "http://localhost:" + std::to_string(c.port()) + "/r0";
+        else if (path == "/file")
+            location = "file:///etc/passwd";
         else if (path != "/r0")
             location = "/r" + std::to_string(std::stoi(path.substr(2)) - 1);
         c.send(location.empty() ? ScriptedHttpServer::answer(200, "OK", "landed")
@@ -320,6 +322,7 @@ TEST(FetchString, FollowsRedirectsWithinTheirRules)
         {"/far", false, "", false},
         {"/far", true, "score=1", false},
         {"/r1", true, "score=1", true},
+        {"/file", true, "", false},
     };
     for (const auto& c : cases) {
         THTTPGet get;
@@ -340,21 +343,64 @@ TEST(FetchString, ChecksTheServersCertificate)
 {
     TlsTestServer server(ScriptedHttpServer::answer(200, "OK", "secret").c_str());
     ASSERT_TRUE(server.ready());
-    for (const bool trusted : {false, true}) {
+    // A plain server that sends a post on to the TLS one on the same host.
+    ScriptedHttpServer upgrade(answering(ScriptedHttpServer::answer(
+        302, "Found", "", true, "Location: " + server.url(QStringLiteral("/list")).toStdString() + "\r\n")));
+    const struct {
+        const char* name;
+        QString url;
+        bool trusted;
+        const char* error; // empty: the fetch succeeds
+    } cases[] = {
+        {"self-signed", server.url(QStringLiteral("/list")), false, "certificate"},
+        {"trusted", server.url(QStringLiteral("/list")), true, ""},
+        {"another name", server.url(QStringLiteral("/list"), QStringLiteral("localhost")), true, "localhost"},
+        {"redirect to https", QString::fromStdString(upgrade.url("/post")), true, ""},
+    };
+    for (const auto& c : cases) {
         THTTPGet get;
         Outcomes outcomes;
         outcomes.attach(get);
-        if (trusted)
+        get.OtherHostRedirects = false;
+        if (c.trusted)
             get.CaCertificates = server.certificateFile();
-        get.URL = server.url(QStringLiteral("/list"));
+        get.URL = c.url;
         get.FetchString();
-        ASSERT_TRUE(waitUntil([&] { return outcomes.completions() > 0; })) << trusted;
-        EXPECT_EQ(outcomes.done, trusted ? 1 : 0);
-        if (trusted)
-            EXPECT_EQ(outcomes.result, "secret");
-        else
-            EXPECT_TRUE(get.ErrorText().contains(QStringLiteral("certificate"))) << get.ErrorText().toStdString();
+        ASSERT_TRUE(waitUntil([&] { return outcomes.completions() > 0; })) << c.name;
+        EXPECT_EQ(outcomes.result, *c.error ? "" : "secret") << c.name;
+        EXPECT_TRUE(get.ErrorText().contains(QLatin1String(c.error))) << c.name << ": " << get.ErrorText().toStdString();
     }
+    // Never from TLS back to plain text.
+    server.setAnswer(ScriptedHttpServer::answer(302, "Found", "", true, "Location: " + upgrade.url("/x") + "\r\n").c_str());
+    THTTPGet get;
+    Outcomes outcomes;
+    outcomes.attach(get);
+    get.CaCertificates = server.certificateFile();
+    get.URL = server.url(QStringLiteral("/list"));
+    get.FetchString();
+    ASSERT_TRUE(waitUntil([&] { return outcomes.completions() > 0; }));
+    EXPECT_EQ(outcomes.errors, 1);
+    EXPECT_EQ(upgrade.connections(), 1);
+}
+
+TEST(FetchString, TunnelsHttpsThroughTheEnvironmentsProxy)
+{
+    // A proxy that refuses: what matters is the tunnel request and the failure.
+    ScriptedHttpServer proxy(answering("HTTP/1.1 407 Proxy Authentication Required\r\nContent-Length: 0\r\n\r\n"));
+    qputenv("https_proxy", "http://u:p@127.0.0.1:" + QByteArray::number(proxy.port()));
+    THTTPGet get;
+    Outcomes outcomes;
+    outcomes.attach(get);
+    get.URL = QStringLiteral("https://pelbix-elsewhere.invalid/v");
+    get.FetchString();
+    const bool ended = waitUntil([&] { return outcomes.completions() > 0; });
+    qunsetenv("https_proxy");
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(outcomes.errors, 1);
+    ASSERT_FALSE(proxy.requests().empty());
+    const std::string request = proxy.requests()[0];
+    EXPECT_EQ(request.rfind("CONNECT pelbix-elsewhere.invalid:443 HTTP/1.1\r\n", 0), 0u) << request;
+    EXPECT_NE(request.find("Proxy-Authorization: Basic dTpw\r\n"), std::string::npos) << request;
 }
 
 TEST(FetchString, ThreeComponentsBusyAtOnce)

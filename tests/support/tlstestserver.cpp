@@ -59,7 +59,7 @@ TlsTestServer::~TlsTestServer()
     delete m_server;
 }
 
-QString TlsTestServer::url(const QString& path) const
+QString TlsTestServer::url(const QString& path, const QString& host) const
 {
-    return QStringLiteral("https://127.0.0.1:%1%2").arg(m_port).arg(path);
+    return QStringLiteral("https://%1:%2%3").arg(host).arg(m_port).arg(path);
 }

@@ -19,7 +19,8 @@ public:
     TlsTestServer& operator=(const TlsTestServer&) = delete;
 
     [[nodiscard]] bool ready() const { return m_port != 0; }
-    [[nodiscard]] QString url(const QString& path) const;
+    [[nodiscard]] QString url(const QString& path, const QString& host = QStringLiteral("127.0.0.1")) const;
+    void setAnswer(QByteArray answer) { m_answer = std::move(answer); }
     // The certificate as a PEM file: trusting it makes the server trusted.
     [[nodiscard]] QString certificateFile() const { return m_dir.filePath(QStringLiteral("cert.pem")); }
     [[nodiscard]] int requests() const { return m_requests; }
