@@ -2,7 +2,8 @@
 // Helper of download_bench.py.
 //   pelbix_httpbench serve BYTES      serves a body of BYTES bytes on a free
 //                                     127.0.0.1 port (printed first) until killed
-//   pelbix_httpbench get URL FILE     downloads URL into FILE with THttpCli::Get
+//   pelbix_httpbench get URL FILE [CA] downloads URL into FILE with THttpCli::Get,
+//                                     trusting the PEM certificates in CA too
 #include <arpa/inet.h>
 #include <cstdio>
 #include <cstdlib>
@@ -60,7 +61,7 @@ int serve(long long bytes)
     }
 }
 
-int get(const char* url, const char* fileName)
+int get(const char* url, const char* fileName, const char* caCertificates)
 {
     QFile file(QString::fromLocal8Bit(fileName));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -68,6 +69,8 @@ int get(const char* url, const char* fileName)
     THttpCli cli;
     cli.URL = QString::fromLocal8Bit(url);
     cli.ReceiveStream = &file;
+    if (caCertificates)
+        cli.CaCertificates = QString::fromLocal8Bit(caCertificates);
     try {
         cli.Get();
     } catch (const EHttpException& e) {
@@ -84,8 +87,8 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     if (argc == 3 && std::string(argv[1]) == "serve")
         return serve(std::atoll(argv[2]));
-    if (argc == 4 && std::string(argv[1]) == "get")
-        return get(argv[2], argv[3]);
-    std::fprintf(stderr, "usage: %s serve BYTES | get URL FILE\n", argv[0]);
+    if ((argc == 4 || argc == 5) && std::string(argv[1]) == "get")
+        return get(argv[2], argv[3], argc == 5 ? argv[4] : nullptr);
+    std::fprintf(stderr, "usage: %s serve BYTES | get URL FILE [CA]\n", argv[0]);
     return 2;
 }
