@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             std::abort();
         if (parser.lineTooLong())
             return 0; // the client raises "HTTP line too long" and drops the connection
-        if (outcome == HttpAnswerParser::Outcome::HeaderTooLarge) {
+        if (outcome == HttpAnswerParser::Outcome::HeaderTooLarge || outcome == HttpAnswerParser::Outcome::BadChunk) {
             if (parser.phase() != HttpAnswerParser::Phase::Finished)
                 std::abort(); // the parser must not read on past its own failure
             return 0;         // the client fails the request and drops the connection

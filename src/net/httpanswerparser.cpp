@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <utility>
 
 #include "net/httpfield.h"
 #include "net/httplimits.h"
@@ -49,6 +50,9 @@ void HttpAnswerParser::start(Request request, long long skipPrevious)
     m_used = 0;
     m_skip = std::max(0LL, skipPrevious - m_dropped);
     m_dropped = 0;
+    m_chunkStep = ChunkStep::Size;
+    m_chunkLeft = 0;
+    m_chunkLine.clear();
 }
 
 HttpAnswerParser::Outcome HttpAnswerParser::received(std::size_t size)
@@ -139,6 +143,9 @@ HttpAnswerParser::Outcome HttpAnswerParser::endHeader()
         finish();
         return Outcome::Redirect;
     }
+    // The chunks tell where the body ends; a length beside them would only mislead.
+    if (m_answer.chunked)
+        m_answer.contentLength = -1;
     if (m_answer.contentLength == 0 || m_request == Request::Head) {
         m_events.headerEnd();
         finish();
@@ -150,8 +157,101 @@ HttpAnswerParser::Outcome HttpAnswerParser::endHeader()
     return Outcome::More;
 }
 
+void HttpAnswerParser::deliverBytes(const char* data, std::size_t size)
+{
+    if (size == 0)
+        return;
+    if (!m_answer.docStarted) {
+        m_answer.docStarted = true;
+        m_events.docBegin();
+    }
+    m_answer.receivedCount += static_cast<long long>(size);
+    m_events.docData(data, size);
+}
+
+HttpAnswerParser::Outcome HttpAnswerParser::deliverChunked(const char* data, std::size_t size)
+{
+    std::size_t at = 0;
+    while (at < size && !m_halted) {
+        if (m_chunkStep == ChunkStep::Data) {
+            const auto take = static_cast<std::size_t>(std::min<long long>(m_chunkLeft, static_cast<long long>(size - at)));
+            deliverBytes(data + at, take);
+            at += take;
+            m_chunkLeft -= static_cast<long long>(take);
+            if (m_chunkLeft == 0)
+                m_chunkStep = ChunkStep::DataEnd;
+            continue;
+        }
+        const auto* end = static_cast<const char*>(std::memchr(data + at, '\n', size - at));
+        const std::size_t lineEnd = end ? static_cast<std::size_t>(end - data) : size;
+        m_chunkLine.append(data + at, lineEnd - at);
+        at = end ? lineEnd + 1 : size;
+        if (m_chunkLine.size() > kMaxChunkLine) {
+            finish();
+            return Outcome::BadChunk;
+        }
+        if (!end)
+            break;
+        const Outcome outcome = chunkLine(std::exchange(m_chunkLine, std::string()));
+        if (outcome == Outcome::BodyComplete)
+            m_dropped += static_cast<long long>(size - at); // after the answer: nobody's
+        if (outcome != Outcome::More)
+            return outcome;
+    }
+    return Outcome::More;
+}
+
+HttpAnswerParser::Outcome HttpAnswerParser::chunkLine(std::string line)
+{
+    constexpr std::size_t kMaxSizeDigits = 15; // stays inside a 64-bit integer
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    switch (m_chunkStep) {
+    case ChunkStep::Size: {
+        // Hex digits, then optional blanks and ";extensions", which mean nothing to us.
+        long long chunk = 0;
+        std::size_t digits = 0;
+        while (digits < line.size() && std::isxdigit(static_cast<unsigned char>(line[digits]))) {
+            const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(line[digits])));
+            if (digits < kMaxSizeDigits)
+                chunk = chunk * 16 + (c <= '9' ? c - '0' : c - 'a' + 10);
+            ++digits;
+        }
+        std::size_t rest = digits;
+        while (rest < line.size() && (line[rest] == ' ' || line[rest] == '\t'))
+            ++rest;
+        if (digits == 0 || digits > kMaxSizeDigits || (rest < line.size() && line[rest] != ';'))
+            break;
+        m_chunkLeft = chunk;
+        m_chunkStep = chunk == 0 ? ChunkStep::Trailer : ChunkStep::Data;
+        return Outcome::More;
+    }
+    case ChunkStep::DataEnd:
+        if (!line.empty())
+            break;
+        m_chunkStep = ChunkStep::Size;
+        return Outcome::More;
+    case ChunkStep::Trailer:
+        if (line.empty()) {
+            finish();
+            return Outcome::BodyComplete;
+        }
+        // Trailer lines count against the header block, so they cannot go on for ever.
+        m_headerBytes += static_cast<long long>(line.size()) + 1;
+        if (m_headerBytes <= HttpLimits::kHeaderBlock)
+            return Outcome::More;
+        break;
+    case ChunkStep::Data:
+        break;
+    }
+    finish();
+    return Outcome::BadChunk;
+}
+
 HttpAnswerParser::Outcome HttpAnswerParser::deliverBody(const char* data, std::size_t size)
 {
+    if (m_answer.chunked)
+        return deliverChunked(data, size);
     if (m_answer.contentLength >= 0) {
         // Bytes past the announced length belong to nobody.
         const long long remaining = m_answer.contentLength - m_answer.receivedCount;
@@ -160,14 +260,7 @@ HttpAnswerParser::Outcome HttpAnswerParser::deliverBody(const char* data, std::s
             size = static_cast<std::size_t>(remaining);
         }
     }
-    if (size > 0) {
-        if (!m_answer.docStarted) {
-            m_answer.docStarted = true;
-            m_events.docBegin();
-        }
-        m_answer.receivedCount += static_cast<long long>(size);
-        m_events.docData(data, size);
-    }
+    deliverBytes(data, size);
     if (m_answer.contentLength >= 0 && m_answer.receivedCount >= m_answer.contentLength) {
         finish();
         return Outcome::BodyComplete;
@@ -221,6 +314,11 @@ void HttpAnswerParser::parseField(const std::string& line)
         m_answer.wwwAuthenticate.push_back(value);
     } else if (name == "set-cookie") {
         m_events.cookie(value);
+    } else if (name == "transfer-encoding") {
+        // Only the last coding says how the message ends.
+        std::string codings = lower(value);
+        codings.erase(codings.find_last_not_of(" \t") + 1);
+        m_answer.chunked = codings.size() >= 7 && codings.compare(codings.size() - 7, 7, "chunked") == 0;
     } else if (name == "connection") {
         m_answer.connectionClose = lower(value).find("close") != std::string::npos;
     }

@@ -22,7 +22,10 @@ public:
         BodyComplete,  // the body reached its Content-Length
         Halted,        // halt() was called from an event
         HeaderTooLarge, // the header lines together passed HttpLimits::kHeaderBlock
+        BadChunk,      // a chunked body broke its own framing
     };
+    // Longest chunk-size or trailer line taken.
+    static constexpr std::size_t kMaxChunkLine = 1024;
 
     // Told what the answer brings, as it comes. Events may call halt().
     class Events {
@@ -52,6 +55,7 @@ public:
         std::string acceptRanges;
         std::vector<std::string> wwwAuthenticate;
         bool connectionClose = false; // "Connection: close"
+        bool chunked = false;         // "Transfer-Encoding: ...chunked": its Content-Length is ignored
         long long receivedCount = 0;
         bool docStarted = false;
     };
@@ -83,6 +87,9 @@ private:
     Outcome parseHeader();
     Outcome endHeader();
     Outcome deliverBody(const char* data, std::size_t size);
+    Outcome deliverChunked(const char* data, std::size_t size);
+    void deliverBytes(const char* data, std::size_t size);
+    Outcome chunkLine(std::string line);
     void parseLine(const std::string& line);
     void parseField(const std::string& line);
     void consume(std::size_t count);
@@ -97,6 +104,10 @@ private:
     long long m_headerBytes = 0; // of this answer's header, interim answers included
     long long m_skip = 0;
     long long m_dropped = 0; // bytes that came after the end of the answer
+    enum class ChunkStep { Size, Data, DataEnd, Trailer };
+    ChunkStep m_chunkStep = ChunkStep::Size;
+    long long m_chunkLeft = 0;
+    std::string m_chunkLine; // a size or trailer line cut between deliveries
     std::array<char, kBufferSize> m_buffer{};
     std::size_t m_used = 0;
 };

@@ -596,6 +596,9 @@ void THttpCli::answerEnded(HttpAnswerParser::Outcome outcome)
     case Outcome::HeaderTooLarge:
         failRequest(QStringLiteral("HTTP header too large"));
         return;
+    case Outcome::BadChunk:
+        failRequest(QStringLiteral("bad chunked encoding"));
+        return;
     }
 }
 
@@ -715,8 +718,10 @@ void THttpCli::connectionClosed(int error)
         break;
     case httpWaitingBody:
         // A body cut short by the peer or by an error is no document.
+        // (A chunked body ends with its last chunk, which moves the state on.)
         if (m_statusCode < kFirstErrorStatus &&
-            (error != 0 || (answer().contentLength >= 0 && answer().receivedCount < answer().contentLength))) {
+            (error != 0 || answer().chunked ||
+             (answer().contentLength >= 0 && answer().receivedCount < answer().contentLength))) {
             m_statusCode = kClientFailure;
             m_reasonPhrase = error != 0 ? socketErrorText(error)
                                         : QStringLiteral("Connection closed before the document was complete");

@@ -173,3 +173,36 @@ TEST(HttpAnswerParser, AReusedConnectionSkipsThePreviousBody)
     EXPECT_EQ(parser.answer().status, 200);
     EXPECT_EQ(events.body, "ok");
 }
+
+TEST(HttpAnswerParser, ChunkedBodiesAreWholeOrBad)
+{
+    const std::string head = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n";
+    const struct {
+        const char* name;
+        std::string bytes;
+        Outcome outcome;
+        const char* body;
+    } cases[] = {
+        {"plain", head + "\r\n5\r\nhello\r\n6\r\n world\r\n0\r\n\r\n", Outcome::BodyComplete, "hello world"},
+        {"extensions, trailer, bare LF", head + "\r\nA;x=y\n0123456789\n0\nT: 1\n\n", Outcome::BodyComplete, "0123456789"},
+        {"a length beside the chunks", head + "Content-Length: 2\r\n\r\n3\r\nabc\r\n0\r\n\r\n", Outcome::BodyComplete, "abc"},
+        {"cut before the last chunk", head + "\r\n5\r\nhello\r\n", Outcome::More, "hello"},
+        {"not hex", head + "\r\nzz\r\n", Outcome::BadChunk, ""},
+        {"data longer than its size", head + "\r\n2\r\nabc\r\n0\r\n\r\n", Outcome::BadChunk, "ab"},
+        {"size past 64 bits", head + "\r\n1000000000000000\r\n", Outcome::BadChunk, ""},
+        {"endless size line", head + "\r\n" + std::string(2000, '0'), Outcome::BadChunk, ""},
+    };
+    for (const auto& c : cases) {
+        for (const std::size_t piece : {std::size_t{1}, std::size_t{7}, HttpAnswerParser::kBufferSize}) {
+            Recorder recorder;
+            HttpAnswerParser parser(recorder);
+            parser.start(HttpAnswerParser::Request::Get);
+            // As the client does: the first outcome that is not More ends the answer.
+            Outcome outcome = Outcome::More;
+            for (std::size_t at = 0; at < c.bytes.size() && outcome == Outcome::More; at += piece)
+                outcome = feed(parser, c.bytes.substr(at, piece), piece);
+            EXPECT_EQ(outcome, c.outcome) << c.name << " in pieces of " << piece;
+            EXPECT_EQ(recorder.body, c.body) << c.name << " in pieces of " << piece;
+        }
+    }
+}

@@ -300,6 +300,10 @@ TEST(Get, FailsOnACutBodyOrATimeOut)
              c.send("HTTP/1.0 200 OK\r\nContent-Length: 100\r\n\r\nshort");
              c.reset();
          }, {}, "Connection reset by peer (Error #10054)"},
+        {"truncated chunks", answering("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n"), {},
+         "Connection closed before the document was complete"},
+        {"broken chunks", answering("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello!\r\n0\r\n\r\n"), {},
+         "bad chunked encoding"},
         {"stall", [](Connection& c) {
              c.readRequest();
              c.send("HTTP/1.0 200 OK\r\n\r\npart");
