@@ -322,10 +322,15 @@ TEST(Get, FailsOnACutBodyOrATimeOut)
         d.cli.Timeouts = c.timeouts;
         EXPECT_EQ(d.get(), std::make_pair(404, std::string(c.reason))) << c.name;
     }
+    // A port that never accepts, and a server that never starts its TLS handshake.
     ScriptedHttpServer::FullBacklog stuck;
-    Download d("http://127.0.0.1:" + std::to_string(stuck.port()) + "/");
-    d.cli.Timeouts = quick;
-    EXPECT_EQ(d.get(), std::make_pair(404, std::string("can't connect: Connection timed out (Error #10060)")));
+    ScriptedHttpServer silent([](Connection& c) { c.hang(); });
+    for (const std::string& url : {"http://127.0.0.1:" + std::to_string(stuck.port()) + "/",
+                                   "https://127.0.0.1:" + std::to_string(silent.port()) + "/"}) {
+        Download d(url);
+        d.cli.Timeouts = quick;
+        EXPECT_EQ(d.get(), std::make_pair(404, std::string("can't connect: Connection timed out (Error #10060)"))) << url;
+    }
 }
 
 TEST(Post, NeverFollowsARedirectToAnotherHost)

@@ -283,15 +283,43 @@ TEST(FetchString, FailsOnACutBodyOrATimeOut)
         EXPECT_EQ(outcomes.errors, 1) << c.name;
         EXPECT_FALSE(get.ErrorText().isEmpty()) << c.name;
     }
+    // A port that never accepts, and a server that never starts its TLS handshake.
     ScriptedHttpServer::FullBacklog stuck;
+    ScriptedHttpServer silent([](Connection& c) { c.hang(); });
+    for (const QString& url : {QStringLiteral("http://127.0.0.1:%1/").arg(stuck.port()),
+                               QStringLiteral("https://127.0.0.1:%1/").arg(silent.port())}) {
+        THTTPGet get;
+        Outcomes outcomes;
+        outcomes.attach(get);
+        get.Timeouts = quick;
+        get.URL = url;
+        get.FetchString();
+        ASSERT_TRUE(waitUntil([&] { return outcomes.completions() > 0; })) << url.toStdString();
+        EXPECT_EQ(outcomes.errors, 1) << url.toStdString();
+    }
+}
+
+TEST(FetchString, ManyQuickRestartsEndWithTheLastFetchOnly)
+{
+    ScriptedHttpServer server([](Connection& c) {
+        const std::string request = c.readRequest();
+        c.pause(20);
+        if (!request.empty()) // a cancelled fetch may close before its request is whole
+            c.send(ScriptedHttpServer::answer(200, "OK", request.substr(4, request.find(" HTTP/") - 4)));
+    });
     THTTPGet get;
     Outcomes outcomes;
     outcomes.attach(get);
-    get.Timeouts = quick;
-    get.URL = QStringLiteral("http://127.0.0.1:%1/").arg(stuck.port());
-    get.FetchString();
+    for (int i = 0; i < 30; ++i) {
+        get.URL = QString::fromStdString(server.url("/" + std::to_string(i)));
+        get.FetchString();
+        if (i % 10 == 0)
+            waitUntil([&] { return false; }, 5);
+    }
     ASSERT_TRUE(waitUntil([&] { return outcomes.completions() > 0; }));
-    EXPECT_EQ(outcomes.errors, 1);
+    waitUntil([] { return false; }, 100);
+    EXPECT_EQ(outcomes.completions(), 1);
+    EXPECT_EQ(outcomes.result, "/29");
 }
 
 TEST(FetchString, FollowsRedirectsWithinTheirRules)
