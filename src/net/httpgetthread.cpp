@@ -120,6 +120,7 @@ bool THTTPGetThread::handOff(const Call& call)
 void THTTPGetThread::fetch()
 {
     HttpGetTarget target = splitHttpGetUrl(m_settings.URL);
+    const std::string firstHost = target.host;
     bool post = !m_settings.PostQuery.empty();
     m_started = Clock::now();
     for (int redirects = 0;; ++redirects) {
@@ -127,7 +128,8 @@ void THTTPGetThread::fetch()
             ErrorText = "no host in the address";
             return;
         }
-        const Hop hop = transfer(target, post);
+        // The user name and password are for the host they were given for.
+        const Hop hop = transfer(target, post, HttpField::equalNoCase(target.host, firstHost));
         if (!hop.ok || m_stop || m_overLimit)
             return;
         if (!m_redirecting)
@@ -170,7 +172,7 @@ bool THTTPGetThread::redirectAllowed(const HttpGetTarget& from, const HttpGetTar
     return HttpField::equalNoCase(from.host, to.host);
 }
 
-THTTPGetThread::Hop THTTPGetThread::transfer(const HttpGetTarget& target, bool post)
+THTTPGetThread::Hop THTTPGetThread::transfer(const HttpGetTarget& target, bool post, bool withCredentials)
 {
     Hop hop;
     const ProxyRoute proxy = proxyRouteFor(target.scheme, target.host);
@@ -225,9 +227,9 @@ THTTPGetThread::Hop THTTPGetThread::transfer(const HttpGetTarget& target, bool p
         curl_easy_setopt(easy, CURLOPT_USERAGENT, m_settings.Agent.c_str());
     if (!m_settings.Referer.empty())
         curl_easy_setopt(easy, CURLOPT_REFERER, m_settings.Referer.c_str());
-    if (!m_settings.UserName.empty())
+    if (withCredentials && !m_settings.UserName.empty())
         curl_easy_setopt(easy, CURLOPT_USERNAME, m_settings.UserName.c_str());
-    if (!m_settings.Password.empty())
+    if (withCredentials && !m_settings.Password.empty())
         curl_easy_setopt(easy, CURLOPT_PASSWORD, m_settings.Password.c_str());
 
     curl_slist* headers = nullptr;

@@ -89,7 +89,7 @@ private:
     };
     bool handOff(const Call& call);
     void fetch();
-    Hop transfer(const HttpGetTarget& target, bool post);
+    Hop transfer(const HttpGetTarget& target, bool post, bool withCredentials);
     // Runs the transfer until it ends, fails, is stopped or runs out of time.
     bool drive(void* multi, void* easy);
     [[nodiscard]] bool redirectAllowed(const HttpGetTarget& from, const HttpGetTarget& to, bool post) const;

@@ -367,6 +367,29 @@ TEST(FetchString, FollowsRedirectsWithinTheirRules)
     }
 }
 
+TEST(FetchString, KeepsTheCredentialsFromAnotherHost)
+{
+    ScriptedHttpServer server([](Connection& c) {
+        const std::string request = c.readRequest();
+        c.send(request.find("GET /far") == 0
+                   ? ScriptedHttpServer::answer(302, "Found", "", true,
+                                                "Location: http://localhost:" + std::to_string(c.port()) + "/near\r\n")
+                   : ScriptedHttpServer::answer(200, "OK", "landed"));
+    });
+    THTTPGet get;
+    Outcomes outcomes;
+    outcomes.attach(get);
+    get.UserName = QStringLiteral("ann");
+    get.Password = QStringLiteral("secret");
+    get.URL = QString::fromStdString(server.url("/far"));
+    get.FetchString();
+    ASSERT_TRUE(waitUntil([&] { return outcomes.completions() > 0; }));
+    EXPECT_EQ(outcomes.result, "landed");
+    ASSERT_EQ(server.requests().size(), 2u);
+    EXPECT_NE(server.requests()[0].find("Authorization: Basic"), std::string::npos);
+    EXPECT_EQ(server.requests()[1].find("Authorization"), std::string::npos) << server.requests()[1];
+}
+
 TEST(FetchString, ChecksTheServersCertificate)
 {
     TlsTestServer server(ScriptedHttpServer::answer(200, "OK", "secret").c_str());
