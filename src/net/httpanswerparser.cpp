@@ -174,7 +174,8 @@ HttpAnswerParser::Outcome HttpAnswerParser::deliverChunked(const char* data, std
     std::size_t at = 0;
     while (at < size && !m_halted) {
         if (m_chunkStep == ChunkStep::Data) {
-            const auto take = static_cast<std::size_t>(std::min<long long>(m_chunkLeft, static_cast<long long>(size - at)));
+            const auto take =
+                static_cast<std::size_t>(std::min<long long>(m_chunkLeft, static_cast<long long>(size - at)));
             deliverBytes(data + at, take);
             at += take;
             m_chunkLeft -= static_cast<long long>(take);

@@ -290,7 +290,8 @@ bool THTTPGetThread::drive(void* multiHandle, void* easyHandle)
         const auto now = Clock::now();
         auto wait = std::chrono::milliseconds(kPollMilliseconds);
         if (limits.stall.count() > 0) {
-            const auto left = limits.stall - std::chrono::duration_cast<std::chrono::milliseconds>(now - m_lastActivity);
+            const auto left =
+                limits.stall - std::chrono::duration_cast<std::chrono::milliseconds>(now - m_lastActivity);
             if (left.count() <= 0) {
                 ErrorText = "no data for " + std::to_string(limits.stall.count()) + " ms";
                 break;
@@ -356,7 +357,8 @@ std::size_t THTTPGetThread::onHeader(char* data, std::size_t size, std::size_t c
         worker.m_headerBytes = 0;
         worker.m_redirecting = false;
         const auto space = line.find(' ');
-        worker.m_answerStatus = space == std::string_view::npos ? 0 : std::atoi(std::string(line.substr(space + 1, 3)).c_str());
+        worker.m_answerStatus =
+            space == std::string_view::npos ? 0 : std::atoi(std::string(line.substr(space + 1, 3)).c_str());
     } else if (HttpField::startsWithNoCase(line, kContentLength)) {
         const long long value = HttpField::contentLength(line.substr(kContentLength.size()));
         worker.m_haveContentLength = value >= 0;
@@ -365,7 +367,8 @@ std::size_t THTTPGetThread::onHeader(char* data, std::size_t size, std::size_t c
         worker.m_redirecting = worker.m_answerStatus >= 300 && worker.m_answerStatus <= 399;
     } else if (line == "\r\n" || line == "\n") {
         // Known too large before a byte of it comes; a redirect's body is dropped anyway.
-        if (!worker.m_redirecting && worker.m_settings.MaxBodySize > 0 && worker.TotalSize > worker.m_settings.MaxBodySize)
+        const long long limit = worker.m_settings.MaxBodySize;
+        if (!worker.m_redirecting && limit > 0 && worker.TotalSize > limit)
             worker.m_overLimit = true;
     }
     worker.m_headerBytes += static_cast<long long>(length);

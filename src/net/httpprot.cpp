@@ -79,8 +79,9 @@ THttpCli::THttpCli(QObject* parent) : QObject(parent), m_socket(std::make_unique
         (*timer)->setSingleShot(true);
     }
     const QString timedOutText = socketErrorText(wsocketerror::kTimedOut);
-    connect(m_connectTimer, &QTimer::timeout, this,
-            [this, timedOutText] { timedOut(QStringLiteral("can't connect: ") + timedOutText, wsocketerror::kTimedOut); });
+    connect(m_connectTimer, &QTimer::timeout, this, [this, timedOutText] {
+        timedOut(QStringLiteral("can't connect: ") + timedOutText, wsocketerror::kTimedOut);
+    });
     connect(m_stallTimer, &QTimer::timeout, this, [this, timedOutText] {
         timedOut(timedOutText + QStringLiteral(": no data for ") + seconds(Timeouts.stall), wsocketerror::kTimedOut);
     });
@@ -390,7 +391,9 @@ void THttpCli::tunnelAnswered(HttpAnswerParser::Outcome outcome)
     if (outcome == Outcome::More)
         return;
     if (outcome == Outcome::HeaderTooLarge || answer().status != 200) {
-        failRequest(QStringLiteral("the proxy refused the tunnel: %1 %2").arg(answer().status).arg(latin(answer().reason)));
+        failRequest(QStringLiteral("the proxy refused the tunnel: %1 %2")
+                        .arg(answer().status)
+                        .arg(latin(answer().reason)));
         return;
     }
     resetAnswer();

@@ -145,8 +145,10 @@ ProxyRoute proxyRouteFor(const std::string& scheme, const std::string& host, con
     // "[::1]:3128": the address is in brackets, the port after them.
     if (!parts.host.empty() && parts.host.front() == '[') {
         const auto authorityStart = withScheme.find("://") + 3;
-        const std::string authority = withScheme.substr(authorityStart, withScheme.find_first_of("/?", authorityStart) - authorityStart);
-        const std::string hostPort = authority.substr(authority.rfind('@') == std::string::npos ? 0 : authority.rfind('@') + 1);
+        const auto authorityEnd = withScheme.find_first_of("/?", authorityStart);
+        const std::string authority = withScheme.substr(authorityStart, authorityEnd - authorityStart);
+        const auto at = authority.rfind('@');
+        const std::string hostPort = authority.substr(at == std::string::npos ? 0 : at + 1);
         const auto close = hostPort.find(']');
         const std::string after = close == std::string::npos ? std::string() : hostPort.substr(close + 1);
         if (close == std::string::npos || (!after.empty() && after.front() != ':')) {
