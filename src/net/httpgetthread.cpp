@@ -85,11 +85,14 @@ void THTTPGetThread::release()
     // A worker blocked in a hand-off waits for this thread: run its call
     // (which now does nothing) so it can go on. Between the worker counting
     // itself in and its call being posted there is a short window, hence the wait.
-    while (m_inFlight > 0) {
+    // Called from inside that call (a progress handler starting the next
+    // fetch), the call is ours: it ends when the handler returns.
+    const int own = m_inCall ? 1 : 0;
+    while (m_inFlight > own) {
         lock.unlock();
         QCoreApplication::sendPostedEvents(m_receiver, QEvent::MetaCall);
         lock.lock();
-        m_idle.wait_for(lock, kDrainWait, [this] { return m_inFlight == 0; });
+        m_idle.wait_for(lock, kDrainWait, [this, own] { return m_inFlight <= own; });
     }
 }
 
@@ -105,8 +108,11 @@ bool THTTPGetThread::handOff(const Call& call)
     QMetaObject::invokeMethod(
         m_receiver,
         [this, &call] {
-            if (!m_released)
-                call(*this);
+            if (m_released)
+                return;
+            m_inCall = true;
+            call(*this);
+            m_inCall = false;
         },
         Qt::BlockingQueuedConnection);
     {

@@ -107,6 +107,7 @@ private:
     std::condition_variable m_idle;     // signalled when a hand-off has returned
     bool m_released = false;
     int m_inFlight = 0;
+    bool m_inCall = false;              // a hand-off call runs; receiver's thread only
     void* m_multi = nullptr;            // the libcurl multi handle while a transfer runs
 
     // Filled while the transfer runs, on the worker thread only.

@@ -495,6 +495,25 @@ TEST(FetchString, AHandlerMayStartTheNextFetch)
     EXPECT_EQ(server.connections(), 2);
 }
 
+TEST(FetchString, AProgressHandlerMayStartTheNextFetch)
+{
+    ScriptedHttpServer server(answering(ScriptedHttpServer::answer(200, "OK", std::string(3000, 'b'))));
+    THTTPGet get;
+    int progress = 0;
+    int done = 0;
+    get.URL = QString::fromStdString(server.url("/"));
+    get.OnProgress = [&](THTTPGetThread*, long long, long long) {
+        if (++progress == 1)
+            get.FetchString(); // cancels the fetch whose progress this is
+    };
+    get.OnDoneString = [&](QObject*, const QByteArray&) { ++done; };
+    get.FetchString();
+    ASSERT_TRUE(waitUntil([&] { return done > 0; }));
+    waitUntil([] { return false; }, 50);
+    EXPECT_EQ(done, 1);
+    EXPECT_EQ(server.connections(), 2);
+}
+
 TEST(FetchString, FailsWithoutAServer)
 {
     const std::string urls[] = {
