@@ -283,6 +283,26 @@ TEST(Get, ANewRequestCancelsAHungOne)
     EXPECT_EQ(done[0], 3); // the hung one, aborted
 }
 
+TEST(Get, ANestedGetEndsTheWaitingOneAsAborted)
+{
+    ScriptedHttpServer server([](Connection& c) {
+        c.readRequest();
+        if (c.index() == 0)
+            c.hang();
+        else
+            c.send(ScriptedHttpServer::answer(200, "OK", "inner"));
+    });
+    Download d(server.url("/outer"));
+    std::pair<int, std::string> inner;
+    QTimer::singleShot(50, [&] {
+        d.cli.URL = QString::fromStdString(server.url("/inner"));
+        inner = d.get();
+    });
+    EXPECT_EQ(d.get(), std::make_pair(404, std::string("Connection aborted on request")));
+    EXPECT_EQ(inner.first, 0);
+    EXPECT_EQ(d.body, "inner");
+}
+
 TEST(Get, FailsOnACutBodyOrATimeOut)
 {
     using namespace std::chrono_literals;
