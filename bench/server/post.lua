@@ -15,7 +15,7 @@ end
 
 function request()
     sent = sent + 1
-    local score = (sent * 7919 + id * 104729) % 10000001
+    local score = ((sent * 7919 + id * 104729) % 502) * 50
     return wrk.format("GET", string.format("/cgi-bin/pelbixsolo.cgi?name=w%d%%20%d&date=3/7/26&score=%d", id, sent, score))
 end
 
