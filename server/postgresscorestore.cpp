@@ -16,23 +16,22 @@
 namespace {
 // Instances starting together would race on CREATE TABLE IF NOT EXISTS; an
 // advisory lock (any fixed number) makes them take turns. Tables made by
-// older servers gain the key column; their rows keep a NULL key.
-constexpr const char* kSchema =
-    "BEGIN;"
-    "SELECT pg_advisory_xact_lock(7315013);"
+// older servers gain the key columns; their rows keep NULL keys.
+constexpr const char* kSchemaLock = "SELECT pg_advisory_xact_lock(7315013)";
+constexpr const char* kSchema[] = {
     "CREATE TABLE IF NOT EXISTS pelbixsolo_scores ("
     " id BIGINT GENERATED ALWAYS AS IDENTITY PRIMARY KEY,"
     " name TEXT NOT NULL,"
     " date TEXT NOT NULL,"
     " score INTEGER NOT NULL,"
-    " posted_at TIMESTAMPTZ NOT NULL DEFAULT now());"
-    "ALTER TABLE pelbixsolo_scores ADD COLUMN IF NOT EXISTS post_key TEXT;"
-    "CREATE INDEX IF NOT EXISTS pelbixsolo_scores_rank ON pelbixsolo_scores (score DESC, id);"
-    "CREATE UNIQUE INDEX IF NOT EXISTS pelbixsolo_scores_post_key ON pelbixsolo_scores (post_key);"
-    "ALTER TABLE pelbixsolo_scores ADD COLUMN IF NOT EXISTS post_digest TEXT;"
+    " posted_at TIMESTAMPTZ NOT NULL DEFAULT now())",
+    "ALTER TABLE pelbixsolo_scores ADD COLUMN IF NOT EXISTS post_key TEXT",
+    "CREATE INDEX IF NOT EXISTS pelbixsolo_scores_rank ON pelbixsolo_scores (score DESC, id)",
+    "CREATE UNIQUE INDEX IF NOT EXISTS pelbixsolo_scores_post_key ON pelbixsolo_scores (post_key)",
+    "ALTER TABLE pelbixsolo_scores ADD COLUMN IF NOT EXISTS post_digest TEXT",
     "CREATE INDEX IF NOT EXISTS pelbixsolo_scores_repeat ON pelbixsolo_scores (post_digest)"
-    " WHERE post_digest IS NOT NULL;"
-    "COMMIT;";
+    " WHERE post_digest IS NOT NULL",
+};
 
 // Longest single wait on the socket, so an interrupt is noticed promptly.
 constexpr std::chrono::milliseconds kWaitSlice{50};
@@ -222,15 +221,23 @@ PostgresScoreStore::PostgresScoreStore(std::string connection, std::size_t maxCo
                                        std::chrono::milliseconds timeout)
     : m_connection(std::move(connection)), m_maxConnections(std::max<std::size_t>(maxConnections, 1)), m_timeout(timeout)
 {
-    PGconn* first = connect(Clock::now() + m_timeout);
-    Result result(PQexec(first, kSchema));
-    if (!result || PQresultStatus(result.get()) != PGRES_COMMAND_OK) {
-        const std::string message = errorText(first);
-        PQfinish(first);
-        throw StoreError("PostgreSQL: cannot set up the score table: " + message);
-    }
-    m_idle.push_back(first);
+    m_idle.push_back(connect(Clock::now() + m_timeout));
     m_open = 1;
+    // Statement by statement within the time-out: a COMMIT that waits for
+    // a standby that is gone must not hang the start.
+    try {
+        withRetry([](Lease& lease) {
+            lease.run("BEGIN", {}, PGRES_COMMAND_OK);
+            lease.run(kSchemaLock, {}, PGRES_TUPLES_OK);
+            for (const char* statement : kSchema)
+                lease.run(statement, {}, PGRES_COMMAND_OK);
+            return lease.run("COMMIT", {}, PGRES_COMMAND_OK, Lease::Kind::Commit);
+        });
+    } catch (const StoreError& error) {
+        for (PGconn* idle : m_idle)
+            PQfinish(idle);
+        throw StoreError(std::string("PostgreSQL: cannot set up the score table: ") + error.what());
+    }
 }
 
 PostgresScoreStore::~PostgresScoreStore()
