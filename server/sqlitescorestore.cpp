@@ -305,6 +305,12 @@ std::int64_t SqliteScoreStore::count()
 
 void backupSqliteDatabase(const std::filesystem::path& source, const std::filesystem::path& target)
 {
+    // Renamed over the live file, the copy would take its place and every
+    // score stored after the copy's moment would go into a deleted file.
+    std::error_code same;
+    for (const std::filesystem::path& live : {source, std::filesystem::path(logPath(source))})
+        if (std::filesystem::equivalent(live, target, same))
+            throw StoreError("cannot back up " + source.string() + " to " + target.string() + ": that is the database itself");
     // Read-only: a backup never changes the server's database.
     sqlite3* from = nullptr;
     if (sqlite3_open_v2(source.c_str(), &from, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {

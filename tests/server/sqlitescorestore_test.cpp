@@ -92,6 +92,11 @@ TEST(SqliteScoreStore, BackupWhileOpenHoldsWhatTheLogHolds)
     EXPECT_EQ(Database(copy).value("PRAGMA integrity_check"), "ok");
     EXPECT_FALSE(std::filesystem::exists(copy.string() + ".part"));
     EXPECT_NE(errorOf([&] { backupSqliteDatabase(folder.path() / "none.sqlite3", copy); }), "");
+    // A backup over the live file would put a snapshot in its place.
+    EXPECT_NE(errorOf([&] { backupSqliteDatabase(file, folder.path() / "." / "s.sqlite3"); }).find("database itself"),
+              std::string::npos);
+    store.add({"Cy", "3/7/26", 50});
+    EXPECT_EQ(store.count(), 3);
 }
 
 // Posts went on getting 200 into a deleted or replaced file, and vanished
