@@ -15,6 +15,11 @@ void RefusalLog::unknown(const std::string& cause, Clock::time_point now, std::u
     note("post perhaps stored, the database did not confirm it (202): " + cause, now, posts);
 }
 
+void RefusalLog::failed(const std::string& line, Clock::time_point now)
+{
+    note(line, now, 1);
+}
+
 void RefusalLog::note(const std::string& line, Clock::time_point now, std::uint64_t posts)
 {
     const std::lock_guard lock(m_mutex);
@@ -38,8 +43,7 @@ void RefusalLog::stored(Clock::time_point)
         return;
     flushRepeats();
     if (m_write)
-        m_write(kPrefix + std::string("posts are stored again, after ") + std::to_string(m_failures) +
-                " that were not\n");
+        m_write(kPrefix + m_what + " again, after " + std::to_string(m_failures) + " failures\n");
     m_line.clear();
     m_failures = 0;
 }

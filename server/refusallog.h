@@ -16,13 +16,19 @@ public:
     using Write = std::function<void(const std::string&)>;
     static constexpr std::chrono::seconds kSummaryInterval{60};
 
-    explicit RefusalLog(Write write) : m_write(std::move(write)) {}
+    // what: the work that fails and comes back, "posts are stored".
+    explicit RefusalLog(Write write, std::string what = "posts are stored")
+        : m_write(std::move(write)), m_what(std::move(what))
+    {
+    }
 
     // Posts were refused (answered 503) for this cause.
     void refused(const std::string& cause, Clock::time_point now, std::uint64_t posts = 1);
     // Posts' outcome was not known (and answered so) for this cause.
     void unknown(const std::string& cause, Clock::time_point now, std::uint64_t posts = 1);
-    // Posts are stored again.
+    // Any other failure, logged as it stands.
+    void failed(const std::string& line, Clock::time_point now);
+    // The work succeeds again.
     void stored(Clock::time_point now);
 
 private:
@@ -30,6 +36,7 @@ private:
     void flushRepeats();
 
     Write m_write;
+    const std::string m_what;
     std::mutex m_mutex;
     std::string m_line; // the last line logged for a failure; empty when storing
     Clock::time_point m_loggedAt;

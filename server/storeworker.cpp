@@ -13,7 +13,8 @@ StoreWorker::StoreWorker(ScoreStore& store, ListPageCache& listPage, std::size_t
       m_listPage(listPage),
       m_maxQueued(maxQueued),
       m_log(log),
-      m_refusals(std::move(log)),
+      m_refusals(log),
+      m_listFailures(std::move(log), "the list page is rendered"),
       m_thread([this] { run(); })
 {
 }
@@ -115,8 +116,14 @@ void StoreWorker::run()
                 m_refusals.refused(error.what(), now, batch.size());
             }
         }
-        if (refresh || (!batch.empty() && outcome == Outcome::Stored))
-            m_listPage.refresh(m_store, ListPageCache::Clock::now());
+        if (refresh || (!batch.empty() && outcome == Outcome::Stored)) {
+            // Until a render works the last page is served, or 503 before the first.
+            std::string failure;
+            if (m_listPage.refresh(m_store, ListPageCache::Clock::now(), &failure))
+                m_listFailures.stored(RefusalLog::Clock::now());
+            else
+                m_listFailures.failed("the list page cannot be rendered: " + failure, RefusalLog::Clock::now());
+        }
         for (Post& post : batch)
             post.done(outcome);
         batch.clear();

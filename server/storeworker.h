@@ -59,6 +59,7 @@ private:
     const std::size_t m_maxQueued;
     const RefusalLog::Write m_log;
     RefusalLog m_refusals;
+    RefusalLog m_listFailures;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::deque<Post> m_queue;

@@ -4,11 +4,15 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <mutex>
+#include <thread>
 #include <vector>
 
+#include "server/listpagecache.h"
 #include "server/openscorestore.h"
 #include "server/refusallog.h"
 #include "server/sqlitescorestore.h"
+#include "server/storeerror.h"
+#include "server/storeworker.h"
 #include "testserver.h"
 
 namespace {
@@ -69,6 +73,29 @@ TEST(PostStorage, DeletedDataFolderRefusesPostsAndLogsTheCauseOnce)
     EXPECT_NE(lines[0].find("deleted"), std::string::npos) << lines[0];
 }
 
+// The list page answered 503 with nothing in the log when the store could
+// not be read.
+TEST(PostStorage, UnreadableStoreLogsWhyTheListPageIsNotRendered)
+{
+    class UnreadableStore : public ScoreStore {
+    public:
+        void addAll(const std::vector<ScoreEntry>&) override { throw StoreError("the disk is on fire"); }
+        std::vector<ScoreEntry> best(std::size_t) override { throw StoreError("the disk is on fire"); }
+        std::int64_t count() override { return 0; }
+        void interrupt() override {}
+    } store;
+    ListPageCache cache(std::chrono::milliseconds(0));
+    LogLines log;
+    StoreWorker worker(store, cache, StoreWorker::kDefaultMaxQueued, log.writer());
+    worker.refreshListPage();
+    for (int i = 0; i < 1000 && log.lines().empty(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    worker.stop();
+    const auto lines = log.lines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_NE(lines[0].find("list page cannot be rendered: the disk is on fire"), std::string::npos) << lines[0];
+}
+
 TEST(RefusalLog, RepeatsAreCountedAndSummedUpNotLoggedEach)
 {
     std::vector<std::string> lines;
@@ -87,7 +114,7 @@ TEST(RefusalLog, RepeatsAreCountedAndSummedUpNotLoggedEach)
         "pelbixsolo-server: post refused (503): read-only\n",
         "pelbixsolo-server: the same again for 1 more posts: post refused (503): read-only\n",
         "pelbixsolo-server: post refused (503): read-only\n",
-        "pelbixsolo-server: posts are stored again, after 7 that were not\n",
+        "pelbixsolo-server: posts are stored again, after 7 failures\n",
     };
     EXPECT_EQ(lines, expected);
 }
