@@ -13,14 +13,16 @@ ListPageCache::View ListPageCache::current(Clock::time_point now) const
     return {m_page, !m_tried || now - m_rendered >= m_maxAge};
 }
 
-bool ListPageCache::refresh(ScoreStore& store, Clock::time_point now)
+bool ListPageCache::refresh(ScoreStore& store, Clock::time_point now, std::string* failure)
 {
     std::shared_ptr<const std::string> page;
     bool rendered = true;
     try {
         page = std::make_shared<const std::string>(renderListPage(store.best(kListRows)));
-    } catch (const StoreError&) {
+    } catch (const StoreError& error) {
         rendered = false;
+        if (failure != nullptr)
+            *failure = error.what();
     }
     const std::lock_guard lock(m_mutex);
     if (page)

@@ -25,8 +25,9 @@ public:
     [[nodiscard]] View current(Clock::time_point now) const;
 
     // Renders from the store; on failure keeps the old page, waits maxAge
-    // before being due again, and returns false.
-    bool refresh(ScoreStore& store, Clock::time_point now);
+    // before being due again, and returns false with the store's reason in
+    // failure, when given.
+    bool refresh(ScoreStore& store, Clock::time_point now, std::string* failure = nullptr);
 
 private:
     const std::chrono::milliseconds m_maxAge;

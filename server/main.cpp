@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstring>
 #include <exception>
+#include <string_view>
 #include <iostream>
 #include <pthread.h>
 #include <sys/resource.h>
@@ -60,10 +61,39 @@ void allowConnections(unsigned maxConnections)
         ::setrlimit(RLIMIT_NOFILE, &files);
     }
 }
+
+// pelbixsolo-server backup FILE [OPTION]...: a consistent copy of the
+// SQLite database the options name, also while a server writes to it.
+int backup(int argc, char** argv)
+{
+    if (argc < 3 || argv[2][0] == '-') {
+        std::cerr << "pelbixsolo-server: backup needs the file to write: pelbixsolo-server backup FILE [--data DIR | "
+                     "--database sqlite:FILE]\n";
+        return kExitUsage;
+    }
+    ServerOptions options;
+    try {
+        options = parseServerOptions(std::vector<std::string>(argv + 3, argv + argc));
+    } catch (const OptionError& error) {
+        std::cerr << "pelbixsolo-server: " << error.what() << "\nTry 'pelbixsolo-server --help'.\n";
+        return kExitUsage;
+    }
+    try {
+        backupScoreStore(options.database, options.dataFolder, argv[2]);
+    } catch (const std::exception& error) {
+        writeToStderr(std::string("pelbixsolo-server: backup: ") + error.what() + "\n");
+        return 1;
+    }
+    writeToStderr("pelbixsolo-server: " + describeDatabase(options.database, options.dataFolder) + " copied to " +
+                  argv[2] + "\n");
+    return 0;
+}
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc >= 2 && std::string_view(argv[1]) == "backup")
+        return backup(argc, argv);
     ServerOptions options;
     try {
         options = parseServerOptions(std::vector<std::string>(argv + 1, argv + argc));

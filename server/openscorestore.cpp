@@ -44,6 +44,16 @@ std::unique_ptr<ScoreStore> openScoreStore(const std::string& database, const st
     return std::make_unique<SqliteScoreStore>(file, timeout);
 }
 
+void backupScoreStore(const std::string& database, const std::filesystem::path& dataFolder,
+                      const std::filesystem::path& target)
+{
+    if (isPostgres(database))
+        throw StoreError("backup copies a SQLite database; for PostgreSQL use pg_dump");
+    if (!database.empty() && !startsWith(database, "sqlite:"))
+        throw StoreError("unknown database \"" + database + "\": give a postgresql:// URI or sqlite:PATH");
+    backupSqliteDatabase(sqlitePath(database, dataFolder), target);
+}
+
 std::vector<std::pair<std::size_t, std::size_t>> passwordSpans(std::string_view database)
 {
     std::vector<std::pair<std::size_t, std::size_t>> spans;

@@ -23,6 +23,13 @@ inline constexpr const char* kSqliteFileName = "pelbixsolo-scores.sqlite3";
                                                          std::size_t connections,
                                                          std::chrono::milliseconds timeout);
 
+// Writes a consistent copy of the SQLite database a --database value and
+// data folder name (as openScoreStore finds it) to target, while a server
+// may be writing to it. Throws StoreError, also for PostgreSQL, whose own
+// tools do this.
+void backupScoreStore(const std::string& database, const std::filesystem::path& dataFolder,
+                      const std::filesystem::path& target);
+
 // Where the passwords in a postgresql:// URI lie (user:PASSWORD@ and
 // password=PASSWORD in the query), as offset and length pairs, so the
 // command line can be blanked before other users read it.

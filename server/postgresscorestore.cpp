@@ -7,27 +7,31 @@
 #include <memory>
 #include <poll.h>
 #include <sys/random.h>
+#include <set>
 #include <thread>
 
+#include "server/duplicatekey.h"
 #include "server/storeerror.h"
 
 namespace {
 // Instances starting together would race on CREATE TABLE IF NOT EXISTS; an
 // advisory lock (any fixed number) makes them take turns. Tables made by
-// older servers gain the key column; their rows keep a NULL key.
-constexpr const char* kSchema =
-    "BEGIN;"
-    "SELECT pg_advisory_xact_lock(7315013);"
+// older servers gain the key columns; their rows keep NULL keys.
+constexpr const char* kSchemaLock = "SELECT pg_advisory_xact_lock(7315013)";
+constexpr const char* kSchema[] = {
     "CREATE TABLE IF NOT EXISTS pelbixsolo_scores ("
     " id BIGINT GENERATED ALWAYS AS IDENTITY PRIMARY KEY,"
     " name TEXT NOT NULL,"
     " date TEXT NOT NULL,"
     " score INTEGER NOT NULL,"
-    " posted_at TIMESTAMPTZ NOT NULL DEFAULT now());"
-    "ALTER TABLE pelbixsolo_scores ADD COLUMN IF NOT EXISTS post_key TEXT;"
-    "CREATE INDEX IF NOT EXISTS pelbixsolo_scores_rank ON pelbixsolo_scores (score DESC, id);"
-    "CREATE UNIQUE INDEX IF NOT EXISTS pelbixsolo_scores_post_key ON pelbixsolo_scores (post_key);"
-    "COMMIT;";
+    " posted_at TIMESTAMPTZ NOT NULL DEFAULT now())",
+    "ALTER TABLE pelbixsolo_scores ADD COLUMN IF NOT EXISTS post_key TEXT",
+    "CREATE INDEX IF NOT EXISTS pelbixsolo_scores_rank ON pelbixsolo_scores (score DESC, id)",
+    "CREATE UNIQUE INDEX IF NOT EXISTS pelbixsolo_scores_post_key ON pelbixsolo_scores (post_key)",
+    "ALTER TABLE pelbixsolo_scores ADD COLUMN IF NOT EXISTS post_digest TEXT",
+    "CREATE INDEX IF NOT EXISTS pelbixsolo_scores_repeat ON pelbixsolo_scores (post_digest)"
+    " WHERE post_digest IS NOT NULL",
+};
 
 // Longest single wait on the socket, so an interrupt is noticed promptly.
 constexpr std::chrono::milliseconds kWaitSlice{50};
@@ -36,6 +40,19 @@ constexpr std::chrono::milliseconds kReconnectPause{100};
 // libpq does not take a connect time-out below this many seconds.
 constexpr long long kMinConnectSeconds = 2;
 constexpr std::size_t kKeyBytes = 16;
+// After a COMMIT ran past the time-out and was cancelled: how long its
+// answer may take to say whether it committed (a commit waiting for a
+// standby that is gone ends with success when cancelled).
+constexpr std::chrono::milliseconds kCommitGrace{500};
+
+// An advisory lock number for a repeat key, so servers sharing the
+// database store a post and its repeat one after the other.
+long long lockNumber(const std::string& key)
+{
+    unsigned long long number = 0;
+    std::from_chars(key.data(), key.data() + std::min<std::size_t>(key.size(), 16), number, 16);
+    return static_cast<long long>(number);
+}
 
 struct ResultDeleter {
     void operator()(PGresult* result) const { PQclear(result); }
@@ -88,9 +105,14 @@ public:
     Lease(const Lease&) = delete;
     Lease& operator=(const Lease&) = delete;
 
+    enum class Kind { Plain, Commit };
+
     // Runs a statement with text parameters, waiting for its answer no
-    // longer than the deadline, and checks its status.
-    Result run(const std::string& sql, const std::vector<std::string>& values, ExecStatusType expected)
+    // longer than the deadline, and checks its status. A COMMIT that does
+    // not answer in time is cancelled and given a short grace to say how it
+    // ended; past that, StoreOutcomeUnknown.
+    Result run(const std::string& sql, const std::vector<std::string>& values, ExecStatusType expected,
+               Kind kind = Kind::Plain)
     {
         std::vector<const char*> pointers;
         for (const auto& v : values)
@@ -101,8 +123,25 @@ public:
         // Every result, and the end of the answer after it, is waited for
         // within the deadline, so PQgetResult never blocks.
         Result first;
+        auto deadline = m_deadline;
+        bool cancelled = false;
         for (;;) {
-            waitForAnswer();
+            if (!waitForAnswer(deadline, !cancelled)) {
+                const char* why = m_store.m_interrupted && !cancelled ? "interrupted" : "no answer within the time-out";
+                if (kind == Kind::Commit && cancelled) {
+                    m_broken = true;
+                    throw StoreOutcomeUnknown(std::string("PostgreSQL: COMMIT: ") + why +
+                                              ", and no word on whether it committed");
+                }
+                cancel();
+                if (kind != Kind::Commit) {
+                    m_broken = true;
+                    throw StoreError(std::string("PostgreSQL: ") + why);
+                }
+                cancelled = true;
+                deadline = Clock::now() + kCommitGrace;
+                continue;
+            }
             Result next{PQgetResult(m_connection)};
             if (!next)
                 break;
@@ -125,7 +164,9 @@ private:
         throw ConnectionLost("PostgreSQL: " + errorText(m_connection));
     }
 
-    void waitForAnswer()
+    // False when the deadline passed (or, when heeded, an interrupt came)
+    // before the answer.
+    bool waitForAnswer(Clock::time_point deadline, bool heedInterrupt)
     {
         const int socket = PQsocket(m_connection);
         for (;;) {
@@ -133,27 +174,25 @@ private:
             if (flushed < 0 || !PQconsumeInput(m_connection))
                 lost();
             if (flushed == 0 && !PQisBusy(m_connection))
-                return;
+                return true;
             const auto now = Clock::now();
-            if (m_store.m_interrupted || now >= m_deadline)
-                giveUp(m_store.m_interrupted ? "interrupted" : "no answer within the time-out");
-            const auto slice = std::min<Clock::duration>(m_deadline - now, kWaitSlice);
+            if ((heedInterrupt && m_store.m_interrupted) || now >= deadline)
+                return false;
+            const auto slice = std::min<Clock::duration>(deadline - now, kWaitSlice);
             pollfd fd{socket, static_cast<short>(POLLIN | (flushed == 1 ? POLLOUT : 0)), 0};
             ::poll(&fd, 1, static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(slice).count()));
         }
     }
 
-    // The backend may be stalled; ask it to cancel and drop the connection,
-    // which rolls back whatever it had not committed.
-    [[noreturn]] void giveUp(const char* why)
+    // The backend may be stalled; ask it to cancel. The connection is then
+    // dropped, which rolls back whatever it had not committed.
+    void cancel()
     {
-        if (PGcancel* cancel = PQgetCancel(m_connection)) {
+        if (PGcancel* request = PQgetCancel(m_connection)) {
             char ignored[256];
-            PQcancel(cancel, ignored, sizeof ignored);
-            PQfreeCancel(cancel);
+            PQcancel(request, ignored, sizeof ignored);
+            PQfreeCancel(request);
         }
-        m_broken = true;
-        throw StoreError(std::string("PostgreSQL: ") + why);
     }
 
     PostgresScoreStore& m_store;
@@ -182,15 +221,23 @@ PostgresScoreStore::PostgresScoreStore(std::string connection, std::size_t maxCo
                                        std::chrono::milliseconds timeout)
     : m_connection(std::move(connection)), m_maxConnections(std::max<std::size_t>(maxConnections, 1)), m_timeout(timeout)
 {
-    PGconn* first = connect(Clock::now() + m_timeout);
-    Result result(PQexec(first, kSchema));
-    if (!result || PQresultStatus(result.get()) != PGRES_COMMAND_OK) {
-        const std::string message = errorText(first);
-        PQfinish(first);
-        throw StoreError("PostgreSQL: cannot set up the score table: " + message);
-    }
-    m_idle.push_back(first);
+    m_idle.push_back(connect(Clock::now() + m_timeout));
     m_open = 1;
+    // Statement by statement within the time-out: a COMMIT that waits for
+    // a standby that is gone must not hang the start.
+    try {
+        withRetry([](Lease& lease) {
+            lease.run("BEGIN", {}, PGRES_COMMAND_OK);
+            lease.run(kSchemaLock, {}, PGRES_TUPLES_OK);
+            for (const char* statement : kSchema)
+                lease.run(statement, {}, PGRES_COMMAND_OK);
+            return lease.run("COMMIT", {}, PGRES_COMMAND_OK, Lease::Kind::Commit);
+        });
+    } catch (const StoreError& error) {
+        for (PGconn* idle : m_idle)
+            PQfinish(idle);
+        throw StoreError(std::string("PostgreSQL: cannot set up the score table: ") + error.what());
+    }
 }
 
 PostgresScoreStore::~PostgresScoreStore()
@@ -271,23 +318,52 @@ void PostgresScoreStore::addAll(const std::vector<ScoreEntry>& entries)
 {
     if (entries.empty())
         return;
-    std::string sql = "INSERT INTO pelbixsolo_scores (name, date, score, post_key) VALUES ";
+    // A repeat of a post in the same batch is the same post.
+    std::set<std::string> keys;
+    std::string sql = "INSERT INTO pelbixsolo_scores (name, date, score, post_key, post_digest)"
+                      " SELECT v.name, v.date, v.score, v.post_key, v.post_digest FROM (VALUES ";
     std::vector<std::string> values;
     for (const ScoreEntry& entry : entries) {
+        std::string key = duplicateKey(entry);
+        if (!key.empty() && !keys.insert(key).second)
+            continue;
         const std::size_t n = values.size();
         sql += (n == 0 ? "($" : ", ($") + std::to_string(n + 1) + ", $" + std::to_string(n + 2) + ", $" +
-               std::to_string(n + 3) + "::integer, $" + std::to_string(n + 4) + ")";
-        values.insert(values.end(), {entry.name, entry.date, std::to_string(entry.score), randomKey()});
+               std::to_string(n + 3) + "::integer, $" + std::to_string(n + 4) + ", NULLIF($" + std::to_string(n + 5) +
+               ", ''))";
+        values.insert(values.end(), {entry.name, entry.date, std::to_string(entry.score), randomKey(), std::move(key)});
     }
-    sql += " ON CONFLICT (post_key) DO NOTHING";
-    // COMMIT goes out only once the insert has answered: a backend that
-    // stalls before that and wakes after we gave up finds the connection
-    // closed and rolls back, rather than storing a post answered 503.
-    withRetry([&](Lease& lease) {
-        lease.run("BEGIN", {}, PGRES_COMMAND_OK);
-        lease.run(sql, values, PGRES_COMMAND_OK);
-        return lease.run("COMMIT", {}, PGRES_COMMAND_OK);
-    });
+    const auto window = std::chrono::duration_cast<std::chrono::seconds>(kRepeatWindow).count();
+    sql += ") AS v (name, date, score, post_key, post_digest) WHERE v.post_digest IS NULL OR NOT EXISTS"
+           " (SELECT 1 FROM pelbixsolo_scores s WHERE s.post_digest = v.post_digest AND s.posted_at > now() - interval '" +
+           std::to_string(window) + " seconds') ON CONFLICT (post_key) DO NOTHING";
+    // Taken in one order by every server, so two never wait on each other.
+    std::string locks;
+    for (const std::string& key : keys)
+        locks += (locks.empty() ? "" : ",") + std::to_string(lockNumber(key));
+    bool commitSent = false;
+    try {
+        // COMMIT goes out only once the insert has answered: a backend that
+        // stalls before that and wakes after we gave up finds the connection
+        // closed and rolls back, rather than storing a post answered 503.
+        withRetry([&](Lease& lease) {
+            lease.run("BEGIN", {}, PGRES_COMMAND_OK);
+            if (!locks.empty())
+                lease.run("SELECT pg_advisory_xact_lock(k) FROM unnest($1::bigint[]) AS k ORDER BY k",
+                          {"{" + locks + "}"}, PGRES_TUPLES_OK);
+            lease.run(sql, values, PGRES_COMMAND_OK);
+            commitSent = true;
+            return lease.run("COMMIT", {}, PGRES_COMMAND_OK, Lease::Kind::Commit);
+        });
+    } catch (const StoreOutcomeUnknown&) {
+        throw;
+    } catch (const StoreError& error) {
+        // A COMMIT whose connection broke may have committed, even when the
+        // retry failed before its own.
+        if (commitSent)
+            throw StoreOutcomeUnknown(std::string(error.what()) + " after a COMMIT that may have committed");
+        throw;
+    }
 }
 
 std::vector<ScoreEntry> PostgresScoreStore::best(std::size_t limit)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "server/postvalidator.h"
 
+#include <ctime>
 #include <utility>
 
 #include "server/textclass.h"
@@ -91,39 +92,51 @@ int daysInMonth(int month, int year)
 
 // The game's "m/d/yy" date with one separator used twice; a real calendar
 // date, the two-digit year taken as 20yy.
-bool isGameDate(std::string_view date)
+std::optional<std::chrono::year_month_day> readGameDate(std::string_view date)
 {
     std::size_t pos = 0;
     const int month = readNumber(date, pos);
     if (month < 0 || pos >= date.size())
-        return false;
+        return std::nullopt;
     const std::size_t separatorStart = pos;
     if (!isDateSeparator(nextCodePoint(date, pos)))
-        return false;
+        return std::nullopt;
     const std::string_view separator = date.substr(separatorStart, pos - separatorStart);
     const int day = readNumber(date, pos);
     if (day < 0 || date.substr(pos, separator.size()) != separator)
-        return false;
+        return std::nullopt;
     pos += separator.size();
     const std::size_t yearStart = pos;
-    const int year = readNumber(date, pos);
-    if (year < 0 || pos - yearStart != 2 || pos != date.size())
-        return false;
-    return month >= 1 && month <= 12 && day >= 1 && day <= daysInMonth(month, kCenturyOfTwoDigitYears + year);
+    const int year = readNumber(date, pos) + kCenturyOfTwoDigitYears;
+    if (pos - yearStart != 2 || pos != date.size())
+        return std::nullopt;
+    if (month < 1 || month > 12 || day < 1 || day > daysInMonth(month, year))
+        return std::nullopt;
+    return std::chrono::year_month_day{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
+                                       std::chrono::day{static_cast<unsigned>(day)}};
 }
 
-bool readScore(const std::string& text, int& score)
+// The game writes a score as plain decimal digits; anything else (a sign,
+// leading zeros, a score off the game's 50-point grid or past what play can
+// reach) did not come from a game.
+std::string scoreProblem(const std::string& text, int& score)
 {
+    if (text.size() > kMaxScoreDigits)
+        return "the score has more than " + std::to_string(kMaxScoreDigits) + " digits";
     long long value = 0;
     for (const char c : text) {
         if (!isDigit(c))
-            return false;
+            return "the score is not a whole number written with digits only";
         value = value * 10 + (c - '0');
-        if (value > kMaxScore)
-            return false;
     }
+    if (text.size() > 1 && text.front() == '0')
+        return "the score has leading zeros";
+    if (value % kScoreStep != 0)
+        return "the score is not a multiple of " + std::to_string(kScoreStep);
+    if (value > kMaxScore)
+        return "the score is higher than " + std::to_string(kMaxScore) + ", more than a game can make";
     score = static_cast<int>(value);
-    return true;
+    return {};
 }
 
 PostCheck refuse(std::string field, std::string problem)
@@ -132,7 +145,7 @@ PostCheck refuse(std::string field, std::string problem)
 }
 } // namespace
 
-PostCheck checkPost(const std::vector<QueryParam>& params)
+PostCheck checkPost(const std::vector<QueryParam>& params, std::chrono::year_month_day today)
 {
     const std::string* name = findParam(params, "name");
     const std::string* date = findParam(params, "date");
@@ -147,9 +160,22 @@ PostCheck checkPost(const std::vector<QueryParam>& params)
     if (std::string problem = nameProblem(entry.name); !problem.empty())
         return refuse("name", std::move(problem));
     makeUtf8(entry.date);
-    if (!isGameDate(entry.date))
+    const auto played = readGameDate(entry.date);
+    if (!played)
         return refuse("date", "the date is not a real month/day/two-digit-year date such as 3/7/26");
-    if (!readScore(*score, entry.score))
-        return refuse("score", "the score is not a whole number from 0 to " + std::to_string(kMaxScore));
+    if (std::chrono::sys_days{*played} > std::chrono::sys_days{today} + std::chrono::days{1})
+        return refuse("date", "the date is in the future");
+    if (std::string problem = scoreProblem(*score, entry.score); !problem.empty())
+        return refuse("score", std::move(problem));
     return {std::move(entry), {}, {}};
+}
+
+PostCheck checkPost(const std::vector<QueryParam>& params)
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return checkPost(params, std::chrono::year_month_day{std::chrono::year{local.tm_year + 1900},
+                                                         std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)},
+                                                         std::chrono::day{static_cast<unsigned>(local.tm_mday)}});
 }

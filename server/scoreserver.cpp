@@ -27,7 +27,20 @@ constexpr const char* kRetryAfterPostLimit = "60";
 constexpr const char* kRetryAfterUnavailable = "5";
 constexpr int kListenBacklog = 1024;
 
-enum class PostOutcome { Waiting, Stored, Unavailable };
+enum class PostOutcome { Waiting, Stored, Unavailable, Unknown };
+
+PostOutcome postOutcome(StoreWorker::Outcome outcome)
+{
+    switch (outcome) {
+    case StoreWorker::Outcome::Stored:
+        return PostOutcome::Stored;
+    case StoreWorker::Outcome::Unknown:
+        return PostOutcome::Unknown;
+    case StoreWorker::Outcome::Unavailable:
+        break;
+    }
+    return PostOutcome::Unavailable;
+}
 
 std::string addressText(const sockaddr* address)
 {
@@ -127,7 +140,7 @@ ScoreServer::ScoreServer(ScoreStore& store, ServerSettings settings)
       m_listPage(std::make_unique<ListPageCache>(m_settings.listPageMaxAge))
 {
     m_listPage->refresh(m_store, ListPageCache::Clock::now());
-    m_worker = std::make_unique<StoreWorker>(m_store, *m_listPage, m_settings.limits.maxQueuedPosts);
+    m_worker = std::make_unique<StoreWorker>(m_store, *m_listPage, m_settings.limits.maxQueuedPosts, m_settings.log);
     if (m_settings.versionText) {
         m_versionResponse = MHD_create_response_from_buffer(m_settings.versionText->size(),
                                                             const_cast<char*>(m_settings.versionText->data()),
@@ -216,6 +229,11 @@ bool ScoreServer::answer(MHD_Connection* connection, Request& request, std::stri
     if (request.outcome != PostOutcome::Waiting) {
         if (request.outcome == PostOutcome::Stored)
             return page(connection, request, MHD_HTTP_OK, "Score recorded", "Score recorded.");
+        // Neither "recorded" nor "not recorded" would be sure to be true.
+        if (request.outcome == PostOutcome::Unknown)
+            return page(connection, request, MHD_HTTP_ACCEPTED, "Score perhaps recorded",
+                        "Score perhaps recorded: the score table did not confirm it in time. Send it again: "
+                        "the same score sent again within an hour is recorded once.");
         return page(connection, request, MHD_HTTP_SERVICE_UNAVAILABLE, "Score not recorded",
                     "Score not recorded: the score table is not available; try again in a moment.");
     }
@@ -258,11 +276,12 @@ bool ScoreServer::post(MHD_Connection* connection, Request& request)
     if (!check.entry)
         return page(connection, request, MHD_HTTP_BAD_REQUEST, "Score not recorded",
                     "Score not recorded: " + check.problem + ".");
+    check.entry->origin = RateLimiter::clientKey(request.client);
     // Suspended before the worker can finish, since resuming a connection
     // that is not suspended is not allowed.
     MHD_suspend_connection(connection);
     const bool queued = m_worker->submit(std::move(*check.entry), [connection, &request](StoreWorker::Outcome outcome) {
-        request.outcome = outcome == StoreWorker::Outcome::Stored ? PostOutcome::Stored : PostOutcome::Unavailable;
+        request.outcome = postOutcome(outcome);
         MHD_resume_connection(connection);
     });
     if (!queued) {

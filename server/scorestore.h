@@ -22,4 +22,7 @@ public:
     // Makes the operation under way, and every later one, fail at once
     // with nothing half-stored. Safe from any thread; for shutting down.
     virtual void interrupt() = 0;
+    // Moves everything stored into the database's own file, so that file
+    // alone holds every score; for a clean stop, also after interrupt().
+    virtual void checkpoint() {}
 };

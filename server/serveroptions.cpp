@@ -91,8 +91,10 @@ ServerOptions parseServerOptions(const std::vector<std::string>& args)
 std::string serverUsage()
 {
     return "Usage: pelbixsolo-server [OPTION]...\n"
+           "       pelbixsolo-server backup FILE [OPTION]...\n"
            "Serves Pelbix Solo's online side: score posts, the high-score list,\n"
-           "the version file and the installer.\n"
+           "the version file and the installer. backup writes a consistent copy of\n"
+           "the SQLite database the options name to FILE, also while a server runs.\n"
            "\n"
            "  --listen ADDR:PORT   address to listen on (default 127.0.0.1:8080;\n"
            "                       [::1]:8080 for IPv6, :8080 for every address)\n"

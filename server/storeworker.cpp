@@ -1,14 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "server/storeworker.h"
 
+#include <utility>
 #include <vector>
 
 #include "server/listpagecache.h"
 #include "server/scorestore.h"
 #include "server/storeerror.h"
 
-StoreWorker::StoreWorker(ScoreStore& store, ListPageCache& listPage, std::size_t maxQueued)
-    : m_store(store), m_listPage(listPage), m_maxQueued(maxQueued), m_thread([this] { run(); })
+StoreWorker::StoreWorker(ScoreStore& store, ListPageCache& listPage, std::size_t maxQueued, RefusalLog::Write log)
+    : m_store(store),
+      m_listPage(listPage),
+      m_maxQueued(maxQueued),
+      m_log(log),
+      m_refusals(log),
+      m_listFailures(std::move(log), "the list page is rendered"),
+      m_thread([this] { run(); })
 {
 }
 
@@ -19,11 +26,19 @@ StoreWorker::~StoreWorker()
 
 bool StoreWorker::submit(ScoreEntry entry, Done done)
 {
+    std::string refusal;
     {
         const std::lock_guard lock(m_mutex);
-        if (m_stopping || m_queue.size() >= m_maxQueued)
-            return false;
-        m_queue.push_back({std::move(entry), std::move(done)});
+        if (m_stopping)
+            refusal = "the server is stopping";
+        else if (m_queue.size() >= m_maxQueued)
+            refusal = "the database is too slow: " + std::to_string(m_maxQueued) + " posts already wait for it";
+        else
+            m_queue.push_back({std::move(entry), std::move(done)});
+    }
+    if (!refusal.empty()) {
+        m_refusals.refused(refusal, RefusalLog::Clock::now());
+        return false;
     }
     m_wake.notify_one();
     return true;
@@ -54,8 +69,16 @@ void StoreWorker::stop()
     m_wake.notify_one();
     if (m_thread.joinable())
         m_thread.join();
-    for (Post& post : left)
+    for (Post& post : left) {
+        m_refusals.refused("the server is stopping", RefusalLog::Clock::now());
         post.done(Outcome::Unavailable);
+    }
+    try {
+        m_store.checkpoint();
+    } catch (const StoreError& error) {
+        if (m_log)
+            m_log(std::string("pelbixsolo-server: stopping: ") + error.what() + "\n");
+    }
 }
 
 void StoreWorker::run()
@@ -81,14 +104,26 @@ void StoreWorker::run()
             entries.clear();
             for (const Post& post : batch)
                 entries.push_back(post.entry);
+            const auto now = RefusalLog::Clock::now();
             try {
                 m_store.addAll(entries);
-            } catch (const StoreError&) {
+                m_refusals.stored(now);
+            } catch (const StoreOutcomeUnknown& error) {
+                outcome = Outcome::Unknown;
+                m_refusals.unknown(error.what(), now, batch.size());
+            } catch (const StoreError& error) {
                 outcome = Outcome::Unavailable;
+                m_refusals.refused(error.what(), now, batch.size());
             }
         }
-        if (refresh || (!batch.empty() && outcome == Outcome::Stored))
-            m_listPage.refresh(m_store, ListPageCache::Clock::now());
+        if (refresh || (!batch.empty() && outcome == Outcome::Stored)) {
+            // Until a render works the last page is served, or 503 before the first.
+            std::string failure;
+            if (m_listPage.refresh(m_store, ListPageCache::Clock::now(), &failure))
+                m_listFailures.stored(RefusalLog::Clock::now());
+            else
+                m_listFailures.failed("the list page cannot be rendered: " + failure, RefusalLog::Clock::now());
+        }
         for (Post& post : batch)
             post.done(outcome);
         batch.clear();

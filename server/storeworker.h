@@ -7,6 +7,7 @@
 #include <mutex>
 #include <thread>
 
+#include "server/refusallog.h"
 #include "server/scoreentry.h"
 
 class ListPageCache;
@@ -16,17 +17,21 @@ class ScoreStore;
 // request thread ever waits for the database. Queued posts are stored in
 // batches, one transaction each; after a batch the list page is rendered
 // anew before the posts are answered, so a poster finds the score on the
-// next list page at once.
+// next list page at once. Why posts are refused goes to the log, once
+// per cause rather than once per post.
 class StoreWorker {
 public:
     static constexpr std::size_t kMaxBatch = 256;
     static constexpr std::size_t kDefaultMaxQueued = 4096;
 
-    enum class Outcome { Stored, Unavailable };
+    // Unknown: the database took the commit and never said how it ended;
+    // the post may be stored, and sending it again stores it once.
+    enum class Outcome { Stored, Unavailable, Unknown };
     // Called once per post, on the worker's thread or in stop().
     using Done = std::function<void(Outcome)>;
 
-    StoreWorker(ScoreStore& store, ListPageCache& listPage, std::size_t maxQueued = kDefaultMaxQueued);
+    StoreWorker(ScoreStore& store, ListPageCache& listPage, std::size_t maxQueued = kDefaultMaxQueued,
+                RefusalLog::Write log = {});
     ~StoreWorker();
     StoreWorker(const StoreWorker&) = delete;
     StoreWorker& operator=(const StoreWorker&) = delete;
@@ -37,7 +42,8 @@ public:
     // Asks for a new render of the list page; never waits.
     void refreshListPage();
     // Interrupts the database, answers every post not yet stored as
-    // Unavailable and ends the thread. Nothing is half-stored.
+    // Unavailable, ends the thread and checkpoints the store. Nothing is
+    // half-stored.
     void stop();
 
 private:
@@ -51,6 +57,9 @@ private:
     ScoreStore& m_store;
     ListPageCache& m_listPage;
     const std::size_t m_maxQueued;
+    const RefusalLog::Write m_log;
+    RefusalLog m_refusals;
+    RefusalLog m_listFailures;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::deque<Post> m_queue;

@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const PostCheck check = checkPost(decodeQuery(queryOf(target)));
     if (check.entry) {
         require(isValidUtf8(check.entry->name));
-        require(check.entry->score >= 0 && check.entry->score <= kMaxScore);
+        require(check.entry->score >= 0 && check.entry->score <= kMaxScore && check.entry->score % kScoreStep == 0);
         require(check.entry->name.size() <= kMaxFieldBytes * 2 && check.entry->date.size() <= 14);
         bool visible = false;
         for (std::size_t pos = 0; pos < check.entry->name.size();) {

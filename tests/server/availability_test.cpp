@@ -134,7 +134,7 @@ TEST_F(Availability, StopAnswersAWaitingPostAndStoresNothing)
     WriteLock lock(m_file);
     ASSERT_TRUE(lock.held());
     HttpAnswer post;
-    std::thread poster([&] { post = server.get(postTarget("Waiting", "3/7/26", "1")); });
+    std::thread poster([&] { post = server.get(postTarget("Waiting", "3/7/26", "50")); });
     std::this_thread::sleep_for(300ms); // the post reaches the database and waits for the lock
     server.stop();
     poster.join();

@@ -11,7 +11,10 @@
 #                                     on the same port
 #   postgres_fixture.sh stop STATE    stops the cluster and deletes it
 # PostgreSQL refuses to run as root, so as root the cluster belongs to the
-# postgres user.
+# postgres user. The cluster names a synchronous standby that never comes,
+# with commits waiting for it switched off (synchronous_commit=local) except
+# for a role that turns them on: its COMMITs hang as they do when the
+# standby of a real deployment is gone.
 set -euo pipefail
 
 action=${1:?start, run or stop}
@@ -46,7 +49,7 @@ start)
     for attempt in 1 2 3 4 5; do
         port=$(free_port)
         if as_postgres "$pgbin/pg_ctl" -D "$cluster/data" -l "$cluster/server.log" -w -t 60 \
-            -o "-h 127.0.0.1 -p $port -k $cluster -c fsync=off" start >/dev/null; then
+            -o "-h 127.0.0.1 -p $port -k $cluster -c fsync=off -c synchronous_standby_names=pelbix_gone -c synchronous_commit=local" start >/dev/null; then
             echo "postgresql://pelbix@127.0.0.1:$port/postgres" >"$state/uri"
             echo "PostgreSQL test cluster on 127.0.0.1:$port in $cluster"
             exit 0

@@ -64,10 +64,11 @@ TEST_F(ScoreServerTest, NamesArriveIntactAndAreEscapedOnThePage)
         {"\"q\" 'r'", "&quot;q&quot; &#39;r&#39;"}, {"100%", "100%"},
     };
     RunningServer server(m_store, testSettings());
-    int score = 1000;
+    int score = 1000; // lower by 50 each post, so the page keeps the cases' order
     for (const auto& c : cases) {
         int status = 0;
-        (void)readBody(server, postTarget(c.name, "3/7/26", std::to_string(score--)), &status);
+        (void)readBody(server, postTarget(c.name, "3/7/26", std::to_string(score)), &status);
+        score -= 50;
         EXPECT_EQ(status, 200) << c.name;
     }
     const auto stored = m_store.best(100);
@@ -186,12 +187,12 @@ TEST_F(ScoreServerTest, BadPostsAreRefusedNamingTheFieldAndStoreNothing)
         std::string query;
         std::string problem;
     } cases[] = {
-        {"date=3/7/26&score=1", "name is missing"},
-        {"name=ElevenChars&date=3/7/26&score=1", "name is longer than 10"},
+        {"date=3/7/26&score=50", "name is missing"},
+        {"name=ElevenChars&date=3/7/26&score=50", "name is longer than 10"},
         {"name=" + std::string(65, 'x') + "&date=3/7/26&score=1", "name is too long"},
-        {"name=Ann&date=&score=1", "date is empty"},
-        {"name=Ann&date=3/7/2026&score=1", "date is not"},
-        {"name=Ann&date=3/7/26&score=10000001", "score is not"},
+        {"name=Ann&date=&score=50", "date is empty"},
+        {"name=Ann&date=3/7/2026&score=50", "date is not"},
+        {"name=Ann&date=3/7/26&score=12345", "score is not a multiple of 50"},
     };
     RunningServer server(m_store, testSettings());
     for (const auto& c : cases) {
@@ -210,7 +211,7 @@ TEST_F(ScoreServerTest, PostsOverTheLimitGet429AndAreNotStored)
     RunningServer server(m_store, settings);
     std::vector<int> statuses;
     for (int i = 0; i < 5; ++i) {
-        const HttpAnswer result = server.get(postTarget("Ann", "3/7/26", std::to_string(i)));
+        const HttpAnswer result = server.get(postTarget("Ann", "3/7/26", std::to_string(50 * i)));
         statuses.push_back(result.status);
         if (result.status == 429) {
             EXPECT_EQ(result.header("Retry-After"), "60");
@@ -295,7 +296,7 @@ TEST_F(ScoreServerTest, ConcurrentPostersLoseNothing)
     for (int c = 0; c < kClients; ++c) {
         clients.emplace_back([&, c] {
             for (int i = 0; i < kPostsEach; ++i) {
-                if (server.get(postTarget("C" + std::to_string(c), "3/7/26", std::to_string(i))).status == 200)
+                if (server.get(postTarget("C" + std::to_string(c), "3/7/26", std::to_string(50 * i))).status == 200)
                     ++accepted;
                 else
                     ++failed;
@@ -315,12 +316,12 @@ TEST(ScoreServerPersistence, ScoresSurviveARestart)
     {
         SqliteScoreStore store(file);
         RunningServer server(store, testSettings());
-            ASSERT_EQ(server.get(postTarget("Keeper", "3/7/26", "4321")).status, 200);
+            ASSERT_EQ(server.get(postTarget("Keeper", "3/7/26", "4350")).status, 200);
     }
     SqliteScoreStore store(file);
     RunningServer server(store, testSettings());
     const HttpAnswer page = server.get(ScoreServer::kListPath);
-    EXPECT_NE(page.body.find("<td align=\"left\">Keeper</td><td align=\"center\">3/7/26</td><td align=\"right\">4321</td>"),
+    EXPECT_NE(page.body.find("<td align=\"left\">Keeper</td><td align=\"center\">3/7/26</td><td align=\"right\">4350</td>"),
               std::string::npos);
 }
 

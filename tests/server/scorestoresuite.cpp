@@ -53,3 +53,18 @@ TEST_P(ScoreStoreSuite, ConcurrentAddsAreAllKept)
     EXPECT_EQ(store->count(), kThreads * kEach);
     EXPECT_EQ(store->best(1).at(0).score, kEach - 1);
 }
+
+// The same post sent again (a player retrying after a lost answer) is kept
+// once; the same score by another player, or another score, is not a repeat.
+TEST_P(ScoreStoreSuite, RepeatedPostIsKeptOnce)
+{
+    auto store = open();
+    const ScoreEntry post{"Ann", "3/7/26", 850, "192.0.2.1"};
+    store->add(post);
+    store->addAll({post, post});
+    store->addAll({{"Ann", "3/7/26", 850, "192.0.2.9"}, {"Ann", "3/7/26", 900, "192.0.2.1"},
+                   {"Ann", "3/8/26", 850, "192.0.2.1"}, {"Bob", "3/7/26", 850, "192.0.2.1"}});
+    store->addAll({{"Cy", "3/7/26", 50}, {"Cy", "3/7/26", 50}}); // no origin: never a repeat
+    EXPECT_EQ(store->count(), 7);
+    EXPECT_EQ(store->best(1), (std::vector<ScoreEntry>{{"Ann", "3/7/26", 900}}));
+}

@@ -149,7 +149,7 @@ TEST(ServerProcess, SigtermUnderAttackEndsWithinTwoSecondsStoringNothingHalfWay)
     sqlite3_open((folder.path() / "pelbixsolo-scores.sqlite3").c_str(), &db);
     ASSERT_EQ(sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
     HttpAnswer post;
-    std::thread poster([&] { post = httpRequest(port, "GET", postTarget("Late", "3/7/26", "5"), {}, 10s, kOtherClientAddress); });
+    std::thread poster([&] { post = httpRequest(port, "GET", postTarget("Late", "3/7/26", "50"), {}, 10s, kOtherClientAddress); });
     (void)server.readUntil("X", 500ms); // time for the post to reach the database
 
     server.signal(SIGTERM);
