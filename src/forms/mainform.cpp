@@ -639,8 +639,10 @@ void Tmain::setWindows(const Windows& windows)
     m_windows = windows;
     if (m_windows.highscore) {
         m_windows.highscore->OnPostAnswered = [this] {
+            if (!m_posting->answered())
+                return false;
             panel_cleared->hide();
-            m_posting->answered();
+            return true;
         };
         m_windows.highscore->OnPostFailed = [this] { m_posting->fail(); };
     }
@@ -683,8 +685,12 @@ void Tmain::wireOnlineFlows(const TmainSeams& seams)
 {
     m_posting = new PostingWait(this);
     connect(m_posting, &PostingWait::captionChanged, this, [this](const QString& caption) { panel_wait->setCaption(caption); });
-    connect(m_posting, &PostingWait::failed, this,
-            [this] { m_dialogs.information(this, QStringLiteral("Posting Failed.")); });
+    connect(m_posting, &PostingWait::failed, this, [this] {
+        // Once the player is told, a late answer must not show the list as if it had worked.
+        if (m_windows.highscore)
+            m_windows.highscore->abandonPost();
+        m_dialogs.information(this, QStringLiteral("Posting Failed."));
+    });
 
     UpdateFlow::Setup setup;
     setup.productkey = productkey;
