@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
-// A self-update killed at any point leaves a program to start: the test
-// runs the update in a child process (this test program again) and kills it
-// with SIGKILL at each step, from outside while it waits on the network and
-// from inside at each status it reaches.
+// The self-update's own rules: which release statements and versions count,
+// and that an update killed at any point leaves a program to start.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -23,6 +21,58 @@ namespace {
 
 constexpr char kProgram[] = "#!/bin/sh\nexit 7\n";
 constexpr int kProgramExit = 7;
+
+// Every line of a statement has one spelling; anything else is refused
+// before its signature is even looked at.
+TEST(ReleaseStatement, OnlyTheCanonicalFormParses)
+{
+    UpdateSignature::PublicKey publicKey{};
+    UpdateSignature::SecretKey secretKey{};
+    UpdateSignature::generate(publicKey, secretKey);
+    const ReleaseStatement statement{"pelbixsolo", "1.0.3", "qztsetup.exe", 512, {}};
+    const std::string good = UpdateSignature::sign(statement, secretKey);
+    ASSERT_FALSE(good.empty());
+    const auto changed = [&](const std::string& from, const std::string& to) {
+        std::string text = good;
+        text.replace(text.find(from), from.size(), to);
+        return text;
+    };
+    ReleaseStatement opened;
+    EXPECT_EQ(UpdateSignature::open(good, publicKey, opened), UpdateSignature::Verdict::Good);
+    EXPECT_EQ(opened.version, "1.0.3");
+    for (const std::string& bad :
+         {changed("\n", "\r\n"), good + "extra 1\n", good.substr(0, good.size() - 1), changed("size 512", "size 0512"),
+          changed("size 512", "size 0"), changed("sha256 00", "sha256 0A"), changed("version 1.0.3", "version 1.0.3 "),
+          changed("file qztsetup.exe", "file ../qztsetup.exe"), changed("product ", "product  "),
+          changed("pelbixsolo-release 1", "pelbixsolo-release 2"), changed("version 1.0.3\n", "")}) {
+        EXPECT_FALSE(UpdateSignature::parse(bad)) << bad;
+        EXPECT_EQ(UpdateSignature::open(bad, publicKey, opened), UpdateSignature::Verdict::Malformed) << bad;
+    }
+    // Nothing is signed that would not read back the same.
+    for (const ReleaseStatement& unsignable :
+         {ReleaseStatement{"pelbixsolo", "1.0.3\nfile x", "qztsetup.exe", 1, {}},
+          ReleaseStatement{"pelbixsolo", "1.0.3", "qzt setup.exe", 1, {}},
+          ReleaseStatement{"Pelbix Solo", "1.0.3", "qztsetup.exe", 1, {}}})
+        EXPECT_TRUE(UpdateSignature::sign(unsignable, secretKey).empty()) << unsignable.version;
+}
+
+TEST(ReleaseStatement, VersionsCompareAsNumbers)
+{
+    const struct {
+        const char* candidate;
+        const char* own;
+        bool newer;
+    } cases[] = {
+        {"1.0.3", "1.0.2", true},   {"1.0.10", "1.0.9", true}, {"2", "1.9.9", true},     {"1.0.2.1", "1.0.2", true},
+        {"1.0.2", "1.0.2", false},  {"1.0", "1.0.0", false},   {"1.0.0", "1.0", false},  {"1.0.1", "1.0.2", false},
+        {"1.0.3", "x", false},      {"", "1.0.2", false},      {"1..3", "1.0.2", false}, {"1.0.3.", "1.0.2", false},
+        {"+2", "1.0.2", false},     {"1.0.3-rc1", "1.0.2", false},
+        {"1234567890.0", "1.0.2", false}, // past what a part may hold
+        {"1.2.3.4.5.6.7.8.9", "1.0.2", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(UpdateSignature::newerVersion(c.candidate, c.own), c.newer) << c.candidate << " vs " << c.own;
+}
 
 // The update itself, run only as the child of the test below.
 TEST(UpdateKillChild, DISABLED_Run)
