@@ -696,7 +696,9 @@ void Tmain::wireOnlineFlows(const TmainSeams& seams)
     setup.productkey = productkey;
     setup.setupname = setupname;
     setup.server = [this] { return serverAuthority(); };
-    setup.ownVersion = [this] { return m_windows.about ? m_windows.about->versionText() : QString(); };
+    setup.ownVersion = [this] {
+        return m_windows.about ? m_windows.about->versionText() : QString::fromLatin1(Tabout::kVersion);
+    };
     setup.programFile = QCoreApplication::applicationFilePath();
     setup.downloadFolder = [this] { return m_folder.downloadFolder(); };
     setup.keyHex = seams.updateKeyHex.value_or(UpdateKey::builtIn());

@@ -31,6 +31,11 @@ UpdateFlow::UpdateFlow(Setup setup, QObject* parent)
     checkupdate->setObjectName(QStringLiteral("checkupdate"));
     checkupdate->MaxBodySize = HttpLimits::kVersionFile;
     checkupdate->OnDoneString = [this](QObject* sender, const QByteArray& result) {
+        // An error page or a redirect's leftovers say nothing about releases.
+        if (checkupdate->StatusCode() != kStatusOk) {
+            emit versionJudged(false);
+            return;
+        }
         checkupdateDoneString(sender, result);
     };
     getupdate = new THttpCli(this);
@@ -73,13 +78,11 @@ void UpdateFlow::checkForUpdate()
 
 void UpdateFlow::checkupdateDoneString(QObject*, const QByteArray& Result)
 {
-    // An error page or a redirect's leftovers say nothing about releases.
     std::string_view answer(Result.constData(), static_cast<std::size_t>(Result.size()));
     // "echo 1.0.3 > version.txt" leaves a line end; it is no part of the version.
     if (answer.ends_with('\n'))
         answer.remove_suffix(answer.ends_with("\r\n") ? 2 : 1);
-    const bool offer = checkupdate->StatusCode() == kStatusOk &&
-                       UpdateSignature::newerVersion(answer, m_setup.ownVersion().toStdString());
+    const bool offer = UpdateSignature::newerVersion(answer, m_setup.ownVersion().toStdString());
     if (offer)
         emit updateOffered();
     emit versionJudged(offer);

@@ -42,9 +42,9 @@ public:
 
     // Starts the background version fetch; nothing without a key.
     void checkForUpdate();
-    // Judges the version file's answer: only a 200 naming a version newer
-    // than our own offers the update; anything else is as silent as a
-    // failed check.
+    // Judges the version file's body, once it came with status 200 (any
+    // other status is as silent as a failed check): only a version newer
+    // than our own offers the update.
     void checkupdateDoneString(QObject* Sender, const QByteArray& Result);
     // The player accepted: run downloadit().
     void accept();
