@@ -307,8 +307,8 @@ TEST_F(OnlineTest, AnswerAfterPostingFailedIsIgnored)
 // Every way a page can name a resource, each naming a FIFO (which blocks a
 // reader as /dev/stdin does, and shows whether anyone opened it), a style
 // sheet that would colour the text and a network address: the page shows at
-// once with its text, and nothing was opened or fetched. (/dev/zero is left
-// out so that a viewer which reads files fails here instead of eating memory.)
+// once with its text, and nothing was opened or fetched. Then devices that
+// never end render at once as well.
 TEST_F(OnlineTest, ListPageLoadsNoResourceWhateverItsTags)
 {
     const std::string fifo = file("pipe").toStdString();
@@ -352,12 +352,19 @@ TEST_F(OnlineTest, ListPageLoadsNoResourceWhateverItsTags)
     ::close(probe);
 
     ASSERT_TRUE(shown);
-    EXPECT_EQ(opened.load(), 0) << "the viewer opened the FIFO";
+    // Asserted, so that a viewer which opens files never meets the devices below.
+    ASSERT_EQ(opened.load(), 0) << "the viewer opened the FIFO";
     EXPECT_GT(w->highscore.displayhtml->refusedResources(), 0) << "the tags did not reach the viewer's loader";
     EXPECT_TRUE(requestsFor("GET /spy.png").empty());
     EXPECT_LT(w->highscore.displayhtml->document()->size().width(), 2000) << "an image took the width it asked for";
     QTextCursor at = w->highscore.displayhtml->document()->find("score 850");
     EXPECT_NE(at.charFormat().foreground().color(), QColor(255, 0, 0)) << "a style sheet was read";
+
+    w->highscore.displayhtml->LoadFromString("<html><head><link rel=stylesheet href=\"/dev/stdin\"></head>"
+                                             "<body background=\"/dev/zero\"><img src=\"/dev/zero\">"
+                                             "<img src=\"/dev/urandom\"><p>done</p></body></html>");
+    w->highscore.displayhtml->grab();
+    EXPECT_TRUE(w->highscore.displayhtml->toPlainText().endsWith("done"));
 }
 
 TEST_F(OnlineTest, PageLinksOpenOnlyWebAndMailAddresses)
@@ -401,23 +408,15 @@ TEST_F(OnlineTest, VersionCheckOffersOnlyANewerVersionAnsweredWith200)
         std::string answer;
         bool offered;
     } cases[] = {
+        // How versions compare is pinned in ReleaseStatement.VersionsCompareAsNumbers.
         {ok("1.0.2"), false},
         {ok("1.0.2\r\n"), false},
         {ok("1.0.1"), false},
-        {ok("1.0"), false},
-        {ok("0.9.99"), false},
-        {ok("1.0.3"), true},
         {ok("1.0.3\n"), true},
-        {ok("1.0.10"), true},
-        {ok("1.1"), true},
         {ok("-1"), false},
-        {ok("9.9.9-beta"), false},
-        {ok("1.0.3 "), false},
         {ok("<html>error</html>"), false},
-        {ok("99999999999.0"), false},
         {ScriptedHttpServer::answer(404, "Not Found", "9.9.9"), false},
-        {ScriptedHttpServer::answer(500, "Error", "9.9.9"), false},
-        {ScriptedHttpServer::answer(203, "Non-Authoritative", "9.9.9"), false},
+        {ScriptedHttpServer::answer(503, "Busy", "9.9.9"), false},
         {ok("9.9.9" + std::string(HttpLimits::kVersionFile, ' ')), false},
     };
     for (const auto& c : cases) {
