@@ -597,6 +597,11 @@ TEST(ListPageText, BreaksOnlyTextAndCutsAtTags)
         empty += "<b>";
     EXPECT_EQ(ListPageText::prepare(empty).count("<b>"), ListPageText::kMaxShownTags);
 
+    QString images;
+    for (int i = 0; i < ListPageText::kMaxShownImages + 5; ++i)
+        images += "<img src=x><IMG/>";
+    EXPECT_EQ(ListPageText::prepare(images).count("<img", Qt::CaseInsensitive), ListPageText::kMaxShownImages);
+
     QString nested;
     for (int i = 0; i < ListPageText::kMaxNesting + 5; ++i)
         nested += "<ul><li>x</li></ul><ul><li>";
