@@ -29,7 +29,7 @@ def main():
         subprocess.run([tool, "keygen", keys], check=True, stdout=subprocess.DEVNULL)
         with open(installer, "wb") as out:
             out.write(os.urandom(SIZE))
-        subprocess.run([tool, "sign", os.path.join(keys, "update.key"), installer], check=True)
+        subprocess.run([tool, "sign", os.path.join(keys, "update.key"), installer, "1.0.3"], check=True)
         verify, sha = [], []
         for _ in range(runs):
             verify.append(timed([tool, "verify", os.path.join(keys, "update.pub"), installer]))

@@ -3,12 +3,60 @@
 
 #include "controls/tcolor.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTextObjectInterface>
+
+#include <algorithm>
+
+namespace {
+
+// A page's document: every resource it names (images, backgrounds, style
+// sheets, @import) comes back empty, so no tag can make the viewer open a
+// file, a device or a network address, nor wait for one.
+class PageDocument final : public QTextDocument {
+public:
+    PageDocument(int& refused, QObject* parent) : QTextDocument(parent), m_refused(refused) {}
+
+protected:
+    QVariant loadResource(int, const QUrl&) override
+    {
+        ++m_refused;
+        // Empty, not null: a null answer would send the document to the file
+        // system and to the application's resource provider.
+        return QByteArray();
+    }
+
+private:
+    int& m_refused;
+};
+
+} // namespace
+
+// An image keeps the place its width and height ask for, within the page's
+// width, and shows nothing; its source is never looked up, not even for
+// a high-resolution sibling file.
+class PageImage final : public QObject, public QTextObjectInterface {
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+public:
+    using QObject::QObject;
+    static constexpr qreal kMaxSide = 480; // the viewer's width
+
+    QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat& format) override
+    {
+        const QTextImageFormat image = format.toImageFormat();
+        return {std::clamp(image.width(), 0.0, kMaxSide), std::clamp(image.height(), 0.0, kMaxSide)};
+    }
+    void drawObject(QPainter*, const QRectF&, QTextDocument*, int, const QTextFormat&) override {}
+};
 
 ThtmlLite::ThtmlLite(QWidget* parent, const QString& name) : QTextBrowser(parent)
 {
     setObjectName(name);
+    setDocument(new PageDocument(m_refusedResources, this));
+    document()->documentLayout()->registerHandler(QTextFormat::ImageObject, new PageImage(this));
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -37,6 +85,12 @@ void ThtmlLite::LoadFromString(const QString& html, const QString& referenceName
     clearHistory();
 }
 
+QVariant ThtmlLite::loadResource(int, const QUrl&)
+{
+    ++m_refusedResources;
+    return QByteArray();
+}
+
 void ThtmlLite::mousePressEvent(QMouseEvent* event)
 {
     // anchorClicked() hands over a parsed URL; the raw target text comes
@@ -53,3 +107,5 @@ void ThtmlLite::anchorActivated(const QUrl& url)
     if (OnHotSpotClick)
         OnHotSpotClick(this, src, handled);
 }
+
+#include "htmllite.moc"

@@ -6,7 +6,8 @@
 // The HTML viewer of the high-score window: loads a document from a string,
 // shows it with the window's default fonts and colours and a vertical scroll
 // bar only, and reports a click on a link with the link's target exactly as
-// the page wrote it. It never follows a link itself.
+// the page wrote it. It never follows a link itself, and it loads nothing a
+// page names: images, backgrounds and style sheets stay empty.
 class ThtmlLite : public QTextBrowser {
     Q_OBJECT
 public:
@@ -19,11 +20,17 @@ public:
 
     THotSpotClickEvent OnHotSpotClick;
 
+    // How many resources the pages asked for and were refused.
+    [[nodiscard]] int refusedResources() const { return m_refusedResources; }
+
 protected:
+    // Nothing, for every type and address.
+    QVariant loadResource(int type, const QUrl& name) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void anchorActivated(const QUrl& url);
 
     QString m_pressedAnchor;
+    int m_refusedResources = 0;
 };

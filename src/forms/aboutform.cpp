@@ -56,7 +56,7 @@ Tabout::Tabout(QWidget* parent, UrlOpener& urls) : QWidget(parent, Qt::Dialog | 
     Label1 = placeLabel(this, QStringLiteral("Label1"), QRect(48, 171, 0, 0), QStringLiteral("Version"), noticeStyle());
     // Fixed at build time: the update check compares the server's version
     // file with this caption.
-    version = placeLabel(this, QStringLiteral("version"), QRect(96, 171, 0, 0), QStringLiteral("1.0.2"),
+    version = placeLabel(this, QStringLiteral("version"), QRect(96, 171, 0, 0), QLatin1String(kVersion),
                          noticeStyle(rgbColor(colours::kKhaki)));
     Label9 = placeLabel(this, QStringLiteral("Label9"), QRect(123, 171, 0, 0), QStringLiteral(".4"),
                         noticeStyle(rgbColor(colours::kKhaki)));

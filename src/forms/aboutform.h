@@ -23,6 +23,8 @@ class Tabout : public QWidget {
     Q_OBJECT
 public:
     static constexpr QSize kClientSize{304, 193};
+    // The program's own version, the caption of the "version" label.
+    static constexpr const char* kVersion = "1.0.2";
 
     // urls opens the maker's site for the labels and the logo.
     explicit Tabout(QWidget* parent = nullptr, UrlOpener& urls = UrlOpener::desktop());

@@ -3,6 +3,9 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QUrl>
+
+#include <algorithm>
 
 #include "controls/flatpanel.h"
 #include "controls/htmllite.h"
@@ -21,6 +24,41 @@ namespace {
 bool successStatus(int status)
 {
     return status >= 200 && status <= 299;
+}
+
+// The query parameters a mail link may carry; "attach" and the like would
+// hand the mail program a local file.
+const QStringList kMailParameters{QStringLiteral("subject"), QStringLiteral("body"), QStringLiteral("cc")};
+
+// One of the addresses a mail link names, with nothing that a mail program
+// could read as another parameter.
+bool isMailAddressList(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c.isLetterOrNumber() || QStringView(u"@.-_+,").contains(c);
+    });
+}
+
+std::optional<QString> mailLink(const QString& src)
+{
+    const qsizetype question = src.indexOf(QLatin1Char('?'));
+    const QString to = QUrl::fromPercentEncoding(src.mid(7, question < 0 ? -1 : question - 7).toUtf8());
+    if (!isMailAddressList(to))
+        return std::nullopt;
+    QString link = QStringLiteral("mailto:") + to;
+    QChar separator = QLatin1Char('?');
+    const QString query = question < 0 ? QString() : src.mid(question + 1);
+    for (const QString& item : query.split(QLatin1Char('&'), Qt::SkipEmptyParts)) {
+        const qsizetype equals = item.indexOf(QLatin1Char('='));
+        const QString key = QUrl::fromPercentEncoding(item.left(equals).toUtf8()).toLower();
+        if (equals < 0 || !kMailParameters.contains(key))
+            continue;
+        // Decoded and encoded again, so a value cannot smuggle in a parameter.
+        const QByteArray value = QUrl::fromPercentEncoding(item.mid(equals + 1).toUtf8()).toUtf8();
+        link += separator + key + QLatin1Char('=') + QString::fromLatin1(QUrl::toPercentEncoding(value));
+        separator = QLatin1Char('&');
+    }
+    return link;
 }
 
 THTTPGet* makeFetcher(QObject* parent, const QString& name, long long maxBodySize)
@@ -68,13 +106,8 @@ Thighscore::Thighscore(const QString& productkey, const ServerAddress& server, Q
     caption.color = Qt::black;
     placeLabel(this, QStringLiteral("label_maker"), QRect(8, 544, 0, 0), QStringLiteral("Dravik Software"), caption);
 
-    sendit = makeFetcher(this, QStringLiteral("sendit"), HttpLimits::kPostAnswer);
-    sendit->OtherHostRedirects = false; // a score counts as posted only where it was sent
-    sendit->OnDoneString = [this](QObject* sender, const QByteArray& result) { senditDoneString(sender, result); };
-    sendit->OnError = [this](QObject* sender) { senditError(sender); };
-    getit = makeFetcher(this, QStringLiteral("getit"), HttpLimits::kListPage);
-    getit->OnDoneString = [this](QObject* sender, const QByteArray& result) { getitDoneString(sender, result); };
-    getit->OnError = [this](QObject* sender) { getitError(sender); };
+    renewSendit();
+    renewGetit();
     URL1 = new TURL(this, urls);
     URL1->setObjectName(QStringLiteral("URL1"));
     URL1->setURLType(TURLType::utnone);
@@ -91,14 +124,45 @@ QString Thighscore::postUrl(const QString& name, const QString& date, const QStr
 
 QString Thighscore::listUrl() const { return QStringLiteral("%1/counter/%2.shtml").arg(m_server, m_productkey); }
 
+void Thighscore::renewSendit()
+{
+    // Destroying a fetcher ends its request at once, and nothing of it
+    // arrives afterwards.
+    delete sendit;
+    sendit = makeFetcher(this, QStringLiteral("sendit"), HttpLimits::kPostAnswer);
+    sendit->OtherHostRedirects = false; // a score counts as posted only where it was sent
+    sendit->OnDoneString = [this](QObject* sender, const QByteArray& result) { senditDoneString(sender, result); };
+    sendit->OnError = [this](QObject* sender) { senditError(sender); };
+}
+
+void Thighscore::renewGetit()
+{
+    delete getit;
+    getit = makeFetcher(this, QStringLiteral("getit"), HttpLimits::kListPage);
+    getit->OnDoneString = [this](QObject* sender, const QByteArray& result) { getitDoneString(sender, result); };
+    getit->OnError = [this](QObject* sender) { getitError(sender); };
+}
+
 void Thighscore::sendscore(const QString& name, const QString& date, const QString& score)
 {
+    // A fetcher runs one request at a time; a post still hanging would
+    // swallow this one.
+    if (sendit->Busy())
+        renewSendit();
     sendit->URL = postUrl(name, date, score);
     sendit->FetchString();
 }
 
+void Thighscore::abandonPost()
+{
+    if (sendit->Busy())
+        renewSendit();
+}
+
 void Thighscore::loadit()
 {
+    if (getit->Busy())
+        renewGetit();
     getit->PostQuery.clear();
     getit->URL = listUrl();
     getit->FetchString();
@@ -111,8 +175,9 @@ void Thighscore::senditDoneString(QObject* Sender, const QByteArray&)
         senditError(Sender);
         return;
     }
-    if (OnPostAnswered)
-        OnPostAnswered();
+    // An answer after the player was told "Posting Failed." is no answer.
+    if (OnPostAnswered && !OnPostAnswered())
+        return;
     loadit();
     showWindow();
 }
@@ -142,20 +207,25 @@ void Thighscore::getitError(QObject*)
     displayhtml->LoadFromString(QStringLiteral("<p>%1</p>").arg(QLatin1String(kUnreachable)), QString());
 }
 
-bool Thighscore::isOpenableLink(const QString& src)
+std::optional<QString> Thighscore::openableLink(const QString& src)
 {
-    const QString s = src.trimmed().toLower();
-    return s.startsWith(QLatin1String("http://")) || s.startsWith(QLatin1String("https://")) ||
-           s.startsWith(QLatin1String("mailto:"));
+    const QString s = src.trimmed();
+    if (s.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
+        s.startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
+        return src;
+    if (s.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive))
+        return mailLink(s);
+    return std::nullopt;
 }
 
 void Thighscore::displayhtmlHotSpotClick(QObject*, const QString& SRC, bool&)
 {
     // A downloaded page must not be able to start programs or open local
     // files on the player's machine.
-    if (!isOpenableLink(SRC))
+    const std::optional<QString> link = openableLink(SRC);
+    if (!link)
         return;
-    URL1->setURL(SRC);
+    URL1->setURL(*link);
     URL1->Open();
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "controls/urlopener.h"
 #include "core/settings/serveraddress.h"
@@ -22,8 +23,11 @@ public:
     ~Thighscore() override;
 
     // name, date and score already formatted; each is encoded for the query.
+    // A post or list load still under way is dropped for the new one.
     void sendscore(const QString& name, const QString& date, const QString& score);
     void loadit();
+    // The post under way is no longer awaited: it ends, and no answer of it arrives.
+    void abandonPost();
 
     // A post counts as answered only with a 2xx status; anything else, or no
     // answer at all, is a refused post.
@@ -41,14 +45,17 @@ public:
 
     [[nodiscard]] QString postUrl(const QString& name, const QString& date, const QString& score) const;
     [[nodiscard]] QString listUrl() const;
-    // Links in a downloaded page may open a web page or a mail, nothing else.
-    [[nodiscard]] static bool isOpenableLink(const QString& src);
+    // What a link in a downloaded page may open: a web page as written, or
+    // a mail with its addresses and only a subject, body and cc; nothing
+    // for anything else.
+    [[nodiscard]] static std::optional<QString> openableLink(const QString& src);
 
     static constexpr const char* kUnreachable = "The high-score list could not be reached.";
 
     // What the main window does when a post is answered (closing the
-    // end-of-game panel, stopping the posting timer) or refused.
-    std::function<void()> OnPostAnswered;
+    // end-of-game panel, stopping the posting timer; false when the post was
+    // already given up, and the answer is dropped) or refused.
+    std::function<bool()> OnPostAnswered;
     std::function<void()> OnPostFailed;
 
     THTTPGet* sendit = nullptr;
@@ -57,6 +64,10 @@ public:
     TURL* URL1 = nullptr;
 
 private:
+    // A fresh fetcher in place of the old one, which ends unheard.
+    void renewSendit();
+    void renewGetit();
+
     QString m_productkey;
     QString m_server; // http[s]://host[:port]
     bool m_placed = false;

@@ -60,6 +60,12 @@ bool isCell(const QString& html, qsizetype at)
            at + 3 < html.size() && (html[at + 3] == QLatin1Char('>') || html[at + 3].isSpace());
 }
 
+bool isImage(const QString& html, qsizetype at)
+{
+    return startsWithNoCase(html, at, QLatin1String("<img")) && at + 4 < html.size() &&
+           (html[at + 4] == QLatin1Char('>') || html[at + 4] == QLatin1Char('/') || html[at + 4].isSpace());
+}
+
 // The length of the character entity at `at` ("&amp;", "&#233;"), 0 when
 // the "&" is a plain character.
 qsizetype entityLength(const QString& html, qsizetype at)
@@ -85,6 +91,7 @@ QString ListPageText::prepare(const QString& html)
     int nesting = 0;
     int tableDepth = 0;
     int cells = 0;
+    int images = 0;
     int run = 0;
     qsizetype at = 0;
     while (at < html.size()) {
@@ -99,7 +106,11 @@ QString ListPageText::prepare(const QString& html)
             if (isCell(html, at))
                 cells += 1 << std::clamp(tableDepth - 1, 0, kMaxNesting);
             nesting = std::max(0, nesting + step);
-            if (++tags > kMaxShownTags || cells > kMaxShownCells || nesting > kMaxNesting)
+            // Each image is an object the layout places one by one, even with
+            // nothing to show.
+            if (isImage(html, at))
+                ++images;
+            if (++tags > kMaxShownTags || cells > kMaxShownCells || nesting > kMaxNesting || images > kMaxShownImages)
                 break;
             qsizetype end = tagEnd(html, at);
             const QLatin1String raw = rawElement(html, at);

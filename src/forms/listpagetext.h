@@ -5,7 +5,7 @@
 // Makes a downloaded list page safe to lay out: whatever the server sends,
 // the viewer gets at most kMaxShownText characters of text, kMaxShownTags
 // tags, kMaxShownCells table cells (a cell in a nested table counting double
-// per level) and kMaxNesting lists, tables, quotes or
+// per level), kMaxShownImages images and kMaxNesting lists, tables, quotes or
 // divisions inside each other (the page is cut at a tag boundary past any of
 // them, with a note),
 // and no run of more than kMaxRun characters without a place to break the
@@ -17,6 +17,7 @@ public:
     static constexpr int kMaxShownText = 32 * 1024;
     static constexpr int kMaxShownTags = 4096;
     static constexpr int kMaxShownCells = 600;
+    static constexpr int kMaxShownImages = 200; // 4096 empty ones still took the layout 2 s
     static constexpr int kMaxNesting = 8; // nested tables cost the layout twice per level
     static constexpr const char* kCutNote = "The rest of the page is not shown.";
 

@@ -639,8 +639,10 @@ void Tmain::setWindows(const Windows& windows)
     m_windows = windows;
     if (m_windows.highscore) {
         m_windows.highscore->OnPostAnswered = [this] {
+            if (!m_posting->answered())
+                return false;
             panel_cleared->hide();
-            m_posting->answered();
+            return true;
         };
         m_windows.highscore->OnPostFailed = [this] { m_posting->fail(); };
     }
@@ -683,14 +685,20 @@ void Tmain::wireOnlineFlows(const TmainSeams& seams)
 {
     m_posting = new PostingWait(this);
     connect(m_posting, &PostingWait::captionChanged, this, [this](const QString& caption) { panel_wait->setCaption(caption); });
-    connect(m_posting, &PostingWait::failed, this,
-            [this] { m_dialogs.information(this, QStringLiteral("Posting Failed.")); });
+    connect(m_posting, &PostingWait::failed, this, [this] {
+        // Once the player is told, a late answer must not show the list as if it had worked.
+        if (m_windows.highscore)
+            m_windows.highscore->abandonPost();
+        m_dialogs.information(this, QStringLiteral("Posting Failed."));
+    });
 
     UpdateFlow::Setup setup;
     setup.productkey = productkey;
     setup.setupname = setupname;
     setup.server = [this] { return serverOrigin(); };
-    setup.ownVersion = [this] { return m_windows.about ? m_windows.about->versionText() : QString(); };
+    setup.ownVersion = [this] {
+        return m_windows.about ? m_windows.about->versionText() : QString::fromLatin1(Tabout::kVersion);
+    };
     setup.programFile = QCoreApplication::applicationFilePath();
     setup.downloadFolder = [this] { return m_folder.downloadFolder(); };
     setup.keyHex = seams.updateKeyHex.value_or(UpdateKey::builtIn());

@@ -35,10 +35,12 @@ void PostingWait::Timer1Timer()
         fail();
 }
 
-void PostingWait::answered()
+bool PostingWait::answered()
 {
     m_timer->stop();
+    const bool awaited = m_pending;
     m_pending = false;
+    return awaited;
 }
 
 void PostingWait::fail()

@@ -24,8 +24,9 @@ public:
     void start();
     // One tick of Timer1: the countdown, the dots, failure at zero.
     void Timer1Timer();
-    // An answer came, in time or late: the wait is over.
-    void answered();
+    // An answer came: the wait is over. False when the post had already
+    // failed (or none was out): the answer is too late to count.
+    [[nodiscard]] bool answered();
     // The post failed: at once for a refusal, at zero for silence. Nothing
     // when no post is pending.
     void fail();

@@ -9,8 +9,10 @@
 #include <QPointer>
 #include <QProcess>
 
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
+#include <unistd.h>
 
 #include "net/ehttpexception.h"
 #include "net/httpget.h"
@@ -19,6 +21,7 @@
 
 namespace {
 const QString kAborted = QStringLiteral("Download Aborted");
+constexpr int kStatusOk = 200;
 } // namespace
 
 UpdateFlow::UpdateFlow(Setup setup, QObject* parent)
@@ -28,6 +31,11 @@ UpdateFlow::UpdateFlow(Setup setup, QObject* parent)
     checkupdate->setObjectName(QStringLiteral("checkupdate"));
     checkupdate->MaxBodySize = HttpLimits::kVersionFile;
     checkupdate->OnDoneString = [this](QObject* sender, const QByteArray& result) {
+        // An error page or a redirect's leftovers say nothing about releases.
+        if (checkupdate->StatusCode() != kStatusOk) {
+            emit versionJudged(false);
+            return;
+        }
         checkupdateDoneString(sender, result);
     };
     getupdate = new THttpCli(this);
@@ -71,7 +79,11 @@ void UpdateFlow::checkForUpdate()
 
 void UpdateFlow::checkupdateDoneString(QObject*, const QByteArray& Result)
 {
-    const bool offer = Result != m_setup.ownVersion().toUtf8();
+    std::string_view answer(Result.constData(), static_cast<std::size_t>(Result.size()));
+    // "echo 1.0.3 > version.txt" leaves a line end; it is no part of the version.
+    if (answer.ends_with('\n'))
+        answer.remove_suffix(answer.ends_with("\r\n") ? 2 : 1);
+    const bool offer = UpdateSignature::newerVersion(answer, m_setup.ownVersion().toStdString());
     if (offer)
         emit updateOffered();
     emit versionJudged(offer);
@@ -85,10 +97,6 @@ void UpdateFlow::setStatus(const QString& text)
 void UpdateFlow::accept()
 {
     setStatus(QStringLiteral("Updating. Please Wait..."));
-    const QString backup = backupPath(m_setup.programFile);
-    if (QFile::exists(backup))
-        QFile::remove(backup);
-    m_programMoved = QFile::rename(m_setup.programFile, backup);
     downloadit();
 }
 
@@ -113,6 +121,26 @@ bool UpdateFlow::fetch(const QString& url, QIODevice& target, long long limit)
     return complete;
 }
 
+std::optional<ReleaseStatement> UpdateFlow::fetchStatement()
+{
+    QByteArray text;
+    QBuffer buffer(&text);
+    buffer.open(QIODevice::WriteOnly);
+    if (!fetch(signatureUrl(), buffer, HttpLimits::kSignatureFile))
+        return std::nullopt;
+    ReleaseStatement statement;
+    if (UpdateSignature::open(std::string_view(text.constData(), static_cast<std::size_t>(text.size())), *m_key,
+                              statement) != UpdateSignature::Verdict::Good)
+        return std::nullopt;
+    // A good signature on a statement about another program, another file or
+    // a release no newer than ours is a replay, not an update.
+    if (statement.product != m_setup.productkey.toStdString() || statement.fileName != m_setup.setupname.toStdString() ||
+        statement.size > static_cast<unsigned long long>(HttpLimits::kInstaller) ||
+        !UpdateSignature::newerVersion(statement.version, m_setup.ownVersion().toStdString()))
+        return std::nullopt;
+    return statement;
+}
+
 void UpdateFlow::downloadit()
 {
     if (!enabled()) {
@@ -122,27 +150,25 @@ void UpdateFlow::downloadit()
     const QString local = m_setup.downloadFolder() + installerUrl().section(QLatin1Char('/'), -1);
     const QPointer<UpdateFlow> self(this);
 
-    // The signature first: a server without one costs no installer download.
-    QByteArray signature;
-    QBuffer signatureBuffer(&signature);
-    signatureBuffer.open(QIODevice::WriteOnly);
-    const bool signatureReceived = fetch(signatureUrl(), signatureBuffer, HttpLimits::kSignatureFile);
+    // The statement first: it says how many bytes to take at most, and a
+    // server without one costs no installer download.
+    const std::optional<ReleaseStatement> statement = fetchStatement();
     if (!self)
         return;
-    if (!signatureReceived || !UpdateSignature::parseSignature(signature.toStdString())) {
+    if (!statement) {
         fail(kAborted, manualUpdateMessage());
         return;
     }
 
-    // The installer takes its real name only once it is complete and its
-    // signature holds, so nothing else ever looks like an installer.
+    // The installer takes its real name only once it is complete and the
+    // statement names it, so nothing else ever looks like an installer.
     m_partFile = local + QStringLiteral(".part");
     QFile file(m_partFile);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         fail(kAborted, QStringLiteral("The installer could not be saved as %1: %2").arg(file.fileName(), file.errorString()));
         return;
     }
-    const bool received = fetch(installerUrl(), file, HttpLimits::kInstaller);
+    const bool received = fetch(installerUrl(), file, static_cast<long long>(statement->size));
     file.close();
     if (!self)
         return;
@@ -152,7 +178,7 @@ void UpdateFlow::downloadit()
     }
     setStatus(QStringLiteral("Received %1 bytes").arg(file.size()));
 
-    const auto verdict = verifyInBackground(signature);
+    const auto verdict = verifyInBackground(*statement);
     if (!self)
         return;
     QFile::remove(local);
@@ -166,6 +192,10 @@ void UpdateFlow::downloadit()
     if (beforeInstall)
         beforeInstall();
     QFile::setPermissions(local, QFile::permissions(local) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+    if (!keepBackup()) {
+        fail(kAborted, manualUpdateMessage());
+        return;
+    }
     if (startInstaller(local, {QStringLiteral("/SP-"), QStringLiteral("/silent"), QStringLiteral("/noicons")})) {
         endProcess(0);
         return;
@@ -173,15 +203,38 @@ void UpdateFlow::downloadit()
     fail(QString(), manualUpdateMessage());
 }
 
-UpdateSignature::Verdict UpdateFlow::verifyInBackground(const QByteArray& signature) const
+bool UpdateFlow::keepBackup() const
+{
+    // The running program goes to its ".BAK" name as a second link, and a
+    // fresh copy takes its place in one rename: the program's name never
+    // stands empty, whenever the process dies, and the installer may
+    // overwrite a file that is no longer the one running.
+    const QString program = m_setup.programFile;
+    const QString backup = backupPath(program);
+    const QByteArray programPath = QFile::encodeName(program);
+    const QByteArray backupFile = QFile::encodeName(backup);
+    QFile::remove(backup);
+    if (::link(programPath.constData(), backupFile.constData()) != 0 && !QFile::copy(program, backup))
+        return false;
+    const QString fresh = program + QStringLiteral(".new");
+    QFile::remove(fresh);
+    if (!QFile::copy(program, fresh))
+        return false;
+    if (::rename(QFile::encodeName(fresh).constData(), programPath.constData()) != 0) {
+        QFile::remove(fresh);
+        return false;
+    }
+    return true;
+}
+
+UpdateSignature::Verdict UpdateFlow::verifyInBackground(const ReleaseStatement& statement) const
 {
     // Hashing a large installer takes a good part of a second; the window
     // keeps answering meanwhile, as it did during the download.
     UpdateSignature::Verdict verdict = UpdateSignature::Verdict::Unreadable;
     QEventLoop loop;
-    std::thread worker([&, path = QFile::encodeName(m_partFile).toStdString(), text = signature.toStdString(),
-                        key = *m_key] {
-        verdict = UpdateSignature::verifyFile(path, text, key);
+    std::thread worker([&, path = QFile::encodeName(m_partFile).toStdString()] {
+        verdict = UpdateSignature::matchesFile(path, statement);
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
     loop.exec();
@@ -203,10 +256,6 @@ void UpdateFlow::fail(const QString& status, const QString& message)
         QFile::remove(m_partFile);
         m_partFile.clear();
     }
-    // A failed update must leave the player a program to start next time.
-    if (m_programMoved && !QFile::exists(m_setup.programFile))
-        QFile::rename(backupPath(m_setup.programFile), m_setup.programFile);
-    m_programMoved = false;
     if (!message.isEmpty())
         emit failed(message);
 }

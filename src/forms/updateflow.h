@@ -13,10 +13,11 @@ class THTTPGet;
 class THttpCli;
 
 // The update check and self-update, free of any window: judges the version
-// answer, and once the player accepts, moves the program file aside, fetches
-// the installer's signature and the installer, verifies the installer
-// against the built-in key and starts it. Every failure leaves through
-// fail(), which puts the program file back and runs nothing.
+// answer, and once the player accepts, fetches the signed release statement
+// and the installer it names, checks both against the built-in key, and
+// only then keeps a backup of the program and starts the installer. The
+// program file stays in place throughout; every failure leaves through
+// fail(), which runs nothing.
 class UpdateFlow : public QObject {
     Q_OBJECT
 public:
@@ -41,17 +42,18 @@ public:
 
     // Starts the background version fetch; nothing without a key.
     void checkForUpdate();
-    // Judges the version file's body: any difference from our own version,
-    // newer, older or garbled, offers the update.
+    // Judges the version file's body, once it came with status 200 (any
+    // other status is as silent as a failed check): only a version newer
+    // than our own offers the update.
     void checkupdateDoneString(QObject* Sender, const QByteArray& Result);
-    // The player accepted: move the program aside and run downloadit().
+    // The player accepted: run downloadit().
     void accept();
     void downloadit();
 
     [[nodiscard]] QString versionUrl() const;
     [[nodiscard]] QString installerUrl() const;
     [[nodiscard]] QString signatureUrl() const { return installerUrl() + QStringLiteral(".sig"); }
-    // The program file moved aside while an update installs ("game" -> "game.BAK").
+    // The backup of the program kept when an installer starts ("game" -> "game.BAK").
     [[nodiscard]] static QString backupPath(const QString& programFile);
 
     void setProgramFile(const QString& path) { m_setup.programFile = path; }
@@ -80,12 +82,16 @@ private:
     // (unchanged when empty); message: a message box, none when empty.
     void fail(const QString& status, const QString& message);
     [[nodiscard]] QString manualUpdateMessage() const;
-    // Verifies the downloaded file on a worker thread while events run.
-    [[nodiscard]] UpdateSignature::Verdict verifyInBackground(const QByteArray& signature) const;
+    // The signed statement beside the installer, when it is good, about this
+    // program's installer and newer than this program.
+    [[nodiscard]] std::optional<ReleaseStatement> fetchStatement();
+    // Checks the downloaded file against the statement on a worker thread while events run.
+    [[nodiscard]] UpdateSignature::Verdict verifyInBackground(const ReleaseStatement& statement) const;
+    // "game.BAK" beside "game", which stays in place; false when either cannot be made.
+    [[nodiscard]] bool keepBackup() const;
     void setStatus(const QString& text);
 
     Setup m_setup;
     std::optional<UpdateSignature::PublicKey> m_key;
-    bool m_programMoved = false;
     QString m_partFile; // the download under its temporary name, while one runs
 };

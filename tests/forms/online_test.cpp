@@ -6,8 +6,14 @@
 #include <QTimer>
 #include <QUrlQuery>
 
+#include <QTextCursor>
+
 #include <atomic>
+#include <fcntl.h>
 #include <fstream>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 #include "controls/flatpanel.h"
 #include "controls/htmllite.h"
@@ -32,7 +38,7 @@ class OnlineTest : public FormsFixture {
 protected:
     OnlineTest() { UpdateSignature::generate(publicKey, secretKey); }
 
-    std::string versionBody = "1.0.2";
+    std::string versionAnswer = ScriptedHttpServer::answer(200, "OK", "1.0.2");
     std::string installer;
     int installerStatus = 200;
     std::string installerAnswer;  // raw bytes in place of the answer above when set
@@ -40,6 +46,9 @@ protected:
     int postStatus = 200;
     std::string postBody = "<p>thanks</p>";
     std::atomic<bool> answerPosts{true};
+    bool hangFirstPost = false;
+    bool hangFirstList = false;
+    std::atomic<int> postRequests{0};
     std::atomic<int> listRequests{0};
     std::string listAnswer = ScriptedHttpServer::answer(200, "OK", "<html><body><h1>HIGH SCORES</h1></body></html>");
     UpdateSignature::PublicKey publicKey{};
@@ -51,6 +60,8 @@ protected:
     {
         const std::string request = c.readRequest();
         if (request.rfind("GET /cgi-bin/pelbixsolo.cgi?", 0) == 0) {
+            if (++postRequests == 1 && hangFirstPost)
+                c.hang();
             while (!answerPosts)
                 c.pause(10);
             if (postStatus == 0)
@@ -58,14 +69,14 @@ protected:
             else
                 c.send(ScriptedHttpServer::answer(postStatus, "Status", postBody));
         } else if (request.rfind("GET /counter/pelbixsolo.shtml", 0) == 0) {
-            ++listRequests;
-            c.pause(200); // long enough for a second request to find getit busy
+            if (++listRequests == 1 && hangFirstList)
+                c.hang();
             if (listAnswer.empty())
                 c.reset();
             else
                 c.send(listAnswer);
         } else if (request.rfind("GET /pelbixsolo/pelbixsoloversion.txt", 0) == 0) {
-            c.send(ScriptedHttpServer::answer(200, "OK", versionBody));
+            c.send(versionAnswer);
         } else if (request.rfind("GET /pelbixsolo/qztsetup.exe.sig ", 0) == 0) {
             c.send(signature.empty() ? ScriptedHttpServer::answer(404, "Not Found", "no signature")
                                      : ScriptedHttpServer::answer(200, "OK", signature));
@@ -78,14 +89,19 @@ protected:
         }
     }
 
-    // The ".sig" text of bytes signed with key.
-    std::string signatureOf(const std::string& bytes, const UpdateSignature::SecretKey& key)
+    // The ".sig" text of a release statement about bytes, signed with key;
+    // the statement's fields may be changed on the way.
+    std::string signatureOf(const std::string& bytes, const UpdateSignature::SecretKey& key,
+                            const std::function<void(ReleaseStatement&)>& change = {})
     {
         const QString path = file("to-sign");
         std::ofstream(path.toStdString(), std::ios::binary) << bytes;
-        const auto sig = UpdateSignature::signFile(path.toStdString(), key);
+        ReleaseStatement statement{"pelbixsolo", "1.0.3", "qztsetup.exe", bytes.size(),
+                                   UpdateSignature::hashFile(path.toStdString()).value()};
         QFile::remove(path);
-        return sig ? UpdateSignature::hex(sig->data(), sig->size()) + "\n" : std::string();
+        if (change)
+            change(statement);
+        return UpdateSignature::sign(statement, key);
     }
 
     std::unique_ptr<ProgramWindows> open(bool updateCheck = false)
@@ -250,44 +266,164 @@ TEST_F(OnlineTest, NewGameDuringAPostKeepsWaiting)
     ASSERT_TRUE(waitUntil([&] { return w->highscore.isVisible(); }));
 }
 
-TEST_F(OnlineTest, ASecondQuickListRequestReplacesTheFirst)
+TEST_F(OnlineTest, AHungRequestNeverSwallowsTheNextOne)
 {
-    // The second request cancels the first (a hung one must not hold it),
-    // whether or not the first had reached the server yet.
+    hangFirstList = true;
+    hangFirstPost = true;
     auto w = open();
     w->main.findChild<QAction*>("ViewHighScoreList1")->trigger();
+    ASSERT_TRUE(waitUntil([&] { return listRequests == 1; }));
     w->main.findChild<QAction*>("ViewHighScoreList1")->trigger();
-    ASSERT_TRUE(waitUntil([&] { return w->highscore.displayhtml->toPlainText().contains("HIGH SCORES"); }));
-    EXPECT_LE(listRequests.load(), 2);
-    EXPECT_FALSE(w->highscore.getit->Busy());
-    EXPECT_TRUE(w->highscore.isVisible());
+    EXPECT_TRUE(waitUntil([&] { return w->highscore.displayhtml->toPlainText().contains("HIGH SCORES"); }));
+
+    w->highscore.hide();
+    click(widget(*w, "button_sendscore"));
+    ASSERT_TRUE(waitUntil([&] { return postRequests == 1; }));
+    click(widget(*w, "button_sendscore"));
+    EXPECT_TRUE(waitUntil([&] { return w->highscore.isVisible(); })) << "the second post was answered";
+    EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
+TEST_F(OnlineTest, AnswerAfterPostingFailedIsIgnored)
+{
+    answerPosts = false;
+    auto w = open();
+    endGame(*w);
+    click(widget(*w, "button_sendscore"));
+    ASSERT_TRUE(waitUntil([&] { return postRequests == 1; }));
+    for (int tick = 0; tick < PostingWait::kPostingSeconds; ++tick)
+        w->main.Timer1Timer();
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_FALSE(w->highscore.sendit->Busy()) << "the given-up post still runs";
+    // Whatever the late answer does, it finds no post waiting.
+    EXPECT_FALSE(w->main.postingWait().answered());
+    answerPosts = true;
+    click(widget(*w, "button_sendscore")); // and the next post still goes through
+    ASSERT_TRUE(waitUntil([&] { return w->highscore.isVisible(); }));
+    EXPECT_EQ(postRequests.load(), 2);
+    EXPECT_EQ(dialogs.shown.size(), 1);
+}
+
+// Every way a page can name a resource, each naming a FIFO (which blocks a
+// reader as /dev/stdin does, and shows whether anyone opened it), a style
+// sheet that would colour the text and a network address: the page shows at
+// once with its text, and nothing was opened or fetched. Then devices that
+// never end render at once as well.
+TEST_F(OnlineTest, ListPageLoadsNoResourceWhateverItsTags)
+{
+    const std::string fifo = file("pipe").toStdString();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string css = file("red.css").toStdString();
+    std::ofstream(css) << "p { color: #ff0000; }";
+    const QString names[] = {QString::fromStdString(fifo), QString::fromStdString("file://" + fifo),
+                             QString::fromStdString(css), QString::fromStdString("file://" + css), QString::fromStdString(server.url("/spy.png")), "red.css",
+                             "data:text/css,p%7Bcolor:red%7D"};
+    const QString tags[] = {"<img src=\"%1\" width=99999 height=9>", "<table background=\"%1\"><tr><td background=\"%1\">x</td></tr></table>",
+                            "<link rel=\"stylesheet\" href=\"%1\">", "<style>@import url(\"%1\");</style>",
+                            "<style>@import \"%1\";</style>", "<div style=\"background-image: url('%1')\">y</div>"};
+    QString page = "<html><head>";
+    for (const QString& tag : tags)
+        for (const QString& name : names)
+            page += tag.arg(name);
+    page += "</head><body background=\"" + names[0] + "\"><p>score 850</p></body></html>";
+    listAnswer = ScriptedHttpServer::answer(200, "OK", page.toStdString());
+
+    std::atomic<bool> probing{false};
+    std::atomic<int> opened{0};
+    std::thread writer([&] {
+        // Each open blocks until someone opens the FIFO to read: the viewer,
+        // as often as it tries, or at last the probe below.
+        for (;;) {
+            const int fd = ::open(fifo.c_str(), O_WRONLY);
+            const bool byProbe = probing;
+            ::close(fd);
+            if (byProbe)
+                return;
+            ++opened;
+        }
+    });
+    auto w = open();
+    w->main.ViewHighScoreList1Click();
+    const bool shown = waitUntil([&] { return w->highscore.displayhtml->toPlainText().contains("score 850"); });
+    w->highscore.displayhtml->grab(); // lays out and paints every image and background
+    probing = true;
+    const int probe = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    writer.join();
+    ::close(probe);
+
+    ASSERT_TRUE(shown);
+    // Asserted, so that a viewer which opens files never meets the devices below.
+    ASSERT_EQ(opened.load(), 0) << "the viewer opened the FIFO";
+    EXPECT_GT(w->highscore.displayhtml->refusedResources(), 0) << "the tags did not reach the viewer's loader";
+    EXPECT_TRUE(requestsFor("GET /spy.png").empty());
+    EXPECT_LT(w->highscore.displayhtml->document()->size().width(), 2000) << "an image took the width it asked for";
+    QTextCursor at = w->highscore.displayhtml->document()->find("score 850");
+    EXPECT_NE(at.charFormat().foreground().color(), QColor(255, 0, 0)) << "a style sheet was read";
+
+    w->highscore.displayhtml->LoadFromString("<html><head><link rel=stylesheet href=\"/dev/stdin\"></head>"
+                                             "<body background=\"/dev/zero\"><img src=\"/dev/zero\">"
+                                             "<img src=\"/dev/urandom\"><p>done</p></body></html>");
+    w->highscore.displayhtml->grab();
+    EXPECT_TRUE(w->highscore.displayhtml->toPlainText().endsWith("done"));
+}
 
 TEST_F(OnlineTest, PageLinksOpenOnlyWebAndMailAddresses)
 {
     const RecordingUrlOpener& opener = urls;
     auto w = open();
     bool handled = false;
-    for (const char* src : {"http://example.org/a?b=1", "HTTPS://example.org/", "mailto:club@example.org",
-                            "file:///etc/passwd", "/usr/bin/xterm", "javascript:alert(1)", "ftp://x"})
-        w->highscore.displayhtmlHotSpotClick(w->highscore.displayhtml, QString::fromLatin1(src), handled);
-    EXPECT_EQ(opener.opened, (QStringList{"http://example.org/a?b=1", "HTTPS://example.org/", "mailto:club@example.org"}));
+    const struct {
+        const char* src;
+        const char* opened; // nullptr: nothing
+    } cases[] = {
+        {"http://example.org/a?b=1", "http://example.org/a?b=1"},
+        {"HTTPS://example.org/", "HTTPS://example.org/"},
+        {"mailto:club@example.org", "mailto:club@example.org"},
+        {"mailto:a@example.org?subject=Hi%20there&attach=/etc/passwd&body=x", "mailto:a@example.org?subject=Hi%20there&body=x"},
+        {"MAILTO:a@example.org?%61ttach=/etc/passwd&CC=b@example.org", "mailto:a@example.org?cc=b%40example.org"},
+        {"mailto:a@example.org?body=x%26attach%3D%2Fetc%2Fpasswd", "mailto:a@example.org?body=x%26attach%3D%2Fetc%2Fpasswd"},
+        {"mailto:a@example.org%3Fattach=/etc/passwd", nullptr},
+        {"mailto:a@example.org&attach=/etc/passwd", nullptr},
+        {"file:///etc/passwd", nullptr},
+        {"/usr/bin/xterm", nullptr},
+        {"javascript:alert(1)", nullptr},
+        {"ftp://x", nullptr},
+    };
+    for (const auto& c : cases) {
+        const qsizetype before = opener.opened.size();
+        w->highscore.displayhtmlHotSpotClick(w->highscore.displayhtml, QString::fromLatin1(c.src), handled);
+        if (c.opened) {
+            ASSERT_EQ(opener.opened.size(), before + 1) << c.src;
+            EXPECT_EQ(opener.opened.last(), QString::fromLatin1(c.opened)) << c.src;
+        } else {
+            EXPECT_EQ(opener.opened.size(), before) << c.src;
+        }
+    }
 }
 
-TEST_F(OnlineTest, VersionCheck)
+TEST_F(OnlineTest, VersionCheckOffersOnlyANewerVersionAnsweredWith200)
 {
+    const auto ok = [](const std::string& body) { return ScriptedHttpServer::answer(200, "OK", body); };
     const struct {
-        std::string body;
+        std::string answer;
         bool offered;
-    } cases[] = {{"1.0.2", false}, {"1.0.2\r\n", true}, {"1.0.1", true}, {"<html>error</html>", true}};
+    } cases[] = {
+        // How versions compare is pinned in ReleaseStatement.VersionsCompareAsNumbers.
+        {ok("1.0.2"), false},
+        {ok("1.0.2\r\n"), false},
+        {ok("1.0.1"), false},
+        {ok("1.0.3\n"), true},
+        {ok("-1"), false},
+        {ok("<html>error</html>"), false},
+        {ScriptedHttpServer::answer(404, "Not Found", "9.9.9"), false},
+        {ScriptedHttpServer::answer(503, "Busy", "9.9.9"), false},
+        {ok("9.9.9" + std::string(HttpLimits::kVersionFile, ' ')), false},
+    };
     for (const auto& c : cases) {
-        versionBody = c.body;
+        versionAnswer = c.answer;
         auto w = open(true);
-        QSignalSpy judged(&w->main.updateFlow(), &UpdateFlow::versionJudged);
-        ASSERT_TRUE(judged.wait(10000)) << testing::PrintToString(c.body);
-        EXPECT_EQ(judged.at(0).at(0).toBool(), c.offered) << testing::PrintToString(c.body);
-        EXPECT_EQ(widget(*w, "panel_update")->isVisible(), c.offered) << testing::PrintToString(c.body);
+        ASSERT_TRUE(waitUntil([&] { return !w->main.checkupdateFetch()->Busy(); })) << c.answer.substr(0, 60);
+        EXPECT_EQ(widget(*w, "panel_update")->isVisible(), c.offered) << c.answer.substr(0, 60);
     }
 }
 
@@ -311,7 +447,7 @@ TEST_F(OnlineTest, UpdateCheckOffOrNoKeyMakesNoRequest)
     EXPECT_EQ(server.connections(), 0);
 }
 
-TEST_F(OnlineTest, FailedInstallerDownloadRestoresTheProgram)
+TEST_F(OnlineTest, FailedInstallerDownloadLeavesTheProgramAlone)
 {
     std::ofstream(file("pelbixsolo").toStdString()) << "the program";
     installerStatus = 404;
@@ -344,8 +480,10 @@ TEST_F(OnlineTest, SuccessfulDownloadStartsTheInstallerAndEndsTheProcess)
     w->main.button_updateyesClick();
     EXPECT_EQ(endedWith, 0);
     EXPECT_EQ(statuses, (QStringList{"Updating. Please Wait...", "Received 512 bytes", "Installing"}));
-    EXPECT_TRUE(QFile::exists(file("pelbixsolo.BAK")));
-    EXPECT_FALSE(QFile::exists(file("pelbixsolo")));
+    for (const char* name : {"pelbixsolo", "pelbixsolo.BAK"}) {
+        QFile program(file(name));
+        EXPECT_TRUE(program.open(QIODevice::ReadOnly) && program.readAll() == "the program") << name;
+    }
     EXPECT_EQ(QFileInfo(file("qztsetup.exe")).size(), 512);
     ASSERT_TRUE(waitUntil([&] { return QFileInfo(argsFile).size() > 0; }));
     QFile args(argsFile);
@@ -354,7 +492,7 @@ TEST_F(OnlineTest, SuccessfulDownloadStartsTheInstallerAndEndsTheProcess)
     EXPECT_TRUE(QFile::exists(file("pelbixsolotally.tld"))) << "the tally is saved before the process ends";
 }
 
-TEST_F(OnlineTest, InstallerThatCannotStartIsReportedAndTheProgramRestored)
+TEST_F(OnlineTest, InstallerThatCannotStartIsReportedAndTheProgramKept)
 {
     std::ofstream(file("pelbixsolo").toStdString()) << "the program";
     installer = std::string(512, 'x'); // not a program: starting it fails
@@ -459,6 +597,11 @@ TEST(ListPageText, BreaksOnlyTextAndCutsAtTags)
         empty += "<b>";
     EXPECT_EQ(ListPageText::prepare(empty).count("<b>"), ListPageText::kMaxShownTags);
 
+    QString images;
+    for (int i = 0; i < ListPageText::kMaxShownImages + 5; ++i)
+        images += "<img src=x><IMG/>";
+    EXPECT_EQ(ListPageText::prepare(images).count("<img", Qt::CaseInsensitive), ListPageText::kMaxShownImages);
+
     QString nested;
     for (int i = 0; i < ListPageText::kMaxNesting + 5; ++i)
         nested += "<ul><li>x</li></ul><ul><li>";
@@ -472,6 +615,11 @@ TEST_F(OnlineTest, UnsignedOrUnfinishedInstallersNeverRun)
     UpdateSignature::SecretKey otherSecret{};
     UpdateSignature::generate(otherPublic, otherSecret);
     const std::string good = "#!/bin/sh\ntouch '" + file("ran").toStdString() + "'\n" + std::string(400, '#');
+    const auto tampered = [&](const std::string& from, const std::string& to) {
+        std::string text = signatureOf(good, secretKey);
+        text.replace(text.find(from), from.size(), to);
+        return text;
+    };
     const struct {
         const char* name;
         std::string signature;
@@ -480,10 +628,28 @@ TEST_F(OnlineTest, UnsignedOrUnfinishedInstallersNeverRun)
     } cases[] = {
         {"signature missing", "", "", true},
         {"signature malformed", "a1b2c3\n", "", true},
-        {"signature from another key", signatureOf(good, otherSecret), "", true},
-        {"signature for another file", signatureOf(good + "x", secretKey), "", true},
+        {"a bare signature of the bytes, as older releases had",
+         UpdateSignature::hex(secretKey.data(), UpdateSignature::kSignatureBytes) + "\n", "", true},
+        {"statement from another key", signatureOf(good, otherSecret), "", true},
+        {"statement changed after signing", tampered("version 1.0.3", "version 1.0.4"), "", true},
+        {"replayed statement of our own version",
+         signatureOf(good, secretKey, [](ReleaseStatement& s) { s.version = "1.0.2"; }), "", true},
+        {"replayed statement of an older version",
+         signatureOf(good, secretKey, [](ReleaseStatement& s) { s.version = "1.0.1"; }), "", true},
+        {"statement for another file name",
+         signatureOf(good, secretKey, [](ReleaseStatement& s) { s.fileName = "otherset.exe"; }), "", true},
+        {"statement for another product",
+         signatureOf(good, secretKey, [](ReleaseStatement& s) { s.product = "pelbixduo"; }), "", true},
+        {"statement for another size",
+         signatureOf(good, secretKey, [](ReleaseStatement& s) { ++s.size; }), "", true},
+        {"statement for other bytes of the same size",
+         signatureOf(good, secretKey, [](ReleaseStatement& s) { s.sha256[0] ^= 1; }), "", true},
+        {"statement larger than any installer",
+         signatureOf(good, secretKey, [](ReleaseStatement& s) { s.size = HttpLimits::kInstaller + 1; }), "", true},
         {"cut short, no length", signatureOf(good, secretKey),
          ScriptedHttpServer::answer(200, "OK", good.substr(0, 100), false), true},
+        {"longer than the statement, no length", signatureOf(good, secretKey),
+         ScriptedHttpServer::answer(200, "OK", good + "tail", false), false},
         {"cut short of its length", signatureOf(good, secretKey),
          "HTTP/1.0 200 OK\r\nContent-Length: " + std::to_string(good.size()) + "\r\n\r\n" + good.substr(0, 100), false},
         {"Content-Length 10^10", signatureOf(good, secretKey),
@@ -502,7 +668,9 @@ TEST_F(OnlineTest, UnsignedOrUnfinishedInstallersNeverRun)
         EXPECT_TRUE(QFile::exists(file("pelbixsolo"))) << c.name;
         EXPECT_FALSE(QFile::exists(file("qztsetup.exe"))) << c.name;
         EXPECT_FALSE(QFile::exists(file("qztsetup.exe.part"))) << c.name;
-        EXPECT_LE(w->main.updateFlow().getupdate->RcvdCount(), static_cast<long long>(good.size())) << c.name;
+        // At most the one read that went past the statement's size.
+        EXPECT_LE(w->main.updateFlow().getupdate->RcvdCount(), static_cast<long long>(good.size() + 4)) << c.name;
+        EXPECT_FALSE(QFile::exists(file("pelbixsolo.BAK"))) << c.name;
         EXPECT_EQ(endedWith, -1) << c.name;
         EXPECT_FALSE(QFile::exists(file("ran"))) << c.name;
     }
@@ -534,8 +702,10 @@ TEST(PostingWait, ReportsOneFailurePerPostWhicheverWayItEnds)
     wait.fail(); // a refusal arriving after the countdown gave up
     EXPECT_EQ(failed.count(), 2);
 
+    EXPECT_FALSE(wait.answered()) << "an answer after the failure was told";
+
     wait.start();
-    wait.answered();
+    EXPECT_TRUE(wait.answered());
     wait.fail();
     EXPECT_EQ(failed.count(), 2);
     EXPECT_FALSE(wait.waiting());

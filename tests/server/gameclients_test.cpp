@@ -63,7 +63,10 @@ TEST_F(GameClients, PostThenListThroughTheHighScoreWindow)
     for (const QString& name : {QStringLiteral("Ann & Bo"), QStringLiteral("#1"), QStringLiteral("<script>"),
                                 QStringLiteral("x+y z")}) {
         bool answered = false;
-        window.OnPostAnswered = [&] { answered = true; };
+        window.OnPostAnswered = [&] {
+            answered = true;
+            return true;
+        };
         window.sendscore(name, QStringLiteral("3/7/26"), QStringLiteral("850"));
         ASSERT_TRUE(waitUntil([&] { return answered; })) << name.toStdString();
         ASSERT_TRUE(waitUntil([&] { return !window.getit->Busy(); }));

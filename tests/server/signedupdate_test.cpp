@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // A signed update end to end: pelbixsolo-server serves the version file,
 // the installer and its signature; the game's update flow, without a window,
-// fetches, verifies and starts the installer, which really runs.
+// fetches the signed release statement and the installer, verifies both and
+// starts the installer, which really runs.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -29,9 +30,10 @@ TEST(SignedUpdate, InstallsFromTheRealServer)
     UpdateSignature::PublicKey publicKey{};
     UpdateSignature::SecretKey secretKey{};
     UpdateSignature::generate(publicKey, secretKey);
-    const auto signature = UpdateSignature::signFile(installer.string(), secretKey);
-    ASSERT_TRUE(signature);
-    std::ofstream(installer.string() + ".sig") << UpdateSignature::hex(signature->data(), signature->size()) << "\n";
+    // What pelbixsolo-sign writes: the statement and its signature.
+    const ReleaseStatement statement{"pelbixsolo", "1.0.3", "qztsetup.exe", std::filesystem::file_size(installer),
+                                     UpdateSignature::hashFile(installer.string()).value()};
+    std::ofstream(installer.string() + ".sig") << UpdateSignature::sign(statement, secretKey);
 
     SqliteScoreStore store{serverFolder.path() / "scores.db"};
     ServerSettings settings = testSettings();
@@ -65,6 +67,7 @@ TEST(SignedUpdate, InstallsFromTheRealServer)
     EXPECT_EQ(endedWith, 0);
     EXPECT_EQ(statuses.last(), "Installing");
     EXPECT_TRUE(QFile::exists(QDir(gameFolder.path()).filePath("pelbixsolo.BAK")));
+    EXPECT_TRUE(QFile::exists(program)) << "the program file stays in place for the installer to replace";
     ASSERT_TRUE(waitUntil([&] { return QFileInfo(marker).size() > 0; }));
     QFile args(marker);
     ASSERT_TRUE(args.open(QIODevice::ReadOnly));

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // pelbixsolo-sign: the maker's side of signed updates.
 //   pelbixsolo-sign keygen DIR          DIR/update.key (secret, 0600), DIR/update.pub (hex)
-//   pelbixsolo-sign sign KEYFILE FILE   writes FILE.sig
-//   pelbixsolo-sign verify PUBFILE FILE exit 0 when FILE.sig is good, 1 with the reason
+//   pelbixsolo-sign sign KEYFILE FILE VERSION [PRODUCT]   writes FILE.sig, a signed release statement
+//   pelbixsolo-sign verify PUBFILE FILE prints the statement and exits 0 when FILE.sig is good
+//                                       for FILE, 1 with the reason
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -25,11 +26,23 @@ constexpr int kFailed = 1;
 constexpr std::size_t kMaxKeyFile = 1024; // a key file is one line of hex
 
 constexpr char kUsage[] =
-    "usage: pelbixsolo-sign keygen DIR | sign KEYFILE FILE | verify PUBFILE FILE\n"
+    "usage: pelbixsolo-sign keygen DIR | sign KEYFILE FILE VERSION [PRODUCT] | verify PUBFILE FILE\n"
     "  keygen DIR          write DIR/update.key (secret, mode 0600) and DIR/update.pub\n"
     "                      (the hex public key the game is built with: -DPELBIX_UPDATE_KEY=...)\n"
-    "  sign KEYFILE FILE   write FILE.sig, an Ed25519 (pre-hashed) signature of FILE\n"
-    "  verify PUBFILE FILE exit 0 when FILE.sig is a good signature of FILE, else 1\n";
+    "  sign KEYFILE FILE VERSION [PRODUCT]\n"
+    "                      write FILE.sig: a release statement (PRODUCT, default pelbixsolo;\n"
+    "                      VERSION such as 1.0.3; FILE's name, size and SHA-256) and its\n"
+    "                      Ed25519 signature\n"
+    "  verify PUBFILE FILE print the statement in FILE.sig and exit 0 when its signature is\n"
+    "                      good and it names FILE (name, size, SHA-256), else exit 1\n";
+
+constexpr char kDefaultProduct[] = "pelbixsolo";
+
+std::string baseName(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
 
 int fail(const std::string& why)
 {
@@ -81,8 +94,17 @@ int keygen(const std::string& dir)
     return 0;
 }
 
-int sign(const std::string& keyFile, const std::string& file)
+int sign(const std::string& keyFile, const std::string& file, const std::string& version, const std::string& product)
 {
+    if (!UpdateSignature::isVersion(version))
+        return fail(version + ": not a version (dot-separated numbers such as 1.0.3)");
+    ReleaseStatement statement{product, version, baseName(file), 0, {}};
+    const auto digest = UpdateSignature::hashFile(file);
+    struct stat info {};
+    if (!digest || ::stat(file.c_str(), &info) != 0)
+        return fail(file + ": cannot be read");
+    statement.size = static_cast<unsigned long long>(info.st_size);
+    statement.sha256 = *digest;
     std::optional<std::string> text = readSmallFile(keyFile);
     if (!text)
         return fail(keyFile + ": cannot be read");
@@ -90,12 +112,13 @@ int sign(const std::string& keyFile, const std::string& file)
     sodium_memzero(text->data(), text->size());
     if (!secretKey)
         return fail(keyFile + ": not a secret key (128 hex digits)");
-    const auto signature = UpdateSignature::signFile(file, *secretKey);
+    const std::string sigText = UpdateSignature::sign(statement, *secretKey);
     sodium_memzero(secretKey->data(), secretKey->size());
-    if (!signature)
-        return fail(file + ": cannot be read");
+    if (sigText.empty())
+        return fail(file + ": the product or file name cannot go into a statement "
+                           "(lower-case letters and digits; a file name of letters, digits, '.', '_', '-')");
     const std::string sigPath = file + ".sig";
-    if (!writeFile(sigPath, UpdateSignature::hex(signature->data(), signature->size()) + "\n", 0644, true))
+    if (!writeFile(sigPath, sigText, 0644, true))
         return fail(sigPath + ": " + std::strerror(errno));
     return 0;
 }
@@ -108,12 +131,18 @@ int verify(const std::string& pubFile, const std::string& file)
     const auto publicKey = UpdateSignature::parsePublicKey(*text);
     if (!publicKey)
         return fail(pubFile + ": not a public key (64 hex digits)");
-    const std::optional<std::string> signature = readSmallFile(file + ".sig");
-    if (!signature)
+    const std::optional<std::string> sigText = readSmallFile(file + ".sig");
+    if (!sigText)
         return fail(file + ".sig: cannot be read");
-    const auto verdict = UpdateSignature::verifyFile(file, *signature, *publicKey);
+    ReleaseStatement statement;
+    auto verdict = UpdateSignature::open(*sigText, *publicKey, statement);
+    if (verdict == UpdateSignature::Verdict::Good && statement.fileName != baseName(file))
+        verdict = UpdateSignature::Verdict::OtherFile;
+    if (verdict == UpdateSignature::Verdict::Good)
+        verdict = UpdateSignature::matchesFile(file, statement);
     if (verdict != UpdateSignature::Verdict::Good)
         return fail(file + ": " + UpdateSignature::describe(verdict));
+    std::fputs(UpdateSignature::statementText(statement).c_str(), stdout);
     std::printf("%s: %s\n", file.c_str(), UpdateSignature::describe(verdict));
     return 0;
 }
@@ -129,8 +158,8 @@ int main(int argc, char** argv)
     }
     if (command == "keygen" && argc == 3)
         return keygen(argv[2]);
-    if (command == "sign" && argc == 4)
-        return sign(argv[2], argv[3]);
+    if (command == "sign" && (argc == 5 || argc == 6))
+        return sign(argv[2], argv[3], argv[4], argc == 6 ? argv[5] : kDefaultProduct);
     if (command == "verify" && argc == 4)
         return verify(argv[2], argv[3]);
     std::fprintf(stderr, "pelbixsolo-sign: bad arguments; try pelbixsolo-sign --help\n");
