@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // pelbixsolo-server: the command-line entry. Everything it runs lives in
 // the units beside it; this file only wires options, signals and logging.
+#include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <string_view>
@@ -46,6 +48,26 @@ bool blankPasswords(int argc, char** argv, const std::string& database)
             std::memset(found + offset, 'x', length);
     }
     return true;
+}
+
+// A service under a dynamic user cannot read a password file of root's;
+// systemd hands it a private copy instead (LoadCredential=pgpass:FILE),
+// which libpq reads where PGPASSFILE points. A file that libpq cannot read
+// it passes over in silence, so say so before the login fails.
+void usePasswordFile(const std::string& database)
+{
+    if (database.rfind("postgres", 0) != 0)
+        return;
+    const char* credentials = std::getenv("CREDENTIALS_DIRECTORY");
+    if (credentials != nullptr && *credentials != '\0' && std::getenv("PGPASSFILE") == nullptr) {
+        const std::string file = std::string(credentials) + "/pgpass";
+        if (::access(file.c_str(), F_OK) == 0)
+            ::setenv("PGPASSFILE", file.c_str(), 1);
+    }
+    const char* file = std::getenv("PGPASSFILE");
+    if (file != nullptr && *file != '\0' && ::access(file, R_OK) != 0)
+        writeToStderr(std::string("pelbixsolo-server: cannot read the password file ") + file + " (PGPASSFILE): " +
+                      std::strerror(errno) + "; it must be readable by the user the server runs as\n");
 }
 
 // Every connection is a file descriptor; lift the soft limit to what the
@@ -108,6 +130,7 @@ int main(int argc, char** argv)
     if (blankPasswords(argc, argv, options.database))
         writeToStderr("pelbixsolo-server: a password in --database is visible to other users while the server "
                       "starts; put it in PGPASSWORD or ~/.pgpass instead\n");
+    usePasswordFile(options.database);
     options.settings.log = writeToStderr;
     allowConnections(options.settings.limits.maxConnections);
 

@@ -1,9 +1,9 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
-# Compresses every file of a corpus folder with the lzrw1 tool in both
+# Compresses every file of a corpus folder with the pelbixsolo-lzrw1 tool in both
 # methods, decompresses it again and compares it with the original.
 #
-#   roundtrip_corpus.sh LZRW1 DIR      (DIR as made by make_corpus.sh)
+#   roundtrip_corpus.sh build/tools/pelbixsolo-lzrw1/pelbixsolo-lzrw1 DIR     (DIR as made by make_corpus.sh)
 set -uo pipefail
 
 tool=$1

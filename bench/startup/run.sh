@@ -12,10 +12,15 @@ command -v Xvfb >/dev/null || { echo "needs Xvfb (apt-get install xvfb)" >&2; ex
 
 work=$(mktemp -d)
 trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
-Xvfb :77 -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+# A free display of its own: Xvfb picks the number and writes it to fd 3.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
-sleep 1
-export DISPLAY=:77 XDG_RUNTIME_DIR="$work"
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR="$work"
 # A copy in a writable folder of its own keeps its files there.
 mkdir -p "$work/game"
 cp build/src/app/pelbixsolo "$work/game/"

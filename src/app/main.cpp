@@ -20,6 +20,28 @@ bool displayAvailable()
     };
     return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
 }
+
+// A display that is named but cannot be opened (an X server gone, a
+// session's variables inherited by ssh) ends in Qt's fatal message and an
+// abort with a core dump. While the application is being made, a fatal
+// message means just that: say so in one line and end with status 1.
+QtMessageHandler qtHandler = nullptr;
+
+void endWhenNoDisplay(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        if (qtHandler != nullptr)
+            qtHandler(type, context, message);
+        return;
+    }
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    std::fprintf(stderr, "pelbixsolo: cannot open the display (DISPLAY=%s, WAYLAND_DISPLAY=%s); start it from a "
+                         "desktop session.\n",
+                 display != nullptr ? display : "", wayland != nullptr ? wayland : "");
+    std::fflush(stderr);
+    std::_Exit(1);
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -34,7 +56,9 @@ int main(int argc, char** argv)
     // desktop-wide menu would also have the window ask the session bus for
     // one before it can show, which starts a bus where none runs.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    qtHandler = qInstallMessageHandler(endWhenNoDisplay);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qtHandler);
     QApplication::setApplicationName(QStringLiteral("Pelbix Solo"));
     desktopidentity::apply();
     // Only closing the main window ends the program; the others just hide.

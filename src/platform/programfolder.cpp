@@ -18,14 +18,6 @@ QString withSeparator(const QString& folder)
     return clean.endsWith(QLatin1Char('/')) ? clean : clean + QLatin1Char('/');
 }
 
-// The install folder as the file system resolves it (on a merged /usr,
-// /bin is /usr/bin); as built when it does not exist.
-QString installedFolder()
-{
-    const QString built = QStringLiteral(PELBIX_INSTALL_BINDIR);
-    const QString resolved = QFileInfo(built).canonicalFilePath();
-    return resolved.isEmpty() ? built : resolved;
-}
 } // namespace
 
 ProgramFolder::ProgramFolder(QString settings, QString data, bool portable)
@@ -37,9 +29,7 @@ ProgramFolder::ProgramFolder(QString settings, QString data, bool portable)
 
 ProgramFolder ProgramFolder::decide(const Facts& facts)
 {
-    const bool installed = !facts.installedFolder.isEmpty()
-                           && withSeparator(facts.executableFolder) == withSeparator(facts.installedFolder);
-    if (!installed && facts.executableFolderWritable)
+    if (!facts.installedCopy && facts.executableFolderWritable)
         return at(facts.executableFolder);
     return ProgramFolder(withSeparator(facts.configHome + QLatin1Char('/') + kSubfolder),
                          withSeparator(facts.dataHome + QLatin1Char('/') + kSubfolder), false);
@@ -56,14 +46,18 @@ bool ProgramFolder::isWritable(const QString& folder)
     return probe.open();
 }
 
+bool ProgramFolder::isInstalledCopy(const QString& executableFolder)
+{
+    return QFileInfo::exists(withSeparator(executableFolder) + QStringLiteral(PELBIX_INSTALL_MARKER));
+}
+
 ProgramFolder ProgramFolder::atStartup()
 {
     Facts facts;
     facts.executableFolder = QCoreApplication::applicationDirPath(); // symbolic links resolved
-    facts.installedFolder = installedFolder();
+    facts.installedCopy = isInstalledCopy(facts.executableFolder);
     // An installed copy is never probed: root could write there, and must not.
-    facts.executableFolderWritable = withSeparator(facts.executableFolder) != withSeparator(facts.installedFolder)
-                                     && isWritable(facts.executableFolder);
+    facts.executableFolderWritable = !facts.installedCopy && isWritable(facts.executableFolder);
     facts.configHome = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     facts.dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     const ProgramFolder folder = decide(facts);

@@ -4,8 +4,8 @@
 
 // Where the program keeps its files, decided once at start-up and handed to
 // the windows that need it. A portable copy (a build folder, an unpacked
-// archive) keeps them beside the executable. A copy running from the folder
-// it was installed to, or from a folder it cannot write, keeps the settings
+// archive) keeps them beside the executable. An installed copy (whatever
+// its prefix), or one in a folder it cannot write, keeps the settings
 // in the XDG configuration folder and the tally and downloads in the XDG
 // data folder. Every folder text ends with "/", so a file name can simply
 // be appended.
@@ -14,7 +14,7 @@ public:
     // What the decision depends on, spelled out so it can be tested.
     struct Facts {
         QString executableFolder;
-        QString installedFolder; // where the build installs the program; empty: nowhere
+        bool installedCopy = false;
         bool executableFolderWritable = false;
         QString configHome;
         QString dataHome;
@@ -24,6 +24,11 @@ public:
     [[nodiscard]] static ProgramFolder atStartup();
 
     [[nodiscard]] static ProgramFolder decide(const Facts& facts);
+
+    // Whether the program in this folder is an installed copy: its
+    // AppStream entry is installed beside it (../share/metainfo/ from the
+    // program's folder for the usual layouts).
+    [[nodiscard]] static bool isInstalledCopy(const QString& executableFolder);
 
     // Every file in the one folder given: what tests use.
     [[nodiscard]] static ProgramFolder at(const QString& folder);

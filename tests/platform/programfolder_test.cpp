@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -24,20 +25,20 @@ TEST(ProgramFolder, InstalledAndReadOnlyCopiesUseThePlayersFolders)
     const struct {
         const char* what;
         const char* executable;
+        bool installed;
         bool writable;
         bool portable;
     } cases[] = {
-        {"installed, run by root", "/usr/bin", true, false},
-        {"installed, run by a user", "/usr/bin", false, false},
-        {"installed, named with a slash", "/usr/bin/", true, false},
-        {"build folder", "/home/u/game/build", true, true},
-        {"unpacked archive on a read-only medium", "/media/cd/game", false, false},
-        {"beside the install folder", "/usr/bin2", true, true},
+        {"installed, run by root", "/usr/games", true, true, false},
+        {"installed, run by a user", "/usr/games", true, false, false},
+        {"installed with another prefix, run by root", "/tmp/x/bin/", true, true, false},
+        {"build folder", "/home/u/game/build", false, true, true},
+        {"unpacked archive on a read-only medium", "/media/cd/game", false, false, false},
     };
     for (const auto& c : cases) {
         ProgramFolder::Facts facts;
         facts.executableFolder = QString::fromLatin1(c.executable);
-        facts.installedFolder = QStringLiteral("/usr/bin");
+        facts.installedCopy = c.installed;
         facts.executableFolderWritable = c.writable;
         facts.configHome = QStringLiteral("/home/u/.config");
         facts.dataHome = QStringLiteral("/home/u/.local/share");
@@ -53,6 +54,23 @@ TEST(ProgramFolder, InstalledAndReadOnlyCopiesUseThePlayersFolders)
             << c.what;
         EXPECT_EQ(f.downloadFolder(), f.dataFolder()) << c.what;
     }
+}
+
+TEST(ProgramFolder, AnInstalledCopyIsToldByItsAppStreamEntryBesideIt)
+{
+    // Configured for /usr/local and installed with --prefix elsewhere, the
+    // game used to count as portable and write into DIR/bin.
+    QTemporaryDir prefix;
+    ASSERT_TRUE(prefix.isValid());
+    const QString bin = prefix.filePath(QStringLiteral("bin"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    EXPECT_FALSE(ProgramFolder::isInstalledCopy(bin)) << "a lone program folder is portable";
+    const QString entry = QDir::cleanPath(bin + QStringLiteral("/" PELBIX_INSTALL_MARKER));
+    ASSERT_TRUE(entry.startsWith(prefix.path() + QLatin1Char('/'))) << qPrintable(entry);
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(entry).path()));
+    ASSERT_TRUE(QFile(entry).open(QIODevice::WriteOnly));
+    EXPECT_TRUE(ProgramFolder::isInstalledCopy(bin));
+    EXPECT_TRUE(ProgramFolder::isInstalledCopy(bin + QLatin1Char('/')));
 }
 
 TEST(ProgramFolder, WritableMeansAFileCanBeCreated)

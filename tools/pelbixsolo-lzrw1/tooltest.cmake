@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: MIT
-# The lzrw1 command line: round trips in every mode, the advice, and a
+# The pelbixsolo-lzrw1 command line: round trips in every mode, the advice, and a
 # failure that ends with the compressor's message on stderr and status 1.
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
@@ -9,7 +9,7 @@ file(WRITE "${WORK}/in.txt" "${text}")
 function(run expected_status)
     execute_process(COMMAND "${TOOL}" ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
     if(NOT status EQUAL expected_status)
-        message(FATAL_ERROR "lzrw1 ${ARGN}: status ${status}, expected ${expected_status}: ${err}")
+        message(FATAL_ERROR "pelbixsolo-lzrw1 ${ARGN}: status ${status}, expected ${expected_status}: ${err}")
     endif()
     set(out "${out}" PARENT_SCOPE)
     set(err "${err}" PARENT_SCOPE)

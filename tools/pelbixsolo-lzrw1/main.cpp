@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// lzrw1: the tally file's compressor on the command line.
-//   lzrw1 c fast|good|auto IN OUT    compress
-//   lzrw1 d IN OUT                   decompress (either method)
-//   lzrw1 advise IN                  print the method Auto would pick
+// pelbixsolo-lzrw1: the tally file's compressor on the command line.
+//   pelbixsolo-lzrw1 c fast|good|auto IN OUT    compress
+//   pelbixsolo-lzrw1 d IN OUT                   decompress (either method)
+//   pelbixsolo-lzrw1 advise IN                  print the method Auto would pick
 // Exit status 0 on success; on failure the message goes to stderr, status 1.
 // Files are coded a piece at a time: memory stays a few megabytes whatever
 // their size, and Fast blocks are coded on every core.
@@ -17,9 +17,9 @@ constexpr int kUsageError = 2;
 
 int usage()
 {
-    std::fputs("usage: lzrw1 c fast|good|auto IN OUT\n"
-               "       lzrw1 d IN OUT\n"
-               "       lzrw1 advise IN\n",
+    std::fputs("usage: pelbixsolo-lzrw1 c fast|good|auto IN OUT\n"
+               "       pelbixsolo-lzrw1 d IN OUT\n"
+               "       pelbixsolo-lzrw1 advise IN\n",
                stderr);
     return kUsageError;
 }
