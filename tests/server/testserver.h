@@ -51,6 +51,7 @@ public:
     RunningServer& operator=(const RunningServer&) = delete;
 
     [[nodiscard]] int port() const { return m_port; }
+    [[nodiscard]] int adminPort() const { return m_server.adminPort(); }
     [[nodiscard]] HttpAnswer get(std::string_view target) const { return httpRequest(m_port, "GET", target); }
     // Stops and waits for run() to return.
     void stop();
