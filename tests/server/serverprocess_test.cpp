@@ -177,3 +177,50 @@ TEST(ServerProcess, DatabasePasswordLeavesTheProcessListAndTheLog)
     EXPECT_EQ(server.waitForExit(), 1);
     EXPECT_EQ(server.readUntil("").find("s3cret"), std::string::npos);
 }
+
+TEST(ServerProcess, SecondServerOnABusyPortSaysWhyAndLeavesNoDatabase)
+{
+    TempFolder first;
+    TempFolder second;
+    ServerProcess running({"--listen", "127.0.0.1:0", "--data", first.path().string()});
+    const int port = portFrom(running.readUntil(", scores in"));
+    ASSERT_GT(port, 0) << running.readUntil("");
+
+    ServerProcess late({"--listen", "127.0.0.1:" + std::to_string(port), "--data", second.path().string()});
+    EXPECT_EQ(late.waitForExit(), 1);
+    const std::string output = late.readUntil("in use");
+    EXPECT_NE(output.find("cannot listen on 127.0.0.1:" + std::to_string(port) + ": Address already in use"),
+              std::string::npos)
+        << output;
+    EXPECT_TRUE(std::filesystem::is_empty(second.path()));
+}
+
+TEST(ServerProcess, SighupReopensTheLogFileAndServingGoesOn)
+{
+    TempFolder folder;
+    const auto logFile = folder.path() / "server.log";
+    ServerProcess server({"--listen", "127.0.0.1:0", "--data", folder.path().string(), "--log", logFile.string()});
+    const auto logText = [](const std::filesystem::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    };
+    const auto waitForText = [&](const std::filesystem::path& file, std::string_view text) {
+        for (int i = 0; i < 500 && logText(file).find(text) == std::string::npos; ++i)
+            (void)server.readUntil("\x01", 20ms); // also notices an early exit
+        return logText(file);
+    };
+    const std::string started = waitForText(logFile, ", scores in");
+    const int port = portFrom(started);
+    ASSERT_GT(port, 0) << started << server.readUntil("");
+
+    // A log rotation: the old file moved away, then SIGHUP.
+    std::filesystem::rename(logFile, folder.path() / "server.log.1");
+    server.signal(SIGHUP);
+    EXPECT_NE(waitForText(logFile, "SIGHUP: reopened").find("SIGHUP: reopened the log file"), std::string::npos);
+    EXPECT_EQ(httpRequest(port, "GET", ScoreServer::kListPath).status, 200);
+    EXPECT_NE(waitForText(logFile, "pelbixsolo.shtml").find("\"GET /counter/pelbixsolo.shtml HTTP/1.1\" 200"),
+              std::string::npos);
+    server.signal(SIGTERM);
+    EXPECT_EQ(server.waitForExit(), 0);
+    EXPECT_NE(logText(logFile).find("pelbixsolo-server: stopped"), std::string::npos);
+}
