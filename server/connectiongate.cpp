@@ -30,6 +30,7 @@ constexpr std::chrono::seconds kSummaryInterval{1};
 // steadily its bytes drip in.
 constexpr int kHeadDeadlineFactor = 2;
 constexpr const char* kRetryAfterBusy = "5";
+constexpr std::chrono::milliseconds kDescriptorPause{100};
 
 std::string statusAnswer(int status, const char* reason, std::string_view title, std::string_view sentence)
 {
@@ -263,6 +264,15 @@ void ConnectionGate::run()
             else if (fd != m_wake)
                 readHead(fd, now);
         }
+        if (m_acceptPausedUntil && now >= *m_acceptPausedUntil) {
+            m_acceptPausedUntil.reset();
+            epoll_event event{};
+            event.events = EPOLLIN;
+            event.data.fd = m_listenFd;
+            ::epoll_ctl(m_epoll, EPOLL_CTL_ADD, m_listenFd, &event);
+            if (m_spare < 0)
+                m_spare = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        }
         if (now - lastSweep >= kSweepInterval) {
             sweep(now);
             lastSweep = now;
@@ -277,8 +287,10 @@ int ConnectionGate::timeoutMs(Clock::time_point now)
     using std::chrono::duration_cast;
     using std::chrono::milliseconds;
     // Nothing to time: wait for the next event however long it takes.
-    int timeout = m_heads > 0 ? static_cast<int>(kSweepInterval.count()) : -1;
-    if (m_refused.perAddress + m_refused.full + m_refused.evicted > 0) {
+    int timeout = m_heads > 0 || m_acceptPausedUntil ? static_cast<int>(kSweepInterval.count()) : -1;
+    if (m_acceptPausedUntil)
+        timeout = static_cast<int>(kDescriptorPause.count());
+    if (m_refused.perAddress + m_refused.full + m_refused.noDescriptor + m_refused.evicted > 0) {
         const auto left = duration_cast<milliseconds>(m_refused.windowStart + kSummaryInterval - now).count();
         const int summary = static_cast<int>(std::max<long long>(left, 0) + 1);
         timeout = timeout < 0 ? summary : std::min(timeout, summary);
@@ -299,27 +311,50 @@ void ConnectionGate::acceptAll(Clock::time_point now)
         }
         if (errno == EINTR || errno == ECONNABORTED)
             continue;
-        if ((errno == EMFILE || errno == ENFILE) && m_spare >= 0) {
-            // Out of descriptors: free the spare one to answer this client
-            // rather than leave it, and all behind it, in the queue.
-            ::close(m_spare);
-            const int refused = ::accept4(m_listenFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-            if (refused >= 0) {
-                answerAndClose(refused, 503);
-                m_metrics.countRefusal(ServerMetrics::Refusal::Full);
-                const std::lock_guard lock(m_mutex);
-                noteRefusal(now);
-                ++m_refused.full;
-            }
-            m_spare = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-        }
+        if (errno == EMFILE || errno == ENFILE)
+            acceptWithoutDescriptors(now);
         return;
+    }
+}
+
+void ConnectionGate::acceptWithoutDescriptors(Clock::time_point now)
+{
+    // Free the spare descriptor to take this client rather than leave it,
+    // and all behind it, in the queue: served when the oldest slow head
+    // can make room (closing it frees a descriptor at once), else 503.
+    if (m_spare >= 0)
+        ::close(m_spare);
+    m_spare = -1;
+    sockaddr_storage address{};
+    socklen_t length = sizeof address;
+    const int fd = ::accept4(m_listenFd, reinterpret_cast<sockaddr*>(&address), &length, SOCK_NONBLOCK | SOCK_CLOEXEC);
+    if (fd >= 0) {
+        bool room = false;
+        {
+            const std::lock_guard lock(m_mutex);
+            room = makeRoom(now, true);
+            if (!room) {
+                noteRefusal(now);
+                ++m_refused.noDescriptor;
+            }
+        }
+        if (room) {
+            admit(fd, address, length, now);
+        } else {
+            m_metrics.countRefusal(ServerMetrics::Refusal::Full);
+            answerAndClose(fd, 503);
+        }
+    }
+    m_spare = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    if (m_spare < 0 && !m_acceptPausedUntil) {
+        ::epoll_ctl(m_epoll, EPOLL_CTL_DEL, m_listenFd, nullptr);
+        m_acceptPausedUntil = now + kDescriptorPause;
     }
 }
 
 void ConnectionGate::noteRefusal(Clock::time_point now)
 {
-    if (m_refused.perAddress + m_refused.full + m_refused.evicted == 0)
+    if (m_refused.perAddress + m_refused.full + m_refused.noDescriptor + m_refused.evicted == 0)
         m_refused.windowStart = now;
 }
 
@@ -339,7 +374,7 @@ void ConnectionGate::admit(int fd, const sockaddr_storage& address, socklen_t le
             answerAndClose(fd, 503);
             return;
         }
-        if (m_live >= m_limits.maxConnections && !makeRoom(now)) {
+        if (m_live >= m_limits.maxConnections && !makeRoom(now, false)) {
             noteRefusal(now);
             ++m_refused.full;
             lock.unlock();
@@ -466,12 +501,12 @@ void ConnectionGate::sweep(Clock::time_point now)
     }
 }
 
-bool ConnectionGate::makeRoom(Clock::time_point now)
+bool ConnectionGate::makeRoom(Clock::time_point now, bool headsOnly)
 {
     auto oldest = m_tracked.end();
     for (auto it = m_tracked.begin(); it != m_tracked.end(); ++it) {
         const State state = it->second.state;
-        if ((state == State::Head || state == State::Idle) && now - it->second.since >= m_limits.evictableAfter &&
+        if ((state == State::Head || (state == State::Idle && !headsOnly)) && now - it->second.since >= m_limits.evictableAfter &&
             (oldest == m_tracked.end() || it->second.since < oldest->second.since))
             oldest = it;
     }
@@ -547,7 +582,8 @@ void ConnectionGate::flushSummary(Clock::time_point now, bool force)
     {
         const std::lock_guard lock(m_mutex);
         Refused& r = m_refused;
-        if (r.perAddress + r.full + r.evicted == 0 || (!force && now - r.windowStart < kSummaryInterval))
+        if (r.perAddress + r.full + r.noDescriptor + r.evicted == 0 ||
+            (!force && now - r.windowStart < kSummaryInterval))
             return;
         line = "pelbixsolo-server: connections in the last second:";
         if (r.perAddress > 0)
@@ -556,6 +592,9 @@ void ConnectionGate::flushSummary(Clock::time_point now, bool force)
         if (r.full > 0)
             line += " " + std::to_string(r.full) + " refused at the connection limit (" +
                     std::to_string(m_limits.maxConnections) + ");";
+        if (r.noDescriptor > 0)
+            line += " " + std::to_string(r.noDescriptor) +
+                    " refused: no file descriptor left (raise the open-file limit, LimitNOFILE=);";
         if (r.evicted > 0)
             line += " " + std::to_string(r.evicted) + " idle or slow closed to make room;";
         line.back() = '\n';

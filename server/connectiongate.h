@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <sys/socket.h>
 #include <thread>
@@ -88,6 +89,7 @@ private:
     struct Refused {
         std::size_t perAddress = 0;
         std::size_t full = 0;
+        std::size_t noDescriptor = 0;
         std::size_t evicted = 0;
         std::string busiest; // a client turned away over its own limit
         Clock::time_point windowStart;
@@ -100,7 +102,8 @@ private:
     void sweep(Clock::time_point now);
     void noteRefusal(Clock::time_point now); // with m_mutex held
     void flushSummary(Clock::time_point now, bool force);
-    bool makeRoom(Clock::time_point now);      // with m_mutex held
+    bool makeRoom(Clock::time_point now, bool headsOnly); // with m_mutex held
+    void acceptWithoutDescriptors(Clock::time_point now);
     void forget(int fd);                       // with m_mutex held
     void dropHead(int fd);                     // with m_mutex held: closes a connection still in its head
     void refuseHead(int fd, int status, const std::string& requestLine, const std::string& client);
@@ -114,6 +117,9 @@ private:
     int m_epoll = -1;
     int m_wake = -1;
     int m_spare = -1; // kept free so a refusal can still be answered when no descriptor is left
+    // Out of descriptors even so: the listening socket rests until then,
+    // rather than wake this thread again and again.
+    std::optional<Clock::time_point> m_acceptPausedUntil;
     std::thread m_thread;
 
     std::mutex m_mutex;

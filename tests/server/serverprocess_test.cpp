@@ -21,7 +21,8 @@ using namespace std::chrono_literals;
 
 class ServerProcess {
 public:
-    explicit ServerProcess(const std::vector<std::string>& args)
+    // launcher: a program that runs the server, as "prlimit --nofile=N".
+    explicit ServerProcess(const std::vector<std::string>& args, const std::vector<std::string>& launcher = {})
     {
         int pipeEnds[2];
         if (::pipe(pipeEnds) != 0)
@@ -31,13 +32,14 @@ public:
         posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDERR_FILENO);
         posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
         posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-        std::vector<std::string> all{PELBIX_SERVER_EXE};
+        std::vector<std::string> all = launcher;
+        all.emplace_back(PELBIX_SERVER_EXE);
         all.insert(all.end(), args.begin(), args.end());
         std::vector<char*> argv;
         for (auto& a : all)
             argv.push_back(a.data());
         argv.push_back(nullptr);
-        if (posix_spawn(&m_pid, PELBIX_SERVER_EXE, &actions, nullptr, argv.data(), environ) != 0)
+        if (posix_spawnp(&m_pid, all.front().c_str(), &actions, nullptr, argv.data(), environ) != 0)
             throw std::runtime_error("cannot start " PELBIX_SERVER_EXE);
         posix_spawn_file_actions_destroy(&actions);
         ::close(pipeEnds[1]);
@@ -223,4 +225,27 @@ TEST(ServerProcess, SighupReopensTheLogFileAndServingGoesOn)
     server.signal(SIGTERM);
     EXPECT_EQ(server.waitForExit(), 0);
     EXPECT_NE(logText(logFile).find("pelbixsolo-server: stopped"), std::string::npos);
+}
+
+TEST(ServerProcess, OutOfDescriptorsAnswers503AndSaysWhy)
+{
+    TempFolder folder;
+    ServerProcess server({"--listen", "127.0.0.1:0", "--data", folder.path().string(), "--threads", "1",
+                          "--per-address-limit", "0"},
+                         {"prlimit", "--nofile=64:64"});
+    const int port = portFrom(server.readUntil(", scores in"));
+    if (port <= 0)
+        GTEST_SKIP() << "cannot start the server under prlimit: " << server.readUntil("");
+    std::vector<int> held;
+    for (int i = 0; i < 100; ++i) {
+        held.push_back(connectLoopback(port, 5s));
+        ::send(held.back(), "GET / HTTP/1.1\r\n", 16, MSG_NOSIGNAL);
+    }
+    // Answered at once, not left in the kernel's queue: 503, or 200 when a
+    // slow machine let the oldest half-sent request age enough to make room.
+    const int status = httpRequest(port, "GET", "/counter/pelbixsolo.shtml", {}, 5s, kOtherClientAddress).status;
+    EXPECT_TRUE(status == 503 || status == 200) << status;
+    EXPECT_NE(server.readUntil("no file descriptor left").find("refused: no file descriptor left"), std::string::npos);
+    for (const int sock : held)
+        ::close(sock);
 }
