@@ -47,43 +47,6 @@ private:
     std::string m_text;
 };
 
-// Connections that send half a request and then nothing, from the given
-// addresses in turn.
-class HalfRequests {
-public:
-    HalfRequests(int port, int count, const std::vector<std::string>& from)
-    {
-        const std::string start = "GET /counter/pelbixsolo.shtml HTTP/1.1\r\nX-Slow: ";
-        for (int i = 0; i < count; ++i) {
-            const int sock = connectLoopback(port, 10s, from[static_cast<std::size_t>(i) % from.size()].c_str());
-            ::send(sock, start.data(), start.size(), MSG_NOSIGNAL);
-            m_sockets.push_back(sock);
-        }
-    }
-    ~HalfRequests()
-    {
-        for (const int sock : m_sockets)
-            ::close(sock);
-    }
-    HalfRequests(const HalfRequests&) = delete;
-    HalfRequests& operator=(const HalfRequests&) = delete;
-
-    // Connections the server has closed without an answer, by now.
-    [[nodiscard]] int closedByServer() const
-    {
-        int closed = 0;
-        for (const int sock : m_sockets) {
-            char byte = 0;
-            const ssize_t got = ::recv(sock, &byte, 1, MSG_DONTWAIT | MSG_PEEK);
-            closed += got == 0 || (got < 0 && errno == ECONNRESET) ? 1 : 0;
-        }
-        return closed;
-    }
-
-private:
-    std::vector<int> m_sockets;
-};
-
 std::vector<std::string> loopbackAddresses(int count)
 {
     std::vector<std::string> addresses;
