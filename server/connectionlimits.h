@@ -14,4 +14,7 @@ struct ConnectionLimits {
     std::chrono::seconds idleTimeout{5};          // silence before a connection is closed
     std::size_t memoryPerConnection = 16 * 1024;  // request line, headers and answer headers
     std::size_t maxQueuedPosts = 4096;            // posts waiting for the database; more get 503
+    // At the connection limit, a connection idle (or still sending its
+    // first request) this long is closed to make room for a new client.
+    std::chrono::milliseconds evictableAfter{500};
 };

@@ -6,13 +6,17 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <functional>
 #include <string_view>
 #include <iostream>
+#include <memory>
 #include <pthread.h>
 #include <sys/resource.h>
 #include <thread>
 #include <unistd.h>
 
+#include "server/connectiongate.h"
+#include "server/logfile.h"
 #include "server/openscorestore.h"
 #include "server/scoreserver.h"
 #include "server/serveroptions.h"
@@ -54,7 +58,7 @@ bool blankPasswords(int argc, char** argv, const std::string& database)
 // systemd hands it a private copy instead (LoadCredential=pgpass:FILE),
 // which libpq reads where PGPASSFILE points. A file that libpq cannot read
 // it passes over in silence, so say so before the login fails.
-void usePasswordFile(const std::string& database)
+void usePasswordFile(const std::string& database, const std::function<void(const std::string&)>& log)
 {
     if (database.rfind("postgres", 0) != 0)
         return;
@@ -66,7 +70,7 @@ void usePasswordFile(const std::string& database)
     }
     const char* file = std::getenv("PGPASSFILE");
     if (file != nullptr && *file != '\0' && ::access(file, R_OK) != 0)
-        writeToStderr(std::string("pelbixsolo-server: cannot read the password file ") + file + " (PGPASSFILE): " +
+        log(std::string("pelbixsolo-server: cannot read the password file ") + file + " (PGPASSFILE): " +
                       std::strerror(errno) + "; it must be readable by the user the server runs as\n");
 }
 
@@ -110,6 +114,13 @@ int backup(int argc, char** argv)
                   argv[2] + "\n");
     return 0;
 }
+
+std::string listeningOn(const std::string& host, int port)
+{
+    if (host.empty())
+        return "[::]:" + std::to_string(port) + " (every IPv6 and IPv4 address)";
+    return (host.find(':') != std::string::npos ? "[" + host + "]" : host) + ":" + std::to_string(port);
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -127,34 +138,54 @@ int main(int argc, char** argv)
         std::cout << serverUsage();
         return 0;
     }
-    if (blankPasswords(argc, argv, options.database))
-        writeToStderr("pelbixsolo-server: a password in --database is visible to other users while the server "
-                      "starts; put it in PGPASSWORD or ~/.pgpass instead\n");
-    usePasswordFile(options.database);
-    options.settings.log = writeToStderr;
+    const bool passwordShown = blankPasswords(argc, argv, options.database);
+    std::unique_ptr<LogFile> logFile;
+    try {
+        logFile = std::make_unique<LogFile>(options.logFile);
+    } catch (const std::exception& error) {
+        writeToStderr(std::string("pelbixsolo-server: ") + error.what() + "\n");
+        return 1;
+    }
+    const auto log = [&logFile](const std::string& line) { logFile->write(line); };
+    if (passwordShown)
+        log("pelbixsolo-server: a password in --database is visible to other users while the server "
+            "starts; put it in PGPASSWORD or ~/.pgpass instead\n");
+    usePasswordFile(options.database, log);
+    options.settings.log = log;
     allowConnections(options.settings.limits.maxConnections);
 
     // Blocked here, before any thread starts, so only the waiting thread
     // below ever takes these signals.
-    sigset_t stopSignals;
-    sigemptyset(&stopSignals);
-    sigaddset(&stopSignals, SIGTERM);
-    sigaddset(&stopSignals, SIGINT);
-    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGTERM);
+    sigaddset(&signals, SIGINT);
+    sigaddset(&signals, SIGHUP);
+    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
     try {
+        // Both addresses first: a server that cannot listen leaves no
+        // database behind.
+        ListenSocket listen(options.settings.host, options.settings.port);
+        ListenSocket admin = options.settings.adminPort
+                                 ? ListenSocket(options.settings.adminHost, *options.settings.adminPort)
+                                 : ListenSocket();
         const auto store = openScoreStore(options.database, options.dataFolder, kDatabaseConnections,
                                           options.settings.databaseTimeout);
         ScoreServer server(*store, options.settings);
-        const int port = server.bind();
-        writeToStderr("pelbixsolo-server: listening on " + options.settings.host + ":" + std::to_string(port) +
-                      ", scores in " + describeDatabase(options.database, options.dataFolder) + "\n");
+        const int port = server.bind(std::move(listen), std::move(admin));
+        log("pelbixsolo-server: listening on " + listeningOn(options.settings.host, port) + ", scores in " +
+            describeDatabase(options.database, options.dataFolder) + "\n");
+        if (server.adminPort() != 0)
+            log("pelbixsolo-server: /metrics and /healthz on " +
+                listeningOn(options.settings.adminHost, server.adminPort()) + "\n");
         if (!options.settings.versionText)
-            writeToStderr("pelbixsolo-server: no --version-text given; the version file answers 404\n");
+            log("pelbixsolo-server: no --version-text given; the version file answers 404\n");
 
         std::thread waiter([&] {
             int signal = 0;
-            sigwait(&stopSignals, &signal);
+            while (sigwait(&signals, &signal) == 0 && signal == SIGHUP)
+                log("pelbixsolo-server: SIGHUP: " + logFile->reopen() + "\n");
             server.stop();
         });
         std::exception_ptr failure;
@@ -168,9 +199,9 @@ int main(int argc, char** argv)
         waiter.join();
         if (failure)
             std::rethrow_exception(failure);
-        writeToStderr("pelbixsolo-server: stopped\n");
+        log("pelbixsolo-server: stopped\n");
     } catch (const std::exception& error) {
-        writeToStderr(std::string("pelbixsolo-server: ") + error.what() + "\n");
+        log(std::string("pelbixsolo-server: ") + error.what() + "\n");
         return 1;
     }
     return 0;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "server/scoreserver.h"
 
-#include <arpa/inet.h>
 #include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <microhttpd.h>
-#include <netdb.h>
 #include <stdexcept>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -19,13 +19,17 @@
 #include "server/ratelimiter.h"
 #include "server/requestlog.h"
 #include "server/scorestore.h"
+#include "server/servermetrics.h"
 #include "server/storeworker.h"
 
 namespace {
 constexpr const char* kHtml = "text/html; charset=utf-8";
 constexpr const char* kRetryAfterPostLimit = "60";
 constexpr const char* kRetryAfterUnavailable = "5";
-constexpr int kListenBacklog = 1024;
+constexpr const char* kMetricsPath = "/metrics";
+constexpr const char* kHealthPath = "/healthz";
+constexpr const char* kMetricsType = "text/plain; version=0.0.4; charset=utf-8";
+constexpr unsigned kAdminConnections = 64;
 
 enum class PostOutcome { Waiting, Stored, Unavailable, Unknown };
 
@@ -40,18 +44,6 @@ PostOutcome postOutcome(StoreWorker::Outcome outcome)
         break;
     }
     return PostOutcome::Unavailable;
-}
-
-std::string addressText(const sockaddr* address)
-{
-    char text[INET6_ADDRSTRLEN] = "-";
-    if (address == nullptr)
-        return text;
-    if (address->sa_family == AF_INET)
-        inet_ntop(AF_INET, &reinterpret_cast<const sockaddr_in*>(address)->sin_addr, text, sizeof text);
-    else if (address->sa_family == AF_INET6)
-        inet_ntop(AF_INET6, &reinterpret_cast<const sockaddr_in6*>(address)->sin6_addr, text, sizeof text);
-    return text;
 }
 
 bool isPlainRead(MHD_Connection* connection, const std::string& method)
@@ -74,6 +66,8 @@ struct ScoreServer::Request {
     std::string client;
     std::string method;
     std::string version;
+    int socket = -1;
+    std::chrono::steady_clock::time_point queued; // when a post went to the store
     int status = 0;
     std::size_t bytes = 0;
     bool answered = false;
@@ -89,7 +83,9 @@ struct ScoreServerCallbacks {
         auto* request = new ScoreServer::Request;
         request->target = uri == nullptr ? "" : uri;
         if (const auto* info = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CLIENT_ADDRESS))
-            request->client = addressText(info->client_addr);
+            request->client = clientAddressText(info->client_addr);
+        if (const auto* info = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CONNECTION_FD))
+            request->socket = info->connect_fd;
         return request;
     }
 
@@ -103,6 +99,7 @@ struct ScoreServerCallbacks {
             *record = request;
         }
         if (request->method.empty()) {
+            self.m_gate->requestStarted(request->socket);
             request->method = method;
             request->version = version;
             // The library keeps a connection open for the next request only
@@ -122,14 +119,54 @@ struct ScoreServerCallbacks {
         return self.answer(connection, *request, url == nullptr ? "" : url) ? MHD_YES : MHD_NO;
     }
 
-    static void end(void* server, MHD_Connection*, void** record, MHD_RequestTerminationCode)
+    static void end(void* server, MHD_Connection* connection, void** record, MHD_RequestTerminationCode)
     {
         auto* request = static_cast<ScoreServer::Request*>(*record);
-        if (request == nullptr)
-            return;
-        static_cast<ScoreServer*>(server)->logRequest(*request);
+        static_cast<ScoreServer*>(server)->finishRequest(connection, request);
         delete request;
         *record = nullptr;
+    }
+
+    static void connectionEvent(void* server, MHD_Connection* connection, void**, MHD_ConnectionNotificationCode code)
+    {
+        // Told before the library closes the socket, so the number is not
+        // yet free for a new connection to take.
+        if (code != MHD_CONNECTION_NOTIFY_CLOSED)
+            return;
+        if (const auto* info = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CONNECTION_FD))
+            static_cast<ScoreServer*>(server)->m_gate->closed(info->connect_fd);
+    }
+
+    static MHD_Result admin(void* server, MHD_Connection* connection, const char* url, const char* method,
+                            const char*, const char*, std::size_t*, void** record)
+    {
+        // Answered on the first call, with the request's body (if any) unread.
+        (void)record;
+        const std::string_view path = url == nullptr ? "" : url;
+        const bool read = std::string_view(method) == MHD_HTTP_METHOD_GET || std::string_view(method) == MHD_HTTP_METHOD_HEAD;
+        std::string body;
+        unsigned status = MHD_HTTP_OK;
+        const char* type = "text/plain; charset=utf-8";
+        if (!read) {
+            status = MHD_HTTP_METHOD_NOT_ALLOWED;
+            body = "GET or HEAD only\n";
+        } else if (path == kMetricsPath) {
+            body = static_cast<ScoreServer*>(server)->m_metrics->render();
+            type = kMetricsType;
+        } else if (path == kHealthPath) {
+            body = "ok\n";
+        } else {
+            status = MHD_HTTP_NOT_FOUND;
+            body = "not found\n";
+        }
+        MHD_Response* response = MHD_create_response_from_buffer(body.size(), body.data(), MHD_RESPMEM_MUST_COPY);
+        if (response == nullptr)
+            return MHD_NO;
+        MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_TYPE, type);
+        MHD_add_response_header(response, MHD_HTTP_HEADER_CACHE_CONTROL, "no-store");
+        const MHD_Result queued = MHD_queue_response(connection, status, response);
+        MHD_destroy_response(response);
+        return queued;
     }
 };
 
@@ -137,7 +174,9 @@ ScoreServer::ScoreServer(ScoreStore& store, ServerSettings settings)
     : m_store(store),
       m_settings(std::move(settings)),
       m_limiter(std::make_unique<RateLimiter>(m_settings.postLimit)),
-      m_listPage(std::make_unique<ListPageCache>(m_settings.listPageMaxAge))
+      m_listPage(std::make_unique<ListPageCache>(m_settings.listPageMaxAge)),
+      m_metrics(std::make_unique<ServerMetrics>()),
+      m_gate(std::make_unique<ConnectionGate>(m_settings.limits, *m_metrics, m_settings.log))
 {
     m_listPage->refresh(m_store, ListPageCache::Clock::now());
     m_worker = std::make_unique<StoreWorker>(m_store, *m_listPage, m_settings.limits.maxQueuedPosts, m_settings.log);
@@ -156,63 +195,80 @@ ScoreServer::~ScoreServer()
         MHD_destroy_response(m_versionResponse);
     if (m_pageResponse)
         MHD_destroy_response(m_pageResponse);
-    if (m_listenSocket >= 0)
-        ::close(m_listenSocket);
 }
 
 int ScoreServer::bind()
 {
-    const std::string where = m_settings.host + ":" + std::to_string(m_settings.port);
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    hints.ai_flags = AI_PASSIVE | AI_NUMERICSERV;
-    addrinfo* found = nullptr;
-    if (getaddrinfo(m_settings.host.c_str(), std::to_string(m_settings.port).c_str(), &hints, &found) != 0 || !found)
-        throw std::runtime_error("cannot listen on " + where + ": unknown address");
-    const int sock = ::socket(found->ai_family, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    const int on = 1;
-    const bool bound = sock >= 0 && ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on) == 0 &&
-                       ::bind(sock, found->ai_addr, found->ai_addrlen) == 0 && ::listen(sock, kListenBacklog) == 0;
-    freeaddrinfo(found);
-    sockaddr_storage address{};
-    socklen_t length = sizeof address;
-    if (!bound || ::getsockname(sock, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
-        if (sock >= 0)
-            ::close(sock);
-        throw std::runtime_error("cannot listen on " + where);
+    ListenSocket listen(m_settings.host, m_settings.port);
+    return bind(std::move(listen), m_settings.adminPort ? ListenSocket(m_settings.adminHost, *m_settings.adminPort)
+                                                        : ListenSocket());
+}
+
+int ScoreServer::bind(ListenSocket listen, ListenSocket admin)
+{
+    m_adminListen = std::move(admin);
+    m_adminPort = m_adminListen.fd() >= 0 ? m_adminListen.port() : 0;
+    m_listen = std::move(listen);
+    return m_listen.port();
+}
+
+void ScoreServer::startDaemons()
+{
+    const ConnectionLimits& limits = m_settings.limits;
+    // The gate keeps the count; the library's own cap only stops a runaway,
+    // with room for connections cut off but not yet closed.
+    const unsigned backstop = 2 * limits.maxConnections + 16;
+    for (unsigned i = 0; i < eventThreads(limits.threads); ++i) {
+        MHD_Daemon* daemon = MHD_start_daemon(
+            MHD_USE_EPOLL_INTERNAL_THREAD | MHD_ALLOW_SUSPEND_RESUME | MHD_USE_NO_LISTEN_SOCKET, 0, nullptr, nullptr,
+            &ScoreServerCallbacks::handle, this, MHD_OPTION_CONNECTION_LIMIT, backstop, MHD_OPTION_CONNECTION_TIMEOUT,
+            static_cast<unsigned>(limits.idleTimeout.count()), MHD_OPTION_CONNECTION_MEMORY_LIMIT,
+            limits.memoryPerConnection, MHD_OPTION_URI_LOG_CALLBACK, &ScoreServerCallbacks::start, this,
+            MHD_OPTION_NOTIFY_COMPLETED, &ScoreServerCallbacks::end, this, MHD_OPTION_NOTIFY_CONNECTION,
+            &ScoreServerCallbacks::connectionEvent, this, MHD_OPTION_END);
+        if (daemon == nullptr)
+            throw std::runtime_error(std::string("cannot start serving: ") + std::strerror(errno));
+        m_daemons.push_back(daemon);
     }
-    m_listenSocket = sock;
-    return ntohs(address.ss_family == AF_INET6 ? reinterpret_cast<sockaddr_in6*>(&address)->sin6_port
-                                               : reinterpret_cast<sockaddr_in*>(&address)->sin_port);
+    if (m_adminListen.fd() >= 0) {
+        // The library closes the socket it was given when it stops.
+        m_admin = MHD_start_daemon(MHD_USE_EPOLL_INTERNAL_THREAD, 0, nullptr, nullptr, &ScoreServerCallbacks::admin,
+                                   this, MHD_OPTION_LISTEN_SOCKET, m_adminListen.release(),
+                                   MHD_OPTION_CONNECTION_LIMIT, kAdminConnections, MHD_OPTION_CONNECTION_TIMEOUT,
+                                   static_cast<unsigned>(limits.idleTimeout.count()), MHD_OPTION_CONNECTION_MEMORY_LIMIT,
+                                   limits.memoryPerConnection, MHD_OPTION_END);
+        if (m_admin == nullptr)
+            throw std::runtime_error(std::string("cannot start the admin address: ") + std::strerror(errno));
+    }
+    m_gate->start(m_listen.fd(), [this](int fd, const sockaddr* address, socklen_t length) {
+        MHD_Daemon* daemon = m_daemons[m_nextDaemon++ % m_daemons.size()];
+        return MHD_add_connection(daemon, fd, address, length) == MHD_YES;
+    });
 }
 
 void ScoreServer::run()
 {
-    const ConnectionLimits& limits = m_settings.limits;
-    MHD_Daemon* daemon = MHD_start_daemon(
-        MHD_USE_EPOLL_INTERNAL_THREAD | MHD_ALLOW_SUSPEND_RESUME, 0, nullptr, nullptr, &ScoreServerCallbacks::handle,
-        this, MHD_OPTION_LISTEN_SOCKET, m_listenSocket, MHD_OPTION_THREAD_POOL_SIZE, eventThreads(limits.threads),
-        MHD_OPTION_CONNECTION_LIMIT, limits.maxConnections, MHD_OPTION_PER_IP_CONNECTION_LIMIT, limits.perAddress,
-        MHD_OPTION_CONNECTION_TIMEOUT, static_cast<unsigned>(limits.idleTimeout.count()),
-        MHD_OPTION_CONNECTION_MEMORY_LIMIT, limits.memoryPerConnection, MHD_OPTION_URI_LOG_CALLBACK,
-        &ScoreServerCallbacks::start, this, MHD_OPTION_NOTIFY_COMPLETED, &ScoreServerCallbacks::end, this,
-        MHD_OPTION_END);
-    if (daemon == nullptr)
-        throw std::runtime_error("cannot start serving");
-
-    {
+    std::exception_ptr failure;
+    try {
+        startDaemons();
         std::unique_lock lock(m_stopMutex);
         m_stopped.wait(lock, [this] { return m_stopRequested; });
+    } catch (...) {
+        failure = std::current_exception();
     }
     // No new connections; then every post still waiting is answered, so
     // no connection stays suspended; then the rest are closed.
-    const MHD_socket listening = MHD_quiesce_daemon(daemon);
+    m_gate->stop();
     m_worker->stop();
-    MHD_stop_daemon(daemon);
-    if (listening != MHD_INVALID_SOCKET)
-        ::close(listening);
-    m_listenSocket = -1;
+    for (MHD_Daemon* daemon : m_daemons)
+        MHD_stop_daemon(daemon);
+    m_daemons.clear();
+    if (m_admin != nullptr)
+        MHD_stop_daemon(m_admin);
+    m_admin = nullptr;
+    m_listen = ListenSocket();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void ScoreServer::stop()
@@ -227,6 +283,7 @@ void ScoreServer::stop()
 bool ScoreServer::answer(MHD_Connection* connection, Request& request, std::string_view path)
 {
     if (request.outcome != PostOutcome::Waiting) {
+        m_metrics->addDatabaseWait(std::chrono::steady_clock::now() - request.queued);
         if (request.outcome == PostOutcome::Stored)
             return page(connection, request, MHD_HTTP_OK, "Score recorded", "Score recorded.");
         // Neither "recorded" nor "not recorded" would be sure to be true.
@@ -279,6 +336,7 @@ bool ScoreServer::post(MHD_Connection* connection, Request& request)
     check.entry->origin = RateLimiter::clientKey(request.client);
     // Suspended before the worker can finish, since resuming a connection
     // that is not suspended is not allowed.
+    request.queued = std::chrono::steady_clock::now();
     MHD_suspend_connection(connection);
     const bool queued = m_worker->submit(std::move(*check.entry), [connection, &request](StoreWorker::Outcome outcome) {
         request.outcome = postOutcome(outcome);
@@ -363,14 +421,48 @@ bool ScoreServer::page(MHD_Connection* connection, Request& request, int status,
     return queued;
 }
 
-void ScoreServer::logRequest(const Request& request) const
+void ScoreServer::finishRequest(MHD_Connection* connection, const Request* request)
 {
+    // A request the library refused on its own (a line or header too long)
+    // never reached the handler: its status is whatever the library sent.
+    int status = request != nullptr ? request->status : 0;
+    if (status == 0) {
+        if (const auto* info = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_HTTP_STATUS))
+            status = static_cast<int>(info->http_status);
+    }
+    if (request == nullptr && status == 0)
+        return; // a connection that ended without a request
+    std::string client = request != nullptr ? request->client : std::string();
+    int socket = request != nullptr ? request->socket : -1;
+    if (request == nullptr) {
+        if (const auto* info = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CLIENT_ADDRESS))
+            client = clientAddressText(info->client_addr);
+        if (const auto* info = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CONNECTION_FD))
+            socket = info->connect_fd;
+    }
+    m_gate->requestEnded(socket);
+
+    const std::string_view target = request != nullptr ? std::string_view(request->target) : std::string_view("-");
+    const std::string_view path = target.substr(0, target.find('?'));
+    if (path == kPostPath) {
+        if (status == MHD_HTTP_OK)
+            m_metrics->countPost(ServerMetrics::PostResult::Stored);
+        else if (status == MHD_HTTP_BAD_REQUEST)
+            m_metrics->countPost(ServerMetrics::PostResult::Invalid);
+        else if (status == MHD_HTTP_TOO_MANY_REQUESTS)
+            m_metrics->countPost(ServerMetrics::PostResult::RateLimited);
+        else if (status == MHD_HTTP_SERVICE_UNAVAILABLE)
+            m_metrics->countPost(ServerMetrics::PostResult::Unavailable);
+    } else if (path == kListPath) {
+        m_metrics->countListRequest();
+    }
     if (!m_settings.log)
         return;
-    // A request the library refused on its own (headers too large, silence)
-    // never reached us: its method is unknown and its status is the library's.
-    m_settings.log(formatRequestLine({std::chrono::system_clock::now(), request.client,
-                                      request.method.empty() ? std::string_view("-") : request.method, request.target,
-                                      request.version.empty() ? std::string_view("-") : request.version,
-                                      request.status, request.bytes}));
+    const auto known = [](const std::string* text) {
+        return text == nullptr || text->empty() ? std::string_view("-") : std::string_view(*text);
+    };
+    m_settings.log(formatRequestLine({std::chrono::system_clock::now(), client,
+                                      known(request != nullptr ? &request->method : nullptr), target,
+                                      known(request != nullptr ? &request->version : nullptr), status,
+                                      request != nullptr ? request->bytes : 0}));
 }

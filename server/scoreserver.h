@@ -5,12 +5,15 @@
 #include <memory>
 #include <mutex>
 #include <string_view>
+#include <vector>
 
+#include "server/connectiongate.h"
 #include "server/serversettings.h"
 
 class ListPageCache;
 class RateLimiter;
 class ScoreStore;
+class ServerMetrics;
 class StoreWorker;
 struct MHD_Connection;
 struct MHD_Daemon;
@@ -35,8 +38,14 @@ public:
     ScoreServer(const ScoreServer&) = delete;
     ScoreServer& operator=(const ScoreServer&) = delete;
 
-    // Binds the listening socket; returns the port. Throws std::runtime_error.
+    // Binds the listening sockets (and the admin address, when set);
+    // returns the port. Throws std::runtime_error naming the cause.
     int bind();
+    // The same with sockets bound beforehand, so a start that cannot
+    // listen fails before the database is touched; admin may be unbound.
+    int bind(ListenSocket listen, ListenSocket admin);
+    // The admin address's port, once bound; 0 when there is none.
+    [[nodiscard]] int adminPort() const { return m_adminPort; }
     // Serves until stop(); call after bind(). Posts still waiting when it
     // ends are answered 503 and not stored.
     void run();
@@ -55,14 +64,25 @@ private:
     bool respond(MHD_Connection* connection, Request& request, int status, MHD_Response* response, std::size_t bytes);
     bool page(MHD_Connection* connection, Request& request, int status, std::string_view title,
               std::string_view sentence, const char* allow = nullptr);
-    void logRequest(const Request& request) const;
+    void finishRequest(MHD_Connection* connection, const Request* request);
+    void startDaemons();
 
     ScoreStore& m_store;
     const ServerSettings m_settings;
     std::unique_ptr<RateLimiter> m_limiter;
     std::unique_ptr<ListPageCache> m_listPage;
     std::unique_ptr<StoreWorker> m_worker;
-    int m_listenSocket = -1;
+    std::unique_ptr<ServerMetrics> m_metrics;
+    std::unique_ptr<ConnectionGate> m_gate;
+    ListenSocket m_listen;
+    ListenSocket m_adminListen;
+    int m_adminPort = 0;
+    // One single-threaded daemon per event thread; the gate deals new
+    // connections out in turn. None of them has a listening socket of its
+    // own, so stopping never races a thread over one.
+    std::vector<MHD_Daemon*> m_daemons;
+    std::size_t m_nextDaemon = 0; // the gate's thread only
+    MHD_Daemon* m_admin = nullptr;
     MHD_Response* m_versionResponse = nullptr;
 
     // The list page as an answer that every connection shares, rebuilt

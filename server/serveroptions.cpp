@@ -19,19 +19,19 @@ int readInteger(const std::string& option, const std::string& text, int low, int
     return value;
 }
 
-// "ADDR:PORT", "[IPv6]:PORT" or ":PORT" (all addresses).
-void readListen(const std::string& text, ServerSettings& settings)
+// "ADDR:PORT", "[IPv6]:PORT" or ":PORT" (every IPv6 and IPv4 address,
+// left as an empty host).
+void readListen(const std::string& option, const std::string& text, std::string& host, int& port)
 {
     const auto colon = text.rfind(':');
     if (colon == std::string::npos)
-        throw OptionError("--listen needs ADDRESS:PORT, not \"" + text + "\"");
-    std::string host = text.substr(0, colon);
+        throw OptionError(option + " needs ADDRESS:PORT, not \"" + text + "\"");
+    host = text.substr(0, colon);
     if (host.size() >= 2 && host.front() == '[' && host.back() == ']')
         host = host.substr(1, host.size() - 2);
     else if (host.find(':') != std::string::npos)
-        throw OptionError("--listen: write an IPv6 address in brackets, as [::1]:8080");
-    settings.host = host.empty() ? "0.0.0.0" : host;
-    settings.port = readInteger("--listen", text.substr(colon + 1), 0, 65535);
+        throw OptionError(option + ": write an IPv6 address in brackets, as [::1]:8080");
+    port = readInteger(option, text.substr(colon + 1), 0, 65535);
 }
 } // namespace
 
@@ -58,8 +58,17 @@ ServerOptions parseServerOptions(const std::vector<std::string>& args)
                 throw OptionError(name + " needs a value");
             return args[++i];
         };
-        if (name == "--listen")
-            readListen(value(), options.settings);
+        if (name == "--listen") {
+            readListen(name, value(), options.settings.host, options.settings.port);
+        } else if (name == "--admin-listen") {
+            int port = 0;
+            readListen(name, value(), options.settings.adminHost, port);
+            options.settings.adminPort = port;
+        } else if (name == "--log") {
+            options.logFile = value();
+            if (options.logFile.empty())
+                throw OptionError("--log needs a file name");
+        }
         else if (name == "--data")
             options.dataFolder = value();
         else if (name == "--database")
@@ -97,7 +106,12 @@ std::string serverUsage()
            "the SQLite database the options name to FILE, also while a server runs.\n"
            "\n"
            "  --listen ADDR:PORT   address to listen on (default 127.0.0.1:8080;\n"
-           "                       [::1]:8080 for IPv6, :8080 for every address)\n"
+           "                       [::1]:8080 for IPv6, :8080 for every IPv6 and IPv4\n"
+           "                       address)\n"
+           "  --admin-listen ADDR:PORT  where to answer /metrics (Prometheus text) and\n"
+           "                       /healthz; off by default. Keep it off the internet\n"
+           "  --log FILE           append the log to FILE instead of standard error;\n"
+           "                       SIGHUP reopens it (after a log rotation)\n"
            "  --data DIR           data folder (default: the current folder); holds the\n"
            "                       SQLite database pelbixsolo-scores.sqlite3\n"
            "  --database URL       postgresql://user@host:port/db to keep the scores in\n"
@@ -113,10 +127,13 @@ std::string serverUsage()
            "  --post-limit N       score posts a minute from one address: N at once,\n"
            "                       then one every 60/N seconds (default 10; 0 = no limit)\n"
            "  --threads N          threads serving connections (default: one per core)\n"
-           "  --per-address-limit N  open connections from one address (default 16;\n"
-           "                       0 = no limit)\n"
-           "  --max-connections N  open connections in all (default 1024)\n"
+           "  --per-address-limit N  open connections from one address, an IPv6\n"
+           "                       address counting by its /64 (default 16; 0 = no limit)\n"
+           "  --max-connections N  open connections in all (default 1024); at the limit\n"
+           "                       the oldest idle or slow one is closed for a new\n"
+           "                       client, or the client gets 503 at once\n"
            "  --help               show this text\n"
            "\n"
-           "Logs one line per request to standard error; stops on SIGTERM or SIGINT.\n";
+           "Logs one line per request to standard error (or --log FILE); stops on\n"
+           "SIGTERM or SIGINT.\n";
 }

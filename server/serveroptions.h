@@ -12,6 +12,7 @@ struct ServerOptions {
     ServerSettings settings;
     std::filesystem::path dataFolder = ".";
     std::string database; // empty: SQLite in dataFolder
+    std::filesystem::path logFile; // empty: standard error
     bool help = false;
 };
 

@@ -13,8 +13,11 @@
 struct ServerSettings {
     static constexpr int kDefaultPostLimit = 10;
 
-    std::string host = "127.0.0.1";
+    std::string host = "127.0.0.1"; // empty: every IPv6 and IPv4 address
     int port = 8080; // 0 picks a free port
+    // The operator's address for /metrics and /healthz; no port means none.
+    std::string adminHost;
+    std::optional<int> adminPort;
     // Body of the version file, byte for byte. Without it the file answers
     // 404 with an empty body, which the game ignores: an error page there
     // would count as a newer version and start an update that cannot work.

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 """Slow-client attack for pelbixsolo-server benchmarks.
 
-Keeps COUNT connections from one source address open against HOST:PORT,
+Keeps COUNT connections from FROM_ADDRESS open against HOST:PORT,
 each sending a request one header byte at a time every few seconds (below
 a 5-second idle time-out) and never finishing it. A connection the server
 closes is opened again after a short pause, as a persistent attacker would.
@@ -10,7 +10,15 @@ Runs until SIGTERM/SIGINT, then prints how many connections were open and
 how many times the server closed one.
 
     slowclients.py PORT [COUNT] [FROM_ADDRESS] [HOST]
+
+FROM_ADDRESS may name many sources: 127.0.1.1+200 takes 200 IPv4 addresses
+from 127.0.1.1 on in turn; 2001:db8:77::/64 a new address of that /64 for
+each connection (the /64 must be routed to the host, e.g. with
+"ip -6 route add local 2001:db8:77::/64 dev lo" in a network namespace).
 """
+import ipaddress
+import itertools
+import random
 import asyncio
 import resource
 import signal
@@ -20,7 +28,23 @@ import sys
 port = int(sys.argv[1])
 count = int(sys.argv[2]) if len(sys.argv) > 2 else 1000
 source = sys.argv[3] if len(sys.argv) > 3 else "127.0.0.1"
-host = sys.argv[4] if len(sys.argv) > 4 else "127.0.0.1"
+host = sys.argv[4] if len(sys.argv) > 4 else ("::1" if ":" in source else "127.0.0.1")
+
+
+def sources():
+    if source.endswith("/64"):
+        network = ipaddress.IPv6Network(source)
+        while True:
+            yield str(network[random.randrange(1, 2**64)])
+    if "+" in source:
+        first, count_text = source.split("+")
+        start = ipaddress.IPv4Address(first)
+        yield from itertools.cycle(str(start + i) for i in range(int(count_text)))
+    yield from itertools.repeat(source)
+
+
+next_source = sources()
+family = socket.AF_INET6 if ":" in host else socket.AF_INET
 DRIP_SECONDS = 4
 REOPEN_PAUSE = 0.2
 
@@ -34,10 +58,12 @@ closed_by_server = 0
 async def one_client(stop):
     global open_now, closed_by_server
     while not stop.is_set():
-        sock = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+        sock = socket.socket(family, socket.SOCK_STREAM)
         sock.setblocking(False)
         try:
-            sock.bind((source, 0))
+            # IP_FREEBIND: an address of a routed /64 need not be assigned.
+            sock.setsockopt(socket.SOL_IP, 15, 1)
+            sock.bind((next(next_source), 0))
             await asyncio.get_running_loop().sock_connect(sock, (host, port))
             reader, writer = await asyncio.open_connection(sock=sock)
         except OSError:

@@ -14,42 +14,6 @@
 namespace {
 using namespace std::chrono_literals;
 
-// Connections from one address that send half a request and then nothing.
-class SlowClients {
-public:
-    SlowClients(int port, int count, const char* fromAddress)
-    {
-        const std::string start = "GET /counter/pelbixsolo.shtml HTTP/1.1\r\nX-Slow: ";
-        for (int i = 0; i < count; ++i) {
-            const int sock = connectLoopback(port, 10s, fromAddress);
-            ::send(sock, start.data(), start.size(), MSG_NOSIGNAL);
-            m_sockets.push_back(sock);
-        }
-    }
-    ~SlowClients()
-    {
-        for (const int sock : m_sockets)
-            ::close(sock);
-    }
-    SlowClients(const SlowClients&) = delete;
-    SlowClients& operator=(const SlowClients&) = delete;
-
-    // Connections the server has not closed.
-    [[nodiscard]] int open() const
-    {
-        int count = 0;
-        for (const int sock : m_sockets) {
-            char byte = 0;
-            const ssize_t got = ::recv(sock, &byte, 1, MSG_DONTWAIT | MSG_PEEK);
-            count += got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) ? 1 : 0;
-        }
-        return count;
-    }
-
-private:
-    std::vector<int> m_sockets;
-};
-
 // A second connection to the database that holds its write lock.
 class WriteLock {
 public:
@@ -89,17 +53,17 @@ TEST_F(Availability, SlowClientsFromOneAddressLeaveAnotherAddressServed)
 {
     SqliteScoreStore store(m_file);
     RunningServer server(store, m_settings);
-    SlowClients attack(server.port(), 200, "127.0.0.1");
+    HalfRequests attack(server.port(), 200, {"127.0.0.1"});
     for (int i = 0; i < 10; ++i) {
         const HttpAnswer page = httpRequest(server.port(), "GET", ScoreServer::kListPath, {}, 5s, kOtherClientAddress);
         ASSERT_EQ(page.status, 200) << i;
         EXPECT_NE(page.body.find("</html>"), std::string::npos);
     }
     // Past its limit the attacker's connections are closed, not kept.
-    int open = attack.open();
+    int open = attack.count() - attack.closedByServer();
     for (int wait = 0; wait < 100 && open > static_cast<int>(ConnectionLimits::kDefaultPerAddress); ++wait) {
         std::this_thread::sleep_for(50ms);
-        open = attack.open();
+        open = attack.count() - attack.closedByServer();
     }
     EXPECT_LE(open, static_cast<int>(ConnectionLimits::kDefaultPerAddress));
 }

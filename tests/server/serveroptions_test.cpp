@@ -34,7 +34,7 @@ TEST(parseServerOptions, DefaultsAndEveryOption)
     EXPECT_EQ(installer.installer, "/x/setup.exe");
     EXPECT_EQ(installer.signature, "/x/setup.exe.sig");
     EXPECT_EQ(parseServerOptions({"--signature=/k/s.sig"}).settings.signature, "/k/s.sig");
-    EXPECT_EQ(parseServerOptions({"--listen", ":80"}).settings.host, "0.0.0.0");
+    EXPECT_EQ(parseServerOptions({"--listen", ":80"}).settings.host, "") << "every IPv6 and IPv4 address";
     EXPECT_TRUE(parseServerOptions({"--help"}).help);
 }
 

@@ -21,7 +21,8 @@ using namespace std::chrono_literals;
 
 class ServerProcess {
 public:
-    explicit ServerProcess(const std::vector<std::string>& args)
+    // launcher: a program that runs the server, as "prlimit --nofile=N".
+    explicit ServerProcess(const std::vector<std::string>& args, const std::vector<std::string>& launcher = {})
     {
         int pipeEnds[2];
         if (::pipe(pipeEnds) != 0)
@@ -31,13 +32,14 @@ public:
         posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDERR_FILENO);
         posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
         posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-        std::vector<std::string> all{PELBIX_SERVER_EXE};
+        std::vector<std::string> all = launcher;
+        all.emplace_back(PELBIX_SERVER_EXE);
         all.insert(all.end(), args.begin(), args.end());
         std::vector<char*> argv;
         for (auto& a : all)
             argv.push_back(a.data());
         argv.push_back(nullptr);
-        if (posix_spawn(&m_pid, PELBIX_SERVER_EXE, &actions, nullptr, argv.data(), environ) != 0)
+        if (posix_spawnp(&m_pid, all.front().c_str(), &actions, nullptr, argv.data(), environ) != 0)
             throw std::runtime_error("cannot start " PELBIX_SERVER_EXE);
         posix_spawn_file_actions_destroy(&actions);
         ::close(pipeEnds[1]);
@@ -176,4 +178,74 @@ TEST(ServerProcess, DatabasePasswordLeavesTheProcessListAndTheLog)
     EXPECT_NE(arguments.find("pelbix:xxxxxx@127.0.0.1"), std::string::npos) << arguments;
     EXPECT_EQ(server.waitForExit(), 1);
     EXPECT_EQ(server.readUntil("").find("s3cret"), std::string::npos);
+}
+
+TEST(ServerProcess, SecondServerOnABusyPortSaysWhyAndLeavesNoDatabase)
+{
+    TempFolder first;
+    TempFolder second;
+    ServerProcess running({"--listen", "127.0.0.1:0", "--data", first.path().string()});
+    const int port = portFrom(running.readUntil(", scores in"));
+    ASSERT_GT(port, 0) << running.readUntil("");
+
+    ServerProcess late({"--listen", "127.0.0.1:" + std::to_string(port), "--data", second.path().string()});
+    EXPECT_EQ(late.waitForExit(), 1);
+    const std::string output = late.readUntil("in use");
+    EXPECT_NE(output.find("cannot listen on 127.0.0.1:" + std::to_string(port) + ": Address already in use"),
+              std::string::npos)
+        << output;
+    EXPECT_TRUE(std::filesystem::is_empty(second.path()));
+}
+
+TEST(ServerProcess, SighupReopensTheLogFileAndServingGoesOn)
+{
+    TempFolder folder;
+    const auto logFile = folder.path() / "server.log";
+    ServerProcess server({"--listen", "127.0.0.1:0", "--data", folder.path().string(), "--log", logFile.string()});
+    const auto logText = [](const std::filesystem::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    };
+    const auto waitForText = [&](const std::filesystem::path& file, std::string_view text) {
+        for (int i = 0; i < 500 && logText(file).find(text) == std::string::npos; ++i)
+            (void)server.readUntil("\x01", 20ms); // also notices an early exit
+        return logText(file);
+    };
+    const std::string started = waitForText(logFile, ", scores in");
+    const int port = portFrom(started);
+    ASSERT_GT(port, 0) << started << server.readUntil("");
+
+    // A log rotation: the old file moved away, then SIGHUP.
+    std::filesystem::rename(logFile, folder.path() / "server.log.1");
+    server.signal(SIGHUP);
+    EXPECT_NE(waitForText(logFile, "SIGHUP: reopened").find("SIGHUP: reopened the log file"), std::string::npos);
+    EXPECT_EQ(httpRequest(port, "GET", ScoreServer::kListPath).status, 200);
+    EXPECT_NE(waitForText(logFile, "pelbixsolo.shtml").find("\"GET /counter/pelbixsolo.shtml HTTP/1.1\" 200"),
+              std::string::npos);
+    server.signal(SIGTERM);
+    EXPECT_EQ(server.waitForExit(), 0);
+    EXPECT_NE(logText(logFile).find("pelbixsolo-server: stopped"), std::string::npos);
+}
+
+TEST(ServerProcess, OutOfDescriptorsAnswers503AndSaysWhy)
+{
+    TempFolder folder;
+    ServerProcess server({"--listen", "127.0.0.1:0", "--data", folder.path().string(), "--threads", "1",
+                          "--per-address-limit", "0"},
+                         {"prlimit", "--nofile=64:64"});
+    const int port = portFrom(server.readUntil(", scores in"));
+    if (port <= 0)
+        GTEST_SKIP() << "cannot start the server under prlimit: " << server.readUntil("");
+    std::vector<int> held;
+    for (int i = 0; i < 100; ++i) {
+        held.push_back(connectLoopback(port, 5s));
+        ::send(held.back(), "GET / HTTP/1.1\r\n", 16, MSG_NOSIGNAL);
+    }
+    // Answered at once, not left in the kernel's queue: 503, or 200 when a
+    // slow machine let the oldest half-sent request age enough to make room.
+    const int status = httpRequest(port, "GET", "/counter/pelbixsolo.shtml", {}, 5s, kOtherClientAddress).status;
+    EXPECT_TRUE(status == 503 || status == 200) << status;
+    EXPECT_NE(server.readUntil("no file descriptor left").find("refused: no file descriptor left"), std::string::npos);
+    for (const int sock : held)
+        ::close(sock);
 }

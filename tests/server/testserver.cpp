@@ -156,3 +156,32 @@ std::string HttpAnswer::header(std::string_view name) const
         ++start;
     return head.substr(start, head.find("\r\n", start) - start);
 }
+
+HalfRequests::HalfRequests(int port, int count, const std::vector<std::string>& from)
+{
+    const std::string start = "GET /counter/pelbixsolo.shtml HTTP/1.1\r\nX-Slow: ";
+    for (int i = 0; i < count; ++i) {
+        const int sock = connectLoopback(port, std::chrono::seconds(10), from[static_cast<std::size_t>(i) % from.size()].c_str());
+        ::send(sock, start.data(), start.size(), MSG_NOSIGNAL);
+        m_sockets.push_back(sock);
+    }
+}
+
+HalfRequests::~HalfRequests()
+{
+    for (const int sock : m_sockets)
+        ::close(sock);
+}
+
+int HalfRequests::closedByServer() const
+{
+    // Closed, or answered (a refusal) ahead of the close: anything but
+    // "nothing to read yet".
+    int closed = 0;
+    for (const int sock : m_sockets) {
+        char byte = 0;
+        const ssize_t got = ::recv(sock, &byte, 1, MSG_DONTWAIT | MSG_PEEK);
+        closed += got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) ? 0 : 1;
+    }
+    return closed;
+}

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <thread>
+#include <vector>
 
 #include "server/scoreserver.h"
 
@@ -51,6 +52,7 @@ public:
     RunningServer& operator=(const RunningServer&) = delete;
 
     [[nodiscard]] int port() const { return m_port; }
+    [[nodiscard]] int adminPort() const { return m_server.adminPort(); }
     [[nodiscard]] HttpAnswer get(std::string_view target) const { return httpRequest(m_port, "GET", target); }
     // Stops and waits for run() to return.
     void stop();
@@ -74,6 +76,23 @@ private:
 [[nodiscard]] std::string rawExchange(int port, std::string_view request,
                                       std::chrono::milliseconds timeout = std::chrono::seconds(10),
                                       const char* fromAddress = "127.0.0.1");
+
+// Connections that send half a request and then nothing, from the given
+// addresses in turn: slow clients, as an attacker holds them.
+class HalfRequests {
+public:
+    HalfRequests(int port, int count, const std::vector<std::string>& from);
+    ~HalfRequests();
+    HalfRequests(const HalfRequests&) = delete;
+    HalfRequests& operator=(const HalfRequests&) = delete;
+
+    [[nodiscard]] int count() const { return static_cast<int>(m_sockets.size()); }
+    // Connections the server has closed by now.
+    [[nodiscard]] int closedByServer() const;
+
+private:
+    std::vector<int> m_sockets;
+};
 
 // A TCP socket from fromAddress connected to 127.0.0.1:port, with send and
 // receive timeouts.
