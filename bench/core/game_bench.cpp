@@ -35,12 +35,12 @@ public:
 
 void BM_gettempscore(benchmark::State& st)
 {
-    Tgamestate s;
+    GameState s;
     const int faces[6] = {1, 1, 1, 5, 5, 3};
     for (auto _ : st) {
         for (int i = 0; i < 6; ++i)
-            s.dice[static_cast<std::size_t>(i)] = Tdie{faces[i], status::kSelected};
-        benchmark::DoNotOptimize(gettempscore(s));
+            s.dice[static_cast<std::size_t>(i)] = Die{faces[i], DieStatus::Selected};
+        benchmark::DoNotOptimize(previewPoints(s));
     }
 }
 BENCHMARK(BM_gettempscore);
@@ -55,15 +55,15 @@ void BM_TenRoundGame(benchmark::State& st)
     Game game(board, tally, faces);
     for (auto _ : st) {
         game.button_startClick();
-        while (game.state().roundnum <= kRounds) {
-            for (int guard = 0; guard < 50 && game.state().canplay; ++guard) {
+        while (game.state().round <= kRounds) {
+            for (int guard = 0; guard < 50 && game.state().canPlay; ++guard) {
                 game.image_rollClick();
-                if (!game.state().canplay)
+                if (!game.state().canPlay)
                     break;
                 bool any = false;
                 for (int i = 1; i <= kDice; ++i) {
-                    const Tdie& d = game.state().die(i);
-                    if (d.status == status::kInPlay && (d.value == 1 || d.value == 5)) {
+                    const Die& d = game.state().die(i);
+                    if (d.status == DieStatus::InPlay && (d.value == 1 || d.value == 5)) {
                         game.dice2Click(i);
                         any = true;
                     }
@@ -75,7 +75,7 @@ void BM_TenRoundGame(benchmark::State& st)
             }
             game.Timer2Timer();
         }
-        benchmark::DoNotOptimize(game.state().gametotal);
+        benchmark::DoNotOptimize(game.state().gameTotal);
     }
 }
 BENCHMARK(BM_TenRoundGame)->Unit(benchmark::kMicrosecond);

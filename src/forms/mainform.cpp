@@ -653,7 +653,7 @@ void Tmain::button_sendscoreClick()
     if (edit_name->text().isEmpty())
         edit_name->setText(qs(Settings::kDefaultName));
     try {
-        const QString score = QString::number(m_game.state().gametotal);
+        const QString score = QString::number(m_game.state().gameTotal);
         const QString date = PostingWait::postingDate(QDate::currentDate(), QLocale::system());
         const QString name = edit_name->text();
         if (m_windows.highscore)

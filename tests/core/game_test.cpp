@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/game/game.h"
+#include "dieletters.h"
 #include "fakegameseams.h"
 
 namespace {
@@ -25,19 +26,13 @@ struct GameFixture : testing::Test {
         board.log.clear();
         return out;
     }
-    std::string statuses() const
-    {
-        std::string s;
-        for (const Tdie& d : game.state().dice)
-            s += d.status;
-        return s;
-    }
+    std::string statuses() const { return ::statuses(game.state()); }
     // Clicks the dice showing the given faces, one die per face listed.
     void selectFaces(std::vector<int> wanted)
     {
         for (int face : wanted)
             for (int i = 1; i <= kDice; ++i)
-                if (game.state().die(i).value == face && game.state().die(i).status == status::kInPlay) {
+                if (game.state().die(i).value == face && game.state().die(i).status == DieStatus::InPlay) {
                     game.dice2Click(i);
                     break;
                 }
@@ -57,8 +52,8 @@ TEST_F(GameFixture, StartingAGameResetsTheBoardAndBeginsRoundOne)
     };
     EXPECT_EQ(take(), expected);
     EXPECT_EQ(tally.log, Lines{"addtomineincrease 1"});
-    EXPECT_TRUE(game.state().canplay);
-    EXPECT_TRUE(game.state().firstroll);
+    EXPECT_TRUE(game.state().canPlay);
+    EXPECT_TRUE(game.state().firstRoll);
     EXPECT_EQ(statuses(), "ffffff");
 }
 
@@ -104,7 +99,7 @@ TEST_F(GameFixture, WholeRoundFromFirstRollToBank)
     game.image_rollClick();
     EXPECT_EQ(take(), (Lines{"hide image_notboard", "slot 1 400", "score 400", "move 5 555,138", "face 5 5",
                              "move 6 634,138", "face 6 2", "cue dice"}));
-    EXPECT_EQ(game.state().roundtotal, 400);
+    EXPECT_EQ(game.state().roundTotal, 400);
     EXPECT_EQ(statuses(), "ppppuu");
 
     game.dice2Click(5);
@@ -119,12 +114,12 @@ TEST_F(GameFixture, WholeRoundFromFirstRollToBank)
     };
     EXPECT_EQ(take(), bank);
     EXPECT_EQ(tally.log.back(), "postscore 3 450");
-    EXPECT_TRUE(game.state().onboard);
-    EXPECT_FALSE(game.state().canplay);
+    EXPECT_TRUE(game.state().onBoard);
+    EXPECT_FALSE(game.state().canPlay);
     EXPECT_EQ(statuses(), "ffffff");
 
     game.Timer2Timer();
-    EXPECT_EQ(game.state().roundnum, 2);
+    EXPECT_EQ(game.state().round, 2);
     EXPECT_EQ(board.slotTexts[1], "450");
     EXPECT_EQ(board.slotTexts[2], "0");
     const Lines marker = board.only({"turn", "timer"});
@@ -142,7 +137,7 @@ TEST_F(GameFixture, FirstRollWithoutScoringDiceLosesTheRound)
     Lines log = take();
     ASSERT_GE(log.size(), tail.size());
     EXPECT_EQ(Lines(log.end() - static_cast<long>(tail.size()), log.end()), tail);
-    EXPECT_FALSE(game.state().canplay);
+    EXPECT_FALSE(game.state().canPlay);
     EXPECT_EQ(statuses(), "ffffff");
 }
 
@@ -158,8 +153,8 @@ TEST_F(GameFixture, RollingAgainWithNothingWorthSelectedIsRefused)
     EXPECT_EQ(take(), (Lines{"hide image_notboard", "message You must select dice before rolling again.",
                              "cue invalid"}));
     EXPECT_EQ(game.state().dice[1].status, before.dice[1].status);
-    EXPECT_EQ(game.state().roundtotal, 0);
-    EXPECT_TRUE(game.state().canplay);
+    EXPECT_EQ(game.state().roundTotal, 0);
+    EXPECT_TRUE(game.state().canPlay);
 }
 
 TEST_F(GameFixture, SelectedDieWorthNothingReturnsToTheRoll)
@@ -171,7 +166,7 @@ TEST_F(GameFixture, SelectedDieWorthNothingReturnsToTheRoll)
     game.dice2Click(2); // the 3 adds nothing but does not block the roll
     script({5, 5, 5, 5, 5});
     game.image_rollClick();
-    EXPECT_EQ(game.state().roundtotal, 100);
+    EXPECT_EQ(game.state().roundTotal, 100);
     EXPECT_EQ(statuses(), "puuuuu");
     EXPECT_EQ(game.state().die(2).value, 5);
 }
@@ -215,12 +210,12 @@ TEST_F(GameFixture, BankBelow350BeforeTheFirstBankIsRefusedAndCostsNothing)
     take();
     game.image_turnClick();
     EXPECT_EQ(take(), (Lines{"hide image_roll", "show image_notboard", "cue notonboard", "show image_roll"}));
-    EXPECT_TRUE(game.state().canplay);
-    EXPECT_FALSE(game.state().onboard);
+    EXPECT_TRUE(game.state().canPlay);
+    EXPECT_FALSE(game.state().onBoard);
     EXPECT_EQ(tally.log, Lines{"addtomineincrease 1"});
     int selected = 0;
-    for (const Tdie& d : game.state().dice)
-        selected += (d.status == status::kSelected || d.status == status::kPreviewed) ? 1 : 0;
+    for (const Die& d : game.state().dice)
+        selected += (d.status == DieStatus::Selected || d.status == DieStatus::Previewed) ? 1 : 0;
     EXPECT_EQ(selected, 4);
 
     game.dice2Click(3); // one of the triple can still be unselected ...
@@ -230,8 +225,8 @@ TEST_F(GameFixture, BankBelow350BeforeTheFirstBankIsRefusedAndCostsNothing)
     EXPECT_EQ(board.slotTexts[1], "350");
     game.image_turnClick();
     EXPECT_EQ(board.slotTexts[1], "350");
-    EXPECT_TRUE(game.state().onboard);
-    EXPECT_EQ(game.state().gametotal, 350);
+    EXPECT_TRUE(game.state().onBoard);
+    EXPECT_EQ(game.state().gameTotal, 350);
 }
 
 TEST_F(GameFixture, ThreeHundredCommittedPlusFiftySelectedGetsOnTheBoard)
@@ -241,13 +236,13 @@ TEST_F(GameFixture, ThreeHundredCommittedPlusFiftySelectedGetsOnTheBoard)
     game.image_rollClick();
     selectFaces({3, 3, 3});
     game.image_rollClick();
-    EXPECT_EQ(game.state().roundtotal, 300);
+    EXPECT_EQ(game.state().roundTotal, 300);
     game.image_turnClick(); // 300 alone is not enough
-    EXPECT_FALSE(game.state().onboard);
+    EXPECT_FALSE(game.state().onBoard);
     selectFaces({5});
     game.image_turnClick();
-    EXPECT_TRUE(game.state().onboard);
-    EXPECT_EQ(game.state().gametotal, 350);
+    EXPECT_TRUE(game.state().onBoard);
+    EXPECT_EQ(game.state().gameTotal, 350);
     EXPECT_EQ(board.slotTexts[1], "350");
 }
 
@@ -255,14 +250,14 @@ TEST_F(GameFixture, BankingAtRoundStartOnceOnTheBoardBanksZero)
 {
     game.button_startClick();
     game.image_turnClick();
-    EXPECT_FALSE(game.state().onboard);
+    EXPECT_FALSE(game.state().onBoard);
     EXPECT_EQ(board.only({"cue notonboard"}).size(), 1u);
 
     script({1, 1, 1, 2, 3, 4});
     game.image_rollClick();
     selectFaces({1, 1, 1});
     game.image_turnClick();
-    EXPECT_EQ(game.state().gametotal, 1000);
+    EXPECT_EQ(game.state().gameTotal, 1000);
     game.Timer2Timer();
     take();
 
@@ -290,9 +285,9 @@ TEST_F(GameFixture, LostRoundKeepsOnboardAndDropsCommittedPoints)
     game.image_rollClick();
     EXPECT_EQ(board.slotTexts[2], "---");
     EXPECT_EQ(board.score, "1000");
-    EXPECT_EQ(game.state().roundtotal, 0);
-    EXPECT_TRUE(game.state().onboard);
-    EXPECT_EQ(game.state().gametotal, 1000);
+    EXPECT_EQ(game.state().roundTotal, 0);
+    EXPECT_TRUE(game.state().onBoard);
+    EXPECT_EQ(game.state().gameTotal, 1000);
 }
 
 TEST_F(GameFixture, AllSixScoredRollAgainKeepingThePoints)
@@ -303,7 +298,7 @@ TEST_F(GameFixture, AllSixScoredRollAgainKeepingThePoints)
     selectFaces({1, 1, 1, 5, 5, 5});
     take();
     game.image_rollClick();
-    EXPECT_EQ(game.state().roundtotal, 1500);
+    EXPECT_EQ(game.state().roundTotal, 1500);
     EXPECT_EQ(statuses(), "uuuuuu");
     const Lines faces6 = board.only({"face"});
     EXPECT_EQ(faces6, (Lines{"face 1 2", "face 2 3", "face 3 1", "face 4 4", "face 5 6", "face 6 6"}));
@@ -321,7 +316,7 @@ TEST_F(GameFixture, ClickingAnotherRoundsSlotDoesNothing)
         game.label_scorerecordedClick(tag);
     EXPECT_TRUE(take().empty());
     game.label_scorerecordedClick(1);
-    EXPECT_EQ(game.state().gametotal, 1000);
+    EXPECT_EQ(game.state().gameTotal, 1000);
 }
 
 TEST_F(GameFixture, NewGameDuringThePauseCancelsIt)
@@ -332,12 +327,12 @@ TEST_F(GameFixture, NewGameDuringThePauseCancelsIt)
     ASSERT_TRUE(board.timerRunning);
     game.button_startClick();
     EXPECT_FALSE(game.pauseRunning());
-    EXPECT_EQ(game.state().roundnum, 1);
-    EXPECT_TRUE(game.state().canplay);
+    EXPECT_EQ(game.state().round, 1);
+    EXPECT_TRUE(game.state().canPlay);
     take();
     game.Timer2Timer(); // a stale tick must not advance the new game
     EXPECT_TRUE(take().empty());
-    EXPECT_EQ(game.state().roundnum, 1);
+    EXPECT_EQ(game.state().round, 1);
 }
 
 TEST_F(GameFixture, TenRoundsEndOnlyAfterThePauseFollowingTheTenth)
@@ -349,15 +344,15 @@ TEST_F(GameFixture, TenRoundsEndOnlyAfterThePauseFollowingTheTenth)
         game.image_rollClick();
         selectFaces({1, 1, 1});
         game.image_turnClick();
-        EXPECT_FALSE(game.state().canplay);
+        EXPECT_FALSE(game.state().canPlay);
         if (round == kRounds) {
             EXPECT_TRUE(board.only({"show panel_cleared"}).empty()) << "game over before the pause";
         }
         game.Timer2Timer();
     }
-    EXPECT_EQ(game.state().roundnum, 11);
-    EXPECT_EQ(game.state().gametotal, 10000);
-    EXPECT_FALSE(game.state().canplay);
+    EXPECT_EQ(game.state().round, 11);
+    EXPECT_EQ(game.state().gameTotal, 10000);
+    EXPECT_FALSE(game.state().canPlay);
     const Lines end = board.only({"final", "show panel_cleared", "front", "cue gameover", "show button_sendscore"});
     EXPECT_EQ(Lines(end.end() - 5, end.end()),
               (Lines{"final Your Score:10000", "show button_sendscore", "show panel_cleared", "front panel_cleared",
@@ -370,7 +365,7 @@ TEST_F(GameFixture, TenRoundsEndOnlyAfterThePauseFollowingTheTenth)
 
     game.StartGame1Click();
     EXPECT_EQ(board.log.back(), "hide panel_cleared");
-    EXPECT_EQ(game.state().roundnum, 1);
+    EXPECT_EQ(game.state().round, 1);
 }
 
 TEST(DiceGenerator, KnownDrawsAtTheEdgesOfTheSeed)

@@ -62,33 +62,33 @@ public:
     int32_t playGame()
     {
         m_game.button_startClick();
-        while (m_game.state().roundnum <= kRounds) {
-            while (m_game.state().canplay)
+        while (m_game.state().round <= kRounds) {
+            while (m_game.state().canPlay)
                 move();
             m_game.Timer2Timer();
         }
         EXPECT_EQ(m_board.messages, 0) << "the policy tried to roll with nothing selected";
-        return m_game.state().gametotal;
+        return m_game.state().gameTotal;
     }
 
 private:
     void move()
     {
-        const Tgamestate& st = m_game.state();
-        if (st.firstroll) {
+        const GameState& st = m_game.state();
+        if (st.firstRoll) {
             m_game.image_rollClick();
             return;
         }
         FaceCounts roll{};
-        for (const Tdie& d : st.dice)
-            if (d.status == status::kInPlay)
+        for (const Die& d : st.dice)
+            if (d.status == DieStatus::InPlay)
                 ++roll[static_cast<std::size_t>(d.value)];
-        const Situation s{st.roundtotal, st.onboard, st.onboard ? 1 : kRounds + 1 - st.roundnum};
+        const Situation s{st.roundTotal, st.onBoard, st.onBoard ? 1 : kRounds + 1 - st.round};
         const Choice& c = best(s, roll);
         FaceCounts wanted = c.selected;
         for (int i = 1; i <= kDice; ++i) {
             int& left = wanted[static_cast<std::size_t>(st.die(i).value)];
-            if (st.die(i).status == status::kInPlay && left > 0) {
+            if (st.die(i).status == DieStatus::InPlay && left > 0) {
                 --left;
                 m_game.dice2Click(i);
             }
@@ -103,7 +103,7 @@ private:
     // entry per committed total and roll serves them all.
     const Choice& best(const Situation& s, const FaceCounts& roll)
     {
-        const auto key = std::make_tuple(s.onboard, s.roundsLeft, s.committed, roll);
+        const auto key = std::make_tuple(s.onBoard, s.roundsLeft, s.committed, roll);
         auto it = m_cache.find(key);
         if (it == m_cache.end())
             it = m_cache.emplace(key, solver().choices(s, roll).front()).first;

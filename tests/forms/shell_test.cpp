@@ -117,7 +117,7 @@ TEST_F(ShellTest, CtrlSWhileTheEndOfGamePanelShowsStartsANewGame)
     w->main.findChild<QWidget*>("panel_cleared")->show();
     QTest::keyClick(&w->main, Qt::Key_S, Qt::ControlModifier);
     EXPECT_FALSE(w->main.findChild<QWidget*>("panel_cleared")->isVisible());
-    EXPECT_EQ(w->main.game().state().roundnum, 1);
+    EXPECT_EQ(w->main.game().state().round, 1);
     EXPECT_EQ(tallyGames(*w), "2");
 }
 
@@ -145,7 +145,7 @@ TEST_F(ShellTest, ShortcutsDoNothingInASecondaryWindow)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w->tallylist));
     QTest::keyClick(&w->tallylist, Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(&w->tallylist, Qt::Key_F1);
-    EXPECT_EQ(w->main.game().state().roundnum, 0);
+    EXPECT_EQ(w->main.game().state().round, 0);
     EXPECT_FALSE(w->help.isVisible());
 }
 

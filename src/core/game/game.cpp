@@ -37,59 +37,59 @@ void Game::startgame()
     if (m_observer)
         m_observer->gameStarted();
     stopPause(); // a round change pending from an earlier game is dropped
-    m_state.gametotal = 0;
+    m_state.gameTotal = 0;
     for (int round = 1; round <= kRounds; ++round)
         m_board.setSlotText(round, "");
     m_board.setScoreText("0");
-    m_state.roundnum = 0;
-    m_state.onboard = false;
+    m_state.round = 0;
+    m_state.onBoard = false;
     startround();
 }
 
 void Game::startround()
 {
-    m_state.roundtotal = 0;
-    m_state.firstroll = true;
+    m_state.roundTotal = 0;
+    m_state.firstRoll = true;
     m_board.setShown(BoardElement::image_notboard, false);
     m_board.setShown(BoardElement::image_noscore, false);
     m_board.setShown(BoardElement::image_scorerecorded, false);
     m_board.setShown(BoardElement::label_scorerecorded, false);
-    ++m_state.roundnum;
-    if (m_state.roundnum <= kRounds)
+    ++m_state.round;
+    if (m_state.round <= kRounds)
         setCurrentSlot("0");
-    m_board.setFinalScoreText("Your Score:" + text(m_state.gametotal));
+    m_board.setFinalScoreText("Your Score:" + text(m_state.gameTotal));
 
-    if (m_state.roundnum > kRounds) {
-        m_tally.checkscore(m_state.gametotal, m_board.playerName());
-        m_tally.addscore(tallystat::kRunningTotal, m_state.gametotal);
+    if (m_state.round > kRounds) {
+        m_tally.checkscore(m_state.gameTotal, m_board.playerName());
+        m_tally.addscore(tallystat::kRunningTotal, m_state.gameTotal);
         if (m_observer)
-            m_observer->gameOver(m_state.gametotal);
+            m_observer->gameOver(m_state.gameTotal);
         m_board.setShown(BoardElement::button_sendscore, true);
         m_board.setShown(BoardElement::image_turn, false);
         m_board.setShown(BoardElement::panel_cleared, true);
         m_board.bringToFront(BoardElement::panel_cleared);
         m_board.setShown(BoardElement::image_roll, false);
         m_board.playsounds(cue::kGameOver);
-        m_state.canplay = false;
+        m_state.canPlay = false;
         return;
     }
 
-    m_board.moveTurnMarker(boardlayout::turnMarkerTop(m_state.roundnum));
+    m_board.moveTurnMarker(boardlayout::turnMarkerTop(m_state.round));
     m_board.setShown(BoardElement::image_turn, true);
     for (int i = 1; i <= kDice; ++i) {
         const Spot p = boardlayout::kPile[static_cast<std::size_t>(i - 1)];
         m_board.moveDie(i, p.left, p.top); // the pictures keep the last roll's faces
         m_state.die(i).value = 0;
-        m_state.die(i).status = status::kFrozen;
+        m_state.die(i).status = DieStatus::Frozen;
     }
     m_board.playsounds(cue::kTurnNew);
     m_board.setShown(BoardElement::image_roll, true);
-    m_state.canplay = true;
+    m_state.canPlay = true;
 }
 
 void Game::image_rollClick()
 {
-    if (!m_state.canplay)
+    if (!m_state.canPlay)
         return;
     m_board.setShown(BoardElement::image_notboard, false);
     rolldice();
@@ -98,26 +98,26 @@ void Game::image_rollClick()
 void Game::rolldice()
 {
     unpreview();
-    const Tgamestate before = m_state;
-    if (m_state.firstroll) {
+    const GameState before = m_state;
+    if (m_state.firstRoll) {
         if (m_observer)
             m_observer->moveMade(before, PlayerMove::Roll);
-        m_state.firstroll = false;
-        m_state.canplay = true;
+        m_state.firstRoll = false;
+        m_state.canPlay = true;
         for (int i = 1; i <= kDice; ++i) {
-            Tdie& d = m_state.die(i);
+            Die& d = m_state.die(i);
             d.value = m_faces.nextFace();
-            d.status = status::kInPlay;
+            d.status = DieStatus::InPlay;
             sendToRow(i);
             m_board.showFace(i, d.value);
             m_board.playsounds(cue::kDice);
         }
-        if (checkscore(m_state) == 0)
+        if (pointsInRoll(m_state) == 0)
             loseRound();
         return;
     }
 
-    const int32_t committed = updatescore(m_state);
+    const int32_t committed = commitPoints(m_state);
     if (committed == 0) {
         m_board.showMessage("You must select dice before rolling again.");
         m_board.playsounds(cue::kInvalid);
@@ -125,34 +125,34 @@ void Game::rolldice()
     }
     if (m_observer)
         m_observer->moveMade(before, PlayerMove::Roll);
-    m_state.roundtotal += committed;
-    setCurrentSlot(text(m_state.roundtotal));
-    m_board.setScoreText(text(m_state.gametotal + m_state.roundtotal));
+    m_state.roundTotal += committed;
+    setCurrentSlot(text(m_state.roundTotal));
+    m_board.setScoreText(text(m_state.gameTotal + m_state.roundTotal));
 
     bool allSetAside = true;
-    for (const Tdie& d : m_state.dice)
-        allSetAside = allSetAside && d.status == status::kSetAside;
+    for (const Die& d : m_state.dice)
+        allSetAside = allSetAside && d.status == DieStatus::SetAside;
     if (allSetAside) { // all six have scored this round: they all roll again
         for (int i = 1; i <= kDice; ++i) {
-            m_state.die(i).status = status::kInPlay;
+            m_state.die(i).status = DieStatus::InPlay;
             m_board.moveDie(i, boardlayout::columnLeft(i), boardlayout::kRowTop);
         }
     }
     for (int i = 1; i <= kDice; ++i) {
-        if (m_state.die(i).status == status::kSelected) { // selected but worth nothing
-            m_state.die(i).status = status::kInPlay;
+        if (m_state.die(i).status == DieStatus::Selected) { // selected but worth nothing
+            m_state.die(i).status = DieStatus::InPlay;
             m_board.moveDie(i, boardlayout::columnLeft(i), boardlayout::kRowTop);
         }
     }
     for (int i = 1; i <= kDice; ++i) {
-        Tdie& d = m_state.die(i);
-        if (d.status != status::kInPlay)
+        Die& d = m_state.die(i);
+        if (d.status != DieStatus::InPlay)
             continue;
         d.value = m_faces.nextFace();
         sendToRow(i);
         m_board.showFace(i, d.value);
     }
-    if (checkscore(m_state) != 0)
+    if (pointsInRoll(m_state) != 0)
         m_board.playsounds(cue::kDice);
     else
         loseRound();
@@ -161,44 +161,44 @@ void Game::rolldice()
 void Game::loseRound()
 {
     freezeAll();
-    m_state.roundtotal = 0;
+    m_state.roundTotal = 0;
     setCurrentSlot("---");
-    m_board.setScoreText(text(m_state.gametotal));
+    m_board.setScoreText(text(m_state.gameTotal));
     m_board.setShown(BoardElement::image_noscore, true);
     m_board.setShown(BoardElement::image_roll, false);
     m_board.playsounds(cue::kBelbix);
     startPause();
-    m_state.canplay = false;
+    m_state.canPlay = false;
 }
 
 void Game::dice2Click(int tag)
 {
-    if (!m_state.canplay || tag < 1 || tag > kDice)
+    if (!m_state.canPlay || tag < 1 || tag > kDice)
         return;
     unpreview();
-    Tdie& d = m_state.die(tag);
-    if (d.status == status::kInPlay) {
-        d.status = status::kSelected;
+    Die& d = m_state.die(tag);
+    if (d.status == DieStatus::InPlay) {
+        d.status = DieStatus::Selected;
         m_board.moveDie(tag, boardlayout::columnLeft(tag), boardlayout::kSetAsideTop);
-        showRunningScore(gettempscore(m_state));
+        showRunningScore(previewPoints(m_state));
         m_board.playsounds(cue::kPlaceDice);
-    } else if (d.status == status::kSelected) {
-        d.status = status::kInPlay;
+    } else if (d.status == DieStatus::Selected) {
+        d.status = DieStatus::InPlay;
         m_board.moveDie(tag, boardlayout::columnLeft(tag), boardlayout::kRowTop);
-        showRunningScore(gettempscore(m_state));
+        showRunningScore(previewPoints(m_state));
         m_board.playsounds(cue::kUnset);
     }
 }
 
 void Game::image_turnClick()
 {
-    if (m_state.canplay)
+    if (m_state.canPlay)
         bank();
 }
 
 void Game::label_scorerecordedClick(int tag)
 {
-    if (m_state.canplay && tag == m_state.roundnum)
+    if (m_state.canPlay && tag == m_state.round)
         bank();
 }
 
@@ -207,8 +207,8 @@ void Game::bank()
     m_board.setShown(BoardElement::image_roll, false);
     const auto before = m_state.dice;
     unpreview();
-    const int32_t selection = finalscore(m_state);
-    if (!m_state.onboard && m_state.roundtotal + selection < kOnBoard) {
+    const int32_t selection = bankPoints(m_state);
+    if (!m_state.onBoard && m_state.roundTotal + selection < kOnBoard) {
         // A refused bank costs nothing: the dice the evaluation set aside go
         // back to the selection, where their points still count.
         m_state.dice = before;
@@ -218,23 +218,23 @@ void Game::bank()
         return;
     }
     if (m_observer) {
-        Tgamestate decided = m_state;
+        GameState decided = m_state;
         decided.dice = before;
         m_observer->moveMade(decided, PlayerMove::Bank);
     }
-    m_state.onboard = true;
-    const int32_t banked = m_state.roundtotal + selection;
+    m_state.onBoard = true;
+    const int32_t banked = m_state.roundTotal + selection;
     setCurrentSlot(text(banked));
     m_tally.postscore(tallystat::kHighestRound, banked);
-    m_state.gametotal += banked;
-    m_board.setScoreText(text(m_state.gametotal));
+    m_state.gameTotal += banked;
+    m_board.setScoreText(text(m_state.gameTotal));
     m_board.setScoreRecordedText("+" + text(banked));
     m_board.setShown(BoardElement::image_notboard, false);
     m_board.setShown(BoardElement::image_scorerecorded, true);
     m_board.setShown(BoardElement::label_scorerecorded, true);
     m_board.playsounds(banked > 0 ? cue::kTurnOverGood : cue::kTurnOverBad);
     freezeAll();
-    m_state.canplay = false;
+    m_state.canPlay = false;
     startPause();
 }
 
@@ -260,23 +260,23 @@ void Game::stopPause()
 
 void Game::showRunningScore(int32_t selection)
 {
-    setCurrentSlot(text(m_state.roundtotal + selection));
-    m_board.setScoreText(text(m_state.gametotal + m_state.roundtotal + selection));
+    setCurrentSlot(text(m_state.roundTotal + selection));
+    m_board.setScoreText(text(m_state.gameTotal + m_state.roundTotal + selection));
 }
 
-void Game::setCurrentSlot(const std::string& slotText) { m_board.setSlotText(m_state.roundnum, slotText); }
+void Game::setCurrentSlot(const std::string& slotText) { m_board.setSlotText(m_state.round, slotText); }
 
 void Game::sendToRow(int die) { m_board.moveDie(die, boardlayout::columnLeft(die), boardlayout::kRowTop); }
 
 void Game::freezeAll()
 {
-    for (Tdie& d : m_state.dice)
-        d.status = status::kFrozen;
+    for (Die& d : m_state.dice)
+        d.status = DieStatus::Frozen;
 }
 
 void Game::unpreview()
 {
-    for (Tdie& d : m_state.dice)
-        if (d.status == status::kPreviewed)
-            d.status = status::kSelected;
+    for (Die& d : m_state.dice)
+        if (d.status == DieStatus::Previewed)
+            d.status = DieStatus::Selected;
 }

@@ -3,7 +3,7 @@
 #include "core/game/board.h"
 #include "core/game/facesource.h"
 #include "core/game/gameobserver.h"
-#include "core/game/tgamestate.h"
+#include "core/game/gamestate.h"
 
 // A game of ten rounds, driven by the board's clicks and the pause timer.
 // One instance for the program's life; every effect goes out through the
@@ -27,7 +27,7 @@ public:
     void startround();
     void rolldice();
 
-    [[nodiscard]] const Tgamestate& state() const { return m_state; }
+    [[nodiscard]] const GameState& state() const { return m_state; }
     [[nodiscard]] bool pauseRunning() const { return m_pauseRunning; }
     // Who hears of the player's moves; nobody when null.
     void setObserver(GameObserver* observer) { m_observer = observer; }
@@ -46,7 +46,7 @@ private:
     Board& m_board;
     TallyReports& m_tally;
     FaceSource& m_faces;
-    Tgamestate m_state;
+    GameState m_state;
     bool m_pauseRunning = false;
     GameObserver* m_observer = nullptr;
 };

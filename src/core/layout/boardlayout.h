@@ -3,7 +3,7 @@
 #include <array>
 #include <cstddef>
 
-#include "core/game/tgamestate.h"
+#include "core/game/gamestate.h"
 
 // A control's place (left, top in pixels inside the panel that holds it)
 // and size. Plain numbers, so the round flow, the windows and the painted
