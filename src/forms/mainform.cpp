@@ -123,7 +123,7 @@ void Tmain::FormCreate()
     m_lock = std::make_unique<InstanceLock>(); // held, not examined, until the window goes
     m_dice.setSeed(DiceGenerator::clockSeed());
     loadinifile();
-    playsounds(cue::kEntered);
+    playCue(cue::kEntered);
     panel_name->show();
     panel_name->raise();
     // Nothing on the board reacts before a game is started: the game's
@@ -378,45 +378,45 @@ void Tmain::buildUpdatePanel()
 
 // --- the game's board ------------------------------------------------------
 
-void Tmain::button_startClick() { m_game.button_startClick(); }
-void Tmain::StartGame1Click() { m_game.StartGame1Click(); }
-void Tmain::image_rollClick() { m_game.image_rollClick(); }
-void Tmain::dice2Click(TImage* sender) { m_game.dice2Click(sender->tag()); }
-void Tmain::image_turnClick() { m_game.image_turnClick(); }
-void Tmain::label_scorerecordedClick(TLabel* sender) { m_game.label_scorerecordedClick(sender->tag()); }
-void Tmain::Timer2Timer() { m_game.Timer2Timer(); }
+void Tmain::button_startClick() { m_game.start(); }
+void Tmain::StartGame1Click() { m_game.start(); }
+void Tmain::image_rollClick() { m_game.roll(); }
+void Tmain::dice2Click(TImage* sender) { m_game.toggleDie(sender->tag()); }
+void Tmain::image_turnClick() { m_game.bank(); }
+void Tmain::label_scorerecordedClick(TLabel* sender) { m_game.bankSlot(sender->tag()); }
+void Tmain::Timer2Timer() { m_game.pauseElapsed(); }
 
-void Tmain::setSlotText(int round, const std::string& text)
+void Tmain::setRoundText(int round, const std::string& text)
 {
     if (round >= 1 && round <= kRounds)
         label_rnd[static_cast<std::size_t>(round - 1)]->setText(qs(text));
 }
 
-void Tmain::setScoreText(const std::string& text) { label_score->setText(qs(text)); }
-void Tmain::setScoreRecordedText(const std::string& text) { label_scorerecorded->setText(qs(text)); }
+void Tmain::setTotalText(const std::string& text) { label_score->setText(qs(text)); }
+void Tmain::setBankedText(const std::string& text) { label_scorerecorded->setText(qs(text)); }
 void Tmain::setFinalScoreText(const std::string& text) { label_score1->setText(qs(text)); }
 void Tmain::setGreetingText(const std::string& text) { label_name->setText(qs(text)); }
 
-QWidget* Tmain::element(BoardElement e) const
+QWidget* Tmain::widgetOf(BoardPart part) const
 {
-    switch (e) {
-    case BoardElement::image_roll: return image_roll;
-    case BoardElement::image_turn: return image_turn;
-    case BoardElement::image_noscore: return image_noscore;
-    case BoardElement::image_notboard: return image_notboard;
-    case BoardElement::image_scorerecorded: return image_scorerecorded;
-    case BoardElement::label_scorerecorded: return label_scorerecorded;
-    case BoardElement::panel_cleared: return panel_cleared;
-    case BoardElement::button_sendscore: return button_sendscore;
-    case BoardElement::panel_name: return panel_name;
-    case BoardElement::panel_wait: return panel_wait;
+    switch (part) {
+    case BoardPart::RollButton: return image_roll;
+    case BoardPart::TurnMarker: return image_turn;
+    case BoardPart::NoScoreBadge: return image_noscore;
+    case BoardPart::NotOnBoardBadge: return image_notboard;
+    case BoardPart::BankedBadge: return image_scorerecorded;
+    case BoardPart::BankedAmount: return label_scorerecorded;
+    case BoardPart::GameOverPanel: return panel_cleared;
+    case BoardPart::SendScoreButton: return button_sendscore;
+    case BoardPart::NamePanel: return panel_name;
+    case BoardPart::PostingPanel: return panel_wait;
     }
     return nullptr;
 }
 
-void Tmain::setShown(BoardElement e, bool shown)
+void Tmain::setShown(BoardPart part, bool shown)
 {
-    QWidget* w = element(e);
+    QWidget* w = widgetOf(part);
     if (shown) {
         auto* badge = qobject_cast<TImage*>(w);
         if (badge && badge->picture().isNull()) {
@@ -429,11 +429,20 @@ void Tmain::setShown(BoardElement e, bool shown)
     w->setVisible(shown);
 }
 
-void Tmain::bringToFront(BoardElement e) { element(e)->raise(); }
+void Tmain::bringToFront(BoardPart part) { widgetOf(part)->raise(); }
 
-void Tmain::moveTurnMarker(int top) { image_turn->move(image_turn->x(), top); }
+void Tmain::markTurn(int round) { image_turn->move(image_turn->x(), layout::turnMarkerTop(round)); }
 
-void Tmain::moveDie(int die, int left, int top) { dice[static_cast<std::size_t>(die - 1)]->move(left, top); }
+void Tmain::placeDie(int die, DiePlace place)
+{
+    QPoint at;
+    switch (place) {
+    case DiePlace::Pile: at = qpoint(layout::kPile[static_cast<std::size_t>(die - 1)]); break;
+    case DiePlace::Row: at = {layout::columnLeft(die), layout::kRowTop}; break;
+    case DiePlace::SetAside: at = {layout::columnLeft(die), layout::kSetAsideTop}; break;
+    }
+    dice[static_cast<std::size_t>(die - 1)]->move(at);
+}
 
 void Tmain::showFace(int die, int face)
 {
@@ -442,7 +451,7 @@ void Tmain::showFace(int die, int face)
     image->setPicture(artwork::dicePicture(face));
 }
 
-void Tmain::playsounds(const std::string& name)
+void Tmain::playCue(const std::string& name)
 {
     if (PlaySounds1->isChecked())
         m_sounds->play(qs(name));

@@ -157,17 +157,17 @@ protected:
 
 private:
     // Board
-    void setSlotText(int round, const std::string& text) override;
-    void setScoreText(const std::string& text) override;
-    void setScoreRecordedText(const std::string& text) override;
+    void setRoundText(int round, const std::string& text) override;
+    void setTotalText(const std::string& text) override;
+    void setBankedText(const std::string& text) override;
     void setFinalScoreText(const std::string& text) override;
     void setGreetingText(const std::string& text) override;
-    void setShown(BoardElement element, bool shown) override;
-    void bringToFront(BoardElement element) override;
-    void moveTurnMarker(int top) override;
-    void moveDie(int die, int left, int top) override;
+    void setShown(BoardPart part, bool shown) override;
+    void bringToFront(BoardPart part) override;
+    void markTurn(int round) override;
+    void placeDie(int die, DiePlace place) override;
     void showFace(int die, int face) override;
-    void playsounds(const std::string& name) override;
+    void playCue(const std::string& name) override;
     void showMessage(const std::string& text) override;
     void startPauseTimer(int milliseconds) override;
     void stopPauseTimer() override;
@@ -190,7 +190,7 @@ private:
     // A checked option whose click handler toggles it and saves the settings.
     QAction* addSavedOption(QMenu* menu, const QString& caption, const QString& name, void (Tmain::*click)());
     void toggleAndSave(QAction* option);
-    [[nodiscard]] QWidget* element(BoardElement e) const;
+    [[nodiscard]] QWidget* widgetOf(BoardPart part) const;
 
     // Forwards the game's reports to the tally list while there is one.
     class TallyForwarder : public TallyReports {

@@ -2,7 +2,7 @@
 #pragma once
 #include <QWidget>
 
-#include "core/game/board.h"
+#include "core/game/tallyreports.h"
 #include "core/tally/tally.h"
 
 class QLabel;

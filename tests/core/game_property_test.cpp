@@ -14,7 +14,7 @@ namespace {
 TEST(GameProperty, RandomClicksNeverBreakTheInvariants)
 {
     std::mt19937 rng(20261207);
-    RecordingBoard board;
+    BoardModel board;
     RecordingTally tally;
     ScriptedFaces faces;
     faces.fallback.setSeed(77);
@@ -28,27 +28,28 @@ TEST(GameProperty, RandomClicksNeverBreakTheInvariants)
 
     for (int step = 0; step < 400000; ++step) {
         const GameState before = game.state();
-        const std::string slotBefore = before.round >= 1 && before.round <= 10 ? board.slotTexts[before.round] : "";
-        const size_t boardLines = board.log.size();
+        const std::string slotBefore = before.round >= 1 && before.round <= kRounds ? board.roundTexts[static_cast<std::size_t>(before.round)] : "";
+        const long boardReports = board.reports;
+        const std::size_t notOnBoardCues = static_cast<std::size_t>(board.heard("notonboard"));
         const size_t tallyLines = tally.log.size();
 
         const int pick = static_cast<int>(rng() % 100);
         bool playClick = true;
         if (pick < 2) {
-            game.button_startClick();
+            game.start();
             playClick = false;
             bankedThisGame = 0;
             bankedOnceThisGame = false;
         } else if (pick < 30) {
-            game.image_rollClick();
+            game.roll();
         } else if (pick < 70) {
-            game.dice2Click(static_cast<int>(rng() % 8)); // includes tags 0 and 7
+            game.toggleDie(static_cast<int>(rng() % 8)); // includes dice 0 and 7
         } else if (pick < 80) {
-            game.image_turnClick();
+            game.bank();
         } else if (pick < 86) {
-            game.label_scorerecordedClick(static_cast<int>(rng() % 12));
+            game.bankSlot(static_cast<int>(rng() % 12));
         } else {
-            game.Timer2Timer();
+            game.pauseElapsed();
             playClick = false;
         }
 
@@ -57,7 +58,7 @@ TEST(GameProperty, RandomClicksNeverBreakTheInvariants)
         ASSERT_LE(s.round, 11);
 
         if (playClick && !before.canPlay) {
-            ASSERT_EQ(board.log.size(), boardLines) << "reacted while not playable, step " << step;
+            ASSERT_EQ(board.reports, boardReports) << "reacted while not playable, step " << step;
             ASSERT_EQ(tally.log.size(), tallyLines);
         }
 
@@ -80,13 +81,13 @@ TEST(GameProperty, RandomClicksNeverBreakTheInvariants)
                 ++gamesEnded;
             }
         }
-        if (board.log.size() > boardLines && board.log.back() == "show image_roll" && before.canPlay &&
-            tally.log.size() == tallyLines && s.canPlay && !s.onBoard && pick >= 70 && pick < 86)
+        if (static_cast<std::size_t>(board.heard("notonboard")) > notOnBoardCues && before.canPlay &&
+            tally.log.size() == tallyLines && s.canPlay && !s.onBoard)
             ++refusals;
         ASSERT_EQ(s.gameTotal, bankedThisGame) << "step " << step;
 
-        if (board.log.size() > 4096)
-            board.log.erase(board.log.begin(), board.log.end() - 16);
+        if (board.cues.size() > 4096)
+            board.cues.clear();
         if (tally.log.size() > 4096)
             tally.log.clear();
     }

@@ -7,6 +7,7 @@
 
 #include "core/game/game.h"
 #include "core/game/solver.h"
+#include "support/nullboard.h"
 
 namespace {
 
@@ -24,32 +25,11 @@ FaceCounts counts(std::initializer_list<int> faces)
     return c;
 }
 
-class SilentBoard final : public Board {
+// Counts the refusals a policy ran into; the rest of the board does not matter here.
+class RefusalCounter final : public NullBoard {
 public:
-    void setSlotText(int, const std::string&) override {}
-    void setScoreText(const std::string&) override {}
-    void setScoreRecordedText(const std::string&) override {}
-    void setFinalScoreText(const std::string&) override {}
-    void setGreetingText(const std::string&) override {}
-    void setShown(BoardElement, bool) override {}
-    void bringToFront(BoardElement) override {}
-    void moveTurnMarker(int) override {}
-    void moveDie(int, int, int) override {}
-    void showFace(int, int) override {}
-    void playsounds(const std::string&) override {}
     void showMessage(const std::string&) override { ++messages; }
-    void startPauseTimer(int) override {}
-    void stopPauseTimer() override {}
-    std::string playerName() const override { return "Sim"; }
     int messages = 0;
-};
-
-class SilentTally final : public TallyReports {
-public:
-    void addtomineincrease(int) override {}
-    void postscore(int, int) override {}
-    bool checkscore(int, const std::string&) override { return false; }
-    void addscore(int, int) override {}
 };
 
 // Plays whole games through the real round flow, clicking what the policy
@@ -61,11 +41,11 @@ public:
 
     int32_t playGame()
     {
-        m_game.button_startClick();
+        m_game.start();
         while (m_game.state().round <= kRounds) {
             while (m_game.state().canPlay)
                 move();
-            m_game.Timer2Timer();
+            m_game.pauseElapsed();
         }
         EXPECT_EQ(m_board.messages, 0) << "the policy tried to roll with nothing selected";
         return m_game.state().gameTotal;
@@ -76,7 +56,7 @@ private:
     {
         const GameState& st = m_game.state();
         if (st.firstRoll) {
-            m_game.image_rollClick();
+            m_game.roll();
             return;
         }
         FaceCounts roll{};
@@ -90,13 +70,13 @@ private:
             int& left = wanted[static_cast<std::size_t>(st.die(i).value)];
             if (st.die(i).status == DieStatus::InPlay && left > 0) {
                 --left;
-                m_game.dice2Click(i);
+                m_game.toggleDie(i);
             }
         }
         if (c.bank)
-            m_game.image_turnClick();
+            m_game.bank();
         else
-            m_game.image_rollClick();
+            m_game.roll();
     }
 
     // The policy does not change between on-board rounds, so one cache
@@ -110,8 +90,8 @@ private:
         return it->second;
     }
 
-    SilentBoard m_board;
-    SilentTally m_tally;
+    RefusalCounter m_board;
+    NullTally m_tally;
     DiceGenerator m_faces;
     Game m_game;
     static inline std::map<std::tuple<bool, int, int32_t, FaceCounts>, Choice> m_cache;

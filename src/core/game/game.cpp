@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/game/scoring.h"
-#include "core/layout/boardlayout.h"
+#include "core/tally/tallystat.h"
 
 namespace {
 std::string text(int32_t n) { return std::to_string(n); }
@@ -15,23 +15,17 @@ Game::Game(Board& board, TallyReports& tally, FaceSource& faces)
 {
 }
 
-void Game::button_startClick()
+void Game::start()
 {
-    m_board.setShown(BoardElement::panel_wait, false);
-    m_board.setShown(BoardElement::panel_name, false);
-    m_board.setShown(BoardElement::panel_cleared, false);
-    m_board.playsounds(cue::kStartGame);
+    m_board.setShown(BoardPart::PostingPanel, false);
+    m_board.setShown(BoardPart::NamePanel, false);
+    m_board.setShown(BoardPart::GameOverPanel, false);
+    m_board.playCue(cue::kStartGame);
     m_board.setGreetingText("Good Luck " + m_board.playerName());
-    startgame();
+    startGame();
 }
 
-void Game::StartGame1Click()
-{
-    button_startClick();
-    m_board.setShown(BoardElement::panel_cleared, false);
-}
-
-void Game::startgame()
+void Game::startGame()
 {
     m_tally.addtomineincrease(tallystat::kTotalGames);
     if (m_observer)
@@ -39,21 +33,21 @@ void Game::startgame()
     stopPause(); // a round change pending from an earlier game is dropped
     m_state.gameTotal = 0;
     for (int round = 1; round <= kRounds; ++round)
-        m_board.setSlotText(round, "");
-    m_board.setScoreText("0");
+        m_board.setRoundText(round, "");
+    m_board.setTotalText("0");
     m_state.round = 0;
     m_state.onBoard = false;
-    startround();
+    startRound();
 }
 
-void Game::startround()
+void Game::startRound()
 {
     m_state.roundTotal = 0;
     m_state.firstRoll = true;
-    m_board.setShown(BoardElement::image_notboard, false);
-    m_board.setShown(BoardElement::image_noscore, false);
-    m_board.setShown(BoardElement::image_scorerecorded, false);
-    m_board.setShown(BoardElement::label_scorerecorded, false);
+    m_board.setShown(BoardPart::NotOnBoardBadge, false);
+    m_board.setShown(BoardPart::NoScoreBadge, false);
+    m_board.setShown(BoardPart::BankedBadge, false);
+    m_board.setShown(BoardPart::BankedAmount, false);
     ++m_state.round;
     if (m_state.round <= kRounds)
         setCurrentSlot("0");
@@ -64,38 +58,37 @@ void Game::startround()
         m_tally.addscore(tallystat::kRunningTotal, m_state.gameTotal);
         if (m_observer)
             m_observer->gameOver(m_state.gameTotal);
-        m_board.setShown(BoardElement::button_sendscore, true);
-        m_board.setShown(BoardElement::image_turn, false);
-        m_board.setShown(BoardElement::panel_cleared, true);
-        m_board.bringToFront(BoardElement::panel_cleared);
-        m_board.setShown(BoardElement::image_roll, false);
-        m_board.playsounds(cue::kGameOver);
+        m_board.setShown(BoardPart::SendScoreButton, true);
+        m_board.setShown(BoardPart::TurnMarker, false);
+        m_board.setShown(BoardPart::GameOverPanel, true);
+        m_board.bringToFront(BoardPart::GameOverPanel);
+        m_board.setShown(BoardPart::RollButton, false);
+        m_board.playCue(cue::kGameOver);
         m_state.canPlay = false;
         return;
     }
 
-    m_board.moveTurnMarker(boardlayout::turnMarkerTop(m_state.round));
-    m_board.setShown(BoardElement::image_turn, true);
+    m_board.markTurn(m_state.round);
+    m_board.setShown(BoardPart::TurnMarker, true);
     for (int i = 1; i <= kDice; ++i) {
-        const Spot p = boardlayout::kPile[static_cast<std::size_t>(i - 1)];
-        m_board.moveDie(i, p.left, p.top); // the pictures keep the last roll's faces
+        m_board.placeDie(i, DiePlace::Pile); // the pictures keep the last roll's faces
         m_state.die(i).value = 0;
         m_state.die(i).status = DieStatus::Frozen;
     }
-    m_board.playsounds(cue::kTurnNew);
-    m_board.setShown(BoardElement::image_roll, true);
+    m_board.playCue(cue::kTurnNew);
+    m_board.setShown(BoardPart::RollButton, true);
     m_state.canPlay = true;
 }
 
-void Game::image_rollClick()
+void Game::roll()
 {
     if (!m_state.canPlay)
         return;
-    m_board.setShown(BoardElement::image_notboard, false);
-    rolldice();
+    m_board.setShown(BoardPart::NotOnBoardBadge, false);
+    rollDice();
 }
 
-void Game::rolldice()
+void Game::rollDice()
 {
     unpreview();
     const GameState before = m_state;
@@ -108,9 +101,9 @@ void Game::rolldice()
             Die& d = m_state.die(i);
             d.value = m_faces.nextFace();
             d.status = DieStatus::InPlay;
-            sendToRow(i);
+            m_board.placeDie(i, DiePlace::Row);
             m_board.showFace(i, d.value);
-            m_board.playsounds(cue::kDice);
+            m_board.playCue(cue::kDice);
         }
         if (pointsInRoll(m_state) == 0)
             loseRound();
@@ -120,14 +113,14 @@ void Game::rolldice()
     const int32_t committed = commitPoints(m_state);
     if (committed == 0) {
         m_board.showMessage("You must select dice before rolling again.");
-        m_board.playsounds(cue::kInvalid);
+        m_board.playCue(cue::kInvalid);
         return;
     }
     if (m_observer)
         m_observer->moveMade(before, PlayerMove::Roll);
     m_state.roundTotal += committed;
     setCurrentSlot(text(m_state.roundTotal));
-    m_board.setScoreText(text(m_state.gameTotal + m_state.roundTotal));
+    m_board.setTotalText(text(m_state.gameTotal + m_state.roundTotal));
 
     bool allSetAside = true;
     for (const Die& d : m_state.dice)
@@ -135,13 +128,13 @@ void Game::rolldice()
     if (allSetAside) { // all six have scored this round: they all roll again
         for (int i = 1; i <= kDice; ++i) {
             m_state.die(i).status = DieStatus::InPlay;
-            m_board.moveDie(i, boardlayout::columnLeft(i), boardlayout::kRowTop);
+            m_board.placeDie(i, DiePlace::Row);
         }
     }
     for (int i = 1; i <= kDice; ++i) {
         if (m_state.die(i).status == DieStatus::Selected) { // selected but worth nothing
             m_state.die(i).status = DieStatus::InPlay;
-            m_board.moveDie(i, boardlayout::columnLeft(i), boardlayout::kRowTop);
+            m_board.placeDie(i, DiePlace::Row);
         }
     }
     for (int i = 1; i <= kDice; ++i) {
@@ -149,11 +142,11 @@ void Game::rolldice()
         if (d.status != DieStatus::InPlay)
             continue;
         d.value = m_faces.nextFace();
-        sendToRow(i);
+        m_board.placeDie(i, DiePlace::Row);
         m_board.showFace(i, d.value);
     }
     if (pointsInRoll(m_state) != 0)
-        m_board.playsounds(cue::kDice);
+        m_board.playCue(cue::kDice);
     else
         loseRound();
 }
@@ -163,48 +156,48 @@ void Game::loseRound()
     freezeAll();
     m_state.roundTotal = 0;
     setCurrentSlot("---");
-    m_board.setScoreText(text(m_state.gameTotal));
-    m_board.setShown(BoardElement::image_noscore, true);
-    m_board.setShown(BoardElement::image_roll, false);
-    m_board.playsounds(cue::kBelbix);
+    m_board.setTotalText(text(m_state.gameTotal));
+    m_board.setShown(BoardPart::NoScoreBadge, true);
+    m_board.setShown(BoardPart::RollButton, false);
+    m_board.playCue(cue::kBelbix);
     startPause();
     m_state.canPlay = false;
 }
 
-void Game::dice2Click(int tag)
+void Game::toggleDie(int die)
 {
-    if (!m_state.canPlay || tag < 1 || tag > kDice)
+    if (!m_state.canPlay || die < 1 || die > kDice)
         return;
     unpreview();
-    Die& d = m_state.die(tag);
+    Die& d = m_state.die(die);
     if (d.status == DieStatus::InPlay) {
         d.status = DieStatus::Selected;
-        m_board.moveDie(tag, boardlayout::columnLeft(tag), boardlayout::kSetAsideTop);
+        m_board.placeDie(die, DiePlace::SetAside);
         showRunningScore(previewPoints(m_state));
-        m_board.playsounds(cue::kPlaceDice);
+        m_board.playCue(cue::kPlaceDice);
     } else if (d.status == DieStatus::Selected) {
         d.status = DieStatus::InPlay;
-        m_board.moveDie(tag, boardlayout::columnLeft(tag), boardlayout::kRowTop);
+        m_board.placeDie(die, DiePlace::Row);
         showRunningScore(previewPoints(m_state));
-        m_board.playsounds(cue::kUnset);
+        m_board.playCue(cue::kUnset);
     }
-}
-
-void Game::image_turnClick()
-{
-    if (m_state.canPlay)
-        bank();
-}
-
-void Game::label_scorerecordedClick(int tag)
-{
-    if (m_state.canPlay && tag == m_state.round)
-        bank();
 }
 
 void Game::bank()
 {
-    m_board.setShown(BoardElement::image_roll, false);
+    if (m_state.canPlay)
+        bankRound();
+}
+
+void Game::bankSlot(int round)
+{
+    if (m_state.canPlay && round == m_state.round)
+        bankRound();
+}
+
+void Game::bankRound()
+{
+    m_board.setShown(BoardPart::RollButton, false);
     const auto before = m_state.dice;
     unpreview();
     const int32_t selection = bankPoints(m_state);
@@ -212,9 +205,9 @@ void Game::bank()
         // A refused bank costs nothing: the dice the evaluation set aside go
         // back to the selection, where their points still count.
         m_state.dice = before;
-        m_board.setShown(BoardElement::image_notboard, true);
-        m_board.playsounds(cue::kNotOnBoard);
-        m_board.setShown(BoardElement::image_roll, true);
+        m_board.setShown(BoardPart::NotOnBoardBadge, true);
+        m_board.playCue(cue::kNotOnBoard);
+        m_board.setShown(BoardPart::RollButton, true);
         return;
     }
     if (m_observer) {
@@ -227,23 +220,23 @@ void Game::bank()
     setCurrentSlot(text(banked));
     m_tally.postscore(tallystat::kHighestRound, banked);
     m_state.gameTotal += banked;
-    m_board.setScoreText(text(m_state.gameTotal));
-    m_board.setScoreRecordedText("+" + text(banked));
-    m_board.setShown(BoardElement::image_notboard, false);
-    m_board.setShown(BoardElement::image_scorerecorded, true);
-    m_board.setShown(BoardElement::label_scorerecorded, true);
-    m_board.playsounds(banked > 0 ? cue::kTurnOverGood : cue::kTurnOverBad);
+    m_board.setTotalText(text(m_state.gameTotal));
+    m_board.setBankedText("+" + text(banked));
+    m_board.setShown(BoardPart::NotOnBoardBadge, false);
+    m_board.setShown(BoardPart::BankedBadge, true);
+    m_board.setShown(BoardPart::BankedAmount, true);
+    m_board.playCue(banked > 0 ? cue::kTurnOverGood : cue::kTurnOverBad);
     freezeAll();
     m_state.canPlay = false;
     startPause();
 }
 
-void Game::Timer2Timer()
+void Game::pauseElapsed()
 {
     if (!m_pauseRunning)
         return;
     stopPause();
-    startround();
+    startRound();
 }
 
 void Game::startPause()
@@ -261,12 +254,10 @@ void Game::stopPause()
 void Game::showRunningScore(int32_t selection)
 {
     setCurrentSlot(text(m_state.roundTotal + selection));
-    m_board.setScoreText(text(m_state.gameTotal + m_state.roundTotal + selection));
+    m_board.setTotalText(text(m_state.gameTotal + m_state.roundTotal + selection));
 }
 
-void Game::setCurrentSlot(const std::string& slotText) { m_board.setSlotText(m_state.round, slotText); }
-
-void Game::sendToRow(int die) { m_board.moveDie(die, boardlayout::columnLeft(die), boardlayout::kRowTop); }
+void Game::setCurrentSlot(const std::string& slotText) { m_board.setRoundText(m_state.round, slotText); }
 
 void Game::freezeAll()
 {

@@ -11,7 +11,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include "core/game/board.h"
+#include "core/tally/tallystat.h"
 
 namespace fs = std::filesystem;
 

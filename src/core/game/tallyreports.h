@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include <string>
+
+// The tally's four operations that a game reports into; columns are the
+// tally's statistic numbers (tallystat).
+class TallyReports {
+public:
+    virtual ~TallyReports() = default;
+    virtual void addtomineincrease(int column) = 0;
+    virtual void postscore(int column, int value) = 0;
+    virtual bool checkscore(int score, const std::string& name) = 0;
+    virtual void addscore(int column, int amount) = 0;
+};
