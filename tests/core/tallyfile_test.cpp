@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 std::string packFast(const std::string& text)
 {
     const auto packed = lzrw1Compress(std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()),
-                                      TCompressMode::Fast);
+                                      CompressMode::Fast);
     return std::string(packed.begin(), packed.end());
 }
 
@@ -152,7 +152,7 @@ TEST(TallyFile, ATallyWrittenInGoodModeLoadsToo)
     t.checkscore(3150, "Good", "2/3/26");
     const std::string text = t.toText();
     const auto packed = lzrw1Compress(std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()),
-                                      TCompressMode::Good);
+                                      CompressMode::Good);
     TempFolder::write(path, std::string(packed.begin(), packed.end()));
     const auto loaded = TallyFile::load(path);
     ASSERT_FALSE(loaded.error) << *loaded.error;

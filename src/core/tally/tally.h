@@ -23,7 +23,7 @@ public:
 
     // Adds this copy's changes to the file as it is now and replaces it
     // atomically; afterwards the table shows the merged tally. Throws
-    // FileError (or ELzrw1Exception) with the file untouched and the
+    // FileError (or CompressorError) with the file untouched and the
     // changes still pending.
     void save();
 
