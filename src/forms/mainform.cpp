@@ -24,6 +24,7 @@
 #include "forms/multiplayerform.h"
 #include "forms/highscoreform.h"
 #include "forms/tallylistform.h"
+#include "forms/tallymodel.h"
 #include "forms/postingwait.h"
 #include "forms/updateflow.h"
 #include "forms/updatekey.h"
@@ -465,9 +466,9 @@ void Tmain::stopPauseTimer() { Timer2->stop(); }
 std::string Tmain::playerName() const { return playerNameText().toStdString(); }
 QString Tmain::playerNameText() const { return edit_name->text(); }
 
-void Tmain::setTally(Ttallylist* tally) { m_tally.setTarget(tally); }
+void Tmain::setTally(TallyModel* tally) { m_tally.setTarget(tally); }
 
-void Tmain::TallyForwarder::setTarget(Ttallylist* target) { m_target = target; }
+void Tmain::TallyForwarder::setTarget(TallyModel* target) { m_target = target; }
 
 void Tmain::TallyForwarder::addtomineincrease(int column)
 {
@@ -490,6 +491,20 @@ void Tmain::TallyForwarder::addscore(int column, int amount)
 {
     if (m_target)
         m_target->addscore(column, amount);
+}
+
+void Tmain::TallyForwarder::gameFinished()
+{
+    if (m_target)
+        m_target->gameFinished();
+}
+
+void Tmain::TallyForwarder::save()
+{
+    // Written as the program ends, with no window left to tell; a failure
+    // keeps the previous file whole.
+    if (m_target)
+        m_target->save();
 }
 
 // --- settings and lifecycle -------------------------------------------------
@@ -619,6 +634,7 @@ void Tmain::FormClose()
         m_remembered = {bounds.top(), bounds.left(), width, height};
     }
     saveinifile();
+    m_tally.save();
     // Closing the main window ends the program, whatever else is open. quit()
     // acts only on a running application loop.
     QCoreApplication::quit();
@@ -716,8 +732,7 @@ void Tmain::wireOnlineFlows(const TmainSeams& seams)
         // The process ends without the close sequence once the installer
         // runs: this run's settings and games are saved first.
         saveinifile();
-        if (m_windows.tallylist)
-            m_windows.tallylist->saveTally();
+        m_tally.save();
     };
     // A build that cannot verify an installer offers no updates at all; the
     // setting keeps its value for a build that can.

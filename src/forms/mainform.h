@@ -35,6 +35,7 @@ class Thelp;
 class Thighscore;
 class Tmultiplayer;
 class Ttallylist;
+class TallyModel;
 class InstanceLock;
 
 // Where the main window's cues, faces and message boxes go; the real player,
@@ -63,9 +64,9 @@ public:
     explicit Tmain(const ProgramFolder& folder, TmainSeams seams = {}, QWidget* parent = nullptr);
     ~Tmain() override;
 
-    // The tally list the game reports into; reports go nowhere until it is
-    // set, nor once that window is gone.
-    void setTally(Ttallylist* tally);
+    // The program's tally the game reports into, saved when this window
+    // closes; reports go nowhere until it is set, nor once it is gone.
+    void setTally(TallyModel* tally);
 
     // The secondary windows the menu shows, created after this one and not
     // owned by it: a window that is gone is not shown.
@@ -192,17 +193,19 @@ private:
     void toggleAndSave(QAction* option);
     [[nodiscard]] QWidget* widgetOf(BoardPart part) const;
 
-    // Forwards the game's reports to the tally list while there is one.
+    // Forwards the game's reports to the program's tally while there is one.
     class TallyForwarder : public TallyReports {
     public:
-        void setTarget(Ttallylist* target);
+        void setTarget(TallyModel* target);
         void addtomineincrease(int column) override;
         void postscore(int column, int value) override;
         bool checkscore(int score, const std::string& name) override;
         void addscore(int column, int amount) override;
+        void gameFinished() override;
+        void save();
 
     private:
-        QPointer<Ttallylist> m_target;
+        QPointer<TallyModel> m_target;
     };
 
     struct Placement {

@@ -130,6 +130,7 @@ public:
     {
         log.push_back("addscore " + std::to_string(column) + " " + std::to_string(amount));
     }
+    void gameFinished() override { log.push_back("gameFinished"); }
 };
 
 // Hands out the faces a test scripted; when they run out it falls back to

@@ -391,7 +391,8 @@ TEST_F(GameFixture, TenRoundsEndOnlyAfterThePauseFollowingTheTenth)
     EXPECT_FALSE(board.isShown(BoardPart::TurnMarker));
     EXPECT_FALSE(board.isShown(BoardPart::RollButton));
     EXPECT_EQ(board.cues.back(), "gameover");
-    EXPECT_EQ(Lines(tally.log.end() - 2, tally.log.end()), (Lines{"checkscore 10000 Zed", "addscore 2 10000"}));
+    EXPECT_EQ(Lines(tally.log.end() - 3, tally.log.end()),
+              (Lines{"checkscore 10000 Zed", "addscore 2 10000", "gameFinished"}));
     const long reports = board.reports;
     game.roll();
     game.bank();

@@ -56,6 +56,7 @@ void Game::startRound()
     if (m_state.round > kRounds) {
         m_tally.checkscore(m_state.gameTotal, m_board.playerName());
         m_tally.addscore(tallystat::kRunningTotal, m_state.gameTotal);
+        m_tally.gameFinished();
         if (m_observer)
             m_observer->gameOver(m_state.gameTotal);
         m_board.setShown(BoardPart::SendScoreButton, true);

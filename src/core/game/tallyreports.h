@@ -2,8 +2,8 @@
 #pragma once
 #include <string>
 
-// The tally's four operations that a game reports into; columns are the
-// tally's statistic numbers (tallystat).
+// What a game reports into the tally; columns are the tally's statistic
+// numbers (tallystat).
 class TallyReports {
 public:
     virtual ~TallyReports() = default;
@@ -11,4 +11,5 @@ public:
     virtual void postscore(int column, int value) = 0;
     virtual bool checkscore(int score, const std::string& name) = 0;
     virtual void addscore(int column, int amount) = 0;
+    virtual void gameFinished() = 0; // after the last report of a game
 };
