@@ -470,27 +470,27 @@ void Tmain::setTally(TallyModel* tally) { m_tally.setTarget(tally); }
 
 void Tmain::TallyForwarder::setTarget(TallyModel* target) { m_target = target; }
 
-void Tmain::TallyForwarder::addtomineincrease(int column)
+void Tmain::TallyForwarder::increment(int column)
 {
     if (m_target)
-        m_target->addtomineincrease(column);
+        m_target->increment(column);
 }
 
-void Tmain::TallyForwarder::postscore(int column, int value)
+void Tmain::TallyForwarder::keepHighest(int column, int value)
 {
     if (m_target)
-        m_target->postscore(column, value);
+        m_target->keepHighest(column, value);
 }
 
-bool Tmain::TallyForwarder::checkscore(int score, const std::string& name)
+bool Tmain::TallyForwarder::enterGame(int score, const std::string& name)
 {
-    return m_target ? m_target->checkscore(score, name) : false;
+    return m_target ? m_target->enterGame(score, name) : false;
 }
 
-void Tmain::TallyForwarder::addscore(int column, int amount)
+void Tmain::TallyForwarder::addTo(int column, int amount)
 {
     if (m_target)
-        m_target->addscore(column, amount);
+        m_target->addTo(column, amount);
 }
 
 void Tmain::TallyForwarder::gameFinished()

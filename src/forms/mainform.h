@@ -197,10 +197,10 @@ private:
     class TallyForwarder : public TallyReports {
     public:
         void setTarget(TallyModel* target);
-        void addtomineincrease(int column) override;
-        void postscore(int column, int value) override;
-        bool checkscore(int score, const std::string& name) override;
-        void addscore(int column, int amount) override;
+        void increment(int column) override;
+        void keepHighest(int column, int value) override;
+        bool enterGame(int score, const std::string& name) override;
+        void addTo(int column, int amount) override;
         void gameFinished() override;
         void save();
 

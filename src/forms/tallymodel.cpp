@@ -51,28 +51,28 @@ void TallyModel::reset()
 
 QString TallyModel::today() { return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat); }
 
-void TallyModel::addtomineincrease(int column)
+void TallyModel::increment(int column)
 {
-    m_tally.addtomineincrease(column);
+    m_tally.increment(column);
     emit statisticChanged(column);
 }
 
-void TallyModel::postscore(int column, int value)
+void TallyModel::keepHighest(int column, int value)
 {
-    m_tally.postscore(column, value);
+    m_tally.keepHighest(column, value);
     emit statisticChanged(column);
 }
 
-bool TallyModel::checkscore(int score, const std::string& name)
+bool TallyModel::enterGame(int score, const std::string& name)
 {
-    const bool entered = m_tally.checkscore(score, name, today().toStdString());
+    const bool entered = m_tally.enterGame(score, name, today().toStdString());
     emit placesChanged();
     return entered;
 }
 
-void TallyModel::addscore(int column, int amount)
+void TallyModel::addTo(int column, int amount)
 {
-    m_tally.addscore(column, amount);
+    m_tally.addTo(column, amount);
     emit statisticChanged(column);
     emit statisticChanged(tallystat::kAverage);
 }

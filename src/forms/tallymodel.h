@@ -26,10 +26,10 @@ public:
     void reset();
 
     // Reports from the game.
-    void addtomineincrease(int column) override;
-    void postscore(int column, int value) override;
-    bool checkscore(int score, const std::string& name) override;
-    void addscore(int column, int amount) override;
+    void increment(int column) override;
+    void keepHighest(int column, int value) override;
+    bool enterGame(int score, const std::string& name) override;
+    void addTo(int column, int amount) override;
     void gameFinished() override;
 
     [[nodiscard]] const TallyTable& table() const { return m_tally.table(); }

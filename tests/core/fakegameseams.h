@@ -116,19 +116,19 @@ public:
 class RecordingTally : public TallyReports {
 public:
     std::vector<std::string> log;
-    void addtomineincrease(int column) override { log.push_back("addtomineincrease " + std::to_string(column)); }
-    void postscore(int column, int value) override
+    void increment(int column) override { log.push_back("increment " + std::to_string(column)); }
+    void keepHighest(int column, int value) override
     {
-        log.push_back("postscore " + std::to_string(column) + " " + std::to_string(value));
+        log.push_back("keepHighest " + std::to_string(column) + " " + std::to_string(value));
     }
-    bool checkscore(int score, const std::string& name) override
+    bool enterGame(int score, const std::string& name) override
     {
-        log.push_back("checkscore " + std::to_string(score) + " " + name);
+        log.push_back("enterGame " + std::to_string(score) + " " + name);
         return true;
     }
-    void addscore(int column, int amount) override
+    void addTo(int column, int amount) override
     {
-        log.push_back("addscore " + std::to_string(column) + " " + std::to_string(amount));
+        log.push_back("addTo " + std::to_string(column) + " " + std::to_string(amount));
     }
     void gameFinished() override { log.push_back("gameFinished"); }
 };

@@ -64,8 +64,8 @@ TEST(GameProperty, RandomClicksNeverBreakTheInvariants)
 
         for (size_t i = tallyLines; i < tally.log.size(); ++i) {
             const std::string& line = tally.log[i];
-            if (line.rfind("postscore 3 ", 0) == 0) {
-                const int32_t banked = std::stoi(line.substr(12));
+            if (const std::string highest = "keepHighest 3 "; line.rfind(highest, 0) == 0) {
+                const int32_t banked = std::stoi(line.substr(highest.size()));
                 ASSERT_EQ(std::to_string(banked), slotBefore) << "banked other than the shown value, step " << step;
                 ASSERT_GE(banked, 0);
                 ASSERT_EQ(banked % 50, 0);
@@ -76,8 +76,8 @@ TEST(GameProperty, RandomClicksNeverBreakTheInvariants)
                 bankedThisGame += banked;
                 ++banks;
             }
-            if (line.rfind("addscore 2 ", 0) == 0) {
-                ASSERT_EQ(std::stoi(line.substr(11)), bankedThisGame);
+            if (const std::string total = "addTo 2 "; line.rfind(total, 0) == 0) {
+                ASSERT_EQ(std::stoi(line.substr(total.size())), bankedThisGame);
                 ++gamesEnded;
             }
         }

@@ -67,7 +67,7 @@ TEST_F(GameFixture, StartingAGameResetsTheBoardAndBeginsRoundOne)
     EXPECT_EQ(board.turnRound, 1);
     EXPECT_EQ(places(), "pppppp");
     EXPECT_FALSE(board.timerRunning);
-    EXPECT_EQ(tally.log, Lines{"addtomineincrease 1"});
+    EXPECT_EQ(tally.log, Lines{"increment 1"});
     EXPECT_TRUE(game.state().canPlay);
     EXPECT_TRUE(game.state().firstRoll);
     EXPECT_EQ(statuses(), "ffffff");
@@ -135,7 +135,7 @@ TEST_F(GameFixture, WholeRoundFromFirstRollToBank)
     EXPECT_EQ(board.cues.back(), "turnovergood");
     EXPECT_TRUE(board.timerRunning);
     EXPECT_EQ(board.timerMilliseconds, kPauseMs);
-    EXPECT_EQ(tally.log.back(), "postscore 3 450");
+    EXPECT_EQ(tally.log.back(), "keepHighest 3 450");
     EXPECT_TRUE(game.state().onBoard);
     EXPECT_FALSE(game.state().canPlay);
     EXPECT_EQ(statuses(), "ffffff");
@@ -242,7 +242,7 @@ TEST_F(GameFixture, BankBelow350BeforeTheFirstBankIsRefusedAndCostsNothing)
     EXPECT_FALSE(board.timerRunning);
     EXPECT_TRUE(game.state().canPlay);
     EXPECT_FALSE(game.state().onBoard);
-    EXPECT_EQ(tally.log, Lines{"addtomineincrease 1"});
+    EXPECT_EQ(tally.log, Lines{"increment 1"});
     int selected = 0;
     for (const Die& d : game.state().dice)
         selected += (d.status == DieStatus::Selected || d.status == DieStatus::Previewed) ? 1 : 0;
@@ -297,7 +297,7 @@ TEST_F(GameFixture, BankingAtRoundStartOnceOnTheBoardBanksZero)
     EXPECT_TRUE(board.isShown(BoardPart::BankedBadge));
     EXPECT_EQ(board.cues.back(), "turnoverbad");
     EXPECT_TRUE(board.timerRunning);
-    EXPECT_EQ(tally.log.back(), "postscore 3 0");
+    EXPECT_EQ(tally.log.back(), "keepHighest 3 0");
 }
 
 TEST_F(GameFixture, LostRoundKeepsOnboardAndDropsCommittedPoints)
@@ -392,7 +392,7 @@ TEST_F(GameFixture, TenRoundsEndOnlyAfterThePauseFollowingTheTenth)
     EXPECT_FALSE(board.isShown(BoardPart::RollButton));
     EXPECT_EQ(board.cues.back(), "gameover");
     EXPECT_EQ(Lines(tally.log.end() - 3, tally.log.end()),
-              (Lines{"checkscore 10000 Zed", "addscore 2 10000", "gameFinished"}));
+              (Lines{"enterGame 10000 Zed", "addTo 2 10000", "gameFinished"}));
     const long reports = board.reports;
     game.roll();
     game.bank();

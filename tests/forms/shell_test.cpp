@@ -61,7 +61,7 @@ TEST_F(ShellTest, EachWindowDidItsCreationWork)
 {
     std::ofstream(file("pelbixsolo.ini").toStdString()) << "[pelbixsolo]\r\nName=Mara\r\nUpdate=false\r\n";
     TallyTable t;
-    t.checkscore(4321, "Mara", "1/2/26");
+    t.enterGame(4321, "Mara", "1/2/26");
     TallyFile::save(file("pelbixsolotally.tld").toStdString(), t);
     auto w = open();
     EXPECT_EQ(w->main.windowTitle(), "Pelbix Solo");

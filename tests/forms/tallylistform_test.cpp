@@ -89,9 +89,9 @@ TEST_F(TallyListTest, ResetAsksAndOnlyYesResets)
         TallyModel model(tallyFile());
         model.load();
         Ttallylist tally(model, dialogs);
-        model.addtomineincrease(1);
-        model.checkscore(700, "Ann");
-        model.addscore(2, 700);
+        model.increment(1);
+        model.enterGame(700, "Ann");
+        model.addTo(2, 700);
         dialogs.answers = {false, true};
         tally.button_resetClick();
         EXPECT_EQ(text(tally, "label_high1"), "700");

@@ -31,9 +31,9 @@ public:
 
 class NullTally : public TallyReports {
 public:
-    void addtomineincrease(int) override {}
-    void postscore(int, int) override {}
-    bool checkscore(int, const std::string&) override { return false; }
-    void addscore(int, int) override {}
+    void increment(int) override {}
+    void keepHighest(int, int) override {}
+    bool enterGame(int, const std::string&) override { return false; }
+    void addTo(int, int) override {}
     void gameFinished() override {}
 };

@@ -27,7 +27,7 @@ void Game::start()
 
 void Game::startGame()
 {
-    m_tally.addtomineincrease(tallystat::kTotalGames);
+    m_tally.increment(tallystat::kTotalGames);
     if (m_observer)
         m_observer->gameStarted();
     stopPause(); // a round change pending from an earlier game is dropped
@@ -54,8 +54,8 @@ void Game::startRound()
     m_board.setFinalScoreText("Your Score:" + text(m_state.gameTotal));
 
     if (m_state.round > kRounds) {
-        m_tally.checkscore(m_state.gameTotal, m_board.playerName());
-        m_tally.addscore(tallystat::kRunningTotal, m_state.gameTotal);
+        m_tally.enterGame(m_state.gameTotal, m_board.playerName());
+        m_tally.addTo(tallystat::kRunningTotal, m_state.gameTotal);
         m_tally.gameFinished();
         if (m_observer)
             m_observer->gameOver(m_state.gameTotal);
@@ -219,7 +219,7 @@ void Game::bankRound()
     m_state.onBoard = true;
     const int32_t banked = m_state.roundTotal + selection;
     setCurrentSlot(text(banked));
-    m_tally.postscore(tallystat::kHighestRound, banked);
+    m_tally.keepHighest(tallystat::kHighestRound, banked);
     m_state.gameTotal += banked;
     m_board.setTotalText(text(m_state.gameTotal));
     m_board.setBankedText("+" + text(banked));

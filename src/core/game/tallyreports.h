@@ -7,9 +7,9 @@
 class TallyReports {
 public:
     virtual ~TallyReports() = default;
-    virtual void addtomineincrease(int column) = 0;
-    virtual void postscore(int column, int value) = 0;
-    virtual bool checkscore(int score, const std::string& name) = 0;
-    virtual void addscore(int column, int amount) = 0;
+    virtual void increment(int column) = 0;
+    virtual void keepHighest(int column, int value) = 0;
+    virtual bool enterGame(int score, const std::string& name) = 0;
+    virtual void addTo(int column, int amount) = 0;
     virtual void gameFinished() = 0; // after the last report of a game
 };

@@ -28,10 +28,10 @@ public:
     void save();
 
     // Reports from the game, and RESET TALLY: the same rules as the table's.
-    void addtomineincrease(int column);
-    void addscore(int column, int32_t amount);
-    void postscore(int column, int32_t value);
-    bool checkscore(int32_t score, const std::string& name, const std::string& date);
+    void increment(int column);
+    void addTo(int column, int32_t amount);
+    void keepHighest(int column, int32_t value);
+    bool enterGame(int32_t score, const std::string& name, const std::string& date);
     void reset();
 
     [[nodiscard]] const TallyTable& table() const { return m_table; }
