@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QDir>
 #include <QLabel>
 
 #include <fstream>
@@ -81,6 +82,27 @@ TEST_F(TallyListTest, GamesOnTheBoardEnterTheListAndSurviveARestart)
     EXPECT_EQ(text(again, "label_high1"), "10000");
     EXPECT_EQ(text(again, "mylabel_1"), "1");
     EXPECT_EQ(colour(again, "label_name1"), QColor(Qt::black));
+}
+
+// A save that fails at a game's end must not take the game down or lose the
+// games: they stay pending and reach the file at the next save that works.
+TEST_F(TallyListTest, AnUnwritableTallyAtGameEndKeepsTheGamesForTheNextSave)
+{
+    const QString unwritable = file("gone/pelbixsolotally.tld"); // its folder does not exist yet
+    Tmain main(programFolder(), seams());
+    TallyModel model(unwritable);
+    model.load();
+    Ttallylist tally(model, dialogs);
+    main.setTally(&model);
+    main.show();
+    playOneGame(main, 3);
+    EXPECT_EQ(text(tally, "mylabel_1"), "1");
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_TRUE(main.findChild<QWidget*>("panel_cleared")->isVisible());
+    EXPECT_FALSE(QFile::exists(unwritable));
+    ASSERT_TRUE(QDir().mkdir(file("gone")));
+    EXPECT_TRUE(model.save());
+    EXPECT_EQ(TallyFile::load(unwritable.toStdString()).table.statistic(2), "10000");
 }
 
 TEST_F(TallyListTest, ResetAsksAndOnlyYesResets)
