@@ -66,12 +66,12 @@ void timePacking(benchmark::State& state, Pack pack)
     report(state, packed);
 }
 
-void lzrw1Pack(benchmark::State& state, TCompressMode mode)
+void lzrw1Pack(benchmark::State& state, CompressMode mode)
 {
     timePacking(state, [mode] { return lzrw1Compress(corpus(), mode); });
 }
 
-void lzrw1Unpack(benchmark::State& state, TCompressMode mode)
+void lzrw1Unpack(benchmark::State& state, CompressMode mode)
 {
     if (!haveCorpus(state))
         return;
@@ -119,7 +119,7 @@ void BM_FastCompress(benchmark::State& state)
         benchmark::DoNotOptimize(out.data());
     }
     out.resize(packed);
-    if (out != lzrw1Compress(corpus(), TCompressMode::Fast, {}, {}, kDefaultThreshold, 1))
+    if (out != lzrw1Compress(corpus(), CompressMode::Fast, {}, {}, kDefaultThreshold, 1))
         state.SkipWithError("threads changed the output");
     report(state, packed);
 }
@@ -128,7 +128,7 @@ void BM_FastDecompress(benchmark::State& state)
 {
     if (!haveCorpus(state))
         return;
-    const Bytes packed = lzrw1Compress(corpus(), TCompressMode::Fast);
+    const Bytes packed = lzrw1Compress(corpus(), CompressMode::Fast);
     Bytes out(corpus().size());
     for (auto _ : state) {
         lzrw1DecompressInto(packed, out, {}, {}, threadsOf(state));
@@ -139,8 +139,8 @@ void BM_FastDecompress(benchmark::State& state)
     report(state, packed.size());
 }
 
-void BM_GoodCompress(benchmark::State& state) { lzrw1Pack(state, TCompressMode::Good); }
-void BM_GoodDecompress(benchmark::State& state) { lzrw1Unpack(state, TCompressMode::Good); }
+void BM_GoodCompress(benchmark::State& state) { lzrw1Pack(state, CompressMode::Good); }
+void BM_GoodDecompress(benchmark::State& state) { lzrw1Unpack(state, CompressMode::Good); }
 
 void BM_Lz4Compress(benchmark::State& state)
 {

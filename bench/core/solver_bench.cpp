@@ -21,14 +21,14 @@ BENCHMARK(BM_SolverSolve)->Unit(benchmark::kMillisecond);
 void BM_SolverHint(benchmark::State& st)
 {
     const Solver solver;
-    Tgamestate state;
+    GameState state;
     const int faces[kDice] = {1, 1, 5, 5, 6, 6};
     for (int i = 0; i < kDice; ++i)
-        state.dice[static_cast<std::size_t>(i)] = Tdie{faces[i], status::kInPlay};
-    state.roundnum = 7;
-    state.roundtotal = 350;
-    state.onboard = true;
-    state.canplay = true;
+        state.dice[static_cast<std::size_t>(i)] = Die{faces[i], DieStatus::InPlay};
+    state.round = 7;
+    state.roundTotal = 350;
+    state.onBoard = true;
+    state.canPlay = true;
     for (auto _ : st)
         benchmark::DoNotOptimize(hintFor(solver, state));
 }

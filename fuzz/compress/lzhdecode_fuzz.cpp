@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "core/compress/lzh.h"
+#include "core/compress/goodstreamcoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     const std::size_t wanted = std::size_t(data[0]) | std::size_t(data[1]) << 8;
     std::vector<uint8_t> plain;
-    if (TLZH::decode(std::span(data + 2, size - 2), wanted, plain) != DecodeStatus::Ok)
+    if (GoodStreamCoder::decode(std::span(data + 2, size - 2), wanted, plain) != DecodeStatus::Ok)
         return 0;
     if (plain.size() != wanted)
         std::abort();
@@ -26,9 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (plain.size() > kMaxRecoded)
         return 0;
     std::vector<uint8_t> packed;
-    TLZH::encode(plain, packed);
+    GoodStreamCoder::encode(plain, packed);
     std::vector<uint8_t> again;
-    if (TLZH::decode(packed, plain.size(), again) != DecodeStatus::Ok || again != plain)
+    if (GoodStreamCoder::decode(packed, plain.size(), again) != DecodeStatus::Ok || again != plain)
         std::abort();
     return 0;
 }

@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "core/compress/lzrw1kh.h"
+#include "core/compress/fastblockcoder.h"
 
 namespace {
 constexpr uint8_t kGuard = 0x5A;
@@ -15,10 +15,10 @@ constexpr std::size_t kGuardSize = 64;
 
 // Reused from run to run: allocating them each time costs more than the decoding.
 struct Buffers {
-    std::vector<uint8_t> plain = std::vector<uint8_t>(TLZR::kBlockSize + kGuardSize, kGuard);
-    std::vector<uint8_t> packed = std::vector<uint8_t>(TLZR::kPackBufferSize);
-    std::vector<uint8_t> again = std::vector<uint8_t>(TLZR::kBlockSize);
-    TLZR coder;
+    std::vector<uint8_t> plain = std::vector<uint8_t>(FastBlockCoder::kBlockSize + kGuardSize, kGuard);
+    std::vector<uint8_t> packed = std::vector<uint8_t>(FastBlockCoder::kPackBufferSize);
+    std::vector<uint8_t> again = std::vector<uint8_t>(FastBlockCoder::kBlockSize);
+    FastBlockCoder coder;
 };
 } // namespace
 
@@ -26,17 +26,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static Buffers b;
     std::size_t produced = 0;
-    if (TLZR::decompressBlock(std::span(data, size), std::span(b.plain.data(), TLZR::kBlockSize), produced) != DecodeStatus::Ok)
+    if (FastBlockCoder::decompressBlock(std::span(data, size), std::span(b.plain.data(), FastBlockCoder::kBlockSize), produced) != DecodeStatus::Ok)
         return 0;
-    if (produced > TLZR::kBlockSize ||
-        !std::all_of(b.plain.begin() + TLZR::kBlockSize, b.plain.end(), [](uint8_t v) { return v == kGuard; }))
+    if (produced > FastBlockCoder::kBlockSize ||
+        !std::all_of(b.plain.begin() + FastBlockCoder::kBlockSize, b.plain.end(), [](uint8_t v) { return v == kGuard; }))
         std::abort();
 
     const std::size_t length = b.coder.compressBlock(std::span(b.plain.data(), produced), b.packed.data());
-    if (length > TLZR::kMaxPackedBlock)
+    if (length > FastBlockCoder::kMaxPackedBlock)
         std::abort();
     std::size_t againProduced = 0;
-    if (TLZR::decompressBlock(std::span(b.packed.data(), length), b.again, againProduced) != DecodeStatus::Ok ||
+    if (FastBlockCoder::decompressBlock(std::span(b.packed.data(), length), b.again, againProduced) != DecodeStatus::Ok ||
         againProduced != produced || !std::equal(b.again.begin(), b.again.begin() + std::ptrdiff_t(produced), b.plain.begin()))
         std::abort();
     return 0;

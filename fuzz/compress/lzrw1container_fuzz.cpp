@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "core/compress/elzrw1exception.h"
+#include "core/compress/compressorerror.h"
 #include "core/compress/lzrw1codec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::vector<uint8_t> plain;
     try {
         plain = lzrw1Decompress(std::span(data, size), "fuzz.tld");
-    } catch (const ELzrw1Exception&) {
+    } catch (const CompressorError&) {
         return 0;
     }
     const uint32_t field = uint32_t(data[4]) | uint32_t(data[5]) << 8 | uint32_t(data[6]) << 16 | uint32_t(data[7]) << 24;
@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::abort();
     // Coding again is the slow half under the sanitizers, the Good coder's
     // most of all; large outputs only decode.
-    const TCompressMode mode = data[0] == kFastIdentifier[0] ? TCompressMode::Fast : TCompressMode::Good;
-    if (plain.size() > (mode == TCompressMode::Fast ? 65536u : 4096u))
+    const CompressMode mode = data[0] == kFastIdentifier[0] ? CompressMode::Fast : CompressMode::Good;
+    if (plain.size() > (mode == CompressMode::Fast ? 65536u : 4096u))
         return 0;
     const std::vector<uint8_t> packed = lzrw1Compress(plain, mode);
     if (lzrw1Decompress(packed) != plain)

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "core/compress/elzrw1exception.h"
+#include "core/compress/compressorerror.h"
 #include "core/compress/lzrw1codec.h"
 #include "core/compress/lzrw1stream.h"
 
@@ -29,7 +29,7 @@ std::string attempt(const std::function<Bytes()>& code)
     try {
         const Bytes out = code();
         return std::string(out.begin(), out.end());
-    } catch (const ELzrw1Exception& e) {
+    } catch (const CompressorError& e) {
         return std::string("failed: ") + e.what();
     }
 }
@@ -79,7 +79,7 @@ Bytes expand(std::span<const uint8_t> seed)
     return out;
 }
 
-Bytes streamCompress(std::span<const uint8_t> plain, TCompressMode mode)
+Bytes streamCompress(std::span<const uint8_t> plain, CompressMode mode)
 {
     return streamed([&](std::istream& in, std::ostream& out) {
         lzrw1CompressStream(in, int64_t(plain.size()), out, mode, {}, {}, {}, kThreads);
@@ -98,10 +98,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         break;
     case 1: {
         const Bytes plain = expand(rest);
-        Bytes file = lzrw1Compress(plain, TCompressMode::Fast, {}, {}, kDefaultThreshold, 1);
+        Bytes file = lzrw1Compress(plain, CompressMode::Fast, {}, {}, kDefaultThreshold, 1);
         Bytes into(lzrw1FastBound(plain.size()));
         into.resize(lzrw1CompressFast(plain, into, kThreads));
-        if (into != file || streamCompress(plain, TCompressMode::Fast) != file)
+        if (into != file || streamCompress(plain, CompressMode::Fast) != file)
             std::abort();
         // Damage: pairs of seed bytes give a place and a change; a last odd byte cuts the file.
         for (std::size_t i = 0; i + 1 < rest.size() && i < 16; i += 2)
@@ -112,8 +112,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         break;
     }
     default: {
-        const Bytes file = lzrw1Compress(rest, TCompressMode::Good);
-        if (streamCompress(rest, TCompressMode::Good) != file)
+        const Bytes file = lzrw1Compress(rest, CompressMode::Good);
+        if (streamCompress(rest, CompressMode::Good) != file)
             std::abort();
         decodeEveryWay(file);
         break;

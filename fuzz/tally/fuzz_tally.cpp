@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "core/compress/elzrw1exception.h"
+#include "core/compress/compressorerror.h"
 #include "core/tally/tallyfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             TallyFile::decode({reinterpret_cast<const uint8_t*>(saved.data()), saved.size()}, "fuzz.tld");
         if (again.toText() != table.toText())
             std::abort();
-    } catch (const ELzrw1Exception&) {
+    } catch (const CompressorError&) {
     } catch (const TallyTable::ParseError&) {
     }
     return 0;

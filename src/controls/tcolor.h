@@ -3,7 +3,7 @@
 #include <QColor>
 #include <cstdint>
 
-#include "core/layout/colours.h"
+#include "controls/colours.h"
 
 class QPalette;
 

@@ -17,15 +17,16 @@ namespace {
 
 const char* const kFaceWords[] = {"one", "two", "three", "four", "five", "six"};
 
-QString statusWords(char status)
+QString statusWords(DieStatus status)
 {
     switch (status) {
-    case status::kInPlay: return QStringLiteral("in play");
-    case status::kSelected:
-    case status::kPreviewed: return QStringLiteral("selected");
-    case status::kSetAside: return QStringLiteral("set aside");
-    default: return {}; // frozen: the round is over
+    case DieStatus::InPlay: return QStringLiteral("in play");
+    case DieStatus::Selected:
+    case DieStatus::Previewed: return QStringLiteral("selected");
+    case DieStatus::SetAside: return QStringLiteral("set aside");
+    case DieStatus::Frozen: break; // the round is over
     }
+    return {};
 }
 
 // The badges share one place; the banked amount is a label laid on one.
@@ -77,7 +78,7 @@ BoardAccessibility::BoardAccessibility(Tmain& main) : QObject(&main), m_main(mai
         connect(timer2, &QTimer::timeout, this, [] { accessiblenames::refreshSoon(); });
 }
 
-QString BoardAccessibility::dieName(int die, const Tdie& d)
+QString BoardAccessibility::dieName(int die, const Die& d)
 {
     const QString head = QStringLiteral("Die %1: ").arg(die);
     if (d.value < 1 || d.value > kDice)
@@ -113,7 +114,7 @@ void BoardAccessibility::nameCard()
         accessiblenames::follow(total, [total] { return QStringLiteral("Game total: ") + total->text(); });
     if (auto* marker = m_main.findChild<QWidget*>(QStringLiteral("image_turn")))
         accessiblenames::follow(marker, [this] {
-            return QStringLiteral("Bank round %1").arg(m_main.game().state().roundnum);
+            return QStringLiteral("Bank round %1").arg(m_main.game().state().round);
         });
     for (int i = 1; i <= kDice; ++i)
         if (auto* place = m_main.findChild<QWidget*>(QStringLiteral("Shape%1").arg(i)))

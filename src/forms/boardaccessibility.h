@@ -4,7 +4,7 @@
 #include <QString>
 #include <vector>
 
-#include "core/game/tgamestate.h"
+#include "core/game/gamestate.h"
 
 class QLabel;
 class QWidget;
@@ -20,7 +20,7 @@ public:
     explicit BoardAccessibility(Tmain& main);
 
     // "Die 3: five, selected"; a die not rolled this round has no face yet.
-    [[nodiscard]] static QString dieName(int die, const Tdie& d);
+    [[nodiscard]] static QString dieName(int die, const Die& d);
     // "Round 4: 350", with the slot's "---" and emptiness in words.
     [[nodiscard]] static QString slotName(int round, const QString& slotText);
 

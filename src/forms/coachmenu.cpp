@@ -62,7 +62,7 @@ void CoachMenu::Hint1Click()
     if (!board)
         return;
     std::optional<Hint> hint;
-    if (m_game.state().canplay) {
+    if (m_game.state().canPlay) {
         const Solver* s = solver();
         if (!s)
             return;
@@ -101,7 +101,7 @@ void CoachMenu::gameStarted()
     m_record.gameStarted();
 }
 
-void CoachMenu::moveMade(const Tgamestate& before, PlayerMove move)
+void CoachMenu::moveMade(const GameState& before, PlayerMove move)
 {
     hideHint();
     m_record.moveMade(before, move);

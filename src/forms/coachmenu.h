@@ -37,7 +37,7 @@ public:
 private:
     void startSolve();
     void gameStarted() override;
-    void moveMade(const Tgamestate& before, PlayerMove move) override;
+    void moveMade(const GameState& before, PlayerMove move) override;
     void gameOver(int32_t total) override;
     void hideHint();
 

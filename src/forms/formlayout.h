@@ -6,7 +6,7 @@
 #include <QString>
 #include <Qt>
 
-#include "core/layout/boardlayout.h"
+#include "forms/board/boardlayout.h"
 
 class QLabel;
 class QWidget;

@@ -24,6 +24,7 @@
 #include "forms/multiplayerform.h"
 #include "forms/highscoreform.h"
 #include "forms/tallylistform.h"
+#include "forms/tallymodel.h"
 #include "forms/postingwait.h"
 #include "forms/updateflow.h"
 #include "forms/updatekey.h"
@@ -123,7 +124,7 @@ void Tmain::FormCreate()
     m_lock = std::make_unique<InstanceLock>(); // held, not examined, until the window goes
     m_dice.setSeed(DiceGenerator::clockSeed());
     loadinifile();
-    playsounds(cue::kEntered);
+    playCue(cue::kEntered);
     panel_name->show();
     panel_name->raise();
     // Nothing on the board reacts before a game is started: the game's
@@ -378,45 +379,45 @@ void Tmain::buildUpdatePanel()
 
 // --- the game's board ------------------------------------------------------
 
-void Tmain::button_startClick() { m_game.button_startClick(); }
-void Tmain::StartGame1Click() { m_game.StartGame1Click(); }
-void Tmain::image_rollClick() { m_game.image_rollClick(); }
-void Tmain::dice2Click(TImage* sender) { m_game.dice2Click(sender->tag()); }
-void Tmain::image_turnClick() { m_game.image_turnClick(); }
-void Tmain::label_scorerecordedClick(TLabel* sender) { m_game.label_scorerecordedClick(sender->tag()); }
-void Tmain::Timer2Timer() { m_game.Timer2Timer(); }
+void Tmain::button_startClick() { m_game.start(); }
+void Tmain::StartGame1Click() { m_game.start(); }
+void Tmain::image_rollClick() { m_game.roll(); }
+void Tmain::dice2Click(TImage* sender) { m_game.toggleDie(sender->tag()); }
+void Tmain::image_turnClick() { m_game.bank(); }
+void Tmain::label_scorerecordedClick(TLabel* sender) { m_game.bankSlot(sender->tag()); }
+void Tmain::Timer2Timer() { m_game.pauseElapsed(); }
 
-void Tmain::setSlotText(int round, const std::string& text)
+void Tmain::setRoundText(int round, const std::string& text)
 {
     if (round >= 1 && round <= kRounds)
         label_rnd[static_cast<std::size_t>(round - 1)]->setText(qs(text));
 }
 
-void Tmain::setScoreText(const std::string& text) { label_score->setText(qs(text)); }
-void Tmain::setScoreRecordedText(const std::string& text) { label_scorerecorded->setText(qs(text)); }
+void Tmain::setTotalText(const std::string& text) { label_score->setText(qs(text)); }
+void Tmain::setBankedText(const std::string& text) { label_scorerecorded->setText(qs(text)); }
 void Tmain::setFinalScoreText(const std::string& text) { label_score1->setText(qs(text)); }
 void Tmain::setGreetingText(const std::string& text) { label_name->setText(qs(text)); }
 
-QWidget* Tmain::element(BoardElement e) const
+QWidget* Tmain::widgetOf(BoardPart part) const
 {
-    switch (e) {
-    case BoardElement::image_roll: return image_roll;
-    case BoardElement::image_turn: return image_turn;
-    case BoardElement::image_noscore: return image_noscore;
-    case BoardElement::image_notboard: return image_notboard;
-    case BoardElement::image_scorerecorded: return image_scorerecorded;
-    case BoardElement::label_scorerecorded: return label_scorerecorded;
-    case BoardElement::panel_cleared: return panel_cleared;
-    case BoardElement::button_sendscore: return button_sendscore;
-    case BoardElement::panel_name: return panel_name;
-    case BoardElement::panel_wait: return panel_wait;
+    switch (part) {
+    case BoardPart::RollButton: return image_roll;
+    case BoardPart::TurnMarker: return image_turn;
+    case BoardPart::NoScoreBadge: return image_noscore;
+    case BoardPart::NotOnBoardBadge: return image_notboard;
+    case BoardPart::BankedBadge: return image_scorerecorded;
+    case BoardPart::BankedAmount: return label_scorerecorded;
+    case BoardPart::GameOverPanel: return panel_cleared;
+    case BoardPart::SendScoreButton: return button_sendscore;
+    case BoardPart::NamePanel: return panel_name;
+    case BoardPart::PostingPanel: return panel_wait;
     }
     return nullptr;
 }
 
-void Tmain::setShown(BoardElement e, bool shown)
+void Tmain::setShown(BoardPart part, bool shown)
 {
-    QWidget* w = element(e);
+    QWidget* w = widgetOf(part);
     if (shown) {
         auto* badge = qobject_cast<TImage*>(w);
         if (badge && badge->picture().isNull()) {
@@ -429,11 +430,20 @@ void Tmain::setShown(BoardElement e, bool shown)
     w->setVisible(shown);
 }
 
-void Tmain::bringToFront(BoardElement e) { element(e)->raise(); }
+void Tmain::bringToFront(BoardPart part) { widgetOf(part)->raise(); }
 
-void Tmain::moveTurnMarker(int top) { image_turn->move(image_turn->x(), top); }
+void Tmain::markTurn(int round) { image_turn->move(image_turn->x(), layout::turnMarkerTop(round)); }
 
-void Tmain::moveDie(int die, int left, int top) { dice[static_cast<std::size_t>(die - 1)]->move(left, top); }
+void Tmain::placeDie(int die, DiePlace place)
+{
+    QPoint at;
+    switch (place) {
+    case DiePlace::Pile: at = qpoint(layout::kPile[static_cast<std::size_t>(die - 1)]); break;
+    case DiePlace::Row: at = {layout::columnLeft(die), layout::kRowTop}; break;
+    case DiePlace::SetAside: at = {layout::columnLeft(die), layout::kSetAsideTop}; break;
+    }
+    dice[static_cast<std::size_t>(die - 1)]->move(at);
+}
 
 void Tmain::showFace(int die, int face)
 {
@@ -442,7 +452,7 @@ void Tmain::showFace(int die, int face)
     image->setPicture(artwork::dicePicture(face));
 }
 
-void Tmain::playsounds(const std::string& name)
+void Tmain::playCue(const std::string& name)
 {
     if (PlaySounds1->isChecked())
         m_sounds->play(qs(name));
@@ -456,31 +466,45 @@ void Tmain::stopPauseTimer() { Timer2->stop(); }
 std::string Tmain::playerName() const { return playerNameText().toStdString(); }
 QString Tmain::playerNameText() const { return edit_name->text(); }
 
-void Tmain::setTally(Ttallylist* tally) { m_tally.setTarget(tally); }
+void Tmain::setTally(TallyModel* tally) { m_tally.setTarget(tally); }
 
-void Tmain::TallyForwarder::setTarget(Ttallylist* target) { m_target = target; }
+void Tmain::TallyForwarder::setTarget(TallyModel* target) { m_target = target; }
 
-void Tmain::TallyForwarder::addtomineincrease(int column)
+void Tmain::TallyForwarder::increment(int column)
 {
     if (m_target)
-        m_target->addtomineincrease(column);
+        m_target->increment(column);
 }
 
-void Tmain::TallyForwarder::postscore(int column, int value)
+void Tmain::TallyForwarder::keepHighest(int column, int value)
 {
     if (m_target)
-        m_target->postscore(column, value);
+        m_target->keepHighest(column, value);
 }
 
-bool Tmain::TallyForwarder::checkscore(int score, const std::string& name)
+bool Tmain::TallyForwarder::enterGame(int score, const std::string& name)
 {
-    return m_target ? m_target->checkscore(score, name) : false;
+    return m_target ? m_target->enterGame(score, name) : false;
 }
 
-void Tmain::TallyForwarder::addscore(int column, int amount)
+void Tmain::TallyForwarder::addTo(int column, int amount)
 {
     if (m_target)
-        m_target->addscore(column, amount);
+        m_target->addTo(column, amount);
+}
+
+void Tmain::TallyForwarder::gameFinished()
+{
+    if (m_target)
+        m_target->gameFinished();
+}
+
+void Tmain::TallyForwarder::save()
+{
+    // Written as the program ends, with no window left to tell; a failure
+    // keeps the previous file whole.
+    if (m_target)
+        m_target->save();
 }
 
 // --- settings and lifecycle -------------------------------------------------
@@ -610,6 +634,7 @@ void Tmain::FormClose()
         m_remembered = {bounds.top(), bounds.left(), width, height};
     }
     saveinifile();
+    m_tally.save();
     // Closing the main window ends the program, whatever else is open. quit()
     // acts only on a running application loop.
     QCoreApplication::quit();
@@ -655,7 +680,7 @@ void Tmain::button_sendscoreClick()
     if (edit_name->text().isEmpty())
         edit_name->setText(qs(Settings::kDefaultName));
     try {
-        const QString score = QString::number(m_game.state().gametotal);
+        const QString score = QString::number(m_game.state().gameTotal);
         const QString date = PostingWait::postingDate(QDate::currentDate(), QLocale::system());
         const QString name = edit_name->text();
         if (m_windows.highscore)
@@ -715,8 +740,7 @@ void Tmain::wireOnlineFlows(const TmainSeams& seams)
         // The process ends without the close sequence once the installer
         // runs: this run's settings and games are saved first.
         saveinifile();
-        if (m_windows.tallylist)
-            m_windows.tallylist->saveTally();
+        m_tally.save();
     };
     // A build that cannot verify an installer offers no updates at all; the
     // setting keeps its value for a build that can.

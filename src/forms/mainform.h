@@ -35,6 +35,7 @@ class Thelp;
 class Thighscore;
 class Tmultiplayer;
 class Ttallylist;
+class TallyModel;
 class InstanceLock;
 
 // Where the main window's cues, faces and message boxes go; the real player,
@@ -63,9 +64,9 @@ public:
     explicit Tmain(const ProgramFolder& folder, TmainSeams seams = {}, QWidget* parent = nullptr);
     ~Tmain() override;
 
-    // The tally list the game reports into; reports go nowhere until it is
-    // set, nor once that window is gone.
-    void setTally(Ttallylist* tally);
+    // The program's tally the game reports into, saved when this window
+    // closes; reports go nowhere until it is set, nor once it is gone.
+    void setTally(TallyModel* tally);
 
     // The secondary windows the menu shows, created after this one and not
     // owned by it: a window that is gone is not shown.
@@ -157,17 +158,17 @@ protected:
 
 private:
     // Board
-    void setSlotText(int round, const std::string& text) override;
-    void setScoreText(const std::string& text) override;
-    void setScoreRecordedText(const std::string& text) override;
+    void setRoundText(int round, const std::string& text) override;
+    void setTotalText(const std::string& text) override;
+    void setBankedText(const std::string& text) override;
     void setFinalScoreText(const std::string& text) override;
     void setGreetingText(const std::string& text) override;
-    void setShown(BoardElement element, bool shown) override;
-    void bringToFront(BoardElement element) override;
-    void moveTurnMarker(int top) override;
-    void moveDie(int die, int left, int top) override;
+    void setShown(BoardPart part, bool shown) override;
+    void bringToFront(BoardPart part) override;
+    void markTurn(int round) override;
+    void placeDie(int die, DiePlace place) override;
     void showFace(int die, int face) override;
-    void playsounds(const std::string& name) override;
+    void playCue(const std::string& name) override;
     void showMessage(const std::string& text) override;
     void startPauseTimer(int milliseconds) override;
     void stopPauseTimer() override;
@@ -190,19 +191,21 @@ private:
     // A checked option whose click handler toggles it and saves the settings.
     QAction* addSavedOption(QMenu* menu, const QString& caption, const QString& name, void (Tmain::*click)());
     void toggleAndSave(QAction* option);
-    [[nodiscard]] QWidget* element(BoardElement e) const;
+    [[nodiscard]] QWidget* widgetOf(BoardPart part) const;
 
-    // Forwards the game's reports to the tally list while there is one.
+    // Forwards the game's reports to the program's tally while there is one.
     class TallyForwarder : public TallyReports {
     public:
-        void setTarget(Ttallylist* target);
-        void addtomineincrease(int column) override;
-        void postscore(int column, int value) override;
-        bool checkscore(int score, const std::string& name) override;
-        void addscore(int column, int amount) override;
+        void setTarget(TallyModel* target);
+        void increment(int column) override;
+        void keepHighest(int column, int value) override;
+        bool enterGame(int score, const std::string& name) override;
+        void addTo(int column, int amount) override;
+        void gameFinished() override;
+        void save();
 
     private:
-        QPointer<Ttallylist> m_target;
+        QPointer<TallyModel> m_target;
     };
 
     struct Placement {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "forms/programwindows.h"
 
+#include "platform/dialogservice.h"
 #include "platform/makerhost.h"
 
 namespace {
@@ -14,12 +15,15 @@ UrlOpener& openerOf(const TmainSeams& seams)
 
 ProgramWindows::ProgramWindows(const ProgramFolder& folder, TmainSeams seams)
     : main(folder, seams)
+    , tally(folder.tallyFile(main.productkey))
     , about(nullptr, openerOf(seams))
     , highscore(main.productkey, MakerHost::of(main.loadedSettings()), nullptr, openerOf(seams))
-    , tallylist(folder.tallyFile(main.productkey), main.dialogs())
+    , tallylist(tally, main.dialogs())
     , multiplayer(nullptr, openerOf(seams))
 {
     help.setAboutWindow(&about);
-    main.setTally(&tallylist);
+    if (const QString problem = tally.load(); !problem.isEmpty())
+        main.dialogs().error(nullptr, problem);
+    main.setTally(&tally);
     main.setWindows({&about, &help, &highscore, &tallylist, &multiplayer});
 }

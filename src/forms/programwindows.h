@@ -6,16 +6,18 @@
 #include "forms/mainform.h"
 #include "forms/multiplayerform.h"
 #include "forms/tallylistform.h"
+#include "forms/tallymodel.h"
 
-// The program's six windows, one of each for the whole run. Members are
-// created in declaration order and destroyed in the reverse one, which is
-// the order the program depends on: the settings are read before the
-// tally, the tally file's name comes from main, and destroying tallylist
-// (before main goes) writes the tally file.
+// The program's six windows, one of each for the whole run, and the tally
+// they share. Members are created in declaration order: the settings are
+// read (by main) before the tally file. The tally is the program's, not
+// the tally window's: main saves it when it closes and it saves itself
+// when a game ends, so nothing depends on the order of destruction.
 struct ProgramWindows {
     explicit ProgramWindows(const ProgramFolder& folder, TmainSeams seams = {});
 
     Tmain main;
+    TallyModel tally;
     Tabout about;
     Thelp help;
     Thighscore highscore;

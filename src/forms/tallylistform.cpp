@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "forms/tallylistform.h"
 
-#include <QDate>
-#include <QFile>
 #include <QLabel>
-#include <QLocale>
 
 #include "controls/flatpanel.h"
-#include "core/tally/tallyfile.h"
 #include "core/tally/tallystat.h"
 #include "forms/formlayout.h"
 #include "forms/infowindow.h"
+#include "forms/tallymodel.h"
 #include "forms/timage.h"
 #include "platform/dialogservice.h"
 
@@ -20,7 +17,6 @@ constexpr QSize kClientSize{342, 440};
 constexpr int kFirstPlaceTop = 141;
 constexpr int kPlacePitch = 24;
 
-std::filesystem::path fsPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 LabelStyle bold(int pixels, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
@@ -34,17 +30,18 @@ LabelStyle bold(int pixels, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignV
 
 } // namespace
 
-Ttallylist::Ttallylist(const QString& tallyFile, DialogService& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_path(tallyFile), m_tally(fsPath(tallyFile)), m_dialogs(dialogs)
+Ttallylist::Ttallylist(TallyModel& tally, DialogService& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_tally(tally), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("tallylist"));
     infowindow::dress(this, QStringLiteral("Pelbix Solo - Tally List"), kClientSize);
     setFixedSize(kClientSize);
     build();
-    FormCreate();
+    loadtally();
+    connect(&m_tally, &TallyModel::statisticChanged, this, &Ttallylist::showStatistic);
+    connect(&m_tally, &TallyModel::placesChanged, this, &Ttallylist::showPlaces);
+    connect(&m_tally, &TallyModel::tableChanged, this, &Ttallylist::loadtally);
 }
-
-Ttallylist::~Ttallylist() { FormDestroy(); }
 
 void Ttallylist::build()
 {
@@ -93,40 +90,15 @@ QLabel* Ttallylist::label(const QString& prefix, int number) const
     return findChild<QLabel*>(prefix + QString::number(number));
 }
 
-void Ttallylist::FormCreate()
-{
-    const TallyFile::Loaded loaded = m_tally.load();
-    loadtally();
-    if (loaded.error) {
-        QString message = qs(*loaded.error);
-        if (!loaded.keptAs.empty())
-            message += QStringLiteral("\n\nThe file has been kept as %1.").arg(QFile::decodeName(loaded.keptAs.c_str()));
-        m_dialogs.error(nullptr, message);
-    }
-}
-
-void Ttallylist::FormDestroy()
-{
-    // The tally is written as the program ends, with no window left to
-    // tell; a failure keeps the previous file whole.
-    saveTally();
-}
-
-bool Ttallylist::saveTally()
-{
-    try {
-        m_tally.save();
-        loadtally();
-        return true;
-    } catch (...) {
-        return false;
-    }
-}
-
 void Ttallylist::loadtally()
 {
     for (int column = 1; column <= tallystat::kCount; ++column)
         showStatistic(column);
+    showPlaces();
+}
+
+void Ttallylist::showPlaces()
+{
     for (int place = 1; place <= TallyTable::kPlaces; ++place)
         showPlace(place);
 }
@@ -153,41 +125,11 @@ void Ttallylist::showPlace(int place)
     }
 }
 
-QString Ttallylist::today() { return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat); }
-
-void Ttallylist::addtomineincrease(int column)
-{
-    m_tally.addtomineincrease(column);
-    showStatistic(column);
-}
-
-void Ttallylist::postscore(int column, int value)
-{
-    m_tally.postscore(column, value);
-    showStatistic(column);
-}
-
-bool Ttallylist::checkscore(int score, const std::string& name)
-{
-    const bool entered = m_tally.checkscore(score, name, today().toStdString());
-    for (int place = 1; place <= TallyTable::kPlaces; ++place)
-        showPlace(place);
-    return entered;
-}
-
-void Ttallylist::addscore(int column, int amount)
-{
-    m_tally.addscore(column, amount);
-    showStatistic(column);
-    showStatistic(tallystat::kAverage);
-}
-
 void Ttallylist::button_resetClick()
 {
     if (!m_dialogs.question(this, QStringLiteral("Are you sure you want to reset the Tally?")))
         return;
     m_tally.reset();
-    loadtally();
 }
 
 void Ttallylist::button_doneClick() { hide(); }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "compress/testdata.h"
-#include "core/compress/elzrw1exception.h"
+#include "core/compress/compressorerror.h"
 #include "core/compress/lzrw1codec.h"
 
 using testdata::bytes;
@@ -24,13 +24,13 @@ std::string decompressError(const Bytes& file)
 {
     try {
         lzrw1Decompress(file, kPath);
-    } catch (const ELzrw1Exception& e) {
+    } catch (const CompressorError& e) {
         return e.what();
     }
     return "no error";
 }
 
-const char* methodName(TCompressMode m) { return m == TCompressMode::Fast ? "Fast" : "Good"; }
+const char* methodName(CompressMode m) { return m == CompressMode::Fast ? "Fast" : "Good"; }
 
 void setSize(Bytes& file, uint32_t size)
 {
@@ -49,7 +49,7 @@ TEST(lzrw1Decompress, RoundTripsAtBlockEdgesInBothMethods)
         {"runs", [](std::size_t n) { return testdata::runs(n); }},
         {"random", [](std::size_t n) { return testdata::randomBytes(n); }},
     };
-    for (const TCompressMode mode : {TCompressMode::Fast, TCompressMode::Good}) {
+    for (const CompressMode mode : {CompressMode::Fast, CompressMode::Good}) {
         for (const auto& kind : kinds) {
             for (const std::size_t n : {0u, 1u, 32767u, 32768u, 32769u, 1u << 20}) {
                 const Bytes input = kind.make(n);
@@ -63,15 +63,15 @@ TEST(lzrw1Decompress, RoundTripsAtBlockEdgesInBothMethods)
 TEST(lzrw1Compress, AutoPicksByTheSamples)
 {
     // Below three blocks Auto always takes Good.
-    EXPECT_EQ(lzrw1Compress(testdata::runs(98303), TCompressMode::Auto)[0], '!');
-    EXPECT_EQ(lzrw1Compress(testdata::runs(98304), TCompressMode::Auto)[0], 'W');
-    EXPECT_EQ(lzrw1Compress(testdata::randomBytes(98304), TCompressMode::Auto)[0], '!');
+    EXPECT_EQ(lzrw1Compress(testdata::runs(98303), CompressMode::Auto)[0], '!');
+    EXPECT_EQ(lzrw1Compress(testdata::runs(98304), CompressMode::Auto)[0], 'W');
+    EXPECT_EQ(lzrw1Compress(testdata::randomBytes(98304), CompressMode::Auto)[0], '!');
 }
 
 TEST(lzrw1Decompress, RefusesDamagedFilesWithTheirMessage)
 {
-    const Bytes abc = lzrw1Compress(bytesOf("abc"), TCompressMode::Fast);
-    const Bytes spaces = lzrw1Compress(bytesOf("   "), TCompressMode::Good);
+    const Bytes abc = lzrw1Compress(bytesOf("abc"), CompressMode::Fast);
+    const Bytes spaces = lzrw1Compress(bytesOf("   "), CompressMode::Good);
     auto with = [](Bytes file, const std::function<void(Bytes&)>& change) {
         change(file);
         return file;
@@ -109,13 +109,13 @@ TEST(lzrw1Decompress, NamesAStreamWhenThereIsNoPath)
     try {
         lzrw1Decompress(bytesOf("nope"));
         FAIL();
-    } catch (const ELzrw1Exception& e) {
+    } catch (const CompressorError& e) {
         EXPECT_STREQ(e.what(), "Lzrw1 decompression : input stream contains no valid header !");
     }
     try {
         lzrw1Decompress(bytesOf("WRZL"));
         FAIL();
-    } catch (const ELzrw1Exception& e) {
+    } catch (const CompressorError& e) {
         EXPECT_STREQ(e.what(), "Lzrw1 : Error reading from input stream !");
     }
 }
@@ -126,15 +126,15 @@ TEST(lzrw1Decompress, NamesAStreamWhenThereIsNoPath)
 TEST(lzrw1Decompress, TruncatedFilesFailCleanly)
 {
     const Bytes input = testdata::text(40000);
-    for (const TCompressMode mode : {TCompressMode::Fast, TCompressMode::Good}) {
+    for (const CompressMode mode : {CompressMode::Fast, CompressMode::Good}) {
         const Bytes file = lzrw1Compress(input, mode);
         for (std::size_t cut = 0; cut < file.size(); ++cut) {
             const Bytes prefix(file.begin(), file.begin() + std::ptrdiff_t(cut));
             try {
                 const Bytes plain = lzrw1Decompress(prefix);
-                EXPECT_EQ(mode, TCompressMode::Good) << cut;
+                EXPECT_EQ(mode, CompressMode::Good) << cut;
                 EXPECT_EQ(plain.size(), input.size()) << cut;
-            } catch (const ELzrw1Exception&) {
+            } catch (const CompressorError&) {
             }
         }
     }
@@ -143,7 +143,7 @@ TEST(lzrw1Decompress, TruncatedFilesFailCleanly)
 TEST(lzrw1Decompress, FlippedBytesFailCleanly)
 {
     const Bytes input = testdata::text(3000);
-    for (const TCompressMode mode : {TCompressMode::Fast, TCompressMode::Good}) {
+    for (const CompressMode mode : {CompressMode::Fast, CompressMode::Good}) {
         const Bytes file = lzrw1Compress(input, mode);
         for (std::size_t at = 0; at < file.size(); ++at) {
             for (const uint8_t flip : {0x01, 0x10, 0x80, 0xFF}) {
@@ -155,7 +155,7 @@ TEST(lzrw1Decompress, FlippedBytesFailCleanly)
                     const uint32_t size = uint32_t(damaged[4]) | uint32_t(damaged[5]) << 8 |
                                           uint32_t(damaged[6]) << 16 | uint32_t(damaged[7]) << 24;
                     EXPECT_EQ(plain.size(), size) << methodName(mode) << " " << at;
-                } catch (const ELzrw1Exception&) {
+                } catch (const CompressorError&) {
                 }
             }
         }
@@ -173,14 +173,14 @@ TEST(lzrw1Advise, JudgesTheTwoSamples)
         const Bytes& first;
         const Bytes& second;
         int threshold;
-        TCompressMode mode;
+        CompressMode mode;
         int percent;
     } cases[] = {
-        {"both runs", same, same, 40, TCompressMode::Fast, 0},
-        {"both random", noise, noise, 40, TCompressMode::Good, 100},
+        {"both runs", same, same, 40, CompressMode::Fast, 0},
+        {"both random", noise, noise, 40, CompressMode::Good, 100},
         // 32807 bytes for 65536: 50 % of the input; Fast needs c < n * T / 100.
-        {"half and half at 50", noise, same, 50, TCompressMode::Good, 50},
-        {"half and half at 51", noise, same, 51, TCompressMode::Fast, 50},
+        {"half and half at 50", noise, same, 50, CompressMode::Good, 50},
+        {"half and half at 51", noise, same, 51, CompressMode::Fast, 50},
     };
     for (const auto& c : cases) {
         const Lzrw1Advice advice = lzrw1AdviseSamples(c.first, c.second, c.threshold);
@@ -214,10 +214,10 @@ TEST(lzrw1Compress, OutputStaysTheSameOnAMixedInput)
             h = (h ^ c) * 1099511628211ull;
         return h;
     };
-    const Bytes fast = lzrw1Compress(mixed, TCompressMode::Fast);
+    const Bytes fast = lzrw1Compress(mixed, CompressMode::Fast);
     EXPECT_EQ(fast.size(), 169422u);
     EXPECT_EQ(fnv1a(fast), 0x6bf056f0a4b90c45ull);
-    const Bytes good = lzrw1Compress(mixed, TCompressMode::Good);
+    const Bytes good = lzrw1Compress(mixed, CompressMode::Good);
     EXPECT_EQ(good.size(), 116154u);
     EXPECT_EQ(fnv1a(good), 0x7c9b8c839c7fecd8ull);
 }

@@ -10,15 +10,15 @@
 
 #include "compress/testdata.h"
 #include "core/compress/blockpool.h"
-#include "core/compress/elzrw1exception.h"
+#include "core/compress/compressorerror.h"
 #include "core/compress/lzrw1codec.h"
-#include "core/compress/lzrw1kh.h"
+#include "core/compress/fastblockcoder.h"
 #include "core/compress/lzrw1stream.h"
 
 using testdata::Bytes;
 
 namespace {
-constexpr std::size_t kBlock = TLZR::kBlockSize;
+constexpr std::size_t kBlock = FastBlockCoder::kBlockSize;
 // More blocks than one round of the parallel coder takes.
 constexpr std::size_t kManyBlocks = 70;
 
@@ -34,7 +34,7 @@ Bytes mixed(std::size_t n)
     return out;
 }
 
-Bytes streamCompress(const Bytes& plain, TCompressMode mode, unsigned threads)
+Bytes streamCompress(const Bytes& plain, CompressMode mode, unsigned threads)
 {
     std::istringstream in(std::string(plain.begin(), plain.end()));
     std::ostringstream out;
@@ -50,7 +50,7 @@ std::vector<std::string> decodeEveryWay(const Bytes& file)
         try {
             const Bytes plain = decode();
             return std::string(plain.begin(), plain.end());
-        } catch (const ELzrw1Exception& e) {
+        } catch (const CompressorError& e) {
             return std::string("failed: ") + e.what();
         }
     };
@@ -94,21 +94,21 @@ TEST(lzrw1Compress, ThreadsAndStreamingNeverChangeTheBytes)
 {
     for (const std::size_t n : {kManyBlocks * kBlock + 1000, 64 * kBlock}) {
         const Bytes plain = mixed(n);
-        const Bytes expected = lzrw1Compress(plain, TCompressMode::Fast, {}, {}, kDefaultThreshold, 1);
+        const Bytes expected = lzrw1Compress(plain, CompressMode::Fast, {}, {}, kDefaultThreshold, 1);
         for (const unsigned threads : {2u, 3u}) {
-            EXPECT_EQ(lzrw1Compress(plain, TCompressMode::Fast, {}, {}, kDefaultThreshold, threads), expected) << n;
+            EXPECT_EQ(lzrw1Compress(plain, CompressMode::Fast, {}, {}, kDefaultThreshold, threads), expected) << n;
             Bytes into(lzrw1FastBound(n));
             into.resize(lzrw1CompressFast(plain, into, threads));
             EXPECT_EQ(into, expected) << n;
-            EXPECT_EQ(streamCompress(plain, TCompressMode::Fast, threads), expected) << n;
+            EXPECT_EQ(streamCompress(plain, CompressMode::Fast, threads), expected) << n;
         }
         const std::string text(plain.begin(), plain.end());
         for (const std::string& result : decodeEveryWay(expected))
             EXPECT_TRUE(result == text) << n << ": " << result.substr(0, 120);
     }
     const Bytes small = mixed(200000);
-    const Bytes good = lzrw1Compress(small, TCompressMode::Good);
-    EXPECT_EQ(streamCompress(small, TCompressMode::Good, 1), good);
+    const Bytes good = lzrw1Compress(small, CompressMode::Good);
+    EXPECT_EQ(streamCompress(small, CompressMode::Good, 1), good);
     for (const std::string& result : decodeEveryWay(good))
         EXPECT_EQ(result, std::string(small.begin(), small.end()));
 }
@@ -121,15 +121,15 @@ TEST(lzrw1Decompress, EveryWayReportsTheFirstFaultInOrder)
     const std::string fastSize = "failed: Lzrw1 (decompression LZRW1/KH) : Original and compressed sizes do not match !";
     const std::string read = "failed: Lzrw1 : Error reading from input stream !";
     Bytes full(kBlock + 1, 'f');
-    full[0] = TLZR::kFlagStored;
+    full[0] = FastBlockCoder::kFlagStored;
     const Bytes copyBeforeStart = {0x40, 0x80, 0x00, 0x00, 0x10};
-    const Bytes shortStored = {TLZR::kFlagStored, 's', 's'};
+    const Bytes shortStored = {FastBlockCoder::kFlagStored, 's', 's'};
     const Bytes controlWordCut = {0x40, 0x80};
     const auto size = uint32_t(kManyBlocks * kBlock + 3);
     auto blocks = [&](std::size_t count) {
         std::vector<Bytes> b(count, full);
         if (count == kManyBlocks + 1)
-            b.back() = Bytes{TLZR::kFlagStored, 'e', 'n', 'd'};
+            b.back() = Bytes{FastBlockCoder::kFlagStored, 'e', 'n', 'd'};
         return b;
     };
     auto with = [](std::vector<Bytes> b, std::size_t at, const Bytes& block) {
@@ -158,7 +158,7 @@ TEST(lzrw1Decompress, EveryWayReportsTheFirstFaultInOrder)
 // every distance that takes another route through the decoder (overlapping
 // by one byte, under 8, under 16, from further back), runs and literals,
 // enough of them that most control words go through the unchecked path.
-TEST(TLZR, DecodesEveryKindOfItemAsWritten)
+TEST(FastBlockCoder, DecodesEveryKindOfItemAsWritten)
 {
     std::mt19937 gen(11);
     for (int round = 0; round < 50; ++round) {
@@ -207,13 +207,13 @@ TEST(TLZR, DecodesEveryKindOfItemAsWritten)
         }
         Bytes out(kBlock + 64, 0xA5);
         std::size_t produced = 0;
-        ASSERT_EQ(TLZR::decompressBlock(block, std::span(out.data(), kBlock), produced), DecodeStatus::Ok) << round;
+        ASSERT_EQ(FastBlockCoder::decompressBlock(block, std::span(out.data(), kBlock), produced), DecodeStatus::Ok) << round;
         ASSERT_EQ(produced, expected.size()) << round;
         EXPECT_TRUE(std::equal(expected.begin(), expected.end(), out.begin())) << round;
         EXPECT_TRUE(std::all_of(out.begin() + kBlock, out.end(), [](uint8_t b) { return b == 0xA5; })) << round;
         // The same block into a stretch exactly as long as its output.
         std::fill(out.begin(), out.end(), 0xA5);
-        ASSERT_EQ(TLZR::decompressBlock(block, std::span(out.data(), produced), produced), DecodeStatus::Ok) << round;
+        ASSERT_EQ(FastBlockCoder::decompressBlock(block, std::span(out.data(), produced), produced), DecodeStatus::Ok) << round;
         EXPECT_TRUE(std::all_of(out.begin() + std::ptrdiff_t(expected.size()), out.end(),
                                 [](uint8_t b) { return b == 0xA5; }))
             << round;

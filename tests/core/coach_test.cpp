@@ -14,7 +14,7 @@ const Solver& solver()
 }
 
 struct CoachedGame {
-    RecordingBoard board;
+    BoardModel board;
     RecordingTally tally;
     ScriptedFaces faces;
     GameRecord record;
@@ -26,14 +26,14 @@ struct CoachedGame {
     void select(std::initializer_list<int> dice)
     {
         for (int d : dice)
-            game.dice2Click(d);
+            game.toggleDie(d);
     }
 };
 
 TEST(hintFor, PointsAtTheDiceToKeepAndWeighsTheRunnerUp)
 {
     CoachedGame g;
-    g.game.button_startClick();
+    g.game.start();
     const auto opening = hintFor(solver(), g.game.state());
     ASSERT_TRUE(opening);
     EXPECT_TRUE(opening->opening);
@@ -42,7 +42,7 @@ TEST(hintFor, PointsAtTheDiceToKeepAndWeighsTheRunnerUp)
     EXPECT_DOUBLE_EQ(opening->best.value, solver().expectedGame());
 
     g.script({5, 1, 2, 1, 3, 4});
-    g.game.image_rollClick();
+    g.game.roll();
     g.select({4}); // the second 1 is already selected: the hint points at it
     const auto hint = hintFor(solver(), g.game.state());
     ASSERT_TRUE(hint);
@@ -60,33 +60,33 @@ TEST(hintFor, NothingWhileNoRoundIsInPlay)
 {
     CoachedGame g;
     EXPECT_FALSE(hintFor(solver(), g.game.state()));
-    g.game.button_startClick();
+    g.game.start();
     g.scriptNothingScores();
-    g.game.image_rollClick(); // lost round: the pause
+    g.game.roll(); // lost round: the pause
     EXPECT_FALSE(hintFor(solver(), g.game.state()));
 }
 
 TEST(reviewGame, ChargesEachMoveWhatItGaveAway)
 {
     CoachedGame g;
-    g.game.button_startClick();
+    g.game.start();
     // Round 1: keep 1, 1 and 5 and roll three dice, which score nothing.
     g.script({1, 1, 5, 2, 3, 4});
-    g.game.image_rollClick();
+    g.game.roll();
     g.select({1, 2, 3});
     g.script({2, 3, 4});
-    g.game.image_rollClick();
-    g.game.Timer2Timer();
+    g.game.roll();
+    g.game.pauseElapsed();
     // Round 2: a straight banked at once, when rolling six again is better.
     g.script({1, 2, 3, 4, 5, 6});
-    g.game.image_rollClick();
+    g.game.roll();
     g.select({1, 2, 3, 4, 5, 6});
-    g.game.image_turnClick();
-    g.game.Timer2Timer();
+    g.game.bank();
+    g.game.pauseElapsed();
     for (int round = 3; round <= kRounds; ++round) {
         g.scriptNothingScores();
-        g.game.image_rollClick();
-        g.game.Timer2Timer();
+        g.game.roll();
+        g.game.pauseElapsed();
     }
     ASSERT_TRUE(g.record.hasFinishedGame());
     const GameReview r = reviewGame(solver(), g.record.lastGame(), g.record.lastScore());

@@ -1,111 +1,136 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include <algorithm>
+#include <array>
 #include <deque>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
-#include "core/game/board.h"
 #include "core/game/facesource.h"
+#include "core/game/gamestate.h"
+#include "support/nullboard.h"
 
-// Records every effect of the round flow as one line of text, in order, so a
-// test can compare whole sequences and print them when they differ.
-class RecordingBoard : public Board {
+// What the board shows after everything the round flow told it, so tests
+// assert the board's state rather than the calls that led to it.
+class BoardModel : public NullBoard {
 public:
-    std::vector<std::string> log;
-    std::string slotTexts[11];
-    std::string score;
-    std::string name = "Ann";
+    std::array<DiePlace, kDice> places{};
+    std::array<int, kDice> faces{};
+    std::array<std::string, kRounds + 1> roundTexts{}; // [0] unused
+    std::string total;
+    std::string banked;
+    std::string finalScore;
+    std::string greeting;
+    std::set<BoardPart> shown;
+    std::optional<BoardPart> inFront;
+    int turnRound = 0;
+    std::vector<std::string> cues;
+    std::vector<std::string> messages;
     bool timerRunning = false;
+    int timerMilliseconds = 0;
+    long reports = 0; // every call counts: whether the board heard anything at all
 
-    void setSlotText(int round, const std::string& text) override
+    [[nodiscard]] bool isShown(BoardPart part) const { return shown.count(part) != 0; }
+    [[nodiscard]] DiePlace place(int die) const { return places[static_cast<std::size_t>(die - 1)]; }
+    [[nodiscard]] int face(int die) const { return faces[static_cast<std::size_t>(die - 1)]; }
+    [[nodiscard]] long heard(const std::string& cue) const { return std::count(cues.begin(), cues.end(), cue); }
+
+    void setRoundText(int round, const std::string& text) override
     {
-        slotTexts[round] = text;
-        add("slot " + std::to_string(round) + " " + text);
+        ++reports;
+        roundTexts.at(static_cast<std::size_t>(round)) = text;
     }
-    void setScoreText(const std::string& text) override
+    void setTotalText(const std::string& text) override
     {
-        score = text;
-        add("score " + text);
+        ++reports;
+        total = text;
     }
-    void setScoreRecordedText(const std::string& text) override { add("badge " + text); }
-    void setFinalScoreText(const std::string& text) override { add("final " + text); }
-    void setGreetingText(const std::string& text) override { add("greeting " + text); }
-    void setShown(BoardElement element, bool shown) override
+    void setBankedText(const std::string& text) override
     {
-        add(std::string(shown ? "show " : "hide ") + elementName(element));
+        ++reports;
+        banked = text;
     }
-    void bringToFront(BoardElement element) override { add(std::string("front ") + elementName(element)); }
-    void moveTurnMarker(int top) override { add("turn " + std::to_string(top)); }
-    void moveDie(int die, int left, int top) override
+    void setFinalScoreText(const std::string& text) override
     {
-        add("move " + std::to_string(die) + " " + std::to_string(left) + "," + std::to_string(top));
+        ++reports;
+        finalScore = text;
     }
-    void showFace(int die, int face) override { add("face " + std::to_string(die) + " " + std::to_string(face)); }
-    void playsounds(const std::string& cue) override { add("cue " + cue); }
-    void showMessage(const std::string& text) override { add("message " + text); }
+    void setGreetingText(const std::string& text) override
+    {
+        ++reports;
+        greeting = text;
+    }
+    void setShown(BoardPart part, bool show) override
+    {
+        ++reports;
+        if (show)
+            shown.insert(part);
+        else
+            shown.erase(part);
+    }
+    void bringToFront(BoardPart part) override
+    {
+        ++reports;
+        inFront = part;
+    }
+    void markTurn(int round) override
+    {
+        ++reports;
+        turnRound = round;
+    }
+    void placeDie(int die, DiePlace place) override
+    {
+        ++reports;
+        places.at(static_cast<std::size_t>(die - 1)) = place;
+    }
+    void showFace(int die, int face) override
+    {
+        ++reports;
+        faces.at(static_cast<std::size_t>(die - 1)) = face;
+    }
+    void playCue(const std::string& cue) override
+    {
+        ++reports;
+        cues.push_back(cue);
+    }
+    void showMessage(const std::string& text) override
+    {
+        ++reports;
+        messages.push_back(text);
+    }
     void startPauseTimer(int ms) override
     {
+        ++reports;
         timerRunning = true;
-        add("timer start " + std::to_string(ms));
+        timerMilliseconds = ms;
     }
     void stopPauseTimer() override
     {
+        ++reports;
         timerRunning = false;
-        add("timer stop");
     }
-    std::string playerName() const override { return name; }
-
-    // Only the lines that start with one of the given prefixes.
-    std::vector<std::string> only(const std::vector<std::string>& prefixes) const
-    {
-        std::vector<std::string> out;
-        for (const auto& line : log)
-            for (const auto& p : prefixes)
-                if (line.rfind(p, 0) == 0) {
-                    out.push_back(line);
-                    break;
-                }
-        return out;
-    }
-
-    static const char* elementName(BoardElement e)
-    {
-        switch (e) {
-        case BoardElement::image_roll: return "image_roll";
-        case BoardElement::image_turn: return "image_turn";
-        case BoardElement::image_noscore: return "image_noscore";
-        case BoardElement::image_notboard: return "image_notboard";
-        case BoardElement::image_scorerecorded: return "image_scorerecorded";
-        case BoardElement::label_scorerecorded: return "label_scorerecorded";
-        case BoardElement::panel_cleared: return "panel_cleared";
-        case BoardElement::button_sendscore: return "button_sendscore";
-        case BoardElement::panel_name: return "panel_name";
-        case BoardElement::panel_wait: return "panel_wait";
-        }
-        return "?";
-    }
-
-private:
-    void add(std::string line) { log.push_back(std::move(line)); }
 };
 
 class RecordingTally : public TallyReports {
 public:
     std::vector<std::string> log;
-    void addtomineincrease(int column) override { log.push_back("addtomineincrease " + std::to_string(column)); }
-    void postscore(int column, int value) override
+    void increment(int column) override { log.push_back("increment " + std::to_string(column)); }
+    void keepHighest(int column, int value) override
     {
-        log.push_back("postscore " + std::to_string(column) + " " + std::to_string(value));
+        log.push_back("keepHighest " + std::to_string(column) + " " + std::to_string(value));
     }
-    bool checkscore(int score, const std::string& name) override
+    bool enterGame(int score, const std::string& name) override
     {
-        log.push_back("checkscore " + std::to_string(score) + " " + name);
+        log.push_back("enterGame " + std::to_string(score) + " " + name);
         return true;
     }
-    void addscore(int column, int amount) override
+    void addTo(int column, int amount) override
     {
-        log.push_back("addscore " + std::to_string(column) + " " + std::to_string(amount));
+        log.push_back("addTo " + std::to_string(column) + " " + std::to_string(amount));
     }
+    void gameFinished() override { log.push_back("gameFinished"); }
 };
 
 // Hands out the faces a test scripted; when they run out it falls back to

@@ -23,10 +23,10 @@ std::string readScoringPage()
 
 int32_t worth(const std::vector<int>& faces)
 {
-    Tgamestate s;
+    GameState s;
     for (std::size_t i = 0; i < s.dice.size(); ++i)
-        s.dice[i] = i < faces.size() ? Tdie{faces[i], status::kSelected} : Tdie{0, status::kFrozen};
-    return finalscore(s);
+        s.dice[i] = i < faces.size() ? Die{faces[i], DieStatus::Selected} : Die{0, DieStatus::Frozen};
+    return bankPoints(s);
 }
 
 // The help page tells players what each combination is worth; every worked

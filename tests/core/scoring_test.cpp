@@ -5,28 +5,21 @@
 #include <string>
 
 #include "core/game/scoring.h"
+#include "dieletters.h"
 
 namespace {
 
-Tgamestate withDice(const std::array<int, 6>& faces, char st)
+GameState withDice(const std::array<int, 6>& faces, DieStatus st)
 {
-    Tgamestate s;
+    GameState s;
     for (int i = 0; i < 6; ++i)
-        s.dice[static_cast<std::size_t>(i)] = Tdie{faces[static_cast<std::size_t>(i)], st};
+        s.dice[static_cast<std::size_t>(i)] = Die{faces[static_cast<std::size_t>(i)], st};
     return s;
-}
-
-std::string statuses(const Tgamestate& s)
-{
-    std::string out;
-    for (const Tdie& d : s.dice)
-        out += d.status;
-    return out;
 }
 
 } // namespace
 
-TEST(finalscore, WorkedSelections)
+TEST(bankPoints, WorkedSelections)
 {
     const struct {
         std::array<int, 6> dice;
@@ -38,23 +31,23 @@ TEST(finalscore, WorkedSelections)
         {{2, 3, 4, 6, 6, 2}, 0},
     };
     for (const auto& c : cases) {
-        for (auto eval : {gettempscore, updatescore, finalscore}) {
-            Tgamestate s = withDice(c.dice, status::kSelected);
+        for (auto eval : {previewPoints, commitPoints, bankPoints}) {
+            GameState s = withDice(c.dice, DieStatus::Selected);
             EXPECT_EQ(eval(s), c.points) << testing::PrintToString(c.dice);
         }
     }
 }
 
-TEST(gettempscore, NothingSelectedIsWorthNothingAndMarksNothing)
+TEST(previewPoints, NothingSelectedIsWorthNothingAndMarksNothing)
 {
-    Tgamestate s = withDice({1, 1, 1, 5, 5, 5}, status::kInPlay);
-    for (auto eval : {gettempscore, updatescore, finalscore}) {
+    GameState s = withDice({1, 1, 1, 5, 5, 5}, DieStatus::InPlay);
+    for (auto eval : {previewPoints, commitPoints, bankPoints}) {
         EXPECT_EQ(eval(s), 0);
         EXPECT_EQ(statuses(s), "uuuuuu");
     }
 }
 
-TEST(updatescore, MarksOnlyTheDiceThatScored)
+TEST(commitPoints, MarksOnlyTheDiceThatScored)
 {
     const struct {
         std::array<int, 6> dice;
@@ -71,56 +64,56 @@ TEST(updatescore, MarksOnlyTheDiceThatScored)
         {{6, 6, 6, 6, 6, 6}, "ssssss", 2400, "pppppp"},      // six of a kind and nothing else
     };
     for (const auto& c : cases) {
-        Tgamestate s = withDice(c.dice, status::kInPlay);
+        GameState s = withDice(c.dice, DieStatus::InPlay);
         for (std::size_t i = 0; i < 6; ++i)
-            s.dice[i].status = c.selected[i];
-        EXPECT_EQ(updatescore(s), c.points) << testing::PrintToString(c.dice);
+            s.dice[i].status = statusOf(c.selected[i]);
+        EXPECT_EQ(commitPoints(s), c.points) << testing::PrintToString(c.dice);
         EXPECT_EQ(statuses(s), c.after) << testing::PrintToString(c.dice);
     }
 }
 
-TEST(gettempscore, MarksCategoriesButNotSinglesAndIsNotRepeatable)
+TEST(previewPoints, MarksCategoriesButNotSinglesAndIsNotRepeatable)
 {
-    Tgamestate s = withDice({3, 3, 3, 1, 5, 2}, status::kSelected);
-    EXPECT_EQ(gettempscore(s), 450);
+    GameState s = withDice({3, 3, 3, 1, 5, 2}, DieStatus::Selected);
+    EXPECT_EQ(previewPoints(s), 450);
     EXPECT_EQ(statuses(s), "gggsss");
     // Without turning "g" back into "s" the triple is no longer seen.
-    EXPECT_EQ(gettempscore(s), 150);
+    EXPECT_EQ(previewPoints(s), 150);
 }
 
-TEST(finalscore, LeavesSinglesSelected)
+TEST(bankPoints, LeavesSinglesSelected)
 {
-    Tgamestate s = withDice({2, 2, 2, 1, 5, 4}, status::kSelected);
-    EXPECT_EQ(finalscore(s), 350);
+    GameState s = withDice({2, 2, 2, 1, 5, 4}, DieStatus::Selected);
+    EXPECT_EQ(bankPoints(s), 350);
     EXPECT_EQ(statuses(s), "pppsss");
 }
 
-TEST(checkforkind, HigherFaceWinsAndExactCountOnly)
+TEST(ofAKindPoints, HigherFaceWinsAndExactCountOnly)
 {
-    Tgamestate s = withDice({2, 2, 2, 4, 4, 4}, status::kSelected);
-    EXPECT_EQ(checkforkind(s, mode::kPreview, 3), 400);
-    EXPECT_EQ(checkforkind(s, mode::kPreview, 3), 200); // the lower triple, found second
-    Tgamestate four = withDice({3, 3, 3, 3, 2, 6}, status::kSelected);
-    EXPECT_EQ(checkforkind(four, mode::kCheck, 3), 0);
-    EXPECT_EQ(checkforkind(four, mode::kCheck, 4), 600);
+    GameState s = withDice({2, 2, 2, 4, 4, 4}, DieStatus::Selected);
+    EXPECT_EQ(ofAKindPoints(s, ScoreMode::Preview, 3), 400);
+    EXPECT_EQ(ofAKindPoints(s, ScoreMode::Preview, 3), 200); // the lower triple, found second
+    GameState four = withDice({3, 3, 3, 3, 2, 6}, DieStatus::Selected);
+    EXPECT_EQ(ofAKindPoints(four, ScoreMode::Check, 3), 0);
+    EXPECT_EQ(ofAKindPoints(four, ScoreMode::Check, 4), 600);
 }
 
-TEST(checkscore, SetAsideDiceNeverCompleteACategory)
+TEST(pointsInRoll, SetAsideDiceNeverCompleteACategory)
 {
     // Three twos set aside earlier plus three twos now: only the new three count.
-    Tgamestate s = withDice({2, 2, 2, 2, 2, 2}, status::kInPlay);
-    s.dice[0].status = s.dice[1].status = s.dice[2].status = status::kSetAside;
-    EXPECT_EQ(checkscore(s), 200);
+    GameState s = withDice({2, 2, 2, 2, 2, 2}, DieStatus::InPlay);
+    s.dice[0].status = s.dice[1].status = s.dice[2].status = DieStatus::SetAside;
+    EXPECT_EQ(pointsInRoll(s), 200);
     // A straight cannot be completed across rolls.
-    Tgamestate t = withDice({1, 2, 3, 4, 5, 6}, status::kSelected);
-    t.dice[0].status = status::kSetAside;
-    EXPECT_EQ(finalscore(t), 50);
+    GameState t = withDice({1, 2, 3, 4, 5, 6}, DieStatus::Selected);
+    t.dice[0].status = DieStatus::SetAside;
+    EXPECT_EQ(bankPoints(t), 50);
 }
 
-TEST(checkscore, CountsTheSameDiceMoreThanOnce)
+TEST(pointsInRoll, CountsTheSameDiceMoreThanOnce)
 {
-    Tgamestate s = withDice({1, 1, 1, 2, 3, 4}, status::kInPlay);
-    EXPECT_EQ(checkscore(s), 1300); // 1000 for the triple plus 300 for the same ones
+    GameState s = withDice({1, 1, 1, 2, 3, 4}, DieStatus::InPlay);
+    EXPECT_EQ(pointsInRoll(s), 1300); // 1000 for the triple plus 300 for the same ones
 }
 
 // An independent statement of "this roll holds something that scores".
@@ -143,7 +136,7 @@ bool rollScores(const std::vector<int>& faces)
     return straight || pairs >= 3;
 }
 
-TEST(checkscore, AgreesWithAnIndependentCountForEveryRoll)
+TEST(pointsInRoll, AgreesWithAnIndependentCountForEveryRoll)
 {
     long rolls = 0;
     for (int n = 1; n <= 6; ++n) {
@@ -152,18 +145,18 @@ TEST(checkscore, AgreesWithAnIndependentCountForEveryRoll)
             total *= 6;
         for (int code = 0; code < total; ++code) {
             std::vector<int> faces;
-            Tgamestate s;
+            GameState s;
             int c = code;
             for (int i = 0; i < 6; ++i) {
                 if (i < n) {
                     faces.push_back(c % 6 + 1);
-                    s.dice[static_cast<std::size_t>(i)] = Tdie{c % 6 + 1, status::kInPlay};
+                    s.dice[static_cast<std::size_t>(i)] = Die{c % 6 + 1, DieStatus::InPlay};
                     c /= 6;
                 } else {
-                    s.dice[static_cast<std::size_t>(i)] = Tdie{1, status::kSetAside}; // would score if counted
+                    s.dice[static_cast<std::size_t>(i)] = Die{1, DieStatus::SetAside}; // would score if counted
                 }
             }
-            ASSERT_EQ(checkscore(s) != 0, rollScores(faces)) << testing::PrintToString(faces);
+            ASSERT_EQ(pointsInRoll(s) != 0, rollScores(faces)) << testing::PrintToString(faces);
             ++rolls;
         }
     }

@@ -7,6 +7,7 @@
 
 #include "core/game/game.h"
 #include "core/game/solver.h"
+#include "support/nullboard.h"
 
 namespace {
 
@@ -24,32 +25,11 @@ FaceCounts counts(std::initializer_list<int> faces)
     return c;
 }
 
-class SilentBoard final : public Board {
+// Counts the refusals a policy ran into; the rest of the board does not matter here.
+class RefusalCounter final : public NullBoard {
 public:
-    void setSlotText(int, const std::string&) override {}
-    void setScoreText(const std::string&) override {}
-    void setScoreRecordedText(const std::string&) override {}
-    void setFinalScoreText(const std::string&) override {}
-    void setGreetingText(const std::string&) override {}
-    void setShown(BoardElement, bool) override {}
-    void bringToFront(BoardElement) override {}
-    void moveTurnMarker(int) override {}
-    void moveDie(int, int, int) override {}
-    void showFace(int, int) override {}
-    void playsounds(const std::string&) override {}
     void showMessage(const std::string&) override { ++messages; }
-    void startPauseTimer(int) override {}
-    void stopPauseTimer() override {}
-    std::string playerName() const override { return "Sim"; }
     int messages = 0;
-};
-
-class SilentTally final : public TallyReports {
-public:
-    void addtomineincrease(int) override {}
-    void postscore(int, int) override {}
-    bool checkscore(int, const std::string&) override { return false; }
-    void addscore(int, int) override {}
 };
 
 // Plays whole games through the real round flow, clicking what the policy
@@ -61,57 +41,57 @@ public:
 
     int32_t playGame()
     {
-        m_game.button_startClick();
-        while (m_game.state().roundnum <= kRounds) {
-            while (m_game.state().canplay)
+        m_game.start();
+        while (m_game.state().round <= kRounds) {
+            while (m_game.state().canPlay)
                 move();
-            m_game.Timer2Timer();
+            m_game.pauseElapsed();
         }
         EXPECT_EQ(m_board.messages, 0) << "the policy tried to roll with nothing selected";
-        return m_game.state().gametotal;
+        return m_game.state().gameTotal;
     }
 
 private:
     void move()
     {
-        const Tgamestate& st = m_game.state();
-        if (st.firstroll) {
-            m_game.image_rollClick();
+        const GameState& st = m_game.state();
+        if (st.firstRoll) {
+            m_game.roll();
             return;
         }
         FaceCounts roll{};
-        for (const Tdie& d : st.dice)
-            if (d.status == status::kInPlay)
+        for (const Die& d : st.dice)
+            if (d.status == DieStatus::InPlay)
                 ++roll[static_cast<std::size_t>(d.value)];
-        const Situation s{st.roundtotal, st.onboard, st.onboard ? 1 : kRounds + 1 - st.roundnum};
+        const Situation s{st.roundTotal, st.onBoard, st.onBoard ? 1 : kRounds + 1 - st.round};
         const Choice& c = best(s, roll);
         FaceCounts wanted = c.selected;
         for (int i = 1; i <= kDice; ++i) {
             int& left = wanted[static_cast<std::size_t>(st.die(i).value)];
-            if (st.die(i).status == status::kInPlay && left > 0) {
+            if (st.die(i).status == DieStatus::InPlay && left > 0) {
                 --left;
-                m_game.dice2Click(i);
+                m_game.toggleDie(i);
             }
         }
         if (c.bank)
-            m_game.image_turnClick();
+            m_game.bank();
         else
-            m_game.image_rollClick();
+            m_game.roll();
     }
 
     // The policy does not change between on-board rounds, so one cache
     // entry per committed total and roll serves them all.
     const Choice& best(const Situation& s, const FaceCounts& roll)
     {
-        const auto key = std::make_tuple(s.onboard, s.roundsLeft, s.committed, roll);
+        const auto key = std::make_tuple(s.onBoard, s.roundsLeft, s.committed, roll);
         auto it = m_cache.find(key);
         if (it == m_cache.end())
             it = m_cache.emplace(key, solver().choices(s, roll).front()).first;
         return it->second;
     }
 
-    SilentBoard m_board;
-    SilentTally m_tally;
+    RefusalCounter m_board;
+    NullTally m_tally;
     DiceGenerator m_faces;
     Game m_game;
     static inline std::map<std::tuple<bool, int, int32_t, FaceCounts>, Choice> m_cache;

@@ -12,10 +12,10 @@ namespace {
 // One finished game as the round flow reports it.
 void play(Tally& t, int32_t score, const std::string& name, int32_t bestRound)
 {
-    t.addtomineincrease(1);
-    t.postscore(3, bestRound);
-    t.checkscore(score, name, "12/7/26");
-    t.addscore(2, score);
+    t.increment(1);
+    t.keepHighest(3, bestRound);
+    t.enterGame(score, name, "12/7/26");
+    t.addTo(2, score);
 }
 
 std::vector<std::string> places(const TallyTable& t)
@@ -123,7 +123,7 @@ TEST(Tally, CopiesSavingAtTheSameMomentLoseNoCount)
             for (int i = 0; i < kSaves; ++i) {
                 Tally t(path);
                 (void)t.load();
-                t.addtomineincrease(1);
+                t.increment(1);
                 t.save();
             }
             ::_exit(0);

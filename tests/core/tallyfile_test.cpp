@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 std::string packFast(const std::string& text)
 {
     const auto packed = lzrw1Compress(std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()),
-                                      TCompressMode::Fast);
+                                      CompressMode::Fast);
     return std::string(packed.begin(), packed.end());
 }
 
@@ -48,9 +48,9 @@ TEST(TallyFile, SurvivesARoundTrip)
     TempFolder folder;
     const auto path = folder.file("pelbixsolotally.tld");
     TallyTable t;
-    t.addtomineincrease(1);
-    t.checkscore(1250, "Ann", "12/7/26");
-    t.addscore(2, 1250);
+    t.increment(1);
+    t.enterGame(1250, "Ann", "12/7/26");
+    t.addTo(2, 1250);
     TallyFile::save(path, t);
     const auto loaded = TallyFile::load(path);
     EXPECT_FALSE(loaded.error);
@@ -119,7 +119,7 @@ TEST(TallyFile, SaveIntoAReadOnlyFolderLeavesTheOldFileIntact)
     TempFolder folder;
     const auto path = folder.file("pelbixsolotally.tld");
     TallyTable old;
-    old.checkscore(900, "Old", "d");
+    old.enterGame(900, "Old", "d");
     TallyFile::save(path, old);
     const std::string before = TempFolder::read(path);
     // Read-only for everyone: as a user the folder is the user's own, so
@@ -149,10 +149,10 @@ TEST(TallyFile, ATallyWrittenInGoodModeLoadsToo)
     TempFolder folder;
     const auto path = folder.file("pelbixsolotally.tld");
     TallyTable t;
-    t.checkscore(3150, "Good", "2/3/26");
+    t.enterGame(3150, "Good", "2/3/26");
     const std::string text = t.toText();
     const auto packed = lzrw1Compress(std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()),
-                                      TCompressMode::Good);
+                                      CompressMode::Good);
     TempFolder::write(path, std::string(packed.begin(), packed.end()));
     const auto loaded = TallyFile::load(path);
     ASSERT_FALSE(loaded.error) << *loaded.error;
@@ -168,10 +168,10 @@ TEST(TallyFile, ASaveKilledAtAnyMomentLeavesAWholeFile)
     TempFolder folder;
     const auto path = folder.file("pelbixsolotally.tld");
     TallyTable a;
-    a.checkscore(1111, "Old", "1/1/26");
+    a.enterGame(1111, "Old", "1/1/26");
     TallyTable b;
     for (int i = 0; i < 10; ++i)
-        b.checkscore(2000 + i, std::string(40, static_cast<char>('a' + i)), "2/2/26");
+        b.enterGame(2000 + i, std::string(40, static_cast<char>('a' + i)), "2/2/26");
     TallyFile::save(path, a);
     for (int round = 0; round < 20; ++round) {
         const pid_t child = ::fork();

@@ -10,9 +10,9 @@ namespace {
 
 void playGame(TallyTable& t, int32_t score, const std::string& name = "Ann", const std::string& date = "12/7/26")
 {
-    t.addtomineincrease(1);
-    t.checkscore(score, name, date);
-    t.addscore(2, score);
+    t.increment(1);
+    t.enterGame(score, name, date);
+    t.addTo(2, score);
 }
 
 std::vector<std::string> scores(const TallyTable& t)
@@ -64,7 +64,7 @@ TEST(TallyTable, EmptyTableTextIs282BytesIn110Lines)
     }
 }
 
-TEST(checkscore, TwoGamesBestFirstWithStatistics)
+TEST(enterGame, TwoGamesBestFirstWithStatistics)
 {
     TallyTable t;
     playGame(t, 500);
@@ -76,7 +76,7 @@ TEST(checkscore, TwoGamesBestFirstWithStatistics)
     EXPECT_EQ(t.statistic(4), "600");
 }
 
-TEST(checkscore, EqualScoreGoesAboveTheOlderOne)
+TEST(enterGame, EqualScoreGoesAboveTheOlderOne)
 {
     TallyTable t;
     playGame(t, 500, "First");
@@ -87,27 +87,27 @@ TEST(checkscore, EqualScoreGoesAboveTheOlderOne)
     EXPECT_FALSE(t.placeLook(2).bold);
 }
 
-TEST(checkscore, TenthPlaceRule)
+TEST(enterGame, TenthPlaceRule)
 {
     TallyTable t;
     for (int i = 0; i < 10; ++i)
-        ASSERT_TRUE(t.checkscore(1000, "P" + std::to_string(i), "d"));
+        ASSERT_TRUE(t.enterGame(1000, "P" + std::to_string(i), "d"));
     EXPECT_EQ(t.placeName(10), "P0"); // the oldest stands last
-    EXPECT_TRUE(t.checkscore(1000, "New", "d"));
+    EXPECT_TRUE(t.enterGame(1000, "New", "d"));
     EXPECT_EQ(t.placeName(1), "New");
     EXPECT_EQ(t.placeName(10), "P1"); // P0 dropped out
     const TallyTable before = t;
-    EXPECT_FALSE(t.checkscore(999, "Low", "d"));
+    EXPECT_FALSE(t.enterGame(999, "Low", "d"));
     EXPECT_EQ(t.toText(), before.toText());
     EXPECT_FALSE(t.placeLook(1).bold) << "a miss still clears the highlight";
 }
 
-TEST(checkscore, MovesDateNameAndScoreTogether)
+TEST(enterGame, MovesDateNameAndScoreTogether)
 {
     TallyTable t;
-    t.checkscore(300, "C", "1/3/26");
-    t.checkscore(100, "A", "1/1/26");
-    t.checkscore(200, "B", "1/2/26");
+    t.enterGame(300, "C", "1/3/26");
+    t.enterGame(100, "A", "1/1/26");
+    t.enterGame(200, "B", "1/2/26");
     const std::vector<std::string> expected = {"300", "200", "100", "", "", "", "", "", "", ""};
     EXPECT_EQ(scores(t), expected);
     EXPECT_EQ(t.placeDate(2), "1/2/26");
@@ -119,41 +119,41 @@ TEST(TallyTable, Statistics)
 {
     TallyTable t;
     t.setCell(1, 0, "3");
-    t.addscore(2, 1000);
+    t.addTo(2, 1000);
     EXPECT_EQ(t.statistic(4), "333");
 
-    t.postscore(3, 450);
-    t.postscore(3, 450); // equal: no change
-    t.postscore(3, 200);
+    t.keepHighest(3, 450);
+    t.keepHighest(3, 450); // equal: no change
+    t.keepHighest(3, 200);
     EXPECT_EQ(t.statistic(3), "450");
 
     TallyTable noGames;
-    noGames.addscore(2, 700); // division by zero: the total stays, the average does not change
+    noGames.addTo(2, 700); // division by zero: the total stays, the average does not change
     EXPECT_EQ(noGames.statistic(2), "700");
     EXPECT_EQ(noGames.statistic(4), "0");
 
     TallyTable negative;
     negative.setCell(1, 0, "2");
     negative.setCell(2, 0, "");
-    negative.addscore(2, -5);
+    negative.addTo(2, -5);
     EXPECT_EQ(negative.statistic(2), "-5");
     EXPECT_EQ(negative.statistic(4), "-2"); // truncated toward zero
 
     TallyTable word;
     word.setCell(3, 0, "lots");
-    word.postscore(3, 900);
+    word.keepHighest(3, 900);
     EXPECT_EQ(word.statistic(3), "lots");
 }
 
 // Regression: a counter cell holding a word used to raise into the game's
 // click handler; it now counts from 0.
-TEST(addtomineincrease, CountsFromZeroOverAWord)
+TEST(increment, CountsFromZeroOverAWord)
 {
     TallyTable t;
     t.setCell(1, 0, "many");
-    t.addtomineincrease(1);
+    t.increment(1);
     EXPECT_EQ(t.statistic(1), "1");
-    EXPECT_EQ(t.addit(1, 0), 2);
+    EXPECT_EQ(t.incrementCell(1, 0), 2);
 }
 
 TEST(TallyTable, ResetEmptiesEverythingAndReloadsAsEmpty)
@@ -172,7 +172,7 @@ TEST(TallyTable, ResetEmptiesEverythingAndReloadsAsEmpty)
 TEST(TallyTable, WordInAScoreCellLoadsAsAnEmptyPlaceAndKeepsItsText)
 {
     TallyTable t;
-    t.checkscore(500, "Ann", "d");
+    t.enterGame(500, "Ann", "d");
     std::string text = t.toText();
     const std::string needle = "\r\n500\r\n";
     text.replace(text.find(needle), needle.size(), "\r\nlots\r\n");
@@ -180,7 +180,7 @@ TEST(TallyTable, WordInAScoreCellLoadsAsAnEmptyPlaceAndKeepsItsText)
     EXPECT_EQ(loaded.placeScore(1), TallyTable::kEmptyScore);
     EXPECT_EQ(loaded.placeScoreText(1), "");
     EXPECT_EQ(loaded.cell(1, 1), "lots");
-    loaded.checkscore(10, "Bo", "d"); // the word stands above the empty places, so 10 enters at place 1
+    loaded.enterGame(10, "Bo", "d"); // the word stands above the empty places, so 10 enters at place 1
     EXPECT_EQ(loaded.cell(1, 2), "lots");
 }
 

@@ -161,13 +161,13 @@ TEST_F(AccessibilityTest, BoardNamesFollowTheGameAndBadgesAreAnnounced)
 TEST(dieName, FaceAndStatusInWords)
 {
     const struct {
-        Tdie die;
+        Die die;
         const char* name;
     } cases[] = {
-        {{0, status::kFrozen}, "Die 3: not rolled"}, {{6, status::kInPlay}, "Die 3: six, in play"},
-        {{5, status::kSelected}, "Die 3: five, selected"}, {{5, status::kPreviewed}, "Die 3: five, selected"},
-        {{1, status::kSetAside}, "Die 3: one, set aside"}, {{4, status::kFrozen}, "Die 3: four"},
-        {{7, status::kInPlay}, "Die 3: not rolled"},
+        {{0, DieStatus::Frozen}, "Die 3: not rolled"}, {{6, DieStatus::InPlay}, "Die 3: six, in play"},
+        {{5, DieStatus::Selected}, "Die 3: five, selected"}, {{5, DieStatus::Previewed}, "Die 3: five, selected"},
+        {{1, DieStatus::SetAside}, "Die 3: one, set aside"}, {{4, DieStatus::Frozen}, "Die 3: four"},
+        {{7, DieStatus::InPlay}, "Die 3: not rolled"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(BoardAccessibility::dieName(3, c.die), c.name);

@@ -78,7 +78,7 @@ TEST_F(CoachTest, HintOutlinesTheDiceToKeepAndGoesAtTheNextClick)
 
     click(child("dice2"));
     EXPECT_FALSE(hint()->isVisible());
-    EXPECT_EQ(main->game().state().die(2).status, status::kSelected) << "the hint kept the click";
+    EXPECT_EQ(main->game().state().die(2).status, DieStatus::Selected) << "the hint kept the click";
 }
 
 TEST_F(CoachTest, GameReviewChargesTheLastFinishedGame)

@@ -7,6 +7,7 @@
 #include "controls/tcolor.h"
 #include "forms/mainform.h"
 #include "forms/tallylistform.h"
+#include "forms/tallymodel.h"
 #include "formsfixture.h"
 
 namespace {
@@ -72,7 +73,8 @@ TEST_F(DarkThemeTest, BoardTextsKeepTheGamesColours)
 
 TEST_F(DarkThemeTest, TallyListTextsKeepTheGamesColours)
 {
-    Ttallylist tally(tallyFile(), dialogs);
+    TallyModel model(tallyFile());
+    Ttallylist tally(model, dialogs);
     expectColours(&tally, {{"label_myname", qcolor(colours::kKhaki)}, {"caption_1", Qt::black}});
 }
 

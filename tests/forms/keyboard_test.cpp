@@ -76,7 +76,7 @@ protected:
 TEST_F(KeyboardTest, WholeGameNamePostAndCancelByKeysOnly)
 {
     auto main = open();
-    const Tgamestate& state = main->game().state();
+    const GameState& state = main->game().state();
     EXPECT_EQ(focusName(), "edit_aname") << "the name panel takes the focus at start";
     key(Qt::Key_A, Qt::ControlModifier);
     type("Ann");
@@ -87,11 +87,11 @@ TEST_F(KeyboardTest, WholeGameNamePostAndCancelByKeysOnly)
 
     sounds.cues.clear();
     keys("1RB "); // no game yet: a click on these would do nothing
-    EXPECT_EQ(state.roundnum, 0);
+    EXPECT_EQ(state.round, 0);
     EXPECT_TRUE(sounds.cues.isEmpty());
 
     key(Qt::Key_Return); // START GAME has the focus
-    ASSERT_EQ(state.roundnum, 1);
+    ASSERT_EQ(state.round, 1);
 
     const struct {
         std::vector<int> faces; // every draw of the round, in order
@@ -116,7 +116,7 @@ TEST_F(KeyboardTest, WholeGameNamePostAndCancelByKeysOnly)
         EXPECT_TRUE(faces.script.empty()) << "round " << round << ": a roll was missed";
         main->Timer2Timer();
     }
-    EXPECT_EQ(state.gametotal, 6450);
+    EXPECT_EQ(state.gameTotal, 6450);
     ASSERT_TRUE(child(*main, "panel_cleared")->isVisible());
     EXPECT_EQ(child<QLabel>(*main, "label_score1")->text(), "Your Score:6450");
 

@@ -54,8 +54,8 @@ protected:
     {
         for (int face : wanted)
             for (int i = 1; i <= 6; ++i) {
-                const Tdie& d = main.game().state().die(i);
-                if (d.value == face && d.status == status::kInPlay) {
+                const Die& d = main.game().state().die(i);
+                if (d.value == face && d.status == DieStatus::InPlay) {
                     click(child(main, ("dice" + std::to_string(i)).c_str()));
                     break;
                 }
@@ -114,7 +114,7 @@ TEST_F(MainFormTest, PlaysARoundThroughTheWidgets)
     EXPECT_EQ(text(*main, "label_rnd1"), "450");
 
     click(child(*main, "label_rnd2")); // another round's slot: nothing
-    EXPECT_TRUE(main->game().state().canplay);
+    EXPECT_TRUE(main->game().state().canPlay);
 
     click(child(*main, "image_turn"), {20, 11}); // left of the slot text, on the marker
     EXPECT_TRUE(visible(*main, "image_scorerecorded"));
@@ -193,7 +193,7 @@ TEST_F(MainFormTest, GameOverShowsTheClearedPanel)
 
     main->findChild<QAction*>("StartGame1")->trigger();
     EXPECT_FALSE(visible(*main, "panel_cleared"));
-    EXPECT_EQ(main->game().state().roundnum, 1);
+    EXPECT_EQ(main->game().state().round, 1);
 }
 
 TEST_F(MainFormTest, SoundsOffPlaysNothingNotEvenEntered)

@@ -168,11 +168,11 @@ TEST_F(OnlineTest, PostsTheScoreAndShowsTheList)
     EXPECT_TRUE(widget(*w, "panel_wait")->isVisible());
     ASSERT_TRUE(waitUntil([&] { return w->highscore.isVisible(); }));
     EXPECT_FALSE(widget(*w, "panel_cleared")->isVisible());
-    EXPECT_EQ(w->main.game().state().gametotal, 10000);
+    EXPECT_EQ(w->main.game().state().gameTotal, 10000);
     EXPECT_FALSE(w->main.findChild<QTimer*>("Timer1")->isActive());
     const QUrlQuery q = postedQuery();
     EXPECT_EQ(q.queryItemValue("name", QUrl::FullyDecoded), "ABCDEFGHIJ");
-    EXPECT_EQ(q.queryItemValue("score"), QString::number(w->main.game().state().gametotal));
+    EXPECT_EQ(q.queryItemValue("score"), QString::number(w->main.game().state().gameTotal));
     EXPECT_EQ(q.queryItemValue("date", QUrl::FullyDecoded), PostingWait::postingDate(QDate::currentDate(), QLocale::system()));
     ASSERT_TRUE(waitUntil([&] { return w->highscore.displayhtml->toPlainText().contains("HIGH SCORES"); }));
     shoot(&w->highscore, "highscore");

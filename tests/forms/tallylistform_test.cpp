@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
+#include <QDir>
 #include <QLabel>
 
 #include <fstream>
 
+#include "core/tally/tallyfile.h"
 #include "forms/mainform.h"
+#include "forms/programwindows.h"
 #include "forms/tallylistform.h"
+#include "forms/tallymodel.h"
 #include "formsfixture.h"
 
 namespace {
@@ -33,7 +37,9 @@ protected:
 
 TEST_F(TallyListTest, FirstStartShowsAnEmptyListAndZeroStatistics)
 {
-    Ttallylist tally(tallyFile(), dialogs);
+    TallyModel model(tallyFile());
+    EXPECT_TRUE(model.load().isEmpty());
+    Ttallylist tally(model, dialogs);
     EXPECT_EQ(tally.windowTitle(), "Pelbix Solo - Tally List");
     for (int c = 1; c <= 4; ++c)
         EXPECT_EQ(text(tally, QStringLiteral("mylabel_%1").arg(c)), "0");
@@ -50,13 +56,17 @@ TEST_F(TallyListTest, GamesOnTheBoardEnterTheListAndSurviveARestart)
 {
     {
         Tmain main(programFolder(), seams());
-        Ttallylist tally(tallyFile(), dialogs);
-        main.setTally(&tally);
+        TallyModel model(tallyFile());
+        model.load();
+        Ttallylist tally(model, dialogs);
+        main.setTally(&model);
         main.show();
         playOneGame(main, 3); // ten rounds of three ones: 10000
+        // The finished game is on disk before anything closes.
+        EXPECT_EQ(TallyFile::load(tallyFile().toStdString()).table.statistic(1), "1");
         EXPECT_EQ(text(tally, "label_high1"), "10000");
         EXPECT_EQ(text(tally, "label_name1"), "Guest");
-        EXPECT_EQ(text(tally, "label_date1"), Ttallylist::today());
+        EXPECT_EQ(text(tally, "label_date1"), TallyModel::today());
         EXPECT_EQ(text(tally, "mylabel_1"), "1");
         EXPECT_EQ(text(tally, "mylabel_2"), "10000");
         EXPECT_EQ(text(tally, "mylabel_3"), "1000");
@@ -66,19 +76,44 @@ TEST_F(TallyListTest, GamesOnTheBoardEnterTheListAndSurviveARestart)
         EXPECT_FALSE(isBold(tally, "label_high2"));
         shoot(&tally, "tally-after-game");
     }
-    Ttallylist again(tallyFile(), dialogs);
+    TallyModel reread(tallyFile());
+    reread.load();
+    Ttallylist again(reread, dialogs);
     EXPECT_EQ(text(again, "label_high1"), "10000");
     EXPECT_EQ(text(again, "mylabel_1"), "1");
     EXPECT_EQ(colour(again, "label_name1"), QColor(Qt::black));
 }
 
+// A save that fails at a game's end must not take the game down or lose the
+// games: they stay pending and reach the file at the next save that works.
+TEST_F(TallyListTest, AnUnwritableTallyAtGameEndKeepsTheGamesForTheNextSave)
+{
+    const QString unwritable = file("gone/pelbixsolotally.tld"); // its folder does not exist yet
+    Tmain main(programFolder(), seams());
+    TallyModel model(unwritable);
+    model.load();
+    Ttallylist tally(model, dialogs);
+    main.setTally(&model);
+    main.show();
+    playOneGame(main, 3);
+    EXPECT_EQ(text(tally, "mylabel_1"), "1");
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_TRUE(main.findChild<QWidget*>("panel_cleared")->isVisible());
+    EXPECT_FALSE(QFile::exists(unwritable));
+    ASSERT_TRUE(QDir().mkdir(file("gone")));
+    EXPECT_TRUE(model.save());
+    EXPECT_EQ(TallyFile::load(unwritable.toStdString()).table.statistic(2), "10000");
+}
+
 TEST_F(TallyListTest, ResetAsksAndOnlyYesResets)
 {
     {
-        Ttallylist tally(tallyFile(), dialogs);
-        tally.addtomineincrease(1);
-        tally.checkscore(700, "Ann");
-        tally.addscore(2, 700);
+        TallyModel model(tallyFile());
+        model.load();
+        Ttallylist tally(model, dialogs);
+        model.increment(1);
+        model.enterGame(700, "Ann");
+        model.addTo(2, 700);
         dialogs.answers = {false, true};
         tally.button_resetClick();
         EXPECT_EQ(text(tally, "label_high1"), "700");
@@ -88,8 +123,11 @@ TEST_F(TallyListTest, ResetAsksAndOnlyYesResets)
         EXPECT_FALSE(isBold(tally, "label_high1"));
         ASSERT_EQ(dialogs.shown.size(), 2);
         EXPECT_EQ(dialogs.shown[0].text, "Are you sure you want to reset the Tally?");
+        EXPECT_TRUE(model.save());
     }
-    Ttallylist reloaded(tallyFile(), dialogs);
+    TallyModel reread(tallyFile());
+    reread.load();
+    Ttallylist reloaded(reread, dialogs);
     EXPECT_EQ(text(reloaded, "label_high1"), "");
     EXPECT_EQ(text(reloaded, "mylabel_2"), "0");
 }
@@ -98,23 +136,27 @@ TEST_F(TallyListTest, DamagedFileIsReportedOnceKeptAndReplacedAtExit)
 {
     std::ofstream(file("pelbixsolotally.tld").toStdString(), std::ios::binary) << "garbage!";
     {
-        Ttallylist tally(tallyFile(), dialogs);
+        auto w = std::make_unique<ProgramWindows>(programFolder(), seams());
         ASSERT_EQ(dialogs.shown.size(), 1);
         EXPECT_TRUE(dialogs.shown[0].text.startsWith(file("pelbixsolotally.tld") +
                                                      " : Lzrw1 decompression : this file has no valid header !"))
             << dialogs.shown[0].text.toStdString();
-        EXPECT_EQ(text(tally, "mylabel_1"), "0");
-        tally.addtomineincrease(1);
+        EXPECT_EQ(text(w->tallylist, "mylabel_1"), "0");
+        w->main.button_startClick();
+        EXPECT_EQ(text(w->tallylist, "mylabel_1"), "1");
+        w->main.close();
     }
     EXPECT_TRUE(QFile::exists(file("pelbixsolotally.tld.damaged")));
-    Ttallylist again(tallyFile(), dialogs);
-    EXPECT_EQ(text(again, "mylabel_1"), "1");
+    TallyModel reread(tallyFile());
+    EXPECT_TRUE(reread.load().isEmpty());
+    EXPECT_EQ(reread.table().statistic(1), "1");
     EXPECT_EQ(dialogs.shown.size(), 1);
 }
 
 TEST_F(TallyListTest, DoneAndTheCloseBoxOnlyHide)
 {
-    Ttallylist tally(tallyFile(), dialogs);
+    TallyModel model(tallyFile());
+    Ttallylist tally(model, dialogs);
     tally.show();
     click(tally.findChild<QWidget*>("button_done"));
     EXPECT_FALSE(tally.isVisible());

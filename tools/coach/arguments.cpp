@@ -59,7 +59,7 @@ CoachCommand parseBest(const std::vector<std::string>& args)
             if (s.committed % Solver::kStep != 0)
                 fail("--committed: points come in steps of 50, got '" + std::to_string(s.committed) + "'");
         } else if (arg == "--offboard") {
-            s.onboard = false;
+            s.onBoard = false;
         } else if (arg == "--rounds-left") {
             s.roundsLeft = static_cast<int>(parseNumber(arg, value(), 1, kRounds));
         } else {

@@ -44,7 +44,7 @@ void printBest(const Solver& solver, const CoachCommand& command)
         return;
     }
     // On the board every round is worth the same, so values stay the round's.
-    const double offset = s.onboard ? solver.laterRounds(s) : 0.0;
+    const double offset = s.onBoard ? solver.laterRounds(s) : 0.0;
     for (const Choice& c : list) {
         const std::string action = c.bank ? "bank" : "roll " + std::to_string(c.diceToRoll);
         std::printf("%s %s %.2f\n", keptText(c.kept).c_str(), action.c_str(), c.value - offset);

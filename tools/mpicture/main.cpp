@@ -15,7 +15,7 @@
 
 #include <jpeglib.h>
 
-#include "core/layout/colours.h"
+#include "controls/colours.h"
 
 namespace {
 

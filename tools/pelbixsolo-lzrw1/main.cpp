@@ -10,7 +10,7 @@
 #include <exception>
 #include <string>
 
-#include "core/compress/lzrw1.h"
+#include "core/compress/compressor.h"
 
 namespace {
 constexpr int kUsageError = 2;
@@ -24,14 +24,14 @@ int usage()
     return kUsageError;
 }
 
-bool parseMode(const std::string& text, TCompressMode& mode)
+bool parseMode(const std::string& text, CompressMode& mode)
 {
     if (text == "fast")
-        mode = TCompressMode::Fast;
+        mode = CompressMode::Fast;
     else if (text == "good")
-        mode = TCompressMode::Good;
+        mode = CompressMode::Good;
     else if (text == "auto")
-        mode = TCompressMode::Auto;
+        mode = CompressMode::Auto;
     else
         return false;
     return true;
@@ -43,24 +43,24 @@ int main(int argc, char** argv)
     if (argc < 2)
         return usage();
     const std::string command = argv[1];
-    Tlzrw1 coder;
+    Compressor coder;
     try {
         if (command == "c" && argc == 5) {
-            TCompressMode mode{};
+            CompressMode mode{};
             if (!parseMode(argv[2], mode))
                 return usage();
-            coder.setCompressMode(mode);
+            coder.setMode(mode);
             coder.setInputFile(argv[3]);
             coder.setOutputFile(argv[4]);
-            coder.Compress();
+            coder.compress();
         } else if (command == "d" && argc == 4) {
             coder.setInputFile(argv[2]);
             coder.setOutputFile(argv[3]);
-            coder.Decompress();
+            coder.decompress();
         } else if (command == "advise" && argc == 3) {
             coder.setInputFile(argv[2]);
-            const TCompressMode mode = coder.Advise();
-            std::printf("%s\n%s\n", mode == TCompressMode::Fast ? "fast" : "good", coder.Caption().c_str());
+            const CompressMode mode = coder.advise();
+            std::printf("%s\n%s\n", mode == CompressMode::Fast ? "fast" : "good", coder.caption().c_str());
         } else {
             return usage();
         }

@@ -6,7 +6,7 @@
 
 unsigned fastThreads(std::size_t bytes, unsigned wish)
 {
-    return bytes < kFastParallelBlocks * TLZR::kBlockSize ? 1 : wish;
+    return bytes < kFastParallelBlocks * FastBlockCoder::kBlockSize ? 1 : wish;
 }
 
 FastBodyEncoder::FastBodyEncoder(unsigned threads) : m_pool(threads)
@@ -16,7 +16,7 @@ FastBodyEncoder::FastBodyEncoder(unsigned threads) : m_pool(threads)
 
 void FastBodyEncoder::encode(std::span<const uint8_t> plain, bool last, const Emit& emit)
 {
-    constexpr std::size_t kBlock = TLZR::kBlockSize;
+    constexpr std::size_t kBlock = FastBlockCoder::kBlockSize;
     std::size_t blocks = (plain.size() + kBlock - 1) / kBlock;
     // A full last block is always followed by another, which may be empty.
     if (last && plain.size() % kBlock == 0)
@@ -56,7 +56,7 @@ FastBodyDecoder::FastBodyDecoder(unsigned threads) : m_pool(threads) {}
 FastBodyDecoder::Outcome FastBodyDecoder::decode(std::span<const std::span<const uint8_t>> blocks,
                                                  std::span<uint8_t> out)
 {
-    constexpr std::size_t kBlock = TLZR::kBlockSize;
+    constexpr std::size_t kBlock = FastBlockCoder::kBlockSize;
     m_produced.assign(blocks.size(), 0);
     m_status.assign(blocks.size(), DecodeStatus::Ok);
     auto stretch = [&](std::size_t i) {
@@ -64,7 +64,7 @@ FastBodyDecoder::Outcome FastBodyDecoder::decode(std::span<const std::span<const
         return out.subspan(at, std::min(kBlock, out.size() - at));
     };
     m_pool.run(blocks.size(), [&](std::size_t i) {
-        m_status[i] = TLZR::decompressBlock(blocks[i], stretch(i), m_produced[i]);
+        m_status[i] = FastBlockCoder::decompressBlock(blocks[i], stretch(i), m_produced[i]);
     });
     for (std::size_t i = 0; i < blocks.size(); ++i) {
         if (m_status[i] != DecodeStatus::Ok)

@@ -10,7 +10,7 @@
 
 #include "core/compress/blockpool.h"
 #include "core/compress/decodestatus.h"
-#include "core/compress/lzrw1kh.h"
+#include "core/compress/fastblockcoder.h"
 
 // The body of a Fast container, a round of blocks at a time on a small pool
 // of threads. Blocks are independent, so each one is coded exactly as the
@@ -20,7 +20,7 @@
 // Blocks per round: enough to keep every core busy, few enough that a
 // streaming copy holds only a few megabytes.
 inline constexpr std::size_t kFastRoundBlocks = 64;
-inline constexpr std::size_t kFastRoundBytes = kFastRoundBlocks * TLZR::kBlockSize;
+inline constexpr std::size_t kFastRoundBytes = kFastRoundBlocks * FastBlockCoder::kBlockSize;
 // Each block is preceded by its length, 16 bits little-endian.
 inline constexpr std::size_t kBlockLengthSize = 2;
 
@@ -29,7 +29,7 @@ inline constexpr std::size_t kBlockLengthSize = 2;
 inline constexpr std::size_t kFastParallelBlocks = 4;
 
 // A body of size bytes has one block per 32768 and one more, which is short or empty.
-inline std::size_t fastBlockCount(std::size_t size) { return size / TLZR::kBlockSize + 1; }
+inline std::size_t fastBlockCount(std::size_t size) { return size / FastBlockCoder::kBlockSize + 1; }
 
 // Threads for coding blocks bytes: 1 for small inputs, else the wish (0: one per core).
 unsigned fastThreads(std::size_t bytes, unsigned wish);
@@ -48,8 +48,8 @@ public:
 
 private:
     struct Slot {
-        TLZR coder;
-        std::array<uint8_t, kBlockLengthSize + TLZR::kPackBufferSize> packed;
+        FastBlockCoder coder;
+        std::array<uint8_t, kBlockLengthSize + FastBlockCoder::kPackBufferSize> packed;
         std::size_t length = 0;
     };
     BlockPool m_pool;

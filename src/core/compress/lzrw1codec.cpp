@@ -7,14 +7,14 @@
 #include <memory>
 #include <new>
 
-#include "core/compress/elzrw1exception.h"
+#include "core/compress/compressorerror.h"
 #include "core/compress/fastbody.h"
-#include "core/compress/lzh.h"
-#include "core/compress/lzrw1kh.h"
+#include "core/compress/goodstreamcoder.h"
+#include "core/compress/fastblockcoder.h"
 #include "core/compress/lzrw1messages.h"
 
 namespace {
-constexpr std::size_t kBlockSize = TLZR::kBlockSize;
+constexpr std::size_t kBlockSize = FastBlockCoder::kBlockSize;
 constexpr std::size_t kIdentifierSize = 4;
 // No stream of either method expands more than this (a Fast block of 37
 // bytes gives at most 32768, an LZH bit at most 60 bytes), so the size
@@ -37,9 +37,9 @@ uint32_t getLe32(const uint8_t* p)
 void check(DecodeStatus status, std::string_view inputPath, std::string (*sizeMessage)())
 {
     if (status == DecodeStatus::Truncated)
-        throw ELzrw1Exception(lzrw1msg::readFailed(inputPath));
+        throw CompressorError(lzrw1msg::readFailed(inputPath));
     if (status == DecodeStatus::Inconsistent)
-        throw ELzrw1Exception(sizeMessage());
+        throw CompressorError(sizeMessage());
 }
 
 // The blocks of a Fast body, at most count of them; fewer when the data ends early.
@@ -86,10 +86,10 @@ void decodeFastBlocks(std::span<const uint8_t> body, std::size_t size, const Roo
         }
     }
     if (blocks.size() != fastBlockCount(size))
-        throw ELzrw1Exception(lzrw1msg::readFailed(inputPath));
+        throw CompressorError(lzrw1msg::readFailed(inputPath));
 }
 
-TLZH::Progress lzhProgress(const Lzrw1Progress& progress, std::size_t inOffset, std::size_t outOffset)
+GoodStreamCoder::Progress lzhProgress(const Lzrw1Progress& progress, std::size_t inOffset, std::size_t outOffset)
 {
     if (!progress)
         return {};
@@ -102,34 +102,34 @@ TLZH::Progress lzhProgress(const Lzrw1Progress& progress, std::size_t inOffset, 
 Lzrw1Header lzrw1ReadHeader(std::span<const uint8_t> packed, std::string_view inputPath)
 {
     if (packed.size() < kIdentifierSize)
-        throw ELzrw1Exception(lzrw1msg::readFailed(inputPath));
+        throw CompressorError(lzrw1msg::readFailed(inputPath));
     const bool fast = std::equal(kFastIdentifier.begin(), kFastIdentifier.end(), packed.begin());
     const bool good = std::equal(kGoodIdentifier.begin(), kGoodIdentifier.end(), packed.begin());
     if (!fast && !good)
-        throw ELzrw1Exception(lzrw1msg::badHeader(inputPath));
+        throw CompressorError(lzrw1msg::badHeader(inputPath));
     if (packed.size() < kHeaderSize)
-        throw ELzrw1Exception(lzrw1msg::readFailed(inputPath));
+        throw CompressorError(lzrw1msg::readFailed(inputPath));
     const auto sizeField = int32_t(getLe32(packed.data() + 4));
     if (sizeField < 0)
-        throw ELzrw1Exception(fast ? lzrw1msg::fastSizeMismatch() : lzrw1msg::goodSizeMismatch());
+        throw CompressorError(fast ? lzrw1msg::fastSizeMismatch() : lzrw1msg::goodSizeMismatch());
     return {fast, std::size_t(sizeField)};
 }
 
-std::vector<uint8_t> lzrw1Compress(std::span<const uint8_t> plain, TCompressMode mode, std::string_view inputPath,
+std::vector<uint8_t> lzrw1Compress(std::span<const uint8_t> plain, CompressMode mode, std::string_view inputPath,
                                    const Lzrw1Progress& progress, int threshold, unsigned threads)
 {
     if (plain.size() > std::size_t(std::numeric_limits<int32_t>::max()))
-        throw ELzrw1Exception(lzrw1msg::sizeUnknown(inputPath));
-    if (mode == TCompressMode::Auto)
+        throw CompressorError(lzrw1msg::sizeUnknown(inputPath));
+    if (mode == CompressMode::Auto)
         mode = lzrw1Advise(plain, threshold).mode;
     try {
         std::vector<uint8_t> out;
-        const auto& id = mode == TCompressMode::Fast ? kFastIdentifier : kGoodIdentifier;
-        out.reserve(mode == TCompressMode::Fast ? lzrw1FastBound(plain.size()) : plain.size() + plain.size() / 64 + 64);
+        const auto& id = mode == CompressMode::Fast ? kFastIdentifier : kGoodIdentifier;
+        out.reserve(mode == CompressMode::Fast ? lzrw1FastBound(plain.size()) : plain.size() + plain.size() / 64 + 64);
         for (const uint8_t b : id)
             out.push_back(b);
         putLe32(out, uint32_t(plain.size()));
-        if (mode == TCompressMode::Fast) {
+        if (mode == CompressMode::Fast) {
             FastBodyEncoder encoder(fastThreads(plain.size(), threads));
             for (std::size_t pos = 0; pos == 0 || pos < plain.size(); pos += kFastRoundBytes) {
                 const auto round = plain.subspan(pos, std::min(kFastRoundBytes, plain.size() - pos));
@@ -139,27 +139,27 @@ std::vector<uint8_t> lzrw1Compress(std::span<const uint8_t> plain, TCompressMode
                     progress(int64_t(pos + round.size()), int64_t(out.size()));
             }
         } else {
-            TLZH::encode(plain, out, lzhProgress(progress, 0, kHeaderSize));
+            GoodStreamCoder::encode(plain, out, lzhProgress(progress, 0, kHeaderSize));
         }
         if (progress)
             progress(int64_t(plain.size()), int64_t(out.size()));
         return out;
     } catch (const std::bad_alloc&) {
-        throw ELzrw1Exception(mode == TCompressMode::Fast ? lzrw1msg::buffers() : lzrw1msg::lzhTables());
+        throw CompressorError(mode == CompressMode::Fast ? lzrw1msg::buffers() : lzrw1msg::lzhTables());
     }
 }
 
 std::size_t lzrw1FastBound(std::size_t size)
 {
-    return kHeaderSize + fastBlockCount(size) * (kBlockLengthSize + TLZR::kMaxPackedBlock);
+    return kHeaderSize + fastBlockCount(size) * (kBlockLengthSize + FastBlockCoder::kMaxPackedBlock);
 }
 
 std::size_t lzrw1CompressFast(std::span<const uint8_t> plain, std::span<uint8_t> out, unsigned threads)
 {
     if (plain.size() > std::size_t(std::numeric_limits<int32_t>::max()))
-        throw ELzrw1Exception(lzrw1msg::sizeUnknown({}));
+        throw CompressorError(lzrw1msg::sizeUnknown({}));
     if (out.size() < lzrw1FastBound(plain.size()))
-        throw ELzrw1Exception(lzrw1msg::buffers());
+        throw CompressorError(lzrw1msg::buffers());
     try {
         std::copy(kFastIdentifier.begin(), kFastIdentifier.end(), out.begin());
         for (std::size_t i = 0; i < 4; ++i)
@@ -172,7 +172,7 @@ std::size_t lzrw1CompressFast(std::span<const uint8_t> plain, std::span<uint8_t>
         });
         return written;
     } catch (const std::bad_alloc&) {
-        throw ELzrw1Exception(lzrw1msg::buffers());
+        throw CompressorError(lzrw1msg::buffers());
     }
 }
 
@@ -193,14 +193,14 @@ std::vector<uint8_t> lzrw1Decompress(std::span<const uint8_t> packed, std::strin
             }, inputPath, progress, threads);
         } else {
             out.reserve(std::min(header.size, packed.size() * kMaxExpansion));
-            check(TLZH::decode(body, header.size, out, lzhProgress(progress, kHeaderSize, 0)), inputPath,
+            check(GoodStreamCoder::decode(body, header.size, out, lzhProgress(progress, kHeaderSize, 0)), inputPath,
                   lzrw1msg::goodSizeMismatch);
         }
         if (progress)
             progress(int64_t(packed.size()), int64_t(out.size()));
         return out;
     } catch (const std::bad_alloc&) {
-        throw ELzrw1Exception(header.fast ? lzrw1msg::buffers() : lzrw1msg::lzhTables());
+        throw CompressorError(header.fast ? lzrw1msg::buffers() : lzrw1msg::lzhTables());
     }
 }
 
@@ -209,7 +209,7 @@ void lzrw1DecompressInto(std::span<const uint8_t> packed, std::span<uint8_t> out
 {
     const Lzrw1Header header = lzrw1ReadHeader(packed, inputPath);
     if (out.size() != header.size)
-        throw ELzrw1Exception(header.fast ? lzrw1msg::fastSizeMismatch() : lzrw1msg::goodSizeMismatch());
+        throw CompressorError(header.fast ? lzrw1msg::fastSizeMismatch() : lzrw1msg::goodSizeMismatch());
     const auto body = packed.subspan(kHeaderSize);
     try {
         if (header.fast) {
@@ -218,14 +218,14 @@ void lzrw1DecompressInto(std::span<const uint8_t> packed, std::span<uint8_t> out
         } else {
             // The decoder never gives more than the size it was asked for.
             std::size_t written = 0;
-            const auto status = TLZH::decode(TLZH::whole(body), header.size, [&](std::span<const uint8_t> piece) {
+            const auto status = GoodStreamCoder::decode(GoodStreamCoder::whole(body), header.size, [&](std::span<const uint8_t> piece) {
                 std::memcpy(out.data() + written, piece.data(), piece.size());
                 written += piece.size();
             }, lzhProgress(progress, kHeaderSize, 0));
             check(status, inputPath, lzrw1msg::goodSizeMismatch);
         }
     } catch (const std::bad_alloc&) {
-        throw ELzrw1Exception(header.fast ? lzrw1msg::buffers() : lzrw1msg::lzhTables());
+        throw CompressorError(header.fast ? lzrw1msg::buffers() : lzrw1msg::lzhTables());
     }
 }
 
@@ -237,14 +237,14 @@ std::array<int64_t, 2> lzrw1AdviseOffsets(int64_t totalSize)
 
 Lzrw1Advice lzrw1AdviseSamples(std::span<const uint8_t> first, std::span<const uint8_t> second, int threshold)
 {
-    auto coder = std::make_unique<TLZR>();
-    std::vector<uint8_t> block(TLZR::kPackBufferSize);
+    auto coder = std::make_unique<FastBlockCoder>();
+    std::vector<uint8_t> block(FastBlockCoder::kPackBufferSize);
     const auto packed = int64_t(coder->compressBlock(first, block.data()) + coder->compressBlock(second, block.data()));
     const auto read = int64_t(first.size() + second.size());
     Lzrw1Advice advice;
     advice.smallInput = false;
     advice.percent = read == 0 ? 0 : int(packed * 100 / read);
-    advice.mode = packed < read * threshold / 100 ? TCompressMode::Fast : TCompressMode::Good;
+    advice.mode = packed < read * threshold / 100 ? CompressMode::Fast : CompressMode::Good;
     return advice;
 }
 

@@ -7,15 +7,15 @@
 #include <string_view>
 #include <vector>
 
-#include "core/compress/tcompressmode.h"
+#include "core/compress/compressmode.h"
 
 // The tally file's container in memory, bytes in and bytes out: a 4-byte
 // method identifier, the uncompressed size (signed 32-bit, little-endian),
-// then the body in that method. Tlzrw1's file and stream modes and the tally
+// then the body in that method. Compressor's file and stream modes and the tally
 // list all go through these functions.
 //
 // Failure messages name the input by inputPath as a file; with an empty path
-// they use the wording for a stream. Everything thrown is an ELzrw1Exception.
+// they use the wording for a stream. Everything thrown is an CompressorError.
 
 // Called after each block (Fast) or every 32768 bytes (Good) with the bytes
 // consumed and produced so far.
@@ -34,7 +34,7 @@ inline constexpr int kDefaultThreshold = 40;
 //
 // Fast blocks are coded on threads threads (0: one per core); the bytes are
 // the same for any number.
-std::vector<uint8_t> lzrw1Compress(std::span<const uint8_t> plain, TCompressMode mode,
+std::vector<uint8_t> lzrw1Compress(std::span<const uint8_t> plain, CompressMode mode,
                                    std::string_view inputPath = {}, const Lzrw1Progress& progress = {},
                                    int threshold = kDefaultThreshold, unsigned threads = 0);
 
@@ -71,7 +71,7 @@ void lzrw1DecompressInto(std::span<const uint8_t> packed, std::span<uint8_t> out
 // Which method suits an input. Inputs below three blocks always get Good;
 // larger ones are judged by coding two sample blocks in Fast.
 struct Lzrw1Advice {
-    TCompressMode mode = TCompressMode::Good;
+    CompressMode mode = CompressMode::Good;
     bool smallInput = true;
     int percent = 0;  // sampled blocks' coded size in percent of their bytes
 };

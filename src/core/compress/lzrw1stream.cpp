@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "core/compress/elzrw1exception.h"
+#include "core/compress/compressorerror.h"
 #include "core/compress/fastbody.h"
-#include "core/compress/lzh.h"
+#include "core/compress/goodstreamcoder.h"
 #include "core/compress/lzrw1messages.h"
 
 namespace {
@@ -27,7 +27,7 @@ std::size_t readUpTo(std::istream& in, uint8_t* dst, std::size_t n, const std::s
         return 0;
     in.read(reinterpret_cast<char*>(dst), std::streamsize(n));
     if (in.bad())
-        throw ELzrw1Exception(failure);
+        throw CompressorError(failure);
     return std::size_t(in.gcount());
 }
 
@@ -35,7 +35,7 @@ void writeAll(std::ostream& out, std::span<const uint8_t> bytes, std::string_vie
 {
     out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     if (!out)
-        throw ELzrw1Exception(lzrw1msg::writeFailed(outputPath));
+        throw CompressorError(lzrw1msg::writeFailed(outputPath));
 }
 
 // Memory that is only touched where it is used, so a buffer sized for the
@@ -43,13 +43,13 @@ void writeAll(std::ostream& out, std::span<const uint8_t> bytes, std::string_vie
 std::unique_ptr<uint8_t[]> untouched(std::size_t n) { return std::unique_ptr<uint8_t[]>(new uint8_t[n]); }
 } // namespace
 
-int64_t lzrw1CompressStream(std::istream& in, int64_t size, std::ostream& out, TCompressMode mode,
+int64_t lzrw1CompressStream(std::istream& in, int64_t size, std::ostream& out, CompressMode mode,
                             std::string_view inputPath, std::string_view outputPath, const Lzrw1Progress& progress,
                             unsigned threads)
 {
     if (size < 0 || size > std::numeric_limits<int32_t>::max())
-        throw ELzrw1Exception(lzrw1msg::sizeUnknown(inputPath));
-    const bool fast = mode == TCompressMode::Fast;
+        throw CompressorError(lzrw1msg::sizeUnknown(inputPath));
+    const bool fast = mode == CompressMode::Fast;
     const std::string readError = fast ? lzrw1msg::readFailedFast(inputPath) : lzrw1msg::readFailedGood(inputPath);
     try {
         int64_t written = 0;
@@ -78,22 +78,22 @@ int64_t lzrw1CompressStream(std::istream& in, int64_t size, std::ostream& out, T
             }
         } else {
             const auto piece = untouched(kPieceSize);
-            const TLZH::Pieces pieces = [&] {
+            const GoodStreamCoder::Pieces pieces = [&] {
                 return std::span<const uint8_t>(piece.get(), readUpTo(in, piece.get(), kPieceSize, readError));
             };
-            TLZH::Progress lzhProgress;
+            GoodStreamCoder::Progress lzhProgress;
             if (progress)
                 lzhProgress = [&](std::size_t bytesIn, std::size_t) { progress(int64_t(bytesIn), written); };
-            read = int64_t(TLZH::encode(pieces, emit, lzhProgress));
+            read = int64_t(GoodStreamCoder::encode(pieces, emit, lzhProgress));
         }
         // A file that changed size under us would carry a wrong size field.
         if (read != size)
-            throw ELzrw1Exception(readError);
+            throw CompressorError(readError);
         if (progress)
             progress(read, written);
         return written;
     } catch (const std::bad_alloc&) {
-        throw ELzrw1Exception(fast ? lzrw1msg::buffers() : lzrw1msg::lzhTables());
+        throw CompressorError(fast ? lzrw1msg::buffers() : lzrw1msg::lzhTables());
     }
 }
 
@@ -113,21 +113,21 @@ int64_t lzrw1DecompressStream(std::istream& in, std::ostream& out, std::string_v
     try {
         if (!header.fast) {
             const auto piece = untouched(kPieceSize);
-            const TLZH::Pieces pieces = [&] {
+            const GoodStreamCoder::Pieces pieces = [&] {
                 const std::size_t got = readUpTo(in, piece.get(), kPieceSize, readError);
                 read += int64_t(got);
                 return std::span<const uint8_t>(piece.get(), got);
             };
-            TLZH::Progress lzhProgress;
+            GoodStreamCoder::Progress lzhProgress;
             if (progress)
                 lzhProgress = [&](std::size_t, std::size_t) { progress(read, written); };
-            const DecodeStatus status = TLZH::decode(pieces, header.size, emit, lzhProgress);
+            const DecodeStatus status = GoodStreamCoder::decode(pieces, header.size, emit, lzhProgress);
             if (status == DecodeStatus::Truncated)
-                throw ELzrw1Exception(readError);
+                throw CompressorError(readError);
             if (status == DecodeStatus::Inconsistent)
-                throw ELzrw1Exception(lzrw1msg::goodSizeMismatch());
+                throw CompressorError(lzrw1msg::goodSizeMismatch());
         } else {
-            constexpr std::size_t kBlock = TLZR::kBlockSize;
+            constexpr std::size_t kBlock = FastBlockCoder::kBlockSize;
             const std::size_t total = fastBlockCount(header.size);
             const auto packed = untouched(kFastRoundBlocks * kMaxBlockField);
             const auto plain = untouched(kFastRoundBytes);
@@ -161,20 +161,20 @@ int64_t lzrw1DecompressStream(std::istream& in, std::ostream& out, std::string_v
                 const auto outcome = decoder.decode(blocks, stretch);
                 if (outcome.index != blocks.size()) {
                     if (outcome.status == DecodeStatus::Truncated)
-                        throw ELzrw1Exception(readError);
-                    throw ELzrw1Exception(lzrw1msg::fastSizeMismatch());
+                        throw CompressorError(readError);
+                    throw CompressorError(lzrw1msg::fastSizeMismatch());
                 }
                 emit(stretch);
                 if (progress)
                     progress(read, written);
             }
             if (truncated)
-                throw ELzrw1Exception(readError);
+                throw CompressorError(readError);
         }
         if (progress)
             progress(read, written);
         return written;
     } catch (const std::bad_alloc&) {
-        throw ELzrw1Exception(header.fast ? lzrw1msg::buffers() : lzrw1msg::lzhTables());
+        throw CompressorError(header.fast ? lzrw1msg::buffers() : lzrw1msg::lzhTables());
     }
 }

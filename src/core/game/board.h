@@ -2,8 +2,6 @@
 #pragma once
 #include <string>
 
-#include "core/tally/tallystat.h"
-
 // The sound cues, by the names the board plays them under.
 namespace cue {
 inline constexpr const char* kEntered = "entered";
@@ -20,49 +18,44 @@ inline constexpr const char* kTurnOverBad = "turnoverbad";
 inline constexpr const char* kGameOver = "gameover";
 } // namespace cue
 
-// The named elements of the board that the round flow shows or hides.
-enum class BoardElement {
-    image_roll,
-    image_turn,
-    image_noscore,
-    image_notboard,
-    image_scorerecorded,
-    label_scorerecorded,
-    panel_cleared,
-    button_sendscore,
-    panel_name,
-    panel_wait,
+// Where a die lies: gathered in the pile before a round's first roll, in
+// its column of the rolling row, or in its column's set-aside slot.
+enum class DiePlace { Pile, Row, SetAside };
+
+// The parts of the board the round flow shows or hides.
+enum class BoardPart {
+    RollButton,
+    TurnMarker,      // over the current round's row of the score card
+    NoScoreBadge,    // the roll held nothing that scores
+    NotOnBoardBadge, // a bank below the first-bank minimum was refused
+    BankedBadge,
+    BankedAmount,    // the amount written on the banked badge
+    GameOverPanel,   // with the final score and the posting buttons
+    SendScoreButton,
+    NamePanel,
+    PostingPanel,
 };
 
-// Everything the round flow does to the screen and the speakers. The main
-// window implements it; tests record it.
+// Everything the round flow shows and plays, in game terms; where things
+// stand on screen is the window's business. The main window implements
+// it; tests keep what it was told.
 class Board {
 public:
     virtual ~Board() = default;
 
-    virtual void setSlotText(int round, const std::string& text) = 0; // label_rnd1..10
-    virtual void setScoreText(const std::string& text) = 0;           // label_score
-    virtual void setScoreRecordedText(const std::string& text) = 0;   // label_scorerecorded
-    virtual void setFinalScoreText(const std::string& text) = 0;      // label_score1
-    virtual void setGreetingText(const std::string& text) = 0;        // label_name
-    virtual void setShown(BoardElement element, bool shown) = 0;
-    virtual void bringToFront(BoardElement element) = 0;
-    virtual void moveTurnMarker(int top) = 0;
-    virtual void moveDie(int die, int left, int top) = 0;
+    virtual void setRoundText(int round, const std::string& text) = 0; // the round's slot on the card
+    virtual void setTotalText(const std::string& text) = 0;           // the running game total
+    virtual void setBankedText(const std::string& text) = 0;
+    virtual void setFinalScoreText(const std::string& text) = 0;
+    virtual void setGreetingText(const std::string& text) = 0;
+    virtual void setShown(BoardPart part, bool shown) = 0;
+    virtual void bringToFront(BoardPart part) = 0;
+    virtual void markTurn(int round) = 0;
+    virtual void placeDie(int die, DiePlace place) = 0;
     virtual void showFace(int die, int face) = 0;
-    virtual void playsounds(const std::string& name) = 0;
+    virtual void playCue(const std::string& name) = 0;
     virtual void showMessage(const std::string& text) = 0; // modal information box
-    virtual void startPauseTimer(int milliseconds) = 0;    // Timer2
+    virtual void startPauseTimer(int milliseconds) = 0;
     virtual void stopPauseTimer() = 0;
-    [[nodiscard]] virtual std::string playerName() const = 0; // text of edit_name
-};
-
-// The tally list's four operations that a game reports into.
-class TallyReports {
-public:
-    virtual ~TallyReports() = default;
-    virtual void addtomineincrease(int column) = 0;
-    virtual void postscore(int column, int value) = 0;
-    virtual bool checkscore(int score, const std::string& name) = 0;
-    virtual void addscore(int column, int amount) = 0;
+    [[nodiscard]] virtual std::string playerName() const = 0;
 };

@@ -9,23 +9,23 @@ constexpr std::size_t kCostliest = 3;
 // Losses below this are rounding, not a worse choice.
 constexpr double kNoLoss = 1e-6;
 
-Situation situationOf(const Tgamestate& state)
+Situation situationOf(const GameState& state)
 {
-    return Situation{state.roundtotal, state.onboard, kRounds + 1 - state.roundnum};
+    return Situation{state.roundTotal, state.onBoard, kRounds + 1 - state.round};
 }
 
-bool rolled(const Tdie& d)
+bool rolled(const Die& d)
 {
-    return d.status == status::kInPlay || d.status == status::kSelected || d.status == status::kPreviewed;
+    return d.status == DieStatus::InPlay || d.status == DieStatus::Selected || d.status == DieStatus::Previewed;
 }
 
-bool selected(const Tdie& d) { return d.status == status::kSelected || d.status == status::kPreviewed; }
+bool selected(const Die& d) { return d.status == DieStatus::Selected || d.status == DieStatus::Previewed; }
 
 template <typename Pick>
-FaceCounts facesWhere(const Tgamestate& state, Pick pick)
+FaceCounts facesWhere(const GameState& state, Pick pick)
 {
     FaceCounts counts{};
-    for (const Tdie& d : state.dice)
+    for (const Die& d : state.dice)
         if (pick(d))
             ++counts[static_cast<std::size_t>(d.value)];
     return counts;
@@ -33,20 +33,20 @@ FaceCounts facesWhere(const Tgamestate& state, Pick pick)
 
 void addGameTotal(Choice& c, int32_t gametotal) { c.value += gametotal; }
 
-std::vector<Choice> choicesAt(const Solver& solver, const Tgamestate& state)
+std::vector<Choice> choicesAt(const Solver& solver, const GameState& state)
 {
     const Situation s = situationOf(state);
-    std::vector<Choice> list = state.firstroll ? solver.openingChoices(s) : solver.choices(s, facesWhere(state, rolled));
+    std::vector<Choice> list = state.firstRoll ? solver.openingChoices(s) : solver.choices(s, facesWhere(state, rolled));
     for (Choice& c : list)
-        addGameTotal(c, state.gametotal);
+        addGameTotal(c, state.gameTotal);
     return list;
 }
 
-bool inPlay(const Tgamestate& state) { return state.canplay && state.roundnum >= 1 && state.roundnum <= kRounds; }
+bool inPlay(const GameState& state) { return state.canPlay && state.round >= 1 && state.round <= kRounds; }
 
 } // namespace
 
-std::optional<Hint> hintFor(const Solver& solver, const Tgamestate& state)
+std::optional<Hint> hintFor(const Solver& solver, const GameState& state)
 {
     if (!inPlay(state))
         return std::nullopt;
@@ -54,7 +54,7 @@ std::optional<Hint> hintFor(const Solver& solver, const Tgamestate& state)
     if (list.empty())
         return std::nullopt;
     Hint hint;
-    hint.opening = state.firstroll;
+    hint.opening = state.firstRoll;
     hint.best = list.front();
     if (list.size() > 1)
         hint.runnerUp = list[1];
@@ -67,7 +67,7 @@ std::optional<Hint> hintFor(const Solver& solver, const Tgamestate& state)
     FaceCounts wanted = hint.best.kept;
     for (const bool preferSelected : {true, false}) {
         for (std::size_t i = 0; i < state.dice.size(); ++i) {
-            const Tdie& d = state.dice[i];
+            const Die& d = state.dice[i];
             if (!rolled(d) || selected(d) != preferSelected)
                 continue;
             if (int& left = wanted[static_cast<std::size_t>(d.value)]; left > 0) {
@@ -81,23 +81,23 @@ std::optional<Hint> hintFor(const Solver& solver, const Tgamestate& state)
 
 std::optional<JudgedMove> judgeMove(const Solver& solver, const RecordedMove& recorded)
 {
-    const Tgamestate& state = recorded.before;
-    if (state.roundnum < 1 || state.roundnum > kRounds)
+    const GameState& state = recorded.before;
+    if (state.round < 1 || state.round > kRounds)
         return std::nullopt;
     const std::vector<Choice> list = choicesAt(solver, state);
     const bool bank = recorded.move == PlayerMove::Bank;
     FaceCounts kept{};
-    if (!state.firstroll)
+    if (!state.firstRoll)
         kept = scoreSelection(facesWhere(state, rolled), facesWhere(state, selected)).kept;
     const auto played =
         std::find_if(list.begin(), list.end(), [&](const Choice& c) { return c.bank == bank && c.kept == kept; });
     if (played == list.end())
         return std::nullopt;
     JudgedMove judged;
-    judged.round = state.roundnum;
-    judged.committed = state.roundtotal;
-    judged.opening = state.firstroll;
-    if (!state.firstroll)
+    judged.round = state.round;
+    judged.committed = state.roundTotal;
+    judged.opening = state.firstRoll;
+    if (!state.firstRoll)
         judged.roll = facesWhere(state, rolled);
     judged.played = *played;
     judged.best = list.front();

@@ -22,7 +22,7 @@ struct Hint {
     std::array<bool, kDice> setAside{}; // by die (0 = die 1): the dice the best choice keeps
 };
 // Empty when no round is in play.
-[[nodiscard]] std::optional<Hint> hintFor(const Solver& solver, const Tgamestate& state);
+[[nodiscard]] std::optional<Hint> hintFor(const Solver& solver, const GameState& state);
 
 // A move beside the best choice in its place.
 struct JudgedMove {

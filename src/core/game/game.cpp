@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/game/scoring.h"
-#include "core/layout/boardlayout.h"
+#include "core/tally/tallystat.h"
 
 namespace {
 std::string text(int32_t n) { return std::to_string(n); }
@@ -15,145 +15,139 @@ Game::Game(Board& board, TallyReports& tally, FaceSource& faces)
 {
 }
 
-void Game::button_startClick()
+void Game::start()
 {
-    m_board.setShown(BoardElement::panel_wait, false);
-    m_board.setShown(BoardElement::panel_name, false);
-    m_board.setShown(BoardElement::panel_cleared, false);
-    m_board.playsounds(cue::kStartGame);
+    m_board.setShown(BoardPart::PostingPanel, false);
+    m_board.setShown(BoardPart::NamePanel, false);
+    m_board.setShown(BoardPart::GameOverPanel, false);
+    m_board.playCue(cue::kStartGame);
     m_board.setGreetingText("Good Luck " + m_board.playerName());
-    startgame();
+    startGame();
 }
 
-void Game::StartGame1Click()
+void Game::startGame()
 {
-    button_startClick();
-    m_board.setShown(BoardElement::panel_cleared, false);
-}
-
-void Game::startgame()
-{
-    m_tally.addtomineincrease(tallystat::kTotalGames);
+    m_tally.increment(tallystat::kTotalGames);
     if (m_observer)
         m_observer->gameStarted();
     stopPause(); // a round change pending from an earlier game is dropped
-    m_state.gametotal = 0;
+    m_state.gameTotal = 0;
     for (int round = 1; round <= kRounds; ++round)
-        m_board.setSlotText(round, "");
-    m_board.setScoreText("0");
-    m_state.roundnum = 0;
-    m_state.onboard = false;
-    startround();
+        m_board.setRoundText(round, "");
+    m_board.setTotalText("0");
+    m_state.round = 0;
+    m_state.onBoard = false;
+    startRound();
 }
 
-void Game::startround()
+void Game::startRound()
 {
-    m_state.roundtotal = 0;
-    m_state.firstroll = true;
-    m_board.setShown(BoardElement::image_notboard, false);
-    m_board.setShown(BoardElement::image_noscore, false);
-    m_board.setShown(BoardElement::image_scorerecorded, false);
-    m_board.setShown(BoardElement::label_scorerecorded, false);
-    ++m_state.roundnum;
-    if (m_state.roundnum <= kRounds)
+    m_state.roundTotal = 0;
+    m_state.firstRoll = true;
+    m_board.setShown(BoardPart::NotOnBoardBadge, false);
+    m_board.setShown(BoardPart::NoScoreBadge, false);
+    m_board.setShown(BoardPart::BankedBadge, false);
+    m_board.setShown(BoardPart::BankedAmount, false);
+    ++m_state.round;
+    if (m_state.round <= kRounds)
         setCurrentSlot("0");
-    m_board.setFinalScoreText("Your Score:" + text(m_state.gametotal));
+    m_board.setFinalScoreText("Your Score:" + text(m_state.gameTotal));
 
-    if (m_state.roundnum > kRounds) {
-        m_tally.checkscore(m_state.gametotal, m_board.playerName());
-        m_tally.addscore(tallystat::kRunningTotal, m_state.gametotal);
+    if (m_state.round > kRounds) {
+        m_tally.enterGame(m_state.gameTotal, m_board.playerName());
+        m_tally.addTo(tallystat::kRunningTotal, m_state.gameTotal);
+        m_tally.gameFinished();
         if (m_observer)
-            m_observer->gameOver(m_state.gametotal);
-        m_board.setShown(BoardElement::button_sendscore, true);
-        m_board.setShown(BoardElement::image_turn, false);
-        m_board.setShown(BoardElement::panel_cleared, true);
-        m_board.bringToFront(BoardElement::panel_cleared);
-        m_board.setShown(BoardElement::image_roll, false);
-        m_board.playsounds(cue::kGameOver);
-        m_state.canplay = false;
+            m_observer->gameOver(m_state.gameTotal);
+        m_board.setShown(BoardPart::SendScoreButton, true);
+        m_board.setShown(BoardPart::TurnMarker, false);
+        m_board.setShown(BoardPart::GameOverPanel, true);
+        m_board.bringToFront(BoardPart::GameOverPanel);
+        m_board.setShown(BoardPart::RollButton, false);
+        m_board.playCue(cue::kGameOver);
+        m_state.canPlay = false;
         return;
     }
 
-    m_board.moveTurnMarker(boardlayout::turnMarkerTop(m_state.roundnum));
-    m_board.setShown(BoardElement::image_turn, true);
+    m_board.markTurn(m_state.round);
+    m_board.setShown(BoardPart::TurnMarker, true);
     for (int i = 1; i <= kDice; ++i) {
-        const Spot p = boardlayout::kPile[static_cast<std::size_t>(i - 1)];
-        m_board.moveDie(i, p.left, p.top); // the pictures keep the last roll's faces
+        m_board.placeDie(i, DiePlace::Pile); // the pictures keep the last roll's faces
         m_state.die(i).value = 0;
-        m_state.die(i).status = status::kFrozen;
+        m_state.die(i).status = DieStatus::Frozen;
     }
-    m_board.playsounds(cue::kTurnNew);
-    m_board.setShown(BoardElement::image_roll, true);
-    m_state.canplay = true;
+    m_board.playCue(cue::kTurnNew);
+    m_board.setShown(BoardPart::RollButton, true);
+    m_state.canPlay = true;
 }
 
-void Game::image_rollClick()
+void Game::roll()
 {
-    if (!m_state.canplay)
+    if (!m_state.canPlay)
         return;
-    m_board.setShown(BoardElement::image_notboard, false);
-    rolldice();
+    m_board.setShown(BoardPart::NotOnBoardBadge, false);
+    rollDice();
 }
 
-void Game::rolldice()
+void Game::rollDice()
 {
     unpreview();
-    const Tgamestate before = m_state;
-    if (m_state.firstroll) {
+    const GameState before = m_state;
+    if (m_state.firstRoll) {
         if (m_observer)
             m_observer->moveMade(before, PlayerMove::Roll);
-        m_state.firstroll = false;
-        m_state.canplay = true;
+        m_state.firstRoll = false;
+        m_state.canPlay = true;
         for (int i = 1; i <= kDice; ++i) {
-            Tdie& d = m_state.die(i);
+            Die& d = m_state.die(i);
             d.value = m_faces.nextFace();
-            d.status = status::kInPlay;
-            sendToRow(i);
+            d.status = DieStatus::InPlay;
+            m_board.placeDie(i, DiePlace::Row);
             m_board.showFace(i, d.value);
-            m_board.playsounds(cue::kDice);
+            m_board.playCue(cue::kDice);
         }
-        if (checkscore(m_state) == 0)
+        if (pointsInRoll(m_state) == 0)
             loseRound();
         return;
     }
 
-    const int32_t committed = updatescore(m_state);
+    const int32_t committed = commitPoints(m_state);
     if (committed == 0) {
         m_board.showMessage("You must select dice before rolling again.");
-        m_board.playsounds(cue::kInvalid);
+        m_board.playCue(cue::kInvalid);
         return;
     }
     if (m_observer)
         m_observer->moveMade(before, PlayerMove::Roll);
-    m_state.roundtotal += committed;
-    setCurrentSlot(text(m_state.roundtotal));
-    m_board.setScoreText(text(m_state.gametotal + m_state.roundtotal));
+    m_state.roundTotal += committed;
+    setCurrentSlot(text(m_state.roundTotal));
+    m_board.setTotalText(text(m_state.gameTotal + m_state.roundTotal));
 
     bool allSetAside = true;
-    for (const Tdie& d : m_state.dice)
-        allSetAside = allSetAside && d.status == status::kSetAside;
+    for (const Die& d : m_state.dice)
+        allSetAside = allSetAside && d.status == DieStatus::SetAside;
     if (allSetAside) { // all six have scored this round: they all roll again
         for (int i = 1; i <= kDice; ++i) {
-            m_state.die(i).status = status::kInPlay;
-            m_board.moveDie(i, boardlayout::columnLeft(i), boardlayout::kRowTop);
+            m_state.die(i).status = DieStatus::InPlay;
+            m_board.placeDie(i, DiePlace::Row);
         }
     }
     for (int i = 1; i <= kDice; ++i) {
-        if (m_state.die(i).status == status::kSelected) { // selected but worth nothing
-            m_state.die(i).status = status::kInPlay;
-            m_board.moveDie(i, boardlayout::columnLeft(i), boardlayout::kRowTop);
+        if (m_state.die(i).status == DieStatus::Selected) { // selected but worth nothing
+            m_state.die(i).status = DieStatus::InPlay;
+            m_board.placeDie(i, DiePlace::Row);
         }
     }
     for (int i = 1; i <= kDice; ++i) {
-        Tdie& d = m_state.die(i);
-        if (d.status != status::kInPlay)
+        Die& d = m_state.die(i);
+        if (d.status != DieStatus::InPlay)
             continue;
         d.value = m_faces.nextFace();
-        sendToRow(i);
+        m_board.placeDie(i, DiePlace::Row);
         m_board.showFace(i, d.value);
     }
-    if (checkscore(m_state) != 0)
-        m_board.playsounds(cue::kDice);
+    if (pointsInRoll(m_state) != 0)
+        m_board.playCue(cue::kDice);
     else
         loseRound();
 }
@@ -161,89 +155,89 @@ void Game::rolldice()
 void Game::loseRound()
 {
     freezeAll();
-    m_state.roundtotal = 0;
+    m_state.roundTotal = 0;
     setCurrentSlot("---");
-    m_board.setScoreText(text(m_state.gametotal));
-    m_board.setShown(BoardElement::image_noscore, true);
-    m_board.setShown(BoardElement::image_roll, false);
-    m_board.playsounds(cue::kBelbix);
+    m_board.setTotalText(text(m_state.gameTotal));
+    m_board.setShown(BoardPart::NoScoreBadge, true);
+    m_board.setShown(BoardPart::RollButton, false);
+    m_board.playCue(cue::kBelbix);
     startPause();
-    m_state.canplay = false;
+    m_state.canPlay = false;
 }
 
-void Game::dice2Click(int tag)
+void Game::toggleDie(int die)
 {
-    if (!m_state.canplay || tag < 1 || tag > kDice)
+    if (!m_state.canPlay || die < 1 || die > kDice)
         return;
     unpreview();
-    Tdie& d = m_state.die(tag);
-    if (d.status == status::kInPlay) {
-        d.status = status::kSelected;
-        m_board.moveDie(tag, boardlayout::columnLeft(tag), boardlayout::kSetAsideTop);
-        showRunningScore(gettempscore(m_state));
-        m_board.playsounds(cue::kPlaceDice);
-    } else if (d.status == status::kSelected) {
-        d.status = status::kInPlay;
-        m_board.moveDie(tag, boardlayout::columnLeft(tag), boardlayout::kRowTop);
-        showRunningScore(gettempscore(m_state));
-        m_board.playsounds(cue::kUnset);
+    Die& d = m_state.die(die);
+    if (d.status == DieStatus::InPlay) {
+        d.status = DieStatus::Selected;
+        m_board.placeDie(die, DiePlace::SetAside);
+        showRunningScore(previewPoints(m_state));
+        m_board.playCue(cue::kPlaceDice);
+    } else if (d.status == DieStatus::Selected) {
+        d.status = DieStatus::InPlay;
+        m_board.placeDie(die, DiePlace::Row);
+        showRunningScore(previewPoints(m_state));
+        m_board.playCue(cue::kUnset);
     }
-}
-
-void Game::image_turnClick()
-{
-    if (m_state.canplay)
-        bank();
-}
-
-void Game::label_scorerecordedClick(int tag)
-{
-    if (m_state.canplay && tag == m_state.roundnum)
-        bank();
 }
 
 void Game::bank()
 {
-    m_board.setShown(BoardElement::image_roll, false);
+    if (m_state.canPlay)
+        bankRound();
+}
+
+void Game::bankSlot(int round)
+{
+    if (m_state.canPlay && round == m_state.round)
+        bankRound();
+}
+
+void Game::bankRound()
+{
+    m_board.setShown(BoardPart::RollButton, false);
     const auto before = m_state.dice;
     unpreview();
-    const int32_t selection = finalscore(m_state);
-    if (!m_state.onboard && m_state.roundtotal + selection < kOnBoard) {
+    const int32_t selection = bankPoints(m_state);
+    if (!m_state.onBoard && m_state.roundTotal + selection < kOnBoard) {
         // A refused bank costs nothing: the dice the evaluation set aside go
         // back to the selection, where their points still count.
         m_state.dice = before;
-        m_board.setShown(BoardElement::image_notboard, true);
-        m_board.playsounds(cue::kNotOnBoard);
-        m_board.setShown(BoardElement::image_roll, true);
+        m_board.setShown(BoardPart::NotOnBoardBadge, true);
+        m_board.playCue(cue::kNotOnBoard);
+        m_board.setShown(BoardPart::RollButton, true);
         return;
     }
     if (m_observer) {
-        Tgamestate decided = m_state;
+        GameState decided = m_state;
         decided.dice = before;
         m_observer->moveMade(decided, PlayerMove::Bank);
     }
-    m_state.onboard = true;
-    const int32_t banked = m_state.roundtotal + selection;
+    m_state.onBoard = true;
+    const int32_t banked = m_state.roundTotal + selection;
     setCurrentSlot(text(banked));
-    m_tally.postscore(tallystat::kHighestRound, banked);
-    m_state.gametotal += banked;
-    m_board.setScoreText(text(m_state.gametotal));
-    m_board.setScoreRecordedText("+" + text(banked));
-    m_board.setShown(BoardElement::image_notboard, false);
-    m_board.setShown(BoardElement::image_scorerecorded, true);
-    m_board.setShown(BoardElement::label_scorerecorded, true);
-    m_board.playsounds(banked > 0 ? cue::kTurnOverGood : cue::kTurnOverBad);
+    m_tally.keepHighest(tallystat::kHighestRound, banked);
+    m_state.gameTotal += banked;
+    m_board.setTotalText(text(m_state.gameTotal));
+    m_board.setBankedText("+" + text(banked));
+    m_board.setShown(BoardPart::NotOnBoardBadge, false);
+    m_board.setShown(BoardPart::BankedBadge, true);
+    m_board.setShown(BoardPart::BankedAmount, true);
+    m_board.playCue(banked > 0 ? cue::kTurnOverGood : cue::kTurnOverBad);
     freezeAll();
-    m_state.canplay = false;
+    m_state.canPlay = false;
     startPause();
 }
 
-void Game::Timer2Timer()
+void Game::pauseElapsed()
 {
     if (!m_pauseRunning)
         return;
     stopPause();
-    startround();
+    startRound();
 }
 
 void Game::startPause()
@@ -260,23 +254,21 @@ void Game::stopPause()
 
 void Game::showRunningScore(int32_t selection)
 {
-    setCurrentSlot(text(m_state.roundtotal + selection));
-    m_board.setScoreText(text(m_state.gametotal + m_state.roundtotal + selection));
+    setCurrentSlot(text(m_state.roundTotal + selection));
+    m_board.setTotalText(text(m_state.gameTotal + m_state.roundTotal + selection));
 }
 
-void Game::setCurrentSlot(const std::string& slotText) { m_board.setSlotText(m_state.roundnum, slotText); }
-
-void Game::sendToRow(int die) { m_board.moveDie(die, boardlayout::columnLeft(die), boardlayout::kRowTop); }
+void Game::setCurrentSlot(const std::string& slotText) { m_board.setRoundText(m_state.round, slotText); }
 
 void Game::freezeAll()
 {
-    for (Tdie& d : m_state.dice)
-        d.status = status::kFrozen;
+    for (Die& d : m_state.dice)
+        d.status = DieStatus::Frozen;
 }
 
 void Game::unpreview()
 {
-    for (Tdie& d : m_state.dice)
-        if (d.status == status::kPreviewed)
-            d.status = status::kSelected;
+    for (Die& d : m_state.dice)
+        if (d.status == DieStatus::Previewed)
+            d.status = DieStatus::Selected;
 }

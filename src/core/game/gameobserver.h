@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "core/game/tgamestate.h"
+#include "core/game/gamestate.h"
 
 // The two moves a player makes in a round.
 enum class PlayerMove { Roll, Bank };
@@ -14,6 +14,6 @@ class GameObserver {
 public:
     virtual ~GameObserver() = default;
     virtual void gameStarted() = 0;
-    virtual void moveMade(const Tgamestate& before, PlayerMove move) = 0;
+    virtual void moveMade(const GameState& before, PlayerMove move) = 0;
     virtual void gameOver(int32_t total) = 0;
 };

@@ -7,7 +7,7 @@
 
 // One accepted move and the state the player made it from.
 struct RecordedMove {
-    Tgamestate before;
+    GameState before;
     PlayerMove move = PlayerMove::Roll;
 };
 
@@ -20,7 +20,7 @@ public:
         m_current.clear();
         m_playing = true;
     }
-    void moveMade(const Tgamestate& before, PlayerMove move) override
+    void moveMade(const GameState& before, PlayerMove move) override
     {
         if (m_playing)
             m_current.push_back({before, move});

@@ -2,15 +2,15 @@
 #pragma once
 #include <cstdint>
 
-#include "core/game/tgamestate.h"
+#include "core/game/gamestate.h"
 
 // The rule book: what the dice of a game state are worth in each evaluation
 // mode. Categories that score mark the dice they used (see the mode table in
 // scoring.cpp) so that no die counts twice within one evaluation.
-int32_t checkforstraight(Tgamestate& state, char evalMode);
-int32_t checkforpairs(Tgamestate& state, char evalMode);
-int32_t checkforkind(Tgamestate& state, char evalMode, int n);
-int32_t checkfor15(Tgamestate& state, char evalMode);
+int32_t straightPoints(GameState& state, ScoreMode evalMode);
+int32_t threePairsPoints(GameState& state, ScoreMode evalMode);
+int32_t ofAKindPoints(GameState& state, ScoreMode evalMode, int n);
+int32_t onesAndFivesPoints(GameState& state, ScoreMode evalMode);
 
 // What each category is worth.
 namespace points {
@@ -25,7 +25,7 @@ inline constexpr int32_t kSingleFive = 50;
 } // namespace points
 
 // Combined evaluations, one per mode.
-int32_t checkscore(Tgamestate& state);   // "c": only zero or non-zero matters
-int32_t gettempscore(Tgamestate& state); // "g": preview of the selection
-int32_t updatescore(Tgamestate& state);  // "u": commit before rolling again
-int32_t finalscore(Tgamestate& state);   // "f": value when banking
+int32_t pointsInRoll(GameState& state);  // only zero or non-zero matters
+int32_t previewPoints(GameState& state); // what the selection shows
+int32_t commitPoints(GameState& state);  // commit before rolling again
+int32_t bankPoints(GameState& state);    // value when banking

@@ -17,18 +17,18 @@ std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
 // The game state right after a roll: the rolled dice in play (the selected
 // ones selected) and the rest of the six set aside by earlier rolls.
-Tgamestate rolledState(const FaceCounts& roll, const FaceCounts& selected)
+GameState rolledState(const FaceCounts& roll, const FaceCounts& selected)
 {
-    Tgamestate state;
+    GameState state;
     int next = 0;
     for (int face = 1; face <= 6; ++face) {
         for (int i = 0; i < roll[at(face)]; ++i) {
-            const char st = i < selected[at(face)] ? status::kSelected : status::kInPlay;
-            state.dice[at(next++)] = Tdie{face, st};
+            const DieStatus st = i < selected[at(face)] ? DieStatus::Selected : DieStatus::InPlay;
+            state.dice[at(next++)] = Die{face, st};
         }
     }
     for (; next < kDice; ++next)
-        state.dice[at(next)] = Tdie{0, status::kSetAside};
+        state.dice[at(next)] = Die{0, DieStatus::SetAside};
     return state;
 }
 
@@ -92,23 +92,23 @@ int diceIn(const FaceCounts& counts)
 SelectionScore scoreSelection(const FaceCounts& roll, const FaceCounts& selected)
 {
     SelectionScore score;
-    Tgamestate committed = rolledState(roll, selected);
-    Tgamestate banked = committed;
-    score.rollPoints = updatescore(committed);
-    score.bankPoints = finalscore(banked);
+    GameState committed = rolledState(roll, selected);
+    GameState banked = committed;
+    score.rollPoints = commitPoints(committed);
+    score.bankPoints = bankPoints(banked);
     // The dice the commit set aside are the selected ones now marked so; the
     // selected dice it left alone go back into the roll.
-    const Tgamestate before = rolledState(roll, selected);
+    const GameState before = rolledState(roll, selected);
     for (std::size_t i = 0; i < before.dice.size(); ++i)
-        if (before.dice[i].status == status::kSelected && committed.dice[i].status == status::kSetAside)
+        if (before.dice[i].status == DieStatus::Selected && committed.dice[i].status == DieStatus::SetAside)
             ++score.kept[at(before.dice[i].value)];
     return score;
 }
 
 bool rollScores(const FaceCounts& roll)
 {
-    Tgamestate state = rolledState(roll, FaceCounts{});
-    return checkscore(state) != 0;
+    GameState state = rolledState(roll, FaceCounts{});
+    return pointsInRoll(state) != 0;
 }
 
 Solver::Solver(int32_t committedCap)
@@ -118,7 +118,7 @@ Solver::Solver(int32_t committedCap)
         throw std::invalid_argument("committed cap must be a multiple of 50 from 350 up");
     enumerateRolls();
 
-    m_onboard.onboard = true;
+    m_onboard.onBoard = true;
     m_onboard.bust = 0;
     solveRound(m_onboard);
     m_roundValue = tableValue(m_onboard, kDice, 0);
@@ -129,7 +129,7 @@ Solver::Solver(int32_t committedCap)
     for (int left = 1; left <= kRounds; ++left) {
         RoundTable& t = m_offboard[at(left)];
         const double onboardLater = (left - 1) * m_roundValue;
-        t.onboard = false;
+        t.onBoard = false;
         t.bust = later - onboardLater;
         solveRound(t);
         m_offboardStart[at(left)] = onboardLater + tableValue(t, kDice, 0);
@@ -184,7 +184,7 @@ void Solver::enumerateRolls()
 double Solver::bestAfter(const RoundTable& t, const Outcome& o, int32_t committed) const
 {
     double best = kNever;
-    if (t.onboard || committed + o.bestBank >= kOnBoard)
+    if (t.onBoard || committed + o.bestBank >= kOnBoard)
         best = committed + o.bestBank;
     for (int left = 1; left <= kDice; ++left) {
         if (o.bestRoll[at(left)] == 0)
@@ -225,7 +225,7 @@ const Solver::RoundTable& Solver::table(const Situation& s) const
         throw std::invalid_argument("rounds left must be from 1 to " + std::to_string(kRounds));
     if (s.committed < 0 || s.committed % kStep != 0)
         throw std::invalid_argument("committed points must be a multiple of 50, not negative");
-    return s.onboard ? m_onboard : m_offboard[at(s.roundsLeft)];
+    return s.onBoard ? m_onboard : m_offboard[at(s.roundsLeft)];
 }
 
 double Solver::offboardValue(int roundsLeft) const { return m_offboardStart[at(roundsLeft)]; }
@@ -280,7 +280,7 @@ std::vector<Choice> Solver::choices(const Situation& s, const FaceCounts& roll) 
         Choice c;
         c.kept = score.kept;
         c.selected = selected;
-        if (s.onboard || s.committed + score.bankPoints >= kOnBoard) {
+        if (s.onBoard || s.committed + score.bankPoints >= kOnBoard) {
             c.bank = true;
             c.points = score.bankPoints;
             c.value = s.committed + score.bankPoints + later;
@@ -306,7 +306,7 @@ std::vector<Choice> Solver::openingChoices(const Situation& s) const
     roll.diceToRoll = kDice;
     roll.value = tableValue(t, kDice, s.committed) + laterRounds(s);
     list.push_back(roll);
-    if (s.onboard || s.committed >= kOnBoard) {
+    if (s.onBoard || s.committed >= kOnBoard) {
         Choice bank;
         bank.bank = true;
         bank.value = s.committed + laterRounds(s);

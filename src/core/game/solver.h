@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/game/tgamestate.h"
+#include "core/game/gamestate.h"
 
 // Dice by face: index 1 to 6 holds how many dice show that face; [0] unused.
 using FaceCounts = std::array<int, 7>;
@@ -12,7 +12,7 @@ using FaceCounts = std::array<int, 7>;
 // Where a player stands in a game, as far as the value of the rest of it goes.
 struct Situation {
     int32_t committed = 0;  // points committed this round by rolling again
-    bool onboard = false;   // a round has been banked in this game
+    bool onBoard = false;   // a round has been banked in this game
     int roundsLeft = kRounds; // this round included, 1 to kRounds
 };
 
@@ -76,7 +76,7 @@ private:
     };
     // One round's policy: values of rolling n dice with k steps committed.
     struct RoundTable {
-        bool onboard = true;
+        bool onBoard = true;
         double bust = 0; // value of a round lost, against a bank of 0
         std::vector<double> values; // [(n - 1) * m_steps + k]
     };

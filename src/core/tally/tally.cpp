@@ -11,7 +11,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include "core/game/board.h"
+#include "core/tally/tallystat.h"
 
 namespace fs = std::filesystem;
 
@@ -108,10 +108,10 @@ TallyTable Tally::othersSinceBase(const TallyTable& onDisk) const
     };
     result.addCount(tallystat::kTotalGames, grown(tallystat::kTotalGames));
     if (const int64_t scored = grown(tallystat::kRunningTotal); scored > 0)
-        result.addscore(tallystat::kRunningTotal, clamp32(scored));
+        result.addTo(tallystat::kRunningTotal, clamp32(scored));
     // A higher round than this copy knew was banked by another copy.
     if (grown(tallystat::kHighestRound) > 0)
-        result.postscore(tallystat::kHighestRound, *TallyTable::toInt(onDisk.statistic(tallystat::kHighestRound)));
+        result.keepHighest(tallystat::kHighestRound, *TallyTable::toInt(onDisk.statistic(tallystat::kHighestRound)));
 
     std::vector<bool> known(TallyTable::kPlaces + 1, false);
     std::vector<int> theirs;
@@ -127,7 +127,7 @@ TallyTable Tally::othersSinceBase(const TallyTable& onDisk) const
     }
     // From the bottom up, so equal scores keep their order.
     for (auto it = theirs.rbegin(); it != theirs.rend(); ++it)
-        result.checkscore(onDisk.placeScore(*it), onDisk.placeName(*it), onDisk.placeDate(*it));
+        result.enterGame(onDisk.placeScore(*it), onDisk.placeName(*it), onDisk.placeDate(*it));
     return result;
 }
 
@@ -137,12 +137,12 @@ void Tally::applyOwnChanges(TallyTable& table) const
         if (m_counted[static_cast<std::size_t>(c)] != 0)
             table.addCount(c, m_counted[static_cast<std::size_t>(c)]);
         if (const auto& sum = m_scored[static_cast<std::size_t>(c)])
-            table.addscore(c, clamp32(*sum));
+            table.addTo(c, clamp32(*sum));
         if (const auto& highest = m_highest[static_cast<std::size_t>(c)])
-            table.postscore(c, *highest);
+            table.keepHighest(c, *highest);
     }
     for (const Game& g : m_games)
-        table.checkscore(g.score, g.name, g.date);
+        table.enterGame(g.score, g.name, g.date);
 }
 
 void Tally::forgetChanges()
@@ -154,13 +154,13 @@ void Tally::forgetChanges()
     m_games.clear();
 }
 
-void Tally::addtomineincrease(int column)
+void Tally::increment(int column)
 {
-    m_table.addtomineincrease(column);
+    m_table.increment(column);
     ++m_counted.at(static_cast<std::size_t>(column));
 }
 
-void Tally::addscore(int column, int32_t amount)
+void Tally::addTo(int column, int32_t amount)
 {
     const std::string& before = m_table.statistic(column);
     // The table ignores a score for a cell that is not a number; so does the merge.
@@ -168,17 +168,17 @@ void Tally::addscore(int column, int32_t amount)
         auto& sum = m_scored.at(static_cast<std::size_t>(column));
         sum = sum.value_or(0) + amount;
     }
-    m_table.addscore(column, amount);
+    m_table.addTo(column, amount);
 }
 
-void Tally::postscore(int column, int32_t value)
+void Tally::keepHighest(int column, int32_t value)
 {
-    m_table.postscore(column, value);
+    m_table.keepHighest(column, value);
     auto& highest = m_highest.at(static_cast<std::size_t>(column));
     highest = std::max(highest.value_or(value), value);
 }
 
-bool Tally::checkscore(int32_t score, const std::string& name, const std::string& date)
+bool Tally::enterGame(int32_t score, const std::string& name, const std::string& date)
 {
     m_games.push_back({score, name, date});
     if (m_games.size() > kKeptGames) {
@@ -191,7 +191,7 @@ bool Tally::checkscore(int32_t score, const std::string& name, const std::string
                 lowest = it;
         m_games.erase(lowest);
     }
-    return m_table.checkscore(score, name, date);
+    return m_table.enterGame(score, name, date);
 }
 
 void Tally::reset()

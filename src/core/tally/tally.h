@@ -23,15 +23,15 @@ public:
 
     // Adds this copy's changes to the file as it is now and replaces it
     // atomically; afterwards the table shows the merged tally. Throws
-    // FileError (or ELzrw1Exception) with the file untouched and the
+    // FileError (or CompressorError) with the file untouched and the
     // changes still pending.
     void save();
 
     // Reports from the game, and RESET TALLY: the same rules as the table's.
-    void addtomineincrease(int column);
-    void addscore(int column, int32_t amount);
-    void postscore(int column, int32_t value);
-    bool checkscore(int32_t score, const std::string& name, const std::string& date);
+    void increment(int column);
+    void addTo(int column, int32_t amount);
+    void keepHighest(int column, int32_t value);
+    bool enterGame(int32_t score, const std::string& name, const std::string& date);
     void reset();
 
     [[nodiscard]] const TallyTable& table() const { return m_table; }

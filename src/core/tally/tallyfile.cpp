@@ -6,7 +6,7 @@
 #include <system_error>
 #include <vector>
 
-#include "core/compress/elzrw1exception.h"
+#include "core/compress/compressorerror.h"
 #include "core/compress/lzrw1codec.h"
 #include "core/settings/atomicfile.h"
 
@@ -27,7 +27,7 @@ TallyFile::Loaded TallyFile::load(const fs::path& path)
         std::ifstream in(path, std::ios::binary);
         std::vector<uint8_t> packed((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         if (!in.eof() && in.fail())
-            throw ELzrw1Exception("Lzrw1 : Error reading from input file : " + shown);
+            throw CompressorError("Lzrw1 : Error reading from input file : " + shown);
         result.table = decode(packed, shown);
     } catch (const TallyTable::ParseError& e) {
         result.error = shown + " : the tally list in this file cannot be read (" + e.what() + ")";
@@ -65,7 +65,7 @@ std::string TallyFile::encode(const TallyTable& table)
 {
     const std::string text = table.toText();
     const std::vector<uint8_t> packed = lzrw1Compress(
-        std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()), TCompressMode::Fast);
+        std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()), CompressMode::Fast);
     return std::string(packed.begin(), packed.end());
 }
 

@@ -25,14 +25,14 @@ public:
     // No file gives the empty table and no error.
     [[nodiscard]] static Loaded load(const std::filesystem::path& path);
 
-    // Replaces the file atomically; throws FileError (or ELzrw1Exception)
+    // Replaces the file atomically; throws FileError (or CompressorError)
     // with the old file untouched.
     static void save(const std::filesystem::path& path, const TallyTable& table);
 
     // The bytes save() writes.
     [[nodiscard]] static std::string encode(const TallyTable& table);
     // The table in a tally file's bytes; shownPath names the file in
-    // messages. Throws ELzrw1Exception or TallyTable::ParseError.
+    // messages. Throws CompressorError or TallyTable::ParseError.
     [[nodiscard]] static TallyTable decode(std::span<const uint8_t> bytes, const std::string& shownPath);
 
 private:

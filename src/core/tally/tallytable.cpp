@@ -133,7 +133,7 @@ TallyTable::PlaceLook TallyTable::placeLook(int place) const
     return {latest, latest};
 }
 
-int32_t TallyTable::addit(int column, int row)
+int32_t TallyTable::incrementCell(int column, int row)
 {
     // A cell that is not a number counts from 0 rather than failing the game's click.
     const int32_t value = saturate(int64_t{toInt(cell(column, row)).value_or(0)} + 1);
@@ -141,14 +141,14 @@ int32_t TallyTable::addit(int column, int row)
     return value;
 }
 
-void TallyTable::addtomineincrease(int column) { addit(column, 0); }
+void TallyTable::increment(int column) { incrementCell(column, 0); }
 
 void TallyTable::addCount(int column, int64_t n)
 {
     setCell(column, 0, decimal(saturate(int64_t{toInt(cell(column, 0)).value_or(0)} + n)));
 }
 
-void TallyTable::addscore(int column, int32_t amount)
+void TallyTable::addTo(int column, int32_t amount)
 {
     if (cell(column, 0).empty())
         setCell(column, 0, "0");
@@ -163,7 +163,7 @@ void TallyTable::addscore(int column, int32_t amount)
     setCell(tallystat::kAverage, 0, decimal(int64_t{total} / *games)); // C++ division truncates toward zero
 }
 
-void TallyTable::postscore(int column, int32_t value)
+void TallyTable::keepHighest(int column, int32_t value)
 {
     const auto current = toInt(cell(column, 0));
     if (current && value > *current)
@@ -176,7 +176,7 @@ void TallyTable::movePlace(int from, int to)
         setCell(c, to, cell(c, from));
 }
 
-bool TallyTable::checkscore(int32_t score, const std::string& name, const std::string& date)
+bool TallyTable::enterGame(int32_t score, const std::string& name, const std::string& date)
 {
     m_startupLook = false;
     m_latest = 0;

@@ -50,15 +50,15 @@ public:
     static TallyTable fromText(std::string_view text); // throws ParseError
 
     // Reports from the game.
-    int32_t addit(int column, int row);
-    // Adds n to a statistic as n counts by addtomineincrease would.
+    int32_t incrementCell(int column, int row); // returns the new value
+    // Adds n to a statistic as n counts by increment would.
     void addCount(int column, int64_t n);
-    void addtomineincrease(int column);
-    void addscore(int column, int32_t amount);
-    void postscore(int column, int32_t value);
+    void increment(int column);
+    void addTo(int column, int32_t amount);
+    void keepHighest(int column, int32_t value);
     // Enters a finished game into the ten best when it qualifies; `date` is
     // the caller's local short date. True when entered.
-    bool checkscore(int32_t score, const std::string& name, const std::string& date);
+    bool enterGame(int32_t score, const std::string& name, const std::string& date);
     void reset();
 
     // What the window shows.

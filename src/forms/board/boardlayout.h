@@ -3,11 +3,11 @@
 #include <array>
 #include <cstddef>
 
-#include "core/game/tgamestate.h"
+#include "core/game/gamestate.h"
 
 // A control's place (left, top in pixels inside the panel that holds it)
-// and size. Plain numbers, so the round flow, the windows and the painted
-// pictures read one set.
+// and size. Plain numbers, so the windows and the painted pictures read one
+// set; the round flow never sees them, it speaks of rounds and die places.
 struct Spot {
     int left;
     int top;

@@ -3,7 +3,8 @@
 #include <cstdint>
 
 // A colour as red, green and blue, free of any window library so that the
-// core, the controls, the windows and the painted pictures share one value.
+// controls, the windows and the painted pictures (and the tools that draw
+// them) share one value. The rules never need a colour.
 struct Rgb {
     std::uint8_t red;
     std::uint8_t green;

@@ -9,30 +9,30 @@
 #include <string_view>
 #include <vector>
 
-#include "core/compress/tcompressmode.h"
+#include "core/compress/compressmode.h"
 
 // The compressor component: compresses one file (or stream) into another and
 // back, in the container of lzrw1codec.h. Every operation opens what it
-// needs and releases it before it returns; failures throw ELzrw1Exception,
+// needs and releases it before it returns; failures throw CompressorError,
 // and an output file is never left behind by a failed operation (it is
 // written under a temporary name and moved into place at the end).
-class Tlzrw1 {
+class Compressor {
 public:
     // Receives the progress and result texts a window may show; without one
     // the component is silent, as on the tally window.
     using CaptionHandler = std::function<void(const std::string&)>;
 
-    Tlzrw1() = default;
+    Compressor() = default;
 
-    [[nodiscard]] bool UseStream() const { return m_useStream; }
+    [[nodiscard]] bool useStream() const { return m_useStream; }
     void setUseStream(bool useStream) { m_useStream = useStream; }
-    [[nodiscard]] const std::string& InputFile() const { return m_inputFile; }
+    [[nodiscard]] const std::string& inputFile() const { return m_inputFile; }
     void setInputFile(const std::string& path) { m_inputFile = path; }
-    [[nodiscard]] const std::string& OutputFile() const { return m_outputFile; }
+    [[nodiscard]] const std::string& outputFile() const { return m_outputFile; }
     void setOutputFile(const std::string& path) { m_outputFile = path; }
-    [[nodiscard]] TCompressMode CompressMode() const { return m_compressMode; }
-    void setCompressMode(TCompressMode mode) { m_compressMode = mode; }
-    [[nodiscard]] int Threshold() const { return m_threshold; }
+    [[nodiscard]] CompressMode mode() const { return m_compressMode; }
+    void setMode(CompressMode mode) { m_compressMode = mode; }
+    [[nodiscard]] int threshold() const { return m_threshold; }
     void setThreshold(int percent) { m_threshold = percent; }
 
     // Stream mode: read from the input's current position to its end, write
@@ -41,14 +41,14 @@ public:
     void setOutputStream(std::ostream* out) { m_outputStream = out; }
 
     void setCaptionHandler(CaptionHandler handler) { m_captionHandler = std::move(handler); }
-    [[nodiscard]] const std::string& Caption() const { return m_caption; }
+    [[nodiscard]] const std::string& caption() const { return m_caption; }
 
     // Returns the bytes written, the 8-byte header included.
-    int64_t Compress();
+    int64_t compress();
     // Returns the bytes written, that is the uncompressed size.
-    int64_t Decompress();
-    // Fast or Good for the current input; a small input also sets CompressMode to Good.
-    TCompressMode Advise();
+    int64_t decompress();
+    // Fast or Good for the current input; a small input also sets the mode to Good.
+    CompressMode advise();
 
 private:
     using Coder = std::function<std::vector<uint8_t>(std::span<const uint8_t> input, std::string_view inputPath)>;
@@ -66,7 +66,7 @@ private:
     bool m_useStream = false;
     std::string m_inputFile;
     std::string m_outputFile;
-    TCompressMode m_compressMode = TCompressMode::Good;
+    CompressMode m_compressMode = CompressMode::Good;
     int m_threshold = 40;
     std::istream* m_inputStream = nullptr;
     std::ostream* m_outputStream = nullptr;

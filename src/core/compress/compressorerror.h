@@ -4,7 +4,7 @@
 #include <string>
 
 // Every failure of the compressor, carrying the text shown to the user.
-class ELzrw1Exception : public std::runtime_error {
+class CompressorError : public std::runtime_error {
 public:
-    explicit ELzrw1Exception(const std::string& message) : std::runtime_error(message) {}
+    explicit CompressorError(const std::string& message) : std::runtime_error(message) {}
 };

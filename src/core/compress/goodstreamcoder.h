@@ -12,7 +12,7 @@
 // literals and lengths sent through an adaptive Huffman tree and match
 // positions through a fixed code for their upper six bits. The whole input
 // is one stream of bits, most significant first.
-class TLZH {
+class GoodStreamCoder {
 public:
     // Called now and then with the bytes consumed and produced so far.
     using Progress = std::function<void(std::size_t bytesIn, std::size_t bytesOut)>;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/compress/lzrw1.h"
+#include "core/compress/compressor.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -10,7 +10,7 @@
 #include <system_error>
 #include <vector>
 
-#include "core/compress/elzrw1exception.h"
+#include "core/compress/compressorerror.h"
 #include "core/compress/lzrw1codec.h"
 #include "core/compress/lzrw1messages.h"
 #include "core/compress/lzrw1stream.h"
@@ -98,62 +98,62 @@ private:
 };
 } // namespace
 
-void Tlzrw1::setCaption(const std::string& text)
+void Compressor::setCaption(const std::string& text)
 {
     m_caption = text;
     if (m_captionHandler)
         m_captionHandler(text);
 }
 
-std::vector<uint8_t> Tlzrw1::transferStream(std::vector<uint8_t>& input, const std::string& readError,
+std::vector<uint8_t> Compressor::transferStream(std::vector<uint8_t>& input, const std::string& readError,
                                             const Coder& code)
 {
     try {
         if (m_inputStream == nullptr || !m_inputStream->good())
-            throw ELzrw1Exception(lzrw1msg::openInput({}));
+            throw CompressorError(lzrw1msg::openInput({}));
         if (m_outputStream == nullptr || !m_outputStream->good())
-            throw ELzrw1Exception(lzrw1msg::openOutput({}));
+            throw CompressorError(lzrw1msg::openOutput({}));
         if (!readToEnd(*m_inputStream, input))
-            throw ELzrw1Exception(readError);
+            throw CompressorError(readError);
         std::vector<uint8_t> output = code(input, {});
         m_outputStream->write(reinterpret_cast<const char*>(output.data()), std::streamsize(output.size()));
         if (!m_outputStream->flush())
-            throw ELzrw1Exception(lzrw1msg::writeFailed({}));
+            throw CompressorError(lzrw1msg::writeFailed({}));
         return output;
     } catch (const std::bad_alloc&) {
-        throw ELzrw1Exception(lzrw1msg::buffers());
+        throw CompressorError(lzrw1msg::buffers());
     }
 }
 
-int64_t Tlzrw1::transferFile(const FileCoder& code)
+int64_t Compressor::transferFile(const FileCoder& code)
 {
     std::ifstream in(m_inputFile, std::ios::binary);
     if (!in.is_open())
-        throw ELzrw1Exception(lzrw1msg::openInput(m_inputFile));
+        throw CompressorError(lzrw1msg::openInput(m_inputFile));
     PendingOutput out(m_outputFile);
     if (!out.isOpen())
-        throw ELzrw1Exception(lzrw1msg::openOutput(m_outputFile));
+        throw CompressorError(lzrw1msg::openOutput(m_outputFile));
     const int64_t written = code(in, out.stream());
     if (!out.commit())
-        throw ELzrw1Exception(lzrw1msg::writeFailed(m_outputFile));
+        throw CompressorError(lzrw1msg::writeFailed(m_outputFile));
     return written;
 }
 
-int64_t Tlzrw1::Compress()
+int64_t Compressor::compress()
 {
-    TCompressMode method = m_compressMode;
-    if (method == TCompressMode::Auto) {
-        method = Advise();
+    CompressMode method = m_compressMode;
+    if (method == CompressMode::Auto) {
+        method = advise();
         // Advising a small input sets Good; Auto must stay for the next input.
-        m_compressMode = TCompressMode::Auto;
+        m_compressMode = CompressMode::Auto;
     }
-    const bool fast = method == TCompressMode::Fast;
+    const bool fast = method == CompressMode::Fast;
     std::optional<std::uintmax_t> size;
     if (!m_useStream) {
         std::error_code ec;
         size = fs::file_size(m_inputFile, ec);
         if (ec)
-            throw ELzrw1Exception(lzrw1msg::sizeUnknown(m_inputFile));
+            throw CompressorError(lzrw1msg::sizeUnknown(m_inputFile));
     }
     Lzrw1Progress progress;
     if (m_captionHandler)
@@ -179,7 +179,7 @@ int64_t Tlzrw1::Compress()
     return written;
 }
 
-int64_t Tlzrw1::Decompress()
+int64_t Compressor::decompress()
 {
     bool fast = true;
     Lzrw1Progress progress;
@@ -210,7 +210,7 @@ int64_t Tlzrw1::Decompress()
     return written;
 }
 
-TCompressMode Tlzrw1::Advise()
+CompressMode Compressor::advise()
 {
     const std::string inPath = streamPath(m_inputFile);
     if (m_useStream)
@@ -226,31 +226,31 @@ TCompressMode Tlzrw1::Advise()
         std::streamoff start = 0;
         if (m_useStream) {
             if (in == nullptr || !in->good())
-                throw ELzrw1Exception(lzrw1msg::adviseOpenInput({}));
+                throw CompressorError(lzrw1msg::adviseOpenInput({}));
             start = in->tellg();
             in->seekg(0, std::ios::end);
             const std::streamoff end = in->tellg();
             in->clear();
             in->seekg(start);
             if (start < 0 || end < 0)
-                throw ELzrw1Exception(lzrw1msg::adviseSizeUnknown({}));
+                throw CompressorError(lzrw1msg::adviseSizeUnknown({}));
             size = end - start;
         } else {
             std::error_code ec;
             const auto fileSize = fs::file_size(m_inputFile, ec);
             if (ec)
-                throw ELzrw1Exception(lzrw1msg::adviseSizeUnknown(m_inputFile));
+                throw CompressorError(lzrw1msg::adviseSizeUnknown(m_inputFile));
             size = int64_t(fileSize);
         }
         if (size < kAdviseMinSize) {
-            m_compressMode = TCompressMode::Good;
+            m_compressMode = CompressMode::Good;
             setCaption("Lzrw1 recommends GOOD compression :  small file !!");
-            return TCompressMode::Good;
+            return CompressMode::Good;
         }
         if (!m_useStream) {
             file.open(m_inputFile, std::ios::binary);
             if (!file.is_open())
-                throw ELzrw1Exception(lzrw1msg::adviseOpenInput(m_inputFile));
+                throw CompressorError(lzrw1msg::adviseOpenInput(m_inputFile));
             in = &file;
         }
         const auto offsets = lzrw1AdviseOffsets(size);
@@ -260,15 +260,15 @@ TCompressMode Tlzrw1::Advise()
             in->seekg(start);
         }
         if (!read)
-            throw ELzrw1Exception(lzrw1msg::adviseReadFailed(inPath));
+            throw CompressorError(lzrw1msg::adviseReadFailed(inPath));
         const Lzrw1Advice advice = lzrw1AdviseSamples(first, second, m_threshold);
         const std::string percent = std::to_string(advice.percent) + "%.";
-        if (advice.mode == TCompressMode::Fast)
+        if (advice.mode == CompressMode::Fast)
             setCaption("Lzrw1 recommends FAST compression : " + percent);
         else
             setCaption("Lzrw1 recommends GOOD compression : " + percent);
         return advice.mode;
     } catch (const std::bad_alloc&) {
-        throw ELzrw1Exception(lzrw1msg::adviseBuffers());
+        throw CompressorError(lzrw1msg::adviseBuffers());
     }
 }

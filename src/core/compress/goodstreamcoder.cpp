@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/compress/lzh.h"
+#include "core/compress/goodstreamcoder.h"
 
 #include <algorithm>
 #include <array>
@@ -19,7 +19,7 @@ constexpr int kStart = kRingSize - kMaxMatch;
 constexpr int kLengthBias = 255 - kThreshold;
 constexpr int kLowPositionBits = 6;
 constexpr std::size_t kProgressStep = 32768;
-constexpr std::size_t kOutputChunk = TLZH::kOutputChunk;
+constexpr std::size_t kOutputChunk = GoodStreamCoder::kOutputChunk;
 // A valid stream is never read past its last byte; past this many bytes of
 // zero padding the decoder is only chasing garbage.
 constexpr std::size_t kMaxPaddingBytes = 16;
@@ -55,7 +55,7 @@ constexpr PositionCode kPositionCode;
 // Gathers the bits of the stream and hands them on a chunk at a time.
 class BitWriter {
 public:
-    explicit BitWriter(const TLZH::Write& out) : m_out(out) { m_bytes.reserve(kOutputChunk + 8); }
+    explicit BitWriter(const GoodStreamCoder::Write& out) : m_out(out) { m_bytes.reserve(kOutputChunk + 8); }
     // count at most 32
     void put(uint32_t value, int count)
     {
@@ -86,7 +86,7 @@ private:
         m_handed += m_bytes.size();
         m_bytes.clear();
     }
-    const TLZH::Write& m_out;
+    const GoodStreamCoder::Write& m_out;
     std::vector<uint8_t> m_bytes;
     std::size_t m_handed = 0;
     uint64_t m_bits = 0;
@@ -96,7 +96,7 @@ private:
 // The input of the encoder, a byte at a time.
 class ByteReader {
 public:
-    explicit ByteReader(const TLZH::Pieces& in) : m_in(in) {}
+    explicit ByteReader(const GoodStreamCoder::Pieces& in) : m_in(in) {}
     bool next(uint8_t& c)
     {
         if (m_next == m_end && !fetch())
@@ -118,7 +118,7 @@ private:
         m_end = piece.data() + piece.size();
         return !m_ended;
     }
-    const TLZH::Pieces& m_in;
+    const GoodStreamCoder::Pieces& m_in;
     const uint8_t* m_next = nullptr;
     const uint8_t* m_end = nullptr;
     std::size_t m_read = 0;
@@ -127,7 +127,7 @@ private:
 
 class BitReader {
 public:
-    explicit BitReader(const TLZH::Pieces& in) : m_in(in) {}
+    explicit BitReader(const GoodStreamCoder::Pieces& in) : m_in(in) {}
 
     // At least this many bits are valid in window().
     static constexpr int kWindowBits = 57;
@@ -183,7 +183,7 @@ public:
     [[nodiscard]] std::size_t read() const { return m_read; }
 
 private:
-    const TLZH::Pieces& m_in;
+    const GoodStreamCoder::Pieces& m_in;
     const uint8_t* m_next = nullptr;
     const uint8_t* m_end = nullptr;
     std::size_t m_read = 0;
@@ -285,7 +285,7 @@ struct EncoderTables {
 };
 } // namespace
 
-TLZH::Pieces TLZH::whole(std::span<const uint8_t> bytes)
+GoodStreamCoder::Pieces GoodStreamCoder::whole(std::span<const uint8_t> bytes)
 {
     return [bytes, given = false]() mutable {
         if (given)
@@ -295,7 +295,7 @@ TLZH::Pieces TLZH::whole(std::span<const uint8_t> bytes)
     };
 }
 
-void TLZH::encode(std::span<const uint8_t> in, std::vector<uint8_t>& out, const Progress& progress)
+void GoodStreamCoder::encode(std::span<const uint8_t> in, std::vector<uint8_t>& out, const Progress& progress)
 {
     const std::size_t base = out.size();
     encode(whole(in), [&out](std::span<const uint8_t> piece) { out.insert(out.end(), piece.begin(), piece.end()); },
@@ -303,7 +303,7 @@ void TLZH::encode(std::span<const uint8_t> in, std::vector<uint8_t>& out, const 
                     : Progress());
 }
 
-std::size_t TLZH::encode(const Pieces& in, const Write& out, const Progress& progress)
+std::size_t GoodStreamCoder::encode(const Pieces& in, const Write& out, const Progress& progress)
 {
     ByteReader input(in);
     uint8_t c = 0;
@@ -361,7 +361,7 @@ std::size_t TLZH::encode(const Pieces& in, const Write& out, const Progress& pro
     return input.read();
 }
 
-DecodeStatus TLZH::decode(std::span<const uint8_t> in, std::size_t size, std::vector<uint8_t>& out,
+DecodeStatus GoodStreamCoder::decode(std::span<const uint8_t> in, std::size_t size, std::vector<uint8_t>& out,
                           const Progress& progress)
 {
     return decode(whole(in), size, [&out](std::span<const uint8_t> piece) {
@@ -369,7 +369,7 @@ DecodeStatus TLZH::decode(std::span<const uint8_t> in, std::size_t size, std::ve
     }, progress);
 }
 
-DecodeStatus TLZH::decode(const Pieces& in, std::size_t size, const Write& out, const Progress& progress)
+DecodeStatus GoodStreamCoder::decode(const Pieces& in, std::size_t size, const Write& out, const Progress& progress)
 {
     if (size == 0)
         return DecodeStatus::Ok;

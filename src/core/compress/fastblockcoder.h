@@ -10,7 +10,7 @@
 // The Fast coder: one LZRW1/KH block of at most 32768 bytes at a time. Blocks
 // are independent (the hash table is emptied for each), so a block never
 // refers to bytes outside itself.
-class TLZR {
+class FastBlockCoder {
 public:
     static constexpr std::size_t kBlockSize = 32768;
     // Worst case of compressBlock: a stored block is one byte longer than its input.

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "compress/testdata.h"
-#include "core/compress/lzh.h"
+#include "core/compress/goodstreamcoder.h"
 #include "core/compress/lzhtree.h"
 #include "core/compress/lzrw1codec.h"
 
@@ -18,7 +18,7 @@ namespace {
 Bytes encodeGood(const Bytes& input)
 {
     Bytes out;
-    TLZH::encode(input, out);
+    GoodStreamCoder::encode(input, out);
     return out;
 }
 } // namespace
@@ -52,7 +52,7 @@ Bytes encodeGood(const Bytes& input)
 // b with a last bit of 1: 1 1 1 1 0 1 1 1 1), then the copy of 3 at
 // distance 3: symbol 256 as above, position 2 = 000 000010.
 // -> F6 FB BD F1 80 20.
-TEST(TLZH, CodesShortInputsByteExact)
+TEST(GoodStreamCoder, CodesShortInputsByteExact)
 {
     const struct {
         const char* input;
@@ -68,15 +68,15 @@ TEST(TLZH, CodesShortInputsByteExact)
         const Bytes input = bytesOf(c.input);
         EXPECT_EQ(encodeGood(input), c.body) << c.input;
         Bytes plain;
-        EXPECT_EQ(TLZH::decode(c.body, input.size(), plain), DecodeStatus::Ok) << c.input;
+        EXPECT_EQ(GoodStreamCoder::decode(c.body, input.size(), plain), DecodeStatus::Ok) << c.input;
         EXPECT_EQ(plain, input) << c.input;
     }
 }
 
-TEST(TLZH, GoodFileCarriesItsIdentifierAndSize)
+TEST(GoodStreamCoder, GoodFileCarriesItsIdentifierAndSize)
 {
-    EXPECT_EQ(lzrw1Compress(bytesOf("a"), TCompressMode::Good), bytes({0x21, 0x48, 0x5A, 0x4C, 1, 0, 0, 0, 0xF6, 0x80}));
-    EXPECT_EQ(lzrw1Compress({}, TCompressMode::Good), bytes({0x21, 0x48, 0x5A, 0x4C, 0, 0, 0, 0}));
+    EXPECT_EQ(lzrw1Compress(bytesOf("a"), CompressMode::Good), bytes({0x21, 0x48, 0x5A, 0x4C, 1, 0, 0, 0, 0xF6, 0x80}));
+    EXPECT_EQ(lzrw1Compress({}, CompressMode::Good), bytes({0x21, 0x48, 0x5A, 0x4C, 0, 0, 0, 0}));
 }
 
 // Pins the nearest-of-equal-length rule: "xyz" occurs at distances 12 and 4
@@ -84,12 +84,12 @@ TEST(TLZH, GoodFileCarriesItsIdentifierAndSize)
 // '2', '1' and the unwritten 0). The search meets the far one first (the
 // tree's top for 'x'), then the near one below it; the near one (position
 // 3) must be sent, not the first found (position 11).
-TEST(TLZH, PrefersTheNearestOfEqualMatches)
+TEST(GoodStreamCoder, PrefersTheNearestOfEqualMatches)
 {
     const Bytes input = bytesOf("xyz2abcdxyz1xyz");
     const Bytes body = encodeGood(input);
     Bytes plain;
-    ASSERT_EQ(TLZH::decode(body, input.size(), plain), DecodeStatus::Ok);
+    ASSERT_EQ(GoodStreamCoder::decode(body, input.size(), plain), DecodeStatus::Ok);
     ASSERT_EQ(plain, input);
     // Decode again with our own reading of the last symbol's position: the
     // final 9 bits before padding are the position code 000 and 000011 (3 = distance 4 - 1).
@@ -115,7 +115,7 @@ TEST(TLZH, PrefersTheNearestOfEqualMatches)
 // 47 -> 1110111, 48 -> 11110000, 63 -> 11111111.
 // Each input ends in a match of "xyz" at a chosen distance; its position
 // code and six low bits are the last bits before the zero padding.
-TEST(TLZH, SendsMatchPositionsInTheFixedCode)
+TEST(GoodStreamCoder, SendsMatchPositionsInTheFixedCode)
 {
     const struct {
         int position;
@@ -145,7 +145,7 @@ TEST(TLZH, SendsMatchPositionsInTheFixedCode)
         EXPECT_EQ(stream.substr(end - expected.size(), expected.size()), expected) << c.position;
 
         Bytes plain;
-        ASSERT_EQ(TLZH::decode(body, input.size(), plain), DecodeStatus::Ok);
+        ASSERT_EQ(GoodStreamCoder::decode(body, input.size(), plain), DecodeStatus::Ok);
         EXPECT_EQ(plain, input);
     }
 }
@@ -180,14 +180,14 @@ TEST(LzhTree, CodesLongerThan16BitsAreWhole)
     EXPECT_GT(deepest, 16);
 }
 
-TEST(TLZH, RejectsStreamsThatRunOnOrOvershoot)
+TEST(GoodStreamCoder, RejectsStreamsThatRunOnOrOvershoot)
 {
     Bytes plain;
     // Symbol 256 first (a 3-byte match) when only 2 bytes are wanted.
-    EXPECT_EQ(TLZH::decode(bytes({0x8C, 0x00, 0x00}), 2, plain), DecodeStatus::Inconsistent);
+    EXPECT_EQ(GoodStreamCoder::decode(bytes({0x8C, 0x00, 0x00}), 2, plain), DecodeStatus::Inconsistent);
     // Two bytes of stream cannot hold a million symbols: it must stop soon
     // after the stream ends instead of decoding zero bits for ever.
     plain.clear();
-    EXPECT_EQ(TLZH::decode(bytes({0xF6, 0x80}), 1'000'000, plain), DecodeStatus::Truncated);
+    EXPECT_EQ(GoodStreamCoder::decode(bytes({0xF6, 0x80}), 1'000'000, plain), DecodeStatus::Truncated);
     EXPECT_LT(plain.size(), 1000u);
 }

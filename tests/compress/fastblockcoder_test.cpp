@@ -7,7 +7,7 @@
 
 #include "compress/testdata.h"
 #include "core/compress/lzrw1codec.h"
-#include "core/compress/lzrw1kh.h"
+#include "core/compress/fastblockcoder.h"
 
 using testdata::bytes;
 using testdata::bytesOf;
@@ -26,8 +26,8 @@ const Bytes kEmptyTallyFile = bytes({
 
 Bytes packBlock(const Bytes& input)
 {
-    TLZR coder;
-    Bytes out(TLZR::kPackBufferSize);
+    FastBlockCoder coder;
+    Bytes out(FastBlockCoder::kPackBufferSize);
     out.resize(coder.compressBlock(input, out.data()));
     return out;
 }
@@ -40,11 +40,11 @@ constexpr std::size_t kGuardSize = 64;
 // Decodes into a buffer with a guard tail and checks the tail stays intact.
 DecodeStatus unpackBlock(const Bytes& block, Bytes& plain)
 {
-    std::vector<uint8_t> buffer(TLZR::kBlockSize + kGuardSize, kGuard);
+    std::vector<uint8_t> buffer(FastBlockCoder::kBlockSize + kGuardSize, kGuard);
     std::size_t produced = 0;
-    const DecodeStatus status = TLZR::decompressBlock(block, std::span(buffer.data(), TLZR::kBlockSize), produced);
-    EXPECT_TRUE(std::all_of(buffer.begin() + TLZR::kBlockSize, buffer.end(), [](uint8_t b) { return b == kGuard; }));
-    EXPECT_LE(produced, TLZR::kBlockSize);
+    const DecodeStatus status = FastBlockCoder::decompressBlock(block, std::span(buffer.data(), FastBlockCoder::kBlockSize), produced);
+    EXPECT_TRUE(std::all_of(buffer.begin() + FastBlockCoder::kBlockSize, buffer.end(), [](uint8_t b) { return b == kGuard; }));
+    EXPECT_LE(produced, FastBlockCoder::kBlockSize);
     plain.assign(buffer.begin(), buffer.begin() + std::ptrdiff_t(produced));
     return status;
 }
@@ -55,7 +55,7 @@ Bytes plainBlock(const Bytes& in)
     const std::size_t n = in.size();
     std::vector<long> table(4096, -1);
     Bytes out(n + 16);
-    out[0] = TLZR::kFlagCompressed;
+    out[0] = FastBlockCoder::kFlagCompressed;
     std::size_t x = 0, y = 3, z = 1;
     uint32_t control = 0;
     int items = 0;
@@ -102,7 +102,7 @@ Bytes plainBlock(const Bytes& in)
     }
     put(z, items == 0 ? 0 : control << (16 - items));
     if (y > n) {
-        out.assign(1, TLZR::kFlagStored);
+        out.assign(1, FastBlockCoder::kFlagStored);
         out.insert(out.end(), in.begin(), in.end());
         return out;
     }
@@ -113,18 +113,18 @@ Bytes plainBlock(const Bytes& in)
 
 // Lengths around the coder's inner limits, and data that compresses well,
 // not at all, or just enough to end up near its own size.
-TEST(TLZR, CodesLikeThePlainItemByItemCoder)
+TEST(FastBlockCoder, CodesLikeThePlainItemByItemCoder)
 {
-    Bytes nearlyRandom = testdata::randomBytes(TLZR::kBlockSize, 7);
+    Bytes nearlyRandom = testdata::randomBytes(FastBlockCoder::kBlockSize, 7);
     // Repeats just inside and just past the farthest distance a copy may reach.
     for (std::size_t at = 4200; at + 20 < nearlyRandom.size(); at += 97)
         std::copy_n(nearlyRandom.begin() + long(at - 4095 - at % 2), 20, nearlyRandom.begin() + long(at));
-    Bytes runsAtEdges = testdata::text(TLZR::kBlockSize, 8);
+    Bytes runsAtEdges = testdata::text(FastBlockCoder::kBlockSize, 8);
     for (std::size_t i = 300; i + 40 < runsAtEdges.size(); i += 331)
         std::fill_n(runsAtEdges.begin() + long(i), 15 + i % 3, uint8_t(i));
-    const Bytes sources[] = {testdata::text(TLZR::kBlockSize, 4), testdata::randomBytes(TLZR::kBlockSize, 5),
-                             testdata::runs(TLZR::kBlockSize, 6), nearlyRandom, runsAtEdges,
-                             repeat(TLZR::kBlockSize, 0)};
+    const Bytes sources[] = {testdata::text(FastBlockCoder::kBlockSize, 4), testdata::randomBytes(FastBlockCoder::kBlockSize, 5),
+                             testdata::runs(FastBlockCoder::kBlockSize, 6), nearlyRandom, runsAtEdges,
+                             repeat(FastBlockCoder::kBlockSize, 0)};
     for (const Bytes& source : sources) {
         for (const std::size_t n : {0, 1, 2, 3, 18, 31, 32, 33, 319, 320, 321, 4097, 29000, 32768}) {
             const Bytes in(source.begin(), source.begin() + long(n));
@@ -135,7 +135,7 @@ TEST(TLZR, CodesLikeThePlainItemByItemCoder)
 
 // Each expected block was written out by hand from the block format: flag
 // 40, control words high byte first, items in order.
-TEST(TLZR, CodesBlocksByteExact)
+TEST(FastBlockCoder, CodesBlocksByteExact)
 {
     Bytes sixteenTwice = bytesOf("abcdefghijklmnopabcdefghijklmnop");
     Bytes secondWord = bytes({0x40, 0x00, 0x00});
@@ -173,16 +173,16 @@ TEST(TLZR, CodesBlocksByteExact)
     }
 }
 
-TEST(TLZR, StoresRandomBlock)
+TEST(FastBlockCoder, StoresRandomBlock)
 {
-    const Bytes input = testdata::randomBytes(TLZR::kBlockSize, 7);
+    const Bytes input = testdata::randomBytes(FastBlockCoder::kBlockSize, 7);
     const Bytes block = packBlock(input);
     ASSERT_EQ(block.size(), input.size() + 1);
-    EXPECT_EQ(block[0], TLZR::kFlagStored);
+    EXPECT_EQ(block[0], FastBlockCoder::kFlagStored);
     EXPECT_TRUE(std::equal(input.begin(), input.end(), block.begin() + 1));
 }
 
-TEST(TLZR, MatchesNeverReachBackMoreThan4095)
+TEST(FastBlockCoder, MatchesNeverReachBackMoreThan4095)
 {
     // "abc" recurs at distance 4096: too far, so the second one is literal.
     // At distance 4095 it is a copy.
@@ -204,15 +204,15 @@ TEST(TLZR, MatchesNeverReachBackMoreThan4095)
 
 // A decoder fault here writes past the 32768-byte output or reads past the
 // block; the guard tail and the sanitizer builds catch either.
-TEST(TLZR, RejectsBlocksThatLeaveTheirBuffers)
+TEST(FastBlockCoder, RejectsBlocksThatLeaveTheirBuffers)
 {
     Bytes tooManyRuns = bytes({0x40, 0xFF, 0xFF});
     for (int i = 0; i < 9; ++i)  // 9 runs of 4111 bytes = 36999 > 32768
         tooManyRuns.insert(tooManyRuns.end(), {0x00, 0x0F, 0xFF, 'r'});
-    Bytes storedTooLong(TLZR::kBlockSize + 2, 'x');
-    storedTooLong[0] = TLZR::kFlagStored;
+    Bytes storedTooLong(FastBlockCoder::kBlockSize + 2, 'x');
+    storedTooLong[0] = FastBlockCoder::kFlagStored;
     Bytes literalsTooMany = bytes({0x40});
-    for (std::size_t i = 0; i < TLZR::kBlockSize / 16 + 1; ++i) {
+    for (std::size_t i = 0; i < FastBlockCoder::kBlockSize / 16 + 1; ++i) {
         literalsTooMany.insert(literalsTooMany.end(), {0x00, 0x00});
         literalsTooMany.insert(literalsTooMany.end(), 16, 'l');
     }
@@ -252,7 +252,7 @@ TEST(TLZR, RejectsBlocksThatLeaveTheirBuffers)
     }
 }
 
-TEST(TLZR, OverlappingCopyRepeatsItsOwnOutput)
+TEST(FastBlockCoder, OverlappingCopyRepeatsItsOwnOutput)
 {
     // "ab", then a copy at distance 2 of length 6 ("ababab").
     Bytes plain;
@@ -274,15 +274,15 @@ TEST(lzrw1Compress, FastFilesByteExact)
          bytes({0x57, 0x52, 0x5A, 0x4C, 100, 0, 0, 0, 0x07, 0x00, 0x40, 0x80, 0x00, 0x00, 0x00, 0x54, 0x11})},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(lzrw1Compress(c.input, TCompressMode::Fast), c.file) << c.name;
+        EXPECT_EQ(lzrw1Compress(c.input, CompressMode::Fast), c.file) << c.name;
         EXPECT_EQ(lzrw1Decompress(c.file), c.input) << c.name;
     }
 }
 
 TEST(lzrw1Compress, FullBlockIsFollowedByAnEmptyOne)
 {
-    const Bytes input = testdata::text(TLZR::kBlockSize);
-    const Bytes file = lzrw1Compress(input, TCompressMode::Fast);
+    const Bytes input = testdata::text(FastBlockCoder::kBlockSize);
+    const Bytes file = lzrw1Compress(input, CompressMode::Fast);
     const std::size_t first = file[8] | std::size_t(file[9]) << 8;
     ASSERT_EQ(file.size(), 8 + 2 + first + 3);
     EXPECT_EQ(Bytes(file.end() - 3, file.end()), bytes({0x01, 0x00, 0x80}));
@@ -292,7 +292,7 @@ TEST(lzrw1Compress, FullBlockIsFollowedByAnEmptyOne)
 TEST(lzrw1Compress, RandomInputIsStoredBlockByBlock)
 {
     const Bytes input = testdata::randomBytes(1000, 9);
-    const Bytes file = lzrw1Compress(input, TCompressMode::Fast);
+    const Bytes file = lzrw1Compress(input, CompressMode::Fast);
     ASSERT_EQ(file.size(), 8 + 2 + 1001u);
     EXPECT_EQ(Bytes(file.begin() + 4, file.begin() + 11), bytes({0xE8, 0x03, 0, 0, 0xE9, 0x03, 0x80}));
 }
@@ -303,8 +303,8 @@ TEST(lzrw1Compress, EmptyTallyTextIsStable)
 {
     const Bytes tally = testdata::emptyTally();
     ASSERT_EQ(tally.size(), 282u);
-    const Bytes file = lzrw1Compress(tally, TCompressMode::Fast);
-    EXPECT_EQ(file, lzrw1Compress(tally, TCompressMode::Fast));
+    const Bytes file = lzrw1Compress(tally, CompressMode::Fast);
+    EXPECT_EQ(file, lzrw1Compress(tally, CompressMode::Fast));
     EXPECT_EQ(lzrw1Decompress(file), tally);
     // Pinned: a change here makes tally files of older builds differ.
     EXPECT_EQ(file, kEmptyTallyFile);

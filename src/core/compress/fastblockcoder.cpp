@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/compress/lzrw1kh.h"
+#include "core/compress/fastblockcoder.h"
 
 #include <algorithm>
 #include <array>
@@ -211,7 +211,7 @@ struct ItemWriter {
 };
 } // namespace
 
-std::size_t TLZR::compressBlock(std::span<const uint8_t> src, uint8_t* dst)
+std::size_t FastBlockCoder::compressBlock(std::span<const uint8_t> src, uint8_t* dst)
 {
     const std::size_t n = src.size();
     const uint8_t* s = src.data();
@@ -470,7 +470,7 @@ DecodeStatus decodeBlock(std::span<const uint8_t> block, std::span<uint8_t> dst,
     const std::size_t capacity = dst.size();
     if (length <= 1)
         return DecodeStatus::Ok;
-    if (s[0] == TLZR::kFlagStored) {
+    if (s[0] == FastBlockCoder::kFlagStored) {
         if (length - 1 > capacity)
             return DecodeStatus::Inconsistent;
         std::memcpy(out, s + 1, length - 1);
@@ -504,7 +504,7 @@ DecodeStatus decodeBlock(std::span<const uint8_t> block, std::span<uint8_t> dst,
 }
 } // namespace
 
-DecodeStatus TLZR::decompressBlock(std::span<const uint8_t> block, std::span<uint8_t> dst, std::size_t& produced)
+DecodeStatus FastBlockCoder::decompressBlock(std::span<const uint8_t> block, std::span<uint8_t> dst, std::size_t& produced)
 {
     return decodeBlock(block, dst, produced);
 }
