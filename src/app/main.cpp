@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
+#include <QLocale>
 #include <cstdio>
 #include <cstdlib>
 
@@ -8,6 +9,7 @@
 #include "platform/desktopidentity.h"
 #include "platform/programfolder.h"
 #include "platform/sessionend.h"
+#include "platform/translations.h"
 
 namespace {
 // Qt aborts with a long message when no windowing system can be reached;
@@ -61,6 +63,9 @@ int main(int argc, char** argv)
     qInstallMessageHandler(qtHandler);
     QApplication::setApplicationName(QStringLiteral("Pelbix Solo"));
     desktopidentity::apply();
+    // Before any window exists, so every text is made in the player's language.
+    translations::install(app, ProgramFolder::translationsFolder(QCoreApplication::applicationDirPath()),
+                          QLocale::system().uiLanguages());
     // Only closing the main window ends the program; the others just hide.
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutions();

@@ -13,13 +13,13 @@ public:
     }
     bool question(QWidget* parent, const QString& text) override
     {
-        return QMessageBox::question(parent, QStringLiteral("Confirm"), text, QMessageBox::Yes | QMessageBox::No,
+        return QMessageBox::question(parent, QCoreApplication::translate("DialogService", "Confirm"), text, QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::Yes)
                == QMessageBox::Yes;
     }
     void error(QWidget* parent, const QString& text) override
     {
-        QMessageBox::critical(parent, QStringLiteral("Error"), text);
+        QMessageBox::critical(parent, QCoreApplication::translate("DialogService", "Error"), text);
     }
 };
 } // namespace

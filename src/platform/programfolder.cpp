@@ -51,6 +51,13 @@ bool ProgramFolder::isInstalledCopy(const QString& executableFolder)
     return QFileInfo::exists(withSeparator(executableFolder) + QStringLiteral(PELBIX_INSTALL_MARKER));
 }
 
+QString ProgramFolder::translationsFolder(const QString& executableFolder)
+{
+    if (isInstalledCopy(executableFolder))
+        return withSeparator(withSeparator(executableFolder) + QStringLiteral(PELBIX_TRANSLATIONS_FROM_GAMEDIR));
+    return withSeparator(executableFolder) + QStringLiteral("translations/");
+}
+
 ProgramFolder ProgramFolder::atStartup()
 {
     Facts facts;

@@ -30,6 +30,11 @@ public:
     // program's folder for the usual layouts).
     [[nodiscard]] static bool isInstalledCopy(const QString& executableFolder);
 
+    // Where the compiled translations of the program in executableFolder
+    // are: the installed data folder for an installed copy, translations/
+    // beside the program for a portable one (ends with "/").
+    [[nodiscard]] static QString translationsFolder(const QString& executableFolder);
+
     // Every file in the one folder given: what tests use.
     [[nodiscard]] static ProgramFolder at(const QString& folder);
 

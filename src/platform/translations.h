@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include <QString>
+#include <QStringList>
+
+class QCoreApplication;
+
+// The program's texts in the player's language. The English texts in the
+// code are the source and the default; a catalogue only ever replaces what
+// the player reads, never a file name, a settings key or a request.
+namespace translations {
+
+// Installs the catalogue (pelbixsolo_LANG.qm in folder) of the first of
+// the desktop's languages that has one, with Qt's own texts for it where
+// the system has them. A language is tried as named ("de_AT") and then
+// alone ("de"); English listed before any catalogue's language keeps the
+// program English. Returns the catalogue's language, empty for English.
+QString install(QCoreApplication& app, const QString& folder, const QStringList& uiLanguages);
+
+} // namespace translations
