@@ -13,8 +13,8 @@ public:
     }
     bool question(QWidget* parent, const QString& text) override
     {
-        return QMessageBox::question(parent, QCoreApplication::translate("DialogService", "Confirm"), text, QMessageBox::Yes | QMessageBox::No,
-                                     QMessageBox::Yes)
+        return QMessageBox::question(parent, QCoreApplication::translate("DialogService", "Confirm"), text,
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
                == QMessageBox::Yes;
     }
     void error(QWidget* parent, const QString& text) override

@@ -54,7 +54,8 @@ TEST(Translations, TheFirstDesktopLanguageWithACatalogueWinsAndEnglishOtherwise)
         } else {
             // 40 % longer, in brackets, with no letter of the English left.
             const QString pseudo = confirmCaption();
-            EXPECT_TRUE(pseudo.startsWith(QLatin1Char('[')) && pseudo.endsWith(QLatin1Char(']'))) << pseudo.toStdString();
+            EXPECT_TRUE(pseudo.startsWith(QLatin1Char('[')) && pseudo.endsWith(QLatin1Char(']')))
+                << pseudo.toStdString();
             EXPECT_GE(pseudo.size(), 10);
             EXPECT_FALSE(pseudo.contains(QStringLiteral("Confirm")));
         }
