@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -16,5 +17,14 @@ namespace translations {
 // alone ("de"); English listed before any catalogue's language keeps the
 // program English. Returns the catalogue's language, empty for English.
 QString install(QCoreApplication& app, const QString& folder, const QStringList& uiLanguages);
+
+// Whether a compiled catalogue can be handed to Qt: Qt trusts the offsets
+// and lengths inside the file, so a damaged one would crash the program
+// on its first text. Every message must lie whole inside the file; a
+// catalogue that names other catalogues to load is refused.
+[[nodiscard]] bool isSoundCatalogue(const QByteArray& bytes);
+
+// Larger than any catalogue of this game's few hundred texts can be.
+inline constexpr qint64 kMaxCatalogueBytes = 4 * 1024 * 1024;
 
 } // namespace translations

@@ -63,19 +63,56 @@ TEST(Translations, TheFirstDesktopLanguageWithACatalogueWinsAndEnglishOtherwise)
     removeTranslators();
 }
 
-TEST(Translations, AMissingOrBrokenCatalogueLeavesTheEnglishTexts)
+TEST(Translations, AMissingOrDamagedCatalogueLeavesTheEnglishTexts)
 {
+    // Qt follows the lengths inside a catalogue unchecked: before the check,
+    // a damaged source or context length crashed the program at its first
+    // text.
+    QFile good(kQmFolder + QStringLiteral("/pelbixsolo_de.qm"));
+    ASSERT_TRUE(good.open(QIODevice::ReadOnly));
+    const QByteArray original = good.readAll();
+    const qsizetype hashes = original.indexOf(QByteArray("\x42\x00\x00", 3), 16);
+    const qsizetype messages = original.indexOf(QByteArray("\x69\x00\x00", 3), hashes);
+    ASSERT_GT(hashes, 0);
+    ASSERT_GT(messages, hashes);
+    const qsizetype source = original.indexOf("Confirm");
+    const qsizetype context = original.indexOf("DialogService");
+    ASSERT_GT(source, messages);
+    ASSERT_GT(context, messages);
+    const auto changed = [&](qsizetype at, const char* bytes) {
+        QByteArray copy = original;
+        copy.replace(at, 4, QByteArray(bytes, 4));
+        return copy;
+    };
+    const struct {
+        const char* what;
+        QByteArray bytes;
+    } cases[] = {
+        {"not a catalogue", "not a catalogue, just bytes"},
+        {"cut in half", original.left(original.size() / 2)},
+        {"a message offset past the end", changed(hashes + 5 + 4, "\x00\x7f\xff\xf0")},
+        {"a translation longer than the file", changed(messages + 5 + 1, "\x7f\xff\xff\xf0")},
+        {"a source text longer than the file", changed(source - 4, "\x58\x00\x00\x07")},
+        {"a context longer than the file", changed(context - 4, "\x58\x00\x00\x0d")},
+        {"naming another catalogue to load", original + QByteArray("\x96\x00\x00\x00\x04x.qm", 9)},
+    };
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    QFile broken(folder.filePath(QStringLiteral("pelbixsolo_de.qm")));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("not a catalogue, just bytes");
-    broken.close();
-    for (const QString& where : {folder.path(), folder.filePath(QStringLiteral("missing"))}) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile damaged(folder.filePath(QStringLiteral("pelbixsolo_de.qm")));
+        ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        damaged.write(c.bytes);
+        damaged.close();
         removeTranslators();
-        EXPECT_EQ(translations::install(*qApp, where, {QStringLiteral("de")}), QString());
+        EXPECT_FALSE(translations::isSoundCatalogue(c.bytes));
+        EXPECT_EQ(translations::install(*qApp, folder.path(), {QStringLiteral("de")}), QString());
         EXPECT_EQ(confirmCaption(), QStringLiteral("Confirm"));
     }
+    EXPECT_TRUE(translations::isSoundCatalogue(original));
+    removeTranslators();
+    EXPECT_EQ(translations::install(*qApp, folder.filePath(QStringLiteral("missing")), {QStringLiteral("de")}),
+              QString());
 }
 
 TEST(Translations, InstalledCopiesReadTheDataFolderAndPortableOnesTheirOwn)
