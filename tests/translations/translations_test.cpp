@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <gtest/gtest.h>
@@ -60,6 +61,23 @@ TEST(Translations, TheFirstDesktopLanguageWithACatalogueWinsAndEnglishOtherwise)
             EXPECT_FALSE(pseudo.contains(QStringLiteral("Confirm")));
         }
     }
+    removeTranslators();
+}
+
+TEST(Translations, QtsOwnButtonsFollowTheGamesLanguage)
+{
+    // The message boxes' Yes and No come from Qt's catalogues
+    // (qt6-translations-l10n); they pass the same check as the game's own.
+    const QString qtGerman = QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm");
+    if (!QFileInfo::exists(qtGerman))
+        GTEST_SKIP() << "no " << qtGerman.toStdString();
+    const auto yes = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
+    removeTranslators();
+    ASSERT_EQ(translations::install(*qApp, kQmFolder, {QStringLiteral("de-DE")}), QStringLiteral("de"));
+    EXPECT_EQ(yes(), QStringLiteral("&Ja"));
+    removeTranslators();
+    ASSERT_EQ(translations::install(*qApp, kQmFolder, {QStringLiteral("en-US"), QStringLiteral("de-DE")}), QString());
+    EXPECT_EQ(yes(), QStringLiteral("&Yes"));
     removeTranslators();
 }
 
