@@ -166,11 +166,12 @@ QString translations::install(QCoreApplication& app, const QString& folder, cons
             if (candidate.isEmpty() || candidate.contains(QLatin1Char('/')))
                 continue;
             const QString path = folder + QLatin1Char('/') + kCatalogue + candidate + QStringLiteral(".qm");
-            if (QFileInfo::exists(path) && installCatalogue(app, path)) {
+            // Only a plain file: reading a pipe put there would hang the start.
+            if (QFileInfo(path).isFile() && installCatalogue(app, path)) {
                 // The standard buttons' texts come with Qt where installed.
                 const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
                 const QString qtBase = qtFolder + QStringLiteral("/qtbase_") + language + QStringLiteral(".qm");
-                if (QFileInfo::exists(qtBase))
+                if (QFileInfo(qtBase).isFile())
                     installCatalogue(app, qtBase);
                 return candidate;
             }

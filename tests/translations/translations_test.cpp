@@ -11,6 +11,8 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 const QString kQmFolder = QStringLiteral(PELBIX_QM_DIR);
 
@@ -131,6 +133,16 @@ TEST(Translations, AMissingOrDamagedCatalogueLeavesTheEnglishTexts)
     removeTranslators();
     EXPECT_EQ(translations::install(*qApp, folder.filePath(QStringLiteral("missing")), {QStringLiteral("de")}),
               QString());
+}
+
+TEST(Translations, APipeInPlaceOfACatalogueDoesNotHoldUpTheStart)
+{
+    // Opening a pipe for reading waits for a writer that never comes.
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath(QStringLiteral("pelbixsolo_de.qm"))).constData(), 0600), 0);
+    removeTranslators();
+    EXPECT_EQ(translations::install(*qApp, folder.path(), {QStringLiteral("de")}), QString());
 }
 
 TEST(Translations, InstalledCopiesReadTheDataFolderAndPortableOnesTheirOwn)
