@@ -14,6 +14,7 @@
 
 #include "controls/flatpanel.h"
 #include "controls/url.h"
+#include "core/game/savedgamefile.h"
 #include "core/settings/fileerror.h"
 #include "forms/aboutform.h"
 #include "forms/coachmenu.h"
@@ -123,6 +124,8 @@ void Tmain::FormCreate()
 {
     m_lock = std::make_unique<InstanceLock>(); // held, not examined, until the window goes
     m_dice.setSeed(DiceGenerator::clockSeed());
+    m_saved = std::make_unique<SavedGameFile>(m_folder.dataFolder().toStdString());
+    m_game.setKeeper(m_saved.get());
     loadinifile();
     playCue(cue::kEntered);
     panel_name->show();
@@ -600,6 +603,25 @@ void Tmain::showEvent(QShowEvent* event)
         // can be met exactly.
         restorePlacement();
         FormShow();
+        // After the event loop has shown the window, so the question has a
+        // window to stand over.
+        QTimer::singleShot(0, this, &Tmain::offerResume);
+    }
+}
+
+void Tmain::offerResume()
+{
+    const SavedGameFile::Found found = m_saved->load();
+    if (!found.problem.empty())
+        m_dialogs.error(this, QStringLiteral("The game in progress could not be read: ")
+                                  + QString::fromStdString(found.problem));
+    if (!found.game)
+        return;
+    if (m_dialogs.question(this, QStringLiteral("Resume the game in progress?"))) {
+        m_game.resume(*found.game);
+        dice[0]->setFocus(Qt::OtherFocusReason);
+    } else {
+        m_saved->forget();
     }
 }
 
