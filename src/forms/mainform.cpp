@@ -140,10 +140,12 @@ void Tmain::buildMenu()
     file1->setObjectName(QStringLiteral("file1"));
     QAction* startGame = file1->addAction(QStringLiteral("Start Game"), this, &Tmain::StartGame1Click);
     startGame->setObjectName(QStringLiteral("StartGame1"));
-    startGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    // Ctrl+N is the desktop's own key for a new game; Ctrl+S stays.
+    startGame->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::CTRL | Qt::Key_N)});
     file1->addSeparator()->setObjectName(QStringLiteral("N1"));
     QAction* exit = file1->addAction(QStringLiteral("Exit"), this, &Tmain::Exit1Click);
     exit->setObjectName(QStringLiteral("Exit1"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
     options->setObjectName(QStringLiteral("Options1"));
@@ -382,8 +384,15 @@ void Tmain::buildUpdatePanel()
 
 // --- the game's board ------------------------------------------------------
 
-void Tmain::button_startClick() { m_game.start(); }
-void Tmain::StartGame1Click() { m_game.start(); }
+void Tmain::button_startClick()
+{
+    // One key must never throw a game away: starting over asks first.
+    if (m_game.inProgress() && !m_dialogs.riskyQuestion(this, QStringLiteral("Abandon the game in progress?")))
+        return;
+    m_game.start();
+    dice[0]->setFocus(Qt::OtherFocusReason); // the keys now play, not restart
+}
+void Tmain::StartGame1Click() { button_startClick(); }
 void Tmain::image_rollClick() { m_game.roll(); }
 void Tmain::dice2Click(TImage* sender) { m_game.toggleDie(sender->tag()); }
 void Tmain::image_turnClick() { m_game.bank(); }
@@ -621,6 +630,7 @@ void Tmain::offerResume()
         m_game.resume(*found.game);
         dice[0]->setFocus(Qt::OtherFocusReason);
     } else {
+        m_game.reportAbandoned();
         m_saved->forget();
     }
 }

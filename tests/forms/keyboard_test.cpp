@@ -11,6 +11,8 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#include <functional>
+
 #include "forms/boardaccessibility.h"
 #include "forms/programwindows.h"
 #include "forms/timage.h"
@@ -92,6 +94,7 @@ TEST_F(KeyboardTest, WholeGameNamePostAndCancelByKeysOnly)
 
     key(Qt::Key_Return); // START GAME has the focus
     ASSERT_EQ(state.round, 1);
+    EXPECT_EQ(focusName(), "dice1") << "a started game takes the keys to the board";
 
     const struct {
         std::vector<int> faces; // every draw of the round, in order
@@ -141,7 +144,7 @@ TEST_F(KeyboardTest, WholeGameNamePostAndCancelByKeysOnly)
 
     key(Qt::Key_Escape); // CANCEL
     EXPECT_FALSE(child(*main, "panel_cleared")->isVisible());
-    EXPECT_EQ(focusName(), "button_start");
+    EXPECT_EQ(focusName(), "dice1") << "the focus goes back where the game left it";
     child<QTimer>(*main, "Timer1")->stop();
 }
 
@@ -212,6 +215,52 @@ TEST_F(KeyboardTest, UpdateOfferOverTheNamePanelTakesNoReturnMeantForTheName)
     EXPECT_EQ(main->playerNameText(), "GuestBo");
 }
 
+TEST_F(KeyboardTest, StartingOverAsksFirstAndNoKeepsTheGame)
+{
+    // One Return on START GAME, or Ctrl+S, threw away a game in progress.
+    ProgramWindows w(programFolder(), seams());
+    w.main.show();
+    w.main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.main));
+    w.tally.increment(1);
+    w.tally.addTo(2, 6100); // one earlier game of 6100
+    key(Qt::Key_Return);    // accept the name
+    key(Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(w.main.game().state().round, 1);
+    EXPECT_TRUE(dialogs.shown.isEmpty()) << "nothing to abandon yet";
+    faces.script = {1, 3, 3, 3, 4, 6};
+    key(Qt::Key_R);
+
+    const std::function<void()> ways[] = {
+        [&] { QTest::mouseClick(child(w.main, "button_start"), Qt::LeftButton); },
+        [&] { key(Qt::Key_S, Qt::ControlModifier); },
+        [&] { key(Qt::Key_N, Qt::ControlModifier); },
+        [&] {
+            child(w.main, "button_start")->setFocus();
+            key(Qt::Key_Return);
+        },
+    };
+    int way = 0;
+    for (const auto& startOver : ways) {
+        dialogs.shown.clear();
+        startOver();
+        ASSERT_EQ(dialogs.shown.size(), 1) << "way " << way;
+        EXPECT_EQ(dialogs.shown[0].kind, RecordingDialogService::Kind::RiskyQuestion) << "No is the default";
+        EXPECT_EQ(dialogs.shown[0].text, "Abandon the game in progress?");
+        EXPECT_FALSE(w.main.game().state().firstRoll) << "the rolled dice stay, way " << way;
+        ++way;
+    }
+    dialogs.answers = {true};
+    key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(w.main.game().state().firstRoll);
+    // The abandoned game counts as a game of 0: 6100 over two games.
+    EXPECT_EQ(w.tallylist.findChild<QLabel*>("mylabel_2")->text(), "6100");
+    EXPECT_EQ(w.tallylist.findChild<QLabel*>("mylabel_4")->text(), "3050");
+
+    key(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(w.main.isVisible()) << "Ctrl+Q exits";
+}
+
 TEST_F(KeyboardTest, TallyResetAndWindowsByKeysOnly)
 {
     ProgramWindows w(programFolder(), seams());
@@ -224,6 +273,8 @@ TEST_F(KeyboardTest, TallyResetAndWindowsByKeysOnly)
 
     menuItem(Qt::Key_V, 0); // View -> Tally List
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.tallylist));
+    EXPECT_EQ(focusName(), "button_done") << "two Returns must not reach RESET TALLY";
+    key(Qt::Key_Backtab);
     EXPECT_EQ(focusName(), "button_resettally");
     dialogs.defaultAnswer = true;
     key(Qt::Key_Space);
@@ -253,7 +304,7 @@ TEST_F(KeyboardTest, TallyResetAndWindowsByKeysOnly)
     for (int row = 0; row < table->model()->rowCount(); ++row)
         listed << table->model()->index(row, 0).data().toString();
     shoot(shortcuts, "keys-shortcuts-window");
-    for (const char* k : {"1 to 6", "R or Space", "B", "Ctrl+S", "F1", "Escape", "H"})
+    for (const char* k : {"1 to 6", "R or Space", "B", "Ctrl+S, Ctrl+N", "Ctrl+Q", "F1", "Escape", "H"})
         EXPECT_TRUE(listed.contains(QString::fromLatin1(k))) << k;
     key(Qt::Key_Escape);
     EXPECT_FALSE(shortcuts->isVisible());

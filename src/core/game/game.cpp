@@ -24,6 +24,8 @@ Game::Game(Board& board, TallyReports& tally, FaceSource& faces)
 
 void Game::start()
 {
+    if (inProgress())
+        reportAbandoned();
     m_board.setShown(BoardPart::PostingPanel, false);
     m_board.setShown(BoardPart::NamePanel, false);
     m_board.setShown(BoardPart::GameOverPanel, false);
@@ -360,4 +362,12 @@ void Game::resume(const SavedGame& saved)
     showRunningScore(m_state.firstRoll ? 0 : previewPoints(m_state));
     unpreview();
     m_board.setShown(BoardPart::RollButton, true);
+}
+
+void Game::reportAbandoned()
+{
+    // Counted when it began, it scored nothing: the running total stays and
+    // the average is worked out again over every game counted.
+    m_tally.addTo(tallystat::kRunningTotal, 0);
+    m_tally.gameFinished();
 }

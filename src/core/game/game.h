@@ -17,7 +17,11 @@ class Game {
 public:
     Game(Board& board, TallyReports& tally, FaceSource& faces);
 
-    void start();             // a new game: resets the board and begins round 1
+    void start();             // a new game: resets the board and begins round 1;
+                              // a game in progress is abandoned
+    // A game left unfinished (started over, or not resumed) counts as played
+    // with no score.
+    void reportAbandoned();
     void roll();              // the round's first roll, or roll again
     void toggleDie(int die);  // die 1 to 6: select it from the roll or put it back
     void bank();              // bank the round
