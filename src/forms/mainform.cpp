@@ -746,7 +746,9 @@ void Tmain::wireOnlineFlows(const TmainSeams& seams)
         // Once the player is told, a late answer must not show the list as if it had worked.
         if (m_windows.highscore)
             m_windows.highscore->abandonPost();
-        m_dialogs.information(this, QStringLiteral("Posting Failed."));
+        const QString why = m_windows.highscore ? m_windows.highscore->refusal() : QString();
+        m_dialogs.information(this, QStringLiteral("Posting Failed.") + (why.isEmpty() ? QString() : QLatin1Char('\n') + why));
+        panel_wait->hide(); // SEND SCORE is there again for another try
     });
 
     UpdateFlow::Setup setup;
