@@ -80,8 +80,7 @@ TEST_F(KeyboardTest, WholeGameNamePostAndCancelByKeysOnly)
     auto main = open();
     const GameState& state = main->game().state();
     EXPECT_EQ(focusName(), "edit_aname") << "the name panel takes the focus at start";
-    key(Qt::Key_A, Qt::ControlModifier);
-    type("Ann");
+    type("Ann"); // replaces "Guest": the field opens selected
     key(Qt::Key_Return);
     EXPECT_FALSE(child(*main, "panel_name")->isVisible());
     EXPECT_EQ(main->playerNameText(), "Ann");
@@ -123,8 +122,9 @@ TEST_F(KeyboardTest, WholeGameNamePostAndCancelByKeysOnly)
     ASSERT_TRUE(child(*main, "panel_cleared")->isVisible());
     EXPECT_EQ(child<QLabel>(*main, "label_score1")->text(), "Your Score:6450");
 
-    // The end-of-game panel: the name field first, Tab stays inside.
+    // The end-of-game panel: the name field first and selected, Tab stays inside.
     EXPECT_EQ(focusName(), "edit_name");
+    EXPECT_EQ(child<QLineEdit>(*main, "edit_name")->selectedText(), "Ann");
     QStringList order;
     for (int i = 0; i < 4; ++i) {
         key(Qt::Key_Tab);
@@ -163,7 +163,7 @@ TEST_F(KeyboardTest, NamePanelCancelsKeepsTextAndMenusOpenByAltKeys)
     key(Qt::Key_Backtab);
 
     key(Qt::Key_F, Qt::AltModifier); // opens File, types nothing
-    EXPECT_EQ(child<QLineEdit>(*main, "edit_aname")->text(), "GuestZed");
+    EXPECT_EQ(child<QLineEdit>(*main, "edit_aname")->text(), "Zed");
     QWidget* popup = QApplication::activePopupWidget();
     ASSERT_NE(popup, nullptr);
     EXPECT_EQ(static_cast<QMenu*>(popup)->title(), "File");
@@ -192,7 +192,7 @@ TEST_F(KeyboardTest, NamePanelCancelsKeepsTextAndMenusOpenByAltKeys)
     ASSERT_TRUE(child(*main, "panel_name")->isVisible());
     EXPECT_EQ(focusName(), "edit_aname");
     key(Qt::Key_Return);
-    EXPECT_EQ(main->playerNameText(), "GuestZed");
+    EXPECT_EQ(main->playerNameText(), "Zed");
 }
 
 TEST_F(KeyboardTest, UpdateOfferOverTheNamePanelTakesNoReturnMeantForTheName)
@@ -212,7 +212,7 @@ TEST_F(KeyboardTest, UpdateOfferOverTheNamePanelTakesNoReturnMeantForTheName)
     EXPECT_FALSE(child(*main, "button_updateyes")->isHidden()) << "the update started";
     EXPECT_EQ(focusName(), "edit_aname");
     key(Qt::Key_Return);
-    EXPECT_EQ(main->playerNameText(), "GuestBo");
+    EXPECT_EQ(main->playerNameText(), "Bo");
 }
 
 TEST_F(KeyboardTest, StartingOverAsksFirstAndNoKeepsTheGame)
