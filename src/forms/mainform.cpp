@@ -126,6 +126,10 @@ void Tmain::FormCreate()
     m_dice.setSeed(DiceGenerator::clockSeed());
     m_saved = std::make_unique<SavedGameFile>(m_folder.dataFolder().toStdString());
     m_game.setKeeper(m_saved.get());
+    m_saved->setProblemHandler([this](const std::string& what) {
+        m_dialogs.error(this, QStringLiteral("The game in progress cannot be kept for the next start: ")
+                                  + QString::fromStdString(what));
+    });
     loadinifile();
     playCue(cue::kEntered);
     panel_name->show();

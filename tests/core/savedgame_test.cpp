@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "core/game/game.h"
 #include "core/game/savedgamefile.h"
 #include "dieletters.h"
@@ -209,6 +211,11 @@ TEST(SavedGameFile, KeepsLoadsForgetsAndSetsADamagedFileAside)
     EXPECT_NE(found.problem.find("set aside"), std::string::npos) << found.problem;
     EXPECT_FALSE(std::filesystem::exists(file.path()));
     EXPECT_EQ(TempFolder::read(folder.file(SavedGameFile::kDamagedName)), "not a game\n");
+
+    // A pipe in the file's place would block the start for good.
+    ASSERT_EQ(::mkfifo(file.path().c_str(), 0600), 0);
+    EXPECT_FALSE(file.load().game);
+    EXPECT_FALSE(std::filesystem::exists(file.path()));
 }
 
 TEST(SavedGameFile, TheGameIsKeptAfterEveryMoveAndGoneWhenItEnds)
@@ -222,6 +229,20 @@ TEST(SavedGameFile, TheGameIsKeptAfterEveryMoveAndGoneWhenItEnds)
         ASSERT_EQ(TempFolder::read(file.path()), writeSavedGame(*p.game.snapshot()));
     }
     EXPECT_FALSE(std::filesystem::exists(file.path()));
+}
+
+TEST(SavedGameFile, AFailedSaveIsToldOnceAndKeepsTheGameGoing)
+{
+    TempFolder folder;
+    SavedGameFile file(folder.path());
+    std::vector<std::string> told;
+    file.setProblemHandler([&](const std::string& what) { told.push_back(what); });
+    std::filesystem::create_directory(file.path()); // nothing can be renamed over it
+    Player p;
+    p.game.setKeeper(&file);
+    p.playTo(5);
+    EXPECT_EQ(told.size(), 1u);
+    EXPECT_TRUE(p.game.inProgress());
 }
 
 } // namespace

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "core/game/savedgamefile.h"
 
-#include <fstream>
+#include <cerrno>
 #include <system_error>
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/settings/atomicfile.h"
@@ -32,14 +33,28 @@ SavedGameFile::Found SavedGameFile::load()
     Found found;
     if (!owned())
         return found;
-    std::ifstream in(path(), std::ios::binary);
-    if (!in)
+    // Not blocking, and only a plain file: a pipe or device put in its
+    // place must not hang or flood the start.
+    const int fd = ::open(path().c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return found; // no game was left
     std::string text;
-    // One byte past the limit is enough to know the file is too long.
-    text.resize(kMaxSavedGameBytes + 1);
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(in.gcount()));
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        // One byte past the limit is enough to know the file is too long.
+        text.resize(kMaxSavedGameBytes + 1);
+        std::size_t got = 0;
+        while (got < text.size()) {
+            const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            got += static_cast<std::size_t>(n);
+        }
+        text.resize(got);
+    }
+    ::close(fd);
     try {
         found.game = readSavedGame(text);
     } catch (const SavedGameError& e) {
@@ -62,8 +77,9 @@ void SavedGameFile::keep(const SavedGame& game)
     try {
         AtomicFile::replace(path(), writeSavedGame(game));
     } catch (const FileError& e) {
-        if (m_problem.empty())
-            m_problem = e.what();
+        if (!m_told && m_onProblem)
+            m_onProblem(e.what());
+        m_told = true;
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -33,15 +34,16 @@ public:
     [[nodiscard]] Found load();
 
     // GameKeeper. A write that fails leaves the previous file; the first
-    // failure is kept for the window to tell.
+    // failure goes to the problem handler, once.
     void keep(const SavedGame& game) override;
     void forget() override;
-    [[nodiscard]] const std::string& lastProblem() const { return m_problem; }
+    void setProblemHandler(std::function<void(const std::string&)> handler) { m_onProblem = std::move(handler); }
 
     [[nodiscard]] std::filesystem::path path() const { return m_folder / kFileName; }
 
 private:
     std::filesystem::path m_folder;
     int m_lockFd = -1;
-    std::string m_problem;
+    bool m_told = false;
+    std::function<void(const std::string&)> m_onProblem;
 };
