@@ -394,6 +394,9 @@ void Tmain::button_startClick()
     if (m_game.inProgress() && !m_dialogs.riskyQuestion(this, QStringLiteral("Abandon the game in progress?")))
         return;
     m_game.start();
+    // The game is counted on disk now: a crash and a resume must not leave
+    // its score in the running total without it among the games.
+    m_tally.save();
     dice[0]->setFocus(Qt::OtherFocusReason); // the keys now play, not restart
 }
 void Tmain::StartGame1Click() { button_startClick(); }

@@ -13,6 +13,7 @@
 
 #include <functional>
 
+#include "core/tally/tallyfile.h"
 #include "forms/boardaccessibility.h"
 #include "forms/programwindows.h"
 #include "forms/timage.h"
@@ -228,6 +229,8 @@ TEST_F(KeyboardTest, StartingOverAsksFirstAndNoKeepsTheGame)
     key(Qt::Key_N, Qt::ControlModifier);
     ASSERT_EQ(w.main.game().state().round, 1);
     EXPECT_TRUE(dialogs.shown.isEmpty()) << "nothing to abandon yet";
+    EXPECT_EQ(TallyFile::load(tallyFile().toStdString()).table.statistic(1), "2")
+        << "a started game is counted on disk at once, so a crash cannot lose the count";
     faces.script = {1, 3, 3, 3, 4, 6};
     key(Qt::Key_R);
 
