@@ -174,8 +174,12 @@ std::vector<BoardKeys::KeyHelp> BoardKeys::keyHelp() const
         altKeys << menuKey(top);
         menuTitles << plainText(top);
         for (const QAction* a : top->menu()->actions())
-            if (!a->shortcut().isEmpty())
-                help.push_back({a->shortcut().toString(QKeySequence::NativeText), plainText(a)});
+            if (!a->shortcuts().isEmpty()) {
+                QStringList keys;
+                for (const QKeySequence& k : a->shortcuts())
+                    keys << k.toString(QKeySequence::NativeText);
+                help.push_back({keys.join(QStringLiteral(", ")), plainText(a)});
+            }
     }
     const std::vector<KeyHelp> general = {
         {QStringLiteral("Return"), QStringLiteral("Press the focused button; in a panel, its main button")},

@@ -2,6 +2,7 @@
 #include "forms/dialogkeys.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -104,8 +105,12 @@ void DialogKeys::shown()
     if (focus != nullptr && focus->window() == m_container->window() && !m_container->isAncestorOf(focus))
         m_before = focus;
     QWidget* first = m_first && m_first->isVisible() ? m_first.data() : firstFocusable(m_container);
-    if (first != nullptr)
-        first->setFocus(Qt::OtherFocusReason);
+    if (first == nullptr)
+        return;
+    first->setFocus(Qt::OtherFocusReason);
+    // Typing replaces a filled-in field ("Guest") instead of adding to it.
+    if (auto* edit = qobject_cast<QLineEdit*>(first))
+        edit->selectAll();
 }
 
 void DialogKeys::hidden()

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "controls/flatpanel.h"
+#include "core/posting/refusalreason.h"
 #include "controls/htmllite.h"
 #include "controls/url.h"
 #include "forms/artwork.h"
@@ -149,6 +150,7 @@ void Thighscore::sendscore(const QString& name, const QString& date, const QStri
     // swallow this one.
     if (sendit->Busy())
         renewSendit();
+    m_refusal.clear();
     sendit->URL = postUrl(name, date, score);
     sendit->FetchString();
 }
@@ -168,10 +170,11 @@ void Thighscore::loadit()
     getit->FetchString();
 }
 
-void Thighscore::senditDoneString(QObject* Sender, const QByteArray&)
+void Thighscore::senditDoneString(QObject* Sender, const QByteArray& Result)
 {
     // The body is not looked at; the status says whether the score was kept.
     if (!successStatus(sendit->StatusCode())) {
+        m_refusal = QString::fromStdString(refusalReason(std::string_view(Result.constData(), static_cast<std::size_t>(Result.size()))));
         senditError(Sender);
         return;
     }

@@ -25,6 +25,9 @@ public:
     // name, date and score already formatted; each is encoded for the query.
     // A post or list load still under way is dropped for the new one.
     void sendscore(const QString& name, const QString& date, const QString& score);
+    // Why the server refused the last post, in its own words on one line;
+    // empty when it gave no reason.
+    [[nodiscard]] const QString& refusal() const { return m_refusal; }
     void loadit();
     // The post under way is no longer awaited: it ends, and no answer of it arrives.
     void abandonPost();
@@ -71,4 +74,5 @@ private:
     QString m_productkey;
     QString m_server; // http[s]://host[:port]
     bool m_placed = false;
+    QString m_refusal;
 };

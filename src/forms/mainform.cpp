@@ -14,6 +14,7 @@
 
 #include "controls/flatpanel.h"
 #include "controls/url.h"
+#include "core/game/savedgamefile.h"
 #include "core/settings/fileerror.h"
 #include "forms/aboutform.h"
 #include "forms/coachmenu.h"
@@ -123,6 +124,12 @@ void Tmain::FormCreate()
 {
     m_lock = std::make_unique<InstanceLock>(); // held, not examined, until the window goes
     m_dice.setSeed(DiceGenerator::clockSeed());
+    m_saved = std::make_unique<SavedGameFile>(m_folder.dataFolder().toStdString());
+    m_game.setKeeper(m_saved.get());
+    m_saved->setProblemHandler([this](const std::string& what) {
+        m_dialogs.error(this, QStringLiteral("The game in progress cannot be kept for the next start: ")
+                                  + QString::fromStdString(what));
+    });
     loadinifile();
     playCue(cue::kEntered);
     panel_name->show();
@@ -137,10 +144,12 @@ void Tmain::buildMenu()
     file1->setObjectName(QStringLiteral("file1"));
     QAction* startGame = file1->addAction(QStringLiteral("Start Game"), this, &Tmain::StartGame1Click);
     startGame->setObjectName(QStringLiteral("StartGame1"));
-    startGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    // Ctrl+N is the desktop's own key for a new game; Ctrl+S stays.
+    startGame->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::CTRL | Qt::Key_N)});
     file1->addSeparator()->setObjectName(QStringLiteral("N1"));
     QAction* exit = file1->addAction(QStringLiteral("Exit"), this, &Tmain::Exit1Click);
     exit->setObjectName(QStringLiteral("Exit1"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
     options->setObjectName(QStringLiteral("Options1"));
@@ -379,8 +388,18 @@ void Tmain::buildUpdatePanel()
 
 // --- the game's board ------------------------------------------------------
 
-void Tmain::button_startClick() { m_game.start(); }
-void Tmain::StartGame1Click() { m_game.start(); }
+void Tmain::button_startClick()
+{
+    // One key must never throw a game away: starting over asks first.
+    if (m_game.inProgress() && !m_dialogs.riskyQuestion(this, QStringLiteral("Abandon the game in progress?")))
+        return;
+    m_game.start();
+    // The game is counted on disk now: a crash and a resume must not leave
+    // its score in the running total without it among the games.
+    m_tally.save();
+    dice[0]->setFocus(Qt::OtherFocusReason); // the keys now play, not restart
+}
+void Tmain::StartGame1Click() { button_startClick(); }
 void Tmain::image_rollClick() { m_game.roll(); }
 void Tmain::dice2Click(TImage* sender) { m_game.toggleDie(sender->tag()); }
 void Tmain::image_turnClick() { m_game.bank(); }
@@ -600,6 +619,26 @@ void Tmain::showEvent(QShowEvent* event)
         // can be met exactly.
         restorePlacement();
         FormShow();
+        // After the event loop has shown the window, so the question has a
+        // window to stand over.
+        QTimer::singleShot(0, this, &Tmain::offerResume);
+    }
+}
+
+void Tmain::offerResume()
+{
+    const SavedGameFile::Found found = m_saved->load();
+    if (!found.problem.empty())
+        m_dialogs.error(this, QStringLiteral("The game in progress could not be read: ")
+                                  + QString::fromStdString(found.problem));
+    if (!found.game)
+        return;
+    if (m_dialogs.question(this, QStringLiteral("Resume the game in progress?"))) {
+        m_game.resume(*found.game);
+        dice[0]->setFocus(Qt::OtherFocusReason);
+    } else {
+        m_game.reportAbandoned();
+        m_saved->forget();
     }
 }
 
@@ -714,7 +753,9 @@ void Tmain::wireOnlineFlows(const TmainSeams& seams)
         // Once the player is told, a late answer must not show the list as if it had worked.
         if (m_windows.highscore)
             m_windows.highscore->abandonPost();
-        m_dialogs.information(this, QStringLiteral("Posting Failed."));
+        const QString why = m_windows.highscore ? m_windows.highscore->refusal() : QString();
+        m_dialogs.information(this, QStringLiteral("Posting Failed.") + (why.isEmpty() ? QString() : QLatin1Char('\n') + why));
+        panel_wait->hide(); // SEND SCORE is there again for another try
     });
 
     UpdateFlow::Setup setup;

@@ -37,6 +37,7 @@ class Tmultiplayer;
 class Ttallylist;
 class TallyModel;
 class InstanceLock;
+class SavedGameFile;
 
 // Where the main window's cues, faces and message boxes go; the real player,
 // generator and boxes when null.
@@ -132,6 +133,9 @@ public:
     void button_namecancelClick();
 
     [[nodiscard]] const Game& game() const { return m_game; }
+    // The game an earlier run left in progress: offered to go on with, or
+    // a damaged file reported. Runs once, when the window first shows.
+    void offerResume();
     // Where this window's message boxes go; the other windows share it.
     [[nodiscard]] DialogService& dialogs() const { return m_dialogs; }
     [[nodiscard]] QString settingsPath() const;
@@ -224,6 +228,7 @@ private:
     TallyForwarder m_tally;
     Game m_game;
     std::unique_ptr<InstanceLock> m_lock;
+    std::unique_ptr<SavedGameFile> m_saved; // the game in progress on disk
     Windows m_windows;
     Settings m_loaded;
     Placement m_remembered{Settings::kDefaultTop, Settings::kDefaultLeft, Settings::kDefaultWidth,

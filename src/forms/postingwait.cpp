@@ -55,12 +55,16 @@ void PostingWait::fail()
 
 QString PostingWait::postingDate(const QDate& date, const QLocale& locale)
 {
-    // The separator is whatever the locale's short format puts between its
-    // fields, "/" where it names none.
+    // Month, day and two-digit year, joined by what the locale's short
+    // format puts between its fields, so the list shows the player's own
+    // way of writing a date. A separator the score server refuses (the
+    // blank of the C locale's "d MMM yyyy", a quote, a letter-like mark)
+    // would lose the score, so "/" stands in for it.
     QChar separator = QLatin1Char('/');
     for (const QChar c : locale.dateFormat(QLocale::ShortFormat))
         if (!c.isLetter()) {
-            separator = c;
+            if (serverTakesSeparator(c))
+                separator = c;
             break;
         }
     return QStringLiteral("%1%2%3%4%5")
@@ -69,4 +73,21 @@ QString PostingWait::postingDate(const QDate& date, const QLocale& locale)
         .arg(date.day())
         .arg(separator)
         .arg(date.year() % 100, 2, 10, QLatin1Char('0'));
+}
+
+bool PostingWait::serverTakesSeparator(QChar c)
+{
+    // The server's rule: one character that cannot pass for part of a
+    // number, hide itself or carry markup; the direction marks of
+    // right-to-left locales are let through.
+    const char16_t u = c.unicode();
+    if (u == 0x200E || u == 0x200F || u == 0x061C)
+        return true;
+    if (u == u'<' || u == u'>' || u == u'&' || u == u'"' || u == u'\'')
+        return false;
+    if (c.isSurrogate() || c.isLetterOrNumber() || c.isSpace() || c.isNonCharacter())
+        return false;
+    const QChar::Category category = c.category();
+    return category != QChar::Other_Control && category != QChar::Other_Format && category != QChar::Other_NotAssigned
+           && category != QChar::Other_PrivateUse;
 }

@@ -38,6 +38,8 @@ public:
     // The date as posts carry it: month/day/two-digit year, no leading zeros,
     // with the locale's date separator.
     [[nodiscard]] static QString postingDate(const QDate& date, const QLocale& locale);
+    // Whether the score server takes c between the fields of a date.
+    [[nodiscard]] static bool serverTakesSeparator(QChar c);
 
 signals:
     void captionChanged(const QString& caption);

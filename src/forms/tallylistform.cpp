@@ -127,12 +127,17 @@ void Ttallylist::showPlace(int place)
 
 void Ttallylist::button_resetClick()
 {
-    if (!m_dialogs.question(this, QStringLiteral("Are you sure you want to reset the Tally?")))
+    if (!m_dialogs.riskyQuestion(this, QStringLiteral("Are you sure you want to reset the Tally?")))
         return;
     m_tally.reset();
 }
 
 void Ttallylist::button_doneClick() { hide(); }
 
-void Ttallylist::showCentredOn(const QWidget* mainWindow) { infowindow::showCentredOn(this, mainWindow, m_placed); }
+void Ttallylist::showCentredOn(const QWidget* mainWindow)
+{
+    infowindow::showCentredOn(this, mainWindow, m_placed);
+    // Two Returns must not reach RESET TALLY: the window opens on DONE.
+    findChild<QWidget*>(QStringLiteral("button_done"))->setFocus(Qt::OtherFocusReason);
+}
 

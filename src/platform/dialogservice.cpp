@@ -17,6 +17,12 @@ public:
                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
                == QMessageBox::Yes;
     }
+    bool riskyQuestion(QWidget* parent, const QString& text) override
+    {
+        return QMessageBox::question(parent, QStringLiteral("Confirm"), text, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No)
+               == QMessageBox::Yes;
+    }
     void error(QWidget* parent, const QString& text) override
     {
         QMessageBox::critical(parent, QCoreApplication::translate("DialogService", "Error"), text);

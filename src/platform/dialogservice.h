@@ -14,6 +14,9 @@ public:
     virtual void information(QWidget* parent, const QString& text) = 0;
     // Yes/No confirmation; true for Yes.
     [[nodiscard]] virtual bool question(QWidget* parent, const QString& text) = 0;
+    // Yes/No confirmation of something that cannot be undone: No is the
+    // default button and Escape answers No.
+    [[nodiscard]] virtual bool riskyQuestion(QWidget* parent, const QString& text) = 0;
     virtual void error(QWidget* parent, const QString& text) = 0;
 
     // The program's modal message boxes.

@@ -9,7 +9,7 @@
 // a queue (then with defaultAnswer).
 class RecordingDialogService : public DialogService {
 public:
-    enum class Kind { Information, Question, Error };
+    enum class Kind { Information, Question, RiskyQuestion, Error };
     struct Shown {
         Kind kind;
         QString text;
@@ -19,6 +19,11 @@ public:
     bool question(QWidget*, const QString& text) override
     {
         shown.append({Kind::Question, text});
+        return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
+    }
+    bool riskyQuestion(QWidget*, const QString& text) override
+    {
+        shown.append({Kind::RiskyQuestion, text});
         return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
     }
     void error(QWidget*, const QString& text) override { shown.append({Kind::Error, text}); }

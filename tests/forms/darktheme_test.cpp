@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
 
 #include <cstdlib>
@@ -64,6 +65,10 @@ TEST_F(DarkThemeTest, BoardTextsKeepTheGamesColours)
     main.findChild<QWidget*>("panel_name")->hide();
     main.findChild<QWidget*>("panel_cleared")->show();
     main.findChild<QWidget*>("panel_wait")->show();
+    // The panel opens with the name selected, drawn in the selection's colours.
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    main.findChild<QLineEdit*>("edit_name")->deselect();
     expectColours(&main, {{"label_rnd1", Qt::black},
                           {"label_score", qcolor(colours::kKhaki)},
                           {"label_name", Qt::black},

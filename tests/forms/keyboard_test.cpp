@@ -11,6 +11,9 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#include <functional>
+
+#include "core/tally/tallyfile.h"
 #include "forms/boardaccessibility.h"
 #include "forms/programwindows.h"
 #include "forms/timage.h"
@@ -78,8 +81,7 @@ TEST_F(KeyboardTest, WholeGameNamePostAndCancelByKeysOnly)
     auto main = open();
     const GameState& state = main->game().state();
     EXPECT_EQ(focusName(), "edit_aname") << "the name panel takes the focus at start";
-    key(Qt::Key_A, Qt::ControlModifier);
-    type("Ann");
+    type("Ann"); // replaces "Guest": the field opens selected
     key(Qt::Key_Return);
     EXPECT_FALSE(child(*main, "panel_name")->isVisible());
     EXPECT_EQ(main->playerNameText(), "Ann");
@@ -92,6 +94,7 @@ TEST_F(KeyboardTest, WholeGameNamePostAndCancelByKeysOnly)
 
     key(Qt::Key_Return); // START GAME has the focus
     ASSERT_EQ(state.round, 1);
+    EXPECT_EQ(focusName(), "dice1") << "a started game takes the keys to the board";
 
     const struct {
         std::vector<int> faces; // every draw of the round, in order
@@ -120,8 +123,9 @@ TEST_F(KeyboardTest, WholeGameNamePostAndCancelByKeysOnly)
     ASSERT_TRUE(child(*main, "panel_cleared")->isVisible());
     EXPECT_EQ(child<QLabel>(*main, "label_score1")->text(), "Your Score:6450");
 
-    // The end-of-game panel: the name field first, Tab stays inside.
+    // The end-of-game panel: the name field first and selected, Tab stays inside.
     EXPECT_EQ(focusName(), "edit_name");
+    EXPECT_EQ(child<QLineEdit>(*main, "edit_name")->selectedText(), "Ann");
     QStringList order;
     for (int i = 0; i < 4; ++i) {
         key(Qt::Key_Tab);
@@ -141,7 +145,7 @@ TEST_F(KeyboardTest, WholeGameNamePostAndCancelByKeysOnly)
 
     key(Qt::Key_Escape); // CANCEL
     EXPECT_FALSE(child(*main, "panel_cleared")->isVisible());
-    EXPECT_EQ(focusName(), "button_start");
+    EXPECT_EQ(focusName(), "dice1") << "the focus goes back where the game left it";
     child<QTimer>(*main, "Timer1")->stop();
 }
 
@@ -160,7 +164,7 @@ TEST_F(KeyboardTest, NamePanelCancelsKeepsTextAndMenusOpenByAltKeys)
     key(Qt::Key_Backtab);
 
     key(Qt::Key_F, Qt::AltModifier); // opens File, types nothing
-    EXPECT_EQ(child<QLineEdit>(*main, "edit_aname")->text(), "GuestZed");
+    EXPECT_EQ(child<QLineEdit>(*main, "edit_aname")->text(), "Zed");
     QWidget* popup = QApplication::activePopupWidget();
     ASSERT_NE(popup, nullptr);
     EXPECT_EQ(static_cast<QMenu*>(popup)->title(), "File");
@@ -189,7 +193,7 @@ TEST_F(KeyboardTest, NamePanelCancelsKeepsTextAndMenusOpenByAltKeys)
     ASSERT_TRUE(child(*main, "panel_name")->isVisible());
     EXPECT_EQ(focusName(), "edit_aname");
     key(Qt::Key_Return);
-    EXPECT_EQ(main->playerNameText(), "GuestZed");
+    EXPECT_EQ(main->playerNameText(), "Zed");
 }
 
 TEST_F(KeyboardTest, UpdateOfferOverTheNamePanelTakesNoReturnMeantForTheName)
@@ -209,7 +213,55 @@ TEST_F(KeyboardTest, UpdateOfferOverTheNamePanelTakesNoReturnMeantForTheName)
     EXPECT_FALSE(child(*main, "button_updateyes")->isHidden()) << "the update started";
     EXPECT_EQ(focusName(), "edit_aname");
     key(Qt::Key_Return);
-    EXPECT_EQ(main->playerNameText(), "GuestBo");
+    EXPECT_EQ(main->playerNameText(), "Bo");
+}
+
+TEST_F(KeyboardTest, StartingOverAsksFirstAndNoKeepsTheGame)
+{
+    // One Return on START GAME, or Ctrl+S, threw away a game in progress.
+    ProgramWindows w(programFolder(), seams());
+    w.main.show();
+    w.main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.main));
+    w.tally.increment(1);
+    w.tally.addTo(2, 6100); // one earlier game of 6100
+    key(Qt::Key_Return);    // accept the name
+    key(Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(w.main.game().state().round, 1);
+    EXPECT_TRUE(dialogs.shown.isEmpty()) << "nothing to abandon yet";
+    EXPECT_EQ(TallyFile::load(tallyFile().toStdString()).table.statistic(1), "2")
+        << "a started game is counted on disk at once, so a crash cannot lose the count";
+    faces.script = {1, 3, 3, 3, 4, 6};
+    key(Qt::Key_R);
+
+    const std::function<void()> ways[] = {
+        [&] { QTest::mouseClick(child(w.main, "button_start"), Qt::LeftButton); },
+        [&] { key(Qt::Key_S, Qt::ControlModifier); },
+        [&] { key(Qt::Key_N, Qt::ControlModifier); },
+        [&] {
+            child(w.main, "button_start")->setFocus();
+            key(Qt::Key_Return);
+        },
+    };
+    int way = 0;
+    for (const auto& startOver : ways) {
+        dialogs.shown.clear();
+        startOver();
+        ASSERT_EQ(dialogs.shown.size(), 1) << "way " << way;
+        EXPECT_EQ(dialogs.shown[0].kind, RecordingDialogService::Kind::RiskyQuestion) << "No is the default";
+        EXPECT_EQ(dialogs.shown[0].text, "Abandon the game in progress?");
+        EXPECT_FALSE(w.main.game().state().firstRoll) << "the rolled dice stay, way " << way;
+        ++way;
+    }
+    dialogs.answers = {true};
+    key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(w.main.game().state().firstRoll);
+    // The abandoned game counts as a game of 0: 6100 over two games.
+    EXPECT_EQ(w.tallylist.findChild<QLabel*>("mylabel_2")->text(), "6100");
+    EXPECT_EQ(w.tallylist.findChild<QLabel*>("mylabel_4")->text(), "3050");
+
+    key(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(w.main.isVisible()) << "Ctrl+Q exits";
 }
 
 TEST_F(KeyboardTest, TallyResetAndWindowsByKeysOnly)
@@ -224,6 +276,8 @@ TEST_F(KeyboardTest, TallyResetAndWindowsByKeysOnly)
 
     menuItem(Qt::Key_V, 0); // View -> Tally List
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.tallylist));
+    EXPECT_EQ(focusName(), "button_done") << "two Returns must not reach RESET TALLY";
+    key(Qt::Key_Backtab);
     EXPECT_EQ(focusName(), "button_resettally");
     dialogs.defaultAnswer = true;
     key(Qt::Key_Space);
@@ -253,7 +307,7 @@ TEST_F(KeyboardTest, TallyResetAndWindowsByKeysOnly)
     for (int row = 0; row < table->model()->rowCount(); ++row)
         listed << table->model()->index(row, 0).data().toString();
     shoot(shortcuts, "keys-shortcuts-window");
-    for (const char* k : {"1 to 6", "R or Space", "B", "Ctrl+S", "F1", "Escape", "H"})
+    for (const char* k : {"1 to 6", "R or Space", "B", "Ctrl+S, Ctrl+N", "Ctrl+Q", "F1", "Escape", "H"})
         EXPECT_TRUE(listed.contains(QString::fromLatin1(k))) << k;
     key(Qt::Key_Escape);
     EXPECT_FALSE(shortcuts->isVisible());

@@ -234,8 +234,28 @@ TEST_F(OnlineTest, NoAnswerCountsDownFortyTicksThenFailsOnce)
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_EQ(dialogs.shown[0].text, "Posting Failed.");
     EXPECT_FALSE(w->main.findChild<QTimer*>("Timer1")->isActive());
-    EXPECT_FALSE(wait->isHidden()) << "the panel keeps its last caption";
+    EXPECT_TRUE(wait->isHidden()) << "SEND SCORE and HIGH SCORES are there again";
     answerPosts = true;
+}
+
+TEST_F(OnlineTest, AFailedPostCanBeSentAgainAndARefusalSaysWhy)
+{
+    // After "Posting Failed." the notice stayed over SEND SCORE for good.
+    postStatus = 400;
+    postBody = "<html><body><p>Score not recorded: the name has a character that is not allowed.</p></body></html>";
+    auto w = open();
+    endGame(*w);
+    click(widget(*w, "button_sendscore"));
+    ASSERT_TRUE(waitUntil([&] { return !dialogs.shown.isEmpty(); }));
+    EXPECT_EQ(dialogs.shown[0].text,
+              "Posting Failed.\nScore not recorded: the name has a character that is not allowed.");
+    EXPECT_FALSE(widget(*w, "panel_wait")->isVisible());
+    ASSERT_TRUE(widget(*w, "button_sendscore")->isVisible());
+    postStatus = 200;
+    postBody = "";
+    click(widget(*w, "button_sendscore"));
+    ASSERT_TRUE(waitUntil([&] { return w->highscore.isVisible(); })) << "the second try is posted";
+    EXPECT_EQ(dialogs.shown.size(), 1);
 }
 
 TEST_F(OnlineTest, AnswerInTheTenthTickEndsTheWaitWithoutFailure)

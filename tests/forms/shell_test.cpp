@@ -115,6 +115,7 @@ TEST_F(ShellTest, CtrlSWhileTheEndOfGamePanelShowsStartsANewGame)
     auto w = open();
     w->main.button_startClick();
     w->main.findChild<QWidget*>("panel_cleared")->show();
+    dialogs.defaultAnswer = true; // round 1 is under way: yes, abandon it
     QTest::keyClick(&w->main, Qt::Key_S, Qt::ControlModifier);
     EXPECT_FALSE(w->main.findChild<QWidget*>("panel_cleared")->isVisible());
     EXPECT_EQ(w->main.game().state().round, 1);

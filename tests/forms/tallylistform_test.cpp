@@ -123,6 +123,7 @@ TEST_F(TallyListTest, ResetAsksAndOnlyYesResets)
         EXPECT_FALSE(isBold(tally, "label_high1"));
         ASSERT_EQ(dialogs.shown.size(), 2);
         EXPECT_EQ(dialogs.shown[0].text, "Are you sure you want to reset the Tally?");
+        EXPECT_EQ(dialogs.shown[0].kind, RecordingDialogService::Kind::RiskyQuestion) << "No is the default";
         EXPECT_TRUE(model.save());
     }
     TallyModel reread(tallyFile());
@@ -164,6 +165,15 @@ TEST_F(TallyListTest, DoneAndTheCloseBoxOnlyHide)
     tally.close();
     EXPECT_FALSE(tally.isVisible());
     EXPECT_NE(tally.findChild<QLabel*>("mylabel_1"), nullptr);
+}
+
+TEST_F(TallyListTest, OpensWithFocusOnDoneNotOnReset)
+{
+    // Focus on RESET TALLY let two Returns wipe the tally.
+    ProgramWindows w(programFolder(), seams());
+    w.main.show();
+    w.main.TallyList1Click();
+    EXPECT_EQ(w.tallylist.focusWidget(), w.tallylist.findChild<QWidget*>("button_done"));
 }
 
 } // namespace

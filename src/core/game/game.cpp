@@ -8,6 +8,13 @@
 
 namespace {
 std::string text(int32_t n) { return std::to_string(n); }
+
+std::string slotText(int32_t slot)
+{
+    if (slot == kSlotEmpty)
+        return "";
+    return slot == kSlotLost ? "---" : text(slot);
+}
 } // namespace
 
 Game::Game(Board& board, TallyReports& tally, FaceSource& faces)
@@ -17,6 +24,8 @@ Game::Game(Board& board, TallyReports& tally, FaceSource& faces)
 
 void Game::start()
 {
+    if (inProgress())
+        reportAbandoned();
     m_board.setShown(BoardPart::PostingPanel, false);
     m_board.setShown(BoardPart::NamePanel, false);
     m_board.setShown(BoardPart::GameOverPanel, false);
@@ -32,6 +41,7 @@ void Game::startGame()
         m_observer->gameStarted();
     stopPause(); // a round change pending from an earlier game is dropped
     m_state.gameTotal = 0;
+    m_card.fill(kSlotEmpty);
     for (int round = 1; round <= kRounds; ++round)
         m_board.setRoundText(round, "");
     m_board.setTotalText("0");
@@ -66,6 +76,8 @@ void Game::startRound()
         m_board.setShown(BoardPart::RollButton, false);
         m_board.playCue(cue::kGameOver);
         m_state.canPlay = false;
+        if (m_keeper)
+            m_keeper->forget();
         return;
     }
 
@@ -79,6 +91,7 @@ void Game::startRound()
     m_board.playCue(cue::kTurnNew);
     m_board.setShown(BoardPart::RollButton, true);
     m_state.canPlay = true;
+    keepNow();
 }
 
 void Game::roll()
@@ -87,6 +100,7 @@ void Game::roll()
         return;
     m_board.setShown(BoardPart::NotOnBoardBadge, false);
     rollDice();
+    keepNow();
 }
 
 void Game::rollDice()
@@ -156,6 +170,7 @@ void Game::loseRound()
 {
     freezeAll();
     m_state.roundTotal = 0;
+    m_card[static_cast<std::size_t>(m_state.round - 1)] = kSlotLost;
     setCurrentSlot("---");
     m_board.setTotalText(text(m_state.gameTotal));
     m_board.setShown(BoardPart::NoScoreBadge, true);
@@ -182,18 +197,21 @@ void Game::toggleDie(int die)
         showRunningScore(previewPoints(m_state));
         m_board.playCue(cue::kUnset);
     }
+    keepNow();
 }
 
 void Game::bank()
 {
-    if (m_state.canPlay)
-        bankRound();
+    if (!m_state.canPlay)
+        return;
+    bankRound();
+    keepNow();
 }
 
 void Game::bankSlot(int round)
 {
-    if (m_state.canPlay && round == m_state.round)
-        bankRound();
+    if (round == m_state.round)
+        bank();
 }
 
 void Game::bankRound()
@@ -218,6 +236,7 @@ void Game::bankRound()
     }
     m_state.onBoard = true;
     const int32_t banked = m_state.roundTotal + selection;
+    m_card[static_cast<std::size_t>(m_state.round - 1)] = banked;
     setCurrentSlot(text(banked));
     m_tally.keepHighest(tallystat::kHighestRound, banked);
     m_state.gameTotal += banked;
@@ -271,4 +290,84 @@ void Game::unpreview()
     for (Die& d : m_state.dice)
         if (d.status == DieStatus::Previewed)
             d.status = DieStatus::Selected;
+}
+
+void Game::keepNow()
+{
+    if (m_keeper == nullptr)
+        return;
+    if (const auto saved = snapshot())
+        m_keeper->keep(*saved);
+}
+
+std::optional<SavedGame> Game::snapshot() const
+{
+    const auto faceState = m_faces.savedState();
+    if (!inProgress() || !faceState)
+        return std::nullopt;
+    SavedGame saved;
+    saved.state = m_state;
+    saved.card = m_card;
+    saved.faceState = *faceState;
+    saved.paused = m_pauseRunning;
+    for (Die& d : saved.state.dice)
+        if (d.status == DieStatus::Previewed)
+            d.status = DieStatus::Selected;
+    if (saved.paused) { // the round is over: only what the next one starts from counts
+        saved.state.roundTotal = 0;
+        saved.state.firstRoll = true;
+        saved.state.canPlay = false;
+        for (Die& d : saved.state.dice)
+            d = Die{};
+    }
+    return saved;
+}
+
+void Game::resume(const SavedGame& saved)
+{
+    stopPause();
+    m_faces.restoreState(saved.faceState);
+    m_board.setShown(BoardPart::PostingPanel, false);
+    m_board.setShown(BoardPart::NamePanel, false);
+    m_board.setShown(BoardPart::GameOverPanel, false);
+    m_board.setGreetingText("Good Luck " + m_board.playerName());
+    if (m_observer)
+        m_observer->gameStarted(); // the review knows the moves made from here on
+    m_state = saved.state;
+    m_card = saved.card;
+    for (int round = 1; round <= kRounds; ++round)
+        m_board.setRoundText(round, slotText(m_card[static_cast<std::size_t>(round - 1)]));
+    m_board.setTotalText(text(m_state.gameTotal));
+    if (saved.paused) { // the pause is over by now
+        startRound();
+        return;
+    }
+    m_board.setShown(BoardPart::NotOnBoardBadge, false);
+    m_board.setShown(BoardPart::NoScoreBadge, false);
+    m_board.setShown(BoardPart::BankedBadge, false);
+    m_board.setShown(BoardPart::BankedAmount, false);
+    m_board.setFinalScoreText("Your Score:" + text(m_state.gameTotal));
+    m_board.markTurn(m_state.round);
+    m_board.setShown(BoardPart::TurnMarker, true);
+    for (int i = 1; i <= kDice; ++i) {
+        const Die& d = m_state.die(i);
+        if (m_state.firstRoll) {
+            m_board.placeDie(i, DiePlace::Pile);
+            continue;
+        }
+        m_board.placeDie(i, d.status == DieStatus::InPlay ? DiePlace::Row : DiePlace::SetAside);
+        m_board.showFace(i, d.value);
+    }
+    m_state.canPlay = true;
+    showRunningScore(m_state.firstRoll ? 0 : previewPoints(m_state));
+    unpreview();
+    m_board.setShown(BoardPart::RollButton, true);
+}
+
+void Game::reportAbandoned()
+{
+    // Counted when it began, it scored nothing: the running total stays and
+    // the average is worked out again over every game counted.
+    m_tally.addTo(tallystat::kRunningTotal, 0);
+    m_tally.gameFinished();
 }

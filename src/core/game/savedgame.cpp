@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: MIT
+#include "core/game/savedgame.h"
+
+#include <vector>
+
+namespace {
+
+constexpr std::string_view kHeader = "pelbixsolo saved game 1";
+
+char letterOf(DieStatus status)
+{
+    switch (status) {
+    case DieStatus::InPlay: return 'u';
+    case DieStatus::Selected:
+    case DieStatus::Previewed: return 's'; // a preview only lasts while one evaluation runs
+    case DieStatus::SetAside: return 'p';
+    case DieStatus::Frozen: return 'f';
+    }
+    return 'f';
+}
+
+DieStatus statusOf(char letter)
+{
+    switch (letter) {
+    case 'u': return DieStatus::InPlay;
+    case 's': return DieStatus::Selected;
+    case 'p': return DieStatus::SetAside;
+    case 'f': return DieStatus::Frozen;
+    default: throw SavedGameError("saved game: unknown die status");
+    }
+}
+
+std::string slotText(int32_t slot)
+{
+    if (slot == kSlotEmpty)
+        return "-";
+    if (slot == kSlotLost)
+        return "---";
+    return std::to_string(slot);
+}
+
+std::vector<std::string_view> split(std::string_view text, char separator)
+{
+    std::vector<std::string_view> parts;
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t at = text.find(separator, from);
+        parts.push_back(text.substr(from, at == std::string_view::npos ? std::string_view::npos : at - from));
+        if (at == std::string_view::npos)
+            return parts;
+        from = at + 1;
+    }
+}
+
+// Plain decimal digits only: no sign, no blanks, no leading zeros, at most max.
+uint32_t number(std::string_view digits, uint32_t max, const char* what)
+{
+    const bool leadingZero = digits.size() > 1 && digits[0] == '0';
+    if (digits.empty() || digits.size() > 10 || leadingZero)
+        throw SavedGameError(std::string("saved game: bad ") + what);
+    uint64_t n = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
+            throw SavedGameError(std::string("saved game: bad ") + what);
+        n = n * 10 + static_cast<uint64_t>(c - '0');
+    }
+    if (n > max)
+        throw SavedGameError(std::string("saved game: ") + what + " out of range");
+    return static_cast<uint32_t>(n);
+}
+
+bool flag(std::string_view digits, const char* what) { return number(digits, 1, what) == 1; }
+
+int32_t points(std::string_view digits, const char* what)
+{
+    return static_cast<int32_t>(number(digits, kMaxSavedPoints, what));
+}
+
+// The lines in their fixed order; each must carry its own key.
+class Lines {
+public:
+    explicit Lines(std::string_view text) : m_lines(split(text, '\n'))
+    {
+        if (m_lines.size() < 2 || !m_lines.back().empty())
+            throw SavedGameError("saved game: not a complete file");
+        m_lines.pop_back();
+    }
+    std::string_view next(std::string_view key)
+    {
+        if (m_next >= m_lines.size())
+            throw SavedGameError("saved game: missing " + std::string(key));
+        const std::string_view line = m_lines[m_next++];
+        if (line.size() <= key.size() || line.substr(0, key.size()) != key || line[key.size()] != ' ')
+            throw SavedGameError("saved game: expected " + std::string(key));
+        return line.substr(key.size() + 1);
+    }
+    [[nodiscard]] std::string_view header() { return m_lines[m_next++]; }
+    [[nodiscard]] bool done() const { return m_next == m_lines.size(); }
+
+private:
+    std::vector<std::string_view> m_lines;
+    std::size_t m_next = 0;
+};
+
+void checkFits(const SavedGame& game)
+{
+    const GameState& s = game.state;
+    const auto fail = [](const char* what) { throw SavedGameError(std::string("saved game: ") + what); };
+    int32_t banked = 0;
+    bool anyBank = false;
+    for (int round = 1; round <= kRounds; ++round) {
+        const int32_t slot = game.card[static_cast<std::size_t>(round - 1)];
+        const bool finished = round < s.round || (round == s.round && game.paused);
+        if (finished == (slot == kSlotEmpty))
+            fail("score card does not match the round");
+        if (slot >= 0) {
+            if (!anyBank && slot < kOnBoard)
+                fail("first bank below the minimum");
+            anyBank = true;
+            banked += slot;
+        }
+    }
+    if (banked != s.gameTotal)
+        fail("game total does not match the score card");
+    if (anyBank != s.onBoard)
+        fail("on-board mark does not match the score card");
+    if (game.paused && (s.roundTotal != 0 || !s.firstRoll))
+        fail("paused with a round under way");
+    if (s.firstRoll && s.roundTotal != 0)
+        fail("points before the first roll");
+    for (const Die& d : s.dice) {
+        const bool unrolled = s.firstRoll || game.paused;
+        if (unrolled != (d.status == DieStatus::Frozen))
+            fail("die status does not match the round");
+        if ((d.value == 0) != s.firstRoll)
+            fail("die face does not match the round");
+    }
+}
+
+} // namespace
+
+std::string writeSavedGame(const SavedGame& game)
+{
+    const GameState& s = game.state;
+    std::string out(kHeader);
+    out += "\ngenerator " + std::to_string(game.faceState);
+    out += "\nround " + std::to_string(s.round);
+    out += "\ntotal " + std::to_string(s.gameTotal);
+    out += "\nroundtotal " + std::to_string(s.roundTotal);
+    out += "\nonboard " + std::to_string(s.onBoard ? 1 : 0);
+    out += "\nfirstroll " + std::to_string(s.firstRoll ? 1 : 0);
+    out += "\npaused " + std::to_string(game.paused ? 1 : 0);
+    out += "\ndice";
+    for (const Die& d : s.dice)
+        out += " " + std::to_string(d.value) + letterOf(d.status);
+    out += "\ncard";
+    for (const int32_t slot : game.card)
+        out += " " + slotText(slot);
+    out += "\n";
+    return out;
+}
+
+SavedGame readSavedGame(std::string_view text)
+{
+    if (text.size() > kMaxSavedGameBytes)
+        throw SavedGameError("saved game: file too long");
+    Lines lines(text);
+    if (lines.header() != kHeader)
+        throw SavedGameError("saved game: not a saved game of this version");
+    SavedGame game;
+    GameState& s = game.state;
+    game.faceState = number(lines.next("generator"), UINT32_MAX, "generator state");
+    s.round = static_cast<int32_t>(number(lines.next("round"), kRounds, "round"));
+    if (s.round < 1)
+        throw SavedGameError("saved game: round out of range");
+    s.gameTotal = points(lines.next("total"), "total");
+    s.roundTotal = points(lines.next("roundtotal"), "round total");
+    s.onBoard = flag(lines.next("onboard"), "on-board mark");
+    s.firstRoll = flag(lines.next("firstroll"), "first-roll mark");
+    game.paused = flag(lines.next("paused"), "pause mark");
+    s.canPlay = !game.paused;
+
+    const auto dice = split(lines.next("dice"), ' ');
+    if (dice.size() != kDice)
+        throw SavedGameError("saved game: not six dice");
+    for (std::size_t i = 0; i < dice.size(); ++i) {
+        if (dice[i].size() != 2)
+            throw SavedGameError("saved game: bad die");
+        s.dice[i].value = static_cast<int32_t>(number(dice[i].substr(0, 1), 6, "die face"));
+        s.dice[i].status = statusOf(dice[i][1]);
+    }
+    const auto card = split(lines.next("card"), ' ');
+    if (card.size() != kRounds)
+        throw SavedGameError("saved game: not ten rounds on the card");
+    for (std::size_t i = 0; i < card.size(); ++i) {
+        if (card[i] == "-")
+            game.card[i] = kSlotEmpty;
+        else if (card[i] == "---")
+            game.card[i] = kSlotLost;
+        else
+            game.card[i] = points(card[i], "round score");
+    }
+    if (!lines.done())
+        throw SavedGameError("saved game: unexpected lines at the end");
+    checkFits(game);
+    return game;
+}
