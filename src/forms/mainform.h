@@ -11,6 +11,7 @@
 #include "core/game/board.h"
 #include "core/game/facesource.h"
 #include "core/game/game.h"
+#include "core/history/historyrecorder.h"
 #include "core/settings/settings.h"
 #include "platform/programfolder.h"
 
@@ -132,6 +133,7 @@ public:
     void button_namecancelClick();
 
     [[nodiscard]] const Game& game() const { return m_game; }
+    [[nodiscard]] HistoryRecorder& historyRecorder() { return m_history; }
     // Where this window's message boxes go; the other windows share it.
     [[nodiscard]] DialogService& dialogs() const { return m_dialogs; }
     [[nodiscard]] QString settingsPath() const;
@@ -220,6 +222,7 @@ private:
     SoundSink* m_sounds;
     DiceGenerator m_dice;
     FaceSource* m_faces;
+    HistoryRecorder m_history{*m_faces}; // sees every face and move of the game
     DialogService& m_dialogs;
     TallyForwarder m_tally;
     Game m_game;

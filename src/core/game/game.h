@@ -25,6 +25,7 @@ public:
     [[nodiscard]] bool pauseRunning() const { return m_pauseRunning; }
     // Who hears of the player's moves; nobody when null.
     void setObserver(GameObserver* observer) { m_observer = observer; }
+    [[nodiscard]] GameObserver* observer() const { return m_observer; }
 
 private:
     void startGame();

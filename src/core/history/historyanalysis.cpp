@@ -276,13 +276,23 @@ HistoryCharts chartHistory(const std::vector<HistoryGame>& games, const Solver& 
     for (int d = 1; d <= kDice; ++d)
         c.bustOdds[static_cast<std::size_t>(d)] = solver.bustChance(d);
     if (!perfect.empty()) {
-        constexpr int32_t perBin = HistoryCharts::kBinWidth / Solver::kStep;
-        c.perfectBins.assign(c.scoreBins.size(), 0.0);
+        // Bins reach as far as the player's games or perfect play's all but
+        // rarest scores, whichever is further.
+        constexpr double kRarest = 1e-3;
+        constexpr std::size_t perBin = HistoryCharts::kBinWidth / Solver::kStep;
         for (std::size_t i = 0; i < perfect.size(); ++i) {
             const std::size_t bin = i / perBin;
-            if (bin < c.perfectBins.size())
-                c.perfectBins[bin] += perfect[i] * static_cast<double>(c.scores.size());
+            if (c.perfectBins.size() <= bin)
+                c.perfectBins.resize(bin + 1, 0.0);
+            c.perfectBins[bin] += perfect[i] * static_cast<double>(c.scores.size());
         }
+        double tail = 0;
+        std::size_t keep = c.perfectBins.size();
+        while (keep > 1 && (tail += c.perfectBins[keep - 1]) < kRarest * static_cast<double>(c.scores.size()))
+            --keep;
+        const std::size_t bins = std::max(keep, c.scoreBins.size());
+        c.perfectBins.resize(bins, 0.0);
+        c.scoreBins.resize(bins, 0);
     }
     return c;
 }
