@@ -231,6 +231,34 @@ TEST(HistoryStore, ADamagedFileIsSetAsideAndAFreshHistoryStarted)
     }
 }
 
+// Another copy's long write, or a path the history cannot be opened at, is
+// no damage: the file stays where it is (it was once set aside for either).
+TEST(HistoryStore, ALockedOrUnopenableFileIsLeftAlone)
+{
+    TempFolder folder;
+    const std::string path = folder.file("history.sqlite3");
+    HistoryGame g = botGames(1, 4, 0)[0];
+    ASSERT_EQ(HistoryStore(path).record(g), "");
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    {
+        HistoryStore store(path);
+        EXPECT_NE(store.record(g), "");
+        EXPECT_EQ(store.setAsidePath(), "");
+    }
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(HistoryStore(path).load(false).size(), 1U);
+
+    const std::string folderPath = folder.file("a-folder.sqlite3");
+    fs::create_directory(folderPath);
+    HistoryStore store(folderPath);
+    EXPECT_NE(store.record(g).find("could not be opened"), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(folderPath));
+    EXPECT_EQ(store.setAsidePath(), "");
+}
+
 TEST(HistoryCsv, RoundTripKeepsEveryFieldAndDisarmsFormulas)
 {
     std::vector<HistoryGame> games(6);

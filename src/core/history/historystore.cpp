@@ -184,9 +184,9 @@ std::string HistoryStore::open()
     if (m_db)
         return {};
     const std::string problem = openChecked();
-    if (problem.empty() || m_readOnlyNewer)
-        return problem;
-    // Anything else wrong with the file: keep it for the player, start afresh.
+    if (problem.empty() || !m_damaged)
+        return problem; // busy, locked, unreadable, newer: the file stays as it is
+    // The file itself is damaged: keep it for the player, start afresh.
     std::string message = setAside(problem);
     if (const std::string again = openChecked(); !again.empty())
         return message + " " + again;
@@ -196,7 +196,7 @@ std::string HistoryStore::open()
 std::string HistoryStore::openChecked()
 {
     close();
-    m_readOnlyNewer = false;
+    m_damaged = false;
     int rc = sqlite3_open_v2(m_path.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (rc != SQLITE_OK) {
         const std::string why = m_db ? sqlite3_errmsg(m_db) : "out of memory";
@@ -215,13 +215,14 @@ std::string HistoryStore::openChecked()
         Statement check(m_db, "PRAGMA quick_check(1)");
         rc = check.ok() ? sqlite3_step(*check) : sqlite3_errcode(m_db);
         const std::string verdict = rc == SQLITE_ROW ? check.column(0) : std::string(sqlite3_errstr(rc));
-        if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) {
+        if (rc != SQLITE_ROW && !damaging(rc)) {
             close();
-            return "The game history " + m_path + " is busy.";
+            return "The game history " + m_path + " could not be read: " + verdict + ".";
         }
         if (verdict != "ok") {
             close();
-            return "damaged (" + verdict + ")";
+            m_damaged = true;
+            return verdict;
         }
     }
     int version = 0;
@@ -232,7 +233,6 @@ std::string HistoryStore::openChecked()
     }
     if (version > kVersion) {
         close();
-        m_readOnlyNewer = true;
         return "The game history " + m_path + " was written by a newer version of the game; games are not recorded.";
     }
     char* err = nullptr;
@@ -242,8 +242,8 @@ std::string HistoryStore::openChecked()
     sqlite3_free(err);
     if (rc != SQLITE_OK) {
         close();
-        return damaging(rc) || rc == SQLITE_ERROR ? "damaged (" + why + ")"
-                                                  : "The game history " + m_path + " could not be opened: " + why + ".";
+        m_damaged = damaging(rc);
+        return m_damaged ? why : "The game history " + m_path + " could not be opened: " + why + ".";
     }
     // A file of ours has exactly these columns; a foreign database with
     // tables of the same names is not a history.
@@ -253,7 +253,8 @@ std::string HistoryStore::openChecked()
                            " FROM decisions LIMIT 0");
     if (!probe.ok() || !probe2.ok()) {
         close();
-        return "damaged (not a game history)";
+        m_damaged = true;
+        return "not a game history";
     }
     return {};
 }

@@ -42,7 +42,7 @@ private:
     std::string m_path;
     std::string m_setAside;
     sqlite3* m_db = nullptr;
-    bool m_readOnlyNewer = false;
+    bool m_damaged = false; // what the last open found wrong is in the file itself
 };
 
 // The text forms of a decision's dice, as stored: six faces ("000000" to
