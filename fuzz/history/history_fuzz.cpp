@@ -49,10 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     {
         HistoryStore store(path);
-        for (HistoryGame& g : store.load(true)) {
-            (void)replayGame(g);
-            (void)judgeGame(solver(), g);
-        }
+        for (HistoryGame& g : store.load(true))
+            completeGame(g, &solver()); // replayed, and judged when the replay holds
     }
     fs::remove_all(folder);
     return 0;

@@ -73,9 +73,11 @@ int printHistory(const Solver& solver, const std::string& file)
     int hinted = 0;
     double score = 0, given = 0, luck = 0;
     for (HistoryGame& g : games) {
-        if (!g.skill && !g.abandoned)
-            g.skill = judgeGame(solver, g);
         if (g.abandoned)
+            continue;
+        if (!g.skill && replayGame(g).exact) // a game the rules cannot reach is not judged
+            g.skill = judgeGame(solver, g);
+        if (!g.skill)
             continue;
         ++finished;
         hinted += g.hints > 0 ? 1 : 0;

@@ -214,7 +214,7 @@ void completeGame(HistoryGame& game, const Solver* solver)
     game.busts = r.busts;
     if (game.abandoned)
         game.score = r.score;
-    if (solver && !game.abandoned)
+    if (solver && !game.abandoned && r.exact)
         game.skill = judgeGame(*solver, game);
 }
 

@@ -21,7 +21,8 @@ struct Replay {
 [[nodiscard]] Replay replayGame(const HistoryGame& game);
 
 [[nodiscard]] std::vector<RecordedMove> recordedMoves(const HistoryGame& game);
-// The coach's verdict on a finished game (exact solver values).
+// The coach's verdict on a finished game (exact solver values); only for a
+// game whose replay is exact, whose every state the rules can reach.
 [[nodiscard]] HistorySkill judgeGame(const Solver& solver, const HistoryGame& game);
 // Fills what a stored game carries besides its decisions: rolls and busts
 // (and the score of an abandoned game) from a replay, and the skill of a

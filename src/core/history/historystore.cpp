@@ -8,6 +8,8 @@
 #include <ctime>
 #include <utility>
 
+#include "core/game/solver.h"
+
 namespace {
 
 constexpr const char* kSchema =
@@ -421,7 +423,10 @@ std::vector<HistoryGame> HistoryStore::load(bool withDecisions, std::string* pro
             const std::string move = q.column(8);
             d.move = move == "B" ? PlayerMove::Bank : PlayerMove::Roll;
             d.hinted = sqlite3_column_int(*q, 9) != 0;
-            if (!readDice(q.column(6), q.column(7), d.before) || (move != "B" && move != "R")) {
+            const bool possible = d.before.round >= 1 && d.before.round <= kRounds && d.before.roundTotal >= 0 &&
+                                  d.before.gameTotal >= 0 && d.before.roundTotal % Solver::kStep == 0 &&
+                                  d.before.gameTotal % Solver::kStep == 0;
+            if (!possible || !readDice(q.column(6), q.column(7), d.before) || (move != "B" && move != "R")) {
                 note("A decision of game " + std::to_string(id) + " is damaged.");
                 continue;
             }
