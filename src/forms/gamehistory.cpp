@@ -22,8 +22,6 @@ GameHistory::GameHistory(Tmain& main, const QString& path)
     buildMenus();
 }
 
-GameHistory::~GameHistory() { m_main.historyRecorder().setHandler({}); }
-
 void GameHistory::buildMenus()
 {
     if (auto* file = m_main.findChild<QMenu*>(QStringLiteral("file1"))) {

@@ -20,8 +20,8 @@ class Tstatistics;
 class GameHistory : public QObject {
     Q_OBJECT
 public:
+    // Lives as a child of main, so it goes after main's game and recorder.
     GameHistory(Tmain& main, const QString& path);
-    ~GameHistory() override;
 
     // Writes every game as CSV to path; empty when done, else the message.
     QString exportTo(const QString& path);

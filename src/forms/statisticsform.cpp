@@ -238,6 +238,7 @@ Tstatistics::Tstatistics(QWidget* parent) : QWidget(parent, Qt::Tool)
 
 Tstatistics::~Tstatistics()
 {
+    *m_stop = true; // closing the program does not wait seconds for the spread
     if (m_worker)
         m_worker->wait();
 }
@@ -279,8 +280,10 @@ void Tstatistics::startPerfectSpread(const Solver& solver)
         return;
     auto result = std::make_shared<std::vector<double>>();
     m_working = result;
-    const Solver* s = &solver;
-    m_worker.reset(QThread::create([result, s] { *result = perfectPlayDistribution(*s); }));
+    // The worker's own copy: the coach's solver may go first when the program closes.
+    m_worker.reset(QThread::create([result, copy = solver, stop = m_stop] {
+        *result = perfectPlayDistribution(copy, stop.get());
+    }));
     connect(m_worker.get(), &QThread::finished, this, [this] {
         m_perfect = *m_working;
         fill();

@@ -52,5 +52,6 @@ private:
     std::vector<double> m_perfect;
     std::unique_ptr<QThread> m_worker;
     std::shared_ptr<std::vector<double>> m_working;
+    std::shared_ptr<std::atomic<bool>> m_stop = std::make_shared<std::atomic<bool>>(false);
     bool m_placed = false;
 };

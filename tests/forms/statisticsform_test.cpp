@@ -123,6 +123,10 @@ TEST_F(StatisticsTest, ADamagedHistoryIsToldOnceAndReplaced)
     ASSERT_EQ(dialogs.shown.size(), 1U);
     EXPECT_TRUE(dialogs.shown[0].text.contains("was damaged")) << dialogs.shown[0].text.toStdString();
     EXPECT_EQ(stored().size(), 1U);
+    // Closing with the spread of perfect play still being worked out stops the work.
+    QTest::keySequence(&w->main, QKeySequence(Qt::CTRL | Qt::Key_T));
+    EXPECT_FALSE(w->history->statisticsWindow()->hasPerfectSpread());
+    w.reset();
 }
 
 } // namespace

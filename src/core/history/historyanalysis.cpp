@@ -104,7 +104,7 @@ std::vector<std::pair<FaceCounts, double>> rollsOf(int n)
 // the solver's policy in the situation's table. Committed points only grow
 // within a round, so the chance of each (points committed, dice to roll)
 // flows forward in order of points committed.
-std::vector<double> roundDistribution(const Solver& solver, bool onBoard, int roundsLeft)
+std::vector<double> roundDistribution(const Solver& solver, bool onBoard, int roundsLeft, const std::atomic<bool>* stop)
 {
     const auto size = static_cast<std::size_t>(solver.cap() / Solver::kStep + 200);
     std::vector<double> banked(size, 0.0);
@@ -118,7 +118,7 @@ std::vector<double> roundDistribution(const Solver& solver, bool onBoard, int ro
     for (int n = 1; n <= kDice; ++n)
         rolls[static_cast<std::size_t>(n)] = rollsOf(n);
     std::map<std::pair<int32_t, int>, double> waiting{{{0, kDice}, 1.0}};
-    while (!waiting.empty()) {
+    while (!waiting.empty() && !(stop && *stop)) {
         const auto [key, chance] = *waiting.begin();
         waiting.erase(waiting.begin());
         const auto [committed, dice] = key;
@@ -218,9 +218,9 @@ void completeGame(HistoryGame& game, const Solver* solver)
         game.skill = judgeGame(*solver, game);
 }
 
-std::vector<double> perfectPlayDistribution(const Solver& solver)
+std::vector<double> perfectPlayDistribution(const Solver& solver, const std::atomic<bool>* stop)
 {
-    std::vector<double> onBoard = roundDistribution(solver, true, kRounds);
+    std::vector<double> onBoard = roundDistribution(solver, true, kRounds, stop);
     std::vector<double> game(onBoard.size() * kRounds, 0.0); // totals of games on the board
     double offBoard = 1;                                      // chance of no bank so far (total 0)
     for (int left = kRounds; left >= 1; --left) {
@@ -231,12 +231,14 @@ std::vector<double> perfectPlayDistribution(const Solver& solver)
             for (std::size_t b = 0; b < onBoard.size() && t + b < next.size(); ++b)
                 next[t + b] += game[t] * onBoard[b];
         }
-        const std::vector<double> first = roundDistribution(solver, false, left);
+        const std::vector<double> first = roundDistribution(solver, false, left, stop);
         for (std::size_t b = 1; b < first.size() && b < next.size(); ++b)
             next[b] += offBoard * first[b];
         offBoard *= first[0];
         game = std::move(next);
     }
+    if (stop && *stop)
+        return {};
     game[0] += offBoard; // never on the board: nothing scored
     while (game.size() > 1 && game.back() == 0)
         game.pop_back();

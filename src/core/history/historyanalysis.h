@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,9 @@ void completeGame(HistoryGame& game, const Solver* solver);
 
 // The chance of each final score (index: score / 50) of a game played by
 // the solver's policy from the start. Exact up to the solver's cap on
-// committed points.
-[[nodiscard]] std::vector<double> perfectPlayDistribution(const Solver& solver);
+// committed points. Seconds of work: empty when stop turns true meanwhile.
+[[nodiscard]] std::vector<double> perfectPlayDistribution(const Solver& solver,
+                                                          const std::atomic<bool>* stop = nullptr);
 
 // What the statistics charts show, from finished games, oldest first.
 struct HistoryCharts {
