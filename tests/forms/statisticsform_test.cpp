@@ -69,6 +69,7 @@ TEST_F(StatisticsTest, GamesAreRecordedMarkedReviewedExportedAndCharted)
     auto* review = w->main.findChild<Treview*>(QStringLiteral("review"));
     ASSERT_NE(review, nullptr);
     EXPECT_TRUE(review->findChild<QLabel*>("label_summary")->text().endsWith("(hints used: 1)"));
+    shoot(review, "review-hints");
 
     // Started over after a roll: the game left is kept as abandoned.
     w->main.button_startClick();
