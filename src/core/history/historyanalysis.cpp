@@ -100,6 +100,10 @@ std::vector<std::pair<FaceCounts, double>> rollsOf(int n)
     return out;
 }
 
+// A state this unlikely is not played on: thousands of them move the mean
+// by less than a thousandth of a point.
+constexpr double kNegligible = 1e-12;
+
 // The distribution of one round's banked points (index: points / 50) under
 // the solver's policy in the situation's table. Committed points only grow
 // within a round, so the chance of each (points committed, dice to roll)
@@ -122,6 +126,10 @@ std::vector<double> roundDistribution(const Solver& solver, bool onBoard, int ro
         const auto [key, chance] = *waiting.begin();
         waiting.erase(waiting.begin());
         const auto [committed, dice] = key;
+        if (chance < kNegligible) { // counted as banked as it stands: far below what a chart or mean shows
+            banked[std::min(size - 1, static_cast<std::size_t>(committed / Solver::kStep))] += chance;
+            continue;
+        }
         const Situation s{committed, onBoard, roundsLeft};
         for (const auto& [roll, p] : rolls[static_cast<std::size_t>(dice)]) {
             const auto list = solver.choices(s, roll);
