@@ -220,6 +220,10 @@ TEST(HistoryStore, ADamagedFileIsSetAsideAndAFreshHistoryStarted)
                 ASSERT_EQ(store.record(g), "");
         }
         c.spoil(path);
+        std::string problem;
+        EXPECT_TRUE(HistoryStore(path, HistoryStore::Access::ReadOnly).load(true, &problem).empty());
+        EXPECT_NE(problem, "");
+        ASSERT_TRUE(fs::exists(path)) << "a read-only look moves nothing";
         HistoryStore store(path);
         HistoryGame g = games[0];
         const std::string message = store.record(g);

@@ -65,7 +65,7 @@ int printHistory(const Solver& solver, const std::string& file)
     }
     std::fclose(probe);
     std::string problem;
-    HistoryStore store(file);
+    HistoryStore store(file, HistoryStore::Access::ReadOnly); // a look, never a change
     std::vector<HistoryGame> games = store.load(true, &problem);
     if (!problem.empty())
         std::fprintf(stderr, "pelbixsolo-coach: %s\n", problem.c_str());

@@ -170,7 +170,10 @@ bool readTally(const std::string& text, DiceTally& tally)
     return pos == text.size();
 }
 
-HistoryStore::HistoryStore(std::string path) : m_path(std::move(path)) {}
+HistoryStore::HistoryStore(std::string path, Access access)
+    : m_path(std::move(path)), m_readOnly(access == Access::ReadOnly)
+{
+}
 
 HistoryStore::~HistoryStore() { close(); }
 
@@ -186,7 +189,7 @@ std::string HistoryStore::open()
     if (m_db)
         return {};
     const std::string problem = openChecked();
-    if (problem.empty() || !m_damaged)
+    if (problem.empty() || !m_damaged || m_readOnly)
         return problem; // busy, locked, unreadable, newer: the file stays as it is
     // The file itself is damaged: keep it for the player, start afresh.
     std::string message = setAside(problem);
@@ -199,7 +202,8 @@ std::string HistoryStore::openChecked()
 {
     close();
     m_damaged = false;
-    int rc = sqlite3_open_v2(m_path.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    int rc = sqlite3_open_v2(m_path.c_str(), &m_db,
+                             m_readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (rc != SQLITE_OK) {
         const std::string why = m_db ? sqlite3_errmsg(m_db) : "out of memory";
         close();
@@ -224,7 +228,7 @@ std::string HistoryStore::openChecked()
         if (verdict != "ok") {
             close();
             m_damaged = true;
-            return verdict;
+            return m_readOnly ? "The game history " + m_path + " is damaged (" + verdict + ")." : verdict;
         }
     }
     int version = 0;
@@ -238,7 +242,7 @@ std::string HistoryStore::openChecked()
         return "The game history " + m_path + " was written by a newer version of the game; games are not recorded.";
     }
     char* err = nullptr;
-    rc = sqlite3_exec(m_db, (std::string(kSchema) + "PRAGMA user_version=" + std::to_string(kVersion)).c_str(),
+    rc = m_readOnly ? SQLITE_OK : sqlite3_exec(m_db, (std::string(kSchema) + "PRAGMA user_version=" + std::to_string(kVersion)).c_str(),
                       nullptr, nullptr, &err);
     const std::string why = err ? err : "";
     sqlite3_free(err);
@@ -256,7 +260,7 @@ std::string HistoryStore::openChecked()
     if (!probe.ok() || !probe2.ok()) {
         close();
         m_damaged = true;
-        return "not a game history";
+        return m_readOnly ? "The game history " + m_path + " is damaged or not a game history." : "not a game history";
     }
     return {};
 }

@@ -16,7 +16,9 @@ public:
     static constexpr int kBusyMs = 5000;
     static constexpr int kVersion = 1;
 
-    explicit HistoryStore(std::string path);
+    // A read-only store never creates, changes or sets aside the file.
+    enum class Access { ReadWrite, ReadOnly };
+    explicit HistoryStore(std::string path, Access access = Access::ReadWrite);
     ~HistoryStore();
     HistoryStore(const HistoryStore&) = delete;
     HistoryStore& operator=(const HistoryStore&) = delete;
@@ -42,6 +44,7 @@ private:
     std::string m_path;
     std::string m_setAside;
     sqlite3* m_db = nullptr;
+    bool m_readOnly;
     bool m_damaged = false; // what the last open found wrong is in the file itself
 };
 
