@@ -103,11 +103,13 @@ Tmain::Tmain(const ProgramFolder& folder, TmainSeams seams, QWidget* parent)
     , m_sounds(seams.sounds ? seams.sounds : m_ownSounds.get())
     , m_faces(seams.faces ? seams.faces : &m_dice)
     , m_dialogs(seams.dialogs ? *seams.dialogs : DialogService::messageBoxes())
-    , m_game(*this, m_tally, *m_faces)
+    , m_game(*this, m_tally, m_history)
 {
     setObjectName(QStringLiteral("main"));
     setWindowTitle(QStringLiteral("Pelbix Solo"));
     buildMenu();
+    m_history.setNext(m_game.observer()); // the coach's, set up with the menu
+    m_game.setObserver(&m_history);
     buildBoard();
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));

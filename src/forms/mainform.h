@@ -11,6 +11,7 @@
 #include "core/game/board.h"
 #include "core/game/facesource.h"
 #include "core/game/game.h"
+#include "core/history/historyrecorder.h"
 #include "core/settings/settings.h"
 #include "platform/programfolder.h"
 
@@ -136,6 +137,7 @@ public:
     // The game an earlier run left in progress: offered to go on with, or
     // a damaged file reported. Runs once, when the window first shows.
     void offerResume();
+    [[nodiscard]] HistoryRecorder& historyRecorder() { return m_history; }
     // Where this window's message boxes go; the other windows share it.
     [[nodiscard]] DialogService& dialogs() const { return m_dialogs; }
     [[nodiscard]] QString settingsPath() const;
@@ -224,6 +226,7 @@ private:
     SoundSink* m_sounds;
     DiceGenerator m_dice;
     FaceSource* m_faces;
+    HistoryRecorder m_history{*m_faces}; // sees every face and move of the game
     DialogService& m_dialogs;
     TallyForwarder m_tally;
     Game m_game;

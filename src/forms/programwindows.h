@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 #include "forms/aboutform.h"
+#include "forms/gamehistory.h"
 #include "forms/helpform.h"
 #include "forms/highscoreform.h"
 #include "forms/mainform.h"
@@ -18,6 +19,7 @@ struct ProgramWindows {
 
     Tmain main;
     TallyModel tally;
+    GameHistory* history; // a child of main: it hears main's game to the end
     Tabout about;
     Thelp help;
     Thighscore highscore;

@@ -77,7 +77,10 @@ void Treview::showReview(const GameReview* review)
     label_summary->setText(QStringLiteral("Your game: %1 vs the expected score of perfect play: %2")
                                .arg(review->score)
                                .arg(money(review->perfect)));
-    QStringList costly{QStringLiteral("Expected points given away: %1").arg(money(review->totalLoss))};
+    // score = expected + luck - given away
+    const double luck = review->score - review->perfect + review->totalLoss;
+    QStringList costly{QStringLiteral("Expected points given away: %1; luck of the dice: %2")
+                           .arg(money(review->totalLoss), money(luck))};
     if (review->costliest.empty())
         costly << QStringLiteral("Every move was the best choice.");
     for (std::size_t i : review->costliest)
@@ -99,3 +102,9 @@ void Treview::showReview(const GameReview* review)
 void Treview::showCentredOn(const QWidget* mainWindow) { infowindow::showCentredOn(this, mainWindow, m_placed); }
 
 void Treview::button_doneClick() { close(); }
+
+void Treview::markHints(int hints)
+{
+    if (hints > 0 && !label_summary->text().contains(QLatin1String("hints used")))
+        label_summary->setText(label_summary->text() + QStringLiteral(" (hints used: %1)").arg(hints));
+}

@@ -24,6 +24,8 @@ public:
     void showCentredOn(const QWidget* mainWindow);
 
     void button_doneClick();
+    // Marks a coached game: the hints used in it, when there were any.
+    void markHints(int hints);
 
 private:
     QLabel* label_summary = nullptr;

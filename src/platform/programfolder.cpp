@@ -83,3 +83,5 @@ QString ProgramFolder::tallyFile(const QString& productkey) const
 {
     return m_data + productkey + QStringLiteral("tally.tld");
 }
+
+QString ProgramFolder::historyFile() const { return m_data + QStringLiteral("history.sqlite3"); }

@@ -48,6 +48,7 @@ public:
     [[nodiscard]] const QString& downloadFolder() const { return m_data; }
     [[nodiscard]] QString settingsFile(const QString& productkey) const;   // productkey + ".ini"
     [[nodiscard]] QString tallyFile(const QString& productkey) const;      // productkey + "tally.tld"
+    [[nodiscard]] QString historyFile() const;                              // "history.sqlite3", beside the tally
 
 private:
     ProgramFolder(QString settings, QString data, bool portable);

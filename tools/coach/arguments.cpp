@@ -79,11 +79,18 @@ CoachCommand parseArguments(const std::vector<std::string>& args)
         if (arg == "--help")
             return CoachCommand{};
     if (args.empty())
-        fail("missing command (expected, round, thresholds or best)");
+        fail("missing command (expected, round, thresholds, best or history)");
     const std::string& name = args.front();
     if (name == "best")
         return parseBest(args);
     CoachCommand command;
+    if (name == "history") {
+        if (args.size() != 2 || args[1].empty())
+            fail("history: expected one FILE.sqlite3");
+        command.kind = CoachCommand::Kind::History;
+        command.file = args[1];
+        return command;
+    }
     if (name == "expected")
         command.kind = CoachCommand::Kind::Expected;
     else if (name == "round")

@@ -8,10 +8,11 @@
 
 // What the coach was asked, read from its command line.
 struct CoachCommand {
-    enum class Kind { Help, Expected, Round, Thresholds, Best };
+    enum class Kind { Help, Expected, Round, Thresholds, Best, History };
     Kind kind = Kind::Help;
     Situation situation{0, true, kRounds}; // best only
     FaceCounts roll{};                     // best only: 1 to 6 dice
+    std::string file;                      // history only
 };
 
 // A command line the coach cannot follow; the message names the argument.

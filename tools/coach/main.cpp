@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "core/game/solver.h"
+#include "core/history/historyanalysis.h"
+#include "core/history/historycsv.h"
+#include "core/history/historystore.h"
 #include "arguments.h"
 
 namespace {
@@ -16,6 +19,7 @@ constexpr const char* kUsage =
     "       pelbixsolo-coach round\n"
     "       pelbixsolo-coach thresholds\n"
     "       pelbixsolo-coach best --roll F,F,... [--committed T] [--offboard] [--rounds-left R]\n"
+    "       pelbixsolo-coach history FILE.sqlite3\n"
     "\n"
     "expected    expected final score of a ten-round game under optimal play\n"
     "round       expected score of one round played optimally once on the board\n"
@@ -51,6 +55,47 @@ void printBest(const Solver& solver, const CoachCommand& command)
     }
 }
 
+// Games the game recorded before its coach was ready are judged here.
+int printHistory(const Solver& solver, const std::string& file)
+{
+    std::FILE* probe = std::fopen(file.c_str(), "rb");
+    if (!probe) {
+        std::fprintf(stderr, "pelbixsolo-coach: %s: no such file\n", file.c_str());
+        return 1;
+    }
+    std::fclose(probe);
+    std::string problem;
+    HistoryStore store(file, HistoryStore::Access::ReadOnly); // a look, never a change
+    std::vector<HistoryGame> games = store.load(true, &problem);
+    if (!problem.empty())
+        std::fprintf(stderr, "pelbixsolo-coach: %s\n", problem.c_str());
+    int finished = 0;
+    int hinted = 0;
+    double score = 0, given = 0, luck = 0;
+    for (HistoryGame& g : games) {
+        if (g.abandoned)
+            continue;
+        if (!g.skill && replayGame(g).exact) // a game the rules cannot reach is not judged
+            g.skill = judgeGame(solver, g);
+        if (!g.skill)
+            continue;
+        ++finished;
+        hinted += g.hints > 0 ? 1 : 0;
+        score += g.score;
+        given += g.skill->givenAway;
+        luck += g.skill->luck;
+    }
+    std::fputs(historyCsv(games).c_str(), stdout);
+    const double n = finished > 0 ? finished : 1;
+    std::fprintf(stderr,
+                 "games %zu, finished %d, abandoned %zu, coached %d\n"
+                 "mean score %.2f, expected under perfect play %.2f\n"
+                 "mean points given away %.2f, mean luck %.2f\n",
+                 games.size(), finished, games.size() - static_cast<std::size_t>(finished), hinted, score / n,
+                 solver.expectedGame(), given / n, luck / n);
+    return problem.empty() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -81,6 +126,8 @@ int main(int argc, char** argv)
     case CoachCommand::Kind::Best:
         printBest(solver, command);
         break;
+    case CoachCommand::Kind::History:
+        return printHistory(solver, command.file);
     case CoachCommand::Kind::Help:
         break;
     }

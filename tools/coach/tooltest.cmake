@@ -24,11 +24,12 @@ if(NOT out MATCHES "^5 bank 2050\\.00\n- bank 2000\\.00\n5 roll 1 [0-9.]+\n$")
     message(FATAL_ERROR "best printed: ${out}")
 endif()
 run(0 --help)
+run(1 history "${CMAKE_CURRENT_BINARY_DIR}/no-such-history.sqlite3")
 
 foreach(case "--roll;best --roll 1,7" "--roll;best --roll 1,1,1,1,1,1,1" "--roll;best --committed 50"
              "--committed;best --roll 1 --committed 75" "--committed;best --roll 1 --committed -50"
              "--rounds-left;best --roll 1 --rounds-left 11" "--fast;best --roll 1 --fast"
-             "dance;dance" "x;round x")
+             "dance;dance" "x;round x" "FILE;history" "FILE;history a b")
     list(POP_FRONT case name)
     separate_arguments(args UNIX_COMMAND "${case}")
     run(2 ${args})

@@ -44,6 +44,7 @@ public:
     void setObserver(GameObserver* observer) { m_observer = observer; }
     // Where the game in progress is kept after every change; nowhere when null.
     void setKeeper(GameKeeper* keeper) { m_keeper = keeper; }
+    [[nodiscard]] GameObserver* observer() const { return m_observer; }
 
 private:
     void startGame();

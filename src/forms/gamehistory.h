@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <vector>
+
+#include "core/history/historystore.h"
+
+class CoachMenu;
+class Solver;
+class Tmain;
+class Tstatistics;
+
+// The player's game history on the window side: every game the main
+// window's game finishes (or leaves for a new one) goes into the history
+// file, judged by the coach; the File menu's "Export History..." and the
+// View menu's "Statistics" read it. Owned by the program's windows beside
+// the tally.
+class GameHistory : public QObject {
+    Q_OBJECT
+public:
+    // Lives as a child of main, so it goes after main's game and recorder.
+    GameHistory(Tmain& main, const QString& path);
+
+    // Writes every game as CSV to path; empty when done, else the message.
+    QString exportTo(const QString& path);
+    void ExportHistory1Click();
+    void Statistics1Click();
+
+    [[nodiscard]] std::vector<HistoryGame> games(QString* problem = nullptr);
+    // Hints used in the last finished game, for the review.
+    [[nodiscard]] int lastHints() const { return m_lastHints; }
+    [[nodiscard]] Tstatistics* statisticsWindow() const;
+    // The coach's solver, waiting for it if need be; null without a coach.
+    [[nodiscard]] const Solver* solver() const;
+
+private:
+    void record(HistoryGame& game);
+    void buildMenus();
+    void markReview();
+    void tell(const std::string& problem);
+
+    Tmain& m_main;
+    HistoryStore m_store;
+    QPointer<Tstatistics> m_statistics;
+    int m_lastHints = 0;
+};
