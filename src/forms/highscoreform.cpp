@@ -18,6 +18,8 @@
 #include "forms/listpagetext.h"
 #include "net/httpget.h"
 #include "net/httplimits.h"
+#include "net/wiretext.h"
+#include "protocol/wirecontract.h"
 
 namespace {
 
@@ -66,7 +68,7 @@ THTTPGet* makeFetcher(QObject* parent, const QString& name, long long maxBodySiz
     auto* fetch = new THTTPGet(parent);
     fetch->setObjectName(name);
     fetch->AcceptTypes = QStringLiteral("*/*");
-    fetch->Agent = QStringLiteral("Kelvane HTTPGet");
+    fetch->Agent = wireText(wire::kFetchAgent);
     fetch->BinaryData = false;
     fetch->UseCache = false;
     fetch->WaitThread = false;
@@ -76,9 +78,8 @@ THTTPGet* makeFetcher(QObject* parent, const QString& name, long long maxBodySiz
 
 } // namespace
 
-Thighscore::Thighscore(const QString& productkey, const ServerAddress& server, QWidget* parent, UrlOpener& urls)
+Thighscore::Thighscore(const ServerAddress& server, QWidget* parent, UrlOpener& urls)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
-    , m_productkey(productkey)
     , m_server(QString::fromStdString(server.origin()))
 {
     setObjectName(QStringLiteral("highscore"));
@@ -117,12 +118,13 @@ Thighscore::~Thighscore() = default;
 
 QString Thighscore::postUrl(const QString& name, const QString& date, const QString& score) const
 {
-    return QStringLiteral("%1/cgi-bin/%2.cgi?name=%3&date=%4&score=%5")
-        .arg(m_server, m_productkey, percentEncodeQueryValue(name), percentEncodeQueryValue(date),
+    return QStringLiteral("%1%2?%3=%4&%5=%6&%7=%8")
+        .arg(m_server, QLatin1String(wire::kPostPath), wireText(wire::kNameKey), percentEncodeQueryValue(name),
+             wireText(wire::kDateKey), percentEncodeQueryValue(date), wireText(wire::kScoreKey),
              percentEncodeQueryValue(score));
 }
 
-QString Thighscore::listUrl() const { return QStringLiteral("%1/counter/%2.shtml").arg(m_server, m_productkey); }
+QString Thighscore::listUrl() const { return m_server + QLatin1String(wire::kListPath); }
 
 void Thighscore::renewSendit()
 {

@@ -18,8 +18,7 @@ class Thighscore : public QWidget {
     Q_OBJECT
 public:
     // urls opens the addresses the player follows from the list page.
-    Thighscore(const QString& productkey, const ServerAddress& server, QWidget* parent = nullptr,
-               UrlOpener& urls = UrlOpener::desktop());
+    Thighscore(const ServerAddress& server, QWidget* parent = nullptr, UrlOpener& urls = UrlOpener::desktop());
     ~Thighscore() override;
 
     // name, date and score already formatted; each is encoded for the query.
@@ -68,7 +67,6 @@ private:
     void renewSendit();
     void renewGetit();
 
-    QString m_productkey;
     QString m_server; // http[s]://host[:port]
     bool m_placed = false;
 };

@@ -29,6 +29,7 @@
 #include "forms/updateflow.h"
 #include "forms/updatekey.h"
 #include "platform/makerhost.h"
+#include "protocol/wirecontract.h"
 #include "forms/formlayout.h"
 #include "forms/tedit.h"
 #include "forms/timage.h"
@@ -74,7 +75,7 @@ TEdit* placeNameEdit(QWidget* parent, const QString& name, QRect geometry)
 {
     auto* edit = new TEdit(parent, name);
     edit->setGeometry(geometry);
-    edit->setTypingLimit(Tmain::kNameTypingLimit);
+    edit->setTypingLimit(wire::kMaxNameCharacters);
     edit->setFont(pixelFont(QStringLiteral("Arial"), 19));
     edit->setStyleSheet(QStringLiteral("background-color: %1; color: black;").arg(qcolor(colours::kKhaki).name()));
     return edit;
@@ -718,8 +719,6 @@ void Tmain::wireOnlineFlows(const TmainSeams& seams)
     });
 
     UpdateFlow::Setup setup;
-    setup.productkey = productkey;
-    setup.setupname = setupname;
     setup.server = [this] { return serverOrigin(); };
     setup.ownVersion = [this] {
         return m_windows.about ? m_windows.about->versionText() : QString::fromLatin1(Tabout::kVersion);

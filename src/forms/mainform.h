@@ -58,8 +58,6 @@ struct TmainSeams {
 class Tmain : public QMainWindow, private Board {
     Q_OBJECT
 public:
-    static constexpr int kNameTypingLimit = 10;
-
     // folder: where the settings and downloads live, decided at start-up.
     explicit Tmain(const ProgramFolder& folder, TmainSeams seams = {}, QWidget* parent = nullptr);
     ~Tmain() override;
@@ -108,7 +106,6 @@ public:
     [[nodiscard]] THTTPGet* checkupdateFetch() const;
 
     const QString productkey = QString::fromLatin1(kProductKey.data(), kProductKey.size());
-    const QString setupname = QStringLiteral("qztsetup.exe");
 
     // Board events, forwarded to the game.
     void button_startClick();

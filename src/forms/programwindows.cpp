@@ -17,7 +17,7 @@ ProgramWindows::ProgramWindows(const ProgramFolder& folder, TmainSeams seams)
     : main(folder, seams)
     , tally(folder.tallyFile(main.productkey))
     , about(nullptr, openerOf(seams))
-    , highscore(main.productkey, MakerHost::of(main.loadedSettings()), nullptr, openerOf(seams))
+    , highscore(MakerHost::of(main.loadedSettings()), nullptr, openerOf(seams))
     , tallylist(tally, main.dialogs())
     , multiplayer(nullptr, openerOf(seams))
 {

@@ -18,6 +18,8 @@
 #include "net/httpget.h"
 #include "net/httplimits.h"
 #include "net/httpprot.h"
+#include "net/wiretext.h"
+#include "protocol/wirecontract.h"
 
 namespace {
 const QString kAborted = QStringLiteral("Download Aborted");
@@ -40,7 +42,7 @@ UpdateFlow::UpdateFlow(Setup setup, QObject* parent)
     };
     getupdate = new THttpCli(this);
     getupdate->setObjectName(QStringLiteral("getupdate"));
-    getupdate->Agent = QStringLiteral("Mozilla/3.0 (compatible)");
+    getupdate->Agent = wireText(wire::kDownloadAgent);
     getupdate->Accept = QStringLiteral("image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*");
     getupdate->SetRequestVer(QStringLiteral("1.0"));
     getupdate->Timeouts.total = std::chrono::milliseconds::zero(); // a slow line may take long; a stall still ends it
@@ -54,12 +56,17 @@ UpdateFlow::~UpdateFlow() = default;
 
 QString UpdateFlow::versionUrl() const
 {
-    return QStringLiteral("%1/%2/%2version.txt").arg(m_setup.server(), m_setup.productkey);
+    return m_setup.server() + QLatin1String(wire::kVersionPath);
 }
 
 QString UpdateFlow::installerUrl() const
 {
-    return QStringLiteral("%1/%2/%3").arg(m_setup.server(), m_setup.productkey, m_setup.setupname);
+    return m_setup.server() + QLatin1String(wire::kInstallerPath);
+}
+
+QString UpdateFlow::signatureUrl() const
+{
+    return m_setup.server() + QLatin1String(wire::kSignaturePath);
 }
 
 QString UpdateFlow::backupPath(const QString& programFile)
@@ -134,7 +141,7 @@ std::optional<ReleaseStatement> UpdateFlow::fetchStatement()
         return std::nullopt;
     // A good signature on a statement about another program, another file or
     // a release no newer than ours is a replay, not an update.
-    if (statement.product != m_setup.productkey.toStdString() || statement.fileName != m_setup.setupname.toStdString() ||
+    if (statement.product != wire::kProduct || statement.fileName != wire::kInstallerName ||
         statement.size > static_cast<unsigned long long>(HttpLimits::kInstaller) ||
         !UpdateSignature::newerVersion(statement.version, m_setup.ownVersion().toStdString()))
         return std::nullopt;
@@ -245,7 +252,7 @@ UpdateSignature::Verdict UpdateFlow::verifyInBackground(const ReleaseStatement& 
 QString UpdateFlow::manualUpdateMessage() const
 {
     return QStringLiteral("There was an error in the update process. Please download%1 manually from %2.")
-        .arg(m_setup.productkey.toUpper(), m_setup.makerAddress);
+        .arg(wireText(wire::kProduct).toUpper(), m_setup.makerAddress);
 }
 
 void UpdateFlow::fail(const QString& status, const QString& message)

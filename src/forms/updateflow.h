@@ -24,8 +24,6 @@ public:
     // Where things are and how the process ends; the main window fills
     // these, tests point them at temporary files.
     struct Setup {
-        QString productkey;
-        QString setupname;
         std::function<QString()> server;      // "http[s]://host[:port]" of the maker's server
         std::function<QString()> ownVersion;  // the about window's version caption
         QString programFile;                  // moved to its ".BAK" while updating
@@ -52,7 +50,7 @@ public:
 
     [[nodiscard]] QString versionUrl() const;
     [[nodiscard]] QString installerUrl() const;
-    [[nodiscard]] QString signatureUrl() const { return installerUrl() + QStringLiteral(".sig"); }
+    [[nodiscard]] QString signatureUrl() const;
     // The backup of the program kept when an installer starts ("game" -> "game.BAK").
     [[nodiscard]] static QString backupPath(const QString& programFile);
 

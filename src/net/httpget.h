@@ -9,6 +9,8 @@
 #include <QString>
 
 #include "net/httplimits.h"
+#include "net/wiretext.h"
+#include "protocol/wirecontract.h"
 
 class THTTPGetThread;
 
@@ -55,7 +57,7 @@ public:
 
     // Settings, copied by each fetch when it starts.
     QString AcceptTypes = QStringLiteral("*/*");
-    QString Agent = QStringLiteral("Kelvane HTTPGet"); // empty sends no User-Agent
+    QString Agent = wireText(wire::kFetchAgent); // empty sends no User-Agent
     bool BinaryData = false; // an answer without Content-Length is then a failure
     QString URL;             // "http://host[:port]/path?query"
     bool UseCache = false;   // false asks every cache on the way to go to the server

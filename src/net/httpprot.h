@@ -14,6 +14,8 @@
 #include "net/httpanswerparser.h"
 #include "net/httplimits.h"
 #include "net/urlsplit.h"
+#include "net/wiretext.h"
+#include "protocol/wirecontract.h"
 
 class QEventLoop;
 class QIODevice;
@@ -103,7 +105,7 @@ public:
     QString Proxy;
     QString ProxyPort = QStringLiteral("80");
     QString Sender;
-    QString Agent = QStringLiteral("Mozilla/4.0 (compatible; THttpCli)");
+    QString Agent = wireText(wire::kClientAgent);
     QString Accept = QStringLiteral("image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*");
     QString AcceptLanguage;
     QString Reference;

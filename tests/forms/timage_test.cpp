@@ -58,7 +58,7 @@ TEST_F(TImageTest, PictureSourceRunsOnceWhenThePictureIsFirstNeeded)
 TEST_F(TImageTest, WindowLogosArePaintedOnFirstShow)
 {
     Tabout about;
-    Thighscore highscore(QStringLiteral("pelbixsolo"), MakerHost::builtIn());
+    Thighscore highscore(MakerHost::builtIn());
     for (QWidget* window : {static_cast<QWidget*>(&about), static_cast<QWidget*>(&highscore)}) {
         auto* logo = window->findChild<TImage*>(QStringLiteral("Image1"));
         ASSERT_NE(logo, nullptr);

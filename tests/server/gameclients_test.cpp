@@ -59,7 +59,7 @@ protected:
 
 TEST_F(GameClients, PostThenListThroughTheHighScoreWindow)
 {
-    Thighscore window(QStringLiteral("pelbixsolo"), address);
+    Thighscore window(address);
     for (const QString& name : {QStringLiteral("Ann & Bo"), QStringLiteral("#1"), QStringLiteral("<script>"),
                                 QStringLiteral("x+y z")}) {
         bool answered = false;
