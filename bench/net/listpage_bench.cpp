@@ -12,9 +12,9 @@
 #include <cstdio>
 #include <functional>
 
-#include "controls/htmllite.h"
-#include "forms/formlayout.h"
-#include "forms/listpagetext.h"
+#include "widgets/htmllite.h"
+#include "forms/art/formlayout.h"
+#include "online/listpagetext.h"
 
 namespace {
 

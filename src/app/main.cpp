@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "forms/formlayout.h"
+#include "forms/art/formlayout.h"
 #include "forms/programwindows.h"
 #include "platform/desktopidentity.h"
 #include "platform/programfolder.h"

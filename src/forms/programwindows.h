@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "forms/aboutform.h"
-#include "forms/helpform.h"
-#include "forms/highscoreform.h"
-#include "forms/mainform.h"
-#include "forms/multiplayerform.h"
-#include "forms/tallylistform.h"
-#include "forms/tallymodel.h"
+#include "forms/windows/aboutform.h"
+#include "forms/windows/helpform.h"
+#include "forms/windows/highscoreform.h"
+#include "forms/board/mainform.h"
+#include "forms/windows/multiplayerform.h"
+#include "forms/windows/tallylistform.h"
+#include "forms/windows/tallymodel.h"
 
 // The program's six windows, one of each for the whole run, and the tally
 // they share. Members are created in declaration order: the settings are

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "controls/flatpanel.h"
+#include "widgets/flatpanel.h"
 #include "controls/screen.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <QTest>
 #include <QWidget>
 
-#include "controls/flatpanel.h"
+#include "widgets/flatpanel.h"
 #include "controls/screen.h"
-#include "controls/selbutton.h"
+#include "widgets/selbutton.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QPoint>
 #include <QRect>
 
-#include "controls/tcolor.h"
+#include "widgets/tcolor.h"
 
 class QWidget;
 

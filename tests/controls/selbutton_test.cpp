@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "controls/screen.h"
-#include "controls/selbutton.h"
+#include "widgets/selbutton.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <QPalette>
 
-#include "controls/tcolor.h"
+#include "widgets/tcolor.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <QStringList>
 
-#include "controls/url.h"
+#include "widgets/url.h"
 #include "support/recordingurlopener.h"
 
 namespace {

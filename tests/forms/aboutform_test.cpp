@@ -3,8 +3,8 @@
 #include <QSignalSpy>
 #include <QTimer>
 
-#include "controls/url.h"
-#include "forms/aboutform.h"
+#include "widgets/url.h"
+#include "forms/windows/aboutform.h"
 #include "formsfixture.h"
 #include "support/recordingurlopener.h"
 #include "platform/makerhost.h"

@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QTextEdit>
 
-#include "forms/boardaccessibility.h"
-#include "forms/boardkeys.h"
-#include "forms/hintpanel.h"
+#include "forms/board/boardaccessibility.h"
+#include "forms/board/boardkeys.h"
+#include "forms/board/hintpanel.h"
 #include "forms/programwindows.h"
 #include "formsfixture.h"
 

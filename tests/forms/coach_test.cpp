@@ -5,10 +5,10 @@
 #include <QTableWidget>
 
 #include "core/game/solver.h"
-#include "forms/coachmenu.h"
-#include "forms/hintpanel.h"
-#include "forms/mainform.h"
-#include "forms/reviewform.h"
+#include "forms/board/coachmenu.h"
+#include "forms/board/hintpanel.h"
+#include "forms/board/mainform.h"
+#include "forms/windows/reviewform.h"
 #include "formsfixture.h"
 
 namespace {

@@ -4,10 +4,10 @@
 
 #include <cstdlib>
 
-#include "controls/tcolor.h"
-#include "forms/mainform.h"
-#include "forms/tallylistform.h"
-#include "forms/tallymodel.h"
+#include "widgets/tcolor.h"
+#include "forms/board/mainform.h"
+#include "forms/windows/tallylistform.h"
+#include "forms/windows/tallymodel.h"
 #include "formsfixture.h"
 
 namespace {

@@ -11,8 +11,8 @@
 #include <gtest/gtest.h>
 
 #include "core/fakegameseams.h"
-#include "forms/formlayout.h"
-#include "forms/mainform.h"
+#include "forms/art/formlayout.h"
+#include "forms/board/mainform.h"
 #include "platform/programfolder.h"
 #include "platform/recordingdialogservice.h"
 #include "platform/recordingsoundsink.h"

@@ -4,8 +4,8 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
-#include "forms/aboutform.h"
-#include "forms/helpform.h"
+#include "forms/windows/aboutform.h"
+#include "forms/windows/helpform.h"
 #include "formsfixture.h"
 
 namespace {

@@ -11,9 +11,9 @@
 #include <QSignalSpy>
 #include <QTimer>
 
-#include "forms/boardaccessibility.h"
+#include "forms/board/boardaccessibility.h"
 #include "forms/programwindows.h"
-#include "forms/timage.h"
+#include "widgets/timage.h"
 #include "formsfixture.h"
 #include "support/eventwait.h"
 

@@ -8,8 +8,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "forms/mainform.h"
-#include "forms/timage.h"
+#include "forms/board/mainform.h"
+#include "widgets/timage.h"
 #include "formsfixture.h"
 
 namespace {

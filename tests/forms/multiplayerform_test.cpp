@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <QRandomGenerator>
 
-#include "forms/multiplayerform.h"
-#include "forms/timage.h"
+#include "forms/windows/multiplayerform.h"
+#include "widgets/timage.h"
 #include "formsfixture.h"
 #include "support/recordingurlopener.h"
 #include "platform/makerhost.h"

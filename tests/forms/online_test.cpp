@@ -15,12 +15,12 @@
 #include <thread>
 #include <unistd.h>
 
-#include "controls/flatpanel.h"
-#include "controls/htmllite.h"
-#include "forms/listpagetext.h"
-#include "forms/postingwait.h"
+#include "widgets/flatpanel.h"
+#include "widgets/htmllite.h"
+#include "online/listpagetext.h"
+#include "online/postingwait.h"
 #include "forms/programwindows.h"
-#include "forms/updateflow.h"
+#include "online/updateflow.h"
 #include "formsfixture.h"
 #include "net/httpget.h"
 #include "net/httplimits.h"

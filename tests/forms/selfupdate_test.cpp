@@ -12,7 +12,7 @@
 #include <csignal>
 #include <fstream>
 
-#include "forms/updateflow.h"
+#include "online/updateflow.h"
 #include "net/updatesignature.h"
 #include "support/eventwait.h"
 #include "support/scriptedhttpserver.h"

@@ -8,8 +8,8 @@
 
 #include <fstream>
 
-#include "controls/selbutton.h"
-#include "controls/url.h"
+#include "widgets/selbutton.h"
+#include "widgets/url.h"
 #include "support/recordingurlopener.h"
 #include "core/tally/tallyfile.h"
 #include "core/settings/settings.h"

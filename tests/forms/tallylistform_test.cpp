@@ -5,10 +5,10 @@
 #include <fstream>
 
 #include "core/tally/tallyfile.h"
-#include "forms/mainform.h"
+#include "forms/board/mainform.h"
 #include "forms/programwindows.h"
-#include "forms/tallylistform.h"
-#include "forms/tallymodel.h"
+#include "forms/windows/tallylistform.h"
+#include "forms/windows/tallymodel.h"
 #include "formsfixture.h"
 
 namespace {

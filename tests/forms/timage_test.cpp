@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <QPixmap>
 
-#include "forms/aboutform.h"
-#include "forms/highscoreform.h"
-#include "forms/timage.h"
+#include "forms/windows/aboutform.h"
+#include "forms/windows/highscoreform.h"
+#include "widgets/timage.h"
 #include "formsfixture.h"
 #include "platform/makerhost.h"
 

@@ -4,8 +4,8 @@
 
 #include <fstream>
 
-#include "controls/htmllite.h"
-#include "forms/highscoreform.h"
+#include "widgets/htmllite.h"
+#include "forms/windows/highscoreform.h"
 #include "net/httpget.h"
 #include "net/httpprot.h"
 #include "server/sqlitescorestore.h"

@@ -11,7 +11,7 @@
 
 #include <fstream>
 
-#include "forms/updateflow.h"
+#include "online/updateflow.h"
 #include "net/updatesignature.h"
 #include "server/sqlitescorestore.h"
 #include "support/eventwait.h"

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+#include "online/postingwait.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QTimer>
+
+PostingWait::PostingWait(QObject* parent) : QObject(parent), m_timer(new QTimer(this))
+{
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(kTickMilliseconds);
+    connect(m_timer, &QTimer::timeout, this, &PostingWait::Timer1Timer);
+}
+
+void PostingWait::start()
+{
+    m_countdown = kPostingSeconds;
+    m_dots = 0;
+    m_pending = true;
+    m_timer->start();
+}
+
+bool PostingWait::waiting() const
+{
+    return m_timer->isActive();
+}
+
+void PostingWait::Timer1Timer()
+{
+    --m_countdown;
+    if (++m_dots > kMaxDots)
+        m_dots = 1;
+    emit captionChanged(QStringLiteral("Posting Score, Please Wait") + QString(m_dots, QLatin1Char('.')));
+    if (m_countdown <= 0)
+        fail();
+}
+
+bool PostingWait::answered()
+{
+    m_timer->stop();
+    const bool awaited = m_pending;
+    m_pending = false;
+    return awaited;
+}
+
+void PostingWait::fail()
+{
+    m_timer->stop();
+    // A refusal after the countdown has already given up says nothing new.
+    if (!m_pending)
+        return;
+    m_pending = false;
+    emit failed();
+}
+
+QString PostingWait::postingDate(const QDate& date, const QLocale& locale)
+{
+    // The separator is whatever the locale's short format puts between its
+    // fields, "/" where it names none.
+    QChar separator = QLatin1Char('/');
+    for (const QChar c : locale.dateFormat(QLocale::ShortFormat))
+        if (!c.isLetter()) {
+            separator = c;
+            break;
+        }
+    return QStringLiteral("%1%2%3%4%5")
+        .arg(date.month())
+        .arg(separator)
+        .arg(date.day())
+        .arg(separator)
+        .arg(date.year() % 100, 2, 10, QLatin1Char('0'));
+}
