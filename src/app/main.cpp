@@ -72,7 +72,7 @@ int main(int argc, char** argv)
     // program with nothing saved.
     SessionEnd sessionEnd;
     ProgramWindows windows(ProgramFolder::atStartup());
-    QObject::connect(&sessionEnd, &SessionEnd::requested, &windows.main, &Tmain::close);
+    QObject::connect(&sessionEnd, &SessionEnd::requested, &windows.main, &MainWindow::close);
 
     windows.main.show();
     return QApplication::exec();

@@ -6,14 +6,14 @@
 
 namespace {
 
-UrlOpener& openerOf(const TmainSeams& seams)
+UrlOpener& openerOf(const MainWindowSeams& seams)
 {
     return seams.urls != nullptr ? *seams.urls : UrlOpener::desktop();
 }
 
 } // namespace
 
-ProgramWindows::ProgramWindows(const ProgramFolder& folder, TmainSeams seams)
+ProgramWindows::ProgramWindows(const ProgramFolder& folder, MainWindowSeams seams)
     : main(folder, seams)
     , tally(folder.tallyFile(main.productkey))
     , about(nullptr, openerOf(seams))

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "forms/windows/aboutform.h"
-#include "forms/windows/helpform.h"
-#include "forms/windows/highscoreform.h"
-#include "forms/board/mainform.h"
-#include "forms/windows/multiplayerform.h"
-#include "forms/windows/tallylistform.h"
+#include "forms/windows/aboutwindow.h"
+#include "forms/windows/helpwindow.h"
+#include "forms/windows/highscorewindow.h"
+#include "forms/board/mainwindow.h"
+#include "forms/windows/multiplayerwindow.h"
+#include "forms/windows/tallylistwindow.h"
 #include "forms/windows/tallymodel.h"
 
 // The program's six windows, one of each for the whole run, and the tally
@@ -14,13 +14,13 @@
 // the tally window's: main saves it when it closes and it saves itself
 // when a game ends, so nothing depends on the order of destruction.
 struct ProgramWindows {
-    explicit ProgramWindows(const ProgramFolder& folder, TmainSeams seams = {});
+    explicit ProgramWindows(const ProgramFolder& folder, MainWindowSeams seams = {});
 
-    Tmain main;
+    MainWindow main;
     TallyModel tally;
-    Tabout about;
-    Thelp help;
-    Thighscore highscore;
-    Ttallylist tallylist;
-    Tmultiplayer multiplayer;
+    AboutWindow about;
+    HelpWindow help;
+    HighScoreWindow highscore;
+    TallyListWindow tallylist;
+    MultiplayerWindow multiplayer;
 };

@@ -14,10 +14,10 @@
 #include <thread>
 #include <unistd.h>
 
-#include "net/ehttpexception.h"
-#include "net/httpget.h"
+#include "net/httpexception.h"
+#include "net/backgroundfetch.h"
 #include "net/httplimits.h"
-#include "net/httpprot.h"
+#include "net/httpclient.h"
 #include "net/wiretext.h"
 #include "protocol/wirecontract.h"
 
@@ -29,7 +29,7 @@ constexpr int kStatusOk = 200;
 UpdateFlow::UpdateFlow(Setup setup, QObject* parent)
     : QObject(parent), m_setup(std::move(setup)), m_key(UpdateSignature::parsePublicKey(m_setup.keyHex))
 {
-    checkupdate = new THTTPGet(this);
+    checkupdate = new BackgroundFetch(this);
     checkupdate->setObjectName(QStringLiteral("checkupdate"));
     checkupdate->MaxBodySize = HttpLimits::kVersionFile;
     checkupdate->OnDoneString = [this](QObject* sender, const QByteArray& result) {
@@ -40,7 +40,7 @@ UpdateFlow::UpdateFlow(Setup setup, QObject* parent)
         }
         checkupdateDoneString(sender, result);
     };
-    getupdate = new THttpCli(this);
+    getupdate = new HttpClient(this);
     getupdate->setObjectName(QStringLiteral("getupdate"));
     getupdate->Agent = wireText(wire::kDownloadAgent);
     getupdate->Accept = QStringLiteral("image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*");
@@ -113,13 +113,13 @@ bool UpdateFlow::fetch(const QString& url, QIODevice& target, long long limit)
     getupdate->MaxBodySize = limit;
     getupdate->ReceiveStream = &target;
     // Events run during the wait; the flow may be gone when it ends.
-    const QPointer<THttpCli> client(getupdate);
+    const QPointer<HttpClient> client(getupdate);
     bool complete = false;
     try {
         getupdate->Get();
         // A body cut short of its announced length is no document.
         complete = getupdate->ContentLength() < 0 || getupdate->RcvdCount() == getupdate->ContentLength();
-    } catch (const EHttpException&) {
+    } catch (const HttpException&) {
         complete = false;
     }
     if (!client)

@@ -9,8 +9,8 @@
 #include "net/updatesignature.h"
 
 class QIODevice;
-class THTTPGet;
-class THttpCli;
+class BackgroundFetch;
+class HttpClient;
 
 // The update check and self-update, free of any window: judges the version
 // answer, and once the player accepts, fetches the signed release statement
@@ -62,8 +62,8 @@ public:
     // Saves what this run has to save before the process ends without its close sequence.
     std::function<void()> beforeInstall;
 
-    THTTPGet* checkupdate = nullptr;
-    THttpCli* getupdate = nullptr;
+    BackgroundFetch* checkupdate = nullptr;
+    HttpClient* getupdate = nullptr;
 
 signals:
     void versionJudged(bool offered);

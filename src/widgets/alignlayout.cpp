@@ -19,10 +19,10 @@ AlignLayout::~AlignLayout()
         delete e.item;
 }
 
-void AlignLayout::setAlign(QWidget* child, TAlign align)
+void AlignLayout::setAlign(QWidget* child, ChildAlign align)
 {
     const int index = indexOf(child);
-    if (align == TAlign::alNone) {
+    if (align == ChildAlign::alNone) {
         if (index >= 0)
             delete takeAt(index);
         return;
@@ -40,15 +40,15 @@ void AlignLayout::setAlign(QWidget* child, TAlign align)
         arrange(container->rect());
 }
 
-TAlign AlignLayout::align(const QWidget* child) const
+ChildAlign AlignLayout::align(const QWidget* child) const
 {
     const int index = indexOf(child);
-    return index >= 0 ? m_entries[index].align : TAlign::alNone;
+    return index >= 0 ? m_entries[index].align : ChildAlign::alNone;
 }
 
 void AlignLayout::addItem(QLayoutItem* item)
 {
-    m_entries.append({item, TAlign::alClient});
+    m_entries.append({item, ChildAlign::alClient});
 }
 
 QLayoutItem* AlignLayout::itemAt(int index) const
@@ -106,39 +106,39 @@ void AlignLayout::arrange(const QRect& area)
         const QSize size = w != nullptr ? w->size() : item->sizeHint();
         return vertical ? size.height() : size.width();
     };
-    for (const TAlign pass : {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
+    for (const ChildAlign pass : {ChildAlign::alTop, ChildAlign::alBottom, ChildAlign::alLeft, ChildAlign::alRight, ChildAlign::alClient}) {
         for (const Entry& e : m_entries) {
             if (e.align != pass || e.item->isEmpty())
                 continue;
             switch (pass) {
-            case TAlign::alTop: {
+            case ChildAlign::alTop: {
                 const int h = extent(e.item, true);
                 place(e.item, free.left(), free.top(), free.width(), h);
                 free.setTop(free.top() + h);
                 break;
             }
-            case TAlign::alBottom: {
+            case ChildAlign::alBottom: {
                 const int h = extent(e.item, true);
                 place(e.item, free.left(), free.bottom() + 1 - h, free.width(), h);
                 free.setBottom(free.bottom() - h);
                 break;
             }
-            case TAlign::alLeft: {
+            case ChildAlign::alLeft: {
                 const int w = extent(e.item, false);
                 place(e.item, free.left(), free.top(), w, free.height());
                 free.setLeft(free.left() + w);
                 break;
             }
-            case TAlign::alRight: {
+            case ChildAlign::alRight: {
                 const int w = extent(e.item, false);
                 place(e.item, free.right() + 1 - w, free.top(), w, free.height());
                 free.setRight(free.right() - w);
                 break;
             }
-            case TAlign::alClient:
+            case ChildAlign::alClient:
                 place(e.item, free.left(), free.top(), free.width(), free.height());
                 break;
-            case TAlign::alNone:
+            case ChildAlign::alNone:
                 break;
             }
         }

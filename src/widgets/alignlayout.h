@@ -6,9 +6,9 @@
 // Where a child sits in its container: stacked along an edge (keeping its
 // own height for top and bottom, its own width for left and right) or
 // filling what the edge-aligned children leave.
-enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum class ChildAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
-// Lays children out by TAlign inside the contents margins: first the top
+// Lays children out by ChildAlign inside the contents margins: first the top
 // children from the top down, then bottom, left and right ones, in the order
 // they were added; every alClient child gets the whole remainder. Hidden
 // children take no room. Installed on a container, the layout redoes this
@@ -21,8 +21,8 @@ public:
 
     // Adds child (reparented to the container when needed), or, with
     // alNone, gives it back to plain geometry.
-    void setAlign(QWidget* child, TAlign align);
-    [[nodiscard]] TAlign align(const QWidget* child) const;
+    void setAlign(QWidget* child, ChildAlign align);
+    [[nodiscard]] ChildAlign align(const QWidget* child) const;
 
     void addItem(QLayoutItem* item) override;
     [[nodiscard]] QLayoutItem* itemAt(int index) const override;
@@ -35,7 +35,7 @@ public:
 private:
     struct Entry {
         QLayoutItem* item;
-        TAlign align;
+        ChildAlign align;
     };
     [[nodiscard]] int indexOf(const QWidget* child) const;
     void arrange(const QRect& area);

@@ -6,8 +6,8 @@
 #include <QWidget>
 
 #include "widgets/flatpanel.h"
-#include "widgets/selbutton.h"
-#include "widgets/timage.h"
+#include "widgets/selectbutton.h"
+#include "widgets/picturebox.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ DialogKeys::DialogKeys(QWidget* container, QWidget* defaultButton, QWidget* canc
     , m_cancel(cancelButton)
     , m_isWindow(container->isWindow())
 {
-    if (auto* panel = qobject_cast<TFlatPanel*>(container))
+    if (auto* panel = qobject_cast<FlatPanel*>(container))
         panel->setKeepsFocus(true);
     container->installEventFilter(this);
     // A panel already open when the keys arrive (the name panel at start)
@@ -51,9 +51,9 @@ void DialogKeys::forWindow(QWidget* window) { new DialogKeys(window, nullptr, nu
 
 bool DialogKeys::pressButton(QWidget* button)
 {
-    if (auto* picture = qobject_cast<TImage*>(button))
+    if (auto* picture = qobject_cast<PictureBox*>(button))
         return picture->press();
-    if (auto* select = qobject_cast<TSelButton*>(button)) {
+    if (auto* select = qobject_cast<SelectButton*>(button)) {
         if (!select->isVisible())
             return false;
         select->click();

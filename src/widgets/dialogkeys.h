@@ -14,7 +14,7 @@ class QWidget;
 class DialogKeys : public QObject {
     Q_OBJECT
 public:
-    // container is a pop-up panel (a TFlatPanel) or a window; either button
+    // container is a pop-up panel (a FlatPanel) or a window; either button
     // may be null. The keys live as long as the container.
     DialogKeys(QWidget* container, QWidget* defaultButton, QWidget* cancelButton);
 

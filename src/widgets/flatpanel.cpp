@@ -13,21 +13,21 @@ namespace {
 
 class FlatPanelAccessible : public QAccessibleWidget {
 public:
-    explicit FlatPanelAccessible(TFlatPanel* panel) : QAccessibleWidget(panel, QAccessible::Grouping) {}
+    explicit FlatPanelAccessible(FlatPanel* panel) : QAccessibleWidget(panel, QAccessible::Grouping) {}
 
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return static_cast<TFlatPanel*>(widget())->caption();
+            return static_cast<FlatPanel*>(widget())->caption();
         return QAccessibleWidget::text(t);
     }
 };
 
 QAccessibleInterface* flatPanelFactory(const QString& className, QObject* object)
 {
-    if (object == nullptr || !object->isWidgetType() || className != QLatin1String("TFlatPanel"))
+    if (object == nullptr || !object->isWidgetType() || className != QLatin1String("FlatPanel"))
         return nullptr;
-    return new FlatPanelAccessible(static_cast<TFlatPanel*>(object));
+    return new FlatPanelAccessible(static_cast<FlatPanel*>(object));
 }
 
 // Tells Qt's accessibility layer what the control is; the first call
@@ -46,7 +46,7 @@ constexpr int kDefaultHeight = 41;
 
 } // namespace
 
-TFlatPanel::TFlatPanel(QWidget* parent, const QString& name) : QWidget(parent)
+FlatPanel::FlatPanel(QWidget* parent, const QString& name) : QWidget(parent)
 {
     setObjectName(name);
     // Every pixel comes from the panel's own image, so Qt need not paint
@@ -56,7 +56,7 @@ TFlatPanel::TFlatPanel(QWidget* parent, const QString& name) : QWidget(parent)
     installAccessibility();
 }
 
-void TFlatPanel::setCaption(const QString& caption)
+void FlatPanel::setCaption(const QString& caption)
 {
     if (caption == m_caption)
         return;
@@ -70,13 +70,13 @@ void TFlatPanel::setCaption(const QString& caption)
     }
 }
 
-void TFlatPanel::setAlignment(Qt::Alignment alignment)
+void FlatPanel::setAlignment(Qt::Alignment alignment)
 {
     m_alignment = alignment & Qt::AlignHorizontal_Mask;
     update();
 }
 
-void TFlatPanel::setTransparent(bool transparent)
+void FlatPanel::setTransparent(bool transparent)
 {
     m_transparent = transparent;
     // A see-through panel leaves pixels its parent does not paint to what Qt
@@ -85,25 +85,25 @@ void TFlatPanel::setTransparent(bool transparent)
     update();
 }
 
-void TFlatPanel::setFrameColor(int index, TColor color)
+void FlatPanel::setFrameColor(int index, StoredColor color)
 {
     m_frame[index == 0 ? 0 : 1] = color;
     update();
 }
 
-void TFlatPanel::setColor(TColor color)
+void FlatPanel::setColor(StoredColor color)
 {
     m_color = color;
     m_parentColor = false;
     setPaletteColor(QPalette::Window, color);
 }
 
-TColor TFlatPanel::color() const
+StoredColor FlatPanel::color() const
 {
     return m_parentColor ? fromQColor(palette().color(QPalette::Window)) : m_color;
 }
 
-void TFlatPanel::setParentColor(bool parentColor)
+void FlatPanel::setParentColor(bool parentColor)
 {
     if (parentColor == m_parentColor)
         return;
@@ -117,12 +117,12 @@ void TFlatPanel::setParentColor(bool parentColor)
     update();
 }
 
-void TFlatPanel::setFontColor(TColor color)
+void FlatPanel::setFontColor(StoredColor color)
 {
     setPaletteColor(QPalette::WindowText, color);
 }
 
-void TFlatPanel::setPaletteColor(QPalette::ColorRole role, TColor color)
+void FlatPanel::setPaletteColor(QPalette::ColorRole role, StoredColor color)
 {
     QPalette pal = palette();
     pal.setColor(role, toQColor(color, pal));
@@ -130,12 +130,12 @@ void TFlatPanel::setPaletteColor(QPalette::ColorRole role, TColor color)
     update();
 }
 
-TColor TFlatPanel::fontColor() const
+StoredColor FlatPanel::fontColor() const
 {
     return fromQColor(palette().color(QPalette::Active, QPalette::WindowText));
 }
 
-void TFlatPanel::alignChild(QWidget* child, TAlign align)
+void FlatPanel::alignChild(QWidget* child, ChildAlign align)
 {
     if (m_align == nullptr) {
         m_align = new AlignLayout(this);
@@ -144,7 +144,7 @@ void TFlatPanel::alignChild(QWidget* child, TAlign align)
     m_align->setAlign(child, align);
 }
 
-void TFlatPanel::paintEvent(QPaintEvent*)
+void FlatPanel::paintEvent(QPaintEvent*)
 {
     const QRect r = rect();
     const QPalette& pal = palette();
@@ -193,26 +193,26 @@ void TFlatPanel::paintEvent(QPaintEvent*)
     QPainter(this).drawImage(0, 0, image);
 }
 
-void TFlatPanel::changeEvent(QEvent* event)
+void FlatPanel::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::EnabledChange)
         update();
 }
 
-void TFlatPanel::focusInEvent(QFocusEvent* event)
+void FlatPanel::focusInEvent(QFocusEvent* event)
 {
     m_focusMark.focusIn(this, event);
     QWidget::focusInEvent(event);
 }
 
-void TFlatPanel::focusOutEvent(QFocusEvent* event)
+void FlatPanel::focusOutEvent(QFocusEvent* event)
 {
     m_focusMark.focusOut();
     QWidget::focusOutEvent(event);
 }
 
-bool TFlatPanel::focusNextPrevChild(bool next)
+bool FlatPanel::focusNextPrevChild(bool next)
 {
     // A hidden panel hands the focus on like any other widget.
     if (!m_keepsFocus || !isVisible())

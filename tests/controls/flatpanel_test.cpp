@@ -10,21 +10,21 @@
 
 namespace {
 
-constexpr TColor kHighLight = rgbColor(0xFF, 0x00, 0x00);
-constexpr TColor kShadow = rgbColor(0x00, 0x00, 0xFF);
-constexpr TColor kFill = rgbColor(0x40, 0x80, 0x40);
-constexpr TColor kParent = rgbColor(0x66, 0x73, 0x2B);
-constexpr TColor kSibling = rgbColor(0xCE, 0xCD, 0x9F);
+constexpr StoredColor kHighLight = rgbColor(0xFF, 0x00, 0x00);
+constexpr StoredColor kShadow = rgbColor(0x00, 0x00, 0xFF);
+constexpr StoredColor kFill = rgbColor(0x40, 0x80, 0x40);
+constexpr StoredColor kParent = rgbColor(0x66, 0x73, 0x2B);
+constexpr StoredColor kSibling = rgbColor(0xCE, 0xCD, 0x9F);
 
 using screen::fillWith;
 using screen::rgb;
 
-QImage picture(TFlatPanel& panel)
+QImage picture(FlatPanel& panel)
 {
     return panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-void framedPanel(TFlatPanel& panel, int w, int h)
+void framedPanel(FlatPanel& panel, int w, int h)
 {
     panel.resize(w, h);
     panel.setColor(kFill);
@@ -32,13 +32,13 @@ void framedPanel(TFlatPanel& panel, int w, int h)
     panel.setColorShadow(kShadow);
 }
 
-TEST(TFlatPanel, FrameHighlightsTopLeftAndShadowsTheRest)
+TEST(FlatPanel, FrameHighlightsTopLeftAndShadowsTheRest)
 {
-    TFlatPanel panel;
+    FlatPanel panel;
     framedPanel(panel, 40, 30);
     const struct {
         QPoint at;
-        TColor color;
+        StoredColor color;
     } cases[] = {
         {{0, 0}, kHighLight},  {{38, 0}, kHighLight}, {{0, 28}, kHighLight}, {{20, 0}, kHighLight},
         {{0, 15}, kHighLight}, {{39, 0}, kShadow},    {{0, 29}, kShadow},    {{39, 29}, kShadow},
@@ -49,9 +49,9 @@ TEST(TFlatPanel, FrameHighlightsTopLeftAndShadowsTheRest)
         EXPECT_EQ(image.pixel(c.at), rgb(c.color)) << c.at.x() << "," << c.at.y();
 }
 
-TEST(TFlatPanel, CaptionAlignedInsideTheFrame)
+TEST(FlatPanel, CaptionAlignedInsideTheFrame)
 {
-    TFlatPanel panel;
+    FlatPanel panel;
     framedPanel(panel, 120, 30);
     panel.setFontColor(clBlack);
     panel.setCaption(QStringLiteral("Mm"));
@@ -73,9 +73,9 @@ TEST(TFlatPanel, CaptionAlignedInsideTheFrame)
     }
 }
 
-TEST(TFlatPanel, WideCaptionIsClippedOnePixelInsideTheFrame)
+TEST(FlatPanel, WideCaptionIsClippedOnePixelInsideTheFrame)
 {
-    TFlatPanel panel;
+    FlatPanel panel;
     framedPanel(panel, 40, 30);
     panel.setFontColor(clBlack);
     panel.setCaption(QStringLiteral("WWWWWWWWWWWWWWWW"));
@@ -85,9 +85,9 @@ TEST(TFlatPanel, WideCaptionIsClippedOnePixelInsideTheFrame)
     EXPECT_EQ(screen::ink(image, QRect(1, 1, 38, 28), rgb(kFill)).width(), 38);
 }
 
-TEST(TFlatPanel, DisabledCaptionIsEngraved)
+TEST(FlatPanel, DisabledCaptionIsEngraved)
 {
-    TFlatPanel panel;
+    FlatPanel panel;
     framedPanel(panel, 120, 40);
     panel.setFontColor(clBlack);
     QFont big = panel.font();
@@ -133,9 +133,9 @@ protected:
     }
 };
 
-TFlatPanel* seeThrough(QWidget* parent, const QRect& place)
+FlatPanel* seeThrough(QWidget* parent, const QRect& place)
 {
-    auto* panel = new TFlatPanel(parent);
+    auto* panel = new FlatPanel(parent);
     panel->setGeometry(place);
     panel->setTransparent(true);
     // Frame colours equal to the parent's make the frame invisible over it.
@@ -144,7 +144,7 @@ TFlatPanel* seeThrough(QWidget* parent, const QRect& place)
     return panel;
 }
 
-TEST(TFlatPanel, TransparentPanelShowsWhatItsParentShows)
+TEST(FlatPanel, TransparentPanelShowsWhatItsParentShows)
 {
     // The sibling lies under the right half of outer, the cover over its
     // bottom-left corner; edge hangs off the parent's left side.
@@ -153,9 +153,9 @@ TEST(TFlatPanel, TransparentPanelShowsWhatItsParentShows)
     QWidget sibling(&host);
     fillWith(sibling, kSibling);
     sibling.setGeometry(60, 0, 140, 100);
-    TFlatPanel* outer = seeThrough(&host, QRect(20, 10, 80, 60));
-    TFlatPanel* inner = seeThrough(outer, QRect(10, 10, 30, 30));
-    TFlatPanel* edge = seeThrough(&host, QRect(-20, 75, 40, 20));
+    FlatPanel* outer = seeThrough(&host, QRect(20, 10, 80, 60));
+    FlatPanel* inner = seeThrough(outer, QRect(10, 10, 30, 30));
+    FlatPanel* edge = seeThrough(&host, QRect(-20, 75, 40, 20));
     QWidget cover(&host);
     fillWith(cover, kFill);
     cover.setGeometry(10, 60, 20, 20);
@@ -174,16 +174,16 @@ TEST(TFlatPanel, TransparentPanelShowsWhatItsParentShows)
     EXPECT_TRUE(screen::all(shown, QRect(41, 1, 38, 58), rgb(kSibling)));
 }
 
-TEST(TFlatPanel, AlignedChildrenStayInsideTheFrame)
+TEST(FlatPanel, AlignedChildrenStayInsideTheFrame)
 {
     QWidget host;
-    TFlatPanel panel(&host);
+    FlatPanel panel(&host);
     panel.setGeometry(137, 0, 386, 431);
     QWidget caption;
     caption.resize(50, 20);
     QWidget memo;
-    panel.alignChild(&caption, TAlign::alTop);
-    panel.alignChild(&memo, TAlign::alClient);
+    panel.alignChild(&caption, ChildAlign::alTop);
+    panel.alignChild(&memo, ChildAlign::alClient);
     EXPECT_EQ(caption.parentWidget(), &panel);
     EXPECT_EQ(caption.geometry(), QRect(1, 1, 384, 20));
     EXPECT_EQ(memo.geometry(), QRect(1, 21, 384, 409));
@@ -193,7 +193,7 @@ TEST(TFlatPanel, AlignedChildrenStayInsideTheFrame)
     EXPECT_EQ(caption.geometry(), QRect(1, 1, 498, 20));
     EXPECT_EQ(memo.geometry(), QRect(1, 21, 498, 278));
 
-    panel.alignChild(&caption, TAlign::alNone);
+    panel.alignChild(&caption, ChildAlign::alNone);
     caption.hide();
     panel.resize(386, 431);
     EXPECT_EQ(memo.geometry(), QRect(1, 1, 384, 429));

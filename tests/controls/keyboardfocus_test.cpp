@@ -9,13 +9,13 @@
 
 #include "widgets/flatpanel.h"
 #include "controls/screen.h"
-#include "widgets/selbutton.h"
+#include "widgets/selectbutton.h"
 
 namespace {
 
-constexpr TColor kHost = rgbColor(0x10, 0x20, 0x30);
-constexpr TColor kFace = rgbColor(0xF0, 0xF0, 0xF0);
-constexpr TColor kMark = rgbColor(0x00, 0x00, 0x80);
+constexpr StoredColor kHost = rgbColor(0x10, 0x20, 0x30);
+constexpr StoredColor kFace = rgbColor(0xF0, 0xF0, 0xF0);
+constexpr StoredColor kMark = rgbColor(0x00, 0x00, 0x80);
 // Along the mark's top line (2 in from the edge), clear of a short caption.
 constexpr QRect kMarkTop(60, 2, 30, 1);
 
@@ -28,7 +28,7 @@ protected:
     {
         screen::fillWith(host, kHost);
         host.resize(300, 120);
-        panel = new TFlatPanel(&host, QStringLiteral("panel"));
+        panel = new FlatPanel(&host, QStringLiteral("panel"));
         panel->setGeometry(0, 0, 200, 60);
         panel->setColor(kHost);
         first = place(panel, "first", 10);
@@ -39,9 +39,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
     }
 
-    TSelButton* place(QWidget* parent, const char* name, int top)
+    SelectButton* place(QWidget* parent, const char* name, int top)
     {
-        auto* b = new TSelButton(parent, QString::fromLatin1(name));
+        auto* b = new SelectButton(parent, QString::fromLatin1(name));
         b->setGeometry(10, top, 95, 20);
         b->setColor(kFace);
         b->setColorBorder(kMark);
@@ -49,7 +49,7 @@ protected:
         return b;
     }
 
-    static bool marked(TSelButton* b)
+    static bool marked(SelectButton* b)
     {
         const QImage image = screen::pixels(b);
         for (int x = kMarkTop.left(); x <= kMarkTop.right(); ++x)
@@ -59,10 +59,10 @@ protected:
     }
 
     QWidget host;
-    TFlatPanel* panel = nullptr;
-    TSelButton* first = nullptr;
-    TSelButton* second = nullptr;
-    TSelButton* outside = nullptr;
+    FlatPanel* panel = nullptr;
+    SelectButton* first = nullptr;
+    SelectButton* second = nullptr;
+    SelectButton* outside = nullptr;
 };
 
 TEST_F(KeyboardFocusTest, MarkShowsOnlyForKeyboardFocus)
@@ -97,12 +97,12 @@ TEST_F(KeyboardFocusTest, KeysThatPressAFocusedButton)
     };
     first->setFocus(Qt::TabFocusReason);
     for (const auto& c : cases) {
-        QSignalSpy spy(first, &TSelButton::OnClick);
+        QSignalSpy spy(first, &SelectButton::OnClick);
         QTest::keyClick(first, c.key, c.modifiers);
         EXPECT_EQ(spy.count(), c.clicks) << QKeySequence(c.key | c.modifiers).toString().toStdString();
     }
     first->setEnabled(false); // the button's own flag: no click, as with the mouse
-    QSignalSpy spy(first, &TSelButton::OnClick);
+    QSignalSpy spy(first, &SelectButton::OnClick);
     QTest::keyClick(first, Qt::Key_Space);
     EXPECT_EQ(spy.count(), 0);
 }
@@ -153,7 +153,7 @@ TEST_F(KeyboardFocusTest, ScreenReaderSeesButtonsAndPanelsByCaption)
     EXPECT_EQ(button->text(QAccessible::Name), "Go");
     EXPECT_TRUE(button->state().focusable);
 
-    QSignalSpy spy(first, &TSelButton::OnClick);
+    QSignalSpy spy(first, &SelectButton::OnClick);
     ASSERT_NE(button->actionInterface(), nullptr);
     button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(spy.count(), 1);

@@ -24,12 +24,12 @@ QPoint inWindow(const QWidget* widget, QPoint pos)
 
 } // namespace
 
-QRgb rgb(TColor color)
+QRgb rgb(StoredColor color)
 {
     return toQColor(color, QPalette()).rgb();
 }
 
-void fillWith(QWidget& widget, TColor color)
+void fillWith(QWidget& widget, StoredColor color)
 {
     widget.setAutoFillBackground(true);
     QPalette pal = widget.palette();

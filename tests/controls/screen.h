@@ -4,7 +4,7 @@
 #include <QPoint>
 #include <QRect>
 
-#include "widgets/tcolor.h"
+#include "widgets/storedcolor.h"
 
 class QWidget;
 
@@ -17,10 +17,10 @@ namespace screen {
 QImage pixels(const QWidget* widget);
 
 // The pixel value a stored colour (not a system one) paints.
-QRgb rgb(TColor color);
+QRgb rgb(StoredColor color);
 
 // Gives widget a background of its own in color.
-void fillWith(QWidget& widget, TColor color);
+void fillWith(QWidget& widget, StoredColor color);
 
 // Bounding box of the pixels inside area that differ from background.
 QRect ink(const QImage& image, const QRect& area, QRgb background);

@@ -8,16 +8,16 @@
 #include <vector>
 
 #include "controls/screen.h"
-#include "widgets/selbutton.h"
+#include "widgets/selectbutton.h"
 
 namespace {
 
-constexpr TColor kHost = rgbColor(0x10, 0x20, 0x30);
-constexpr TColor kFace = rgbColor(0xF0, 0xF0, 0xF0);
-constexpr TColor kOver = rgbColor(0x84, 0xB9, 0xA4);
-constexpr TColor kDown = rgbColor(0x20, 0x90, 0x20);
-constexpr TColor kCaption = rgbColor(0xFF, 0x00, 0x00);
-constexpr TColor kOverCaption = rgbColor(0x00, 0x00, 0xFF);
+constexpr StoredColor kHost = rgbColor(0x10, 0x20, 0x30);
+constexpr StoredColor kFace = rgbColor(0xF0, 0xF0, 0xF0);
+constexpr StoredColor kOver = rgbColor(0x84, 0xB9, 0xA4);
+constexpr StoredColor kDown = rgbColor(0x20, 0x90, 0x20);
+constexpr StoredColor kCaption = rgbColor(0xFF, 0x00, 0x00);
+constexpr StoredColor kOverCaption = rgbColor(0x00, 0x00, 0xFF);
 // A fill pixel clear of a short left-aligned caption and of the border.
 constexpr QPoint kFaceProbe(90, 3);
 constexpr QPoint kInside(80, 10);
@@ -31,7 +31,7 @@ protected:
     {
         screen::fillWith(host, kHost);
         host.resize(200, 60);
-        button = new TSelButton(&host, QStringLiteral("button_done"));
+        button = new SelectButton(&host, QStringLiteral("button_done"));
         button->setGeometry(10, 10, 95, 20);
         button->setCaption(QStringLiteral("Go"));
         button->setColor(kFace);
@@ -50,7 +50,7 @@ protected:
     QRgb face() const { return screen::pixels(button).pixel(kFaceProbe); }
 
     QWidget host;
-    TSelButton* button = nullptr;
+    SelectButton* button = nullptr;
 };
 
 TEST_F(SelButtonTest, BorderWidthDrawsNestedOnePixelFrames)
@@ -112,7 +112,7 @@ TEST_F(SelButtonTest, CaptionPlaceByAlignmentAndPressedLook)
 
 enum class Step { In, Out, Press, Release, ReleaseOut, RightPress, RightRelease, Double };
 
-void perform(Step step, TSelButton* button, QWidget* host)
+void perform(Step step, SelectButton* button, QWidget* host)
 {
     switch (step) {
     case Step::In: screen::move(button, kInside); break;
@@ -131,7 +131,7 @@ TEST_F(SelButtonTest, LooksAndEventsFollowTheMouse)
     const struct {
         const char* name;
         bool enabled;
-        std::vector<std::pair<Step, TColor>> steps; // each with the look it leaves
+        std::vector<std::pair<Step, StoredColor>> steps; // each with the look it leaves
         int clicks, downs, ups;
     } cases[] = {
         {"click inside",
@@ -153,9 +153,9 @@ TEST_F(SelButtonTest, LooksAndEventsFollowTheMouse)
     for (const auto& c : cases) {
         button->setEnabled(c.enabled);
         EXPECT_TRUE(button->QWidget::isEnabled()) << c.name;
-        QSignalSpy clicks(button, &TSelButton::OnClick);
-        QSignalSpy downs(button, &TSelButton::OnMouseDown);
-        QSignalSpy ups(button, &TSelButton::OnMouseUp);
+        QSignalSpy clicks(button, &SelectButton::OnClick);
+        QSignalSpy downs(button, &SelectButton::OnMouseDown);
+        QSignalSpy ups(button, &SelectButton::OnMouseUp);
         for (std::size_t i = 0; i < c.steps.size(); ++i) {
             perform(c.steps[i].first, button, &host);
             EXPECT_EQ(face(), rgb(c.steps[i].second)) << c.name << ", step " << i;
@@ -164,7 +164,7 @@ TEST_F(SelButtonTest, LooksAndEventsFollowTheMouse)
         EXPECT_EQ(downs.count(), c.downs) << c.name;
         EXPECT_EQ(ups.count(), c.ups) << c.name;
         if (!clicks.isEmpty()) {
-            EXPECT_EQ(clicks.first().at(0).value<TSelButton*>(), button) << c.name;
+            EXPECT_EQ(clicks.first().at(0).value<SelectButton*>(), button) << c.name;
         }
         screen::move(&host, kOutside);
     }
@@ -199,10 +199,10 @@ TEST(SelButton, CaptionBecomesTheNameWhenParented)
 {
     QWidget first;
     QWidget second;
-    TSelButton named(&first, QStringLiteral("SelButton1"));
+    SelectButton named(&first, QStringLiteral("SelButton1"));
     EXPECT_EQ(named.caption(), QStringLiteral("SelButton1"));
 
-    TSelButton loose(nullptr, QStringLiteral("button_done"));
+    SelectButton loose(nullptr, QStringLiteral("button_done"));
     EXPECT_EQ(loose.caption(), QString());
     loose.setParent(&first);
     EXPECT_EQ(loose.caption(), QStringLiteral("button_done"));

@@ -3,18 +3,18 @@
 
 #include <QPalette>
 
-#include "widgets/tcolor.h"
+#include "widgets/storedcolor.h"
 
 namespace {
 
-TEST(TColor, RedIsTheLowByte)
+TEST(StoredColor, RedIsTheLowByte)
 {
     EXPECT_EQ(rgbColor(0xA0, 0x96, 0x83), 0x008396A0u);
     EXPECT_EQ(toQColor(0x008396A0u, QPalette()), QColor(0xA0, 0x96, 0x83));
     EXPECT_EQ(fromQColor(QColor(0x66, 0x73, 0x2B)), 0x002B7366u);
 }
 
-TEST(TColor, SystemColoursFollowThePalette)
+TEST(StoredColor, SystemColoursFollowThePalette)
 {
     // Every role a different colour, so a wrong role cannot pass.
     QPalette pal;
@@ -23,7 +23,7 @@ TEST(TColor, SystemColoursFollowThePalette)
         for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
             pal.setColor(group, QPalette::ColorRole(role), QColor::fromRgb(QRgb(0x010101u * unsigned(shade++))));
     const struct {
-        TColor color;
+        StoredColor color;
         QPalette::ColorGroup group;
         QPalette::ColorRole role;
     } cases[] = {

@@ -3,26 +3,26 @@
 
 #include <QStringList>
 
-#include "widgets/url.h"
+#include "widgets/webaddress.h"
 #include "support/recordingurlopener.h"
 
 namespace {
 
-TEST(TURL, OpenPutsTheTypesPrefixInFront)
+TEST(WebAddress, OpenPutsTheTypesPrefixInFront)
 {
     const struct {
-        TURLType type;
+        WebAddressType type;
         const char* full;
     } cases[] = {
-        {TURLType::utFile, "file://host/page"},     {TURLType::utFtp, "ftp://host/page"},
-        {TURLType::utGopher, "gopher://host/page"}, {TURLType::utHttp, "http://host/page"},
-        {TURLType::utHttps, "https://host/page"},   {TURLType::utMailto, "mailto:host/page"},
-        {TURLType::utNews, "news:host/page"},       {TURLType::utTelnet, "telnet:host/page"},
-        {TURLType::utWais, "wais:host/page"},       {TURLType::utnone, "host/page"},
+        {WebAddressType::utFile, "file://host/page"},     {WebAddressType::utFtp, "ftp://host/page"},
+        {WebAddressType::utGopher, "gopher://host/page"}, {WebAddressType::utHttp, "http://host/page"},
+        {WebAddressType::utHttps, "https://host/page"},   {WebAddressType::utMailto, "mailto:host/page"},
+        {WebAddressType::utNews, "news:host/page"},       {WebAddressType::utTelnet, "telnet:host/page"},
+        {WebAddressType::utWais, "wais:host/page"},       {WebAddressType::utnone, "host/page"},
     };
     RecordingUrlOpener opener;
-    TURL url(nullptr, opener);
-    EXPECT_EQ(url.URLType(), TURLType::utHttp);
+    WebAddress url(nullptr, opener);
+    EXPECT_EQ(url.URLType(), WebAddressType::utHttp);
     url.setURL(QStringLiteral("host/page"));
     for (const auto& c : cases) {
         url.setURLType(c.type);
@@ -32,10 +32,10 @@ TEST(TURL, OpenPutsTheTypesPrefixInFront)
     }
 }
 
-TEST(TURL, OpenIsFalseForAnEmptyAddressOrARefusal)
+TEST(WebAddress, OpenIsFalseForAnEmptyAddressOrARefusal)
 {
     RecordingUrlOpener opener;
-    TURL url(nullptr, opener);
+    WebAddress url(nullptr, opener);
     EXPECT_FALSE(url.Open());
     EXPECT_TRUE(opener.opened.isEmpty());
     opener.accept = false;
@@ -44,13 +44,13 @@ TEST(TURL, OpenIsFalseForAnEmptyAddressOrARefusal)
     EXPECT_EQ(opener.opened.size(), 1);
 }
 
-TEST(TURL, LongAddressIsOpenedWhole)
+TEST(WebAddress, LongAddressIsOpenedWhole)
 {
     // A full address of 80 characters or more once risked being cut to 79,
     // which opens a different page.
     RecordingUrlOpener opener;
-    TURL url(nullptr, opener);
-    url.setURLType(TURLType::utHttps);
+    WebAddress url(nullptr, opener);
+    url.setURLType(WebAddressType::utHttps);
     const QString path = QStringLiteral("www.draviksoftware.example/") + QString(100, QLatin1Char('p'));
     url.setURL(path);
     ASSERT_TRUE(url.Open());

@@ -3,8 +3,8 @@
 #include <QSignalSpy>
 #include <QTimer>
 
-#include "widgets/url.h"
-#include "forms/windows/aboutform.h"
+#include "widgets/webaddress.h"
+#include "forms/windows/aboutwindow.h"
 #include "formsfixture.h"
 #include "support/recordingurlopener.h"
 #include "platform/makerhost.h"
@@ -22,7 +22,7 @@ protected:
 
     RecordingUrlOpener opener{false}; // as if no browser would start: nothing may show
     QStringList& opened = opener.opened;
-    Tabout about{nullptr, opener};
+    AboutWindow about{nullptr, opener};
 };
 
 const QString kHost = QString::fromStdString(MakerHost::builtIn().authority());
@@ -85,7 +85,7 @@ TEST_F(AboutFormTest, CentredOnTheMainWindowOnlyTheFirstTime)
     for (const auto& c : cases) {
         QWidget mainWindow(nullptr, Qt::FramelessWindowHint);
         mainWindow.setGeometry(c.main);
-        Tabout window;
+        AboutWindow window;
         window.setWindowFlags(window.windowFlags() | Qt::FramelessWindowHint);
         window.showCentredOn(&mainWindow);
         EXPECT_EQ(window.frameGeometry().topLeft(), c.expected) << c.main.x();

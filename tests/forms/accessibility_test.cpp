@@ -102,7 +102,7 @@ TEST_F(AccessibilityTest, EveryWindowsControlsHaveRoleNameAndFocusPath)
 
 TEST_F(AccessibilityTest, BoardNamesFollowTheGameAndBadgesAreAnnounced)
 {
-    Tmain main(programFolder(), seams());
+    MainWindow main(programFolder(), seams());
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
     const auto board = [&main](const char* n) { return name(main.findChild<QWidget*>(n)); };

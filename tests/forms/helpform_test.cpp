@@ -4,8 +4,8 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
-#include "forms/windows/aboutform.h"
-#include "forms/windows/helpform.h"
+#include "forms/windows/aboutwindow.h"
+#include "forms/windows/helpwindow.h"
 #include "formsfixture.h"
 
 namespace {
@@ -47,8 +47,8 @@ protected:
     QString frontFirstLine() { return frontPage()->document()->firstBlock().text(); }
 
     QWidget mainWindow;
-    Tabout about;
-    Thelp help;
+    AboutWindow about;
+    HelpWindow help;
 };
 
 TEST_F(HelpFormTest, StartsOnTheOverviewWithTheYearInTheNotice)

@@ -13,7 +13,7 @@
 
 #include "forms/board/boardaccessibility.h"
 #include "forms/programwindows.h"
-#include "widgets/timage.h"
+#include "widgets/picturebox.h"
 #include "formsfixture.h"
 #include "support/eventwait.h"
 
@@ -24,9 +24,9 @@ namespace {
 // short, as the clock's tick.
 class KeyboardTest : public FormsFixture {
 protected:
-    std::unique_ptr<Tmain> open()
+    std::unique_ptr<MainWindow> open()
     {
-        auto main = std::make_unique<Tmain>(programFolder(), seams());
+        auto main = std::make_unique<MainWindow>(programFolder(), seams());
         main->show();
         main->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(main.get()));
@@ -132,7 +132,7 @@ TEST_F(KeyboardTest, WholeGameNamePostAndCancelByKeysOnly)
     shoot(main.get(), "keys-focus-on-send-score");
     key(Qt::Key_Backtab);
 
-    QSignalSpy sends(child<TImage>(*main, "button_sendscore"), &TImage::clicked);
+    QSignalSpy sends(child<PictureBox>(*main, "button_sendscore"), &PictureBox::clicked);
     key(Qt::Key_Return); // SEND SCORE
     EXPECT_EQ(sends.count(), 1);
     EXPECT_TRUE(child(*main, "panel_wait")->isVisible());
@@ -203,7 +203,7 @@ TEST_F(KeyboardTest, UpdateOfferOverTheNamePanelTakesNoReturnMeantForTheName)
     main->checkupdateDoneString(nullptr, "9.9.9");
     ASSERT_TRUE(child(*main, "panel_update")->isVisible());
     EXPECT_EQ(focusName(), "button_updatecancel");
-    EXPECT_FALSE(child<TImage>(*main, "button_namedone")->reachable()) << "the offer lies over the name panel";
+    EXPECT_FALSE(child<PictureBox>(*main, "button_namedone")->reachable()) << "the offer lies over the name panel";
     key(Qt::Key_Return);
     EXPECT_FALSE(child(*main, "panel_update")->isVisible());
     EXPECT_FALSE(child(*main, "button_updateyes")->isHidden()) << "the update started";
@@ -262,7 +262,7 @@ TEST_F(KeyboardTest, TallyResetAndWindowsByKeysOnly)
     // in front.
     w.help.showCentredOn(&w.main);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.help));
-    w.help.resize(Thelp::kClientSize.width(), 200); // short enough for the page to scroll
+    w.help.resize(HelpWindow::kClientSize.width(), 200); // short enough for the page to scroll
     QWidget* pages = w.help.findChild<QWidget*>("panel_main");
     const auto tabTo = [&order](const QString& wanted) {
         while (focusName() != wanted && order.size() < 40) {

@@ -8,33 +8,33 @@
 #include <fstream>
 #include <sstream>
 
-#include "forms/board/mainform.h"
-#include "widgets/timage.h"
+#include "forms/board/mainwindow.h"
+#include "widgets/picturebox.h"
 #include "formsfixture.h"
 
 namespace {
 
 class MainFormTest : public FormsFixture {
 protected:
-    std::unique_ptr<Tmain> open(std::optional<std::string> updateKey = std::nullopt)
+    std::unique_ptr<MainWindow> open(std::optional<std::string> updateKey = std::nullopt)
     {
-        auto main = std::make_unique<Tmain>(programFolder(), seams(updateKey));
+        auto main = std::make_unique<MainWindow>(programFolder(), seams(updateKey));
         main->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(main.get()));
         return main;
     }
     template <class T = QWidget>
-    static T* child(Tmain& main, const char* name)
+    static T* child(MainWindow& main, const char* name)
     {
         auto* w = main.findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
-    static QString text(Tmain& main, const char* name) { return child<QLabel>(main, name)->text(); }
-    static QPoint pos(Tmain& main, const char* name) { return child(main, name)->pos(); }
-    static bool visible(Tmain& main, const char* name) { return child(main, name)->isVisible(); }
+    static QString text(MainWindow& main, const char* name) { return child<QLabel>(main, name)->text(); }
+    static QPoint pos(MainWindow& main, const char* name) { return child(main, name)->pos(); }
+    static bool visible(MainWindow& main, const char* name) { return child(main, name)->isVisible(); }
     // The outer size a request comes to once the board's minimum client area holds.
-    static QSize possible(Tmain& main, QSize wanted)
+    static QSize possible(MainWindow& main, QSize wanted)
     {
         const QSize frame = main.frameGeometry().size() - main.size();
         return wanted.expandedTo(main.minimumSize() + frame);
@@ -50,7 +50,7 @@ protected:
         ss << in.rdbuf();
         return ss.str();
     }
-    void selectFaces(Tmain& main, std::vector<int> wanted)
+    void selectFaces(MainWindow& main, std::vector<int> wanted)
     {
         for (int face : wanted)
             for (int i = 1; i <= 6; ++i) {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <QRandomGenerator>
 
-#include "forms/windows/multiplayerform.h"
-#include "widgets/timage.h"
+#include "forms/windows/multiplayerwindow.h"
+#include "widgets/picturebox.h"
 #include "formsfixture.h"
 #include "support/recordingurlopener.h"
 #include "platform/makerhost.h"
@@ -11,7 +11,7 @@ namespace {
 
 class MultiplayerFormTest : public FormsFixture {
 protected:
-    static TImage* picture(Tmultiplayer& window) { return window.findChild<TImage*>(QStringLiteral("Image1")); }
+    static PictureBox* picture(MultiplayerWindow& window) { return window.findChild<PictureBox*>(QStringLiteral("Image1")); }
 
     RecordingUrlOpener opener;
     QStringList& opened = opener.opened;
@@ -19,7 +19,7 @@ protected:
 
 TEST_F(MultiplayerFormTest, InvitationsAndPictureOpenTheSamePage)
 {
-    Tmultiplayer window{nullptr, opener};
+    MultiplayerWindow window{nullptr, opener};
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_EQ(window.size(), QSize(569, 407));
@@ -43,11 +43,11 @@ TEST_F(MultiplayerFormTest, InvitationsAndPictureOpenTheSamePage)
 
 TEST_F(MultiplayerFormTest, DamagedPictureLeavesAnEmptyPlace)
 {
-    const QByteArray good = Tmultiplayer::storedPicture();
+    const QByteArray good = MultiplayerWindow::storedPicture();
     ASSERT_GT(good.size(), 1000);
     // libjpeg fills a cut-off picture up with grey; every cut must be refused.
     for (qsizetype length = 0; length < good.size(); length += 89)
-        EXPECT_TRUE(Tmultiplayer::decodePicture(good.left(length)).isNull()) << length;
+        EXPECT_TRUE(MultiplayerWindow::decodePicture(good.left(length)).isNull()) << length;
 
     QByteArray garbage(4000, '\0');
     QRandomGenerator rng(7);
@@ -64,7 +64,7 @@ TEST_F(MultiplayerFormTest, DamagedPictureLeavesAnEmptyPlace)
         {"header then garbage", good.left(600) + garbage + "\xFF\xD9"},
     };
     for (const auto& c : cases) {
-        Tmultiplayer window(c.bytes, nullptr, opener);
+        MultiplayerWindow window(c.bytes, nullptr, opener);
         EXPECT_TRUE(picture(window)->picture().isNull()) << c.what;
         // The place shows the window's own background.
         const QImage shot = window.grab().toImage();

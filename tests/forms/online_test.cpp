@@ -16,15 +16,15 @@
 #include <unistd.h>
 
 #include "widgets/flatpanel.h"
-#include "widgets/htmllite.h"
+#include "widgets/htmlview.h"
 #include "online/listpagetext.h"
 #include "online/postingwait.h"
 #include "forms/programwindows.h"
 #include "online/updateflow.h"
 #include "formsfixture.h"
-#include "net/httpget.h"
+#include "net/backgroundfetch.h"
 #include "net/httplimits.h"
-#include "net/httpprot.h"
+#include "net/httpclient.h"
 #include "net/updatesignature.h"
 #include "support/eventwait.h"
 #include "support/recordingurlopener.h"
@@ -221,7 +221,7 @@ TEST_F(OnlineTest, NoAnswerCountsDownFortyTicksThenFailsOnce)
     answerPosts = false;
     auto w = open();
     click(widget(*w, "button_sendscore"));
-    auto* wait = w->main.findChild<TFlatPanel*>("panel_wait");
+    auto* wait = w->main.findChild<FlatPanel*>("panel_wait");
     QStringList captions;
     for (int tick = 1; tick <= 40; ++tick) {
         w->main.Timer1Timer();
@@ -476,7 +476,7 @@ TEST_F(OnlineTest, SuccessfulDownloadStartsTheInstallerAndEndsTheProcess)
     signature = signatureOf(installer, secretKey);
     auto w = open();
     QStringList statuses;
-    QObject::connect(&w->main, &Tmain::updateStatusChanged, [&](const QString& t) { statuses << t; });
+    QObject::connect(&w->main, &MainWindow::updateStatusChanged, [&](const QString& t) { statuses << t; });
     w->main.button_updateyesClick();
     EXPECT_EQ(endedWith, 0);
     EXPECT_EQ(statuses, (QStringList{"Updating. Please Wait...", "Received 512 bytes", "Installing"}));
@@ -544,7 +544,7 @@ TEST_F(OnlineTest, UnreachableListShowsOneLine)
         auto w = open();
         w->main.ViewHighScoreList1Click();
         ASSERT_TRUE(waitUntil([&] { return !w->highscore.getit->Busy() && listRequests > 0; }));
-        EXPECT_EQ(w->highscore.displayhtml->toPlainText(), Thighscore::kUnreachable) << answer.substr(0, 40);
+        EXPECT_EQ(w->highscore.displayhtml->toPlainText(), HighScoreWindow::kUnreachable) << answer.substr(0, 40);
     }
 }
 

@@ -8,8 +8,8 @@
 
 #include <fstream>
 
-#include "widgets/selbutton.h"
-#include "widgets/url.h"
+#include "widgets/selectbutton.h"
+#include "widgets/webaddress.h"
 #include "support/recordingurlopener.h"
 #include "core/tally/tallyfile.h"
 #include "core/settings/settings.h"
@@ -47,7 +47,7 @@ protected:
     }
     static QAction* action(ProgramWindows& w, const char* name) { return w.main.findChild<QAction*>(name); }
     static QString tallyGames(ProgramWindows& w) { return w.tallylist.findChild<QLabel*>("mylabel_1")->text(); }
-    static QWidget* topPage(Thelp& help)
+    static QWidget* topPage(HelpWindow& help)
     {
         QWidget* area = help.findChild<QWidget*>("memo1")->parentWidget();
         QWidget* page = area->childAt(area->rect().center());
@@ -127,7 +127,7 @@ TEST_F(ShellTest, F1BringsBackThePageChosenLast)
     QTest::keyClick(&w->main, Qt::Key_F1);
     ASSERT_TRUE(w->help.isVisible());
     EXPECT_EQ(w->help.findChild<QLabel*>("label_caption")->text(), "Overview");
-    w->help.SelButton1Click(w->help.findChild<TSelButton*>("SelButton4"));
+    w->help.SelButton1Click(w->help.findChild<SelectButton*>("SelButton4"));
     w->help.button_doneClick();
     EXPECT_FALSE(w->help.isVisible());
     w->main.activateWindow();

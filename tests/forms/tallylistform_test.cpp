@@ -5,9 +5,9 @@
 #include <fstream>
 
 #include "core/tally/tallyfile.h"
-#include "forms/board/mainform.h"
+#include "forms/board/mainwindow.h"
 #include "forms/programwindows.h"
-#include "forms/windows/tallylistform.h"
+#include "forms/windows/tallylistwindow.h"
 #include "forms/windows/tallymodel.h"
 #include "formsfixture.h"
 
@@ -15,13 +15,13 @@ namespace {
 
 class TallyListTest : public FormsFixture {
 protected:
-    static QString text(const Ttallylist& t, const QString& name) { return t.findChild<QLabel*>(name)->text(); }
-    static bool isBold(const Ttallylist& t, const QString& name) { return t.findChild<QLabel*>(name)->font().bold(); }
-    static QColor colour(const Ttallylist& t, const QString& name)
+    static QString text(const TallyListWindow& t, const QString& name) { return t.findChild<QLabel*>(name)->text(); }
+    static bool isBold(const TallyListWindow& t, const QString& name) { return t.findChild<QLabel*>(name)->font().bold(); }
+    static QColor colour(const TallyListWindow& t, const QString& name)
     {
         return t.findChild<QLabel*>(name)->palette().color(QPalette::WindowText);
     }
-    void playOneGame(Tmain& main, int ones)
+    void playOneGame(MainWindow& main, int ones)
     {
         click(main.findChild<QWidget*>("button_start"));
         for (int round = 1; round <= 10; ++round) {
@@ -39,7 +39,7 @@ TEST_F(TallyListTest, FirstStartShowsAnEmptyListAndZeroStatistics)
 {
     TallyModel model(tallyFile());
     EXPECT_TRUE(model.load().isEmpty());
-    Ttallylist tally(model, dialogs);
+    TallyListWindow tally(model, dialogs);
     EXPECT_EQ(tally.windowTitle(), "Pelbix Solo - Tally List");
     for (int c = 1; c <= 4; ++c)
         EXPECT_EQ(text(tally, QStringLiteral("mylabel_%1").arg(c)), "0");
@@ -55,10 +55,10 @@ TEST_F(TallyListTest, FirstStartShowsAnEmptyListAndZeroStatistics)
 TEST_F(TallyListTest, GamesOnTheBoardEnterTheListAndSurviveARestart)
 {
     {
-        Tmain main(programFolder(), seams());
+        MainWindow main(programFolder(), seams());
         TallyModel model(tallyFile());
         model.load();
-        Ttallylist tally(model, dialogs);
+        TallyListWindow tally(model, dialogs);
         main.setTally(&model);
         main.show();
         playOneGame(main, 3); // ten rounds of three ones: 10000
@@ -78,7 +78,7 @@ TEST_F(TallyListTest, GamesOnTheBoardEnterTheListAndSurviveARestart)
     }
     TallyModel reread(tallyFile());
     reread.load();
-    Ttallylist again(reread, dialogs);
+    TallyListWindow again(reread, dialogs);
     EXPECT_EQ(text(again, "label_high1"), "10000");
     EXPECT_EQ(text(again, "mylabel_1"), "1");
     EXPECT_EQ(colour(again, "label_name1"), QColor(Qt::black));
@@ -89,10 +89,10 @@ TEST_F(TallyListTest, GamesOnTheBoardEnterTheListAndSurviveARestart)
 TEST_F(TallyListTest, AnUnwritableTallyAtGameEndKeepsTheGamesForTheNextSave)
 {
     const QString unwritable = file("gone/pelbixsolotally.tld"); // its folder does not exist yet
-    Tmain main(programFolder(), seams());
+    MainWindow main(programFolder(), seams());
     TallyModel model(unwritable);
     model.load();
-    Ttallylist tally(model, dialogs);
+    TallyListWindow tally(model, dialogs);
     main.setTally(&model);
     main.show();
     playOneGame(main, 3);
@@ -110,7 +110,7 @@ TEST_F(TallyListTest, ResetAsksAndOnlyYesResets)
     {
         TallyModel model(tallyFile());
         model.load();
-        Ttallylist tally(model, dialogs);
+        TallyListWindow tally(model, dialogs);
         model.increment(1);
         model.enterGame(700, "Ann");
         model.addTo(2, 700);
@@ -127,7 +127,7 @@ TEST_F(TallyListTest, ResetAsksAndOnlyYesResets)
     }
     TallyModel reread(tallyFile());
     reread.load();
-    Ttallylist reloaded(reread, dialogs);
+    TallyListWindow reloaded(reread, dialogs);
     EXPECT_EQ(text(reloaded, "label_high1"), "");
     EXPECT_EQ(text(reloaded, "mylabel_2"), "0");
 }
@@ -156,7 +156,7 @@ TEST_F(TallyListTest, DamagedFileIsReportedOnceKeptAndReplacedAtExit)
 TEST_F(TallyListTest, DoneAndTheCloseBoxOnlyHide)
 {
     TallyModel model(tallyFile());
-    Ttallylist tally(model, dialogs);
+    TallyListWindow tally(model, dialogs);
     tally.show();
     click(tally.findChild<QWidget*>("button_done"));
     EXPECT_FALSE(tally.isVisible());

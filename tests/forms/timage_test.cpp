@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <QPixmap>
 
-#include "forms/windows/aboutform.h"
-#include "forms/windows/highscoreform.h"
-#include "widgets/timage.h"
+#include "forms/windows/aboutwindow.h"
+#include "forms/windows/highscorewindow.h"
+#include "widgets/picturebox.h"
 #include "formsfixture.h"
 #include "platform/makerhost.h"
 
@@ -21,7 +21,7 @@ QPixmap filled(QColor colour)
 TEST_F(TImageTest, PictureSourceRunsOnceWhenThePictureIsFirstNeeded)
 {
     int calls = 0;
-    TImage image;
+    PictureBox image;
     image.resize(4, 3);
     image.setPictureSource([&] {
         ++calls;
@@ -57,10 +57,10 @@ TEST_F(TImageTest, PictureSourceRunsOnceWhenThePictureIsFirstNeeded)
 // show the same picture as ever.
 TEST_F(TImageTest, WindowLogosArePaintedOnFirstShow)
 {
-    Tabout about;
-    Thighscore highscore(MakerHost::builtIn());
+    AboutWindow about;
+    HighScoreWindow highscore(MakerHost::builtIn());
     for (QWidget* window : {static_cast<QWidget*>(&about), static_cast<QWidget*>(&highscore)}) {
-        auto* logo = window->findChild<TImage*>(QStringLiteral("Image1"));
+        auto* logo = window->findChild<PictureBox*>(QStringLiteral("Image1"));
         ASSERT_NE(logo, nullptr);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));

@@ -5,7 +5,7 @@
 // a machine without a display; QT_SCALE_FACTOR=2 shows the high-density look.
 #include "forms/art/artwork.h"
 
-#include "widgets/tcolor.h"
+#include "widgets/storedcolor.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -18,7 +18,7 @@
 #include <numbers>
 #include <vector>
 
-#include "widgets/tcolor.h"
+#include "widgets/storedcolor.h"
 
 namespace artwork {
 namespace {

@@ -2,11 +2,11 @@
 #include "forms/art/picturebutton.h"
 
 #include "forms/art/artwork.h"
-#include "widgets/timage.h"
+#include "widgets/picturebox.h"
 
-TImage* placePictureButton(QWidget* parent, const QString& name, QPoint at, const QString& caption)
+PictureBox* placePictureButton(QWidget* parent, const QString& name, QPoint at, const QString& caption)
 {
-    auto* button = new TImage(parent, name);
+    auto* button = new PictureBox(parent, name);
     button->setGeometry(QRect(at, artwork::kButtonSize));
     button->setPictureSource([caption] { return artwork::buttonPicture(caption); });
     button->setAccessibleName(caption);

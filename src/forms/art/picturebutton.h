@@ -4,8 +4,8 @@
 #include <QString>
 
 class QWidget;
-class TImage;
+class PictureBox;
 
 // A see-through picture button of the game's artwork, named for screen
 // readers by its caption.
-TImage* placePictureButton(QWidget* parent, const QString& name, QPoint at, const QString& caption);
+PictureBox* placePictureButton(QWidget* parent, const QString& name, QPoint at, const QString& caption);

@@ -9,8 +9,8 @@
 #include <QShortcut>
 
 #include "widgets/dialogkeys.h"
-#include "forms/windows/shortcutsform.h"
-#include "widgets/timage.h"
+#include "forms/windows/shortcutswindow.h"
+#include "widgets/picturebox.h"
 
 namespace {
 
@@ -77,14 +77,14 @@ BoardKeys::~BoardKeys() = default;
 void BoardKeys::addBoardKeys()
 {
     for (const BoardKey& k : kBoardKeys) {
-        auto* control = m_main->findChild<TImage*>(QString::fromLatin1(k.control));
+        auto* control = m_main->findChild<PictureBox*>(QString::fromLatin1(k.control));
         if (control == nullptr)
             continue;
         auto* shortcut = new QShortcut(m_main);
         // The digits of the number pad count as well.
         shortcut->setKeys({QKeySequence(k.key), QKeySequence(Qt::KeypadModifier | k.key)});
         shortcut->setAutoRepeat(false);
-        connect(shortcut, &QShortcut::activated, control, &TImage::press);
+        connect(shortcut, &QShortcut::activated, control, &PictureBox::press);
         m_boardShortcuts.push_back(shortcut);
     }
 }
@@ -192,7 +192,7 @@ std::vector<BoardKeys::KeyHelp> BoardKeys::keyHelp() const
 void BoardKeys::showShortcuts()
 {
     if (!m_shortcutsWindow)
-        m_shortcutsWindow = std::make_unique<Tshortcuts>();
+        m_shortcutsWindow = std::make_unique<ShortcutsWindow>();
     m_shortcutsWindow->setKeys(keyHelp());
     m_shortcutsWindow->showCentredOn(m_main);
 }

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "forms/windows/shortcutsform.h"
+#include "forms/windows/shortcutswindow.h"
 
 class QMainWindow;
 class QShortcut;
@@ -44,5 +44,5 @@ private:
     QMainWindow* m_main;
     std::vector<QShortcut*> m_boardShortcuts;
     std::vector<QWidget*> m_panels;
-    std::unique_ptr<Tshortcuts> m_shortcutsWindow;
+    std::unique_ptr<ShortcutsWindow> m_shortcutsWindow;
 };

@@ -9,7 +9,7 @@
 #include "core/game/coach.h"
 #include "core/game/game.h"
 #include "forms/board/hintpanel.h"
-#include "forms/windows/reviewform.h"
+#include "forms/windows/reviewwindow.h"
 
 CoachMenu::CoachMenu(QWidget* mainWindow, QMenu* view, Game& game)
     : QObject(mainWindow), m_main(mainWindow), m_game(game)
@@ -76,7 +76,7 @@ void CoachMenu::Hint1Click()
 void CoachMenu::GameReview1Click()
 {
     if (!m_review)
-        m_review = new Treview(m_main);
+        m_review = new ReviewWindow(m_main);
     if (!m_record.hasFinishedGame()) {
         m_review->showReview(nullptr);
     } else if (const Solver* s = solver()) {

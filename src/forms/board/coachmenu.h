@@ -13,7 +13,7 @@ class HintPanel;
 class QMenu;
 class QThread;
 class QWidget;
-class Treview;
+class ReviewWindow;
 
 // The coach's place in the main window: the View menu's "Hint" (H) and
 // "Game Review", the record of the player's moves, and the solve. That runs
@@ -45,7 +45,7 @@ private:
     Game& m_game;
     GameRecord m_record;
     QPointer<HintPanel> m_hint;
-    QPointer<Treview> m_review;
+    QPointer<ReviewWindow> m_review;
     std::unique_ptr<QThread> m_worker;
     std::future<std::unique_ptr<Solver>> m_solving;
     std::unique_ptr<Solver> m_solver;

@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QPalette>
 
-#include "widgets/selbutton.h"
+#include "widgets/selectbutton.h"
 #include "widgets/dialogkeys.h"
-#include "widgets/tlabel.h"
+#include "widgets/clickablelabel.h"
 #include "forms/windows/windowaccessibility.h"
 
 namespace infowindow {
@@ -49,10 +49,10 @@ void showCentredOn(QWidget* window, const QWidget* mainWindow, bool& placed)
     window->activateWindow();
 }
 
-TSelButton* placeSelButton(QWidget* parent, const QString& name, QRect geometry, int tag, const QString& caption,
-                           TColor captionColor, Qt::Alignment alignment)
+SelectButton* placeSelButton(QWidget* parent, const QString& name, QRect geometry, int tag, const QString& caption,
+                           StoredColor captionColor, Qt::Alignment alignment)
 {
-    auto* button = new TSelButton(parent, name);
+    auto* button = new SelectButton(parent, name);
     button->setGeometry(geometry);
     button->setTag(tag);
     button->setFont(pixelFont(QStringLiteral("Arial"), 13, true));
@@ -68,9 +68,9 @@ TSelButton* placeSelButton(QWidget* parent, const QString& name, QRect geometry,
     return button;
 }
 
-TLabel* placeLink(QWidget* parent, const QString& name, QRect geometry, const QString& text, const LabelStyle& style)
+ClickableLabel* placeLink(QWidget* parent, const QString& name, QRect geometry, const QString& text, const LabelStyle& style)
 {
-    auto* label = new TLabel(parent, name);
+    auto* label = new ClickableLabel(parent, name);
     styleLabel(label, style);
     label->setText(text);
     label->setGeometry(geometry);

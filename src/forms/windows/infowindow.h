@@ -5,21 +5,21 @@
 #include <QSize>
 #include <QString>
 
-#include "widgets/tcolor.h"
+#include "widgets/storedcolor.h"
 #include "forms/art/formlayout.h"
 
 class QLabel;
 class QWidget;
-class TLabel;
-class TSelButton;
+class ClickableLabel;
+class SelectButton;
 
 // What the secondary windows share: their dress, their placing over the
 // main window, their khaki select buttons, links and the maker's notice.
 namespace infowindow {
 
 // The colours these windows are dressed in, by their role here.
-inline constexpr TColor kBackground = rgbColor(colours::kOlive);
-inline constexpr TColor kKhaki = rgbColor(colours::kKhaki);
+inline constexpr StoredColor kBackground = rgbColor(colours::kOlive);
+inline constexpr StoredColor kKhaki = rgbColor(colours::kKhaki);
 
 // Caption, client size, background and default font. Closing the window
 // only hides it and never ends the program, even when it is the last one
@@ -33,11 +33,11 @@ void showCentredOn(QWidget* window, const QWidget* mainWindow, bool& placed);
 
 // A select button in the information windows' look: khaki in all three
 // fills so only the caption reacts, black border, Arial 13 px bold.
-TSelButton* placeSelButton(QWidget* parent, const QString& name, QRect geometry, int tag, const QString& caption,
-                           TColor captionColor, Qt::Alignment alignment = Qt::AlignLeft);
+SelectButton* placeSelButton(QWidget* parent, const QString& name, QRect geometry, int tag, const QString& caption,
+                           StoredColor captionColor, Qt::Alignment alignment = Qt::AlignLeft);
 
 // A label that reports clicks and shows the hand pointer.
-TLabel* placeLink(QWidget* parent, const QString& name, QRect geometry, const QString& text, const LabelStyle& style);
+ClickableLabel* placeLink(QWidget* parent, const QString& name, QRect geometry, const QString& text, const LabelStyle& style);
 
 // Where each line of the maker's notice starts, and the year after the
 // copyright line.

@@ -8,7 +8,7 @@
 #include <QTextEdit>
 #include <QWidget>
 
-#include "widgets/selbutton.h"
+#include "widgets/selectbutton.h"
 #include "widgets/accessiblenames.h"
 
 namespace windowaccessibility {
@@ -113,7 +113,7 @@ private:
 void describeHelp(QWidget* window)
 {
     // Each page is named after the button that shows it ("memo" + its tag).
-    for (TSelButton* button : window->findChildren<TSelButton*>())
+    for (SelectButton* button : window->findChildren<SelectButton*>())
         if (auto* page = window->findChild<QTextEdit*>(QStringLiteral("memo%1").arg(button->tag())))
             page->setAccessibleName(button->caption());
     if (QWidget* area = window->findChild<QWidget*>(QStringLiteral("panel_main")))
