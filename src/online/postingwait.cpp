@@ -9,7 +9,7 @@ PostingWait::PostingWait(QObject* parent) : QObject(parent), m_timer(new QTimer(
 {
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(kTickMilliseconds);
-    connect(m_timer, &QTimer::timeout, this, &PostingWait::Timer1Timer);
+    connect(m_timer, &QTimer::timeout, this, &PostingWait::onPostingTick);
 }
 
 void PostingWait::start()
@@ -25,7 +25,7 @@ bool PostingWait::waiting() const
     return m_timer->isActive();
 }
 
-void PostingWait::Timer1Timer()
+void PostingWait::onPostingTick()
 {
     --m_countdown;
     if (++m_dots > kMaxDots)

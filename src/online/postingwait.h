@@ -23,7 +23,7 @@ public:
     // A post went out: the countdown starts again from kPostingSeconds.
     void start();
     // One tick of Timer1: the countdown, the dots, failure at zero.
-    void Timer1Timer();
+    void onPostingTick();
     // An answer came: the wait is over. False when the post had already
     // failed (or none was out): the answer is too late to count.
     [[nodiscard]] bool answered();

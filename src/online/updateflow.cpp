@@ -38,7 +38,7 @@ UpdateFlow::UpdateFlow(Setup setup, QObject* parent)
             emit versionJudged(false);
             return;
         }
-        checkupdateDoneString(sender, result);
+        judgeVersionAnswer(sender, result);
     };
     getupdate = new HttpClient(this);
     getupdate->setObjectName(QStringLiteral("getupdate"));
@@ -84,7 +84,7 @@ void UpdateFlow::checkForUpdate()
     checkupdate->FetchString();
 }
 
-void UpdateFlow::checkupdateDoneString(QObject*, const QByteArray& Result)
+void UpdateFlow::judgeVersionAnswer(QObject*, const QByteArray& Result)
 {
     std::string_view answer(Result.constData(), static_cast<std::size_t>(Result.size()));
     // "echo 1.0.3 > version.txt" leaves a line end; it is no part of the version.

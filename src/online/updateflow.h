@@ -43,7 +43,7 @@ public:
     // Judges the version file's body, once it came with status 200 (any
     // other status is as silent as a failed check): only a version newer
     // than our own offers the update.
-    void checkupdateDoneString(QObject* Sender, const QByteArray& Result);
+    void judgeVersionAnswer(QObject* Sender, const QByteArray& Result);
     // The player accepted: run downloadit().
     void accept();
     void downloadit();

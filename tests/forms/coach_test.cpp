@@ -95,7 +95,7 @@ TEST_F(CoachTest, GameReviewChargesTheLastFinishedGame)
         click(child(die));
     roll({2, 3, 4}); // nothing scores
     for (int round = 1; round <= kRounds; ++round) {
-        main->Timer2Timer();
+        main->onPauseElapsed();
         if (round < kRounds)
             roll({2, 3, 4, 6, 6, 2});
     }

@@ -114,7 +114,7 @@ TEST_F(KeyboardTest, WholeGameNamePostAndCancelByKeysOnly)
         EXPECT_EQ(child<QLabel>(*main, QStringLiteral("label_rnd%1").arg(round).toLatin1())->text(), r.slot)
             << "round " << round;
         EXPECT_TRUE(faces.script.empty()) << "round " << round << ": a roll was missed";
-        main->Timer2Timer();
+        main->onPauseElapsed();
     }
     EXPECT_EQ(state.gameTotal, 6450);
     ASSERT_TRUE(child(*main, "panel_cleared")->isVisible());
@@ -200,7 +200,7 @@ TEST_F(KeyboardTest, UpdateOfferOverTheNamePanelTakesNoReturnMeantForTheName)
     main->setProgramFile(file("pelbixsolo")); // should the test fail, it moves no real file
     main->setProcessEnd([](int) {});
     type("Bo");
-    main->checkupdateDoneString(nullptr, "9.9.9");
+    main->judgeVersionAnswer(nullptr, "9.9.9");
     ASSERT_TRUE(child(*main, "panel_update")->isVisible());
     EXPECT_EQ(focusName(), "button_updatecancel");
     EXPECT_FALSE(child<PictureBox>(*main, "button_namedone")->reachable()) << "the offer lies over the name panel";

@@ -127,7 +127,7 @@ TEST_F(MainFormTest, PlaysARoundThroughTheWidgets)
     ASSERT_NE(timer2, nullptr);
     EXPECT_TRUE(timer2->isActive());
     EXPECT_EQ(timer2->interval(), 2000);
-    main->Timer2Timer();
+    main->onPauseElapsed();
     EXPECT_EQ(pos(*main, "image_turn"), QPoint(63, 79));
     EXPECT_EQ(text(*main, "label_rnd2"), "0");
 }
@@ -182,7 +182,7 @@ TEST_F(MainFormTest, GameOverShowsTheClearedPanel)
         click(child(*main, "image_roll"));
         selectFaces(*main, {1, 1, 1});
         click(child(*main, "image_turn"), {20, 11});
-        main->Timer2Timer();
+        main->onPauseElapsed();
     }
     EXPECT_TRUE(visible(*main, "panel_cleared"));
     EXPECT_TRUE(visible(*main, "button_sendscore"));

@@ -113,7 +113,7 @@ TEST_F(ShellTest, MenuCommandsShowTheirWindows)
 TEST_F(ShellTest, CtrlSWhileTheEndOfGamePanelShowsStartsANewGame)
 {
     auto w = open();
-    w->main.button_startClick();
+    w->main.onStartButton();
     w->main.findChild<QWidget*>("panel_cleared")->show();
     QTest::keyClick(&w->main, Qt::Key_S, Qt::ControlModifier);
     EXPECT_FALSE(w->main.findChild<QWidget*>("panel_cleared")->isVisible());
@@ -127,8 +127,8 @@ TEST_F(ShellTest, F1BringsBackThePageChosenLast)
     QTest::keyClick(&w->main, Qt::Key_F1);
     ASSERT_TRUE(w->help.isVisible());
     EXPECT_EQ(w->help.findChild<QLabel*>("label_caption")->text(), "Overview");
-    w->help.SelButton1Click(w->help.findChild<SelectButton*>("SelButton4"));
-    w->help.button_doneClick();
+    w->help.onPageButton(w->help.findChild<SelectButton*>("SelButton4"));
+    w->help.onDone();
     EXPECT_FALSE(w->help.isVisible());
     w->main.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w->main));
@@ -167,7 +167,7 @@ TEST_F(ShellTest, ClosingMainWithOthersOpenWritesTheTally)
         auto w = open();
         w->help.showCentredOn(&w->main);
         w->tallylist.showCentredOn(&w->main);
-        w->main.button_startClick();
+        w->main.onStartButton();
         // That the application loop then ends is shown by the real program
         // below; here, closing main writes the tally while every window is
         // still there.

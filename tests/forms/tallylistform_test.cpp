@@ -30,7 +30,7 @@ protected:
             for (int i = 1; i <= ones; ++i)
                 click(main.findChild<QWidget*>(QStringLiteral("dice%1").arg(i)));
             click(main.findChild<QWidget*>("image_turn"), {20, 11});
-            main.Timer2Timer();
+            main.onPauseElapsed();
         }
     }
 };
@@ -115,9 +115,9 @@ TEST_F(TallyListTest, ResetAsksAndOnlyYesResets)
         model.enterGame(700, "Ann");
         model.addTo(2, 700);
         dialogs.answers = {false, true};
-        tally.button_resetClick();
+        tally.onResetTally();
         EXPECT_EQ(text(tally, "label_high1"), "700");
-        tally.button_resetClick();
+        tally.onResetTally();
         EXPECT_EQ(text(tally, "label_high1"), "");
         EXPECT_EQ(text(tally, "mylabel_1"), "0");
         EXPECT_FALSE(isBold(tally, "label_high1"));
@@ -142,7 +142,7 @@ TEST_F(TallyListTest, DamagedFileIsReportedOnceKeptAndReplacedAtExit)
                                                      " : Lzrw1 decompression : this file has no valid header !"))
             << dialogs.shown[0].text.toStdString();
         EXPECT_EQ(text(w->tallylist, "mylabel_1"), "0");
-        w->main.button_startClick();
+        w->main.onStartButton();
         EXPECT_EQ(text(w->tallylist, "mylabel_1"), "1");
         w->main.close();
     }

@@ -15,10 +15,10 @@ CoachMenu::CoachMenu(QWidget* mainWindow, QMenu* view, Game& game)
     : QObject(mainWindow), m_main(mainWindow), m_game(game)
 {
     setObjectName(QStringLiteral("coach"));
-    QAction* hint = view->addAction(QStringLiteral("Hint"), this, &CoachMenu::Hint1Click);
+    QAction* hint = view->addAction(QStringLiteral("Hint"), this, &CoachMenu::onHint);
     hint->setObjectName(QStringLiteral("Hint1"));
     hint->setShortcut(QKeySequence(Qt::Key_H));
-    view->addAction(QStringLiteral("Game Review"), this, &CoachMenu::GameReview1Click)
+    view->addAction(QStringLiteral("Game Review"), this, &CoachMenu::onGameReview)
         ->setObjectName(QStringLiteral("GameReview1"));
     m_game.setObserver(this);
 }
@@ -56,7 +56,7 @@ const Solver* CoachMenu::solver()
     return m_solver.get();
 }
 
-void CoachMenu::Hint1Click()
+void CoachMenu::onHint()
 {
     QWidget* board = m_main->findChild<QWidget*>(QStringLiteral("panel_board1"));
     if (!board)
@@ -73,7 +73,7 @@ void CoachMenu::Hint1Click()
     m_hint->showHint(hint);
 }
 
-void CoachMenu::GameReview1Click()
+void CoachMenu::onGameReview()
 {
     if (!m_review)
         m_review = new ReviewWindow(m_main);

@@ -26,8 +26,8 @@ public:
     CoachMenu(QWidget* mainWindow, QMenu* view, Game& game);
     ~CoachMenu() override;
 
-    void Hint1Click();
-    void GameReview1Click();
+    void onHint();
+    void onGameReview();
 
     [[nodiscard]] bool solveStarted() const { return m_worker != nullptr; }
     // The solved policy, waiting for the worker if it is still at it; null

@@ -112,7 +112,7 @@ MainWindow::MainWindow(const ProgramFolder& folder, MainWindowSeams seams, QWidg
     buildBoard();
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
-    connect(Timer2, &QTimer::timeout, this, &MainWindow::Timer2Timer);
+    connect(Timer2, &QTimer::timeout, this, &MainWindow::onPauseElapsed);
     wireOnlineFlows(seams);
     m_keys = new BoardKeys(this);
     new BoardAccessibility(*this, m_game);
@@ -137,47 +137,47 @@ void MainWindow::buildMenu()
 {
     QMenu* file1 = menuBar()->addMenu(QStringLiteral("File"));
     file1->setObjectName(QStringLiteral("file1"));
-    QAction* startGame = file1->addAction(QStringLiteral("Start Game"), this, &MainWindow::StartGame1Click);
+    QAction* startGame = file1->addAction(QStringLiteral("Start Game"), this, &MainWindow::onStartGame);
     startGame->setObjectName(QStringLiteral("StartGame1"));
     startGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     file1->addSeparator()->setObjectName(QStringLiteral("N1"));
-    QAction* exit = file1->addAction(QStringLiteral("Exit"), this, &MainWindow::Exit1Click);
+    QAction* exit = file1->addAction(QStringLiteral("Exit"), this, &MainWindow::onExit);
     exit->setObjectName(QStringLiteral("Exit1"));
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
     options->setObjectName(QStringLiteral("Options1"));
     PlaySounds1 = addSavedOption(options, QStringLiteral("Play Sounds"), QStringLiteral("PlaySounds1"),
-                                 &MainWindow::PlaySounds1Click);
+                                 &MainWindow::onPlaySounds);
     QAction* reset = options->addAction(QStringLiteral("Reset Screen Location"), this,
-                                        &MainWindow::ResetScreenLocation1Click);
+                                        &MainWindow::onResetScreenLocation);
     reset->setObjectName(QStringLiteral("ResetScreenLocation1"));
-    QAction* changeName = options->addAction(QStringLiteral("Change  Name"), this, &MainWindow::ChangeName1Click);
+    QAction* changeName = options->addAction(QStringLiteral("Change  Name"), this, &MainWindow::onChangeName);
     changeName->setObjectName(QStringLiteral("ChangeName1"));
     updatecheck = addSavedOption(options, QStringLiteral("Automatically Check for Updates"),
-                                 QStringLiteral("updatecheck"), &MainWindow::updatecheckClick);
+                                 QStringLiteral("updatecheck"), &MainWindow::onUpdateCheck);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
     view->setObjectName(QStringLiteral("View1"));
-    view->addAction(QStringLiteral("Tally List"), this, &MainWindow::TallyList1Click)
+    view->addAction(QStringLiteral("Tally List"), this, &MainWindow::onTallyList)
         ->setObjectName(QStringLiteral("TallyList1"));
-    view->addAction(QStringLiteral("View High Score List"), this, &MainWindow::ViewHighScoreList1Click)
+    view->addAction(QStringLiteral("View High Score List"), this, &MainWindow::onViewHighScoreList)
         ->setObjectName(QStringLiteral("ViewHighScoreList1"));
     new CoachMenu(this, view, m_game); // Hint and Game Review follow the items above
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help1"));
-    QAction* help2 = help->addAction(QStringLiteral("Help"), this, &MainWindow::Help2Click);
+    QAction* help2 = help->addAction(QStringLiteral("Help"), this, &MainWindow::onHelp);
     help2->setObjectName(QStringLiteral("Help2"));
     help2->setShortcut(QKeySequence(Qt::Key_F1));
     help->addSeparator()->setObjectName(QStringLiteral("N2"));
-    help->addAction(QStringLiteral("About"), this, &MainWindow::About1Click)->setObjectName(QStringLiteral("About1"));
-    help->addAction(QStringLiteral("Keyboard Shortcuts"), this, &MainWindow::KeyboardShortcuts1Click)
+    help->addAction(QStringLiteral("About"), this, &MainWindow::onAbout)->setObjectName(QStringLiteral("About1"));
+    help->addAction(QStringLiteral("Keyboard Shortcuts"), this, &MainWindow::onKeyboardShortcuts)
         ->setObjectName(QStringLiteral("KeyboardShortcuts1"));
 
     menuBar()->addSeparator()->setObjectName(QStringLiteral("N3"));
     QAction* multiplayer = menuBar()->addAction(QStringLiteral("Check out Multiplayer Pelbix!"));
     multiplayer->setObjectName(QStringLiteral("Multiplayer1"));
-    connect(multiplayer, &QAction::triggered, this, &MainWindow::MultiplayerClick);
+    connect(multiplayer, &QAction::triggered, this, &MainWindow::onMultiplayer);
 }
 
 QAction* MainWindow::addSavedOption(QMenu* menu, const QString& caption, const QString& name, void (MainWindow::*click)())
@@ -201,7 +201,7 @@ void MainWindow::toggleAndSave(QAction* option)
     saveinifile();
 }
 
-void MainWindow::Exit1Click() { close(); }
+void MainWindow::onExit() { close(); }
 
 namespace {
 // Windows not created (some tests build the main window alone) are not shown.
@@ -213,20 +213,20 @@ void showIfSet(const QPointer<Window>& window, const QWidget* mainWindow)
 }
 } // namespace
 
-void MainWindow::Help2Click() { showIfSet(m_windows.help, this); }
-void MainWindow::About1Click() { showIfSet(m_windows.about, this); }
-void MainWindow::TallyList1Click() { showIfSet(m_windows.tallylist, this); }
-void MainWindow::ViewHighScoreList1Click() { button_highscoresClick(); }
-void MainWindow::MultiplayerClick() { showIfSet(m_windows.multiplayer, this); }
-void MainWindow::KeyboardShortcuts1Click() { m_keys->showShortcuts(); }
+void MainWindow::onHelp() { showIfSet(m_windows.help, this); }
+void MainWindow::onAbout() { showIfSet(m_windows.about, this); }
+void MainWindow::onTallyList() { showIfSet(m_windows.tallylist, this); }
+void MainWindow::onViewHighScoreList() { onHighScoresButton(); }
+void MainWindow::onMultiplayer() { showIfSet(m_windows.multiplayer, this); }
+void MainWindow::onKeyboardShortcuts() { m_keys->showShortcuts(); }
 
-void MainWindow::image_logoClick()
+void MainWindow::onLogo()
 {
     if (m_windows.about)
         m_windows.about->URL1->Open(); // a browser that cannot start shows nothing
 }
 
-void MainWindow::button_cancelClick() { panel_cleared->hide(); }
+void MainWindow::onCancel() { panel_cleared->hide(); }
 
 void MainWindow::buildBoard()
 {
@@ -262,7 +262,7 @@ void MainWindow::buildBoard()
                               QRect(QPoint(layout::kTurnMarkerLeft, layout::turnMarkerTop(1)), artwork::kTurnMarkerSize),
                               [] { return artwork::turnMarkerPicture(); });
     image_turn->hide();
-    connect(image_turn, &PictureBox::clicked, this, &MainWindow::image_turnClick);
+    connect(image_turn, &PictureBox::clicked, this, &MainWindow::onBankClicked);
 
     LabelStyle slot = titleStyle(16);
     slot.alignment = Qt::AlignRight | Qt::AlignVCenter;
@@ -273,7 +273,7 @@ void MainWindow::buildBoard()
         label->setText(QStringLiteral("0"));
         label->setTag(i + 1);
         label->setContentsMargins(0, 0, 4, 0);
-        connect(label, &ClickableLabel::clicked, this, &MainWindow::label_scorerecordedClick);
+        connect(label, &ClickableLabel::clicked, this, &MainWindow::onScoreRecordedBadge);
         label_rnd[static_cast<std::size_t>(i)] = label;
     }
     label_score = placeLabel(b, QStringLiteral("label_score"), qrect(layout::kTotal), QStringLiteral("0"),
@@ -289,7 +289,7 @@ void MainWindow::buildBoard()
                                    QRect(qpoint(layout::kFirstPlaces[static_cast<std::size_t>(i)]), artwork::kDieSize),
                                    [] { return artwork::dicePicture(1); });
         die->setTag(i + 1);
-        connect(die, &PictureBox::clicked, this, &MainWindow::dice2Click);
+        connect(die, &PictureBox::clicked, this, &MainWindow::onDieClicked);
         dice[static_cast<std::size_t>(i)] = die;
     }
 
@@ -297,7 +297,7 @@ void MainWindow::buildBoard()
                               [] { return artwork::buttonPicture(QStringLiteral("ROLL DICE"), artwork::kRollButtonSize); });
     image_roll->setAccessibleName(QStringLiteral("ROLL DICE"));
     image_roll->hide();
-    connect(image_roll, &PictureBox::clicked, this, &MainWindow::image_rollClick);
+    connect(image_roll, &PictureBox::clicked, this, &MainWindow::onRoll);
 
     // The badges are painted the first time one is shown.
     image_noscore = placePicture(b, QStringLiteral("image_noscore"), qrect(layout::kBadge), {});
@@ -310,9 +310,9 @@ void MainWindow::buildBoard()
     label_scorerecorded->hide();
 
     button_start = placePictureButton(b, QStringLiteral("button_start"), qpoint(layout::kStartButton), QStringLiteral("START GAME"));
-    connect(button_start, &PictureBox::clicked, this, &MainWindow::button_startClick);
+    connect(button_start, &PictureBox::clicked, this, &MainWindow::onStartButton);
     image_logo = placePicture(b, QStringLiteral("image_logo"), qrect(layout::kLogo), [] { return artwork::logoPicture(); });
-    connect(image_logo, &PictureBox::clicked, this, &MainWindow::image_logoClick);
+    connect(image_logo, &PictureBox::clicked, this, &MainWindow::onLogo);
 
     buildClearedPanel();
     buildNamePanel();
@@ -333,9 +333,9 @@ void MainWindow::buildClearedPanel()
     button_sendscore = placePictureButton(p, QStringLiteral("button_sendscore"), {24, 140}, QStringLiteral("SEND SCORE"));
     button_highscores = placePictureButton(p, QStringLiteral("button_highscores"), {168, 140}, QStringLiteral("HIGH SCORES"));
     button_cancel = placePictureButton(p, QStringLiteral("button_cancel"), {96, 186}, QStringLiteral("CANCEL"));
-    connect(button_sendscore, &PictureBox::clicked, this, &MainWindow::button_sendscoreClick);
-    connect(button_highscores, &PictureBox::clicked, this, &MainWindow::button_highscoresClick);
-    connect(button_cancel, &PictureBox::clicked, this, &MainWindow::button_cancelClick);
+    connect(button_sendscore, &PictureBox::clicked, this, &MainWindow::onSendScore);
+    connect(button_highscores, &PictureBox::clicked, this, &MainWindow::onHighScoresButton);
+    connect(button_cancel, &PictureBox::clicked, this, &MainWindow::onCancel);
 
     // Covers the send and list buttons while a post is under way.
     panel_wait = placePanel(p, QStringLiteral("panel_wait"), QRect(20, 136, 289, 41));
@@ -356,8 +356,8 @@ void MainWindow::buildNamePanel()
     edit_aname = placeNameEdit(p, QStringLiteral("edit_aname"), QRect(83, 52, 161, 32));
     button_namedone = placePictureButton(p, QStringLiteral("button_namedone"), {24, 106}, QStringLiteral("DONE"));
     button_namecancel = placePictureButton(p, QStringLiteral("button_namecancel"), {168, 106}, QStringLiteral("CANCEL"));
-    connect(button_namedone, &PictureBox::clicked, this, &MainWindow::button_namedoneClick);
-    connect(button_namecancel, &PictureBox::clicked, this, &MainWindow::button_namecancelClick);
+    connect(button_namedone, &PictureBox::clicked, this, &MainWindow::onNameDone);
+    connect(button_namecancel, &PictureBox::clicked, this, &MainWindow::onNameCancel);
     panel_name->hide();
 }
 
@@ -371,8 +371,8 @@ void MainWindow::buildUpdatePanel()
                QStringLiteral("Would you like to update now?"), titleStyle(16));
     button_updateyes = placePictureButton(p, QStringLiteral("button_updateyes"), {25, 90}, QStringLiteral("UPDATE NOW"));
     button_updatecancel = placePictureButton(p, QStringLiteral("button_updatecancel"), {169, 90}, QStringLiteral("NO THANKS"));
-    connect(button_updateyes, &PictureBox::clicked, this, &MainWindow::button_updateyesClick);
-    connect(button_updatecancel, &PictureBox::clicked, this, &MainWindow::button_updatecancelClick);
+    connect(button_updateyes, &PictureBox::clicked, this, &MainWindow::onUpdateYes);
+    connect(button_updatecancel, &PictureBox::clicked, this, &MainWindow::onUpdateCancel);
     LabelStyle status = titleStyle(16);
     status.bold = false;
     label_update = placeLabel(p, QStringLiteral("label_update"), QRect(1, 139, 327, 20), QString(), status);
@@ -381,13 +381,13 @@ void MainWindow::buildUpdatePanel()
 
 // --- the game's board ------------------------------------------------------
 
-void MainWindow::button_startClick() { m_game.start(); }
-void MainWindow::StartGame1Click() { m_game.start(); }
-void MainWindow::image_rollClick() { m_game.roll(); }
-void MainWindow::dice2Click(PictureBox* sender) { m_game.toggleDie(sender->tag()); }
-void MainWindow::image_turnClick() { m_game.bank(); }
-void MainWindow::label_scorerecordedClick(ClickableLabel* sender) { m_game.bankSlot(sender->tag()); }
-void MainWindow::Timer2Timer() { m_game.pauseElapsed(); }
+void MainWindow::onStartButton() { m_game.start(); }
+void MainWindow::onStartGame() { m_game.start(); }
+void MainWindow::onRoll() { m_game.roll(); }
+void MainWindow::onDieClicked(PictureBox* sender) { m_game.toggleDie(sender->tag()); }
+void MainWindow::onBankClicked() { m_game.bank(); }
+void MainWindow::onScoreRecordedBadge(ClickableLabel* sender) { m_game.bankSlot(sender->tag()); }
+void MainWindow::onPauseElapsed() { m_game.pauseElapsed(); }
 
 void MainWindow::setRoundText(int round, const std::string& text)
 {
@@ -571,27 +571,27 @@ bool MainWindow::saveinifile()
     }
 }
 
-void MainWindow::PlaySounds1Click() { toggleAndSave(PlaySounds1); }
-void MainWindow::updatecheckClick() { toggleAndSave(updatecheck); }
+void MainWindow::onPlaySounds() { toggleAndSave(PlaySounds1); }
+void MainWindow::onUpdateCheck() { toggleAndSave(updatecheck); }
 
-void MainWindow::ResetScreenLocation1Click()
+void MainWindow::onResetScreenLocation()
 {
     setOuterBounds(kDefaultPlace.left(), kDefaultPlace.top(), kDefaultPlace.width(), kDefaultPlace.height());
 }
 
-void MainWindow::ChangeName1Click()
+void MainWindow::onChangeName()
 {
     panel_name->show();
     panel_name->raise();
 }
 
-void MainWindow::button_namedoneClick()
+void MainWindow::onNameDone()
 {
     edit_name->setText(edit_aname->text());
     panel_name->hide();
 }
 
-void MainWindow::button_namecancelClick() { panel_name->hide(); }
+void MainWindow::onNameCancel() { panel_name->hide(); }
 
 void MainWindow::showEvent(QShowEvent* event)
 {
@@ -677,7 +677,7 @@ void MainWindow::setWindows(const Windows& windows)
 
 // --- posting a score ----------------------------------------------------------
 
-void MainWindow::button_sendscoreClick()
+void MainWindow::onSendScore()
 {
     if (edit_name->text().isEmpty())
         edit_name->setText(qs(Settings::kDefaultName));
@@ -696,9 +696,9 @@ void MainWindow::button_sendscoreClick()
     panel_wait->raise();
 }
 
-void MainWindow::Timer1Timer() { m_posting->Timer1Timer(); }
+void MainWindow::onPostingTick() { m_posting->onPostingTick(); }
 
-void MainWindow::button_highscoresClick()
+void MainWindow::onHighScoresButton()
 {
     if (!m_windows.highscore)
         return;
@@ -755,12 +755,12 @@ void MainWindow::setProcessEnd(std::function<void(int)> end) { m_update->endProc
 
 BackgroundFetch* MainWindow::checkupdateFetch() const { return m_update->checkupdate; }
 
-void MainWindow::checkupdateDoneString(QObject* Sender, const QByteArray& Result)
+void MainWindow::judgeVersionAnswer(QObject* Sender, const QByteArray& Result)
 {
-    m_update->checkupdateDoneString(Sender, Result);
+    m_update->judgeVersionAnswer(Sender, Result);
 }
 
-void MainWindow::button_updatecancelClick() { panel_update->hide(); }
+void MainWindow::onUpdateCancel() { panel_update->hide(); }
 
 void MainWindow::setUpdateStatus(const QString& text)
 {
@@ -768,7 +768,7 @@ void MainWindow::setUpdateStatus(const QString& text)
     emit updateStatusChanged(text);
 }
 
-void MainWindow::button_updateyesClick()
+void MainWindow::onUpdateYes()
 {
     button_updateyes->hide();
     button_updatecancel->hide();

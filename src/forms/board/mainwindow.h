@@ -78,25 +78,25 @@ public:
     void setWindows(const Windows& windows);
 
     // Shell commands of the menu bar and the board.
-    void Exit1Click();
-    void Help2Click();
-    void About1Click();
-    void TallyList1Click();
-    void ViewHighScoreList1Click();
-    void MultiplayerClick();
-    void KeyboardShortcuts1Click();
-    void image_logoClick();
-    void button_cancelClick();
+    void onExit();
+    void onHelp();
+    void onAbout();
+    void onTallyList();
+    void onViewHighScoreList();
+    void onMultiplayer();
+    void onKeyboardShortcuts();
+    void onLogo();
+    void onCancel();
 
     // Posting a finished game's score.
-    void button_sendscoreClick();
-    void button_highscoresClick();
-    void Timer1Timer();
+    void onSendScore();
+    void onHighScoresButton();
+    void onPostingTick();
 
     // The update check and self-update; the flow itself is UpdateFlow.
-    void checkupdateDoneString(QObject* Sender, const QByteArray& Result);
-    void button_updateyesClick();
-    void button_updatecancelClick();
+    void judgeVersionAnswer(QObject* Sender, const QByteArray& Result);
+    void onUpdateYes();
+    void onUpdateCancel();
     [[nodiscard]] UpdateFlow& updateFlow() const { return *m_update; }
     [[nodiscard]] PostingWait& postingWait() const { return *m_posting; }
     // Seams for tests: the program file the update moves aside, and how the
@@ -108,25 +108,25 @@ public:
     const QString productkey = QString::fromLatin1(kProductKey.data(), kProductKey.size());
 
     // Board events, forwarded to the game.
-    void button_startClick();
-    void StartGame1Click();
-    void image_rollClick();
-    void dice2Click(PictureBox* sender);
-    void image_turnClick();
-    void label_scorerecordedClick(ClickableLabel* sender);
-    void Timer2Timer();
+    void onStartButton();
+    void onStartGame();
+    void onRoll();
+    void onDieClicked(PictureBox* sender);
+    void onBankClicked();
+    void onScoreRecordedBadge(ClickableLabel* sender);
+    void onPauseElapsed();
 
     // Settings and window lifecycle.
     void loadinifile();
     // Writes the seven keys from the live state; false (after telling the
     // player which file) when the file cannot be written.
     bool saveinifile();
-    void PlaySounds1Click();
-    void updatecheckClick();
-    void ResetScreenLocation1Click();
-    void ChangeName1Click();
-    void button_namedoneClick();
-    void button_namecancelClick();
+    void onPlaySounds();
+    void onUpdateCheck();
+    void onResetScreenLocation();
+    void onChangeName();
+    void onNameDone();
+    void onNameCancel();
 
     [[nodiscard]] const Game& game() const { return m_game; }
     // Where this window's message boxes go; the other windows share it.

@@ -50,7 +50,7 @@ AboutWindow::AboutWindow(QWidget* parent, UrlOpener& urls) : QWidget(parent, Qt:
     link.underline = true;
     link.alignment = Qt::AlignCenter;
     Label7 = infowindow::placeLink(this, QStringLiteral("Label7"), QRect(8, 72, 289, 20), site, link);
-    connect(Label7, &ClickableLabel::clicked, this, &AboutWindow::Label7Click);
+    connect(Label7, &ClickableLabel::clicked, this, &AboutWindow::onMakerAddress);
 
     label_year = infowindow::placeNotice(this, {{4, 122}, {140, 138}, {4, 138}, {4, 154}, {108, 138}}, noticeStyle());
     Label1 = placeLabel(this, QStringLiteral("Label1"), QRect(48, 171, 0, 0), QStringLiteral("Version"), noticeStyle());
@@ -63,7 +63,7 @@ AboutWindow::AboutWindow(QWidget* parent, UrlOpener& urls) : QWidget(parent, Qt:
 
     button_done = infowindow::placeSelButton(this, QStringLiteral("button_done"), QRect(202, 164, 95, 20), 10,
                                              QStringLiteral("Done"), kDoneCaption, Qt::AlignHCenter);
-    connect(button_done, &SelectButton::OnClick, this, &AboutWindow::Button1Click);
+    connect(button_done, &SelectButton::OnClick, this, &AboutWindow::onDone);
 
     FormCreate();
 }
@@ -84,12 +84,12 @@ QString AboutWindow::versionText() const
     return version->text();
 }
 
-void AboutWindow::Label7Click()
+void AboutWindow::onMakerAddress()
 {
     (void)URL1->Open(); // nothing to tell the player either way
 }
 
-void AboutWindow::Button1Click()
+void AboutWindow::onDone()
 {
     close();
 }

@@ -35,8 +35,8 @@ public:
     // The program's own version as the update check compares it.
     [[nodiscard]] QString versionText() const;
 
-    void Label7Click();
-    void Button1Click();
+    void onMakerAddress();
+    void onDone();
 
     // The maker's web site; the main window's logo opens it too.
     WebAddress* URL1 = nullptr;

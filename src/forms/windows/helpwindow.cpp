@@ -97,19 +97,19 @@ void HelpWindow::buildSide()
         SelectButton* button =
             infowindow::placeSelButton(panel_side, QString::fromLatin1(b.name), QRect(7, b.top, 122, 20), b.tag,
                                        QString::fromLatin1(b.caption), rgbColor(colours::kHelpButtonText));
-        connect(button, &SelectButton::OnClick, this, &HelpWindow::SelButton1Click);
+        connect(button, &SelectButton::OnClick, this, &HelpWindow::onPageButton);
     }
     SelectButton* button_about =
         infowindow::placeSelButton(panel_side, QStringLiteral("button_about"), QRect(7, 152, 122, 20), kOtherButtonTag,
                                    QStringLiteral("About"), rgbColor(colours::kHelpButtonText));
-    connect(button_about, &SelectButton::OnClick, this, &HelpWindow::button_aboutClick);
+    connect(button_about, &SelectButton::OnClick, this, &HelpWindow::onAboutButton);
 
     label_year = infowindow::placeNotice(panel_side, {{12, 336}, {12, 352}, {12, 368}, {12, 384}, {100, 368}}, {});
 
     SelectButton* button_done =
         infowindow::placeSelButton(panel_side, QStringLiteral("button_done"), QRect(18, 404, 95, 20), kOtherButtonTag,
                                    QStringLiteral("Done"), rgbColor(colours::kHelpButtonText), Qt::AlignHCenter);
-    connect(button_done, &SelectButton::OnClick, this, &HelpWindow::button_doneClick);
+    connect(button_done, &SelectButton::OnClick, this, &HelpWindow::onDone);
 }
 
 void HelpWindow::buildPages()
@@ -153,20 +153,20 @@ void HelpWindow::showCentredOn(const QWidget* mainWindow)
     infowindow::showCentredOn(this, mainWindow, m_placed);
 }
 
-void HelpWindow::SelButton1Click(SelectButton* sender)
+void HelpWindow::onPageButton(SelectButton* sender)
 {
     if (auto* page = findChild<QWidget*>(pageName(sender->tag())))
         page->raise();
     label_caption->setText(sender->caption());
 }
 
-void HelpWindow::button_aboutClick()
+void HelpWindow::onAboutButton()
 {
     if (m_about)
         m_about->showCentredOn(m_mainWindow);
 }
 
-void HelpWindow::button_doneClick()
+void HelpWindow::onDone()
 {
     hide();
 }

@@ -29,9 +29,9 @@ public:
 
     // Brings the page "memo" + the sender's tag to the front and puts the
     // sender's caption on the caption line.
-    void SelButton1Click(SelectButton* sender);
-    void button_aboutClick();
-    void button_doneClick();
+    void onPageButton(SelectButton* sender);
+    void onAboutButton();
+    void onDone();
 
 private:
     void FormCreate();

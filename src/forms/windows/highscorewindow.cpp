@@ -99,11 +99,11 @@ HighScoreWindow::HighScoreWindow(const ServerAddress& server, QWidget* parent, U
     displayhtml = new HtmlView(panel, QStringLiteral("displayhtml"));
     panel->alignChild(displayhtml, ChildAlign::alClient);
     displayhtml->OnHotSpotClick = [this](QObject* sender, const QString& src, bool& handled) {
-        displayhtmlHotSpotClick(sender, src, handled);
+        onListLinkClicked(sender, src, handled);
     };
 
     auto* done = placePictureButton(this, QStringLiteral("button_done"), {455, 521}, QStringLiteral("DONE"));
-    connect(done, &PictureBox::clicked, this, &HighScoreWindow::button_doneClick);
+    connect(done, &PictureBox::clicked, this, &HighScoreWindow::onDone);
     LabelStyle caption;
     caption.color = Qt::black;
     placeLabel(this, QStringLiteral("label_maker"), QRect(8, 544, 0, 0), QStringLiteral("Dravik Software"), caption);
@@ -134,16 +134,16 @@ void HighScoreWindow::renewSendit()
     delete sendit;
     sendit = makeFetcher(this, QStringLiteral("sendit"), HttpLimits::kPostAnswer);
     sendit->OtherHostRedirects = false; // a score counts as posted only where it was sent
-    sendit->OnDoneString = [this](QObject* sender, const QByteArray& result) { senditDoneString(sender, result); };
-    sendit->OnError = [this](QObject* sender) { senditError(sender); };
+    sendit->OnDoneString = [this](QObject* sender, const QByteArray& result) { onPostAnswered(sender, result); };
+    sendit->OnError = [this](QObject* sender) { onPostFailed(sender); };
 }
 
 void HighScoreWindow::renewGetit()
 {
     delete getit;
     getit = makeFetcher(this, QStringLiteral("getit"), HttpLimits::kListPage);
-    getit->OnDoneString = [this](QObject* sender, const QByteArray& result) { getitDoneString(sender, result); };
-    getit->OnError = [this](QObject* sender) { getitError(sender); };
+    getit->OnDoneString = [this](QObject* sender, const QByteArray& result) { onListLoaded(sender, result); };
+    getit->OnError = [this](QObject* sender) { onListFailed(sender); };
 }
 
 void HighScoreWindow::sendscore(const QString& name, const QString& date, const QString& score)
@@ -171,11 +171,11 @@ void HighScoreWindow::loadit()
     getit->FetchString();
 }
 
-void HighScoreWindow::senditDoneString(QObject* Sender, const QByteArray&)
+void HighScoreWindow::onPostAnswered(QObject* Sender, const QByteArray&)
 {
     // The body is not looked at; the status says whether the score was kept.
     if (!successStatus(sendit->StatusCode())) {
-        senditError(Sender);
+        onPostFailed(Sender);
         return;
     }
     // An answer after the player was told "Posting Failed." is no answer.
@@ -185,27 +185,27 @@ void HighScoreWindow::senditDoneString(QObject* Sender, const QByteArray&)
     showWindow();
 }
 
-void HighScoreWindow::senditError(QObject* Sender)
+void HighScoreWindow::onPostFailed(QObject* Sender)
 {
     // A 2xx without a body (204) kept the score all the same.
     if (successStatus(sendit->StatusCode()) && sendit->Received() == 0) {
-        senditDoneString(Sender, QByteArray());
+        onPostAnswered(Sender, QByteArray());
         return;
     }
     if (OnPostFailed)
         OnPostFailed();
 }
 
-void HighScoreWindow::getitDoneString(QObject* Sender, const QByteArray& Result)
+void HighScoreWindow::onListLoaded(QObject* Sender, const QByteArray& Result)
 {
     if (!successStatus(getit->StatusCode())) {
-        getitError(Sender);
+        onListFailed(Sender);
         return;
     }
     displayhtml->LoadFromString(ListPageText::prepare(QString::fromUtf8(Result)), QString());
 }
 
-void HighScoreWindow::getitError(QObject*)
+void HighScoreWindow::onListFailed(QObject*)
 {
     displayhtml->LoadFromString(QStringLiteral("<p>%1</p>").arg(QLatin1String(kUnreachable)), QString());
 }
@@ -221,7 +221,7 @@ std::optional<QString> HighScoreWindow::openableLink(const QString& src)
     return std::nullopt;
 }
 
-void HighScoreWindow::displayhtmlHotSpotClick(QObject*, const QString& SRC, bool&)
+void HighScoreWindow::onListLinkClicked(QObject*, const QString& SRC, bool&)
 {
     // A downloaded page must not be able to start programs or open local
     // files on the player's machine.
@@ -232,7 +232,7 @@ void HighScoreWindow::displayhtmlHotSpotClick(QObject*, const QString& SRC, bool
     URL1->Open();
 }
 
-void HighScoreWindow::button_doneClick() { close(); }
+void HighScoreWindow::onDone() { close(); }
 
 void HighScoreWindow::showWindow()
 {

@@ -30,14 +30,14 @@ public:
 
     // A post counts as answered only with a 2xx status; anything else, or no
     // answer at all, is a refused post.
-    void senditDoneString(QObject* Sender, const QByteArray& Result);
-    void senditError(QObject* Sender);
+    void onPostAnswered(QObject* Sender, const QByteArray& Result);
+    void onPostFailed(QObject* Sender);
     // A page that comes with a 2xx status is shown; any other ending shows
     // kUnreachable instead.
-    void getitDoneString(QObject* Sender, const QByteArray& Result);
-    void getitError(QObject* Sender);
-    void displayhtmlHotSpotClick(QObject* Sender, const QString& SRC, bool& Handled);
-    void button_doneClick();
+    void onListLoaded(QObject* Sender, const QByteArray& Result);
+    void onListFailed(QObject* Sender);
+    void onListLinkClicked(QObject* Sender, const QString& SRC, bool& Handled);
+    void onDone();
 
     // Shows the window, centred on the desktop the first time.
     void showWindow();

@@ -59,13 +59,13 @@ MultiplayerWindow::MultiplayerWindow(const QByteArray& jpeg, QWidget* parent, Ur
     Image1->setGeometry(QRect(QPoint(120, 96), kPictureSize));
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setPictureSource([jpeg] { return decodePicture(jpeg); });
-    connect(Label6, &ClickableLabel::clicked, this, &MultiplayerWindow::Label6Click);
-    connect(Label1, &ClickableLabel::clicked, this, &MultiplayerWindow::Label6Click);
-    connect(Image1, &PictureBox::clicked, this, &MultiplayerWindow::Label6Click);
+    connect(Label6, &ClickableLabel::clicked, this, &MultiplayerWindow::onMakerAddress);
+    connect(Label1, &ClickableLabel::clicked, this, &MultiplayerWindow::onMakerAddress);
+    connect(Image1, &PictureBox::clicked, this, &MultiplayerWindow::onMakerAddress);
 
     button_done = infowindow::placeSelButton(this, QStringLiteral("button_done"), QRect(450, 380, 95, 20), 10,
                                              QStringLiteral("Done"), rgbColor(colours::kOlive), Qt::AlignHCenter);
-    connect(button_done, &SelectButton::OnClick, this, &MultiplayerWindow::button_doneClick);
+    connect(button_done, &SelectButton::OnClick, this, &MultiplayerWindow::onDone);
 }
 
 QByteArray MultiplayerWindow::storedPicture()
@@ -89,12 +89,12 @@ void MultiplayerWindow::showCentredOn(const QWidget* mainWindow)
     infowindow::showCentredOn(this, mainWindow, m_placed);
 }
 
-void MultiplayerWindow::Label6Click()
+void MultiplayerWindow::onMakerAddress()
 {
     (void)URL1->Open(); // nothing to tell the player either way
 }
 
-void MultiplayerWindow::button_doneClick()
+void MultiplayerWindow::onDone()
 {
     close();
 }

@@ -35,8 +35,8 @@ public:
     // Shows the window in front; the first time, centred over mainWindow.
     void showCentredOn(const QWidget* mainWindow);
 
-    void Label6Click();
-    void button_doneClick();
+    void onMakerAddress();
+    void onDone();
 
 private:
     WebAddress* URL1 = nullptr;

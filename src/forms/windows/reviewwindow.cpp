@@ -63,7 +63,7 @@ ReviewWindow::ReviewWindow(QWidget* parent) : QWidget(parent, Qt::Tool)
     button_done = infowindow::placeSelButton(this, QStringLiteral("button_done"),
                                              QRect(kClientSize.width() - kMargin - 95, kClientSize.height() - 32, 95, 20),
                                              10, QStringLiteral("Done"), rgbColor(colours::kOlive), Qt::AlignHCenter);
-    connect(button_done, &SelectButton::OnClick, this, &ReviewWindow::button_doneClick);
+    connect(button_done, &SelectButton::OnClick, this, &ReviewWindow::onDone);
 }
 
 void ReviewWindow::showReview(const GameReview* review)
@@ -98,4 +98,4 @@ void ReviewWindow::showReview(const GameReview* review)
 
 void ReviewWindow::showCentredOn(const QWidget* mainWindow) { infowindow::showCentredOn(this, mainWindow, m_placed); }
 
-void ReviewWindow::button_doneClick() { close(); }
+void ReviewWindow::onDone() { close(); }

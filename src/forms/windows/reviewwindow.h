@@ -23,7 +23,7 @@ public:
     // Shows the window in front; the first time, centred over mainWindow.
     void showCentredOn(const QWidget* mainWindow);
 
-    void button_doneClick();
+    void onDone();
 
 private:
     QLabel* label_summary = nullptr;

@@ -63,7 +63,7 @@ ShortcutsWindow::ShortcutsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
     SelectButton* done = infowindow::placeSelButton(this, QStringLiteral("button_done"), kDonePlace, 10,
                                                   QStringLiteral("Done"), infowindow::kBackground, Qt::AlignHCenter);
-    connect(done, &SelectButton::OnClick, this, &ShortcutsWindow::button_doneClick);
+    connect(done, &SelectButton::OnClick, this, &ShortcutsWindow::onDone);
 }
 
 void ShortcutsWindow::setKeys(const std::vector<KeyHelp>& keys)
@@ -79,4 +79,4 @@ void ShortcutsWindow::setKeys(const std::vector<KeyHelp>& keys)
 
 void ShortcutsWindow::showCentredOn(const QWidget* mainWindow) { infowindow::showCentredOn(this, mainWindow, m_placed); }
 
-void ShortcutsWindow::button_doneClick() { close(); }
+void ShortcutsWindow::onDone() { close(); }

@@ -81,9 +81,9 @@ void TallyListWindow::build()
     }
 
     auto* reset = placePictureButton(panel, QStringLiteral("button_resettally"), {45, 396}, QStringLiteral("RESET TALLY"));
-    connect(reset, &PictureBox::clicked, this, &TallyListWindow::button_resetClick);
+    connect(reset, &PictureBox::clicked, this, &TallyListWindow::onResetTally);
     auto* done = placePictureButton(panel, QStringLiteral("button_done"), {187, 396}, QStringLiteral("DONE"));
-    connect(done, &PictureBox::clicked, this, &TallyListWindow::button_doneClick);
+    connect(done, &PictureBox::clicked, this, &TallyListWindow::onDone);
 }
 
 QLabel* TallyListWindow::label(const QString& prefix, int number) const
@@ -126,14 +126,14 @@ void TallyListWindow::showPlace(int place)
     }
 }
 
-void TallyListWindow::button_resetClick()
+void TallyListWindow::onResetTally()
 {
     if (!m_dialogs.question(this, QStringLiteral("Are you sure you want to reset the Tally?")))
         return;
     m_tally.reset();
 }
 
-void TallyListWindow::button_doneClick() { hide(); }
+void TallyListWindow::onDone() { hide(); }
 
 void TallyListWindow::showCentredOn(const QWidget* mainWindow) { infowindow::showCentredOn(this, mainWindow, m_placed); }
 

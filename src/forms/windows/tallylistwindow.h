@@ -13,8 +13,8 @@ class TallyListWindow : public QWidget {
 public:
     TallyListWindow(TallyModel& tally, DialogService& dialogs, QWidget* parent = nullptr);
 
-    void button_resetClick();
-    void button_doneClick();
+    void onResetTally();
+    void onDone();
     void loadtally(); // every label from the table
 
     // Shows the window in front; the first time, centred over mainWindow.
