@@ -79,13 +79,6 @@ public:
     QString Port;
     QString Proto = QStringLiteral("tcp");
     QString LocalAddr = QStringLiteral("0.0.0.0");
-    // Kept for callers that set them; no SOCKS server is ever contacted.
-    QString SocksServer;
-    QString SocksLevel = QStringLiteral("5");
-    QString SocksPort;
-    QString SocksUsercode;
-    QString SocksPassword;
-    bool SocksAuthentication = false;
 
     ErrorEvent OnDnsLookupDone;
     ErrorEvent OnSessionConnected;

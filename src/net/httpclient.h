@@ -122,12 +122,6 @@ public:
     QString ContentRangeEnd;
     QString AcceptRanges;
     bool MultiThreaded = false; // the wait runs this thread's own event loop either way
-    QString SocksServer;
-    QString SocksLevel = QStringLiteral("5");
-    QString SocksPort;
-    QString SocksUsercode;
-    QString SocksPassword;
-    bool SocksAuthentication = false;
     // Largest body taken, 0 for any; a larger Content-Length, or more bytes
     // than this, ends the request as the client's failure.
     long long MaxBodySize = 0;
@@ -141,8 +135,7 @@ public:
     QIODevice* ReceiveStream = nullptr;
     QIODevice* SendStream = nullptr;
 
-    // Events, on the owning thread. OnTrace and the SOCKS events never fire.
-    NotifyEvent OnTrace;
+    // Events, on the owning thread.
     NotifyEvent OnSessionConnected;
     NotifyEvent OnHeaderData;
     TOnCommand OnCommand;
@@ -160,9 +153,6 @@ public:
     HttpRequestDone OnRequestDone;
     NotifyEvent OnLocationChange;
     CookieReceivedEvent OnCookie;
-    NotifyEvent OnSocksConnected;
-    NotifyEvent OnSocksAuthState;
-    NotifyEvent OnSocksError;
     NotifyEvent OnSocketError;
     TBeforeHeaderSendEvent OnBeforeHeaderSend;
 

@@ -28,7 +28,7 @@ LabelStyle noticeStyle(StoredColor color = clBlack)
 
 } // namespace
 
-AboutWindow::AboutWindow(QWidget* parent, UrlOpener& urls) : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+AboutWindow::AboutWindow(QWidget* parent, UrlOpener& urls) : QWidget(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("about"));
     infowindow::dress(this, QStringLiteral("Pelbix Solo - About"), kClientSize);

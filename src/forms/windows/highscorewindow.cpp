@@ -80,7 +80,7 @@ BackgroundFetch* makeFetcher(QObject* parent, const QString& name, long long max
 } // namespace
 
 HighScoreWindow::HighScoreWindow(const ServerAddress& server, QWidget* parent, UrlOpener& urls)
-    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(parent, Qt::Dialog)
     , m_server(QString::fromStdString(server.origin()))
 {
     setObjectName(QStringLiteral("highscore"));

@@ -39,7 +39,7 @@ ClickableLabel* placeInvitation(QWidget* parent, const QString& name, QRect geom
 MultiplayerWindow::MultiplayerWindow(QWidget* parent, UrlOpener& urls) : MultiplayerWindow(storedPicture(), parent, urls) {}
 
 MultiplayerWindow::MultiplayerWindow(const QByteArray& jpeg, QWidget* parent, UrlOpener& urls)
-    : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("multiplayer"));
     infowindow::dress(this, QStringLiteral("Pelbix Solo - Multiplayer"), kClientSize);
