@@ -4,10 +4,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "widgets/keypress.h"
 #include "widgets/clickableaccessible.h"
 
-ClickableLabel::ClickableLabel(QWidget* parent, const QString& name) : QLabel(parent)
+ClickableLabel::ClickableLabel(QWidget* parent, const QString& name) : Clickable<QLabel>(parent)
 {
     setObjectName(name);
     installClickableAccessibility<ClickableLabel>("ClickableLabel", QAccessible::Link, QAccessible::StaticText);
@@ -30,31 +29,4 @@ void ClickableLabel::paintEvent(QPaintEvent* event)
     }
 }
 
-void ClickableLabel::mousePressEvent(QMouseEvent* event) { m_click.press(event); }
-
-void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (m_click.release(event, rect()))
-        emit clicked(this);
-}
-
-void ClickableLabel::keyPressEvent(QKeyEvent* event)
-{
-    if (focusPolicy() == Qt::NoFocus || !keypress::activates(event)) {
-        QLabel::keyPressEvent(event);
-        return;
-    }
-    press();
-}
-
-void ClickableLabel::focusInEvent(QFocusEvent* event)
-{
-    m_focusMark.focusIn(this, event);
-    QLabel::focusInEvent(event);
-}
-
-void ClickableLabel::focusOutEvent(QFocusEvent* event)
-{
-    m_focusMark.focusOut();
-    QLabel::focusOutEvent(event);
-}
+void ClickableLabel::clickCompleted() { emit clicked(this); }

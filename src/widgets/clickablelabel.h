@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "widgets/focusmark.h"
-#include "widgets/clickgesture.h"
+#include "widgets/clickable.h"
 #include <QLabel>
 
 // A text label that reports a left click, with a tag for shared handlers.
 // Given a focus policy (a link), it is pressed by Space or Return too.
-class ClickableLabel : public QLabel {
+class ClickableLabel : public Clickable<QLabel> {
     Q_OBJECT
 public:
     explicit ClickableLabel(QWidget* parent = nullptr, const QString& name = {});
@@ -15,21 +14,15 @@ public:
     [[nodiscard]] int tag() const { return m_tag; }
 
     // A click without the pointer; only a shown label reports it.
-    bool press();
+    bool press() override;
 
 signals:
     void clicked(ClickableLabel* sender);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
+    void clickCompleted() override;
 
 private:
     int m_tag = 0;
-    ClickGesture m_click;
-    FocusMark m_focusMark;
 };

@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "widgets/flatpanel.h"
-#include "widgets/keypress.h"
 #include "widgets/clickableaccessible.h"
 
 namespace {
@@ -17,7 +16,7 @@ namespace {
 const QColor kFocusMarkColor = Qt::black;
 } // namespace
 
-PictureBox::PictureBox(QWidget* parent, const QString& name) : QWidget(parent)
+PictureBox::PictureBox(QWidget* parent, const QString& name) : Clickable<QWidget>(parent)
 {
     setObjectName(name);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -64,14 +63,6 @@ void PictureBox::paintEvent(QPaintEvent*)
         FocusMark::paint(p, rect(), kFocusMarkColor);
 }
 
-void PictureBox::mousePressEvent(QMouseEvent* event) { m_click.press(event); }
-
-void PictureBox::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (m_click.release(event, rect()))
-        emit clicked(this);
-}
-
 bool PictureBox::reachable() const
 {
     if (!isVisible() || !isEnabled())
@@ -102,27 +93,6 @@ bool PictureBox::press()
     return true;
 }
 
-void PictureBox::keyPressEvent(QKeyEvent* event)
-{
-    if (!keypress::activates(event)) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    press();
-}
-
-void PictureBox::focusInEvent(QFocusEvent* event)
-{
-    m_focusMark.focusIn(this, event);
-    QWidget::focusInEvent(event);
-}
-
-void PictureBox::focusOutEvent(QFocusEvent* event)
-{
-    m_focusMark.focusOut();
-    QWidget::focusOutEvent(event);
-}
-
 void PictureBox::connectNotify(const QMetaMethod& signal)
 {
     // Keyboard only: a click still leaves the focus where it was.
@@ -130,3 +100,5 @@ void PictureBox::connectNotify(const QMetaMethod& signal)
         setFocusPolicy(Qt::TabFocus);
     QWidget::connectNotify(signal);
 }
+
+void PictureBox::clickCompleted() { emit clicked(this); }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "widgets/focusmark.h"
-#include "widgets/clickgesture.h"
+#include "widgets/clickable.h"
 #include <QPixmap>
 #include <QWidget>
 
@@ -12,7 +11,7 @@
 // (press and release inside). The tag tells a shared handler which control
 // was clicked. A picture that something listens to is a button to the
 // keyboard too: Tab reaches it, Space or Return press it.
-class PictureBox : public QWidget {
+class PictureBox : public Clickable<QWidget> {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent = nullptr, const QString& name = {});
@@ -33,24 +32,18 @@ public:
     [[nodiscard]] bool reachable() const;
     // A click without the pointer (keyboard, screen reader): reported only
     // where a click could reach. True when it was reported.
-    bool press();
+    bool press() override;
 
 signals:
     void clicked(PictureBox* sender);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
+    void clickCompleted() override;
     void connectNotify(const QMetaMethod& signal) override;
 
 private:
     mutable QPixmap m_picture;
     mutable std::function<QPixmap()> m_source;
     int m_tag = 0;
-    ClickGesture m_click;
-    FocusMark m_focusMark;
 };
