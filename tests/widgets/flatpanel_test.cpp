@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "widgets/flatpanel.h"
-#include "controls/screen.h"
+#include "widgets/screen.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QWidget>
 
 #include "widgets/flatpanel.h"
-#include "controls/screen.h"
+#include "widgets/screen.h"
 #include "widgets/selectbutton.h"
 
 namespace {

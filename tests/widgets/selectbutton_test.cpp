@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "controls/screen.h"
+#include "widgets/screen.h"
 #include "widgets/selectbutton.h"
 
 namespace {

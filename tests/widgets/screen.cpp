@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "controls/screen.h"
+#include "widgets/screen.h"
 
 #include <QGuiApplication>
 #include <QPixmap>
