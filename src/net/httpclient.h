@@ -53,11 +53,11 @@ public:
     };
 
     using NotifyEvent = std::function<void(QObject* Sender)>;
-    using TOnCommand = std::function<void(QObject* Sender, QString& S)>;
+    using CommandEvent = std::function<void(QObject* Sender, QString& S)>;
     using DocDataEvent = std::function<void(QObject* Sender, const char* Buffer, int Len)>;
     using HttpRequestDone = std::function<void(QObject* Sender, HttpRequest RqType, int ErrCode)>;
     using CookieReceivedEvent = std::function<void(QObject* Sender, const QString& Data, bool& Accept)>;
-    using TBeforeHeaderSendEvent = std::function<void(QObject* Sender, const QString& Method, QStringList& Headers)>;
+    using BeforeHeaderSendEvent = std::function<void(QObject* Sender, const QString& Method, QStringList& Headers)>;
 
     // Bytes of SendStream sent at a time.
     static constexpr qint64 kSendChunk = 8193;
@@ -138,7 +138,7 @@ public:
     // Events, on the owning thread.
     NotifyEvent OnSessionConnected;
     NotifyEvent OnHeaderData;
-    TOnCommand OnCommand;
+    CommandEvent OnCommand;
     NotifyEvent OnHeaderBegin;
     NotifyEvent OnHeaderEnd;
     NotifyEvent OnRequestHeaderBegin;
@@ -154,7 +154,7 @@ public:
     NotifyEvent OnLocationChange;
     CookieReceivedEvent OnCookie;
     NotifyEvent OnSocketError;
-    TBeforeHeaderSendEvent OnBeforeHeaderSend;
+    BeforeHeaderSendEvent OnBeforeHeaderSend;
 
     // The request text for the current settings and target: the request
     // line, the header lines, the empty line. Exposed for tests of the wire form.

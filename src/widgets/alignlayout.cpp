@@ -22,7 +22,7 @@ AlignLayout::~AlignLayout()
 void AlignLayout::setAlign(QWidget* child, ChildAlign align)
 {
     const int index = indexOf(child);
-    if (align == ChildAlign::alNone) {
+    if (align == ChildAlign::None) {
         if (index >= 0)
             delete takeAt(index);
         return;
@@ -43,12 +43,12 @@ void AlignLayout::setAlign(QWidget* child, ChildAlign align)
 ChildAlign AlignLayout::align(const QWidget* child) const
 {
     const int index = indexOf(child);
-    return index >= 0 ? m_entries[index].align : ChildAlign::alNone;
+    return index >= 0 ? m_entries[index].align : ChildAlign::None;
 }
 
 void AlignLayout::addItem(QLayoutItem* item)
 {
-    m_entries.append({item, ChildAlign::alClient});
+    m_entries.append({item, ChildAlign::Client});
 }
 
 QLayoutItem* AlignLayout::itemAt(int index) const
@@ -106,39 +106,39 @@ void AlignLayout::arrange(const QRect& area)
         const QSize size = w != nullptr ? w->size() : item->sizeHint();
         return vertical ? size.height() : size.width();
     };
-    for (const ChildAlign pass : {ChildAlign::alTop, ChildAlign::alBottom, ChildAlign::alLeft, ChildAlign::alRight, ChildAlign::alClient}) {
+    for (const ChildAlign pass : {ChildAlign::Top, ChildAlign::Bottom, ChildAlign::Left, ChildAlign::Right, ChildAlign::Client}) {
         for (const Entry& e : m_entries) {
             if (e.align != pass || e.item->isEmpty())
                 continue;
             switch (pass) {
-            case ChildAlign::alTop: {
+            case ChildAlign::Top: {
                 const int h = extent(e.item, true);
                 place(e.item, free.left(), free.top(), free.width(), h);
                 free.setTop(free.top() + h);
                 break;
             }
-            case ChildAlign::alBottom: {
+            case ChildAlign::Bottom: {
                 const int h = extent(e.item, true);
                 place(e.item, free.left(), free.bottom() + 1 - h, free.width(), h);
                 free.setBottom(free.bottom() - h);
                 break;
             }
-            case ChildAlign::alLeft: {
+            case ChildAlign::Left: {
                 const int w = extent(e.item, false);
                 place(e.item, free.left(), free.top(), w, free.height());
                 free.setLeft(free.left() + w);
                 break;
             }
-            case ChildAlign::alRight: {
+            case ChildAlign::Right: {
                 const int w = extent(e.item, false);
                 place(e.item, free.right() + 1 - w, free.top(), w, free.height());
                 free.setRight(free.right() - w);
                 break;
             }
-            case ChildAlign::alClient:
+            case ChildAlign::Client:
                 place(e.item, free.left(), free.top(), free.width(), free.height());
                 break;
-            case ChildAlign::alNone:
+            case ChildAlign::None:
                 break;
             }
         }

@@ -6,11 +6,11 @@
 // Where a child sits in its container: stacked along an edge (keeping its
 // own height for top and bottom, its own width for left and right) or
 // filling what the edge-aligned children leave.
-enum class ChildAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum class ChildAlign { None, Top, Bottom, Left, Right, Client };
 
 // Lays children out by ChildAlign inside the contents margins: first the top
 // children from the top down, then bottom, left and right ones, in the order
-// they were added; every alClient child gets the whole remainder. Hidden
+// they were added; every ChildAlign::Client child gets the whole remainder. Hidden
 // children take no room. Installed on a container, the layout redoes this
 // whenever the container is resized or setAlign() is called again.
 class AlignLayout : public QLayout {
@@ -20,7 +20,7 @@ public:
     ~AlignLayout() override;
 
     // Adds child (reparented to the container when needed), or, with
-    // alNone, gives it back to plain geometry.
+    // ChildAlign::None, gives it back to plain geometry.
     void setAlign(QWidget* child, ChildAlign align);
     [[nodiscard]] ChildAlign align(const QWidget* child) const;
 

@@ -53,7 +53,7 @@ public:
     [[nodiscard]] int tag() const { return m_tag; }
 
     // Keeps child on an edge or filling the rest, inside the frame, through
-    // every resize. alNone leaves it at a fixed place again.
+    // every resize. ChildAlign::None leaves it at a fixed place again.
     void alignChild(QWidget* child, ChildAlign align);
 
     // While shown, Tab and Shift+Tab cycle among the panel's own controls

@@ -6,9 +6,9 @@
 #include "widgets/urlopener.h"
 
 // Which scheme prefix WebAddress puts in front of its address.
-enum class WebAddressType { utFile, utFtp, utGopher, utHttp, utHttps, utMailto, utNews, utTelnet, utWais, utnone };
+enum class WebAddressType { File, Ftp, Gopher, Http, Https, Mailto, News, Telnet, Wais, None };
 
-// The text WebAddressType puts in front of an address ("" for utnone).
+// The text WebAddressType puts in front of an address ("" for None).
 [[nodiscard]] QString urlPrefix(WebAddressType type);
 
 // A window-less component holding an address without its scheme and the
@@ -35,5 +35,5 @@ public:
 private:
     UrlOpener* m_opener;
     QString m_url;
-    WebAddressType m_type = WebAddressType::utHttp;
+    WebAddressType m_type = WebAddressType::Http;
 };

@@ -182,8 +182,8 @@ TEST(FlatPanel, AlignedChildrenStayInsideTheFrame)
     QWidget caption;
     caption.resize(50, 20);
     QWidget memo;
-    panel.alignChild(&caption, ChildAlign::alTop);
-    panel.alignChild(&memo, ChildAlign::alClient);
+    panel.alignChild(&caption, ChildAlign::Top);
+    panel.alignChild(&memo, ChildAlign::Client);
     EXPECT_EQ(caption.parentWidget(), &panel);
     EXPECT_EQ(caption.geometry(), QRect(1, 1, 384, 20));
     EXPECT_EQ(memo.geometry(), QRect(1, 21, 384, 409));
@@ -193,7 +193,7 @@ TEST(FlatPanel, AlignedChildrenStayInsideTheFrame)
     EXPECT_EQ(caption.geometry(), QRect(1, 1, 498, 20));
     EXPECT_EQ(memo.geometry(), QRect(1, 21, 498, 278));
 
-    panel.alignChild(&caption, ChildAlign::alNone);
+    panel.alignChild(&caption, ChildAlign::None);
     caption.hide();
     panel.resize(386, 431);
     EXPECT_EQ(memo.geometry(), QRect(1, 1, 384, 429));

@@ -14,15 +14,15 @@ TEST(WebAddress, OpenPutsTheTypesPrefixInFront)
         WebAddressType type;
         const char* full;
     } cases[] = {
-        {WebAddressType::utFile, "file://host/page"},     {WebAddressType::utFtp, "ftp://host/page"},
-        {WebAddressType::utGopher, "gopher://host/page"}, {WebAddressType::utHttp, "http://host/page"},
-        {WebAddressType::utHttps, "https://host/page"},   {WebAddressType::utMailto, "mailto:host/page"},
-        {WebAddressType::utNews, "news:host/page"},       {WebAddressType::utTelnet, "telnet:host/page"},
-        {WebAddressType::utWais, "wais:host/page"},       {WebAddressType::utnone, "host/page"},
+        {WebAddressType::File, "file://host/page"},     {WebAddressType::Ftp, "ftp://host/page"},
+        {WebAddressType::Gopher, "gopher://host/page"}, {WebAddressType::Http, "http://host/page"},
+        {WebAddressType::Https, "https://host/page"},   {WebAddressType::Mailto, "mailto:host/page"},
+        {WebAddressType::News, "news:host/page"},       {WebAddressType::Telnet, "telnet:host/page"},
+        {WebAddressType::Wais, "wais:host/page"},       {WebAddressType::None, "host/page"},
     };
     RecordingUrlOpener opener;
     WebAddress url(nullptr, opener);
-    EXPECT_EQ(url.URLType(), WebAddressType::utHttp);
+    EXPECT_EQ(url.URLType(), WebAddressType::Http);
     url.setURL(QStringLiteral("host/page"));
     for (const auto& c : cases) {
         url.setURLType(c.type);
@@ -50,7 +50,7 @@ TEST(WebAddress, LongAddressIsOpenedWhole)
     // which opens a different page.
     RecordingUrlOpener opener;
     WebAddress url(nullptr, opener);
-    url.setURLType(WebAddressType::utHttps);
+    url.setURLType(WebAddressType::Https);
     const QString path = QStringLiteral("www.draviksoftware.example/") + QString(100, QLatin1Char('p'));
     url.setURL(path);
     ASSERT_TRUE(url.Open());

@@ -38,7 +38,7 @@ AboutWindow::AboutWindow(QWidget* parent, UrlOpener& urls) : QWidget(parent, Qt:
     URL1 = new WebAddress(this, urls);
     URL1->setObjectName(QStringLiteral("URL1"));
     URL1->setURL(site);
-    URL1->setURLType(WebAddressType::utHttp);
+    URL1->setURLType(WebAddressType::Http);
 
     Image1 = new PictureBox(this, QStringLiteral("Image1"));
     Image1->setGeometry(QRect(QPoint(36, 10), artwork::kAboutLogoSize));

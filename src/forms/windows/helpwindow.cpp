@@ -82,8 +82,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     buildPages();
 
     auto* layout = new AlignLayout(this);
-    layout->setAlign(panel_side, ChildAlign::alLeft);
-    layout->setAlign(panel_main, ChildAlign::alClient);
+    layout->setAlign(panel_side, ChildAlign::Left);
+    layout->setAlign(panel_main, ChildAlign::Client);
 
     FormCreate();
 }
@@ -123,12 +123,12 @@ void HelpWindow::buildPages()
     caption.alignment = Qt::AlignCenter;
     label_caption = placeLabel(panel_main, QStringLiteral("label_caption"), QRect(0, 0, 1, kCaptionHeight),
                                QStringLiteral("Overview"), caption);
-    panel_main->alignChild(label_caption, ChildAlign::alTop);
+    panel_main->alignChild(label_caption, ChildAlign::Top);
 
     // Later pages lie on top of earlier ones until FormCreate picks the first.
     for (const PageButton& b : kPageButtons) {
         QTextEdit* memo = placePage(panel_main, b.tag);
-        panel_main->alignChild(memo, ChildAlign::alClient);
+        panel_main->alignChild(memo, ChildAlign::Client);
         if (b.tag == 1)
             memo1 = memo;
     }

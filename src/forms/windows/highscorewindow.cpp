@@ -97,7 +97,7 @@ HighScoreWindow::HighScoreWindow(const ServerAddress& server, QWidget* parent, U
     panel->setColorHighLight(clWhite);
     panel->setColorShadow(clWhite);
     displayhtml = new HtmlView(panel, QStringLiteral("displayhtml"));
-    panel->alignChild(displayhtml, ChildAlign::alClient);
+    panel->alignChild(displayhtml, ChildAlign::Client);
     displayhtml->OnHotSpotClick = [this](QObject* sender, const QString& src, bool& handled) {
         onListLinkClicked(sender, src, handled);
     };
@@ -112,7 +112,7 @@ HighScoreWindow::HighScoreWindow(const ServerAddress& server, QWidget* parent, U
     renewGetit();
     URL1 = new WebAddress(this, urls);
     URL1->setObjectName(QStringLiteral("URL1"));
-    URL1->setURLType(WebAddressType::utnone);
+    URL1->setURLType(WebAddressType::None);
 }
 
 HighScoreWindow::~HighScoreWindow() = default;

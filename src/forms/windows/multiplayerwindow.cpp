@@ -48,7 +48,7 @@ MultiplayerWindow::MultiplayerWindow(const QByteArray& jpeg, QWidget* parent, Ur
     URL1 = new WebAddress(this, urls);
     URL1->setObjectName(QStringLiteral("URL1"));
     URL1->setURL(QString::fromStdString(MakerHost::builtIn().authority()) + kMultiplayerPath);
-    URL1->setURLType(WebAddressType::utHttp);
+    URL1->setURLType(WebAddressType::Http);
 
     Label6 = placeInvitation(this, QStringLiteral("Label6"), QRect(0, 16, 563, 23), 16,
                              QStringLiteral("Pelbix Solo has a multiplayer edition on the Dravik Software web site!"));
