@@ -49,8 +49,8 @@ std::string nameProblem(std::string& name)
         visible = visible || isVisibleCharacter(c);
         ++characters;
     }
-    if (characters > kMaxNameCharacters)
-        return "the name is longer than " + std::to_string(kMaxNameCharacters) + " characters";
+    if (characters > wire::kMaxNameCharacters)
+        return "the name is longer than " + std::to_string(wire::kMaxNameCharacters) + " characters";
     if (!visible)
         return "the name has no visible character";
     return {};
@@ -147,10 +147,12 @@ PostCheck refuse(std::string field, std::string problem)
 
 PostCheck checkPost(const std::vector<QueryParam>& params, std::chrono::year_month_day today)
 {
-    const std::string* name = findParam(params, "name");
-    const std::string* date = findParam(params, "date");
-    const std::string* score = findParam(params, "score");
-    for (const auto& [field, value] : {std::pair{"name", name}, std::pair{"date", date}, std::pair{"score", score}}) {
+    const std::string* name = findParam(params, wire::kNameKey);
+    const std::string* date = findParam(params, wire::kDateKey);
+    const std::string* score = findParam(params, wire::kScoreKey);
+    for (const auto& [key, value] : {std::pair{wire::kNameKey, name}, std::pair{wire::kDateKey, date},
+                                     std::pair{wire::kScoreKey, score}}) {
+        const std::string field(key);
         std::string problem = presenceProblem(value, field);
         if (!problem.empty())
             return refuse(field, std::move(problem));

@@ -5,11 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "protocol/wirecontract.h"
 #include "server/querydecoder.h"
 #include "server/scoreentry.h"
 
-// The rules a score post must meet before anything is stored.
-inline constexpr int kMaxNameCharacters = 10;
+// The rules a score post must meet before anything is stored (the name
+// limit is wire::kMaxNameCharacters).
 // The smallest total that a player playing every roll for nothing but
 // reaching it makes with a chance below one in a billion over ten rounds:
 // bestChancesToReach (core/game/targetchance.h) gives 1.009e-9 for 25000

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "protocol/wirecontract.h"
 #include "server/connectiongate.h"
 #include "server/serversettings.h"
 
@@ -26,11 +27,11 @@ struct MHD_Response;
 // reached only from the store worker, so nothing but a post ever waits for it.
 class ScoreServer {
 public:
-    static constexpr const char* kPostPath = "/cgi-bin/pelbixsolo.cgi";
-    static constexpr const char* kListPath = "/counter/pelbixsolo.shtml";
-    static constexpr const char* kVersionPath = "/pelbixsolo/pelbixsoloversion.txt";
-    static constexpr const char* kInstallerPath = "/pelbixsolo/qztsetup.exe";
-    static constexpr const char* kSignaturePath = "/pelbixsolo/qztsetup.exe.sig";
+    static constexpr const char* kPostPath = wire::kPostPath;
+    static constexpr const char* kListPath = wire::kListPath;
+    static constexpr const char* kVersionPath = wire::kVersionPath;
+    static constexpr const char* kInstallerPath = wire::kInstallerPath;
+    static constexpr const char* kSignaturePath = wire::kSignaturePath;
 
     // Renders the first list page from the store before serving.
     ScoreServer(ScoreStore& store, ServerSettings settings);

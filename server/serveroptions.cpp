@@ -4,6 +4,8 @@
 #include <charconv>
 #include <optional>
 
+#include "protocol/wirecontract.h"
+
 namespace {
 constexpr int kMaxThreads = 256;
 constexpr int kMaxConnections = 1000000;
@@ -92,8 +94,8 @@ ServerOptions parseServerOptions(const std::vector<std::string>& args)
         else
             throw OptionError("unknown option \"" + args[i] + "\"");
     }
-    options.settings.installer = installer ? *installer : options.dataFolder / "qztsetup.exe";
-    options.settings.signature = signature ? *signature : std::filesystem::path(options.settings.installer.string() + ".sig");
+    options.settings.installer = installer ? *installer : options.dataFolder / wire::kInstallerName;
+    options.settings.signature = signature ? *signature : std::filesystem::path(options.settings.installer.string() + std::string(wire::kSignatureSuffix));
     return options;
 }
 

@@ -2,7 +2,7 @@
 // Helper of download_bench.py.
 //   pelbix_httpbench serve BYTES      serves a body of BYTES bytes on a free
 //                                     127.0.0.1 port (printed first) until killed
-//   pelbix_httpbench get URL FILE [CA] downloads URL into FILE with THttpCli::Get,
+//   pelbix_httpbench get URL FILE [CA] downloads URL into FILE with HttpClient::Get,
 //                                     trusting the PEM certificates in CA too
 #include <arpa/inet.h>
 #include <cstdio>
@@ -15,8 +15,8 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include "net/ehttpexception.h"
-#include "net/httpprot.h"
+#include "net/httpexception.h"
+#include "net/httpclient.h"
 
 namespace {
 
@@ -66,14 +66,14 @@ int get(const char* url, const char* fileName, const char* caCertificates)
     QFile file(QString::fromLocal8Bit(fileName));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return 1;
-    THttpCli cli;
+    HttpClient cli;
     cli.URL = QString::fromLocal8Bit(url);
     cli.ReceiveStream = &file;
     if (caCertificates)
         cli.CaCertificates = QString::fromLocal8Bit(caCertificates);
     try {
         cli.Get();
-    } catch (const EHttpException& e) {
+    } catch (const HttpException& e) {
         std::fprintf(stderr, "%s (%d)\n", e.what(), e.ErrorCode());
         return 1;
     }

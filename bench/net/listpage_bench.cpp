@@ -12,9 +12,9 @@
 #include <cstdio>
 #include <functional>
 
-#include "controls/htmllite.h"
-#include "forms/formlayout.h"
-#include "forms/listpagetext.h"
+#include "widgets/htmlview.h"
+#include "forms/art/formlayout.h"
+#include "online/listpagetext.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ QString realList()
 }
 
 // Longest gap between ticks, in ms, from the load until the viewer has settled.
-qint64 longestStall(ThtmlLite& viewer, const QString& page, qint64& loadMs)
+qint64 longestStall(HtmlView& viewer, const QString& page, qint64& loadMs)
 {
     QElapsedTimer clock;
     clock.start();
@@ -93,7 +93,7 @@ int main(int argc, char** argv)
     };
     std::printf("%-28s %10s %14s\n", "page", "load ms", "longest stall");
     for (const auto& p : pages) {
-        ThtmlLite viewer;
+        HtmlView viewer;
         viewer.resize(481, 507);
         viewer.show();
         qint64 loadMs = 0;

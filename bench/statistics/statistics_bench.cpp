@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 #include "core/history/historystore.h"
-#include "forms/statisticsform.h"
+#include "forms/windows/statisticswindow.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "forms/jpegpicture.h"
+#include "forms/windows/jpegpicture.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

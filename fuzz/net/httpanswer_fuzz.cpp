@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// THttpCli's receive path without a socket: the server's bytes, cut into
+// HttpClient's receive path without a socket: the server's bytes, cut into
 // pieces of varying size, go through HttpAnswerParser the way the client
 // feeds it, including the restarts of a reused connection.
 //

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "forms/listpagetext.h"
+#include "online/listpagetext.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

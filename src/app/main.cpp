@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "forms/formlayout.h"
+#include "forms/art/formlayout.h"
 #include "forms/programwindows.h"
 #include "platform/desktopidentity.h"
 #include "platform/programfolder.h"
@@ -77,7 +77,7 @@ int main(int argc, char** argv)
     // program with nothing saved.
     SessionEnd sessionEnd;
     ProgramWindows windows(ProgramFolder::atStartup());
-    QObject::connect(&sessionEnd, &SessionEnd::requested, &windows.main, &Tmain::close);
+    QObject::connect(&sessionEnd, &SessionEnd::requested, &windows.main, &MainWindow::close);
 
     windows.main.show();
     return QApplication::exec();

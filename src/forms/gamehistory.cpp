@@ -8,13 +8,13 @@
 
 #include "core/history/historyanalysis.h"
 #include "core/history/historycsv.h"
-#include "forms/coachmenu.h"
-#include "forms/mainform.h"
-#include "forms/reviewform.h"
-#include "forms/statisticsform.h"
+#include "forms/board/coachmenu.h"
+#include "forms/board/mainwindow.h"
+#include "forms/windows/reviewwindow.h"
+#include "forms/windows/statisticswindow.h"
 #include "platform/dialogservice.h"
 
-GameHistory::GameHistory(Tmain& main, const QString& path)
+GameHistory::GameHistory(MainWindow& main, const QString& path)
     : QObject(&main), m_main(main), m_store(path.toStdString())
 {
     setObjectName(QStringLiteral("history"));
@@ -27,7 +27,7 @@ void GameHistory::buildMenus()
     if (auto* file = m_main.findChild<QMenu*>(QStringLiteral("file1"))) {
         auto* exportAction = new QAction(QStringLiteral("Export History..."), file);
         exportAction->setObjectName(QStringLiteral("ExportHistory1"));
-        connect(exportAction, &QAction::triggered, this, &GameHistory::ExportHistory1Click);
+        connect(exportAction, &QAction::triggered, this, &GameHistory::onExportHistory);
         QAction* before = nullptr; // ahead of the separator above Exit
         for (QAction* a : file->actions())
             if (a->objectName() == QLatin1String("N1"))
@@ -35,7 +35,7 @@ void GameHistory::buildMenus()
         file->insertAction(before, exportAction);
     }
     if (auto* view = m_main.findChild<QMenu*>(QStringLiteral("View1"))) {
-        QAction* stats = view->addAction(QStringLiteral("Statistics"), this, &GameHistory::Statistics1Click);
+        QAction* stats = view->addAction(QStringLiteral("Statistics"), this, &GameHistory::onStatistics);
         stats->setObjectName(QStringLiteral("Statistics1"));
         stats->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     }
@@ -66,7 +66,7 @@ void GameHistory::record(HistoryGame& game)
         m_lastHints = game.hints;
     tell(m_store.record(game));
     if (m_statistics && m_statistics->isVisible())
-        Statistics1Click(); // brought up to date
+        onStatistics(); // brought up to date
 }
 
 void GameHistory::tell(const std::string& problem)
@@ -77,7 +77,7 @@ void GameHistory::tell(const std::string& problem)
 
 void GameHistory::markReview()
 {
-    if (auto* review = m_main.findChild<Treview*>(QStringLiteral("review")))
+    if (auto* review = m_main.findChild<ReviewWindow*>(QStringLiteral("review")))
         review->markHints(m_lastHints);
 }
 
@@ -104,7 +104,7 @@ QString GameHistory::exportTo(const QString& path)
     return {};
 }
 
-void GameHistory::ExportHistory1Click()
+void GameHistory::onExportHistory()
 {
     const QString path = QFileDialog::getSaveFileName(&m_main, QStringLiteral("Export History"),
                                                       QStringLiteral("pelbixsolo-history.csv"),
@@ -113,7 +113,7 @@ void GameHistory::ExportHistory1Click()
         tell(exportTo(path).toStdString());
 }
 
-void GameHistory::Statistics1Click()
+void GameHistory::onStatistics()
 {
     if (!m_statistics)
         m_statistics = new Tstatistics(&m_main);

@@ -9,7 +9,7 @@
 
 class CoachMenu;
 class Solver;
-class Tmain;
+class MainWindow;
 class Tstatistics;
 
 // The player's game history on the window side: every game the main
@@ -21,12 +21,12 @@ class GameHistory : public QObject {
     Q_OBJECT
 public:
     // Lives as a child of main, so it goes after main's game and recorder.
-    GameHistory(Tmain& main, const QString& path);
+    GameHistory(MainWindow& main, const QString& path);
 
     // Writes every game as CSV to path; empty when done, else the message.
     QString exportTo(const QString& path);
-    void ExportHistory1Click();
-    void Statistics1Click();
+    void onExportHistory();
+    void onStatistics();
 
     [[nodiscard]] std::vector<HistoryGame> games(QString* problem = nullptr);
     // Hints used in the last finished game, for the review.
@@ -41,7 +41,7 @@ private:
     void markReview();
     void tell(const std::string& problem);
 
-    Tmain& m_main;
+    MainWindow& m_main;
     HistoryStore m_store;
     QPointer<Tstatistics> m_statistics;
     int m_lastHints = 0;

@@ -6,19 +6,19 @@
 
 namespace {
 
-UrlOpener& openerOf(const TmainSeams& seams)
+UrlOpener& openerOf(const MainWindowSeams& seams)
 {
     return seams.urls != nullptr ? *seams.urls : UrlOpener::desktop();
 }
 
 } // namespace
 
-ProgramWindows::ProgramWindows(const ProgramFolder& folder, TmainSeams seams)
+ProgramWindows::ProgramWindows(const ProgramFolder& folder, MainWindowSeams seams)
     : main(folder, seams)
     , tally(folder.tallyFile(main.productkey))
     , history(new GameHistory(main, folder.historyFile()))
     , about(nullptr, openerOf(seams))
-    , highscore(main.productkey, MakerHost::of(main.loadedSettings()), nullptr, openerOf(seams))
+    , highscore(MakerHost::of(main.loadedSettings()), nullptr, openerOf(seams))
     , tallylist(tally, main.dialogs())
     , multiplayer(nullptr, openerOf(seams))
 {

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include "forms/aboutform.h"
+#include "forms/windows/aboutwindow.h"
 #include "forms/gamehistory.h"
-#include "forms/helpform.h"
-#include "forms/highscoreform.h"
-#include "forms/mainform.h"
-#include "forms/multiplayerform.h"
-#include "forms/tallylistform.h"
-#include "forms/tallymodel.h"
+#include "forms/windows/helpwindow.h"
+#include "forms/windows/highscorewindow.h"
+#include "forms/board/mainwindow.h"
+#include "forms/windows/multiplayerwindow.h"
+#include "forms/windows/tallylistwindow.h"
+#include "forms/windows/tallymodel.h"
 
 // The program's six windows, one of each for the whole run, and the tally
 // they share. Members are created in declaration order: the settings are
@@ -15,14 +15,14 @@
 // the tally window's: main saves it when it closes and it saves itself
 // when a game ends, so nothing depends on the order of destruction.
 struct ProgramWindows {
-    explicit ProgramWindows(const ProgramFolder& folder, TmainSeams seams = {});
+    explicit ProgramWindows(const ProgramFolder& folder, MainWindowSeams seams = {});
 
-    Tmain main;
+    MainWindow main;
     TallyModel tally;
     GameHistory* history; // a child of main: it hears main's game to the end
-    Tabout about;
-    Thelp help;
-    Thighscore highscore;
-    Ttallylist tallylist;
-    Tmultiplayer multiplayer;
+    AboutWindow about;
+    HelpWindow help;
+    HighScoreWindow highscore;
+    TallyListWindow tallylist;
+    MultiplayerWindow multiplayer;
 };

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-// The receive side of THttpCli, free of any socket: bytes go into the free
+// The receive side of HttpClient, free of any socket: bytes go into the free
 // part of one 8192-byte buffer, are cut into header lines while the header
 // is read, and pass through as body chunks afterwards. The caller decides
 // what the outcome of each delivery means for the connection.

@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-// Where THTTPGet sends its request: "http://" or "https://" (any letter
+// Where BackgroundFetch sends its request: "http://" or "https://" (any letter
 // case) is the scheme, "http" without one; the host runs to the first "/",
 // an optional ":port" after the host is the port (80, or 443 for https,
 // without one), and the path keeps its query unchanged. An address without

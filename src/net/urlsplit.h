@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-// The parts of an address as THttpCli reads it. Every part may be empty;
+// The parts of an address as HttpClient reads it. Every part may be empty;
 // callers supply their own defaults (protocol "http", port "80", path "/").
 struct UrlParts {
     std::string proto;

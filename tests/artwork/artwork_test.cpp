@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "forms/artwork.h"
+#include "forms/art/artwork.h"
 
 #include <QColor>
 #include <QImage>

@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QTextEdit>
 
-#include "forms/boardaccessibility.h"
-#include "forms/boardkeys.h"
-#include "forms/hintpanel.h"
+#include "forms/board/boardaccessibility.h"
+#include "forms/board/boardkeys.h"
+#include "forms/board/hintpanel.h"
 #include "forms/programwindows.h"
 #include "formsfixture.h"
 
@@ -67,7 +67,7 @@ TEST_F(AccessibilityTest, EveryWindowsControlsHaveRoleNameAndFocusPath)
     ProgramWindows w(programFolder(), seams());
     w.main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.main));
-    w.main.button_startClick();
+    w.main.onStartButton();
     const struct {
         QWidget* window;
         int atLeast; // controls a player acts on
@@ -81,7 +81,7 @@ TEST_F(AccessibilityTest, EveryWindowsControlsHaveRoleNameAndFocusPath)
         EXPECT_GE(checkWindow(c.window), c.atLeast) << c.window->objectName().toStdString();
     }
     // The windows made when first asked for: the shortcuts and the review.
-    w.main.KeyboardShortcuts1Click();
+    w.main.onKeyboardShortcuts();
     w.main.findChild<QAction*>("GameReview1")->trigger();
     for (const char* made : {"shortcuts", "review"}) {
         QWidget* window = nullptr;
@@ -102,7 +102,7 @@ TEST_F(AccessibilityTest, EveryWindowsControlsHaveRoleNameAndFocusPath)
 
 TEST_F(AccessibilityTest, BoardNamesFollowTheGameAndBadgesAreAnnounced)
 {
-    Tmain main(programFolder(), seams());
+    MainWindow main(programFolder(), seams());
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
     const auto board = [&main](const char* n) { return name(main.findChild<QWidget*>(n)); };
@@ -134,7 +134,7 @@ TEST_F(AccessibilityTest, BoardNamesFollowTheGameAndBadgesAreAnnounced)
     QTest::keyClick(&main, Qt::Key_2);
     QTest::keyClick(&main, Qt::Key_3);
     QTest::keyClick(&main, Qt::Key_B);
-    main.Timer2Timer();
+    main.onPauseElapsed();
     faces.script = {2, 3, 4, 6, 6, 2};
     QTest::keyClick(&main, Qt::Key_R);
     settle();
@@ -147,7 +147,7 @@ TEST_F(AccessibilityTest, BoardNamesFollowTheGameAndBadgesAreAnnounced)
     EXPECT_EQ(board("dice1"), "Die 1: two");
     EXPECT_EQ(board("image_turn"), "Bank round 2");
 
-    main.Timer2Timer();
+    main.onPauseElapsed();
     faces.script = {1, 1, 1, 5, 2, 3};
     QTest::keyClick(&main, Qt::Key_R);
     QTest::keyClick(&main, Qt::Key_H); // the coach's hint is read out too

@@ -5,17 +5,17 @@
 #include <QTableWidget>
 
 #include "core/game/solver.h"
-#include "forms/coachmenu.h"
-#include "forms/hintpanel.h"
-#include "forms/mainform.h"
-#include "forms/reviewform.h"
+#include "forms/board/coachmenu.h"
+#include "forms/board/hintpanel.h"
+#include "forms/board/mainwindow.h"
+#include "forms/windows/reviewwindow.h"
 #include "formsfixture.h"
 
 namespace {
 
 class CoachTest : public FormsFixture {
 protected:
-    CoachTest() : main(std::make_unique<Tmain>(programFolder(), seams()))
+    CoachTest() : main(std::make_unique<MainWindow>(programFolder(), seams()))
     {
         main->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(main.get()));
@@ -37,7 +37,7 @@ protected:
         return shot.pixelColor(d.left() - HintPanel::kOutlineWidth + 1, d.center().y()) == HintPanel::outlineColor();
     }
 
-    std::unique_ptr<Tmain> main;
+    std::unique_ptr<MainWindow> main;
 };
 
 TEST_F(CoachTest, HintOutlinesTheDiceToKeepAndGoesAtTheNextClick)
@@ -84,7 +84,7 @@ TEST_F(CoachTest, HintOutlinesTheDiceToKeepAndGoesAtTheNextClick)
 TEST_F(CoachTest, GameReviewChargesTheLastFinishedGame)
 {
     trigger("GameReview1");
-    auto* review = main->findChild<Treview*>(QStringLiteral("review"));
+    auto* review = main->findChild<ReviewWindow*>(QStringLiteral("review"));
     ASSERT_NE(review, nullptr);
     EXPECT_TRUE(review->isVisible());
     EXPECT_EQ(review->findChild<QLabel*>("label_summary")->text(), "No finished game yet: play one to the end.");
@@ -95,7 +95,7 @@ TEST_F(CoachTest, GameReviewChargesTheLastFinishedGame)
         click(child(die));
     roll({2, 3, 4}); // nothing scores
     for (int round = 1; round <= kRounds; ++round) {
-        main->Timer2Timer();
+        main->onPauseElapsed();
         if (round < kRounds)
             roll({2, 3, 4, 6, 6, 2});
     }

@@ -5,10 +5,10 @@
 
 #include <cstdlib>
 
-#include "controls/tcolor.h"
-#include "forms/mainform.h"
-#include "forms/tallylistform.h"
-#include "forms/tallymodel.h"
+#include "widgets/storedcolor.h"
+#include "forms/board/mainwindow.h"
+#include "forms/windows/tallylistwindow.h"
+#include "forms/windows/tallymodel.h"
 #include "formsfixture.h"
 
 namespace {
@@ -60,7 +60,7 @@ protected:
 
 TEST_F(DarkThemeTest, BoardTextsKeepTheGamesColours)
 {
-    Tmain main(programFolder(), seams());
+    MainWindow main(programFolder(), seams());
     main.findChild<QLabel*>("label_rnd1")->setText("8888");
     main.findChild<QWidget*>("panel_name")->hide();
     main.findChild<QWidget*>("panel_cleared")->show();
@@ -79,7 +79,7 @@ TEST_F(DarkThemeTest, BoardTextsKeepTheGamesColours)
 TEST_F(DarkThemeTest, TallyListTextsKeepTheGamesColours)
 {
     TallyModel model(tallyFile());
-    Ttallylist tally(model, dialogs);
+    TallyListWindow tally(model, dialogs);
     expectColours(&tally, {{"label_myname", qcolor(colours::kKhaki)}, {"caption_1", Qt::black}});
 }
 

@@ -11,8 +11,8 @@
 #include <gtest/gtest.h>
 
 #include "core/fakegameseams.h"
-#include "forms/formlayout.h"
-#include "forms/mainform.h"
+#include "forms/art/formlayout.h"
+#include "forms/board/mainwindow.h"
 #include "platform/programfolder.h"
 #include "platform/recordingdialogservice.h"
 #include "platform/recordingsoundsink.h"
@@ -33,7 +33,7 @@ protected:
     }
 
     // The main window's cues, faces and boxes go to this fixture.
-    TmainSeams seams(std::optional<std::string> updateKey = std::nullopt)
+    MainWindowSeams seams(std::optional<std::string> updateKey = std::nullopt)
     {
         return {&sounds, &faces, &dialogs, std::move(updateKey), &urls};
     }

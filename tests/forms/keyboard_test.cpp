@@ -14,9 +14,9 @@
 #include <functional>
 
 #include "core/tally/tallyfile.h"
-#include "forms/boardaccessibility.h"
+#include "forms/board/boardaccessibility.h"
 #include "forms/programwindows.h"
-#include "forms/timage.h"
+#include "widgets/picturebox.h"
 #include "formsfixture.h"
 #include "support/eventwait.h"
 
@@ -27,9 +27,9 @@ namespace {
 // short, as the clock's tick.
 class KeyboardTest : public FormsFixture {
 protected:
-    std::unique_ptr<Tmain> open()
+    std::unique_ptr<MainWindow> open()
     {
-        auto main = std::make_unique<Tmain>(programFolder(), seams());
+        auto main = std::make_unique<MainWindow>(programFolder(), seams());
         main->show();
         main->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(main.get()));
@@ -117,7 +117,7 @@ TEST_F(KeyboardTest, WholeGameNamePostAndCancelByKeysOnly)
         EXPECT_EQ(child<QLabel>(*main, QStringLiteral("label_rnd%1").arg(round).toLatin1())->text(), r.slot)
             << "round " << round;
         EXPECT_TRUE(faces.script.empty()) << "round " << round << ": a roll was missed";
-        main->Timer2Timer();
+        main->onPauseElapsed();
     }
     EXPECT_EQ(state.gameTotal, 6450);
     ASSERT_TRUE(child(*main, "panel_cleared")->isVisible());
@@ -136,7 +136,7 @@ TEST_F(KeyboardTest, WholeGameNamePostAndCancelByKeysOnly)
     shoot(main.get(), "keys-focus-on-send-score");
     key(Qt::Key_Backtab);
 
-    QSignalSpy sends(child<TImage>(*main, "button_sendscore"), &TImage::clicked);
+    QSignalSpy sends(child<PictureBox>(*main, "button_sendscore"), &PictureBox::clicked);
     key(Qt::Key_Return); // SEND SCORE
     EXPECT_EQ(sends.count(), 1);
     EXPECT_TRUE(child(*main, "panel_wait")->isVisible());
@@ -204,10 +204,10 @@ TEST_F(KeyboardTest, UpdateOfferOverTheNamePanelTakesNoReturnMeantForTheName)
     main->setProgramFile(file("pelbixsolo")); // should the test fail, it moves no real file
     main->setProcessEnd([](int) {});
     type("Bo");
-    main->checkupdateDoneString(nullptr, "9.9.9");
+    main->judgeVersionAnswer(nullptr, "9.9.9");
     ASSERT_TRUE(child(*main, "panel_update")->isVisible());
     EXPECT_EQ(focusName(), "button_updatecancel");
-    EXPECT_FALSE(child<TImage>(*main, "button_namedone")->reachable()) << "the offer lies over the name panel";
+    EXPECT_FALSE(child<PictureBox>(*main, "button_namedone")->reachable()) << "the offer lies over the name panel";
     key(Qt::Key_Return);
     EXPECT_FALSE(child(*main, "panel_update")->isVisible());
     EXPECT_FALSE(child(*main, "button_updateyes")->isHidden()) << "the update started";
@@ -316,7 +316,7 @@ TEST_F(KeyboardTest, TallyResetAndWindowsByKeysOnly)
     // in front.
     w.help.showCentredOn(&w.main);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.help));
-    w.help.resize(Thelp::kClientSize.width(), 200); // short enough for the page to scroll
+    w.help.resize(HelpWindow::kClientSize.width(), 200); // short enough for the page to scroll
     QWidget* pages = w.help.findChild<QWidget*>("panel_main");
     const auto tabTo = [&order](const QString& wanted) {
         while (focusName() != wanted && order.size() < 40) {

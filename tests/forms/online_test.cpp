@@ -15,16 +15,16 @@
 #include <thread>
 #include <unistd.h>
 
-#include "controls/flatpanel.h"
-#include "controls/htmllite.h"
-#include "forms/listpagetext.h"
-#include "forms/postingwait.h"
+#include "widgets/flatpanel.h"
+#include "widgets/htmlview.h"
+#include "online/listpagetext.h"
+#include "online/postingwait.h"
 #include "forms/programwindows.h"
-#include "forms/updateflow.h"
+#include "online/updateflow.h"
 #include "formsfixture.h"
-#include "net/httpget.h"
+#include "net/backgroundfetch.h"
 #include "net/httplimits.h"
-#include "net/httpprot.h"
+#include "net/httpclient.h"
 #include "net/updatesignature.h"
 #include "support/eventwait.h"
 #include "support/recordingurlopener.h"
@@ -150,7 +150,7 @@ protected:
             for (const char* die : {"dice1", "dice2", "dice3"})
                 click(widget(w, die));
             click(widget(w, "image_turn"), {20, 11});
-            w.main.Timer2Timer();
+            w.main.onPauseElapsed();
         }
         ASSERT_TRUE(widget(w, "panel_cleared")->isVisible());
     }
@@ -221,10 +221,10 @@ TEST_F(OnlineTest, NoAnswerCountsDownFortyTicksThenFailsOnce)
     answerPosts = false;
     auto w = open();
     click(widget(*w, "button_sendscore"));
-    auto* wait = w->main.findChild<TFlatPanel*>("panel_wait");
+    auto* wait = w->main.findChild<FlatPanel*>("panel_wait");
     QStringList captions;
     for (int tick = 1; tick <= 40; ++tick) {
-        w->main.Timer1Timer();
+        w->main.onPostingTick();
         captions << wait->caption();
     }
     EXPECT_EQ(captions[0], "Posting Score, Please Wait.");
@@ -265,7 +265,7 @@ TEST_F(OnlineTest, AnswerInTheTenthTickEndsTheWaitWithoutFailure)
     endGame(*w);
     click(widget(*w, "button_sendscore"));
     for (int tick = 1; tick <= 9; ++tick)
-        w->main.Timer1Timer();
+        w->main.onPostingTick();
     answerPosts = true;
     ASSERT_TRUE(waitUntil([&] { return w->highscore.isVisible(); }));
     EXPECT_FALSE(w->main.findChild<QTimer*>("Timer1")->isActive());
@@ -312,7 +312,7 @@ TEST_F(OnlineTest, AnswerAfterPostingFailedIsIgnored)
     click(widget(*w, "button_sendscore"));
     ASSERT_TRUE(waitUntil([&] { return postRequests == 1; }));
     for (int tick = 0; tick < PostingWait::kPostingSeconds; ++tick)
-        w->main.Timer1Timer();
+        w->main.onPostingTick();
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_FALSE(w->highscore.sendit->Busy()) << "the given-up post still runs";
     // Whatever the late answer does, it finds no post waiting.
@@ -363,7 +363,7 @@ TEST_F(OnlineTest, ListPageLoadsNoResourceWhateverItsTags)
         }
     });
     auto w = open();
-    w->main.ViewHighScoreList1Click();
+    w->main.onViewHighScoreList();
     const bool shown = waitUntil([&] { return w->highscore.displayhtml->toPlainText().contains("score 850"); });
     w->highscore.displayhtml->grab(); // lays out and paints every image and background
     probing = true;
@@ -411,7 +411,7 @@ TEST_F(OnlineTest, PageLinksOpenOnlyWebAndMailAddresses)
     };
     for (const auto& c : cases) {
         const qsizetype before = opener.opened.size();
-        w->highscore.displayhtmlHotSpotClick(w->highscore.displayhtml, QString::fromLatin1(c.src), handled);
+        w->highscore.onListLinkClicked(w->highscore.displayhtml, QString::fromLatin1(c.src), handled);
         if (c.opened) {
             ASSERT_EQ(opener.opened.size(), before + 1) << c.src;
             EXPECT_EQ(opener.opened.last(), QString::fromLatin1(c.opened)) << c.src;
@@ -474,7 +474,7 @@ TEST_F(OnlineTest, FailedInstallerDownloadLeavesTheProgramAlone)
     installer = "not here";
     signature = signatureOf(installer, secretKey);
     auto w = open();
-    w->main.button_updateyesClick();
+    w->main.onUpdateYes();
     EXPECT_EQ(label(*w, "label_update")->text(), "Download Aborted");
     EXPECT_TRUE(dialogs.shown.isEmpty());
     EXPECT_FALSE(widget(*w, "button_updateyes")->isVisible());
@@ -496,8 +496,8 @@ TEST_F(OnlineTest, SuccessfulDownloadStartsTheInstallerAndEndsTheProcess)
     signature = signatureOf(installer, secretKey);
     auto w = open();
     QStringList statuses;
-    QObject::connect(&w->main, &Tmain::updateStatusChanged, [&](const QString& t) { statuses << t; });
-    w->main.button_updateyesClick();
+    QObject::connect(&w->main, &MainWindow::updateStatusChanged, [&](const QString& t) { statuses << t; });
+    w->main.onUpdateYes();
     EXPECT_EQ(endedWith, 0);
     EXPECT_EQ(statuses, (QStringList{"Updating. Please Wait...", "Received 512 bytes", "Installing"}));
     for (const char* name : {"pelbixsolo", "pelbixsolo.BAK"}) {
@@ -518,7 +518,7 @@ TEST_F(OnlineTest, InstallerThatCannotStartIsReportedAndTheProgramKept)
     installer = std::string(512, 'x'); // not a program: starting it fails
     signature = signatureOf(installer, secretKey);
     auto w = open();
-    w->main.button_updateyesClick();
+    w->main.onUpdateYes();
     EXPECT_EQ(endedWith, -1);
     EXPECT_TRUE(QFile::exists(file("pelbixsolo")));
     ASSERT_EQ(dialogs.shown.size(), 1);
@@ -548,7 +548,7 @@ TEST_F(OnlineTest, PostOutcomeFollowsTheStatus)
             EXPECT_EQ(dialogs.shown[0].text, "Posting Failed.");
             // The countdown must not report the same failure again.
             for (int tick = 0; tick < PostingWait::kPostingSeconds; ++tick)
-                w->main.Timer1Timer();
+                w->main.onPostingTick();
             EXPECT_EQ(dialogs.shown.size(), 1) << c.status;
         }
     }
@@ -562,9 +562,9 @@ TEST_F(OnlineTest, UnreachableListShowsOneLine)
                                       ScriptedHttpServer::answer(200, "OK", tooLong), std::string()}) {
         listAnswer = answer;
         auto w = open();
-        w->main.ViewHighScoreList1Click();
+        w->main.onViewHighScoreList();
         ASSERT_TRUE(waitUntil([&] { return !w->highscore.getit->Busy() && listRequests > 0; }));
-        EXPECT_EQ(w->highscore.displayhtml->toPlainText(), Thighscore::kUnreachable) << answer.substr(0, 40);
+        EXPECT_EQ(w->highscore.displayhtml->toPlainText(), HighScoreWindow::kUnreachable) << answer.substr(0, 40);
     }
 }
 
@@ -573,7 +573,7 @@ TEST_F(OnlineTest, UnbrokenMegabytePageIsCutAndBrokenBeforeLayout)
     const std::string head = "<html><body>";
     listAnswer = ScriptedHttpServer::answer(200, "OK", head + std::string(HttpLimits::kListPage - head.size(), 'x'));
     auto w = open();
-    w->main.ViewHighScoreList1Click();
+    w->main.onViewHighScoreList();
     ASSERT_TRUE(waitUntil([&] { return !w->highscore.displayhtml->toPlainText().isEmpty(); }));
     const QString text = w->highscore.displayhtml->toPlainText();
     EXPECT_TRUE(text.endsWith(ListPageText::kCutNote));
@@ -682,7 +682,7 @@ TEST_F(OnlineTest, UnsignedOrUnfinishedInstallersNeverRun)
         installerAnswer = c.installerAnswer;
         dialogs.shown.clear();
         auto w = open();
-        w->main.button_updateyesClick();
+        w->main.onUpdateYes();
         EXPECT_EQ(label(*w, "label_update")->text(), "Download Aborted") << c.name;
         EXPECT_EQ(dialogs.shown.size(), c.box ? 1 : 0) << c.name;
         EXPECT_TRUE(QFile::exists(file("pelbixsolo"))) << c.name;
@@ -710,14 +710,14 @@ TEST(PostingWait, ReportsOneFailurePerPostWhicheverWayItEnds)
     wait.start();
     wait.fail(); // refused at once
     for (int tick = 0; tick < PostingWait::kPostingSeconds; ++tick)
-        wait.Timer1Timer();
+        wait.onPostingTick();
     EXPECT_EQ(failed.count(), 1);
 
     wait.start();
     for (int tick = 1; tick < PostingWait::kPostingSeconds; ++tick)
-        wait.Timer1Timer();
+        wait.onPostingTick();
     EXPECT_EQ(failed.count(), 1) << "one tick early";
-    wait.Timer1Timer();
+    wait.onPostingTick();
     EXPECT_EQ(failed.count(), 2);
     wait.fail(); // a refusal arriving after the countdown gave up
     EXPECT_EQ(failed.count(), 2);

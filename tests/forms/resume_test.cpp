@@ -15,9 +15,9 @@ constexpr const char* kResume = "Resume the game in progress?";
 class ResumeTest : public FormsFixture {
 protected:
     // The game's own generator, so the saved game carries its state.
-    TmainSeams realFaces()
+    MainWindowSeams realFaces()
     {
-        TmainSeams s = seams();
+        MainWindowSeams s = seams();
         s.faces = nullptr;
         return s;
     }
@@ -101,7 +101,7 @@ TEST_F(ResumeTest, AKilledCopyLeavesItsGameToTheNextStartAndOnlyToOneCopy)
     auto w = open();
     ASSERT_TRUE(asked());
     EXPECT_EQ(writeSavedGame(*w->main.game().snapshot()), writeSavedGame(saved));
-    w->main.image_rollClick();
+    w->main.onRoll();
     left.game.roll();
     for (int i = 1; i <= kDice; ++i)
         EXPECT_EQ(w->main.game().state().die(i).value, left.game.state().die(i).value) << "die " << i;

@@ -12,7 +12,7 @@
 #include <csignal>
 #include <fstream>
 
-#include "forms/updateflow.h"
+#include "online/updateflow.h"
 #include "net/updatesignature.h"
 #include "support/eventwait.h"
 #include "support/scriptedhttpserver.h"
@@ -80,8 +80,6 @@ TEST(UpdateKillChild, DISABLED_Run)
     const QString folder = qEnvironmentVariable("PELBIX_KILL_FOLDER");
     const QString step = qEnvironmentVariable("PELBIX_KILL_AT");
     UpdateFlow::Setup setup;
-    setup.productkey = QStringLiteral("pelbixsolo");
-    setup.setupname = QStringLiteral("qztsetup.exe");
     setup.server = [] { return QStringLiteral("127.0.0.1:") + qEnvironmentVariable("PELBIX_KILL_PORT"); };
     setup.ownVersion = [] { return QStringLiteral("1.0.2"); };
     setup.programFile = QDir(folder).filePath("pelbixsolo");

@@ -8,8 +8,8 @@
 
 #include <fstream>
 
-#include "controls/selbutton.h"
-#include "controls/url.h"
+#include "widgets/selectbutton.h"
+#include "widgets/webaddress.h"
 #include "support/recordingurlopener.h"
 #include "core/tally/tallyfile.h"
 #include "core/settings/settings.h"
@@ -47,7 +47,7 @@ protected:
     }
     static QAction* action(ProgramWindows& w, const char* name) { return w.main.findChild<QAction*>(name); }
     static QString tallyGames(ProgramWindows& w) { return w.tallylist.findChild<QLabel*>("mylabel_1")->text(); }
-    static QWidget* topPage(Thelp& help)
+    static QWidget* topPage(HelpWindow& help)
     {
         QWidget* area = help.findChild<QWidget*>("memo1")->parentWidget();
         QWidget* page = area->childAt(area->rect().center());
@@ -113,7 +113,7 @@ TEST_F(ShellTest, MenuCommandsShowTheirWindows)
 TEST_F(ShellTest, CtrlSWhileTheEndOfGamePanelShowsStartsANewGame)
 {
     auto w = open();
-    w->main.button_startClick();
+    w->main.onStartButton();
     w->main.findChild<QWidget*>("panel_cleared")->show();
     dialogs.defaultAnswer = true; // round 1 is under way: yes, abandon it
     QTest::keyClick(&w->main, Qt::Key_S, Qt::ControlModifier);
@@ -128,8 +128,8 @@ TEST_F(ShellTest, F1BringsBackThePageChosenLast)
     QTest::keyClick(&w->main, Qt::Key_F1);
     ASSERT_TRUE(w->help.isVisible());
     EXPECT_EQ(w->help.findChild<QLabel*>("label_caption")->text(), "Overview");
-    w->help.SelButton1Click(w->help.findChild<TSelButton*>("SelButton4"));
-    w->help.button_doneClick();
+    w->help.onPageButton(w->help.findChild<SelectButton*>("SelButton4"));
+    w->help.onDone();
     EXPECT_FALSE(w->help.isVisible());
     w->main.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w->main));
@@ -168,7 +168,7 @@ TEST_F(ShellTest, ClosingMainWithOthersOpenWritesTheTally)
         auto w = open();
         w->help.showCentredOn(&w->main);
         w->tallylist.showCentredOn(&w->main);
-        w->main.button_startClick();
+        w->main.onStartButton();
         // That the application loop then ends is shown by the real program
         // below; here, closing main writes the tally while every window is
         // still there.

@@ -4,7 +4,7 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 
-#include "forms/postingwait.h"
+#include "online/postingwait.h"
 #include "server/postvalidator.h"
 
 namespace {

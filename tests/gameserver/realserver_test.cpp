@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "forms/formsfixture.h"
-#include "controls/htmllite.h"
+#include "widgets/htmlview.h"
 #include "forms/programwindows.h"
 #include "server/openscorestore.h"
 #include "server/testserver.h"
@@ -46,7 +46,7 @@ protected:
             for (const char* die : {"dice1", "dice2", "dice3"})
                 click(widget(w, die));
             click(widget(w, "image_turn"), {20, 11});
-            w.main.Timer2Timer();
+            w.main.onPauseElapsed();
         }
         ASSERT_TRUE(widget(w, "panel_cleared")->isVisible());
     }

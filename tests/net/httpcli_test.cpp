@@ -8,9 +8,9 @@
 #include <QBuffer>
 #include <QTimer>
 
-#include "net/ehttpexception.h"
-#include "net/httpget.h"
-#include "net/httpprot.h"
+#include "net/httpexception.h"
+#include "net/backgroundfetch.h"
+#include "net/httpclient.h"
 #include "support/eventwait.h"
 #include "support/scriptedhttpserver.h"
 #include "support/tlstestserver.h"
@@ -21,7 +21,7 @@ using Connection = ScriptedHttpServer::Connection;
 
 // A client as the installer download sets it up, writing into a buffer.
 struct Download {
-    THttpCli cli;
+    HttpClient cli;
     QByteArray body;
     QBuffer stream{&body};
     int docBegins = 0;
@@ -41,7 +41,7 @@ struct Download {
     {
         try {
             cli.Get();
-        } catch (const EHttpException& e) {
+        } catch (const HttpException& e) {
             return {e.ErrorCode(), e.what()};
         }
         return {0, ""};
@@ -78,7 +78,7 @@ TEST(Get, SendsExactlyTheInstallerRequest)
 TEST(Post, SendsEveryHeaderLineInOrderAndTheBody)
 {
     ScriptedHttpServer server(answering(ScriptedHttpServer::answer(200, "OK", "posted")));
-    THttpCli cli;
+    HttpClient cli;
     QByteArray payload("name=Ann&score=5000");
     QBuffer send(&payload);
     send.open(QIODevice::ReadOnly);
@@ -169,7 +169,7 @@ TEST(Get, AnswersFromTheServer)
         EXPECT_EQ(d.cli.StatusCode(), c.status) << c.name;
         EXPECT_EQ(d.docBegins, c.docBegins) << c.name;
         EXPECT_EQ(d.docEnds, c.docBegins) << c.name;
-        EXPECT_EQ(d.cli.State(), THttpCli::httpReady) << c.name;
+        EXPECT_EQ(d.cli.State(), HttpClient::httpReady) << c.name;
     }
 }
 
@@ -237,7 +237,7 @@ TEST(Get, FailsWithTheClientsOwnPhrases)
     for (const auto& c : cases) {
         Download d(c.url);
         EXPECT_EQ(d.get(), std::make_pair(404, c.message)) << c.name;
-        EXPECT_EQ(d.cli.State(), THttpCli::httpReady) << c.name;
+        EXPECT_EQ(d.cli.State(), HttpClient::httpReady) << c.name;
     }
 }
 
@@ -247,13 +247,13 @@ TEST(Get, RefusesToStartWhenItCannot)
         c.readRequest();
         c.hang();
     });
-    THttpCli cli;
+    HttpClient cli;
     cli.URL = QString::fromStdString(server.url("/"));
     const auto expectRefusal = [](const std::function<void()>& start, int code, const char* message) {
         try {
             start();
             ADD_FAILURE() << "started: " << message;
-        } catch (const EHttpException& e) {
+        } catch (const HttpException& e) {
             EXPECT_EQ(e.ErrorCode(), code);
             EXPECT_STREQ(e.what(), message);
         }
@@ -273,7 +273,7 @@ TEST(Get, ANewRequestCancelsAHungOne)
     });
     Download d(server.url("/first"));
     std::vector<int> done;
-    d.cli.OnRequestDone = [&](QObject*, THttpCli::THttpRequest, int error) { done.push_back(error); };
+    d.cli.OnRequestDone = [&](QObject*, HttpClient::HttpRequest, int error) { done.push_back(error); };
     d.cli.GetAsync();
     ASSERT_TRUE(waitUntil([&] { return server.requests().size() == 1; }));
     d.cli.URL = QString::fromStdString(server.url("/second"));
@@ -368,7 +368,7 @@ TEST(Post, NeverFollowsARedirectToAnotherHost)
     try {
         d.cli.Post();
         ADD_FAILURE() << "posted";
-    } catch (const EHttpException& e) {
+    } catch (const HttpException& e) {
         EXPECT_STREQ(e.what(), "redirect to another host refused");
     }
     EXPECT_EQ(server.requests().size(), 1u);
@@ -429,7 +429,7 @@ TEST(Proxy, BothClientsTakeTheEnvironmentsProxy)
     qunsetenv("NO_PROXY");
     Download d("http://pelbix-elsewhere.invalid/v");
     const auto cliResult = d.get();
-    THTTPGet get;
+    BackgroundFetch get;
     QByteArray result;
     get.OnDoneString = [&](QObject*, const QByteArray& body) { result = body; };
     get.URL = QStringLiteral("http://pelbix-elsewhere.invalid/w");
@@ -450,14 +450,14 @@ TEST(Abort, EndsAHangingRequestOnce)
         c.readRequest();
         c.hang();
     });
-    THttpCli cli;
+    HttpClient cli;
     std::vector<int> done;
-    cli.OnRequestDone = [&](QObject*, THttpCli::THttpRequest, int error) { done.push_back(error); };
+    cli.OnRequestDone = [&](QObject*, HttpClient::HttpRequest, int error) { done.push_back(error); };
     cli.URL = QString::fromStdString(server.url("/"));
     cli.GetAsync();
     ASSERT_TRUE(waitUntil([&] { return !server.requests().empty(); }));
     cli.Abort();
-    EXPECT_EQ(cli.State(), THttpCli::httpReady);
+    EXPECT_EQ(cli.State(), HttpClient::httpReady);
     EXPECT_EQ(cli.StatusCode(), 404);
     EXPECT_EQ(cli.ReasonPhrase(), QStringLiteral("Connection aborted on request"));
     ASSERT_TRUE(waitUntil([&] { return !done.empty(); }));
@@ -471,13 +471,13 @@ TEST(Get, ThrowsWhenTheClientIsDestroyedWhileItWaits)
         c.readRequest();
         c.hang();
     });
-    auto* cli = new THttpCli;
+    auto* cli = new HttpClient;
     cli->URL = QString::fromStdString(server.url("/"));
     QTimer::singleShot(100, [cli] { delete cli; });
     try {
         cli->Get();
         ADD_FAILURE() << "returned normally";
-    } catch (const EHttpException& e) {
+    } catch (const HttpException& e) {
         EXPECT_EQ(e.ErrorCode(), 404);
         EXPECT_STREQ(e.what(), "Connection aborted on request");
     }
@@ -544,7 +544,7 @@ TEST(Post, BecomesAGetAfterARedirect)
         else
             c.send(ScriptedHttpServer::answer(200, "OK", "thanks"));
     });
-    THttpCli cli;
+    HttpClient cli;
     QByteArray payload("a=1");
     QBuffer send(&payload);
     send.open(QIODevice::ReadOnly);
@@ -574,7 +574,7 @@ TEST(Head, EndsAfterTheHeader)
         c.send("HTTP/1.0 200 OK\r\nContent-Length: 5000\r\nContent-Type: text/html\r\n\r\n");
         c.hang();
     });
-    THttpCli cli;
+    HttpClient cli;
     cli.URL = QString::fromStdString(server.url("/list/"));
     cli.Head();
     EXPECT_EQ(cli.StatusCode(), 200);
@@ -626,7 +626,7 @@ TEST(Put, TakesTheLocationWithoutMoving)
 {
     ScriptedHttpServer server(answering(
         ScriptedHttpServer::answer(201, "Created", "", true, "Location: http://127.0.0.1/stored/file\r\n")));
-    THttpCli cli;
+    HttpClient cli;
     QByteArray payload("content");
     QBuffer send(&payload);
     send.open(QIODevice::ReadOnly);

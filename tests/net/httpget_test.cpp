@@ -9,8 +9,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "net/httpget.h"
-#include "net/httpgetthread.h"
+#include "net/backgroundfetch.h"
+#include "net/backgroundfetchthread.h"
 #include "net/httpgeturl.h"
 #include "support/eventwait.h"
 #include "support/scriptedhttpserver.h"
@@ -29,7 +29,7 @@ struct Outcomes {
     std::vector<long long> totals;
     std::vector<long long> readed;
 
-    void attach(THTTPGet& get, bool withProgress = false)
+    void attach(BackgroundFetch& get, bool withProgress = false)
     {
         get.OnDoneString = [this](QObject*, const QByteArray& body) {
             ++done;
@@ -37,7 +37,7 @@ struct Outcomes {
         };
         get.OnError = [this](QObject*) { ++errors; };
         if (withProgress) {
-            get.OnProgress = [this](THTTPGetThread* sender, long long total, long long read) {
+            get.OnProgress = [this](BackgroundFetchThread* sender, long long total, long long read) {
                 EXPECT_NE(sender, nullptr);
                 ++progressCalls;
                 totals.push_back(total);
@@ -109,7 +109,7 @@ TEST(FetchString, CompletesOncePerAnswer)
     };
     for (const auto& c : cases) {
         ScriptedHttpServer server(answering(c.answer));
-        THTTPGet get;
+        BackgroundFetch get;
         Outcomes outcomes;
         outcomes.attach(get);
         get.BinaryData = c.binary;
@@ -149,7 +149,7 @@ TEST(FetchString, ReportsProgressPerChunkOfAtMost1025Bytes)
                 conn.pause(5);
             }
         });
-        THTTPGet get;
+        BackgroundFetch get;
         Outcomes outcomes;
         outcomes.attach(get, true);
         get.URL = QString::fromStdString(server.url("/"));
@@ -187,7 +187,7 @@ TEST(FetchString, SendsTheRequestFromItsSettings)
     };
     for (const auto& c : cases) {
         ScriptedHttpServer server(answering(ScriptedHttpServer::answer(200, "OK", "fine")));
-        THTTPGet get;
+        BackgroundFetch get;
         Outcomes outcomes;
         outcomes.attach(get);
         get.UseCache = c.useCache;
@@ -210,7 +210,7 @@ TEST(FetchString, SendsTheRequestFromItsSettings)
 TEST(FetchString, ASpaceOrHashInTheQueryReachesTheServerEncoded)
 {
     ScriptedHttpServer server(answering(ScriptedHttpServer::answer(200, "OK", "fine")));
-    THTTPGet get;
+    BackgroundFetch get;
     Outcomes outcomes;
     outcomes.attach(get);
     get.URL = QString::fromStdString(server.url("/p/../q?name=Ann Lee&x=#1"));
@@ -229,7 +229,7 @@ TEST(FetchString, ANewStartCancelsAHungFetch)
         else
             c.send(ScriptedHttpServer::answer(200, "OK", "second"));
     });
-    THTTPGet get;
+    BackgroundFetch get;
     Outcomes outcomes;
     outcomes.attach(get);
     get.URL = QString::fromStdString(server.url("/first"));
@@ -273,7 +273,7 @@ TEST(FetchString, FailsOnACutBodyOrATimeOut)
     };
     for (const auto& c : cases) {
         ScriptedHttpServer server(c.script);
-        THTTPGet get;
+        BackgroundFetch get;
         Outcomes outcomes;
         outcomes.attach(get);
         get.Timeouts = c.timeouts;
@@ -288,7 +288,7 @@ TEST(FetchString, FailsOnACutBodyOrATimeOut)
     ScriptedHttpServer silent([](Connection& c) { c.hang(); });
     for (const QString& url : {QStringLiteral("http://127.0.0.1:%1/").arg(stuck.port()),
                                QStringLiteral("https://127.0.0.1:%1/").arg(silent.port())}) {
-        THTTPGet get;
+        BackgroundFetch get;
         Outcomes outcomes;
         outcomes.attach(get);
         get.Timeouts = quick;
@@ -307,7 +307,7 @@ TEST(FetchString, ManyQuickRestartsEndWithTheLastFetchOnly)
         if (!request.empty()) // a cancelled fetch may close before its request is whole
             c.send(ScriptedHttpServer::answer(200, "OK", request.substr(4, request.find(" HTTP/") - 4)));
     });
-    THTTPGet get;
+    BackgroundFetch get;
     Outcomes outcomes;
     outcomes.attach(get);
     for (int i = 0; i < 30; ++i) {
@@ -353,7 +353,7 @@ TEST(FetchString, FollowsRedirectsWithinTheirRules)
         {"/file", true, "", false},
     };
     for (const auto& c : cases) {
-        THTTPGet get;
+        BackgroundFetch get;
         Outcomes outcomes;
         outcomes.attach(get);
         get.OtherHostRedirects = c.otherHosts;
@@ -375,7 +375,7 @@ TEST(FetchString, KeepsTheCredentialsFromAnotherHost)
                                                 "Location: http://localhost:" + std::to_string(c.port()) + "/near\r\n")
                    : ScriptedHttpServer::answer(200, "OK", "landed"));
     });
-    THTTPGet get;
+    BackgroundFetch get;
     Outcomes outcomes;
     outcomes.attach(get);
     get.UserName = QStringLiteral("ann");
@@ -408,7 +408,7 @@ TEST(FetchString, ChecksTheServersCertificate)
         {"redirect to https", QString::fromStdString(upgrade.url("/post")), true, ""},
     };
     for (const auto& c : cases) {
-        THTTPGet get;
+        BackgroundFetch get;
         Outcomes outcomes;
         outcomes.attach(get);
         get.OtherHostRedirects = false;
@@ -422,7 +422,7 @@ TEST(FetchString, ChecksTheServersCertificate)
     }
     // Never from TLS back to plain text.
     server.setAnswer(ScriptedHttpServer::answer(302, "Found", "", true, "Location: " + upgrade.url("/x") + "\r\n").c_str());
-    THTTPGet get;
+    BackgroundFetch get;
     Outcomes outcomes;
     outcomes.attach(get);
     get.CaCertificates = server.certificateFile();
@@ -438,7 +438,7 @@ TEST(FetchString, TunnelsHttpsThroughTheEnvironmentsProxy)
     // A proxy that refuses: what matters is the tunnel request and the failure.
     ScriptedHttpServer proxy(answering("HTTP/1.1 407 Proxy Authentication Required\r\nContent-Length: 0\r\n\r\n"));
     qputenv("https_proxy", "http://u:p@127.0.0.1:" + QByteArray::number(proxy.port()));
-    THTTPGet get;
+    BackgroundFetch get;
     Outcomes outcomes;
     outcomes.attach(get);
     get.URL = QStringLiteral("https://pelbix-elsewhere.invalid/v");
@@ -464,7 +464,7 @@ TEST(FetchString, ThreeComponentsBusyAtOnce)
             c.pause(10);
         c.send(ScriptedHttpServer::answer(200, "OK", request.substr(4, 2)));
     });
-    THTTPGet gets[3];
+    BackgroundFetch gets[3];
     Outcomes outcomes[3];
     for (int i = 0; i < 3; ++i) {
         outcomes[i].attach(gets[i]);
@@ -482,7 +482,7 @@ TEST(FetchString, ThreeComponentsBusyAtOnce)
 TEST(FetchString, AHandlerMayStartTheNextFetch)
 {
     ScriptedHttpServer server(answering(ScriptedHttpServer::answer(200, "OK", "again")));
-    THTTPGet get;
+    BackgroundFetch get;
     int done = 0;
     get.URL = QString::fromStdString(server.url("/"));
     get.OnDoneString = [&](QObject* sender, const QByteArray&) {
@@ -498,11 +498,11 @@ TEST(FetchString, AHandlerMayStartTheNextFetch)
 TEST(FetchString, AProgressHandlerMayStartTheNextFetch)
 {
     ScriptedHttpServer server(answering(ScriptedHttpServer::answer(200, "OK", std::string(3000, 'b'))));
-    THTTPGet get;
+    BackgroundFetch get;
     int progress = 0;
     int done = 0;
     get.URL = QString::fromStdString(server.url("/"));
-    get.OnProgress = [&](THTTPGetThread*, long long, long long) {
+    get.OnProgress = [&](BackgroundFetchThread*, long long, long long) {
         if (++progress == 1)
             get.FetchString(); // cancels the fetch whose progress this is
     };
@@ -522,7 +522,7 @@ TEST(FetchString, FailsWithoutAServer)
         "http://no-slash-after-host",
     };
     for (const auto& url : urls) {
-        THTTPGet get;
+        BackgroundFetch get;
         Outcomes outcomes;
         outcomes.attach(get);
         get.URL = QString::fromStdString(url);
@@ -538,7 +538,7 @@ TEST(Stop, EndsAFetchThatHangsWithOneFailure)
         c.readRequest();
         c.hang();
     });
-    THTTPGet get;
+    BackgroundFetch get;
     Outcomes outcomes;
     outcomes.attach(get);
     get.URL = QString::fromStdString(server.url("/"));
@@ -551,14 +551,14 @@ TEST(Stop, EndsAFetchThatHangsWithOneFailure)
     EXPECT_EQ(outcomes.completions(), 1);
 }
 
-TEST(THTTPGet, DestroyedDuringAFetchThatHangsGetsNothing)
+TEST(BackgroundFetch, DestroyedDuringAFetchThatHangsGetsNothing)
 {
     ScriptedHttpServer server([](Connection& c) {
         c.readRequest();
         c.hang();
     });
     Outcomes outcomes;
-    auto get = std::make_unique<THTTPGet>();
+    auto get = std::make_unique<BackgroundFetch>();
     outcomes.attach(*get);
     get->URL = QString::fromStdString(server.url("/"));
     get->FetchString();
@@ -568,7 +568,7 @@ TEST(THTTPGet, DestroyedDuringAFetchThatHangsGetsNothing)
     EXPECT_EQ(outcomes.completions(), 0);
 }
 
-TEST(THTTPGet, DestroyedWhileItsWorkerWaitsInAHandOff)
+TEST(BackgroundFetch, DestroyedWhileItsWorkerWaitsInAHandOff)
 {
     // The worker reports a chunk and blocks until this thread takes the call;
     // this thread destroys the component instead of running its event loop.
@@ -580,7 +580,7 @@ TEST(THTTPGet, DestroyedWhileItsWorkerWaitsInAHandOff)
         c.hang();
     });
     Outcomes outcomes;
-    auto get = std::make_unique<THTTPGet>();
+    auto get = std::make_unique<BackgroundFetch>();
     outcomes.attach(*get, true);
     get->URL = QString::fromStdString(server.url("/"));
     get->FetchString();
@@ -597,7 +597,7 @@ TEST(FetchFile, WritesTheBodyToTheFile)
 {
     ScriptedHttpServer server(answering(ScriptedHttpServer::answer(200, "OK", "1.0.3")));
     QTemporaryDir dir;
-    THTTPGet get;
+    BackgroundFetch get;
     QString doneName;
     long long doneSize = -1;
     get.OnDoneFile = [&](QObject*, const QString& name, long long size) {
@@ -619,7 +619,7 @@ TEST(FetchString, WaitThreadRunsTheEventsAlreadyQueued)
 {
     ScriptedHttpServer server(answering(ScriptedHttpServer::answer(200, "OK", "x")));
     for (bool wait : {false, true}) {
-        THTTPGet get;
+        BackgroundFetch get;
         Outcomes outcomes;
         outcomes.attach(get);
         get.WaitThread = wait;
@@ -641,7 +641,7 @@ TEST(FetchString, FollowsARedirectToItsTarget)
         else
             c.send(ScriptedHttpServer::answer(200, "OK", "target"));
     });
-    THTTPGet get;
+    BackgroundFetch get;
     Outcomes outcomes;
     outcomes.attach(get);
     get.URL = QString::fromStdString(server.url("/old"));

@@ -5,10 +5,10 @@
 
 #include <QBuffer>
 
-#include "net/ehttpexception.h"
-#include "net/httpget.h"
+#include "net/httpexception.h"
+#include "net/backgroundfetch.h"
 #include "net/httplimits.h"
-#include "net/httpprot.h"
+#include "net/httpclient.h"
 #include "support/eventwait.h"
 #include "support/scriptedhttpserver.h"
 
@@ -60,7 +60,7 @@ TEST(FetchString, EndsPastEveryLimitWithinTheLimit)
 {
     for (const Hostile& h : hostileAnswers()) {
         ScriptedHttpServer server(h.script);
-        THTTPGet get;
+        BackgroundFetch get;
         get.MaxBodySize = kLimit;
         get.URL = QString::fromStdString(server.url("/pelbixsolo/pelbixsoloversion.txt"));
         int done = 0;
@@ -85,7 +85,7 @@ TEST(Get, EndsPastEveryLimitWithinTheLimit)
 {
     for (const Hostile& h : hostileAnswers()) {
         ScriptedHttpServer server(h.script);
-        THttpCli cli;
+        HttpClient cli;
         cli.MaxBodySize = kLimit;
         cli.URL = QString::fromStdString(server.url("/pelbixsolo/qztsetup.exe"));
         QBuffer stream;
@@ -94,7 +94,7 @@ TEST(Get, EndsPastEveryLimitWithinTheLimit)
         int code = 0;
         try {
             cli.Get();
-        } catch (const EHttpException& e) {
+        } catch (const HttpException& e) {
             code = e.ErrorCode();
         }
         EXPECT_EQ(code, h.delivered ? 0 : 404) << h.name;
@@ -113,7 +113,7 @@ TEST(FetchString, ReportsTheAnswersStatus)
             c.readRequest();
             c.send(ScriptedHttpServer::answer(status, "Status", body));
         });
-        THTTPGet get;
+        BackgroundFetch get;
         get.URL = QString::fromStdString(server.url("/cgi-bin/pelbixsolo.cgi?name=a"));
         bool ended = false;
         get.OnDoneString = [&](QObject*, const QByteArray&) { ended = true; };

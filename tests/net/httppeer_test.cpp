@@ -16,9 +16,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include "net/ehttpexception.h"
-#include "net/httpget.h"
-#include "net/httpprot.h"
+#include "net/httpexception.h"
+#include "net/backgroundfetch.h"
+#include "net/httpclient.h"
 #include "support/eventwait.h"
 #include "support/scriptedhttpserver.h"
 
@@ -100,7 +100,7 @@ protected:
     }
     QByteArray fetchInBackground(const QString& path, bool& ok)
     {
-        THTTPGet get;
+        BackgroundFetch get;
         QByteArray result;
         int completions = 0;
         ok = false;
@@ -151,13 +151,13 @@ TEST_F(HttpPeer, ClientDownloadsIntoAFile)
         const QString fileName = m_folder.filePath(QStringLiteral("download.bin"));
         QFile file(fileName);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        THttpCli cli;
+        HttpClient cli;
         cli.URL = m_server->url(QString::fromLatin1(c.path));
         cli.ReceiveStream = &file;
         int code = 0;
         try {
             cli.Get();
-        } catch (const EHttpException& e) {
+        } catch (const HttpException& e) {
             code = e.ErrorCode();
         }
         file.close();

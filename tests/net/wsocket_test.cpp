@@ -2,8 +2,8 @@
 #include <cerrno>
 #include <gtest/gtest.h>
 
-#include "net/esocketexception.h"
-#include "net/wsocket.h"
+#include "net/socketexception.h"
+#include "net/clientsocket.h"
 #include "net/wsocketerror.h"
 #include "support/eventwait.h"
 
@@ -58,7 +58,7 @@ TEST(DnsLookup, ReportsADottedAddressWithoutALookup)
         {"001.2.3.4", "1.2.3.4"},
     };
     for (const auto& c : cases) {
-        TWSocket socket;
+        ClientSocket socket;
         int calls = 0;
         int error = -1;
         socket.OnDnsLookupDone = [&](int e) {
@@ -76,13 +76,13 @@ TEST(DnsLookup, ReportsADottedAddressWithoutALookup)
 
 TEST(DnsLookup, RefusesAnEmptyHostAtOnce)
 {
-    TWSocket socket;
-    EXPECT_THROW(socket.DnsLookup(QStringLiteral("   ")), ESocketException);
+    ClientSocket socket;
+    EXPECT_THROW(socket.DnsLookup(QStringLiteral("   ")), SocketException);
 }
 
 TEST(DnsLookup, FailsForAReservedNameThatNeverResolves)
 {
-    TWSocket socket;
+    ClientSocket socket;
     int error = -1;
     socket.OnDnsLookupDone = [&](int e) { error = e; };
     socket.DnsLookup(QStringLiteral("pelbix-nowhere.invalid"));
@@ -92,7 +92,7 @@ TEST(DnsLookup, FailsForAReservedNameThatNeverResolves)
 
 TEST(DnsLookup, ACancelledLookupReportsNothing)
 {
-    TWSocket socket;
+    ClientSocket socket;
     int calls = 0;
     socket.OnDnsLookupDone = [&](int) { ++calls; };
     socket.DnsLookup(QStringLiteral("127.0.0.1"));
@@ -105,9 +105,9 @@ TEST(DnsLookup, ACancelledLookupReportsNothing)
 
 TEST(Connect, AnAddressThatIsNotDottedCannotStart)
 {
-    TWSocket socket;
+    ClientSocket socket;
     socket.Addr = QStringLiteral("example");
     socket.Port = QStringLiteral("80");
-    EXPECT_THROW(socket.Connect(), ESocketException);
+    EXPECT_THROW(socket.Connect(), SocketException);
     EXPECT_EQ(socket.LastError(), 10022);
 }

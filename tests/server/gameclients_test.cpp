@@ -4,10 +4,10 @@
 
 #include <fstream>
 
-#include "controls/htmllite.h"
-#include "forms/highscoreform.h"
-#include "net/httpget.h"
-#include "net/httpprot.h"
+#include "widgets/htmlview.h"
+#include "forms/windows/highscorewindow.h"
+#include "net/backgroundfetch.h"
+#include "net/httpclient.h"
 #include "server/sqlitescorestore.h"
 #include "support/eventwait.h"
 #include "testserver.h"
@@ -15,8 +15,8 @@
 namespace {
 
 // The server as the game meets it: posts and the list through the high-score
-// window's own background fetches, the version file through THTTPGet and the
-// installer through THttpCli.
+// window's own background fetches, the version file through BackgroundFetch and the
+// installer through HttpClient.
 class GameClients : public testing::Test {
 protected:
     GameClients()
@@ -33,7 +33,7 @@ protected:
 
     QByteArray fetch(const QString& url)
     {
-        THTTPGet get;
+        BackgroundFetch get;
         get.URL = url;
         QByteArray body;
         bool done = false;
@@ -59,7 +59,7 @@ protected:
 
 TEST_F(GameClients, PostThenListThroughTheHighScoreWindow)
 {
-    Thighscore window(QStringLiteral("pelbixsolo"), address);
+    HighScoreWindow window(address);
     for (const QString& name : {QStringLiteral("Ann & Bo"), QStringLiteral("#1"), QStringLiteral("<script>"),
                                 QStringLiteral("x+y z")}) {
         bool answered = false;
@@ -93,7 +93,7 @@ TEST_F(GameClients, VersionFileArrivesByteForByte)
 
 TEST_F(GameClients, InstallerArrivesByteForByteThroughTheForegroundClient)
 {
-    THttpCli cli;
+    HttpClient cli;
     cli.Agent = QStringLiteral("Mozilla/3.0 (compatible)");
     cli.URL = base() + "/pelbixsolo/qztsetup.exe";
     QBuffer received;

@@ -11,7 +11,7 @@
 
 #include <fstream>
 
-#include "forms/updateflow.h"
+#include "online/updateflow.h"
 #include "net/updatesignature.h"
 #include "server/sqlitescorestore.h"
 #include "support/eventwait.h"
@@ -45,8 +45,6 @@ TEST(SignedUpdate, InstallsFromTheRealServer)
     const QString program = QDir(gameFolder.path()).filePath("pelbixsolo");
     std::ofstream(program.toStdString()) << "the program";
     UpdateFlow::Setup setup;
-    setup.productkey = QStringLiteral("pelbixsolo");
-    setup.setupname = QStringLiteral("qztsetup.exe");
     setup.server = [&] { return QStringLiteral("http://127.0.0.1:%1").arg(server.port()); };
     setup.ownVersion = [] { return QStringLiteral("1.0.2"); };
     setup.programFile = program;

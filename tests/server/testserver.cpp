@@ -13,6 +13,8 @@
 #include <sys/time.h>
 #include <unistd.h>
 
+#include "protocol/wirecontract.h"
+
 TempFolder::TempFolder()
 {
     std::string pattern = (std::filesystem::temp_directory_path() / "pelbixserver-XXXXXX").string();
@@ -72,8 +74,9 @@ std::string encodeQueryValue(std::string_view text)
 
 std::string postTarget(std::string_view name, std::string_view date, std::string_view score)
 {
-    return std::string(ScoreServer::kPostPath) + "?name=" + encodeQueryValue(name) + "&date=" + std::string(date) +
-           "&score=" + std::string(score);
+    return std::string(wire::kPostPath) + "?" + std::string(wire::kNameKey) + "=" + encodeQueryValue(name) + "&" +
+           std::string(wire::kDateKey) + "=" + std::string(date) + "&" + std::string(wire::kScoreKey) + "=" +
+           std::string(score);
 }
 
 int connectLoopback(int port, std::chrono::milliseconds timeout, const char* fromAddress)

@@ -2,7 +2,7 @@
 #pragma once
 #include <QStringList>
 
-#include "controls/urlopener.h"
+#include "widgets/urlopener.h"
 
 // For tests: records every address handed to it in place of the desktop,
 // and answers with `accept`.

@@ -3,9 +3,9 @@
 // mock-ups that put them where the windows do, and prints how long painting
 // them took (first font use apart). Run it with QT_QPA_PLATFORM=offscreen on
 // a machine without a display; QT_SCALE_FACTOR=2 shows the high-density look.
-#include "forms/artwork.h"
+#include "forms/art/artwork.h"
 
-#include "controls/tcolor.h"
+#include "widgets/storedcolor.h"
 
 #include <QDir>
 #include <QElapsedTimer>

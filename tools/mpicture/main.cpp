@@ -15,7 +15,7 @@
 
 #include <jpeglib.h>
 
-#include "controls/colours.h"
+#include "widgets/colours.h"
 
 namespace {
 

@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: MIT
+#include "forms/board/boardaccessibility.h"
+
+#include <QAccessible>
+#include <QChildEvent>
+#include <algorithm>
+#include <QEvent>
+#include <QLabel>
+#include <QTimer>
+
+#include "core/game/game.h"
+#include "widgets/accessiblerole.h"
+#include "widgets/accessiblenames.h"
+#include "forms/board/hintpanel.h"
+
+namespace {
+
+const char* const kFaceWords[] = {"one", "two", "three", "four", "five", "six"};
+
+QString statusWords(DieStatus status)
+{
+    switch (status) {
+    case DieStatus::InPlay: return QStringLiteral("in play");
+    case DieStatus::Selected:
+    case DieStatus::Previewed: return QStringLiteral("selected");
+    case DieStatus::SetAside: return QStringLiteral("set aside");
+    case DieStatus::Frozen: break; // the round is over
+    }
+    return {};
+}
+
+// The badges share one place; the banked amount is a label laid on one.
+struct Badge {
+    const char* name;
+    const char* announcement; // empty: read from the banked amount
+};
+constexpr Badge kBadges[] = {
+    {"image_noscore", "No scoring dice rolled"},
+    {"image_notboard", "You need 350 or more to get on the board"},
+    {"image_scorerecorded", ""},
+};
+
+// Pop-up panels take the text of their title line as their name.
+struct TitledPanel {
+    const char* panel;
+    const char* title;
+};
+constexpr TitledPanel kPanels[] = {
+    {"panel_name", "label_entertitle"},
+    {"panel_cleared", "label_cleared"},
+    {"panel_update", "label_updatetitle"},
+};
+
+// Edit fields named by the caption above them.
+struct Caption {
+    const char* label;
+    const char* field;
+};
+constexpr Caption kCaptions[] = {
+    {"label_entertitle", "edit_aname"},
+    {"label_entername", "edit_name"},
+};
+
+} // namespace
+
+BoardAccessibility::BoardAccessibility(QWidget& mainWindow, const Game& game)
+    : QObject(&mainWindow), m_main(mainWindow), m_game(game)
+{
+    setObjectName(QStringLiteral("boardaccessibility"));
+    nameDice();
+    nameCard();
+    namePanels();
+    watchBadges();
+    // The coach's hint is made on the board when first asked for.
+    if (auto* panel = m_main.findChild<QWidget*>(QStringLiteral("panel_board1")))
+        panel->installEventFilter(this);
+    // The pause's end starts the next round or ends the game.
+    if (auto* timer2 = m_main.findChild<QTimer*>(QStringLiteral("Timer2")))
+        connect(timer2, &QTimer::timeout, this, [] { accessiblenames::refreshSoon(); });
+}
+
+QString BoardAccessibility::dieName(int die, const Die& d)
+{
+    const QString head = QStringLiteral("Die %1: ").arg(die);
+    if (d.value < 1 || d.value > kDice)
+        return head + QStringLiteral("not rolled");
+    const QString face = QString::fromLatin1(kFaceWords[d.value - 1]);
+    const QString status = statusWords(d.status);
+    return head + (status.isEmpty() ? face : face + QStringLiteral(", ") + status);
+}
+
+QString BoardAccessibility::slotName(int round, const QString& slotText)
+{
+    QString shown = slotText;
+    if (slotText.isEmpty())
+        shown = QStringLiteral("not played");
+    else if (slotText == QStringLiteral("---"))
+        shown = QStringLiteral("no score");
+    return QStringLiteral("Round %1: %2").arg(round).arg(shown);
+}
+
+void BoardAccessibility::nameDice()
+{
+    for (int i = 1; i <= kDice; ++i)
+        if (auto* die = m_main.findChild<QWidget*>(QStringLiteral("dice%1").arg(i)))
+            accessiblenames::follow(die, [this, i] { return dieName(i, m_game.state().die(i)); });
+}
+
+void BoardAccessibility::nameCard()
+{
+    for (int round = 1; round <= kRounds; ++round)
+        if (auto* slot = m_main.findChild<QLabel*>(QStringLiteral("label_rnd%1").arg(round)))
+            accessiblenames::follow(slot, [slot, round] { return slotName(round, slot->text()); });
+    if (auto* total = m_main.findChild<QLabel*>(QStringLiteral("label_score")))
+        accessiblenames::follow(total, [total] { return QStringLiteral("Game total: ") + total->text(); });
+    if (auto* marker = m_main.findChild<QWidget*>(QStringLiteral("image_turn")))
+        accessiblenames::follow(marker, [this] {
+            return QStringLiteral("Bank round %1").arg(m_game.state().round);
+        });
+    for (int i = 1; i <= kDice; ++i)
+        if (auto* place = m_main.findChild<QWidget*>(QStringLiteral("Shape%1").arg(i)))
+            place->setAccessibleName(QStringLiteral("Set-aside place %1").arg(i));
+    if (auto* card = m_main.findChild<QWidget*>(QStringLiteral("Image1")))
+        card->setAccessibleName(QStringLiteral("Score card"));
+    if (auto* board = m_main.findChild<QWidget*>(QStringLiteral("panel_board1")))
+        board->setAccessibleName(QStringLiteral("Board"));
+    if (auto* logo = m_main.findChild<QWidget*>(QStringLiteral("image_logo")))
+        logo->setAccessibleName(QStringLiteral("Dravik Software web site"));
+}
+
+void BoardAccessibility::namePanels()
+{
+    for (const TitledPanel& p : kPanels) {
+        auto* panel = m_main.findChild<QWidget*>(QString::fromLatin1(p.panel));
+        auto* title = m_main.findChild<QLabel*>(QString::fromLatin1(p.title));
+        if (panel != nullptr && title != nullptr)
+            panel->setAccessibleName(title->text());
+    }
+    for (const Caption& c : kCaptions) {
+        auto* label = m_main.findChild<QLabel*>(QString::fromLatin1(c.label));
+        auto* field = m_main.findChild<QWidget*>(QString::fromLatin1(c.field));
+        if (label != nullptr && field != nullptr)
+            label->setBuddy(field); // the screen reader's "label for"
+    }
+}
+
+void BoardAccessibility::watchBadges()
+{
+    m_banked = m_main.findChild<QLabel*>(QStringLiteral("label_scorerecorded"));
+    for (const Badge& b : kBadges)
+        if (auto* badge = m_main.findChild<QWidget*>(QString::fromLatin1(b.name))) {
+            badge->setAccessibleName(badgeName(badge));
+            setAccessibleRole(badge, QAccessible::Notification);
+            badge->installEventFilter(this);
+            m_badges.push_back(badge);
+        }
+}
+
+QString BoardAccessibility::badgeName(const QWidget* badge) const
+{
+    for (const Badge& b : kBadges)
+        if (badge->objectName() == QLatin1String(b.name)) {
+            if (*b.announcement != '\0')
+                return QString::fromLatin1(b.announcement);
+            QString amount = m_banked != nullptr ? m_banked->text() : QString();
+            if (amount.startsWith(QLatin1Char('+')))
+                amount.remove(0, 1);
+            return QStringLiteral("Banked ") + amount;
+        }
+    return {};
+}
+
+bool BoardAccessibility::eventFilter(QObject* watched, QEvent* event)
+{
+    // Polished, not added: while a child is being added it is not yet
+    // of its own class.
+    if (event->type() == QEvent::ChildPolished) {
+        QObject* child = static_cast<QChildEvent*>(event)->child();
+        if (child->inherits("HintPanel")) { // polished again on a style change: no harm
+            setAccessibleRole(static_cast<QWidget*>(child), QAccessible::Notification);
+            child->installEventFilter(this);
+        }
+        return false;
+    }
+    if (event->type() != QEvent::Show)
+        return false;
+    auto* shown = static_cast<QWidget*>(watched);
+    if (auto* hint = qobject_cast<HintPanel*>(shown))
+        hint->setAccessibleName(hint->lines().join(QLatin1Char(' ')));
+    else if (std::find(m_badges.begin(), m_badges.end(), shown) != m_badges.end())
+        shown->setAccessibleName(badgeName(shown)); // the banked amount is on its label by now
+    else
+        return false;
+    accessiblenames::refreshNow();
+    QAccessibleEvent alert(shown, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+    emit announced(shown->accessibleName());
+    return false;
+}

@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: MIT
+#include "forms/board/boardkeys.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+
+#include "widgets/dialogkeys.h"
+#include "forms/windows/shortcutswindow.h"
+#include "widgets/picturebox.h"
+
+namespace {
+
+// The board's keys and the control each one clicks.
+struct BoardKey {
+    Qt::Key key;
+    const char* control;
+};
+constexpr BoardKey kBoardKeys[] = {
+    {Qt::Key_1, "dice1"},      {Qt::Key_2, "dice2"},          {Qt::Key_3, "dice3"},
+    {Qt::Key_4, "dice4"},      {Qt::Key_5, "dice5"},          {Qt::Key_6, "dice6"},
+    {Qt::Key_R, "image_roll"}, {Qt::Key_Space, "image_roll"}, {Qt::Key_B, "image_turn"},
+};
+
+// The pop-up panels: Return presses the first button, Escape the second.
+// A shown panel takes the focus onto its first control, except where that
+// would let a Return meant for something else do harm: the update offer
+// can appear while the player types a name, and its first button starts
+// an installer.
+struct PanelKeys {
+    const char* panel;
+    const char* defaultButton;
+    const char* cancelButton;
+    bool focusCancel;
+};
+constexpr PanelKeys kPanels[] = {
+    {"panel_name", "button_namedone", "button_namecancel", false},
+    {"panel_cleared", "button_sendscore", "button_cancel", false},
+    {"panel_update", "button_updateyes", "button_updatecancel", true},
+};
+
+// Tab's way over the board: the game's buttons, the dice left to right,
+// the round marker, the logo.
+constexpr const char* kBoardTabOrder[] = {
+    "button_start", "image_roll", "dice1", "dice2", "dice3", "dice4", "dice5", "dice6", "image_turn", "image_logo",
+};
+
+// Where the focus goes when a panel closes and what had it before is gone.
+const QString kHomeControl = QStringLiteral("button_start");
+
+QString plainText(const QAction* action)
+{
+    QString text = action->text();
+    return text.remove(QLatin1Char('&'));
+}
+
+// Alt and the first letter of a menu's title open it. The captions stay as
+// they are: no underlined letters.
+QString menuKey(const QAction* menu) { return QStringLiteral("Alt+") + plainText(menu).left(1).toUpper(); }
+
+} // namespace
+
+BoardKeys::BoardKeys(QMainWindow* main) : QObject(main), m_main(main)
+{
+    setObjectName(QStringLiteral("boardkeys"));
+    addBoardKeys();
+    orderBoardTabs();
+    addMenuKeys();
+    addPanelKeys();
+}
+
+BoardKeys::~BoardKeys() = default;
+
+void BoardKeys::addBoardKeys()
+{
+    for (const BoardKey& k : kBoardKeys) {
+        auto* control = m_main->findChild<PictureBox*>(QString::fromLatin1(k.control));
+        if (control == nullptr)
+            continue;
+        auto* shortcut = new QShortcut(m_main);
+        // The digits of the number pad count as well.
+        shortcut->setKeys({QKeySequence(k.key), QKeySequence(Qt::KeypadModifier | k.key)});
+        shortcut->setAutoRepeat(false);
+        connect(shortcut, &QShortcut::activated, control, &PictureBox::press);
+        m_boardShortcuts.push_back(shortcut);
+    }
+}
+
+void BoardKeys::orderBoardTabs()
+{
+    QWidget* previous = nullptr;
+    for (const char* name : kBoardTabOrder) {
+        QWidget* w = m_main->findChild<QWidget*>(QString::fromLatin1(name));
+        if (w == nullptr)
+            continue;
+        if (previous != nullptr)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+void BoardKeys::addMenuKeys()
+{
+    QMenuBar* bar = m_main->menuBar();
+    // F10 opens the first menu, as on other desktops.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), m_main);
+    connect(f10, &QShortcut::activated, bar, [bar] {
+        for (QAction* a : bar->actions())
+            if (a->menu() != nullptr) {
+                bar->setActiveAction(a);
+                return;
+            }
+    });
+    for (QAction* a : bar->actions()) {
+        if (a->menu() == nullptr || plainText(a).isEmpty())
+            continue;
+        auto* key = new QShortcut(QKeySequence(menuKey(a)), m_main);
+        connect(key, &QShortcut::activated, bar, [bar, a] { bar->setActiveAction(a); });
+    }
+}
+
+void BoardKeys::addPanelKeys()
+{
+    const auto find = [this](const char* name) { return m_main->findChild<QWidget*>(QString::fromLatin1(name)); };
+    QWidget* home = m_main->findChild<QWidget*>(kHomeControl);
+    for (const PanelKeys& p : kPanels) {
+        QWidget* panel = find(p.panel);
+        if (panel == nullptr)
+            continue;
+        QWidget* cancel = find(p.cancelButton);
+        auto* keys = new DialogKeys(panel, find(p.defaultButton), cancel);
+        keys->setReturnFocus(home);
+        if (p.focusCancel)
+            keys->setFirstFocus(cancel);
+        panel->installEventFilter(this);
+        m_panels.push_back(panel);
+    }
+    followPanels();
+}
+
+void BoardKeys::followPanels()
+{
+    bool open = false;
+    for (const QWidget* panel : m_panels)
+        open = open || panel->isVisibleTo(m_main);
+    for (QShortcut* s : m_boardShortcuts)
+        s->setEnabled(!open);
+}
+
+bool BoardKeys::eventFilter(QObject*, QEvent* event)
+{
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+        followPanels();
+    return false;
+}
+
+std::vector<BoardKeys::KeyHelp> BoardKeys::keyHelp() const
+{
+    std::vector<KeyHelp> help = {
+        {QStringLiteral("1 to 6"), QStringLiteral("Select a die, or put a selected one back")},
+        {QStringLiteral("R or Space"), QStringLiteral("Roll the dice")},
+        {QStringLiteral("B"), QStringLiteral("Bank the round")},
+    };
+    // The menus' own shortcuts and first letters, read from the menus so
+    // the list never disagrees with them.
+    QStringList altKeys;
+    QStringList menuTitles;
+    for (const QAction* top : m_main->menuBar()->actions()) {
+        if (top->menu() == nullptr)
+            continue;
+        altKeys << menuKey(top);
+        menuTitles << plainText(top);
+        for (const QAction* a : top->menu()->actions())
+            if (!a->shortcuts().isEmpty()) {
+                QStringList keys;
+                for (const QKeySequence& k : a->shortcuts())
+                    keys << k.toString(QKeySequence::NativeText);
+                help.push_back({keys.join(QStringLiteral(", ")), plainText(a)});
+            }
+    }
+    const std::vector<KeyHelp> general = {
+        {QStringLiteral("Return"), QStringLiteral("Press the focused button; in a panel, its main button")},
+        {QStringLiteral("Escape"), QStringLiteral("Cancel a panel, or close a window")},
+        {QStringLiteral("Tab, Shift+Tab"), QStringLiteral("Move to the next or previous control")},
+        {QStringLiteral("Space"), QStringLiteral("Press the focused button in a panel or window")},
+        {QStringLiteral("F10, or Alt alone"), QStringLiteral("Open the menus")},
+        {altKeys.join(QStringLiteral(", ")), QStringLiteral("Open the menu: ") + menuTitles.join(QStringLiteral(", "))},
+    };
+    help.insert(help.end(), general.begin(), general.end());
+    return help;
+}
+
+void BoardKeys::showShortcuts()
+{
+    if (!m_shortcutsWindow)
+        m_shortcutsWindow = std::make_unique<ShortcutsWindow>();
+    m_shortcutsWindow->setKeys(keyHelp());
+    m_shortcutsWindow->showCentredOn(m_main);
+}

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+#include "forms/board/hintpanel.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPainter>
+
+#include "forms/art/formlayout.h"
+
+namespace {
+
+const QColor kOutline(255, 230, 0);
+const QColor kBoxFill(206, 205, 159); // the board's khaki
+constexpr int kTextMargin = 6;
+
+QString money(double value) { return QString::number(value, 'f', 2); }
+
+QString percent(double chance) { return QString::number(chance * 100, 'f', 1) + QLatin1Char('%'); }
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+QStringList describe(const Hint& h)
+{
+    QStringList lines;
+    lines << (h.best.bank ? QStringLiteral("Bank") : QStringLiteral("Roll %1 dice").arg(h.best.diceToRoll));
+    lines << QStringLiteral("Expected final score: %1").arg(money(h.best.value));
+    if (h.runnerUp)
+        lines << QStringLiteral("Runner-up: %1: %2").arg(qs(choiceText(*h.runnerUp)), money(h.runnerUp->value));
+    else
+        lines << QStringLiteral("Runner-up: none, nothing else is allowed");
+    if (h.rollDice > 0)
+        lines << QStringLiteral("The next roll of %1 dice scores nothing: %2").arg(h.rollDice).arg(percent(h.bustChance));
+    return lines;
+}
+
+} // namespace
+
+HintPanel::HintPanel(QWidget* board) : QWidget(board)
+{
+    setObjectName(QStringLiteral("hint"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(board->rect());
+    hide();
+}
+
+QColor HintPanel::outlineColor() { return kOutline; }
+
+void HintPanel::showHint(const std::optional<Hint>& hint)
+{
+    m_outlined = {};
+    if (hint) {
+        m_lines = describe(*hint);
+        for (std::size_t i = 0; i < m_outlined.size(); ++i)
+            m_outlined[i] = hint->setAside[i];
+    } else {
+        m_lines = {QStringLiteral("No round in play: nothing to advise.")};
+    }
+    setGeometry(parentWidget()->rect());
+    show();
+    raise();
+    update();
+    qApp->installEventFilter(this);
+}
+
+void HintPanel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setPen(QPen(kOutline, kOutlineWidth));
+    p.setBrush(Qt::NoBrush);
+    for (std::size_t i = 0; i < m_outlined.size(); ++i) {
+        const QWidget* die = parentWidget()->findChild<QWidget*>(QStringLiteral("dice%1").arg(i + 1));
+        if (m_outlined[i] && die)
+            p.drawRect(die->geometry().adjusted(-kOutlineWidth, -kOutlineWidth, kOutlineWidth, kOutlineWidth));
+    }
+
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(kBoxFill);
+    p.drawRect(kTextBox.adjusted(0, 0, -1, -1));
+    const QRect text = kTextBox.adjusted(kTextMargin, kTextMargin / 2, -kTextMargin, 0);
+    const int lineHeight = text.height() / 5;
+    QRect line(text.topLeft(), QSize(text.width(), lineHeight));
+    for (qsizetype i = 0; i < m_lines.size(); ++i) {
+        const bool headline = i == 0;
+        p.setFont(pixelFont(QStringLiteral("Arial"), headline ? 16 : 12, headline));
+        const QRect r = headline ? line.adjusted(0, 0, 0, lineHeight / 2) : line;
+        p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, m_lines[i]);
+        line.translate(0, r.height());
+    }
+}
+
+bool HintPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    // Any click or key is the player moving on; the hint would be stale.
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)
+        hide();
+    return QWidget::eventFilter(watched, event);
+}
+
+void HintPanel::hideEvent(QHideEvent* event)
+{
+    qApp->removeEventFilter(this);
+    QWidget::hideEvent(event);
+}

@@ -1,0 +1,819 @@
+// SPDX-License-Identifier: MIT
+#include "forms/board/mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QFile>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QStyle>
+#include <QTimer>
+
+#include "widgets/flatpanel.h"
+#include "widgets/webaddress.h"
+#include "core/game/savedgamefile.h"
+#include "core/settings/fileerror.h"
+#include "forms/windows/aboutwindow.h"
+#include "forms/board/coachmenu.h"
+#include "forms/art/artwork.h"
+#include "forms/board/boardaccessibility.h"
+#include "forms/board/boardkeys.h"
+#include "forms/windows/helpwindow.h"
+#include "forms/windows/multiplayerwindow.h"
+#include "forms/windows/highscorewindow.h"
+#include "forms/windows/tallylistwindow.h"
+#include "forms/windows/tallymodel.h"
+#include "online/postingwait.h"
+#include "online/updateflow.h"
+#include "online/updatekey.h"
+#include "platform/makerhost.h"
+#include "protocol/wirecontract.h"
+#include "forms/art/formlayout.h"
+#include "forms/art/picturebutton.h"
+#include "widgets/limitededit.h"
+#include "widgets/picturebox.h"
+#include "widgets/clickablelabel.h"
+#include "widgets/filledshape.h"
+#include "platform/dialogservice.h"
+#include "platform/instancelock.h"
+#include "platform/programfolder.h"
+#include "platform/soundplayer.h"
+#include "platform/workarea.h"
+
+namespace {
+
+namespace layout = boardlayout;
+
+// Where the window opens without settings, and where "Reset Screen Location" puts it.
+constexpr QRect kDefaultPlace{Settings::kDefaultLeft, Settings::kDefaultTop, Settings::kDefaultWidth,
+                              Settings::kDefaultHeight};
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The picture is painted when it first shows: pictures under a hidden panel
+// cost nothing until then, and the window maps before the board is painted.
+PictureBox* placePicture(QWidget* parent, const QString& name, QRect geometry, std::function<QPixmap()> picture)
+{
+    auto* image = new PictureBox(parent, name);
+    image->setGeometry(geometry);
+    image->setPictureSource(std::move(picture));
+    return image;
+}
+
+FlatPanel* placePanel(QWidget* parent, const QString& name, QRect geometry)
+{
+    auto* panel = new FlatPanel(parent, name);
+    panel->setGeometry(geometry);
+    panel->setColor(rgbColor(colours::kOlive));
+    panel->setColorHighLight(clBlack);
+    panel->setColorShadow(clBlack);
+    return panel;
+}
+
+LimitedEdit* placeNameEdit(QWidget* parent, const QString& name, QRect geometry)
+{
+    auto* edit = new LimitedEdit(parent, name);
+    edit->setGeometry(geometry);
+    edit->setTypingLimit(wire::kMaxNameCharacters);
+    edit->setFont(pixelFont(QStringLiteral("Arial"), 19));
+    edit->setStyleSheet(QStringLiteral("background-color: %1; color: black;").arg(qcolor(colours::kKhaki).name()));
+    return edit;
+}
+
+LabelStyle titleStyle(int pixels, QColor color = Qt::black)
+{
+    LabelStyle s;
+    s.face = QStringLiteral("Arial");
+    s.pixels = pixels;
+    s.bold = true;
+    s.color = color;
+    s.alignment = Qt::AlignCenter;
+    return s;
+}
+
+} // namespace
+
+// --- creation -------------------------------------------------------------
+
+MainWindow::MainWindow(const ProgramFolder& folder, MainWindowSeams seams, QWidget* parent)
+    : QMainWindow(parent)
+    , m_folder(folder)
+    , m_ownSounds(seams.sounds ? nullptr : std::make_unique<SoundPlayer>())
+    , m_sounds(seams.sounds ? seams.sounds : m_ownSounds.get())
+    , m_faces(seams.faces ? seams.faces : &m_dice)
+    , m_dialogs(seams.dialogs ? *seams.dialogs : DialogService::messageBoxes())
+    , m_game(*this, m_tally, m_history)
+{
+    setObjectName(QStringLiteral("main"));
+    setWindowTitle(QStringLiteral("Pelbix Solo"));
+    buildMenu();
+    m_history.setNext(m_game.observer()); // the coach's, set up with the menu
+    m_game.setObserver(&m_history);
+    buildBoard();
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    connect(Timer2, &QTimer::timeout, this, &MainWindow::onPauseElapsed);
+    wireOnlineFlows(seams);
+    m_keys = new BoardKeys(this);
+    new BoardAccessibility(*this, m_game);
+    FormCreate();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::FormCreate()
+{
+    m_lock = std::make_unique<InstanceLock>(); // held, not examined, until the window goes
+    m_dice.setSeed(DiceGenerator::clockSeed());
+    m_saved = std::make_unique<SavedGameFile>(m_folder.dataFolder().toStdString());
+    m_game.setKeeper(m_saved.get());
+    m_saved->setProblemHandler([this](const std::string& what) {
+        m_dialogs.error(this, QStringLiteral("The game in progress cannot be kept for the next start: ")
+                                  + QString::fromStdString(what));
+    });
+    loadinifile();
+    playCue(cue::kEntered);
+    panel_name->show();
+    panel_name->raise();
+    // Nothing on the board reacts before a game is started: the game's
+    // state starts with canplay false and no round.
+}
+
+void MainWindow::buildMenu()
+{
+    QMenu* file1 = menuBar()->addMenu(QStringLiteral("File"));
+    file1->setObjectName(QStringLiteral("file1"));
+    QAction* startGame = file1->addAction(QStringLiteral("Start Game"), this, &MainWindow::onStartGame);
+    startGame->setObjectName(QStringLiteral("StartGame1"));
+    // Ctrl+N is the desktop's own key for a new game; Ctrl+S stays.
+    startGame->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::CTRL | Qt::Key_N)});
+    file1->addSeparator()->setObjectName(QStringLiteral("N1"));
+    QAction* exit = file1->addAction(QStringLiteral("Exit"), this, &MainWindow::onExit);
+    exit->setObjectName(QStringLiteral("Exit1"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
+    options->setObjectName(QStringLiteral("Options1"));
+    PlaySounds1 = addSavedOption(options, QStringLiteral("Play Sounds"), QStringLiteral("PlaySounds1"),
+                                 &MainWindow::onPlaySounds);
+    QAction* reset = options->addAction(QStringLiteral("Reset Screen Location"), this,
+                                        &MainWindow::onResetScreenLocation);
+    reset->setObjectName(QStringLiteral("ResetScreenLocation1"));
+    QAction* changeName = options->addAction(QStringLiteral("Change  Name"), this, &MainWindow::onChangeName);
+    changeName->setObjectName(QStringLiteral("ChangeName1"));
+    updatecheck = addSavedOption(options, QStringLiteral("Automatically Check for Updates"),
+                                 QStringLiteral("updatecheck"), &MainWindow::onUpdateCheck);
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
+    view->setObjectName(QStringLiteral("View1"));
+    view->addAction(QStringLiteral("Tally List"), this, &MainWindow::onTallyList)
+        ->setObjectName(QStringLiteral("TallyList1"));
+    view->addAction(QStringLiteral("View High Score List"), this, &MainWindow::onViewHighScoreList)
+        ->setObjectName(QStringLiteral("ViewHighScoreList1"));
+    new CoachMenu(this, view, m_game); // Hint and Game Review follow the items above
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("Help1"));
+    QAction* help2 = help->addAction(QStringLiteral("Help"), this, &MainWindow::onHelp);
+    help2->setObjectName(QStringLiteral("Help2"));
+    help2->setShortcut(QKeySequence(Qt::Key_F1));
+    help->addSeparator()->setObjectName(QStringLiteral("N2"));
+    help->addAction(QStringLiteral("About"), this, &MainWindow::onAbout)->setObjectName(QStringLiteral("About1"));
+    help->addAction(QStringLiteral("Keyboard Shortcuts"), this, &MainWindow::onKeyboardShortcuts)
+        ->setObjectName(QStringLiteral("KeyboardShortcuts1"));
+
+    menuBar()->addSeparator()->setObjectName(QStringLiteral("N3"));
+    QAction* multiplayer = menuBar()->addAction(QStringLiteral("Check out Multiplayer Pelbix!"));
+    multiplayer->setObjectName(QStringLiteral("Multiplayer1"));
+    connect(multiplayer, &QAction::triggered, this, &MainWindow::onMultiplayer);
+}
+
+QAction* MainWindow::addSavedOption(QMenu* menu, const QString& caption, const QString& name, void (MainWindow::*click)())
+{
+    QAction* option = menu->addAction(caption);
+    option->setObjectName(name);
+    option->setCheckable(true);
+    option->setChecked(true);
+    // The action toggles its own mark before triggered() arrives; the handler
+    // owns the toggle, so the automatic one is undone first.
+    connect(option, &QAction::triggered, this, [this, option, click] {
+        option->setChecked(!option->isChecked());
+        (this->*click)();
+    });
+    return option;
+}
+
+void MainWindow::toggleAndSave(QAction* option)
+{
+    option->setChecked(!option->isChecked());
+    saveinifile();
+}
+
+void MainWindow::onExit() { close(); }
+
+namespace {
+// Windows not created (some tests build the main window alone) are not shown.
+template <class Window>
+void showIfSet(const QPointer<Window>& window, const QWidget* mainWindow)
+{
+    if (window)
+        window->showCentredOn(mainWindow);
+}
+} // namespace
+
+void MainWindow::onHelp() { showIfSet(m_windows.help, this); }
+void MainWindow::onAbout() { showIfSet(m_windows.about, this); }
+void MainWindow::onTallyList() { showIfSet(m_windows.tallylist, this); }
+void MainWindow::onViewHighScoreList() { onHighScoresButton(); }
+void MainWindow::onMultiplayer() { showIfSet(m_windows.multiplayer, this); }
+void MainWindow::onKeyboardShortcuts() { m_keys->showShortcuts(); }
+
+void MainWindow::onLogo()
+{
+    if (m_windows.about)
+        m_windows.about->URL1->Open(); // a browser that cannot start shows nothing
+}
+
+void MainWindow::onCancel() { panel_cleared->hide(); }
+
+void MainWindow::buildBoard()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    QPalette pal = client->palette();
+    pal.setColor(QPalette::Window, qcolor(colours::kOlive));
+    client->setPalette(pal);
+    client->setAutoFillBackground(true);
+    client->setMinimumSize(layout::kBoard.width + layout::kClientMargin, layout::kBoard.height + layout::kClientMargin);
+    setCentralWidget(client);
+
+    // The outer board shows no frame: see-through, framed in its parent's colour.
+    panel_board = new FlatPanel(client, QStringLiteral("panel_board"));
+    panel_board->setGeometry(qrect(layout::kBoard));
+    panel_board->setTransparent(true);
+    panel_board->setColorHighLight(rgbColor(colours::kOlive));
+    panel_board->setColorShadow(rgbColor(colours::kOlive));
+
+    LabelStyle greeting;
+    greeting.pixels = 13;
+    label_name = placeLabel(panel_board, QStringLiteral("label_name"), QRect(qpoint(layout::kGreeting), QSize(600, 16)),
+                            QStringLiteral("Welcome to Pelbix Solo by Dravik Software!"), greeting);
+
+    panel_board1 = new FlatPanel(panel_board, QStringLiteral("panel_board1"));
+    panel_board1->setGeometry(qrect(layout::kInnerBoard));
+    panel_board1->setColor(rgbColor(colours::kOlive));
+    QWidget* b = panel_board1;
+
+    Image1 = placePicture(b, QStringLiteral("Image1"), qrect(layout::kScoreCard),
+                          [] { return artwork::scoreCardPicture(); });
+    image_turn = placePicture(b, QStringLiteral("image_turn"),
+                              QRect(QPoint(layout::kTurnMarkerLeft, layout::turnMarkerTop(1)), artwork::kTurnMarkerSize),
+                              [] { return artwork::turnMarkerPicture(); });
+    image_turn->hide();
+    connect(image_turn, &PictureBox::clicked, this, &MainWindow::onBankClicked);
+
+    LabelStyle slot = titleStyle(16);
+    slot.alignment = Qt::AlignRight | Qt::AlignVCenter;
+    for (int i = 0; i < kRounds; ++i) {
+        auto* label = new ClickableLabel(b, QStringLiteral("label_rnd%1").arg(i + 1));
+        label->setGeometry(qrect(layout::slot(i + 1)));
+        styleLabel(label, slot); // black on the card's fields whatever the theme
+        label->setText(QStringLiteral("0"));
+        label->setTag(i + 1);
+        label->setContentsMargins(0, 0, 4, 0);
+        connect(label, &ClickableLabel::clicked, this, &MainWindow::onScoreRecordedBadge);
+        label_rnd[static_cast<std::size_t>(i)] = label;
+    }
+    label_score = placeLabel(b, QStringLiteral("label_score"), qrect(layout::kTotal), QStringLiteral("0"),
+                             titleStyle(24, qcolor(colours::kKhaki)));
+
+    for (int i = 0; i < kDice; ++i) {
+        auto* shape = new FilledShape(b, QStringLiteral("Shape%1").arg(i + 1), Qt::DiagCrossPattern, qcolor(colours::kHatch));
+        shape->setGeometry(qrect(layout::hatch(i + 1)));
+    }
+
+    for (int i = 0; i < kDice; ++i) {
+        PictureBox* die = placePicture(b, QStringLiteral("dice%1").arg(i + 1),
+                                   QRect(qpoint(layout::kFirstPlaces[static_cast<std::size_t>(i)]), artwork::kDieSize),
+                                   [] { return artwork::dicePicture(1); });
+        die->setTag(i + 1);
+        connect(die, &PictureBox::clicked, this, &MainWindow::onDieClicked);
+        dice[static_cast<std::size_t>(i)] = die;
+    }
+
+    image_roll = placePicture(b, QStringLiteral("image_roll"), qrect(layout::kRollButton),
+                              [] { return artwork::buttonPicture(QStringLiteral("ROLL DICE"), artwork::kRollButtonSize); });
+    image_roll->setAccessibleName(QStringLiteral("ROLL DICE"));
+    image_roll->hide();
+    connect(image_roll, &PictureBox::clicked, this, &MainWindow::onRoll);
+
+    // The badges are painted the first time one is shown.
+    image_noscore = placePicture(b, QStringLiteral("image_noscore"), qrect(layout::kBadge), {});
+    image_notboard = placePicture(b, QStringLiteral("image_notboard"), qrect(layout::kBadge), {});
+    image_scorerecorded = placePicture(b, QStringLiteral("image_scorerecorded"), qrect(layout::kBadge), {});
+    for (PictureBox* badge : {image_noscore, image_notboard, image_scorerecorded})
+        badge->hide();
+    label_scorerecorded = placeLabel(b, QStringLiteral("label_scorerecorded"), qrect(layout::kBankedAmount), QString(),
+                                     titleStyle(19, qcolor(colours::kOlive)));
+    label_scorerecorded->hide();
+
+    button_start = placePictureButton(b, QStringLiteral("button_start"), qpoint(layout::kStartButton), QStringLiteral("START GAME"));
+    connect(button_start, &PictureBox::clicked, this, &MainWindow::onStartButton);
+    image_logo = placePicture(b, QStringLiteral("image_logo"), qrect(layout::kLogo), [] { return artwork::logoPicture(); });
+    connect(image_logo, &PictureBox::clicked, this, &MainWindow::onLogo);
+
+    buildClearedPanel();
+    buildNamePanel();
+    buildUpdatePanel();
+}
+
+void MainWindow::buildClearedPanel()
+{
+    panel_cleared = placePanel(panel_board1, QStringLiteral("panel_cleared"), qrect(layout::kClearedPanel));
+    QWidget* p = panel_cleared;
+    placeLabel(p, QStringLiteral("label_cleared"), QRect(-1, 10, 327, 24), QStringLiteral("YOUR CLEARED THE BOARD!"),
+               titleStyle(19));
+    label_score1 = placeLabel(p, QStringLiteral("label_score1"), QRect(0, 40, 327, 24), QStringLiteral("Your Score: "),
+                              titleStyle(19, qcolor(colours::kKhaki)));
+    placeLabel(p, QStringLiteral("label_entername"), QRect(0, 70, 327, 20), QStringLiteral("Enter Your Name"),
+               titleStyle(16));
+    edit_name = placeNameEdit(p, QStringLiteral("edit_name"), QRect(83, 93, 161, 32));
+    button_sendscore = placePictureButton(p, QStringLiteral("button_sendscore"), {24, 140}, QStringLiteral("SEND SCORE"));
+    button_highscores = placePictureButton(p, QStringLiteral("button_highscores"), {168, 140}, QStringLiteral("HIGH SCORES"));
+    button_cancel = placePictureButton(p, QStringLiteral("button_cancel"), {96, 186}, QStringLiteral("CANCEL"));
+    connect(button_sendscore, &PictureBox::clicked, this, &MainWindow::onSendScore);
+    connect(button_highscores, &PictureBox::clicked, this, &MainWindow::onHighScoresButton);
+    connect(button_cancel, &PictureBox::clicked, this, &MainWindow::onCancel);
+
+    // Covers the send and list buttons while a post is under way.
+    panel_wait = placePanel(p, QStringLiteral("panel_wait"), QRect(20, 136, 289, 41));
+    panel_wait->setColor(rgbColor(colours::kKhaki));
+    panel_wait->setFontColor(clBlack);
+    panel_wait->setFont(pixelFont(QStringLiteral("Arial"), 16, true));
+    panel_wait->setCaption(QStringLiteral("Posting Score, Please Wait......"));
+    panel_wait->hide();
+    panel_cleared->hide();
+}
+
+void MainWindow::buildNamePanel()
+{
+    panel_name = placePanel(panel_board1, QStringLiteral("panel_name"), qrect(layout::kNamePanel));
+    QWidget* p = panel_name;
+    placeLabel(p, QStringLiteral("label_entertitle"), QRect(-1, 10, 327, 24), QStringLiteral("ENTER YOUR NAME"),
+               titleStyle(19));
+    edit_aname = placeNameEdit(p, QStringLiteral("edit_aname"), QRect(83, 52, 161, 32));
+    button_namedone = placePictureButton(p, QStringLiteral("button_namedone"), {24, 106}, QStringLiteral("DONE"));
+    button_namecancel = placePictureButton(p, QStringLiteral("button_namecancel"), {168, 106}, QStringLiteral("CANCEL"));
+    connect(button_namedone, &PictureBox::clicked, this, &MainWindow::onNameDone);
+    connect(button_namecancel, &PictureBox::clicked, this, &MainWindow::onNameCancel);
+    panel_name->hide();
+}
+
+void MainWindow::buildUpdatePanel()
+{
+    panel_update = placePanel(panel_board1, QStringLiteral("panel_update"), qrect(layout::kUpdatePanel));
+    QWidget* p = panel_update;
+    placeLabel(p, QStringLiteral("label_updatetitle"), QRect(-1, 10, 327, 24), QStringLiteral("Update Available"),
+               titleStyle(19));
+    placeLabel(p, QStringLiteral("label_updatequestion"), QRect(2, 47, 327, 24),
+               QStringLiteral("Would you like to update now?"), titleStyle(16));
+    button_updateyes = placePictureButton(p, QStringLiteral("button_updateyes"), {25, 90}, QStringLiteral("UPDATE NOW"));
+    button_updatecancel = placePictureButton(p, QStringLiteral("button_updatecancel"), {169, 90}, QStringLiteral("NO THANKS"));
+    connect(button_updateyes, &PictureBox::clicked, this, &MainWindow::onUpdateYes);
+    connect(button_updatecancel, &PictureBox::clicked, this, &MainWindow::onUpdateCancel);
+    LabelStyle status = titleStyle(16);
+    status.bold = false;
+    label_update = placeLabel(p, QStringLiteral("label_update"), QRect(1, 139, 327, 20), QString(), status);
+    panel_update->hide();
+}
+
+// --- the game's board ------------------------------------------------------
+
+void MainWindow::onStartButton()
+{
+    // One key must never throw a game away: starting over asks first.
+    if (m_game.inProgress() && !m_dialogs.riskyQuestion(this, QStringLiteral("Abandon the game in progress?")))
+        return;
+    m_game.start();
+    // The game is counted on disk now: a crash and a resume must not leave
+    // its score in the running total without it among the games.
+    m_tally.save();
+    dice[0]->setFocus(Qt::OtherFocusReason); // the keys now play, not restart
+}
+void MainWindow::onStartGame() { onStartButton(); }
+void MainWindow::onRoll() { m_game.roll(); }
+void MainWindow::onDieClicked(PictureBox* sender) { m_game.toggleDie(sender->tag()); }
+void MainWindow::onBankClicked() { m_game.bank(); }
+void MainWindow::onScoreRecordedBadge(ClickableLabel* sender) { m_game.bankSlot(sender->tag()); }
+void MainWindow::onPauseElapsed() { m_game.pauseElapsed(); }
+
+void MainWindow::setRoundText(int round, const std::string& text)
+{
+    if (round >= 1 && round <= kRounds)
+        label_rnd[static_cast<std::size_t>(round - 1)]->setText(qs(text));
+}
+
+void MainWindow::setTotalText(const std::string& text) { label_score->setText(qs(text)); }
+void MainWindow::setBankedText(const std::string& text) { label_scorerecorded->setText(qs(text)); }
+void MainWindow::setFinalScoreText(const std::string& text) { label_score1->setText(qs(text)); }
+void MainWindow::setGreetingText(const std::string& text) { label_name->setText(qs(text)); }
+
+QWidget* MainWindow::widgetOf(BoardPart part) const
+{
+    switch (part) {
+    case BoardPart::RollButton: return image_roll;
+    case BoardPart::TurnMarker: return image_turn;
+    case BoardPart::NoScoreBadge: return image_noscore;
+    case BoardPart::NotOnBoardBadge: return image_notboard;
+    case BoardPart::BankedBadge: return image_scorerecorded;
+    case BoardPart::BankedAmount: return label_scorerecorded;
+    case BoardPart::GameOverPanel: return panel_cleared;
+    case BoardPart::SendScoreButton: return button_sendscore;
+    case BoardPart::NamePanel: return panel_name;
+    case BoardPart::PostingPanel: return panel_wait;
+    }
+    return nullptr;
+}
+
+void MainWindow::setShown(BoardPart part, bool shown)
+{
+    QWidget* w = widgetOf(part);
+    if (shown) {
+        auto* badge = qobject_cast<PictureBox*>(w);
+        if (badge && badge->picture().isNull()) {
+            const artwork::Badge kind = badge == image_noscore    ? artwork::Badge::NoScore
+                                        : badge == image_notboard ? artwork::Badge::NotOnBoard
+                                                                  : artwork::Badge::ScoreRecorded;
+            badge->setPicture(artwork::badgePicture(kind));
+        }
+    }
+    w->setVisible(shown);
+}
+
+void MainWindow::bringToFront(BoardPart part) { widgetOf(part)->raise(); }
+
+void MainWindow::markTurn(int round) { image_turn->move(image_turn->x(), layout::turnMarkerTop(round)); }
+
+void MainWindow::placeDie(int die, DiePlace place)
+{
+    QPoint at;
+    switch (place) {
+    case DiePlace::Pile: at = qpoint(layout::kPile[static_cast<std::size_t>(die - 1)]); break;
+    case DiePlace::Row: at = {layout::columnLeft(die), layout::kRowTop}; break;
+    case DiePlace::SetAside: at = {layout::columnLeft(die), layout::kSetAsideTop}; break;
+    }
+    dice[static_cast<std::size_t>(die - 1)]->move(at);
+}
+
+void MainWindow::showFace(int die, int face)
+{
+    PictureBox* image = dice[static_cast<std::size_t>(die - 1)];
+    image->clearPicture();
+    image->setPicture(artwork::dicePicture(face));
+}
+
+void MainWindow::playCue(const std::string& name)
+{
+    if (PlaySounds1->isChecked())
+        m_sounds->play(qs(name));
+}
+
+void MainWindow::showMessage(const std::string& text) { m_dialogs.information(this, qs(text)); }
+
+void MainWindow::startPauseTimer(int milliseconds) { Timer2->start(milliseconds); }
+void MainWindow::stopPauseTimer() { Timer2->stop(); }
+
+std::string MainWindow::playerName() const { return playerNameText().toStdString(); }
+QString MainWindow::playerNameText() const { return edit_name->text(); }
+
+void MainWindow::setTally(TallyModel* tally) { m_tally.setTarget(tally); }
+
+void MainWindow::TallyForwarder::setTarget(TallyModel* target) { m_target = target; }
+
+void MainWindow::TallyForwarder::increment(int column)
+{
+    if (m_target)
+        m_target->increment(column);
+}
+
+void MainWindow::TallyForwarder::keepHighest(int column, int value)
+{
+    if (m_target)
+        m_target->keepHighest(column, value);
+}
+
+bool MainWindow::TallyForwarder::enterGame(int score, const std::string& name)
+{
+    return m_target ? m_target->enterGame(score, name) : false;
+}
+
+void MainWindow::TallyForwarder::addTo(int column, int amount)
+{
+    if (m_target)
+        m_target->addTo(column, amount);
+}
+
+void MainWindow::TallyForwarder::gameFinished()
+{
+    if (m_target)
+        m_target->gameFinished();
+}
+
+void MainWindow::TallyForwarder::save()
+{
+    // Written as the program ends, with no window left to tell; a failure
+    // keeps the previous file whole.
+    if (m_target)
+        m_target->save();
+}
+
+// --- settings and lifecycle -------------------------------------------------
+
+QString MainWindow::settingsPath() const { return m_folder.settingsFile(productkey); }
+
+QRect MainWindow::outerBounds() const { return frameGeometry(); }
+
+void MainWindow::setOuterBounds(int left, int top, int width, int height)
+{
+    // The frame's thickness is known only once a window manager has framed
+    // the window; before that the frame is the client area.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    move(left, top);
+    resize(width - frame.width(), height - frame.height());
+}
+
+void MainWindow::restorePlacement()
+{
+    // A place saved under another screen layout or scale may leave the
+    // title bar and menu bar out of reach; then the window opens where
+    // "Reset Screen Location" puts it. The remembered placement stays as
+    // read, so closing writes the place actually used.
+    const int frameTop = geometry().top() - frameGeometry().top();
+    const int titleBar = frameTop > 0 ? frameTop : style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const QRect place = WorkArea::reachable(
+        QRect(m_remembered.left, m_remembered.top, m_remembered.width, m_remembered.height),
+        titleBar + menuBar()->sizeHint().height(), WorkArea::all(),
+        kDefaultPlace);
+    setOuterBounds(place.left(), place.top(), place.width(), place.height());
+}
+
+void MainWindow::loadinifile()
+{
+    m_loaded = Settings::load(QFile::encodeName(settingsPath()).toStdString());
+    m_remembered = {m_loaded.top, m_loaded.left, m_loaded.width, m_loaded.height};
+    restorePlacement();
+    PlaySounds1->setChecked(m_loaded.sounds);
+    updatecheck->setChecked(m_loaded.update);
+    edit_name->setText(qs(m_loaded.name));
+    edit_aname->setText(edit_name->text());
+}
+
+bool MainWindow::saveinifile()
+{
+    Settings s = m_loaded;
+    const QRect bounds = outerBounds();
+    s.top = bounds.top();
+    s.left = bounds.left();
+    s.width = bounds.width();
+    s.height = bounds.height();
+    s.name = edit_name->text().toStdString();
+    s.sounds = PlaySounds1->isChecked();
+    s.update = updatecheck->isChecked();
+    try {
+        s.save(QFile::encodeName(settingsPath()).toStdString());
+        return true;
+    } catch (const std::exception& e) {
+        m_dialogs.error(this, QStringLiteral("The settings could not be saved.\n%1")
+                                                  .arg(QString::fromLocal8Bit(e.what())));
+        return false;
+    }
+}
+
+void MainWindow::onPlaySounds() { toggleAndSave(PlaySounds1); }
+void MainWindow::onUpdateCheck() { toggleAndSave(updatecheck); }
+
+void MainWindow::onResetScreenLocation()
+{
+    setOuterBounds(kDefaultPlace.left(), kDefaultPlace.top(), kDefaultPlace.width(), kDefaultPlace.height());
+}
+
+void MainWindow::onChangeName()
+{
+    panel_name->show();
+    panel_name->raise();
+}
+
+void MainWindow::onNameDone()
+{
+    edit_name->setText(edit_aname->text());
+    panel_name->hide();
+}
+
+void MainWindow::onNameCancel() { panel_name->hide(); }
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        // Now that the frame is known, the outer bounds read from the file
+        // can be met exactly.
+        restorePlacement();
+        FormShow();
+        // After the event loop has shown the window, so the question has a
+        // window to stand over.
+        QTimer::singleShot(0, this, &MainWindow::offerResume);
+    }
+}
+
+void MainWindow::offerResume()
+{
+    const SavedGameFile::Found found = m_saved->load();
+    if (!found.problem.empty())
+        m_dialogs.error(this, QStringLiteral("The game in progress could not be read: ")
+                                  + QString::fromStdString(found.problem));
+    if (!found.game)
+        return;
+    if (m_dialogs.question(this, QStringLiteral("Resume the game in progress?"))) {
+        m_game.resume(*found.game);
+        dice[0]->setFocus(Qt::OtherFocusReason);
+    } else {
+        m_game.reportAbandoned();
+        m_saved->forget();
+    }
+}
+
+void MainWindow::FormShow()
+{
+    if (updatecheck->isChecked())
+        m_update->checkForUpdate();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    event->accept();
+}
+
+void MainWindow::FormClose()
+{
+    const QRect bounds = outerBounds();
+    if (bounds.top() != m_remembered.top || bounds.left() != m_remembered.left ||
+        bounds.width() != m_remembered.width || bounds.height() != m_remembered.height) {
+        // A window larger than the desktop's work area gives up 3 pixels on
+        // that side each time, so an oversized window shrinks over restarts.
+        const QRect work = WorkArea::of(this);
+        int width = bounds.width();
+        int height = bounds.height();
+        if (width > work.width())
+            width -= 3;
+        if (height > work.height())
+            height -= 3;
+        if (width != bounds.width() || height != bounds.height())
+            setOuterBounds(bounds.left(), bounds.top(), width, height);
+        m_remembered = {bounds.top(), bounds.left(), width, height};
+    }
+    saveinifile();
+    m_tally.save();
+    // Closing the main window ends the program, whatever else is open. quit()
+    // acts only on a running application loop.
+    QCoreApplication::quit();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void MainWindow::FormResize()
+{
+    // The client area never gets smaller than the board plus its margin; the
+    // central widget's minimum size holds that, and a resize that slipped
+    // past it (a window manager ignoring hints) is put back.
+    QWidget* client = centralWidget();
+    if (!client)
+        return;
+    const QSize min = client->minimumSize();
+    if (client->height() < min.height() || client->width() < min.width())
+        resize(size().expandedTo(size() + (min - client->size()).expandedTo(QSize(0, 0))));
+}
+
+void MainWindow::setWindows(const Windows& windows)
+{
+    m_windows = windows;
+    if (m_windows.highscore) {
+        m_windows.highscore->OnPostAnswered = [this] {
+            if (!m_posting->answered())
+                return false;
+            panel_cleared->hide();
+            return true;
+        };
+        m_windows.highscore->OnPostFailed = [this] { m_posting->fail(); };
+    }
+}
+
+// --- posting a score ----------------------------------------------------------
+
+void MainWindow::onSendScore()
+{
+    if (edit_name->text().isEmpty())
+        edit_name->setText(qs(Settings::kDefaultName));
+    try {
+        const QString score = QString::number(m_game.state().gameTotal);
+        const QString date = PostingWait::postingDate(QDate::currentDate(), QLocale::system());
+        const QString name = edit_name->text();
+        if (m_windows.highscore)
+            m_windows.highscore->sendscore(name, date, score);
+    } catch (...) {
+        // A post that cannot even start ends like one nobody answers: the
+        // countdown runs out and says so.
+    }
+    m_posting->start();
+    panel_wait->show();
+    panel_wait->raise();
+}
+
+void MainWindow::onPostingTick() { m_posting->onPostingTick(); }
+
+void MainWindow::onHighScoresButton()
+{
+    if (!m_windows.highscore)
+        return;
+    m_windows.highscore->loadit();
+    m_windows.highscore->showWindow();
+}
+
+// --- update check and self-update ----------------------------------------------
+
+void MainWindow::wireOnlineFlows(const MainWindowSeams& seams)
+{
+    m_posting = new PostingWait(this);
+    connect(m_posting, &PostingWait::captionChanged, this, [this](const QString& caption) { panel_wait->setCaption(caption); });
+    connect(m_posting, &PostingWait::failed, this, [this] {
+        // Once the player is told, a late answer must not show the list as if it had worked.
+        if (m_windows.highscore)
+            m_windows.highscore->abandonPost();
+        const QString why = m_windows.highscore ? m_windows.highscore->refusal() : QString();
+        m_dialogs.information(this, QStringLiteral("Posting Failed.") + (why.isEmpty() ? QString() : QLatin1Char('\n') + why));
+        panel_wait->hide(); // SEND SCORE is there again for another try
+    });
+
+    UpdateFlow::Setup setup;
+    setup.server = [this] { return serverOrigin(); };
+    setup.ownVersion = [this] {
+        return m_windows.about ? m_windows.about->versionText() : QString::fromLatin1(AboutWindow::kVersion);
+    };
+    setup.programFile = QCoreApplication::applicationFilePath();
+    setup.downloadFolder = [this] { return m_folder.downloadFolder(); };
+    setup.keyHex = seams.updateKeyHex.value_or(UpdateKey::builtIn());
+    setup.makerAddress = QStringLiteral("http://") + QString::fromStdString(MakerHost::builtIn().authority());
+    m_update = new UpdateFlow(std::move(setup), this);
+    connect(m_update, &UpdateFlow::updateOffered, this, [this] {
+        panel_update->show();
+        panel_update->raise();
+    });
+    connect(m_update, &UpdateFlow::statusChanged, this, &MainWindow::setUpdateStatus);
+    connect(m_update, &UpdateFlow::failed, this,
+            [this](const QString& message) { m_dialogs.information(this, message); });
+    m_update->beforeInstall = [this] {
+        // The process ends without the close sequence once the installer
+        // runs: this run's settings and games are saved first.
+        saveinifile();
+        m_tally.save();
+    };
+    // A build that cannot verify an installer offers no updates at all; the
+    // setting keeps its value for a build that can.
+    updatecheck->setEnabled(m_update->enabled());
+}
+
+QString MainWindow::serverOrigin() const { return QString::fromStdString(MakerHost::of(m_loaded).origin()); }
+
+void MainWindow::setProgramFile(const QString& path) { m_update->setProgramFile(path); }
+
+void MainWindow::setProcessEnd(std::function<void(int)> end) { m_update->endProcess = std::move(end); }
+
+BackgroundFetch* MainWindow::checkupdateFetch() const { return m_update->checkupdate; }
+
+void MainWindow::judgeVersionAnswer(QObject* Sender, const QByteArray& Result)
+{
+    m_update->judgeVersionAnswer(Sender, Result);
+}
+
+void MainWindow::onUpdateCancel() { panel_update->hide(); }
+
+void MainWindow::setUpdateStatus(const QString& text)
+{
+    label_update->setText(text);
+    emit updateStatusChanged(text);
+}
+
+void MainWindow::onUpdateYes()
+{
+    button_updateyes->hide();
+    button_updatecancel->hide();
+    m_update->accept();
+}

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: MIT
+#include "forms/windows/aboutwindow.h"
+
+#include <QDate>
+#include <QLabel>
+#include <QPalette>
+
+#include "widgets/selectbutton.h"
+#include "widgets/webaddress.h"
+#include "forms/art/artwork.h"
+#include "widgets/picturebox.h"
+#include "widgets/clickablelabel.h"
+#include "platform/makerhost.h"
+
+namespace {
+
+constexpr StoredColor kDoneCaption = rgbColor(colours::kOlive);
+
+LabelStyle noticeStyle(StoredColor color = clBlack)
+{
+    LabelStyle s;
+    s.face = QStringLiteral("Times New Roman");
+    s.pixels = 13;
+    s.bold = true;
+    s.color = toQColor(color, QPalette());
+    return s;
+}
+
+} // namespace
+
+AboutWindow::AboutWindow(QWidget* parent, UrlOpener& urls) : QWidget(parent, Qt::Dialog)
+{
+    setObjectName(QStringLiteral("about"));
+    infowindow::dress(this, QStringLiteral("Pelbix Solo - About"), kClientSize);
+    setFixedSize(kClientSize);
+
+    const QString site = QString::fromStdString(MakerHost::builtIn().authority());
+    URL1 = new WebAddress(this, urls);
+    URL1->setObjectName(QStringLiteral("URL1"));
+    URL1->setURL(site);
+    URL1->setURLType(WebAddressType::Http);
+
+    Image1 = new PictureBox(this, QStringLiteral("Image1"));
+    Image1->setGeometry(QRect(QPoint(36, 10), artwork::kAboutLogoSize));
+    Image1->setPictureSource([] { return artwork::logoPicture(artwork::kAboutLogoSize); });
+
+    LabelStyle link;
+    link.pixels = 16;
+    link.bold = true;
+    link.underline = true;
+    link.alignment = Qt::AlignCenter;
+    Label7 = infowindow::placeLink(this, QStringLiteral("Label7"), QRect(8, 72, 289, 20), site, link);
+    connect(Label7, &ClickableLabel::clicked, this, &AboutWindow::onMakerAddress);
+
+    label_year = infowindow::placeNotice(this, {{4, 122}, {140, 138}, {4, 138}, {4, 154}, {108, 138}}, noticeStyle());
+    Label1 = placeLabel(this, QStringLiteral("Label1"), QRect(48, 171, 0, 0), QStringLiteral("Version"), noticeStyle());
+    // Fixed at build time: the update check compares the server's version
+    // file with this caption.
+    version = placeLabel(this, QStringLiteral("version"), QRect(96, 171, 0, 0), QLatin1String(kVersion),
+                         noticeStyle(rgbColor(colours::kKhaki)));
+    Label9 = placeLabel(this, QStringLiteral("Label9"), QRect(123, 171, 0, 0), QStringLiteral(".4"),
+                        noticeStyle(rgbColor(colours::kKhaki)));
+
+    button_done = infowindow::placeSelButton(this, QStringLiteral("button_done"), QRect(202, 164, 95, 20), 10,
+                                             QStringLiteral("Done"), kDoneCaption, Qt::AlignHCenter);
+    connect(button_done, &SelectButton::OnClick, this, &AboutWindow::onDone);
+
+    FormCreate();
+}
+
+void AboutWindow::FormCreate()
+{
+    label_year->setText(infowindow::currentYear());
+    label_year->adjustSize();
+}
+
+void AboutWindow::showCentredOn(const QWidget* mainWindow)
+{
+    infowindow::showCentredOn(this, mainWindow, m_placed);
+}
+
+QString AboutWindow::versionText() const
+{
+    return version->text();
+}
+
+void AboutWindow::onMakerAddress()
+{
+    (void)URL1->Open(); // nothing to tell the player either way
+}
+
+void AboutWindow::onDone()
+{
+    close();
+}
+
+// --- what the information windows share ----------------------------------

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: MIT
+#include "forms/windows/multiplayerwindow.h"
+
+#include <QFile>
+
+#include "widgets/selectbutton.h"
+#include "widgets/webaddress.h"
+#include "forms/windows/infowindow.h"
+#include "forms/art/formlayout.h"
+#include "forms/windows/jpegpicture.h"
+#include "widgets/picturebox.h"
+#include "widgets/clickablelabel.h"
+#include "platform/makerhost.h"
+
+namespace {
+
+const QString kPicturePath = QStringLiteral(":/pictures/multiplayer.jpg");
+const QString kMultiplayerPath = QStringLiteral("/multiplayer/");
+
+// Every complete JPEG ends with this marker. libjpeg pads a file cut short
+// with grey and calls it a picture; a cut-off picture is better not shown.
+const QByteArray kEndOfImage = QByteArrayLiteral("\xFF\xD9");
+
+ClickableLabel* placeInvitation(QWidget* parent, const QString& name, QRect geometry, int pixels, const QString& text)
+{
+    LabelStyle s;
+    s.face = QStringLiteral("Times New Roman");
+    s.pixels = pixels;
+    s.bold = true;
+    s.color = qcolor(colours::kInvitation);
+    s.alignment = Qt::AlignHCenter | Qt::AlignTop;
+    ClickableLabel* label = infowindow::placeLink(parent, name, geometry, text, s);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+MultiplayerWindow::MultiplayerWindow(QWidget* parent, UrlOpener& urls) : MultiplayerWindow(storedPicture(), parent, urls) {}
+
+MultiplayerWindow::MultiplayerWindow(const QByteArray& jpeg, QWidget* parent, UrlOpener& urls)
+    : QWidget(parent, Qt::Tool)
+{
+    setObjectName(QStringLiteral("multiplayer"));
+    infowindow::dress(this, QStringLiteral("Pelbix Solo - Multiplayer"), kClientSize);
+    setFixedSize(kClientSize);
+
+    URL1 = new WebAddress(this, urls);
+    URL1->setObjectName(QStringLiteral("URL1"));
+    URL1->setURL(QString::fromStdString(MakerHost::builtIn().authority()) + kMultiplayerPath);
+    URL1->setURLType(WebAddressType::Http);
+
+    Label6 = placeInvitation(this, QStringLiteral("Label6"), QRect(0, 16, 563, 23), 16,
+                             QStringLiteral("Pelbix Solo has a multiplayer edition on the Dravik Software web site!"));
+    Label1 = placeInvitation(this, QStringLiteral("Label1"), QRect(32, 48, 489, 41), 19,
+                             QStringLiteral("Click here to learn how to play Pelbix against other people "
+                                            "on the Dravik Software game service!"));
+    Image1 = new PictureBox(this, QStringLiteral("Image1"));
+    Image1->setGeometry(QRect(QPoint(120, 96), kPictureSize));
+    Image1->setCursor(Qt::PointingHandCursor);
+    Image1->setPictureSource([jpeg] { return decodePicture(jpeg); });
+    connect(Label6, &ClickableLabel::clicked, this, &MultiplayerWindow::onMakerAddress);
+    connect(Label1, &ClickableLabel::clicked, this, &MultiplayerWindow::onMakerAddress);
+    connect(Image1, &PictureBox::clicked, this, &MultiplayerWindow::onMakerAddress);
+
+    button_done = infowindow::placeSelButton(this, QStringLiteral("button_done"), QRect(450, 380, 95, 20), 10,
+                                             QStringLiteral("Done"), rgbColor(colours::kOlive), Qt::AlignHCenter);
+    connect(button_done, &SelectButton::OnClick, this, &MultiplayerWindow::onDone);
+}
+
+QByteArray MultiplayerWindow::storedPicture()
+{
+    QFile file(kPicturePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QPixmap MultiplayerWindow::decodePicture(const QByteArray& jpeg)
+{
+    if (!jpeg.endsWith(kEndOfImage))
+        return {};
+    const QImage image = decodeJpeg(jpeg);
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+}
+
+void MultiplayerWindow::showCentredOn(const QWidget* mainWindow)
+{
+    infowindow::showCentredOn(this, mainWindow, m_placed);
+}
+
+void MultiplayerWindow::onMakerAddress()
+{
+    (void)URL1->Open(); // nothing to tell the player either way
+}
+
+void MultiplayerWindow::onDone()
+{
+    close();
+}

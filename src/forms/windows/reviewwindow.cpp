@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: MIT
+#include "forms/windows/reviewwindow.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+
+#include "widgets/selectbutton.h"
+#include "core/game/coach.h"
+#include "forms/art/formlayout.h"
+#include "forms/windows/infowindow.h"
+
+namespace {
+
+constexpr int kMargin = 12;
+const QStringList kColumns = {QStringLiteral("Round"), QStringLiteral("Committed"), QStringLiteral("Roll"),
+                              QStringLiteral("Your choice"), QStringLiteral("Best choice"), QStringLiteral("Loss")};
+
+QString money(double value) { return QString::number(value, 'f', 2); }
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+QString rollText(const JudgedMove& m) { return m.opening ? QStringLiteral("(round start)") : qs(facesText(m.roll)); }
+
+QString costText(const JudgedMove& m)
+{
+    return QStringLiteral("Round %1, roll %2: %3 instead of %4 cost %5")
+        .arg(m.round)
+        .arg(rollText(m), qs(choiceText(m.played)), qs(choiceText(m.best)), money(m.loss));
+}
+
+} // namespace
+
+ReviewWindow::ReviewWindow(QWidget* parent) : QWidget(parent, Qt::Tool)
+{
+    setObjectName(QStringLiteral("review"));
+    infowindow::dress(this, QStringLiteral("Pelbix Solo - Game Review"), kClientSize);
+    setFixedSize(kClientSize);
+
+    LabelStyle heading;
+    heading.face = QStringLiteral("Arial");
+    heading.pixels = 15;
+    heading.bold = true;
+    const int width = kClientSize.width() - 2 * kMargin;
+    label_summary = placeLabel(this, QStringLiteral("label_summary"), QRect(kMargin, kMargin, width, 22), QString(),
+                               heading);
+    LabelStyle plain;
+    plain.face = QStringLiteral("Arial");
+    plain.pixels = 12;
+    plain.alignment = Qt::AlignLeft | Qt::AlignTop;
+    label_costliest = placeLabel(this, QStringLiteral("label_costliest"), QRect(kMargin, 40, width, 68), QString(),
+                                 plain);
+
+    grid_moves = new QTableWidget(0, static_cast<int>(kColumns.size()), this);
+    grid_moves->setObjectName(QStringLiteral("grid_moves"));
+    grid_moves->setGeometry(kMargin, 112, width, kClientSize.height() - 112 - 44);
+    grid_moves->setHorizontalHeaderLabels(kColumns);
+    grid_moves->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_moves->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_moves->verticalHeader()->hide();
+    grid_moves->horizontalHeader()->setStretchLastSection(true);
+
+    button_done = infowindow::placeSelButton(this, QStringLiteral("button_done"),
+                                             QRect(kClientSize.width() - kMargin - 95, kClientSize.height() - 32, 95, 20),
+                                             10, QStringLiteral("Done"), rgbColor(colours::kOlive), Qt::AlignHCenter);
+    connect(button_done, &SelectButton::OnClick, this, &ReviewWindow::onDone);
+}
+
+void ReviewWindow::showReview(const GameReview* review)
+{
+    grid_moves->setRowCount(0);
+    if (!review) {
+        label_summary->setText(QStringLiteral("No finished game yet: play one to the end."));
+        label_costliest->clear();
+        return;
+    }
+    label_summary->setText(QStringLiteral("Your game: %1 vs the expected score of perfect play: %2")
+                               .arg(review->score)
+                               .arg(money(review->perfect)));
+    // score = expected + luck - given away
+    const double luck = review->score - review->perfect + review->totalLoss;
+    QStringList costly{QStringLiteral("Expected points given away: %1; luck of the dice: %2")
+                           .arg(money(review->totalLoss), money(luck))};
+    if (review->costliest.empty())
+        costly << QStringLiteral("Every move was the best choice.");
+    for (std::size_t i : review->costliest)
+        costly << costText(review->moves[i]);
+    label_costliest->setText(costly.join(QLatin1Char('\n')));
+
+    grid_moves->setRowCount(static_cast<int>(review->moves.size()));
+    int row = 0;
+    for (const JudgedMove& m : review->moves) {
+        const QStringList cells = {QString::number(m.round), QString::number(m.committed), rollText(m),
+                                   qs(choiceText(m.played)), qs(choiceText(m.best)), money(m.loss)};
+        for (int col = 0; col < cells.size(); ++col)
+            grid_moves->setItem(row, col, new QTableWidgetItem(cells[col]));
+        ++row;
+    }
+    grid_moves->resizeColumnsToContents();
+}
+
+void ReviewWindow::showCentredOn(const QWidget* mainWindow) { infowindow::showCentredOn(this, mainWindow, m_placed); }
+
+void ReviewWindow::onDone() { close(); }
+
+void ReviewWindow::markHints(int hints)
+{
+    if (hints > 0 && !label_summary->text().contains(QLatin1String("hints used")))
+        label_summary->setText(label_summary->text() + QStringLiteral(" (hints used: %1)").arg(hints));
+}

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: MIT
+#include "forms/windows/shortcutswindow.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+
+#include "widgets/flatpanel.h"
+#include "widgets/selectbutton.h"
+#include "forms/art/formlayout.h"
+#include "forms/windows/infowindow.h"
+
+namespace {
+
+// Wide enough for every line of the list on one line.
+constexpr QRect kPanelPlace{6, 3, 588, 342};
+constexpr QRect kTitlePlace{1, 5, 586, 24};
+constexpr QRect kTablePlace{8, 36, 572, 298};
+constexpr QRect kDonePlace{499, 353, 95, 20};
+constexpr int kKeyColumnWidth = 190;
+
+} // namespace
+
+ShortcutsWindow::ShortcutsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("shortcuts"));
+    infowindow::dress(this, QStringLiteral("Pelbix Solo - Keyboard Shortcuts"), kClientSize);
+    setFixedSize(kClientSize);
+
+    auto* panel = new FlatPanel(this, QStringLiteral("panel_keys"));
+    panel->setGeometry(kPanelPlace);
+    panel->setColor(infowindow::kBackground);
+    panel->setColorHighLight(clBlack);
+    panel->setColorShadow(clBlack);
+
+    LabelStyle title;
+    title.face = QStringLiteral("Arial");
+    title.pixels = 19;
+    title.bold = true;
+    title.underline = true;
+    title.color = toQColor(infowindow::kKhaki, palette());
+    title.alignment = Qt::AlignCenter;
+    placeLabel(panel, QStringLiteral("label_keystitle"), kTitlePlace, QStringLiteral("KEYBOARD SHORTCUTS"), title);
+
+    table_keys = new QTableWidget(0, 2, panel);
+    table_keys->setObjectName(QStringLiteral("table_keys"));
+    table_keys->setGeometry(kTablePlace);
+    table_keys->setHorizontalHeaderLabels({QStringLiteral("Key"), QStringLiteral("Action")});
+    table_keys->verticalHeader()->hide();
+    table_keys->horizontalHeader()->setStretchLastSection(true);
+    table_keys->setColumnWidth(0, kKeyColumnWidth);
+    table_keys->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_keys->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_keys->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_keys->setWordWrap(false);
+    // Tab leaves the list for the Done button; the arrows move in it.
+    table_keys->setTabKeyNavigation(false);
+    table_keys->setFont(pixelFont(QStringLiteral("Arial"), 13));
+    table_keys->setAccessibleName(QStringLiteral("Keyboard shortcuts"));
+    QPalette pal = table_keys->palette();
+    pal.setColor(QPalette::Base, toQColor(infowindow::kKhaki, pal));
+    pal.setColor(QPalette::Text, Qt::black);
+    table_keys->setPalette(pal);
+
+    SelectButton* done = infowindow::placeSelButton(this, QStringLiteral("button_done"), kDonePlace, 10,
+                                                  QStringLiteral("Done"), infowindow::kBackground, Qt::AlignHCenter);
+    connect(done, &SelectButton::OnClick, this, &ShortcutsWindow::onDone);
+}
+
+void ShortcutsWindow::setKeys(const std::vector<KeyHelp>& keys)
+{
+    table_keys->setRowCount(static_cast<int>(keys.size()));
+    for (int row = 0; row < table_keys->rowCount(); ++row) {
+        const KeyHelp& k = keys[static_cast<std::size_t>(row)];
+        table_keys->setItem(row, 0, new QTableWidgetItem(k.keys));
+        table_keys->setItem(row, 1, new QTableWidgetItem(k.action));
+    }
+    table_keys->resizeRowsToContents();
+}
+
+void ShortcutsWindow::showCentredOn(const QWidget* mainWindow) { infowindow::showCentredOn(this, mainWindow, m_placed); }
+
+void ShortcutsWindow::onDone() { close(); }

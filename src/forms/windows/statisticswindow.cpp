@@ -1,0 +1,387 @@
+// SPDX-License-Identifier: MIT
+#include "forms/windows/statisticswindow.h"
+
+#include <QAbstractTableModel>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTabWidget>
+#include <QTableView>
+#include <QThread>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+#include "forms/windows/infowindow.h"
+
+namespace {
+
+constexpr int kMargin = 10;
+constexpr std::size_t kDotted = 60;
+const QColor kGames(150, 150, 150);
+const QColor kTrend(0, 90, 170);
+const QColor kReference(200, 90, 0);
+
+QString fixed(double v, int decimals = 2) { return QString::number(v, 'f', decimals); }
+
+} // namespace
+
+// One line or bar series of a chart.
+struct ChartSeries {
+    QString name;
+    QColor colour;
+    std::vector<double> values;
+    bool bars = false;
+};
+
+// A chart painted from series of equal length over the same x steps.
+class HistoryChart : public QWidget {
+public:
+    explicit HistoryChart(QWidget* parent) : QWidget(parent)
+    {
+        setFocusPolicy(Qt::StrongFocus);
+        setMinimumSize(360, 240);
+    }
+
+    void setSeries(std::vector<ChartSeries> series, QStringList xLabels, const QString& description)
+    {
+        m_series = std::move(series);
+        m_xLabels = std::move(xLabels);
+        setAccessibleDescription(description);
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), Qt::white);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRect plot = rect().adjusted(56, 28, -12, -28);
+        double low = 0, high = 0;
+        std::size_t count = 0;
+        for (const ChartSeries& s : m_series) {
+            count = std::max(count, s.values.size());
+            for (const double v : s.values) {
+                low = std::min(low, v);
+                high = std::max(high, v);
+            }
+        }
+        p.setPen(Qt::black);
+        if (count == 0) {
+            p.drawText(rect(), Qt::AlignCenter, QStringLiteral("No finished games yet."));
+            return;
+        }
+        if (high <= low)
+            high = low + 1;
+        auto y = [&](double v) { return plot.bottom() - (v - low) / (high - low) * plot.height(); };
+        const double step = static_cast<double>(plot.width()) / static_cast<double>(count);
+        auto x = [&](std::size_t i) { return plot.left() + (static_cast<double>(i) + 0.5) * step; };
+        // Axes, the zero line and the value range.
+        p.setPen(QColor(120, 120, 120));
+        p.drawLine(plot.bottomLeft(), plot.topLeft());
+        p.drawLine(QPointF(plot.left(), y(0)), QPointF(plot.right(), y(0)));
+        p.setPen(Qt::black);
+        const QRect labels(0, 0, plot.left() - 4, 14);
+        p.drawText(labels.translated(0, static_cast<int>(y(high)) - 7), Qt::AlignRight, fixed(high, 0));
+        p.drawText(labels.translated(0, static_cast<int>(y(low)) - 7), Qt::AlignRight, fixed(low, 0));
+        if (low < 0)
+            p.drawText(labels.translated(0, static_cast<int>(y(0)) - 7), Qt::AlignRight, QStringLiteral("0"));
+        if (!m_xLabels.isEmpty()) {
+            p.drawText(QRectF(plot.left(), plot.bottom() + 4, 120, 16), Qt::AlignLeft, m_xLabels.front());
+            p.drawText(QRectF(plot.right() - 120, plot.bottom() + 4, 120, 16), Qt::AlignRight, m_xLabels.back());
+        }
+        int barSeries = 0;
+        for (const ChartSeries& s : m_series)
+            barSeries += s.bars ? 1 : 0;
+        int bar = 0;
+        int legend = plot.left();
+        for (const ChartSeries& s : m_series) {
+            p.setPen(QPen(s.colour, 2));
+            // More games than pixels: each pixel column shows the range of
+            // its games, so ten thousand games paint as fast as a few hundred.
+            const bool dense = s.values.size() > static_cast<std::size_t>(plot.width());
+            p.setRenderHint(QPainter::Antialiasing, !dense);
+            if (dense) {
+                std::vector<QLineF> columns;
+                int column = -1;
+                double lowest = 0, highest = 0;
+                auto flush = [&] {
+                    if (column >= 0)
+                        columns.emplace_back(column + 0.5, y(s.bars ? std::min(0.0, lowest) : lowest), column + 0.5,
+                                             y(s.bars ? std::max(0.0, highest) : highest));
+                };
+                for (std::size_t i = 0; i < s.values.size(); ++i) {
+                    const int at = static_cast<int>(x(i));
+                    const double v = s.values[i];
+                    if (at != column) {
+                        flush();
+                        column = at;
+                        lowest = highest = v;
+                    }
+                    lowest = std::min(lowest, v);
+                    highest = std::max(highest, v);
+                }
+                flush();
+                p.setPen(QPen(s.colour, 1));
+                p.drawLines(columns.data(), static_cast<int>(columns.size()));
+            } else if (s.bars) {
+                const double width = step * 0.8 / barSeries;
+                for (std::size_t i = 0; i < s.values.size(); ++i) {
+                    const double left = x(i) - step * 0.4 + bar * width;
+                    p.fillRect(QRectF(left, std::min(y(0), y(s.values[i])), std::max(1.0, width - 1),
+                                      std::abs(y(s.values[i]) - y(0))),
+                               s.colour);
+                }
+            } else {
+                QPainterPath path;
+                for (std::size_t i = 0; i < s.values.size(); ++i) {
+                    const QPointF at(x(i), y(s.values[i]));
+                    if (i == 0)
+                        path.moveTo(at);
+                    else
+                        path.lineTo(at);
+                }
+                p.drawPath(path);
+                if (s.values.size() <= kDotted) // a few games: each one a dot
+                    for (std::size_t i = 0; i < s.values.size(); ++i)
+                        p.drawEllipse(QPointF(x(i), y(s.values[i])), 2.5, 2.5);
+            }
+            bar += s.bars ? 1 : 0;
+            p.fillRect(legend, 8, 14, 10, s.colour);
+            p.setPen(Qt::black);
+            p.drawText(legend + 18, 18, s.name);
+            legend += 28 + p.fontMetrics().horizontalAdvance(s.name);
+        }
+        if (hasFocus()) {
+            p.setPen(QPen(palette().highlight().color(), 1, Qt::DotLine));
+            p.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+    }
+
+private:
+    std::vector<ChartSeries> m_series;
+    QStringList m_xLabels;
+};
+
+// A chart's figures as a table: a first column of row names, then numbers.
+class ChartTable : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setColumns(QStringList headers, std::function<QString(int)> rowName, std::vector<std::vector<double>> columns,
+                    std::vector<int> decimals)
+    {
+        beginResetModel();
+        m_headers = std::move(headers);
+        m_rowName = std::move(rowName);
+        m_columns = std::move(columns);
+        m_decimals = std::move(decimals);
+        endResetModel();
+    }
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() || m_columns.empty() ? 0 : static_cast<int>(m_columns.front().size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(m_columns.size()) + 1;
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
+            return {};
+        if (index.column() == 0)
+            return m_rowName(index.row());
+        const auto c = static_cast<std::size_t>(index.column() - 1);
+        const auto& column = m_columns[c];
+        const auto r = static_cast<std::size_t>(index.row());
+        return r < column.size() ? fixed(column[r], m_decimals[c]) : QString();
+    }
+    QVariant headerData(int section, Qt::Orientation o, int role) const override
+    {
+        if (o == Qt::Horizontal && role == Qt::DisplayRole && section < m_headers.size())
+            return m_headers[section];
+        return {};
+    }
+
+private:
+    QStringList m_headers;
+    std::function<QString(int)> m_rowName;
+    std::vector<std::vector<double>> m_columns;
+    std::vector<int> m_decimals;
+};
+
+Tstatistics::Tstatistics(QWidget* parent) : QWidget(parent, Qt::Tool)
+{
+    setObjectName(QStringLiteral("statistics"));
+    infowindow::dress(this, QStringLiteral("Pelbix Solo - Statistics"), kClientSize);
+    resize(kClientSize);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    label_summary = new QLabel(this);
+    label_summary->setObjectName(QStringLiteral("label_summary"));
+    label_summary->setWordWrap(true);
+    label_summary->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    label_summary->setFocusPolicy(Qt::StrongFocus);
+    layout->addWidget(label_summary);
+    tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("tabs"));
+    layout->addWidget(tabs, 1);
+    for (const QString& title : {QStringLiteral("Scores"), QStringLiteral("Score spread"),
+                                 QStringLiteral("Points given away"), QStringLiteral("Luck"), QStringLiteral("Busts")})
+        m_pages.push_back(addPage(title));
+}
+
+Tstatistics::~Tstatistics()
+{
+    *m_stop = true; // closing the program does not wait seconds for the spread
+    if (m_worker)
+        m_worker->wait();
+}
+
+Tstatistics::Page Tstatistics::addPage(const QString& title)
+{
+    auto* page = new QWidget(tabs);
+    auto* row = new QHBoxLayout(page);
+    Page p;
+    p.chart = new HistoryChart(page);
+    p.chart->setObjectName(QStringLiteral("chart_") + QString::number(tabs->count()));
+    p.chart->setAccessibleName(title + QStringLiteral(" chart"));
+    p.table = new ChartTable(page);
+    p.view = new QTableView(page);
+    p.view->setObjectName(QStringLiteral("table_") + QString::number(tabs->count()));
+    p.view->setAccessibleName(title + QStringLiteral(" table"));
+    p.view->setModel(p.table);
+    p.view->verticalHeader()->hide();
+    p.view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    p.view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    row->addWidget(p.chart, 3);
+    row->addWidget(p.view, 2);
+    tabs->addTab(page, title);
+    return p;
+}
+
+void Tstatistics::showHistory(const std::vector<HistoryGame>& games, const Solver& solver)
+{
+    m_games = games;
+    m_solver = &solver;
+    fill();
+    if (m_perfect.empty())
+        startPerfectSpread(solver);
+}
+
+void Tstatistics::startPerfectSpread(const Solver& solver)
+{
+    if (m_worker)
+        return;
+    auto result = std::make_shared<std::vector<double>>();
+    m_working = result;
+    // The worker's own copy: the coach's solver may go first when the program closes.
+    m_worker.reset(QThread::create([result, copy = solver, stop = m_stop] {
+        *result = perfectPlayDistribution(copy, stop.get());
+    }));
+    connect(m_worker.get(), &QThread::finished, this, [this] {
+        m_perfect = *m_working;
+        fill();
+    });
+    m_worker->start(QThread::LowestPriority);
+}
+
+void Tstatistics::waitForPerfectSpread()
+{
+    if (m_worker && m_perfect.empty()) {
+        m_worker->wait();
+        m_perfect = *m_working;
+        fill();
+    }
+}
+
+void Tstatistics::fill()
+{
+    if (!m_solver)
+        return;
+    m_charts = chartHistory(m_games, *m_solver, m_perfect);
+    const HistoryCharts& c = m_charts;
+    const auto toDouble = [](const auto& v) { return std::vector<double>(v.begin(), v.end()); };
+    const auto gameName = [](int row) { return QString::number(row + 1); };
+    const auto mean = [](const std::vector<double>& v) {
+        double sum = 0;
+        for (const double x : v)
+            sum += x;
+        return v.empty() ? 0.0 : sum / static_cast<double>(v.size());
+    };
+    const std::vector<double> scores = toDouble(c.scores);
+    int coached = 0;
+    for (const HistoryGame& g : m_games)
+        coached += !g.abandoned && g.hints > 0 ? 1 : 0;
+    const std::size_t abandoned = m_games.size() - c.scores.size();
+    label_summary->setText(
+        QStringLiteral("%1 games finished (%2 coached, %3 abandoned). Mean score %4 against %5 for perfect play; "
+                       "mean points given away %6; mean luck %7.")
+            .arg(c.scores.size())
+            .arg(coached)
+            .arg(abandoned)
+            .arg(fixed(mean(scores)), fixed(m_solver->expectedGame()), fixed(mean(c.givenAway)), fixed(mean(c.luck))));
+    const QStringList games = scores.empty() ? QStringList()
+                                             : QStringList{QStringLiteral("game 1"),
+                                                           QStringLiteral("game %1").arg(scores.size())};
+
+    Page& p0 = m_pages[0];
+    p0.chart->setSeries({{QStringLiteral("Score"), kGames, scores, false},
+                         {QStringLiteral("Average of 10"), kTrend, c.scoreAverage, false}},
+                        games, QStringLiteral("Score of each game, with the average of the last 10."));
+    p0.table->setColumns({QStringLiteral("Game"), QStringLiteral("Score"), QStringLiteral("Average of 10")}, gameName,
+                         {scores, c.scoreAverage}, {0, 2});
+
+    std::vector<double> bins = toDouble(c.scoreBins);
+    std::vector<double> perfect = c.perfectBins;
+    perfect.resize(bins.size(), 0.0);
+    const auto binName = [](int row) {
+        return QStringLiteral("%1-%2").arg(row * HistoryCharts::kBinWidth).arg((row + 1) * HistoryCharts::kBinWidth - 50);
+    };
+    QStringList binEnds;
+    if (!bins.empty())
+        binEnds = {binName(0), binName(static_cast<int>(bins.size()) - 1)};
+    m_pages[1].chart->setSeries({{QStringLiteral("Your games"), kTrend, bins, true},
+                                 {QStringLiteral("Perfect play"), kReference, perfect, true}},
+                                binEnds,
+                                m_perfect.empty() ? QStringLiteral("Your final scores; perfect play's are being worked out.")
+                                                  : QStringLiteral("Your final scores against perfect play's."));
+    m_pages[1].table->setColumns({QStringLiteral("Scores"), QStringLiteral("Your games"), QStringLiteral("Perfect play")},
+                                 binName, {bins, perfect}, {0, 1});
+
+    m_pages[2].chart->setSeries({{QStringLiteral("Points given away"), kTrend, c.givenAway, false}},
+                                c.givenAway.empty() ? QStringList() : games,
+                                QStringLiteral("Expected points given away in each game, against perfect play."));
+    m_pages[2].table->setColumns({QStringLiteral("Game"), QStringLiteral("Given away")}, gameName, {c.givenAway}, {2});
+
+    m_pages[3].chart->setSeries({{QStringLiteral("Luck"), kGames, c.luck, true},
+                                 {QStringLiteral("Running mean"), kTrend, c.luckMean, false}},
+                                c.luck.empty() ? QStringList() : games,
+                                QStringLiteral("Luck of the dice in each game; fair dice keep its running mean near 0."));
+    m_pages[3].table->setColumns({QStringLiteral("Game"), QStringLiteral("Luck"), QStringLiteral("Running mean")},
+                                 gameName, {c.luck, c.luckMean}, {2, 2});
+
+    std::vector<double> rolls, busts, rate, odds;
+    for (int d = 1; d <= kDice; ++d) {
+        const auto i = static_cast<std::size_t>(d);
+        rolls.push_back(c.rolls[i]);
+        busts.push_back(c.busts[i]);
+        rate.push_back(c.rolls[i] ? 100.0 * c.busts[i] / c.rolls[i] : 0.0);
+        odds.push_back(100.0 * c.bustOdds[i]);
+    }
+    const auto diceName = [](int row) { return QString::number(row + 1); };
+    m_pages[4].chart->setSeries({{QStringLiteral("Your busts %"), kTrend, rate, true},
+                                 {QStringLiteral("Exact odds %"), kReference, odds, true}},
+                                {QStringLiteral("1 die"), QStringLiteral("6 dice")},
+                                QStringLiteral("Share of rolls that scored nothing, by dice thrown, against the exact odds."));
+    m_pages[4].table->setColumns({QStringLiteral("Dice"), QStringLiteral("Rolls"), QStringLiteral("Busts"),
+                                  QStringLiteral("Your %"), QStringLiteral("Exact %")},
+                                 diceName, {rolls, busts, rate, odds}, {0, 0, 1, 1});
+}
+
+void Tstatistics::showCentredOn(const QWidget* mainWindow) { infowindow::showCentredOn(this, mainWindow, m_placed); }

@@ -1,0 +1,939 @@
+// SPDX-License-Identifier: MIT
+#include "net/httpclient.h"
+
+#include <QEventLoop>
+#include <QIODevice>
+#include <QMetaObject>
+#include <QPointer>
+#include <QTimer>
+
+#include "net/socketexception.h"
+#include "net/httpfield.h"
+#include "net/httplimits.h"
+#include "net/proxyrule.h"
+#include "net/clientsocket.h"
+#include "net/wsocketerror.h"
+
+namespace {
+
+constexpr int kClientFailure = static_cast<int>(HttpError::ClientFailure);
+constexpr int kFirstErrorStatus = 400;
+
+const char* const kAborted = "Connection aborted on request";
+
+QString latin(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string stripFragment(const std::string& text)
+{
+    return text.substr(0, text.find('#'));
+}
+
+QString socketErrorText(int error)
+{
+    return QString::fromStdString(WSocketErrorDesc(error)) + QStringLiteral(" (Error #%1)").arg(error);
+}
+
+// "Sun, 06 Nov 1994 08:49:37", always in English and in UTC.
+QString httpDate(const QDateTime& when)
+{
+    static const char* const kDays[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+    static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const QDateTime utc = when.toUTC();
+    const QDate date = utc.date();
+    const QTime time = utc.time();
+    return QString::asprintf("%s, %2.2d %s %4.4d %2.2d:%2.2d:%2.2d", kDays[date.dayOfWeek() - 1], date.day(),
+                             kMonths[date.month() - 1], date.year(), time.hour(), time.minute(), time.second());
+}
+
+QByteArray basicCredentials(const QString& user, const QString& password)
+{
+    return (user + QLatin1Char(':') + password).toLatin1().toBase64();
+}
+
+QString seconds(std::chrono::milliseconds limit)
+{
+    return QString::number(static_cast<double>(limit.count()) / 1000.0) + QStringLiteral(" s");
+}
+
+std::string defaultPort(const std::string& proto)
+{
+    return proto == "https" ? "443" : "80";
+}
+
+} // namespace
+
+HttpClient::HttpClient(QObject* parent) : QObject(parent), m_socket(std::make_unique<ClientSocket>())
+{
+    m_socket->OnDnsLookupDone = [this](int error) { dnsLookupDone(error); };
+    m_socket->OnSessionConnected = [this](int error) { sessionConnected(error); };
+    m_socket->OnDataAvailable = [this](int error) { dataAvailable(error); };
+    m_socket->OnDataSent = [this](int) { sendBodyChunk(); };
+    m_socket->OnSessionClosed = [this](int error) { sessionClosed(error); };
+    m_socket->OnTlsDone = [this](int error) { tlsDone(error); };
+    for (QTimer** timer : {&m_connectTimer, &m_stallTimer, &m_totalTimer}) {
+        *timer = new QTimer(this);
+        (*timer)->setSingleShot(true);
+    }
+    const QString timedOutText = socketErrorText(wsocketerror::kTimedOut);
+    connect(m_connectTimer, &QTimer::timeout, this, [this, timedOutText] {
+        timedOut(QStringLiteral("can't connect: ") + timedOutText, wsocketerror::kTimedOut);
+    });
+    connect(m_stallTimer, &QTimer::timeout, this, [this, timedOutText] {
+        timedOut(timedOutText + QStringLiteral(": no data for ") + seconds(Timeouts.stall), wsocketerror::kTimedOut);
+    });
+    connect(m_totalTimer, &QTimer::timeout, this, [this, timedOutText] {
+        timedOut(timedOutText + QStringLiteral(": no complete answer within ") + seconds(Timeouts.total),
+                 wsocketerror::kTimedOut);
+    });
+}
+
+HttpClient::~HttpClient()
+{
+    if (m_waitLoop)
+        m_waitLoop->quit();
+}
+
+void HttpClient::SetRequestVer(const QString& version)
+{
+    if (version != QLatin1String("1.0") && version != QLatin1String("1.1"))
+        throw HttpException("Insupported HTTP version", HttpError::BadVersion);
+    m_requestVer = version;
+}
+
+QStringList HttpClient::RcvdHeader() const
+{
+    QStringList lines;
+    for (const std::string& line : answer().headerLines)
+        lines << latin(line);
+    return lines;
+}
+
+QStringList HttpClient::WWWAuthenticate() const
+{
+    QStringList values;
+    for (const std::string& value : answer().wwwAuthenticate)
+        values << latin(value);
+    return values;
+}
+
+void HttpClient::Get()
+{
+    startRequest(httpGET);
+    waitForRequest();
+}
+
+void HttpClient::Post()
+{
+    startRequest(httpPOST);
+    waitForRequest();
+}
+
+void HttpClient::Put()
+{
+    startRequest(httpPUT);
+    waitForRequest();
+}
+
+void HttpClient::Head()
+{
+    startRequest(httpHEAD);
+    waitForRequest();
+}
+
+void HttpClient::GetAsync()
+{
+    startRequest(httpGET);
+}
+
+void HttpClient::PostAsync()
+{
+    startRequest(httpPOST);
+}
+
+void HttpClient::PutAsync()
+{
+    startRequest(httpPUT);
+}
+
+void HttpClient::HeadAsync()
+{
+    startRequest(httpHEAD);
+}
+
+void HttpClient::startRequest(HttpRequest request)
+{
+    if ((request == httpPOST || request == httpPUT) && !SendStream)
+        throw HttpException("HTTP component has nothing to post or put", HttpError::NothingToPost);
+    // A request that hangs must not hold the next one.
+    if (m_state != httpReady)
+        Abort();
+    ++m_requestSerial;
+    m_requestType = request;
+    m_requestError = 0;
+    m_redirects = 0;
+    m_redirectPending = false;
+    m_skipOnReuse = 0;
+    m_pendingException.reset();
+    resetAnswer();
+    m_location = URL;
+
+    const std::string url = URL.toStdString();
+    const UrlParts parts = splitUrl(url);
+    if (!parts.user.empty()) {
+        Username = QString::fromStdString(parts.user);
+        Password = QString::fromStdString(parts.pass);
+    }
+    m_target = targetFor(url);
+    if (m_target.unusableProxy) {
+        m_statusCode = kClientFailure;
+        m_reasonPhrase = QStringLiteral("unusable proxy setting");
+        setState(httpReady);
+        return;
+    }
+    startTimers();
+    startConnection();
+}
+
+void HttpClient::startTimers()
+{
+    if (Timeouts.total.count() > 0)
+        m_totalTimer->start(Timeouts.total);
+}
+
+void HttpClient::noteActivity()
+{
+    if (m_stallTimer->isActive())
+        m_stallTimer->start(Timeouts.stall);
+}
+
+void HttpClient::timedOut(const QString& reason, int error)
+{
+    if (m_state == httpReady)
+        return;
+    if (m_state == httpDnsLookup)
+        m_socket->CancelDnsLookup();
+    ++m_restartSerial;
+    m_redirectPending = false;
+    m_requestError = error;
+    m_parser.halt();
+    failRequest(reason);
+}
+
+void HttpClient::waitForRequest()
+{
+    const unsigned serial = m_requestSerial;
+    if (m_state != httpReady) {
+        // The event loop runs meanwhile, so windows stay alive and other
+        // handlers may run; it wakes only when something happens.
+        QPointer<HttpClient> self(this);
+        QEventLoop loop;
+        m_waitLoop = &loop;
+        loop.exec();
+        if (!self)
+            throw HttpException(kAborted, HttpError::ClientFailure);
+        if (m_waitLoop == &loop)
+            m_waitLoop = nullptr;
+        // A handler started another request meanwhile, which cancelled this one.
+        if (serial != m_requestSerial)
+            throw HttpException(kAborted, HttpError::ClientFailure);
+        // The loop ended while the request is under way: the application is quitting.
+        if (m_state != httpReady)
+            Abort();
+    }
+    if (m_pendingException) {
+        const HttpException error = *m_pendingException;
+        m_pendingException.reset();
+        throw error;
+    }
+    if (m_statusCode >= kFirstErrorStatus)
+        throw HttpException(m_reasonPhrase.toStdString(), m_statusCode);
+}
+
+HttpClient::Target HttpClient::targetFor(const std::string& location) const
+{
+    Target target;
+    target.url = splitUrl(stripFragment(location));
+    const bool portGiven = !target.url.port.empty();
+    if (target.url.proto.empty())
+        target.url.proto = "http";
+    if (target.url.path.empty())
+        target.url.path = "/";
+    if (!portGiven)
+        target.url.port = defaultPort(target.url.proto);
+    target.secure = target.url.proto == "https";
+
+    QString proxyHost;
+    QString proxyPort;
+    if (!Proxy.isEmpty()) {
+        const UrlParts proxy = splitUrl(Proxy.toStdString());
+        proxyHost = QString::fromStdString(proxy.host);
+        proxyPort = proxy.port.empty() ? ProxyPort : QString::fromStdString(proxy.port);
+        target.proxyUser = ProxyUsername;
+        target.proxyPassword = ProxyPassword;
+    } else {
+        const ProxyRoute route = proxyRouteFor(target.url.proto, target.url.host);
+        target.unusableProxy = route.unusable;
+        if (!route.direct && !route.unusable) {
+            proxyHost = QString::fromStdString(route.host);
+            proxyPort = QString::number(route.port);
+            target.proxyUser = QString::fromStdString(route.user);
+            target.proxyPassword = QString::fromStdString(route.password);
+        }
+    }
+    if (proxyHost.isEmpty()) {
+        target.connectHost = QString::fromStdString(target.url.host);
+        target.connectPort = QString::fromStdString(target.url.port);
+        target.requestTarget = QString::fromStdString(target.url.path);
+        return target;
+    }
+    target.connectHost = proxyHost;
+    target.connectPort = proxyPort;
+    // TLS goes end to end through a tunnel; plain requests name the whole address.
+    target.tunnel = target.secure;
+    target.requestTarget = target.tunnel ? QString::fromStdString(target.url.path)
+                                         : QString::fromStdString(target.url.proto + "://" + target.url.host +
+                                                                  (portGiven ? ":" + target.url.port : std::string()) +
+                                                                  target.url.path);
+    return target;
+}
+
+// Whether the open socket goes where `target` needs to go.
+bool HttpClient::sameConnection(const Target& target) const
+{
+    return m_socket->State() == ClientSocket::wsConnected && m_connectedHost == target.connectHost && m_connectedPort == target.connectPort &&
+           m_connectedProto == target.url.proto;
+}
+
+void HttpClient::startConnection()
+{
+    if (m_socketKeepsAlive && sameConnection(m_target)) {
+        connected();
+        return;
+    }
+    dropSocket(true);
+    m_stallTimer->stop();
+    setState(httpNotConnected);
+    setState(httpDnsLookup);
+    if (Timeouts.connect.count() > 0)
+        m_connectTimer->start(Timeouts.connect);
+    try {
+        m_socket->DnsLookup(m_target.connectHost);
+    } catch (const SocketException& error) {
+        m_statusCode = kClientFailure;
+        m_reasonPhrase = QString::fromStdString(error.what());
+        setState(httpReady);
+    }
+}
+
+void HttpClient::dnsLookupDone(int error)
+{
+    if (m_state != httpDnsLookup)
+        return;
+    if (error != 0) {
+        m_statusCode = kClientFailure;
+        m_reasonPhrase = QStringLiteral("can't resolve hostname to IP address");
+        m_requestError = error;
+        connectionClosed(0);
+        return;
+    }
+    setState(httpDnsLookupDone);
+    m_socket->Addr = m_socket->DnsResult();
+    m_socket->Port = m_target.connectPort;
+    m_socket->Proto = QStringLiteral("tcp");
+    m_socket->LocalAddr = LocalAddr;
+    m_connectedHost = m_target.connectHost;
+    m_connectedPort = m_target.connectPort;
+    m_connectedProto = m_target.url.proto;
+    m_socketKeepsAlive = false;
+    try {
+        m_socket->Connect();
+    } catch (const SocketException&) {
+        failSocket(QStringLiteral("can't connect: "), m_socket->LastError());
+    }
+}
+
+void HttpClient::sessionConnected(int error)
+{
+    if (m_state != httpDnsLookupDone)
+        return;
+    if (error != 0) {
+        failSocket(QString(), error);
+        return;
+    }
+    if (m_target.tunnel)
+        sendTunnelRequest();
+    else if (m_target.secure)
+        startTls();
+    else
+        connected();
+}
+
+void HttpClient::sendTunnelRequest()
+{
+    setState(httpWaitingProxyConnect);
+    m_parser.start(HttpAnswerParser::Request::Head);
+    const QString authority = QString::fromStdString(m_target.url.host + ":" + m_target.url.port);
+    QByteArray text = "CONNECT " + authority.toLatin1() + " HTTP/1.1\r\nHost: " + authority.toLatin1() + "\r\n";
+    if (!m_target.proxyUser.isEmpty())
+        text += "Proxy-Authorization: Basic " + basicCredentials(m_target.proxyUser, m_target.proxyPassword) + "\r\n";
+    text += "\r\n";
+    m_socket->PutDataInSendBuffer(text.constData(), static_cast<std::size_t>(text.size()));
+    m_socket->Send();
+}
+
+void HttpClient::tunnelAnswered(HttpAnswerParser::Outcome outcome)
+{
+    using Outcome = HttpAnswerParser::Outcome;
+    if (outcome == Outcome::More)
+        return;
+    if (outcome == Outcome::HeaderTooLarge || answer().status != 200) {
+        failRequest(QStringLiteral("the proxy refused the tunnel: %1 %2")
+                        .arg(answer().status)
+                        .arg(latin(answer().reason)));
+        return;
+    }
+    resetAnswer();
+    startTls();
+}
+
+void HttpClient::startTls()
+{
+    setState(httpConnected);
+    m_socket->StartTls(QString::fromStdString(m_target.url.host), CaCertificates);
+}
+
+void HttpClient::tlsDone(int error)
+{
+    if (m_state != httpConnected)
+        return;
+    if (error != 0) {
+        m_requestError = error;
+        fire(OnSocketError);
+        failRequest(QStringLiteral("can't establish a secure connection: ") + m_socket->LastErrorDetail());
+        return;
+    }
+    connected();
+}
+
+void HttpClient::connected()
+{
+    // From here on the connect limit is over and silence counts.
+    m_connectTimer->stop();
+    if (Timeouts.stall.count() > 0)
+        m_stallTimer->start(Timeouts.stall);
+    setState(httpConnected);
+    fire(OnSessionConnected);
+    setState(httpWaitingHeader);
+    m_parser.start(parserRequest(), std::exchange(m_skipOnReuse, 0));
+    const QByteArray request = requestText();
+    m_socket->PutDataInSendBuffer(request.constData(), static_cast<std::size_t>(request.size()));
+    m_sendingBody = m_requestType == httpPOST || m_requestType == httpPUT;
+    if (m_sendingBody)
+        fire(OnSendBegin);
+    m_socket->Send();
+}
+
+QByteArray HttpClient::requestText()
+{
+    static const char* const kMethods[] = {"", "GET", "POST", "PUT", "HEAD", ""};
+    const QString method = QLatin1String(kMethods[m_requestType]);
+    const bool hasBody = m_requestType == httpPOST || m_requestType == httpPUT;
+
+    QStringList headers;
+    if (!Sender.isEmpty())
+        headers << QStringLiteral("From: ") + Sender;
+    if (!Accept.isEmpty())
+        headers << QStringLiteral("Accept: ") + Accept;
+    if (!Reference.isEmpty())
+        headers << QStringLiteral("Referer: ") + Reference;
+    if (!Connection.isEmpty())
+        headers << QStringLiteral("Connection: ") + Connection;
+    if (!AcceptLanguage.isEmpty())
+        headers << QStringLiteral("Accept-Language: ") + AcceptLanguage;
+    if (hasBody && !ContentTypePost.isEmpty())
+        headers << QStringLiteral("Content-Type: ") + ContentTypePost;
+    if (!Agent.isEmpty())
+        headers << QStringLiteral("User-Agent: ") + Agent;
+    headers << QStringLiteral("Host: ") + QString::fromStdString(m_target.url.host);
+    if (NoCache)
+        headers << QStringLiteral("Pragma: no-cache");
+    if (hasBody && SendStream)
+        headers << QStringLiteral("Content-Length: %1").arg(SendStream->size() - SendStream->pos());
+    if (ModifiedSince.isValid())
+        headers << QStringLiteral("If-Modified-Since: ") + httpDate(ModifiedSince) + QStringLiteral(" GMT");
+    if (!Username.isEmpty())
+        headers << QStringLiteral("Authorization: Basic ") + QString::fromLatin1(basicCredentials(Username, Password));
+    if (!m_target.tunnel && !m_target.proxyUser.isEmpty())
+        headers << QStringLiteral("Proxy-Authorization: Basic ") +
+                       QString::fromLatin1(basicCredentials(m_target.proxyUser, m_target.proxyPassword));
+    if (!Cookie.isEmpty())
+        headers << QStringLiteral("Cookie: ") + Cookie;
+    if (!ContentRangeBegin.isEmpty() || !ContentRangeEnd.isEmpty()) {
+        headers << QStringLiteral("Range: bytes=") + ContentRangeBegin + QLatin1Char('-') + ContentRangeEnd;
+        ContentRangeBegin.clear();
+        ContentRangeEnd.clear();
+    }
+    AcceptRanges.clear();
+    if (OnBeforeHeaderSend)
+        OnBeforeHeaderSend(this, method, headers);
+
+    fire(OnRequestHeaderBegin);
+    QByteArray text;
+    auto addLine = [this, &text](QString line) {
+        if (OnCommand)
+            OnCommand(this, line);
+        text += line.toLatin1() + "\r\n";
+    };
+    addLine(method + QLatin1Char(' ') + m_target.requestTarget + QStringLiteral(" HTTP/") + m_requestVer);
+    for (const QString& line : headers)
+        addLine(line);
+    fire(OnRequestHeaderEnd);
+    return text + "\r\n";
+}
+
+void HttpClient::sendBodyChunk()
+{
+    if (!m_sendingBody)
+        return;
+    const QByteArray chunk = SendStream ? SendStream->read(kSendChunk) : QByteArray();
+    if (chunk.isEmpty()) {
+        m_sendingBody = false;
+        fire(OnSendEnd);
+        return;
+    }
+    noteActivity();
+    if (OnSendData)
+        OnSendData(this, chunk.constData(), static_cast<int>(chunk.size()));
+    m_socket->PutDataInSendBuffer(chunk.constData(), static_cast<std::size_t>(chunk.size()));
+    m_socket->Send();
+}
+
+void HttpClient::dataAvailable(int)
+{
+    // A few reads per notification while the socket keeps filling the
+    // buffer: a large download makes fewer trips through the event loop,
+    // and each event still handles a bounded amount.
+    for (int read = 0; read < kReadsPerEvent; ++read) {
+        const std::size_t room = m_parser.freeSize();
+        const int count = m_socket->Receive(m_parser.freeSpace(), room);
+        if (count <= 0)
+            return;
+        noteActivity();
+        const auto outcome = m_parser.received(static_cast<std::size_t>(count));
+        if (m_state == httpWaitingProxyConnect) {
+            if (m_parser.lineTooLong())
+                lineTooLong();
+            else
+                tunnelAnswered(outcome);
+            return;
+        }
+        if (m_state != httpWaitingHeader && m_state != httpWaitingBody)
+            return; // an idle connection's stray bytes, or a request that has ended meanwhile
+        if (outcome == HttpAnswerParser::Outcome::Halted) {
+            // The document cannot be kept or is too large: end here rather than
+            // report a short file as received.
+            if (!m_haltReason.isEmpty())
+                failRequest(std::exchange(m_haltReason, QString()));
+            return;
+        }
+        if (m_parser.lineTooLong()) {
+            lineTooLong();
+            return;
+        }
+        answerEnded(outcome);
+        if (outcome != HttpAnswerParser::Outcome::More || static_cast<std::size_t>(count) < room ||
+            (m_state != httpWaitingHeader && m_state != httpWaitingBody))
+            return;
+    }
+}
+
+void HttpClient::lineTooLong()
+{
+    m_pendingException = HttpException("HTTP line too long", HttpError::LineTooLong);
+    failRequest(QStringLiteral("HTTP line too long"));
+}
+
+void HttpClient::failRequest(const QString& reason)
+{
+    m_statusCode = kClientFailure;
+    m_reasonPhrase = reason;
+    m_sendingBody = false;
+    dropSocket(true);
+    finishDoc();
+    setState(httpReady);
+}
+
+void HttpClient::answerEnded(HttpAnswerParser::Outcome outcome)
+{
+    using Outcome = HttpAnswerParser::Outcome;
+    switch (outcome) {
+    case Outcome::More:
+        // An error page is not read beyond what came with its header.
+        if (m_parser.phase() == HttpAnswerParser::Phase::Body && m_statusCode >= kFirstErrorStatus)
+            m_socket->Close();
+        return;
+    case Outcome::Redirect:
+        followRedirect();
+        return;
+    case Outcome::NoBody:
+        m_socketKeepsAlive = keepAlive();
+        if (!m_socketKeepsAlive)
+            m_socket->CloseDelayed();
+        setState(httpReady);
+        return;
+    case Outcome::BodyComplete:
+        setState(httpBodyReceived);
+        finishDoc();
+        m_socketKeepsAlive = keepAlive();
+        if (m_socketKeepsAlive)
+            setState(httpReady);
+        else
+            m_socket->CloseDelayed(); // the closing ends the request
+        return;
+    case Outcome::Halted:
+        return;
+    case Outcome::HeaderTooLarge:
+        failRequest(QStringLiteral("HTTP header too large"));
+        return;
+    case Outcome::BadChunk:
+        failRequest(QStringLiteral("bad chunked encoding"));
+        return;
+    }
+}
+
+bool HttpClient::keepAlive() const
+{
+    return answer().version == "1.1" && m_requestVer == QLatin1String("1.1") && !answer().connectionClose;
+}
+
+std::string HttpClient::redirectLocation()
+{
+    const std::string& value = answer().location;
+    const std::string& proto = m_target.url.proto;
+    // The port stays in the address: after a reconnect it is split again.
+    const std::string origin = proto + "://" + m_target.url.host +
+                               (m_target.url.port == defaultPort(proto) ? "" : ":" + m_target.url.port);
+    if (value.rfind('/', 0) == 0)
+        return origin + value;
+    if (value.rfind("http://", 0) != 0 && value.rfind("https://", 0) != 0) {
+        const std::string& path = m_target.url.path;
+        const std::string beforeQuery = path.substr(0, path.find('?'));
+        const auto folderEnd = beforeQuery.find_last_of("/:");
+        const std::string folder = folderEnd == std::string::npos ? "/" : beforeQuery.substr(0, folderEnd + 1);
+        return origin + folder + value;
+    }
+    const UrlParts parts = splitUrl(value);
+    if (!parts.user.empty() && !parts.pass.empty()) {
+        Username = QString::fromStdString(parts.user);
+        Password = QString::fromStdString(parts.pass);
+    }
+    return value;
+}
+
+void HttpClient::followRedirect()
+{
+    if (++m_redirects > HttpLimits::kRedirects) {
+        failRequest(QStringLiteral("too many redirects"));
+        return;
+    }
+    m_location = QString::fromStdString(redirectLocation());
+    const Target next = targetFor(m_location.toStdString());
+    if (m_target.secure && !next.secure) {
+        failRequest(QStringLiteral("redirect from https to http refused"));
+        return;
+    }
+    // A post must reach the server it was meant for, or fail.
+    if (m_requestType == httpPOST && !HttpField::equalNoCase(next.url.host, m_target.url.host)) {
+        failRequest(QStringLiteral("redirect to another host refused"));
+        return;
+    }
+    // Reusing the connection needs one the server keeps open, and the end of
+    // this answer's body to be known, so the next header is found after it.
+    if (keepAlive() && answer().contentLength >= 0 && sameConnection(next)) {
+        m_socketKeepsAlive = true;
+        fire(OnLocationChange);
+        m_skipOnReuse = answer().contentLength;
+        resetAnswer();
+        m_target = next;
+        if (m_requestType == httpPOST)
+            m_requestType = httpGET;
+        postRestart();
+        return;
+    }
+    m_redirectPending = true;
+    m_socket->CloseDelayed();
+}
+
+void HttpClient::restartAfterRedirect()
+{
+    m_redirectPending = false;
+    m_location = QString::fromStdString(stripFragment(m_location.toStdString()));
+    m_target = targetFor(m_location.toStdString());
+    if (m_requestType == httpPOST)
+        m_requestType = httpGET;
+    fire(OnLocationChange);
+    resetAnswer();
+    postRestart();
+}
+
+void HttpClient::postRestart()
+{
+    const unsigned serial = ++m_restartSerial;
+    QMetaObject::invokeMethod(
+        this,
+        [this, serial] {
+            if (serial == m_restartSerial && m_state != httpReady && m_state != httpAborting)
+                startConnection();
+        },
+        Qt::QueuedConnection);
+}
+
+void HttpClient::sessionClosed(int error)
+{
+    if (!m_dropping)
+        connectionClosed(error);
+}
+
+void HttpClient::connectionClosed(int error)
+{
+    if (error != 0)
+        m_requestError = error;
+    switch (m_state) {
+    case httpReady:
+        return; // an idle connection went away: no request to end
+    case httpWaitingHeader:
+        if (m_parser.phase() == HttpAnswerParser::Phase::Header)
+            fire(OnHeaderEnd);
+        if (m_redirectPending) {
+            restartAfterRedirect();
+            return;
+        }
+        // Without a complete header there is no answer to return.
+        if (m_statusCode < kFirstErrorStatus) {
+            m_statusCode = kClientFailure;
+            m_reasonPhrase = error != 0 ? socketErrorText(error)
+                                        : QStringLiteral("Connection closed before the header was complete");
+        }
+        break;
+    case httpWaitingBody:
+        // A body cut short by the peer or by an error is no document.
+        // (A chunked body ends with its last chunk, which moves the state on.)
+        if (m_statusCode < kFirstErrorStatus &&
+            (error != 0 || answer().chunked ||
+             (answer().contentLength >= 0 && answer().receivedCount < answer().contentLength))) {
+            m_statusCode = kClientFailure;
+            m_reasonPhrase = error != 0 ? socketErrorText(error)
+                                        : QStringLiteral("Connection closed before the document was complete");
+        }
+        break;
+    case httpConnected:
+    case httpWaitingProxyConnect:
+        m_statusCode = kClientFailure;
+        m_reasonPhrase = error != 0 ? socketErrorText(error)
+                                    : QStringLiteral("Connection closed before the request was sent");
+        break;
+    default:
+        break;
+    }
+    finishDoc();
+    setState(httpReady);
+}
+
+void HttpClient::failSocket(const QString& prefix, int error)
+{
+    m_statusCode = kClientFailure;
+    m_reasonPhrase = prefix + socketErrorText(error);
+    m_requestError = error;
+    dropSocket();
+    fire(OnSocketError);
+    connectionClosed(0);
+}
+
+void HttpClient::CloseAsync()
+{
+    m_requestType = httpCLOSE;
+    m_statusCode = 200;
+    m_reasonPhrase = QStringLiteral("OK");
+    m_socket->CancelDnsLookup();
+    ++m_restartSerial;
+    m_redirectPending = false;
+    if (m_socket->State() == ClientSocket::wsClosed) {
+        setState(httpReady);
+        return;
+    }
+    setState(httpClosing);
+    m_socket->CloseDelayed();
+}
+
+void HttpClient::Abort()
+{
+    if (m_state == httpReady) {
+        dropSocket(true);
+        m_statusCode = 200;
+        m_reasonPhrase = QStringLiteral("OK");
+        if (OnRequestDone)
+            OnRequestDone(this, httpABORT, 0);
+        return;
+    }
+    const bool lookingUp = m_state == httpDnsLookup;
+    setState(httpAborting);
+    if (lookingUp)
+        m_socket->CancelDnsLookup();
+    ++m_restartSerial;
+    m_redirectPending = false;
+    m_requestError = static_cast<int>(HttpError::Aborted);
+    m_parser.halt();
+    failRequest(QString::fromLatin1(kAborted));
+}
+
+void HttpClient::dropSocket(bool hard)
+{
+    m_dropping = true;
+    if (hard)
+        m_socket->Abort();
+    else
+        m_socket->Close();
+    m_dropping = false;
+    m_socketKeepsAlive = false;
+}
+
+void HttpClient::finishDoc()
+{
+    if (answer().docStarted && !m_docEnded) {
+        m_docEnded = true;
+        fire(OnDocEnd);
+    }
+}
+
+void HttpClient::setState(HttpState state)
+{
+    m_state = state;
+    fire(OnStateChange);
+    if (state != httpReady)
+        return;
+    for (QTimer* timer : {m_connectTimer, m_stallTimer, m_totalTimer})
+        timer->stop();
+    m_sendingBody = false;
+    const HttpRequest request = m_requestType;
+    const int error = m_requestError;
+    QMetaObject::invokeMethod(
+        this,
+        [this, request, error] {
+            if (OnRequestDone)
+                OnRequestDone(this, request, error);
+        },
+        Qt::QueuedConnection);
+    if (m_waitLoop)
+        m_waitLoop->quit();
+}
+
+void HttpClient::resetAnswer()
+{
+    m_parser.clearAnswer();
+    m_statusCode = 0;
+    m_reasonPhrase.clear();
+    m_docName.clear();
+    m_docEnded = false;
+    m_haltReason.clear();
+}
+
+HttpAnswerParser::Request HttpClient::parserRequest() const
+{
+    switch (m_requestType) {
+    case httpPOST:
+        return HttpAnswerParser::Request::Post;
+    case httpPUT:
+        return HttpAnswerParser::Request::Put;
+    case httpHEAD:
+        return HttpAnswerParser::Request::Head;
+    default:
+        return HttpAnswerParser::Request::Get;
+    }
+}
+
+void HttpClient::adjustDocName()
+{
+    const std::string& path = m_target.url.path;
+    const std::string beforeQuery = path.substr(0, path.find('?'));
+    const std::string name = beforeQuery.substr(beforeQuery.rfind('/') + 1);
+    if (name.empty()) {
+        m_docName = QStringLiteral("document.htm");
+        return;
+    }
+    m_docName = latin(name);
+    const auto dot = name.rfind('.');
+    const QString extension = dot == std::string::npos ? QString() : latin(name.substr(dot + 1)).toLower();
+    const std::string& type = answer().contentType;
+    const bool isHtml = type.substr(0, type.find(';')) == "text/html";
+    if (isHtml && (extension.isEmpty() || extension == QLatin1String("exe")))
+        m_docName = latin(name.substr(0, dot)) + QStringLiteral(".htm");
+}
+
+void HttpClient::headerBegin()
+{
+    fire(OnHeaderBegin);
+}
+
+void HttpClient::headerData()
+{
+    m_statusCode = answer().status;
+    m_reasonPhrase = latin(answer().reason);
+    fire(OnHeaderData);
+}
+
+void HttpClient::cookie(const std::string& value)
+{
+    bool accept = true;
+    if (OnCookie)
+        OnCookie(this, latin(value), accept);
+}
+
+void HttpClient::headerEnd()
+{
+    if (m_requestType == httpPUT && !answer().location.empty())
+        m_location = latin(answer().location);
+    if (!answer().contentRangeBegin.empty() || !answer().contentRangeEnd.empty()) {
+        ContentRangeBegin = latin(answer().contentRangeBegin);
+        ContentRangeEnd = latin(answer().contentRangeEnd);
+    }
+    if (!answer().acceptRanges.empty())
+        AcceptRanges = latin(answer().acceptRanges);
+    fire(OnHeaderEnd);
+}
+
+void HttpClient::bodyBegins()
+{
+    adjustDocName();
+    setState(httpWaitingBody);
+    if (MaxBodySize > 0 && answer().contentLength > MaxBodySize)
+        haltDoc(QStringLiteral("document larger than allowed"));
+}
+
+void HttpClient::haltDoc(const QString& reason)
+{
+    m_haltReason = reason;
+    m_parser.halt();
+}
+
+void HttpClient::docBegin()
+{
+    fire(OnDocBegin);
+}
+
+void HttpClient::docData(const char* data, std::size_t size)
+{
+    if (MaxBodySize > 0 && answer().receivedCount > MaxBodySize) {
+        haltDoc(QStringLiteral("document larger than allowed"));
+        return;
+    }
+    if (ReceiveStream && ReceiveStream->write(data, static_cast<qint64>(size)) != static_cast<qint64>(size)) {
+        haltDoc(QStringLiteral("can't write the received document"));
+        return;
+    }
+    if (OnDocData)
+        OnDocData(this, data, static_cast<int>(size));
+}

@@ -1,0 +1,268 @@
+// SPDX-License-Identifier: MIT
+#include "online/updateflow.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QProcess>
+
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+#include <unistd.h>
+
+#include "net/httpexception.h"
+#include "net/backgroundfetch.h"
+#include "net/httplimits.h"
+#include "net/httpclient.h"
+#include "net/wiretext.h"
+#include "protocol/wirecontract.h"
+
+namespace {
+const QString kAborted = QStringLiteral("Download Aborted");
+constexpr int kStatusOk = 200;
+} // namespace
+
+UpdateFlow::UpdateFlow(Setup setup, QObject* parent)
+    : QObject(parent), m_setup(std::move(setup)), m_key(UpdateSignature::parsePublicKey(m_setup.keyHex))
+{
+    checkupdate = new BackgroundFetch(this);
+    checkupdate->setObjectName(QStringLiteral("checkupdate"));
+    checkupdate->MaxBodySize = HttpLimits::kVersionFile;
+    checkupdate->OnDoneString = [this](QObject* sender, const QByteArray& result) {
+        // An error page or a redirect's leftovers say nothing about releases.
+        if (checkupdate->StatusCode() != kStatusOk) {
+            emit versionJudged(false);
+            return;
+        }
+        judgeVersionAnswer(sender, result);
+    };
+    getupdate = new HttpClient(this);
+    getupdate->setObjectName(QStringLiteral("getupdate"));
+    getupdate->Agent = wireText(wire::kDownloadAgent);
+    getupdate->Accept = QStringLiteral("image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*");
+    getupdate->SetRequestVer(QStringLiteral("1.0"));
+    getupdate->Timeouts.total = std::chrono::milliseconds::zero(); // a slow line may take long; a stall still ends it
+    startInstaller = [](const QString& program, const QStringList& arguments) {
+        return QProcess::startDetached(program, arguments);
+    };
+    endProcess = [](int code) { std::_Exit(code); };
+}
+
+UpdateFlow::~UpdateFlow() = default;
+
+QString UpdateFlow::versionUrl() const
+{
+    return m_setup.server() + QLatin1String(wire::kVersionPath);
+}
+
+QString UpdateFlow::installerUrl() const
+{
+    return m_setup.server() + QLatin1String(wire::kInstallerPath);
+}
+
+QString UpdateFlow::signatureUrl() const
+{
+    return m_setup.server() + QLatin1String(wire::kSignaturePath);
+}
+
+QString UpdateFlow::backupPath(const QString& programFile)
+{
+    const QFileInfo info(programFile);
+    const QString base = info.suffix().isEmpty() ? info.fileName() : info.completeBaseName();
+    return info.dir().filePath(base + QStringLiteral(".BAK"));
+}
+
+void UpdateFlow::checkForUpdate()
+{
+    if (!enabled())
+        return;
+    checkupdate->URL = versionUrl();
+    checkupdate->FetchString();
+}
+
+void UpdateFlow::judgeVersionAnswer(QObject*, const QByteArray& Result)
+{
+    std::string_view answer(Result.constData(), static_cast<std::size_t>(Result.size()));
+    // "echo 1.0.3 > version.txt" leaves a line end; it is no part of the version.
+    if (answer.ends_with('\n'))
+        answer.remove_suffix(answer.ends_with("\r\n") ? 2 : 1);
+    const bool offer = UpdateSignature::newerVersion(answer, m_setup.ownVersion().toStdString());
+    if (offer)
+        emit updateOffered();
+    emit versionJudged(offer);
+}
+
+void UpdateFlow::setStatus(const QString& text)
+{
+    emit statusChanged(text);
+}
+
+void UpdateFlow::accept()
+{
+    setStatus(QStringLiteral("Updating. Please Wait..."));
+    downloadit();
+}
+
+bool UpdateFlow::fetch(const QString& url, QIODevice& target, long long limit)
+{
+    getupdate->URL = url;
+    getupdate->MaxBodySize = limit;
+    getupdate->ReceiveStream = &target;
+    // Events run during the wait; the flow may be gone when it ends.
+    const QPointer<HttpClient> client(getupdate);
+    bool complete = false;
+    try {
+        getupdate->Get();
+        // A body cut short of its announced length is no document.
+        complete = getupdate->ContentLength() < 0 || getupdate->RcvdCount() == getupdate->ContentLength();
+    } catch (const HttpException&) {
+        complete = false;
+    }
+    if (!client)
+        return false;
+    getupdate->ReceiveStream = nullptr;
+    return complete;
+}
+
+std::optional<ReleaseStatement> UpdateFlow::fetchStatement()
+{
+    QByteArray text;
+    QBuffer buffer(&text);
+    buffer.open(QIODevice::WriteOnly);
+    if (!fetch(signatureUrl(), buffer, HttpLimits::kSignatureFile))
+        return std::nullopt;
+    ReleaseStatement statement;
+    if (UpdateSignature::open(std::string_view(text.constData(), static_cast<std::size_t>(text.size())), *m_key,
+                              statement) != UpdateSignature::Verdict::Good)
+        return std::nullopt;
+    // A good signature on a statement about another program, another file or
+    // a release no newer than ours is a replay, not an update.
+    if (statement.product != wire::kProduct || statement.fileName != wire::kInstallerName ||
+        statement.size > static_cast<unsigned long long>(HttpLimits::kInstaller) ||
+        !UpdateSignature::newerVersion(statement.version, m_setup.ownVersion().toStdString()))
+        return std::nullopt;
+    return statement;
+}
+
+void UpdateFlow::downloadit()
+{
+    if (!enabled()) {
+        fail(kAborted, manualUpdateMessage());
+        return;
+    }
+    const QString local = m_setup.downloadFolder() + installerUrl().section(QLatin1Char('/'), -1);
+    const QPointer<UpdateFlow> self(this);
+
+    // The statement first: it says how many bytes to take at most, and a
+    // server without one costs no installer download.
+    const std::optional<ReleaseStatement> statement = fetchStatement();
+    if (!self)
+        return;
+    if (!statement) {
+        fail(kAborted, manualUpdateMessage());
+        return;
+    }
+
+    // The installer takes its real name only once it is complete and the
+    // statement names it, so nothing else ever looks like an installer.
+    m_partFile = local + QStringLiteral(".part");
+    QFile file(m_partFile);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        fail(kAborted, QStringLiteral("The installer could not be saved as %1: %2").arg(file.fileName(), file.errorString()));
+        return;
+    }
+    const bool received = fetch(installerUrl(), file, static_cast<long long>(statement->size));
+    file.close();
+    if (!self)
+        return;
+    if (!received) {
+        fail(kAborted, QString());
+        return;
+    }
+    setStatus(QStringLiteral("Received %1 bytes").arg(file.size()));
+
+    const auto verdict = verifyInBackground(*statement);
+    if (!self)
+        return;
+    QFile::remove(local);
+    if (verdict != UpdateSignature::Verdict::Good || !file.rename(local)) {
+        fail(kAborted, manualUpdateMessage());
+        return;
+    }
+    m_partFile.clear();
+
+    setStatus(QStringLiteral("Installing"));
+    if (beforeInstall)
+        beforeInstall();
+    QFile::setPermissions(local, QFile::permissions(local) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+    if (!keepBackup()) {
+        fail(kAborted, manualUpdateMessage());
+        return;
+    }
+    if (startInstaller(local, {QStringLiteral("/SP-"), QStringLiteral("/silent"), QStringLiteral("/noicons")})) {
+        endProcess(0);
+        return;
+    }
+    fail(QString(), manualUpdateMessage());
+}
+
+bool UpdateFlow::keepBackup() const
+{
+    // The running program goes to its ".BAK" name as a second link, and a
+    // fresh copy takes its place in one rename: the program's name never
+    // stands empty, whenever the process dies, and the installer may
+    // overwrite a file that is no longer the one running.
+    const QString program = m_setup.programFile;
+    const QString backup = backupPath(program);
+    const QByteArray programPath = QFile::encodeName(program);
+    const QByteArray backupFile = QFile::encodeName(backup);
+    QFile::remove(backup);
+    if (::link(programPath.constData(), backupFile.constData()) != 0 && !QFile::copy(program, backup))
+        return false;
+    const QString fresh = program + QStringLiteral(".new");
+    QFile::remove(fresh);
+    if (!QFile::copy(program, fresh))
+        return false;
+    if (::rename(QFile::encodeName(fresh).constData(), programPath.constData()) != 0) {
+        QFile::remove(fresh);
+        return false;
+    }
+    return true;
+}
+
+UpdateSignature::Verdict UpdateFlow::verifyInBackground(const ReleaseStatement& statement) const
+{
+    // Hashing a large installer takes a good part of a second; the window
+    // keeps answering meanwhile, as it did during the download.
+    UpdateSignature::Verdict verdict = UpdateSignature::Verdict::Unreadable;
+    QEventLoop loop;
+    std::thread worker([&, path = QFile::encodeName(m_partFile).toStdString()] {
+        verdict = UpdateSignature::matchesFile(path, statement);
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec();
+    worker.join();
+    return verdict;
+}
+
+QString UpdateFlow::manualUpdateMessage() const
+{
+    return QStringLiteral("There was an error in the update process. Please download%1 manually from %2.")
+        .arg(wireText(wire::kProduct).toUpper(), m_setup.makerAddress);
+}
+
+void UpdateFlow::fail(const QString& status, const QString& message)
+{
+    if (!status.isEmpty())
+        setStatus(status);
+    if (!m_partFile.isEmpty()) {
+        QFile::remove(m_partFile);
+        m_partFile.clear();
+    }
+    if (!message.isEmpty())
+        emit failed(message);
+}

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include <QLineEdit>
+
+// A one-line edit field whose length limit holds for what the player types
+// or pastes, not for text the program puts in: a longer name read from the
+// settings file stays whole.
+class LimitedEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit LimitedEdit(QWidget* parent = nullptr, const QString& name = {});
+
+    void setTypingLimit(int limit) { m_limit = limit; }
+    [[nodiscard]] int typingLimit() const { return m_limit; }
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    int m_limit = 32767;
+};

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: MIT
+#include "widgets/picturebox.h"
+
+#include <QMetaMethod>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <utility>
+
+#include "widgets/flatpanel.h"
+#include "widgets/clickableaccessible.h"
+
+namespace {
+// The mark is black like the frames of the board's panels; it shows on the
+// khaki buttons, the white dice and the gold marker alike.
+const QColor kFocusMarkColor = Qt::black;
+} // namespace
+
+PictureBox::PictureBox(QWidget* parent, const QString& name) : Clickable<QWidget>(parent)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_NoSystemBackground);
+    installClickableAccessibility<PictureBox>("PictureBox", QAccessible::Button, QAccessible::Graphic);
+}
+
+void PictureBox::setPicture(const QPixmap& picture)
+{
+    m_source = nullptr;
+    m_picture = picture;
+    update();
+}
+
+void PictureBox::setPictureSource(std::function<QPixmap()> source)
+{
+    m_picture = QPixmap();
+    m_source = std::move(source);
+    update();
+}
+
+const QPixmap& PictureBox::picture() const
+{
+    if (m_source) {
+        // Called once; letting go of the source also frees what it held.
+        const auto source = std::exchange(m_source, nullptr);
+        m_picture = source();
+    }
+    return m_picture;
+}
+
+void PictureBox::clearPicture()
+{
+    m_source = nullptr;
+    m_picture = QPixmap();
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (const QPixmap& shown = picture(); !shown.isNull())
+        p.drawPixmap(0, 0, shown);
+    if (m_focusMark.shown(this))
+        FocusMark::paint(p, rect(), kFocusMarkColor);
+}
+
+bool PictureBox::reachable() const
+{
+    if (!isVisible() || !isEnabled())
+        return false;
+    // A pop-up panel stacked above the picture, or above any of its
+    // containers, takes the click; siblings later in the list lie above.
+    const QWidget* w = this;
+    QPoint middle = geometry().center(); // in the coordinates of w's parent
+    while (!w->isWindow() && w->parentWidget() != nullptr) {
+        const QWidget* parent = w->parentWidget();
+        const QObjectList& siblings = parent->children();
+        for (qsizetype i = siblings.indexOf(const_cast<QWidget*>(w)) + 1; i < siblings.size(); ++i) {
+            const auto* panel = qobject_cast<const FlatPanel*>(siblings[i]);
+            if (panel != nullptr && panel->isVisible() && panel->geometry().contains(middle))
+                return false;
+        }
+        middle += parent->pos();
+        w = parent;
+    }
+    return true;
+}
+
+bool PictureBox::press()
+{
+    if (!reachable())
+        return false;
+    emit clicked(this);
+    return true;
+}
+
+void PictureBox::connectNotify(const QMetaMethod& signal)
+{
+    // Keyboard only: a click still leaves the focus where it was.
+    if (signal == QMetaMethod::fromSignal(&PictureBox::clicked))
+        setFocusPolicy(Qt::TabFocus);
+    QWidget::connectNotify(signal);
+}
+
+void PictureBox::clickCompleted() { emit clicked(this); }

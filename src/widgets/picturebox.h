@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+#include "widgets/clickable.h"
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+
+// A picture control: shows a pixmap at its top-left corner, lets the parent
+// show through where the pixmap is transparent, and reports a left click
+// (press and release inside). The tag tells a shared handler which control
+// was clicked. A picture that something listens to is a button to the
+// keyboard too: Tab reaches it, Space or Return press it.
+class PictureBox : public Clickable<QWidget> {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr, const QString& name = {});
+
+    void setPicture(const QPixmap& picture);
+    // A picture made the first time it is painted or asked for: windows that
+    // may never be opened then cost nothing to create.
+    void setPictureSource(std::function<QPixmap()> source);
+    [[nodiscard]] const QPixmap& picture() const;
+    // Empties the picture, as clearing the canvas before drawing a new face.
+    void clearPicture();
+
+    void setTag(int tag) { m_tag = tag; }
+    [[nodiscard]] int tag() const { return m_tag; }
+
+    // Whether a click could reach the picture now: shown, and no pop-up
+    // panel lies over its middle.
+    [[nodiscard]] bool reachable() const;
+    // A click without the pointer (keyboard, screen reader): reported only
+    // where a click could reach. True when it was reported.
+    bool press() override;
+
+signals:
+    void clicked(PictureBox* sender);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void clickCompleted() override;
+    void connectNotify(const QMetaMethod& signal) override;
+
+private:
+    mutable QPixmap m_picture;
+    mutable std::function<QPixmap()> m_source;
+    int m_tag = 0;
+};

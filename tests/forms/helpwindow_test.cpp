@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: MIT
+#include <QLabel>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include "forms/windows/aboutwindow.h"
+#include "forms/windows/helpwindow.h"
+#include "formsfixture.h"
+
+namespace {
+
+class HelpFormTest : public FormsFixture {
+protected:
+    HelpFormTest()
+    {
+        mainWindow.setGeometry(100, 80, 774, 520);
+        mainWindow.show();
+        help.setAboutWindow(&about);
+    }
+
+    void open()
+    {
+        help.showCentredOn(&mainWindow);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+    }
+    template <class T = QWidget>
+    T* child(const char* name)
+    {
+        auto* w = help.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QString caption() { return child<QLabel>("label_caption")->text(); }
+    // The page the player sees: whichever lies on top in the middle of the
+    // page area.
+    QTextEdit* frontPage()
+    {
+        auto* panel = child("panel_main");
+        for (QWidget* w = panel->childAt(panel->rect().center()); w != nullptr; w = w->parentWidget())
+            if (auto* memo = qobject_cast<QTextEdit*>(w))
+                return memo;
+        ADD_FAILURE() << "no page in front";
+        return nullptr;
+    }
+    QString frontName() { return frontPage()->objectName(); }
+    QString frontFirstLine() { return frontPage()->document()->firstBlock().text(); }
+
+    QWidget mainWindow;
+    AboutWindow about;
+    HelpWindow help;
+};
+
+TEST_F(HelpFormTest, StartsOnTheOverviewWithTheYearInTheNotice)
+{
+    open();
+    EXPECT_EQ(help.windowTitle(), "Pelbix Solo - Help File");
+    EXPECT_EQ(help.size(), QSize(523, 431));
+    EXPECT_EQ(caption(), "Overview");
+    EXPECT_EQ(frontName(), "memo1");
+    EXPECT_EQ(frontFirstLine(), "Overview");
+    EXPECT_EQ(child<QLabel>("label_year")->text(), infowindow::currentYear());
+    EXPECT_EQ(child("label_year")->pos(), QPoint(100, 368));
+    EXPECT_TRUE(frontPage()->isReadOnly());
+    shoot(&help, "help-01-overview");
+}
+
+TEST_F(HelpFormTest, EachButtonBringsItsPageAndCaption)
+{
+    const struct {
+        const char* button;
+        const char* caption;
+        const char* page;
+        const char* firstLine;
+    } cases[] = {
+        {"SelButton5", "Documentation", "memo5", "History"},
+        {"SelButton3", "Game Play", "memo3", "Game Play"},
+        {"SelButton6", "License", "memo6", "License Agreement "},
+        {"SelButton4", "Scoring", "memo4", "Scoring"},
+        {"SelButton1", "Overview", "memo1", "Overview"},
+    };
+    open();
+    for (const auto& c : cases) {
+        click(child(c.button));
+        EXPECT_EQ(caption(), c.caption) << c.button;
+        EXPECT_EQ(frontName(), c.page) << c.button;
+        EXPECT_EQ(frontFirstLine(), c.firstLine) << c.button;
+        shoot(&help, QStringLiteral("help-page-") + QString::fromLatin1(c.page));
+    }
+}
+
+TEST_F(HelpFormTest, DoneHidesAndShowingAgainKeepsThePage)
+{
+    open();
+    click(child("SelButton5"));
+    click(child("button_done"));
+    EXPECT_TRUE(help.isHidden());
+
+    help.showCentredOn(&mainWindow);
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(caption(), "Documentation");
+    EXPECT_EQ(frontName(), "memo5");
+}
+
+TEST_F(HelpFormTest, AboutOpensTheAboutWindowInFrontWhileHelpStays)
+{
+    open();
+    click(child("button_about"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(QApplication::activeWindow(), &about);
+    // Placed over the main window, not over the help window.
+    const QRect m = mainWindow.frameGeometry();
+    const QRect a = about.frameGeometry();
+    EXPECT_EQ(a.left() - m.left(), m.right() - a.right());
+    EXPECT_LE(std::abs((a.top() - m.top()) - (m.bottom() - a.bottom())), 1);
+    shoot(&about, "about-from-help");
+}
+
+TEST_F(HelpFormTest, ResizingWidensThePagesButNotTheButtonColumn)
+{
+    open();
+    EXPECT_EQ(child("panel_main")->geometry(), QRect(137, 0, 386, 431));
+    EXPECT_EQ(child("memo3")->geometry(), QRect(1, 21, 384, 409));
+
+    help.resize(700, 500);
+    EXPECT_EQ(child("panel_side")->geometry(), QRect(0, 0, 137, 500));
+    EXPECT_EQ(child("panel_main")->geometry(), QRect(137, 0, 563, 500));
+    EXPECT_EQ(child("label_caption")->geometry(), QRect(1, 1, 561, 20));
+    for (const char* page : {"memo1", "memo3", "memo4", "memo5", "memo6"})
+        EXPECT_EQ(child(page)->geometry(), QRect(1, 21, 561, 478)) << page;
+    shoot(&help, "help-02-wide");
+
+    help.resize(400, 300);
+    EXPECT_EQ(child("panel_side")->width(), 137);
+    EXPECT_EQ(child("memo1")->geometry(), QRect(1, 21, 261, 278));
+}
+
+} // namespace
