@@ -183,6 +183,36 @@ TEST(SavedGame, DamagedOrForeignFilesAreRefused)
     };
     for (const auto& c : cases)
         EXPECT_THROW((void)readSavedGame(c), SavedGameError) << c;
+
+    // The history's game so far, after the card: all three lines or none.
+    const std::string play = "started 2026-12-07T20:31:05Z\nfaces 1236\ndecisions r rh15 b2\n";
+    ASSERT_EQ(writeSavedGame(readSavedGame(fine + play)), fine + play);
+    const auto playWith = [&](const std::string& from, const std::string& to) {
+        std::string t = play;
+        t.replace(t.find(from), from.size(), to);
+        return fine + t;
+    };
+    const std::string playCases[] = {
+        fine + "started 2026-12-07T20:31:05Z\nfaces 1\n",          // no decisions line
+        playWith("2026-12-07T", "2026-12-7T"), playWith("05Z", "05"),
+        playWith("1236", "1276"), playWith("1236", "0"), playWith("1236", "12 3"),
+        playWith("rh15", "rh51"), playWith("rh15", "rh11"), playWith("rh15", "hr15"),
+        playWith("rh15", "rhh15"), playWith("rh15", "x"), playWith(" b2", "  b2"), playWith("b2", "b2 "),
+        playWith("1236", std::string(kMaxSavedFaces + 1, '1')),
+    };
+    for (const auto& c : playCases)
+        EXPECT_THROW((void)readSavedGame(c), SavedGameError) << c;
+}
+
+TEST(SavedGame, APlayTooLongToReadIsLeftOutNotWritten)
+{
+    SavedGame g = readSavedGame("pelbixsolo saved game 1\ngenerator 5\nround 1\ntotal 0\nroundtotal 0\nonboard 0\n"
+                                "firstroll 1\npaused 0\ndice 0f 0f 0f 0f 0f 0f\ncard - - - - - - - - - -\n");
+    g.play = SavedPlay{"2026-12-07T20:31:05Z", std::vector<int>(kMaxSavedFaces + 1, 3), {}};
+    EXPECT_FALSE(readSavedGame(writeSavedGame(g)).play);
+    g.play->faces.resize(kMaxSavedFaces);
+    g.play->decisions.assign(kMaxSavedDecisions, {PlayerMove::Roll, true, 0x3F});
+    EXPECT_EQ(readSavedGame(writeSavedGame(g)).play->decisions.size(), kMaxSavedDecisions) << "the largest play fits";
 }
 
 TEST(SavedGameFile, KeepsLoadsForgetsAndSetsADamagedFileAside)

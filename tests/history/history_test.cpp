@@ -156,6 +156,73 @@ TEST(HistoryRecorder, AGameLeftForANewOneIsRecordedAsAbandoned)
     EXPECT_FALSE(got[0].skill) << "an abandoned game is not judged";
 }
 
+// Keeps the last saved game in memory, written and read back as the file would be.
+struct MemoryKeeper final : GameKeeper {
+    void keep(const SavedGame& game) override { saved = readSavedGame(writeSavedGame(game)); }
+    void forget() override { saved.reset(); }
+    std::optional<SavedGame> saved;
+};
+
+// A game interrupted after a roll and after a bank, resumed in another
+// program and finished, is recorded as if it had never stopped; declined,
+// it is recorded as abandoned; a file without the play is not recorded.
+TEST(HistoryRecorder, AResumedGameIsRecordedWholeAndADeclinedOneAsAbandoned)
+{
+    constexpr uint32_t kSeed = 4242;
+    const HistoryGame whole = *ErringBot(solver(), kSeed, 0).play();
+    for (const PlayerMove last : {PlayerMove::Roll, PlayerMove::Bank}) {
+        SCOPED_TRACE(last == PlayerMove::Roll ? "after a roll" : "after a bank");
+        MemoryKeeper keeper;
+        int moves = 8;
+        for (;; ++moves) { // the first stop after the wanted move, past round 1
+            ErringBot left(solver(), kSeed, 0);
+            left.recorder().setKeeper(&keeper);
+            left.game().setKeeper(&left.recorder());
+            ASSERT_FALSE(left.play(moves));
+            const SavedPlay& play = *keeper.saved->play;
+            if (play.decisions.back().move == last && keeper.saved->state.round > 1)
+                break;
+        }
+        for (const bool resumed : {true, false}) {
+            ErringBot next(solver(), 1, 0);
+            std::vector<HistoryGame> got;
+            next.recorder().setHandler([&](HistoryGame& g) { got.push_back(g); });
+            next.recorder().takeOver(*keeper.saved);
+            if (resumed) {
+                next.game().resume(*keeper.saved);
+                (void)next.finish();
+            } else {
+                next.game().reportAbandoned();
+                next.recorder().abandon();
+            }
+            ASSERT_EQ(got.size(), 1U);
+            EXPECT_EQ(got[0].abandoned, !resumed);
+            completeGame(got[0], nullptr); // as the store gets it
+            EXPECT_EQ(got[0].started, keeper.saved->play->started);
+            const Replay r = replayGame(got[0]);
+            EXPECT_TRUE(r.exact) << r.problem;
+            HistoryGame expected = whole;
+            if (!resumed) {
+                expected.decisions.resize(got[0].decisions.size());
+                expected.faces.resize(got[0].faces.size());
+                EXPECT_EQ(got[0].decisions.size(), keeper.saved->play->decisions.size());
+            }
+            EXPECT_EQ(got[0].score, resumed ? whole.score : r.score);
+            EXPECT_EQ(got[0].faces, expected.faces);
+            EXPECT_TRUE(sameDecisions(got[0], expected));
+        }
+        ErringBot old(solver(), 1, 0);
+        int recorded = 0;
+        old.recorder().setHandler([&](HistoryGame&) { ++recorded; });
+        SavedGame oldFile = *keeper.saved;
+        oldFile.play.reset();
+        old.recorder().takeOver(oldFile);
+        old.game().resume(oldFile);
+        (void)old.finish();
+        EXPECT_EQ(recorded, 0) << "a game whose start is unknown is not recorded wrong";
+    }
+}
+
 TEST(HistoryStore, TwoConnectionsRecordAtOnceAndLoseNothing)
 {
     TempFolder folder;

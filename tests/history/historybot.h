@@ -34,6 +34,15 @@ public:
         return std::move(m_last);
     }
 
+    // Plays the game in progress (a resumed one) to its end.
+    std::optional<HistoryGame> finish()
+    {
+        m_last.reset();
+        while (!m_last && m_game.inProgress())
+            decide();
+        return std::move(m_last);
+    }
+
 private:
     void decide()
     {

@@ -102,6 +102,98 @@ private:
     std::size_t m_next = 0;
 };
 
+constexpr std::string_view kTimeShape = "dddd-dd-ddTdd:dd:ddZ";
+
+std::string playStarted(std::string_view text)
+{
+    if (text.size() != kTimeShape.size())
+        throw SavedGameError("saved game: bad start time");
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool digit = text[i] >= '0' && text[i] <= '9';
+        if (kTimeShape[i] == 'd' ? !digit : text[i] != kTimeShape[i])
+            throw SavedGameError("saved game: bad start time");
+    }
+    return std::string(text);
+}
+
+std::vector<int> playFaces(std::string_view text)
+{
+    if (text.size() > kMaxSavedFaces)
+        throw SavedGameError("saved game: too many faces");
+    std::vector<int> faces;
+    faces.reserve(text.size());
+    for (const char c : text) {
+        if (c < '1' || c > '6')
+            throw SavedGameError("saved game: bad face");
+        faces.push_back(c - '0');
+    }
+    return faces;
+}
+
+// "r" or "b", "h" when hinted, then the chosen dice in rising order.
+SavedDecision playDecision(std::string_view token)
+{
+    SavedDecision d;
+    if (token.empty() || (token[0] != 'r' && token[0] != 'b'))
+        throw SavedGameError("saved game: bad decision");
+    d.move = token[0] == 'r' ? PlayerMove::Roll : PlayerMove::Bank;
+    token.remove_prefix(1);
+    if (!token.empty() && token[0] == 'h') {
+        d.hinted = true;
+        token.remove_prefix(1);
+    }
+    int last = 0;
+    for (const char c : token) {
+        if (c < '1' || c > '6' || c - '0' <= last)
+            throw SavedGameError("saved game: bad dice in a decision");
+        last = c - '0';
+        d.chosen = static_cast<uint8_t>(d.chosen | (1U << (last - 1)));
+    }
+    return d;
+}
+
+std::string decisionText(const SavedDecision& d)
+{
+    std::string out(1, d.move == PlayerMove::Roll ? 'r' : 'b');
+    if (d.hinted)
+        out += 'h';
+    for (int die = 1; die <= kDice; ++die)
+        if (d.chosen & (1U << (die - 1)))
+            out += static_cast<char>('0' + die);
+    return out;
+}
+
+SavedPlay readPlay(Lines& lines)
+{
+    SavedPlay play;
+    play.started = playStarted(lines.next("started"));
+    play.faces = playFaces(lines.next("faces"));
+    const std::string_view decisions = lines.next("decisions");
+    if (!decisions.empty()) {
+        const auto tokens = split(decisions, ' ');
+        if (tokens.size() > kMaxSavedDecisions)
+            throw SavedGameError("saved game: too many decisions");
+        for (const std::string_view token : tokens)
+            play.decisions.push_back(playDecision(token));
+    }
+    return play;
+}
+
+bool playFits(const SavedPlay& play)
+{
+    if (play.faces.size() > kMaxSavedFaces || play.decisions.size() > kMaxSavedDecisions)
+        return false;
+    try {
+        (void)playStarted(play.started);
+    } catch (const SavedGameError&) {
+        return false;
+    }
+    for (const int f : play.faces)
+        if (f < 1 || f > 6)
+            return false;
+    return true;
+}
+
 void checkFits(const SavedGame& game)
 {
     const GameState& s = game.state;
@@ -156,6 +248,18 @@ std::string writeSavedGame(const SavedGame& game)
     out += "\ncard";
     for (const int32_t slot : game.card)
         out += " " + slotText(slot);
+    // A play the reader would refuse is left out rather than losing the game.
+    if (game.play && playFits(*game.play)) {
+        out += "\nstarted " + game.play->started;
+        out += "\nfaces ";
+        for (const int f : game.play->faces)
+            out += static_cast<char>('0' + f);
+        out += "\ndecisions";
+        for (const SavedDecision& d : game.play->decisions)
+            out += " " + decisionText(d);
+        if (game.play->decisions.empty())
+            out += " ";
+    }
     out += "\n";
     return out;
 }
@@ -200,6 +304,8 @@ SavedGame readSavedGame(std::string_view text)
         else
             game.card[i] = points(card[i], "round score");
     }
+    if (!lines.done())
+        game.play = readPlay(lines);
     if (!lines.done())
         throw SavedGameError("saved game: unexpected lines at the end");
     checkFits(game);

@@ -44,6 +44,8 @@ public:
         m_overrun = true;
         return 1;
     }
+    // Only so a replayed game can be compared with a saved one.
+    [[nodiscard]] std::optional<uint32_t> savedState() const override { return 0; }
     [[nodiscard]] std::size_t used() const { return m_next; }
     [[nodiscard]] bool overrun() const { return m_overrun; }
 
@@ -54,6 +56,15 @@ private:
 };
 
 bool chosen(DieStatus s) { return s == DieStatus::Selected || s == DieStatus::Previewed; }
+
+// Hears the moves a replay accepts, with the state each was made from.
+class MoveLog final : public GameObserver {
+public:
+    void gameStarted() override {}
+    void moveMade(const GameState& before, PlayerMove move) override { moves.push_back({before, move}); }
+    void gameOver(int32_t) override {}
+    std::vector<RecordedMove> moves;
+};
 
 bool sameDecision(const GameState& game, const GameState& recorded)
 {
@@ -194,6 +205,66 @@ Replay replayGame(const HistoryGame& game)
     }
     r.exact = true;
     return r;
+}
+
+std::optional<HistoryGame> rebuildGame(const SavedGame& saved)
+{
+    HistoryGame game;
+    const SavedPlay play = saved.play.value_or(SavedPlay{historyNow(), {}, {}});
+    game.started = play.started;
+    game.faces = play.faces;
+    SilentBoard board;
+    RecordedFaces faces(game.faces);
+    MoveLog log;
+    Game again(board, board, faces);
+    again.setObserver(&log);
+    again.start();
+    for (const SavedDecision& d : play.decisions) {
+        if (again.pauseRunning())
+            again.pauseElapsed();
+        for (int die = 1; die <= kDice; ++die) {
+            if ((d.chosen & (1U << (die - 1))) == 0)
+                continue;
+            if (again.state().die(die).status != DieStatus::InPlay)
+                return std::nullopt;
+            again.toggleDie(die);
+        }
+        const std::size_t made = log.moves.size();
+        if (d.move == PlayerMove::Roll)
+            again.roll();
+        else
+            again.bank();
+        if (log.moves.size() != made + 1 || faces.overrun())
+            return std::nullopt; // refused, or more faces than were drawn
+        const RecordedMove& m = log.moves.back();
+        game.decisions.push_back({m.before, m.move, d.hinted});
+        game.hints += d.hinted ? 1 : 0;
+        game.rounds = m.before.round;
+        game.score = m.before.gameTotal;
+    }
+    auto now = again.snapshot();
+    if (faces.used() != game.faces.size() || !now)
+        return std::nullopt;
+    SavedGame left = saved;
+    now->faceState = left.faceState;
+    left.play.reset();
+    if (writeSavedGame(*now) != writeSavedGame(left))
+        return std::nullopt;
+    return game;
+}
+
+SavedPlay savedPlayOf(const HistoryGame& game)
+{
+    SavedPlay play{game.started, game.faces, {}};
+    play.decisions.reserve(game.decisions.size());
+    for (const HistoryDecision& d : game.decisions) {
+        SavedDecision s{d.move, d.hinted, 0};
+        for (int die = 1; die <= kDice; ++die)
+            if (chosen(d.before.die(die).status))
+                s.chosen = static_cast<uint8_t>(s.chosen | (1U << (die - 1)));
+        play.decisions.push_back(s);
+    }
+    return play;
 }
 
 std::vector<RecordedMove> recordedMoves(const HistoryGame& game)

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 #include <atomic>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/game/gamerecord.h"
+#include "core/game/savedgame.h"
 #include "core/game/solver.h"
 #include "core/history/historygame.h"
 
@@ -20,6 +22,13 @@ struct Replay {
     DiceTally busts{};
 };
 [[nodiscard]] Replay replayGame(const HistoryGame& game);
+
+// The game a saved game has played so far, rebuilt from its play (none
+// read: no decision yet) by playing it again: empty unless it leads
+// exactly to the saved position, so a resumed game is never recorded wrong.
+[[nodiscard]] std::optional<HistoryGame> rebuildGame(const SavedGame& saved);
+// The play a saved game carries for the history's game so far.
+[[nodiscard]] SavedPlay savedPlayOf(const HistoryGame& game);
 
 [[nodiscard]] std::vector<RecordedMove> recordedMoves(const HistoryGame& game);
 // The coach's verdict on a finished game (exact solver values); only for a

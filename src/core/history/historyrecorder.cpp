@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/history/historyrecorder.h"
 
+#include "core/history/historyanalysis.h"
+
 int32_t HistoryRecorder::nextFace()
 {
     const int32_t face = m_faces.nextFace();
@@ -9,12 +11,25 @@ int32_t HistoryRecorder::nextFace()
     return face;
 }
 
+void HistoryRecorder::takeOver(const SavedGame& saved)
+{
+    m_resumed = rebuildGame(saved);
+    m_takenOver = true;
+}
+
 void HistoryRecorder::gameStarted()
 {
-    abandon(); // starting over in mid-game leaves the game in play
-    m_game = HistoryGame{};
-    m_game.started = historyNow();
-    m_playing = true;
+    if (m_takenOver) { // a resume: the game goes on, or is not recorded
+        m_takenOver = false;
+        m_playing = m_resumed.has_value();
+        m_game = m_playing ? std::move(*m_resumed) : HistoryGame{};
+        m_resumed.reset();
+    } else {
+        abandon(); // starting over in mid-game leaves the game in play
+        m_game = HistoryGame{};
+        m_game.started = historyNow();
+        m_playing = true;
+    }
     m_hinted = false;
     if (m_next)
         m_next->gameStarted();
@@ -43,8 +58,35 @@ void HistoryRecorder::gameOver(int32_t total)
         m_next->gameOver(total);
 }
 
+void HistoryRecorder::keep(const SavedGame& game)
+{
+    if (!m_keeper)
+        return;
+    if (!m_playing) {
+        m_keeper->keep(game);
+        return;
+    }
+    SavedGame withPlay = game;
+    withPlay.play = savedPlayOf(m_game);
+    m_keeper->keep(withPlay);
+}
+
+void HistoryRecorder::forget()
+{
+    if (m_keeper)
+        m_keeper->forget();
+}
+
 void HistoryRecorder::abandon()
 {
+    if (m_takenOver) { // a saved game declined
+        m_takenOver = false;
+        if (m_resumed && !m_resumed->decisions.empty()) {
+            m_game = std::move(*m_resumed);
+            m_playing = true;
+        }
+        m_resumed.reset();
+    }
     if (m_playing && !m_game.decisions.empty())
         handOver(true, m_game.score);
     m_playing = false;

@@ -129,7 +129,8 @@ void MainWindow::FormCreate()
     m_lock = std::make_unique<InstanceLock>(); // held, not examined, until the window goes
     m_dice.setSeed(DiceGenerator::clockSeed());
     m_saved = std::make_unique<SavedGameFile>(m_folder.dataFolder().toStdString());
-    m_game.setKeeper(m_saved.get());
+    m_history.setKeeper(m_saved.get()); // the saved game carries the history's game so far
+    m_game.setKeeper(&m_history);
     m_saved->setProblemHandler([this](const std::string& what) {
         m_dialogs.error(this, QStringLiteral("The game in progress cannot be kept for the next start: ")
                                   + QString::fromStdString(what));
@@ -637,11 +638,13 @@ void MainWindow::offerResume()
                                   + QString::fromStdString(found.problem));
     if (!found.game)
         return;
+    m_history.takeOver(*found.game);
     if (m_dialogs.question(this, QStringLiteral("Resume the game in progress?"))) {
         m_game.resume(*found.game);
         dice[0]->setFocus(Qt::OtherFocusReason);
     } else {
         m_game.reportAbandoned();
+        m_history.abandon();
         m_saved->forget();
     }
 }
