@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "core/game/savedgamefile.h"
+#include "core/history/historyrecorder.h"
 #include "forms/programwindows.h"
 #include "formsfixture.h"
 #include "support/eventwait.h"
@@ -126,6 +127,32 @@ TEST_F(ResumeTest, DecliningTheGameForgetsIt)
     ASSERT_TRUE(asked());
     EXPECT_FALSE(w->main.game().inProgress());
     EXPECT_FALSE(std::filesystem::exists(data() / SavedGameFile::kFileName));
+}
+
+// The program's own keeping path: a game left after its first roll, then
+// declined at the next start, is in the history as abandoned.
+TEST_F(ResumeTest, ADeclinedGameGoesToTheHistoryAsAbandoned)
+{
+    {
+        BoardModel board;
+        NullTally tally;
+        DiceGenerator dice{777};
+        HistoryRecorder recorder(dice);
+        SavedGameFile file(data());
+        Game game(board, tally, recorder);
+        game.setObserver(&recorder);
+        recorder.setKeeper(&file);
+        game.setKeeper(&recorder);
+        game.start();
+        game.roll();
+    }
+    dialogs.answers = {false};
+    auto w = open();
+    ASSERT_TRUE(asked());
+    const std::vector<HistoryGame> games = w->history->games();
+    ASSERT_EQ(games.size(), 1U);
+    EXPECT_TRUE(games[0].abandoned);
+    EXPECT_EQ(games[0].rounds, 1);
 }
 
 } // namespace
