@@ -203,6 +203,25 @@ TEST_F(AccessibilityTest, RollsTogglesAndTheEndAreSpoken)
             EXPECT_FALSE(news->state().invisible);
         }
     }
+    // The dice are toggle buttons; a set-aside one is out of play.
+    QApplication::processEvents();
+    const struct {
+        const char* die;
+        const char* name;
+        bool checked, disabled;
+    } dice[] = {
+        {"dice1", "Die 1: one, set aside", false, true},
+        {"dice2", "Die 2: four, in play", false, false},
+        {"dice6", "Die 6: three, selected", true, false},
+    };
+    for (const auto& d : dice) {
+        QAccessibleInterface* die = QAccessible::queryAccessibleInterface(main.findChild<QWidget*>(d.die));
+        EXPECT_EQ(die->role(), QAccessible::Button) << d.die;
+        EXPECT_EQ(die->text(QAccessible::Name), d.name);
+        EXPECT_TRUE(die->state().checkable) << d.die;
+        EXPECT_EQ(die->state().checked, d.checked) << d.die;
+        EXPECT_EQ(die->state().disabled, d.disabled) << d.die;
+    }
 }
 
 TEST(rollNews, LostRoundAndHotDice)

@@ -187,7 +187,13 @@ void BoardAccessibility::nameDice()
 {
     for (int i = 1; i <= kDice; ++i)
         if (auto* die = m_main.findChild<QWidget*>(QStringLiteral("dice%1").arg(i)))
-            accessiblenames::follow(die, [this, i] { return dieName(i, m_game.state().die(i)); });
+            accessiblenames::follow(die, [this, i, die] {
+                // The toggle is kept with the name: both follow the die.
+                const Die& d = m_game.state().die(i);
+                const bool checked = d.status == DieStatus::Selected || d.status == DieStatus::Previewed;
+                setAccessibleToggle(die, checked, checked || d.status == DieStatus::InPlay);
+                return dieName(i, d);
+            });
 }
 
 void BoardAccessibility::nameCard()
