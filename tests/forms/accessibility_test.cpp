@@ -9,6 +9,8 @@
 #include "forms/board/boardaccessibility.h"
 #include "forms/board/boardkeys.h"
 #include "forms/board/hintpanel.h"
+#include "widgets/announcer.h"
+#include "widgets/htmlview.h"
 #include "forms/programwindows.h"
 #include "formsfixture.h"
 
@@ -91,6 +93,24 @@ TEST_F(AccessibilityTest, EveryWindowsControlsHaveRoleNameAndFocusPath)
         ASSERT_NE(window, nullptr) << made;
         EXPECT_GE(checkWindow(window), 2) << made;
     }
+
+    // Each window is a dialog; some say what they show as they open.
+    for (QWidget* window : std::initializer_list<QWidget*>{&w.about, &w.help, &w.highscore, &w.tallylist, &w.multiplayer})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Dialog)
+            << window->objectName().toStdString();
+    EXPECT_EQ(name(w.about.findChild<QLabel*>("version")), "Version " + w.about.versionText() + ".4");
+    const auto opened = [](QWidget* window) {
+        auto* news = window->findChild<Announcer*>();
+        QStringList said;
+        QObject::connect(news, &Announcer::announced, [&said](const QString& text) { said << text; });
+        window->hide();
+        window->show();
+        QApplication::processEvents();
+        return said.join('|').toStdString();
+    };
+    EXPECT_EQ(opened(&w.tallylist), "Total Games: 1. Running Total Score: 0. Highest Round Scored: 0. Average Game Score: 0");
+    w.highscore.displayhtml->LoadFromString("<p>The high-score list could not be reached.</p>", QString());
+    EXPECT_EQ(opened(&w.highscore), "The high-score list could not be reached.");
 
     // Pages are named after their buttons; the tally's rows read as lines.
     EXPECT_EQ(name(w.help.findChild<QTextEdit*>("memo5")), "Documentation");

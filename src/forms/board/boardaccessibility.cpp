@@ -11,6 +11,7 @@
 #include "core/game/game.h"
 #include "core/game/scoring.h"
 #include "widgets/accessiblerole.h"
+#include "widgets/announcer.h"
 #include "widgets/accessiblenames.h"
 #include "forms/board/hintpanel.h"
 
@@ -78,16 +79,9 @@ BoardAccessibility::BoardAccessibility(QWidget& mainWindow, const Game& game)
     watchBadges();
     if (auto* noScore = m_main.findChild<QWidget*>(QString::fromLatin1(kNoScoreBadge)))
         noScore->setAccessibleName(QString::fromLatin1(kNoScore));
-    // Orca speaks a notification as it turns up, and drops name changes: so
-    // each piece of news hides and shows this otherwise empty corner.
     if (auto* board = m_main.findChild<QWidget*>(QStringLiteral("panel_board1"))) {
-        m_news = new QWidget(board);
-        m_news->setObjectName(QStringLiteral("news"));
-        m_news->setGeometry(0, 0, 1, 1);
-        m_news->setFocusPolicy(Qt::NoFocus);
-        m_news->setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAccessibleRole(m_news, QAccessible::Notification);
-        m_news->hide();
+        m_news = new Announcer(board);
+        connect(m_news, &Announcer::announced, this, &BoardAccessibility::announced);
     }
     // The coach's hint is made on the board when first asked for.
     if (auto* panel = m_main.findChild<QWidget*>(QStringLiteral("panel_board1")))
@@ -173,14 +167,8 @@ void BoardAccessibility::toggled(int die)
 
 void BoardAccessibility::announce(const QString& text)
 {
-    if (text.isEmpty() || m_news == nullptr)
-        return;
-    m_news->setAccessibleName(text);
-    m_news->hide();
-    m_news->show();
-    QAccessibleEvent alert(m_news, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
-    emit announced(text);
+    if (m_news != nullptr)
+        m_news->announce(text);
 }
 
 void BoardAccessibility::nameDice()

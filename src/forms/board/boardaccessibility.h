@@ -6,6 +6,7 @@
 
 #include "core/game/gamestate.h"
 
+class Announcer;
 class QLabel;
 class QWidget;
 class Game;
@@ -53,5 +54,5 @@ private:
     const Game& m_game;
     std::vector<QWidget*> m_badges;
     QLabel* m_banked = nullptr;
-    QWidget* m_news = nullptr; // the notification each roll and toggle is spoken through
+    Announcer* m_news = nullptr; // what each roll and toggle is spoken through
 };
