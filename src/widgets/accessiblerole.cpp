@@ -7,6 +7,8 @@
 namespace {
 
 const char* const kRoleProperty = "pelbixAccessibleRole";
+const char* const kCheckedProperty = "pelbixAccessibleChecked";
+const char* const kAvailableProperty = "pelbixAccessibleAvailable";
 
 // Any plain widget given a role of its own (asked for as a QWidget, its
 // own class being unknown to Qt's accessibility layer).
@@ -38,4 +40,27 @@ std::optional<QAccessible::Role> ownAccessibleRole(const QWidget* widget)
     if (!own.isValid())
         return std::nullopt;
     return static_cast<QAccessible::Role>(own.toInt());
+}
+
+void setAccessibleToggle(QWidget* widget, bool checked, bool available)
+{
+    const auto was = ownAccessibleToggle(widget);
+    if (was && was->checked == checked && was->available == available)
+        return;
+    widget->setProperty(kCheckedProperty, checked);
+    widget->setProperty(kAvailableProperty, available);
+    QAccessible::State changed;
+    changed.checkable = !was.has_value();
+    changed.checked = !was || was->checked != checked;
+    changed.disabled = !was || was->available != available;
+    QAccessibleStateChangeEvent event(widget, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+std::optional<AccessibleToggle> ownAccessibleToggle(const QWidget* widget)
+{
+    const QVariant checked = widget->property(kCheckedProperty);
+    if (!checked.isValid())
+        return std::nullopt;
+    return AccessibleToggle{checked.toBool(), widget->property(kAvailableProperty).toBool()};
 }

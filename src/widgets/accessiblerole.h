@@ -11,3 +11,14 @@ class QWidget;
 void setAccessibleRole(QWidget* widget, QAccessible::Role role);
 // The role set above, if any.
 [[nodiscard]] std::optional<QAccessible::Role> ownAccessibleRole(const QWidget* widget);
+
+// A widget that toggles (a die): a screen reader hears it as checkable,
+// checked or not, and unavailable while out of play. Tells the screen
+// reader when either changes.
+void setAccessibleToggle(QWidget* widget, bool checked, bool available);
+// The toggle set above, if any: checked, available.
+struct AccessibleToggle {
+    bool checked = false;
+    bool available = true;
+};
+[[nodiscard]] std::optional<AccessibleToggle> ownAccessibleToggle(const QWidget* widget);

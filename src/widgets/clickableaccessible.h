@@ -37,6 +37,17 @@ public:
         return QAccessibleWidget::text(t);
     }
 
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (const auto toggle = ownAccessibleToggle(widget())) {
+            s.checkable = true;
+            s.checked = toggle->checked;
+            s.disabled = s.disabled || !toggle->available;
+        }
+        return s;
+    }
+
     QStringList actionNames() const override
     {
         QStringList names = QAccessibleWidget::actionNames();

@@ -9,6 +9,8 @@
 #include "forms/board/boardaccessibility.h"
 #include "forms/board/boardkeys.h"
 #include "forms/board/hintpanel.h"
+#include "widgets/announcer.h"
+#include "widgets/htmlview.h"
 #include "forms/programwindows.h"
 #include "formsfixture.h"
 
@@ -92,6 +94,24 @@ TEST_F(AccessibilityTest, EveryWindowsControlsHaveRoleNameAndFocusPath)
         EXPECT_GE(checkWindow(window), 2) << made;
     }
 
+    // Each window is a dialog; some say what they show as they open.
+    for (QWidget* window : std::initializer_list<QWidget*>{&w.about, &w.help, &w.highscore, &w.tallylist, &w.multiplayer})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Dialog)
+            << window->objectName().toStdString();
+    EXPECT_EQ(name(w.about.findChild<QLabel*>("version")), "Version " + w.about.versionText() + ".4");
+    const auto opened = [](QWidget* window) {
+        auto* news = window->findChild<Announcer*>();
+        QStringList said;
+        QObject::connect(news, &Announcer::announced, [&said](const QString& text) { said << text; });
+        window->hide();
+        window->show();
+        QApplication::processEvents();
+        return said.join('|').toStdString();
+    };
+    EXPECT_EQ(opened(&w.tallylist), "Total Games: 1. Running Total Score: 0. Highest Round Scored: 0. Average Game Score: 0");
+    w.highscore.displayhtml->LoadFromString("<p>The high-score list could not be reached.</p>", QString());
+    EXPECT_EQ(opened(&w.highscore), "The high-score list could not be reached.");
+
     // Pages are named after their buttons; the tally's rows read as lines.
     EXPECT_EQ(name(w.help.findChild<QTextEdit*>("memo5")), "Documentation");
     EXPECT_EQ(name(w.tallylist.findChild<QLabel*>("label_num1")), "1. empty");
@@ -138,11 +158,11 @@ TEST_F(AccessibilityTest, BoardNamesFollowTheGameAndBadgesAreAnnounced)
     faces.script = {2, 3, 4, 6, 6, 2};
     QTest::keyClick(&main, Qt::Key_R);
     settle();
-    EXPECT_EQ(alerts, (QStringList{"Banked 1000", "No scoring dice rolled"}));
-    // The role a screen reader speaks when it shows.
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(main.findChild<QWidget*>("image_noscore"))->role(),
-              QAccessible::Notification);
+    // The lost round is spoken with the roll that lost it.
+    EXPECT_EQ(alerts.mid(alerts.size() - 2),
+              (QStringList{"Banked 1000", "Rolled 2, 3, 4, 6, 6, 2: No scoring dice rolled"}));
     EXPECT_EQ(board("label_rnd1"), "Round 1: 1000");
+    EXPECT_EQ(board("panel_cleared"), "YOUR CLEARED THE BOARD! Final score 1000");
     EXPECT_EQ(board("label_rnd2"), "Round 2: no score");
     EXPECT_EQ(board("dice1"), "Die 1: two");
     EXPECT_EQ(board("image_turn"), "Bank round 2");
@@ -156,6 +176,96 @@ TEST_F(AccessibilityTest, BoardNamesFollowTheGameAndBadgesAreAnnounced)
     ASSERT_FALSE(hint->lines().isEmpty());
     EXPECT_EQ(alerts.last(), hint->lines().join(' '));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(hint)->role(), QAccessible::Notification);
+}
+
+TEST_F(AccessibilityTest, RollsTogglesAndTheEndAreSpoken)
+{
+    MainWindow main(programFolder(), seams());
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    // Offscreen, Qt drops accessibility events before any handler sees them:
+    // what is said is watched where it is made, and the object it is said
+    // through is checked for what a screen reader would read off it.
+    QStringList said;
+    auto* reader = main.findChild<BoardAccessibility*>();
+    ASSERT_NE(reader, nullptr);
+    QObject::connect(reader, &BoardAccessibility::announced, [&said](const QString& text) { said << text; });
+    QAccessibleInterface* news = QAccessible::queryAccessibleInterface(main.findChild<QWidget*>("news"));
+    ASSERT_NE(news, nullptr);
+    EXPECT_EQ(news->role(), QAccessible::Notification);
+    QTest::keyClick(&main, Qt::Key_S, Qt::ControlModifier);
+    const struct {
+        std::vector<int> faces; // empty: no roll
+        Qt::Key key;
+        const char* spoken; // nullptr: nothing
+    } steps[] = {
+        {{}, Qt::Key_1, nullptr}, // nothing rolled yet
+        {{1, 3, 5, 5, 2, 6}, Qt::Key_R, "Rolled 1, 3, 5, 5, 2, 6: 200 in scoring dice"},
+        {{}, Qt::Key_3, "Die 3 five selected, selection 50"},
+        {{}, Qt::Key_1, "Die 1 one selected, selection 150"},
+        {{}, Qt::Key_3, "Die 3 five in play, selection 100"},
+        {{4, 4, 4, 2, 3}, Qt::Key_R, "Rolled 4, 4, 4, 2, 3: 400 in scoring dice"},
+        {{}, Qt::Key_1, "Die 1 one set aside, selection 0"},
+        {{}, Qt::Key_2, "Die 2 four selected, selection 0"},
+        {{}, Qt::Key_R, nullptr}, // refused: nothing that scores is selected
+        {{}, Qt::Key_2, "Die 2 four in play, selection 0"},
+        {{}, Qt::Key_6, "Die 6 three selected, selection 0"},
+    };
+    for (const auto& step : steps) {
+        said.clear();
+        if (!step.faces.empty())
+            faces.script.assign(step.faces.begin(), step.faces.end());
+        QTest::keyClick(&main, step.key);
+        const QStringList want = step.spoken ? QStringList{step.spoken} : QStringList{};
+        EXPECT_EQ(said.join('|').toStdString(), want.join('|').toStdString()) << step.key;
+        if (step.spoken != nullptr) {
+            EXPECT_EQ(news->text(QAccessible::Name), step.spoken);
+            EXPECT_FALSE(news->state().invisible);
+        }
+    }
+    // The dice are toggle buttons; a set-aside one is out of play.
+    QApplication::processEvents();
+    const struct {
+        const char* die;
+        const char* name;
+        bool checked, disabled;
+    } dice[] = {
+        {"dice1", "Die 1: one, set aside", false, true},
+        {"dice2", "Die 2: four, in play", false, false},
+        {"dice6", "Die 6: three, selected", true, false},
+    };
+    for (const auto& d : dice) {
+        QAccessibleInterface* die = QAccessible::queryAccessibleInterface(main.findChild<QWidget*>(d.die));
+        EXPECT_EQ(die->role(), QAccessible::Button) << d.die;
+        EXPECT_EQ(die->text(QAccessible::Name), d.name);
+        EXPECT_TRUE(die->state().checkable) << d.die;
+        EXPECT_EQ(die->state().checked, d.checked) << d.die;
+        EXPECT_EQ(die->state().disabled, d.disabled) << d.die;
+    }
+}
+
+TEST(rollNews, LostRoundAndHotDice)
+{
+    GameState before;
+    before.canPlay = true;
+    before.firstRoll = true;
+    GameState after = before;
+    after.firstRoll = false;
+    after.canPlay = false;
+    const int lost[] = {2, 3, 4, 6, 6, 2};
+    for (int i = 1; i <= kDice; ++i)
+        after.die(i) = {lost[i - 1], DieStatus::Frozen};
+    EXPECT_EQ(BoardAccessibility::rollNews(before, after), "Rolled 2, 3, 4, 6, 6, 2: No scoring dice rolled");
+    // Every die had scored: all six come back.
+    before.firstRoll = false;
+    for (Die& d : before.dice)
+        d = {1, DieStatus::Selected};
+    after = before;
+    after.canPlay = true;
+    after.roundTotal = 2000;
+    for (Die& d : after.dice)
+        d = {5, DieStatus::InPlay};
+    EXPECT_EQ(BoardAccessibility::rollNews(before, after), "Rolled 5, 5, 5, 5, 5, 5: 2000 in scoring dice");
 }
 
 TEST(dieName, FaceAndStatusInWords)

@@ -68,7 +68,7 @@ TEST_F(CoachTest, HintOutlinesTheDiceToKeepAndGoesAtTheNextClick)
     ASSERT_TRUE(hint()->isVisible());
     const QStringList lines = hint()->lines();
     ASSERT_EQ(lines.size(), 4);
-    EXPECT_EQ(lines[0], "Roll 5 dice");
+    EXPECT_EQ(lines[0], "Keep 1 and roll 5 dice");
     EXPECT_TRUE(lines[2].startsWith("Runner-up: Roll 5 dice, keep 5: ")) << lines[2].toStdString();
     EXPECT_EQ(lines[3], "The next roll of 5 dice scores nothing: 7.7%");
     EXPECT_TRUE(outlined(2));

@@ -9,7 +9,9 @@
 #include <QTimer>
 
 #include "core/game/game.h"
+#include "core/game/scoring.h"
 #include "widgets/accessiblerole.h"
+#include "widgets/announcer.h"
 #include "widgets/accessiblenames.h"
 #include "forms/board/hintpanel.h"
 
@@ -29,13 +31,17 @@ QString statusWords(DieStatus status)
     return {};
 }
 
+QString faceWord(int value) { return QString::fromLatin1(kFaceWords[value - 1]); }
+
 // The badges share one place; the banked amount is a label laid on one.
 struct Badge {
     const char* name;
     const char* announcement; // empty: read from the banked amount
 };
+// The lost round's badge is spoken with the roll that lost it.
+constexpr const char* kNoScoreBadge = "image_noscore";
+constexpr const char* kNoScore = "No scoring dice rolled";
 constexpr Badge kBadges[] = {
-    {"image_noscore", "No scoring dice rolled"},
     {"image_notboard", "You need 350 or more to get on the board"},
     {"image_scorerecorded", ""},
 };
@@ -71,6 +77,12 @@ BoardAccessibility::BoardAccessibility(QWidget& mainWindow, const Game& game)
     nameCard();
     namePanels();
     watchBadges();
+    if (auto* noScore = m_main.findChild<QWidget*>(QString::fromLatin1(kNoScoreBadge)))
+        noScore->setAccessibleName(QString::fromLatin1(kNoScore));
+    if (auto* board = m_main.findChild<QWidget*>(QStringLiteral("panel_board1"))) {
+        m_news = new Announcer(board);
+        connect(m_news, &Announcer::announced, this, &BoardAccessibility::announced);
+    }
     // The coach's hint is made on the board when first asked for.
     if (auto* panel = m_main.findChild<QWidget*>(QStringLiteral("panel_board1")))
         panel->installEventFilter(this);
@@ -99,11 +111,77 @@ QString BoardAccessibility::slotName(int round, const QString& slotText)
     return QStringLiteral("Round %1: %2").arg(round).arg(shown);
 }
 
+QString BoardAccessibility::rollNews(const GameState& before, const GameState& after)
+{
+    const bool accepted = before.firstRoll != after.firstRoll || before.roundTotal != after.roundTotal
+                          || before.canPlay != after.canPlay;
+    if (!before.canPlay || !accepted)
+        return {};
+    // What lay in the row was rolled; when every die had scored, all six were.
+    GameState rolled = after;
+    bool any = false;
+    for (int i = 1; i <= kDice; ++i) {
+        const DieStatus was = before.die(i).status;
+        const bool thrown = before.firstRoll || was == DieStatus::InPlay;
+        rolled.die(i).status = thrown ? DieStatus::Selected : DieStatus::SetAside;
+        any = any || thrown;
+    }
+    QStringList faces;
+    for (Die& d : rolled.dice) {
+        if (!any)
+            d.status = DieStatus::Selected;
+        if (d.status == DieStatus::Selected)
+            faces << QString::number(d.value);
+    }
+    const int32_t points = previewPoints(rolled);
+    const QString head = QStringLiteral("Rolled ") + faces.join(QStringLiteral(", ")) + QStringLiteral(": ");
+    if (!after.canPlay)
+        return head + QString::fromLatin1(kNoScore);
+    return head + QStringLiteral("%1 in scoring dice").arg(points);
+}
+
+QString BoardAccessibility::toggleNews(int die, const GameState& state)
+{
+    const Die& d = state.die(die);
+    GameState selection = state;
+    for (Die& each : selection.dice)
+        if (each.status == DieStatus::Previewed)
+            each.status = DieStatus::Selected;
+    return QStringLiteral("Die %1 %2 %3, selection %4")
+        .arg(die)
+        .arg(faceWord(d.value), statusWords(d.status))
+        .arg(previewPoints(selection));
+}
+
+void BoardAccessibility::rolled(const GameState& before)
+{
+    announce(rollNews(before, m_game.state()));
+}
+
+void BoardAccessibility::toggled(int die)
+{
+    const Die& d = m_game.state().die(die);
+    if (d.value >= 1 && d.value <= kDice && m_game.state().canPlay)
+        announce(toggleNews(die, m_game.state()));
+}
+
+void BoardAccessibility::announce(const QString& text)
+{
+    if (m_news != nullptr)
+        m_news->announce(text);
+}
+
 void BoardAccessibility::nameDice()
 {
     for (int i = 1; i <= kDice; ++i)
         if (auto* die = m_main.findChild<QWidget*>(QStringLiteral("dice%1").arg(i)))
-            accessiblenames::follow(die, [this, i] { return dieName(i, m_game.state().die(i)); });
+            accessiblenames::follow(die, [this, i, die] {
+                // The toggle is kept with the name: both follow the die.
+                const Die& d = m_game.state().die(i);
+                const bool checked = d.status == DieStatus::Selected || d.status == DieStatus::Previewed;
+                setAccessibleToggle(die, checked, checked || d.status == DieStatus::InPlay);
+                return dieName(i, d);
+            });
 }
 
 void BoardAccessibility::nameCard()
@@ -136,6 +214,13 @@ void BoardAccessibility::namePanels()
         if (panel != nullptr && title != nullptr)
             panel->setAccessibleName(title->text());
     }
+    // The game's end says what the game came to.
+    auto* cleared = m_main.findChild<QWidget*>(QStringLiteral("panel_cleared"));
+    auto* clearedTitle = m_main.findChild<QLabel*>(QStringLiteral("label_cleared"));
+    if (cleared != nullptr && clearedTitle != nullptr)
+        accessiblenames::follow(cleared, [this, clearedTitle] {
+            return clearedTitle->text() + QStringLiteral(" Final score %1").arg(m_game.state().gameTotal);
+        });
     for (const Caption& c : kCaptions) {
         auto* label = m_main.findChild<QLabel*>(QString::fromLatin1(c.label));
         auto* field = m_main.findChild<QWidget*>(QString::fromLatin1(c.field));

@@ -6,6 +6,7 @@
 
 #include "core/game/gamestate.h"
 
+class Announcer;
 class QLabel;
 class QWidget;
 class Game;
@@ -24,6 +25,15 @@ public:
     [[nodiscard]] static QString dieName(int die, const Die& d);
     // "Round 4: 350", with the slot's "---" and emptiness in words.
     [[nodiscard]] static QString slotName(int round, const QString& slotText);
+    // What a roll from before to after says: "Rolled 1, 3, 5, 5, 2, 6: 200
+    // in scoring dice", or nothing when the roll was refused.
+    [[nodiscard]] static QString rollNews(const GameState& before, const GameState& after);
+    // "Die 3 five selected, selection 250".
+    [[nodiscard]] static QString toggleNews(int die, const GameState& state);
+
+    // Tell the player what the roll or the toggle just did.
+    void rolled(const GameState& before);
+    void toggled(int die);
 
 signals:
     // Each announcement as the screen reader is told it.
@@ -38,9 +48,11 @@ private:
     void namePanels();
     void watchBadges();
     [[nodiscard]] QString badgeName(const QWidget* badge) const;
+    void announce(const QString& text);
 
     QWidget& m_main;
     const Game& m_game;
     std::vector<QWidget*> m_badges;
     QLabel* m_banked = nullptr;
+    Announcer* m_news = nullptr; // what each roll and toggle is spoken through
 };

@@ -19,10 +19,19 @@ QString percent(double chance) { return QString::number(chance * 100, 'f', 1) + 
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
+// Said whole, with the dice to keep: the outline only shows them.
+QString headline(const Choice& c)
+{
+    const QString act = c.bank ? QStringLiteral("bank") : QStringLiteral("roll %1 dice").arg(c.diceToRoll);
+    if (diceIn(c.kept) == 0)
+        return act.left(1).toUpper() + act.mid(1);
+    return QStringLiteral("Keep %1 and %2").arg(qs(facesText(c.kept)), act);
+}
+
 QStringList describe(const Hint& h)
 {
     QStringList lines;
-    lines << (h.best.bank ? QStringLiteral("Bank") : QStringLiteral("Roll %1 dice").arg(h.best.diceToRoll));
+    lines << headline(h.best);
     lines << QStringLiteral("Expected final score: %1").arg(money(h.best.value));
     if (h.runnerUp)
         lines << QStringLiteral("Runner-up: %1: %2").arg(qs(choiceText(*h.runnerUp)), money(h.runnerUp->value));

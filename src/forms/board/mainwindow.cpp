@@ -118,7 +118,7 @@ MainWindow::MainWindow(const ProgramFolder& folder, MainWindowSeams seams, QWidg
     connect(Timer2, &QTimer::timeout, this, &MainWindow::onPauseElapsed);
     wireOnlineFlows(seams);
     m_keys = new BoardKeys(this);
-    new BoardAccessibility(*this, m_game);
+    m_access = new BoardAccessibility(*this, m_game);
     FormCreate();
 }
 
@@ -405,8 +405,18 @@ void MainWindow::onStartButton()
     dice[0]->setFocus(Qt::OtherFocusReason); // the keys now play, not restart
 }
 void MainWindow::onStartGame() { onStartButton(); }
-void MainWindow::onRoll() { m_game.roll(); }
-void MainWindow::onDieClicked(PictureBox* sender) { m_game.toggleDie(sender->tag()); }
+void MainWindow::onRoll()
+{
+    const GameState before = m_game.state();
+    m_game.roll();
+    m_access->rolled(before);
+}
+
+void MainWindow::onDieClicked(PictureBox* sender)
+{
+    m_game.toggleDie(sender->tag());
+    m_access->toggled(sender->tag());
+}
 void MainWindow::onBankClicked() { m_game.bank(); }
 void MainWindow::onScoreRecordedBadge(ClickableLabel* sender) { m_game.bankSlot(sender->tag()); }
 void MainWindow::onPauseElapsed() { m_game.pauseElapsed(); }

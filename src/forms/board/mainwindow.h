@@ -18,6 +18,7 @@
 class QAction;
 class QMenu;
 class BoardKeys;
+class BoardAccessibility;
 class QLabel;
 class QTimer;
 class SoundSink;
@@ -271,4 +272,5 @@ private:
     PictureBox* button_updatecancel = nullptr;
     QLabel* label_update = nullptr;
     BoardKeys* m_keys = nullptr;
+    BoardAccessibility* m_access = nullptr;
 };

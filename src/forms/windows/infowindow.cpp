@@ -9,6 +9,7 @@
 #include "widgets/dialogkeys.h"
 #include "widgets/clickablelabel.h"
 #include "forms/windows/windowaccessibility.h"
+#include "widgets/accessiblerole.h"
 
 namespace infowindow {
 
@@ -27,6 +28,7 @@ void dress(QWidget* window, const QString& caption, QSize clientSize)
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->setAttribute(Qt::WA_QuitOnClose, false);
     DialogKeys::forWindow(window);
+    setAccessibleRole(window, QAccessible::Dialog); // not a filler: its title and labels are read as it opens
     windowaccessibility::describeOnShow(window);
 }
 

@@ -6,10 +6,12 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QTextEdit>
+#include <QTimer>
 #include <QWidget>
 
 #include "widgets/selectbutton.h"
 #include "widgets/accessiblenames.h"
+#include "widgets/announcer.h"
 
 namespace windowaccessibility {
 namespace {
@@ -120,6 +122,37 @@ void describeHelp(QWidget* window)
         new PageKeys(area);
 }
 
+
+// What a window says as it opens, beyond its title: the high-score list's
+// status line (a page of one line; the list itself is read as a page) and
+// the tally's statistics.
+QString openingNews(QWidget* window)
+{
+    const QString name = window->objectName();
+    if (name == QLatin1String("highscore")) {
+        const auto* view = window->findChild<QTextEdit*>(QStringLiteral("displayhtml"));
+        if (view != nullptr && view->document()->blockCount() == 1)
+            return view->toPlainText().trimmed();
+    } else if (name == QLatin1String("tallylist")) {
+        QStringList statistics;
+        for (int column = 1; column <= kTallyStatistics; ++column)
+            if (QLabel* value = label(window, QStringLiteral("mylabel_%1").arg(column)))
+                statistics << value->accessibleName();
+        return statistics.join(QStringLiteral(". "));
+    }
+    return {};
+}
+
+// The About window's version reads as one: "Version 1.0.2.4".
+void describeVersion(QWidget* window)
+{
+    QLabel* caption = label(window, QStringLiteral("Label1"));
+    QLabel* version = label(window, QStringLiteral("version"));
+    QLabel* build = label(window, QStringLiteral("Label9"));
+    if (caption && version && build)
+        accessiblenames::follow(version, [=] { return caption->text() + QLatin1Char(' ') + version->text() + build->text(); });
+}
+
 void describe(QWidget* window)
 {
     const QString name = window->objectName();
@@ -131,26 +164,50 @@ void describe(QWidget* window)
         describeHelp(window);
     else if (name == QLatin1String("tallylist"))
         describeTally(window);
+    else if (name == QLatin1String("about"))
+        describeVersion(window);
 }
 
-class FirstShow : public QObject {
+// Describes the window when first shown, and speaks its news at each opening
+// and whenever the high-score page turns into a status line while open.
+class OnShow : public QObject {
 public:
-    explicit FirstShow(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+    explicit OnShow(QWidget* window) : QObject(window), m_news(new Announcer(window))
+    {
+        window->installEventFilter(this);
+        if (auto* view = window->findChild<QTextEdit*>(QStringLiteral("displayhtml")))
+            connect(view, &QTextEdit::textChanged, this, [this, window] {
+                if (window->isVisible())
+                    speakSoon(window);
+            });
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Show) {
-            describe(static_cast<QWidget*>(watched));
-            watched->removeEventFilter(this);
-            deleteLater();
+            auto* window = static_cast<QWidget*>(watched);
+            if (!m_described)
+                describe(window);
+            m_described = true;
+            speakSoon(window);
         }
         return false;
     }
+
+private:
+    // Once the window is up and named, after the screen reader has heard it open.
+    void speakSoon(QWidget* window)
+    {
+        QTimer::singleShot(0, m_news, [this, window] { m_news->announce(openingNews(window)); });
+    }
+
+    Announcer* m_news;
+    bool m_described = false;
 };
 
 } // namespace
 
-void describeOnShow(QWidget* window) { new FirstShow(window); }
+void describeOnShow(QWidget* window) { new OnShow(window); }
 
 } // namespace windowaccessibility
