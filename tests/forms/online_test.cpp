@@ -475,6 +475,7 @@ TEST_F(OnlineTest, FailedInstallerDownloadLeavesTheProgramAlone)
     signature = signatureOf(installer, secretKey);
     auto w = open();
     w->main.onUpdateYes();
+    ASSERT_TRUE(waitUntil([&] { return !w->main.updateFlow().running(); }));
     EXPECT_EQ(label(*w, "label_update")->text(), "Download Aborted");
     EXPECT_TRUE(dialogs.shown.isEmpty());
     EXPECT_FALSE(widget(*w, "button_updateyes")->isVisible());
@@ -498,6 +499,7 @@ TEST_F(OnlineTest, SuccessfulDownloadStartsTheInstallerAndEndsTheProcess)
     QStringList statuses;
     QObject::connect(&w->main, &MainWindow::updateStatusChanged, [&](const QString& t) { statuses << t; });
     w->main.onUpdateYes();
+    ASSERT_TRUE(waitUntil([&] { return !w->main.updateFlow().running(); }));
     EXPECT_EQ(endedWith, 0);
     EXPECT_EQ(statuses, (QStringList{"Updating. Please Wait...", "Received 512 bytes", "Installing"}));
     for (const char* name : {"pelbixsolo", "pelbixsolo.BAK"}) {
@@ -519,6 +521,7 @@ TEST_F(OnlineTest, InstallerThatCannotStartIsReportedAndTheProgramKept)
     signature = signatureOf(installer, secretKey);
     auto w = open();
     w->main.onUpdateYes();
+    ASSERT_TRUE(waitUntil([&] { return !w->main.updateFlow().running(); }));
     EXPECT_EQ(endedWith, -1);
     EXPECT_TRUE(QFile::exists(file("pelbixsolo")));
     ASSERT_EQ(dialogs.shown.size(), 1);
@@ -683,6 +686,8 @@ TEST_F(OnlineTest, UnsignedOrUnfinishedInstallersNeverRun)
         dialogs.shown.clear();
         auto w = open();
         w->main.onUpdateYes();
+        ASSERT_TRUE(waitUntil([&] { return !w->main.updateFlow().running(); })) << c.name;
+    ASSERT_TRUE(waitUntil([&] { return !w->main.updateFlow().running(); }));
         EXPECT_EQ(label(*w, "label_update")->text(), "Download Aborted") << c.name;
         EXPECT_EQ(dialogs.shown.size(), c.box ? 1 : 0) << c.name;
         EXPECT_TRUE(QFile::exists(file("pelbixsolo"))) << c.name;

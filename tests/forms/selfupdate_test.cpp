@@ -98,6 +98,7 @@ TEST(UpdateKillChild, DISABLED_Run)
     };
     flow.endProcess = [](int) {};
     flow.accept();
+    EXPECT_TRUE(waitUntil([&] { return !flow.running(); }, 20000));
 }
 
 TEST(UpdateKill, EveryStepLeavesAProgramToStart)
