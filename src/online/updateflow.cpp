@@ -3,18 +3,16 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QPointer>
+#include <QFutureWatcher>
 #include <QProcess>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <cstdio>
 #include <cstdlib>
-#include <thread>
 #include <unistd.h>
 
-#include "net/httpexception.h"
 #include "net/backgroundfetch.h"
 #include "net/httplimits.h"
 #include "net/httpclient.h"
@@ -24,6 +22,7 @@
 namespace {
 const QString kAborted = QStringLiteral("Download Aborted");
 constexpr int kStatusOk = 200;
+constexpr int kFirstErrorStatus = 400;
 } // namespace
 
 UpdateFlow::UpdateFlow(Setup setup, QObject* parent)
@@ -46,6 +45,14 @@ UpdateFlow::UpdateFlow(Setup setup, QObject* parent)
     getupdate->Accept = QStringLiteral("image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*");
     getupdate->SetRequestVer(QStringLiteral("1.0"));
     getupdate->Timeouts.total = std::chrono::milliseconds::zero(); // a slow line may take long; a stall still ends it
+    getupdate->OnRequestDone = [this](QObject*, HttpClient::HttpRequest request, int) {
+        // An abort of an idle client reports at once; it ends nothing of ours.
+        if (request != HttpClient::httpABORT)
+            requestDone();
+    };
+    m_verifier = new QFutureWatcher<UpdateSignature::Verdict>(this);
+    connect(m_verifier, &QFutureWatcher<UpdateSignature::Verdict>::finished, this,
+            [this] { verified(m_verifier->result()); });
     startInstaller = [](const QString& program, const QStringList& arguments) {
         return QProcess::startDetached(program, arguments);
     };
@@ -107,37 +114,54 @@ void UpdateFlow::accept()
     downloadit();
 }
 
-bool UpdateFlow::fetch(const QString& url, QIODevice& target, long long limit)
+void UpdateFlow::startFetch(Step step, const QString& url, QIODevice* target, long long limit)
 {
+    m_step = step;
     getupdate->URL = url;
     getupdate->MaxBodySize = limit;
-    getupdate->ReceiveStream = &target;
-    // Events run during the wait; the flow may be gone when it ends.
-    const QPointer<HttpClient> client(getupdate);
-    bool complete = false;
-    try {
-        getupdate->Get();
-        // A body cut short of its announced length is no document.
-        complete = getupdate->ContentLength() < 0 || getupdate->RcvdCount() == getupdate->ContentLength();
-    } catch (const HttpException&) {
-        complete = false;
-    }
-    if (!client)
-        return false;
-    getupdate->ReceiveStream = nullptr;
-    return complete;
+    getupdate->ReceiveStream = target;
+    getupdate->GetAsync();
 }
 
-std::optional<ReleaseStatement> UpdateFlow::fetchStatement()
+bool UpdateFlow::fetchComplete() const
 {
-    QByteArray text;
-    QBuffer buffer(&text);
-    buffer.open(QIODevice::WriteOnly);
-    if (!fetch(signatureUrl(), buffer, HttpLimits::kSignatureFile))
-        return std::nullopt;
+    // A body cut short of its announced length is no document.
+    return getupdate->StatusCode() < kFirstErrorStatus &&
+           (getupdate->ContentLength() < 0 || getupdate->RcvdCount() == getupdate->ContentLength());
+}
+
+QString UpdateFlow::transportFailure() const
+{
+    // A server's own error page comes with a header; the client's failures
+    // before any answer carry the reason in place of the server's phrase.
+    if (getupdate->StatusCode() < kFirstErrorStatus || !getupdate->RcvdHeader().isEmpty())
+        return {};
+    return getupdate->ReasonPhrase();
+}
+
+void UpdateFlow::requestDone()
+{
+    getupdate->ReceiveStream = nullptr;
+    if (m_target)
+        m_target->close();
+    switch (m_step) {
+    case Step::Statement:
+        statementArrived();
+        break;
+    case Step::Installer:
+        installerArrived();
+        break;
+    case Step::Idle:
+    case Step::Verifying:
+        break;
+    }
+}
+
+std::optional<ReleaseStatement> UpdateFlow::openStatement() const
+{
     ReleaseStatement statement;
-    if (UpdateSignature::open(std::string_view(text.constData(), static_cast<std::size_t>(text.size())), *m_key,
-                              statement) != UpdateSignature::Verdict::Good)
+    if (UpdateSignature::open(std::string_view(m_statementText.constData(), static_cast<std::size_t>(m_statementText.size())),
+                              *m_key, statement) != UpdateSignature::Verdict::Good)
         return std::nullopt;
     // A good signature on a statement about another program, another file or
     // a release no newer than ours is a replay, not an update.
@@ -150,60 +174,85 @@ std::optional<ReleaseStatement> UpdateFlow::fetchStatement()
 
 void UpdateFlow::downloadit()
 {
+    if (running())
+        return;
     if (!enabled()) {
         fail(kAborted, manualUpdateMessage());
         return;
     }
-    const QString local = m_setup.downloadFolder() + installerUrl().section(QLatin1Char('/'), -1);
-    const QPointer<UpdateFlow> self(this);
-
+    m_local = m_setup.downloadFolder() + installerUrl().section(QLatin1Char('/'), -1);
     // The statement first: it says how many bytes to take at most, and a
     // server without one costs no installer download.
-    const std::optional<ReleaseStatement> statement = fetchStatement();
-    if (!self)
-        return;
-    if (!statement) {
+    m_statementText.clear();
+    auto buffer = std::make_unique<QBuffer>(&m_statementText);
+    buffer->open(QIODevice::WriteOnly);
+    m_target = std::move(buffer);
+    startFetch(Step::Statement, signatureUrl(), m_target.get(), HttpLimits::kSignatureFile);
+}
+
+void UpdateFlow::statementArrived()
+{
+    m_target.reset();
+    m_statement = fetchComplete() ? openStatement() : std::nullopt;
+    if (!m_statement) {
         fail(kAborted, manualUpdateMessage());
         return;
     }
-
     // The installer takes its real name only once it is complete and the
     // statement names it, so nothing else ever looks like an installer.
-    m_partFile = local + QStringLiteral(".part");
-    QFile file(m_partFile);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        fail(kAborted, QStringLiteral("The installer could not be saved as %1: %2").arg(file.fileName(), file.errorString()));
+    m_partFile = m_local + QStringLiteral(".part");
+    auto file = std::make_unique<QFile>(m_partFile);
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        fail(kAborted, QStringLiteral("The installer could not be saved as %1: %2").arg(file->fileName(), file->errorString()));
         return;
     }
-    const bool received = fetch(installerUrl(), file, static_cast<long long>(statement->size));
-    file.close();
-    if (!self)
-        return;
-    if (!received) {
-        fail(kAborted, QString());
-        return;
-    }
-    setStatus(QStringLiteral("Received %1 bytes").arg(file.size()));
+    m_target = std::move(file);
+    startFetch(Step::Installer, installerUrl(), m_target.get(), static_cast<long long>(m_statement->size));
+}
 
-    const auto verdict = verifyInBackground(*statement);
-    if (!self)
+void UpdateFlow::installerArrived()
+{
+    m_target.reset();
+    if (!fetchComplete()) {
+        // A server's refusal stays on the panel; a connection that failed
+        // (a bad certificate, say) is told with its reason.
+        const QString reason = transportFailure();
+        fail(kAborted, reason.isEmpty() ? QString() : manualUpdateMessage() + QLatin1Char('\n') + reason);
         return;
-    QFile::remove(local);
-    if (verdict != UpdateSignature::Verdict::Good || !file.rename(local)) {
+    }
+    setStatus(QStringLiteral("Received %1 bytes").arg(QFileInfo(m_partFile).size()));
+    // Hashing a large installer takes a good part of a second; the window
+    // keeps answering meanwhile, as it did during the download.
+    m_step = Step::Verifying;
+    m_verifier->setFuture(QtConcurrent::run(
+        [path = QFile::encodeName(m_partFile).toStdString(), statement = *m_statement] {
+            return UpdateSignature::matchesFile(path, statement);
+        }));
+}
+
+void UpdateFlow::verified(UpdateSignature::Verdict verdict)
+{
+    QFile::remove(m_local);
+    if (verdict != UpdateSignature::Verdict::Good || !QFile::rename(m_partFile, m_local)) {
         fail(kAborted, manualUpdateMessage());
         return;
     }
     m_partFile.clear();
+    install();
+}
 
+void UpdateFlow::install()
+{
+    m_step = Step::Idle;
     setStatus(QStringLiteral("Installing"));
     if (beforeInstall)
         beforeInstall();
-    QFile::setPermissions(local, QFile::permissions(local) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+    QFile::setPermissions(m_local, QFile::permissions(m_local) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
     if (!keepBackup()) {
         fail(kAborted, manualUpdateMessage());
         return;
     }
-    if (startInstaller(local, {QStringLiteral("/SP-"), QStringLiteral("/silent"), QStringLiteral("/noicons")})) {
+    if (startInstaller(m_local, {QStringLiteral("/SP-"), QStringLiteral("/silent"), QStringLiteral("/noicons")})) {
         endProcess(0);
         return;
     }
@@ -234,21 +283,6 @@ bool UpdateFlow::keepBackup() const
     return true;
 }
 
-UpdateSignature::Verdict UpdateFlow::verifyInBackground(const ReleaseStatement& statement) const
-{
-    // Hashing a large installer takes a good part of a second; the window
-    // keeps answering meanwhile, as it did during the download.
-    UpdateSignature::Verdict verdict = UpdateSignature::Verdict::Unreadable;
-    QEventLoop loop;
-    std::thread worker([&, path = QFile::encodeName(m_partFile).toStdString()] {
-        verdict = UpdateSignature::matchesFile(path, statement);
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-    });
-    loop.exec();
-    worker.join();
-    return verdict;
-}
-
 QString UpdateFlow::manualUpdateMessage() const
 {
     return QStringLiteral("There was an error in the update process. Please download%1 manually from %2.")
@@ -257,6 +291,8 @@ QString UpdateFlow::manualUpdateMessage() const
 
 void UpdateFlow::fail(const QString& status, const QString& message)
 {
+    m_step = Step::Idle;
+    m_target.reset();
     if (!status.isEmpty())
         setStatus(status);
     if (!m_partFile.isEmpty()) {

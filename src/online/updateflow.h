@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "net/updatesignature.h"
 
+class QFile;
 class QIODevice;
+template <typename T> class QFutureWatcher;
 class BackgroundFetch;
 class HttpClient;
 
@@ -18,6 +22,9 @@ class HttpClient;
 // only then keeps a backup of the program and starts the installer. The
 // program file stays in place throughout; every failure leaves through
 // fail(), which runs nothing.
+// Nothing here waits: the requests end in getupdate's OnRequestDone, the
+// hashing runs through QtConcurrent and ends in a QFutureWatcher, and each
+// end takes the next step. running() tells whether an update is under way.
 class UpdateFlow : public QObject {
     Q_OBJECT
 public:
@@ -46,7 +53,9 @@ public:
     void judgeVersionAnswer(QObject* Sender, const QByteArray& Result);
     // The player accepted: run downloadit().
     void accept();
+    // Starts the update; ignored while one is under way.
     void downloadit();
+    [[nodiscard]] bool running() const { return m_step != Step::Idle; }
 
     [[nodiscard]] QString versionUrl() const;
     [[nodiscard]] QString installerUrl() const;
@@ -73,18 +82,28 @@ signals:
     void failed(const QString& message);
 
 private:
-    // Fetches url into target with getupdate; false on any failure,
-    // including more bytes than limit or fewer than the answer announced.
-    bool fetch(const QString& url, QIODevice& target, long long limit);
+    enum class Step { Idle, Statement, Installer, Verifying };
+
+    // Starts fetching url into target with getupdate; requestDone() goes on.
+    void startFetch(Step step, const QString& url, QIODevice* target, long long limit);
+    void requestDone();
+    // Whether the last fetch brought its whole answer: status below 400 and
+    // neither more bytes than its limit nor fewer than the answer announced.
+    [[nodiscard]] bool fetchComplete() const;
+    // Why the last fetch failed when the connection itself did (lookup,
+    // connect, certificate, silence before any answer); empty otherwise.
+    [[nodiscard]] QString transportFailure() const;
+    void statementArrived();
+    void installerArrived();
+    void verified(UpdateSignature::Verdict verdict);
+    void install();
     // The one way out of a failed update. status: the panel's last text
     // (unchanged when empty); message: a message box, none when empty.
     void fail(const QString& status, const QString& message);
     [[nodiscard]] QString manualUpdateMessage() const;
-    // The signed statement beside the installer, when it is good, about this
-    // program's installer and newer than this program.
-    [[nodiscard]] std::optional<ReleaseStatement> fetchStatement();
-    // Checks the downloaded file against the statement on a worker thread while events run.
-    [[nodiscard]] UpdateSignature::Verdict verifyInBackground(const ReleaseStatement& statement) const;
+    // The fetched statement, when it is good, about this program's
+    // installer and newer than this program.
+    [[nodiscard]] std::optional<ReleaseStatement> openStatement() const;
     // "game.BAK" beside "game", which stays in place; false when either cannot be made.
     [[nodiscard]] bool keepBackup() const;
     void setStatus(const QString& text);
@@ -92,4 +111,10 @@ private:
     Setup m_setup;
     std::optional<UpdateSignature::PublicKey> m_key;
     QString m_partFile; // the download under its temporary name, while one runs
+    Step m_step = Step::Idle;
+    QByteArray m_statementText;
+    std::unique_ptr<QIODevice> m_target;  // what the running fetch writes to
+    std::optional<ReleaseStatement> m_statement;
+    QString m_local;                      // the installer's name once verified
+    QFutureWatcher<UpdateSignature::Verdict>* m_verifier = nullptr;
 };

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -14,9 +13,9 @@
 // focus, and the focus mark follows keyboard focus. The control says what a
 // click reports and what a press without the pointer does.
 template <class Base>
-class Clickable : public Base {
+class Clickable : public FocusMarked<Base> {
 public:
-    using Base::Base;
+    using FocusMarked<Base>::FocusMarked;
 
     // A click without the pointer (keyboard, screen reader); true when it
     // was reported.
@@ -42,20 +41,6 @@ protected:
         }
         press();
     }
-
-    void focusInEvent(QFocusEvent* event) override
-    {
-        m_focusMark.focusIn(this, event);
-        Base::focusInEvent(event);
-    }
-
-    void focusOutEvent(QFocusEvent* event) override
-    {
-        m_focusMark.focusOut();
-        Base::focusOutEvent(event);
-    }
-
-    FocusMark m_focusMark;
 
 private:
     ClickGesture m_click;

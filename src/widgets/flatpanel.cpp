@@ -46,7 +46,7 @@ constexpr int kDefaultHeight = 41;
 
 } // namespace
 
-FlatPanel::FlatPanel(QWidget* parent, const QString& name) : QWidget(parent)
+FlatPanel::FlatPanel(QWidget* parent, const QString& name) : FocusMarked<QWidget>(parent)
 {
     setObjectName(name);
     // Every pixel comes from the panel's own image, so Qt need not paint
@@ -198,18 +198,6 @@ void FlatPanel::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::EnabledChange)
         update();
-}
-
-void FlatPanel::focusInEvent(QFocusEvent* event)
-{
-    m_focusMark.focusIn(this, event);
-    QWidget::focusInEvent(event);
-}
-
-void FlatPanel::focusOutEvent(QFocusEvent* event)
-{
-    m_focusMark.focusOut();
-    QWidget::focusOutEvent(event);
 }
 
 bool FlatPanel::focusNextPrevChild(bool next)

@@ -11,7 +11,7 @@
 // whole picture in one off-screen image and copies it out once. Children
 // aligned with alignChild() sit inside the frame. A panel given a focus
 // policy shows keyboard focus with a dotted frame inside its own.
-class FlatPanel : public QWidget {
+class FlatPanel : public FocusMarked<QWidget> {
     Q_OBJECT
 public:
     static constexpr StoredColor kDefaultFrameColor = rgbColor(0xA0, 0x96, 0x83);
@@ -64,8 +64,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -81,5 +79,4 @@ private:
     int m_tag = 0;
     AlignLayout* m_align = nullptr;
     bool m_keepsFocus = false;
-    FocusMark m_focusMark;
 };

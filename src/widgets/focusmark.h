@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 #include <QColor>
+#include <QFocusEvent>
 #include <QRect>
 
 class QFocusEvent;
@@ -14,7 +15,7 @@ class FocusMark {
 public:
     static constexpr int kInset = 2; // pixels between the control's edge and the mark
 
-    // Call from the control's focusInEvent and focusOutEvent.
+    // FocusMarked below calls these from the control's focus events.
     void focusIn(const QWidget* control, const QFocusEvent* event);
     void focusOut() { m_fromKeyboard = false; }
 
@@ -26,4 +27,27 @@ public:
 
 private:
     bool m_fromKeyboard = false;
+};
+
+// The focus handling every focusable control shares, on top of the Qt
+// widget it is: the mark follows keyboard focus and the widget repaints.
+template <class Base>
+class FocusMarked : public Base {
+public:
+    using Base::Base;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        m_focusMark.focusIn(this, event);
+        Base::focusInEvent(event); // repaints, now with the mark
+    }
+
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        m_focusMark.focusOut();
+        Base::focusOutEvent(event);
+    }
+
+    FocusMark m_focusMark;
 };

@@ -85,7 +85,7 @@ void frameRect(QPainter& canvas, const QRect& r, const QColor& color)
 
 } // namespace
 
-SelectButton::SelectButton(QWidget* parent, const QString& name) : QWidget(nullptr)
+SelectButton::SelectButton(QWidget* parent, const QString& name) : FocusMarked<QWidget>(nullptr)
 {
     setObjectName(name);
     setFont(QFont(QStringLiteral("Arial"), kDefaultPointSize));
@@ -305,18 +305,6 @@ void SelectButton::keyPressEvent(QKeyEvent* event)
         return;
     }
     Click();
-}
-
-void SelectButton::focusInEvent(QFocusEvent* event)
-{
-    m_focusMark.focusIn(this, event);
-    QWidget::focusInEvent(event); // repaints, now with the mark
-}
-
-void SelectButton::focusOutEvent(QFocusEvent* event)
-{
-    m_focusMark.focusOut();
-    QWidget::focusOutEvent(event);
 }
 
 bool SelectButton::topmostAt(const QPoint& pos) const

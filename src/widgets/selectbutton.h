@@ -11,7 +11,7 @@
 // beside QWidget's: with it off the button still gets mouse input but shows
 // only the normal look and raises none of its own events. The caption
 // becomes the objectName whenever the button is given a parent.
-class SelectButton : public QWidget {
+class SelectButton : public FocusMarked<QWidget> {
     Q_OBJECT
 public:
     static constexpr int kDefaultWidth = 105;
@@ -79,8 +79,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // What the next paint draws. Paint is also what every system repaint
@@ -118,5 +116,4 @@ private:
     // Whether the last enter or leave paint was an enter, so Qt's own leave
     // after a release outside does not paint twice.
     bool m_pointerOver = false;
-    FocusMark m_focusMark;
 };

@@ -10,6 +10,7 @@
 #include "forms/board/mainwindow.h"
 #include "forms/windows/reviewwindow.h"
 #include "formsfixture.h"
+#include "forms/art/objectnames.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ protected:
     // Whether the hint outlines a die: the outline's colour just left of it.
     bool outlined(int die) const
     {
-        QWidget* board = child("panel_board1");
+        QWidget* board = child(objectname::kBoard);
         const QRect d = child(("dice" + std::to_string(die)).c_str())->geometry();
         const QImage shot = board->grab().toImage();
         return shot.pixelColor(d.left() - HintPanel::kOutlineWidth + 1, d.center().y()) == HintPanel::outlineColor();
@@ -99,7 +100,7 @@ TEST_F(CoachTest, GameReviewChargesTheLastFinishedGame)
         if (round < kRounds)
             roll({2, 3, 4, 6, 6, 2});
     }
-    ASSERT_TRUE(child("panel_cleared")->isVisible());
+    ASSERT_TRUE(child(objectname::kClearedPanel)->isVisible());
 
     trigger("GameReview1");
     const QString perfect = QString::number(Solver().expectedGame(), 'f', 2);

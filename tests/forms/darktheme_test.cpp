@@ -10,6 +10,7 @@
 #include "forms/windows/tallylistwindow.h"
 #include "forms/windows/tallymodel.h"
 #include "formsfixture.h"
+#include "forms/art/objectnames.h"
 
 namespace {
 
@@ -62,9 +63,9 @@ TEST_F(DarkThemeTest, BoardTextsKeepTheGamesColours)
 {
     MainWindow main(programFolder(), seams());
     main.findChild<QLabel*>("label_rnd1")->setText("8888");
-    main.findChild<QWidget*>("panel_name")->hide();
-    main.findChild<QWidget*>("panel_cleared")->show();
-    main.findChild<QWidget*>("panel_wait")->show();
+    main.findChild<QWidget*>(objectname::kNamePanel)->hide();
+    main.findChild<QWidget*>(objectname::kClearedPanel)->show();
+    main.findChild<QWidget*>(objectname::kWaitPanel)->show();
     // The panel opens with the name selected, drawn in the selection's colours.
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
@@ -73,7 +74,7 @@ TEST_F(DarkThemeTest, BoardTextsKeepTheGamesColours)
                           {"label_score", qcolor(colours::kKhaki)},
                           {"label_name", Qt::black},
                           {"edit_name", Qt::black},
-                          {"panel_wait", Qt::black}});
+                          {objectname::kWaitPanel, Qt::black}});
 }
 
 TEST_F(DarkThemeTest, TallyListTextsKeepTheGamesColours)

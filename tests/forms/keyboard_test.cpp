@@ -19,6 +19,7 @@
 #include "widgets/picturebox.h"
 #include "formsfixture.h"
 #include "support/eventwait.h"
+#include "forms/art/objectnames.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ TEST_F(KeyboardTest, WholeGameNamePostAndCancelByKeysOnly)
     EXPECT_EQ(focusName(), "edit_aname") << "the name panel takes the focus at start";
     type("Ann"); // replaces "Guest": the field opens selected
     key(Qt::Key_Return);
-    EXPECT_FALSE(child(*main, "panel_name")->isVisible());
+    EXPECT_FALSE(child(*main, objectname::kNamePanel)->isVisible());
     EXPECT_EQ(main->playerNameText(), "Ann");
     EXPECT_EQ(focusName(), "button_start");
 
@@ -120,7 +121,7 @@ TEST_F(KeyboardTest, WholeGameNamePostAndCancelByKeysOnly)
         main->onPauseElapsed();
     }
     EXPECT_EQ(state.gameTotal, 6450);
-    ASSERT_TRUE(child(*main, "panel_cleared")->isVisible());
+    ASSERT_TRUE(child(*main, objectname::kClearedPanel)->isVisible());
     EXPECT_EQ(child<QLabel>(*main, "label_score1")->text(), "Your Score:6450");
 
     // The end-of-game panel: the name field first and selected, Tab stays inside.
@@ -139,12 +140,12 @@ TEST_F(KeyboardTest, WholeGameNamePostAndCancelByKeysOnly)
     QSignalSpy sends(child<PictureBox>(*main, "button_sendscore"), &PictureBox::clicked);
     key(Qt::Key_Return); // SEND SCORE
     EXPECT_EQ(sends.count(), 1);
-    EXPECT_TRUE(child(*main, "panel_wait")->isVisible());
+    EXPECT_TRUE(child(*main, objectname::kWaitPanel)->isVisible());
     key(Qt::Key_Return); // the notice covers SEND SCORE now: no second post
     EXPECT_EQ(sends.count(), 1);
 
     key(Qt::Key_Escape); // CANCEL
-    EXPECT_FALSE(child(*main, "panel_cleared")->isVisible());
+    EXPECT_FALSE(child(*main, objectname::kClearedPanel)->isVisible());
     EXPECT_EQ(focusName(), "dice1") << "the focus goes back where the game left it";
     child<QTimer>(*main, "Timer1")->stop();
 }
@@ -174,7 +175,7 @@ TEST_F(KeyboardTest, NamePanelCancelsKeepsTextAndMenusOpenByAltKeys)
     key(Qt::Key_Escape); // out of the menu bar, back to the field
     EXPECT_EQ(focusName(), "edit_aname");
     key(Qt::Key_Escape); // CANCEL
-    EXPECT_FALSE(child(*main, "panel_name")->isVisible());
+    EXPECT_FALSE(child(*main, objectname::kNamePanel)->isVisible());
     EXPECT_EQ(main->playerNameText(), "Guest");
 
     // Alt alone and F10 reach the menus too.
@@ -190,7 +191,7 @@ TEST_F(KeyboardTest, NamePanelCancelsKeepsTextAndMenusOpenByAltKeys)
     key(Qt::Key_Escape);
 
     menuItem(Qt::Key_O, 2); // Options -> Change  Name
-    ASSERT_TRUE(child(*main, "panel_name")->isVisible());
+    ASSERT_TRUE(child(*main, objectname::kNamePanel)->isVisible());
     EXPECT_EQ(focusName(), "edit_aname");
     key(Qt::Key_Return);
     EXPECT_EQ(main->playerNameText(), "Zed");
@@ -205,11 +206,11 @@ TEST_F(KeyboardTest, UpdateOfferOverTheNamePanelTakesNoReturnMeantForTheName)
     main->setProcessEnd([](int) {});
     type("Bo");
     main->judgeVersionAnswer(nullptr, "9.9.9");
-    ASSERT_TRUE(child(*main, "panel_update")->isVisible());
+    ASSERT_TRUE(child(*main, objectname::kUpdatePanel)->isVisible());
     EXPECT_EQ(focusName(), "button_updatecancel");
     EXPECT_FALSE(child<PictureBox>(*main, "button_namedone")->reachable()) << "the offer lies over the name panel";
     key(Qt::Key_Return);
-    EXPECT_FALSE(child(*main, "panel_update")->isVisible());
+    EXPECT_FALSE(child(*main, objectname::kUpdatePanel)->isVisible());
     EXPECT_FALSE(child(*main, "button_updateyes")->isHidden()) << "the update started";
     EXPECT_EQ(focusName(), "edit_aname");
     key(Qt::Key_Return);

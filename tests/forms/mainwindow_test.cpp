@@ -11,6 +11,7 @@
 #include "forms/board/mainwindow.h"
 #include "widgets/picturebox.h"
 #include "formsfixture.h"
+#include "forms/art/objectnames.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ TEST_F(MainFormTest, StartsWithNamePanelAndNothingClickable)
 {
     auto main = open();
     EXPECT_EQ(main->windowTitle(), "Pelbix Solo");
-    EXPECT_TRUE(visible(*main, "panel_name"));
+    EXPECT_TRUE(visible(*main, objectname::kNamePanel));
     EXPECT_EQ(child<QLineEdit>(*main, "edit_aname")->text(), "Guest");
     EXPECT_EQ(text(*main, "label_name"), "Welcome to Pelbix Solo by Dravik Software!");
     EXPECT_EQ(pos(*main, "dice1"), QPoint(239, 138));
@@ -86,7 +87,7 @@ TEST_F(MainFormTest, PlaysARoundThroughTheWidgets)
 {
     auto main = open();
     click(child(*main, "button_start"));
-    EXPECT_FALSE(visible(*main, "panel_name"));
+    EXPECT_FALSE(visible(*main, objectname::kNamePanel));
     EXPECT_EQ(text(*main, "label_name"), "Good Luck Guest");
     EXPECT_EQ(pos(*main, "image_turn"), QPoint(63, 53));
     EXPECT_EQ(pos(*main, "dice2"), QPoint(366, 210));
@@ -184,7 +185,7 @@ TEST_F(MainFormTest, GameOverShowsTheClearedPanel)
         click(child(*main, "image_turn"), {20, 11});
         main->onPauseElapsed();
     }
-    EXPECT_TRUE(visible(*main, "panel_cleared"));
+    EXPECT_TRUE(visible(*main, objectname::kClearedPanel));
     EXPECT_TRUE(visible(*main, "button_sendscore"));
     EXPECT_FALSE(visible(*main, "image_turn"));
     EXPECT_EQ(text(*main, "label_score1"), "Your Score:10000");
@@ -192,7 +193,7 @@ TEST_F(MainFormTest, GameOverShowsTheClearedPanel)
     shoot(main.get(), "07-game-over");
 
     main->findChild<QAction*>("StartGame1")->trigger();
-    EXPECT_FALSE(visible(*main, "panel_cleared"));
+    EXPECT_FALSE(visible(*main, objectname::kClearedPanel));
     EXPECT_EQ(main->game().state().round, 1);
 }
 
@@ -309,13 +310,13 @@ TEST_F(MainFormTest, NamePanelAcceptCancelAndReopen)
     click(child(*main, "button_namecancel"));
     EXPECT_EQ(main->playerNameText(), "Guest");
     main->findChild<QAction*>("ChangeName1")->trigger();
-    EXPECT_TRUE(visible(*main, "panel_name"));
+    EXPECT_TRUE(visible(*main, objectname::kNamePanel));
     EXPECT_EQ(aname->text(), "Zoe") << "reopening shows the typed text";
     QTest::keyClicks(aname, "ABCDEFGHIJKL");
     EXPECT_EQ(aname->text().size(), 10) << "typing stops at ten characters";
     click(child(*main, "button_namedone"));
     EXPECT_EQ(main->playerNameText(), aname->text());
-    EXPECT_FALSE(visible(*main, "panel_name"));
+    EXPECT_FALSE(visible(*main, objectname::kNamePanel));
 }
 
 TEST_F(MainFormTest, StartingAGameWithTheNamePanelOpenKeepsTheOldName)
@@ -323,7 +324,7 @@ TEST_F(MainFormTest, StartingAGameWithTheNamePanelOpenKeepsTheOldName)
     auto main = open();
     QTest::keyClicks(child<QLineEdit>(*main, "edit_aname"), "X");
     click(child(*main, "button_start"));
-    EXPECT_FALSE(visible(*main, "panel_name"));
+    EXPECT_FALSE(visible(*main, objectname::kNamePanel));
     EXPECT_EQ(main->playerNameText(), "Guest");
 }
 

@@ -29,6 +29,7 @@
 #include "support/eventwait.h"
 #include "support/recordingurlopener.h"
 #include "support/scriptedhttpserver.h"
+#include "forms/art/objectnames.h"
 
 namespace {
 
@@ -152,7 +153,7 @@ protected:
             click(widget(w, "image_turn"), {20, 11});
             w.main.onPauseElapsed();
         }
-        ASSERT_TRUE(widget(w, "panel_cleared")->isVisible());
+        ASSERT_TRUE(widget(w, objectname::kClearedPanel)->isVisible());
     }
 
     int endedWith = -1;
@@ -165,9 +166,9 @@ TEST_F(OnlineTest, PostsTheScoreAndShowsTheList)
     auto* name = w->main.findChild<QLineEdit*>("edit_name");
     name->setText("ABCDEFGHIJ");
     click(widget(*w, "button_sendscore"));
-    EXPECT_TRUE(widget(*w, "panel_wait")->isVisible());
+    EXPECT_TRUE(widget(*w, objectname::kWaitPanel)->isVisible());
     ASSERT_TRUE(waitUntil([&] { return w->highscore.isVisible(); }));
-    EXPECT_FALSE(widget(*w, "panel_cleared")->isVisible());
+    EXPECT_FALSE(widget(*w, objectname::kClearedPanel)->isVisible());
     EXPECT_EQ(w->main.game().state().gameTotal, 10000);
     EXPECT_FALSE(w->main.findChild<QTimer*>("Timer1")->isActive());
     const QUrlQuery q = postedQuery();
@@ -221,7 +222,7 @@ TEST_F(OnlineTest, NoAnswerCountsDownFortyTicksThenFailsOnce)
     answerPosts = false;
     auto w = open();
     click(widget(*w, "button_sendscore"));
-    auto* wait = w->main.findChild<FlatPanel*>("panel_wait");
+    auto* wait = w->main.findChild<FlatPanel*>(objectname::kWaitPanel);
     QStringList captions;
     for (int tick = 1; tick <= 40; ++tick) {
         w->main.onPostingTick();
@@ -249,7 +250,7 @@ TEST_F(OnlineTest, AFailedPostCanBeSentAgainAndARefusalSaysWhy)
     ASSERT_TRUE(waitUntil([&] { return !dialogs.shown.isEmpty(); }));
     EXPECT_EQ(dialogs.shown[0].text,
               "Posting Failed.\nScore not recorded: the name has a character that is not allowed.");
-    EXPECT_FALSE(widget(*w, "panel_wait")->isVisible());
+    EXPECT_FALSE(widget(*w, objectname::kWaitPanel)->isVisible());
     ASSERT_TRUE(widget(*w, "button_sendscore")->isVisible());
     postStatus = 200;
     postBody = "";
@@ -269,7 +270,7 @@ TEST_F(OnlineTest, AnswerInTheTenthTickEndsTheWaitWithoutFailure)
     answerPosts = true;
     ASSERT_TRUE(waitUntil([&] { return w->highscore.isVisible(); }));
     EXPECT_FALSE(w->main.findChild<QTimer*>("Timer1")->isActive());
-    EXPECT_FALSE(widget(*w, "panel_cleared")->isVisible());
+    EXPECT_FALSE(widget(*w, objectname::kClearedPanel)->isVisible());
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
@@ -281,7 +282,7 @@ TEST_F(OnlineTest, NewGameDuringAPostKeepsWaiting)
     click(widget(*w, "button_sendscore"));
     click(widget(*w, "button_start"));
     EXPECT_TRUE(w->main.findChild<QTimer*>("Timer1")->isActive());
-    EXPECT_FALSE(widget(*w, "panel_wait")->isVisible());
+    EXPECT_FALSE(widget(*w, objectname::kWaitPanel)->isVisible());
     answerPosts = true;
     ASSERT_TRUE(waitUntil([&] { return w->highscore.isVisible(); }));
 }
@@ -443,7 +444,7 @@ TEST_F(OnlineTest, VersionCheckOffersOnlyANewerVersionAnsweredWith200)
         versionAnswer = c.answer;
         auto w = open(true);
         ASSERT_TRUE(waitUntil([&] { return !w->main.checkupdateFetch()->Busy(); })) << c.answer.substr(0, 60);
-        EXPECT_EQ(widget(*w, "panel_update")->isVisible(), c.offered) << c.answer.substr(0, 60);
+        EXPECT_EQ(widget(*w, objectname::kUpdatePanel)->isVisible(), c.offered) << c.answer.substr(0, 60);
     }
 }
 
@@ -475,6 +476,7 @@ TEST_F(OnlineTest, FailedInstallerDownloadLeavesTheProgramAlone)
     signature = signatureOf(installer, secretKey);
     auto w = open();
     w->main.onUpdateYes();
+    ASSERT_TRUE(waitUntil([&] { return !w->main.updateFlow().running(); }));
     EXPECT_EQ(label(*w, "label_update")->text(), "Download Aborted");
     EXPECT_TRUE(dialogs.shown.isEmpty());
     EXPECT_FALSE(widget(*w, "button_updateyes")->isVisible());
@@ -498,6 +500,7 @@ TEST_F(OnlineTest, SuccessfulDownloadStartsTheInstallerAndEndsTheProcess)
     QStringList statuses;
     QObject::connect(&w->main, &MainWindow::updateStatusChanged, [&](const QString& t) { statuses << t; });
     w->main.onUpdateYes();
+    ASSERT_TRUE(waitUntil([&] { return !w->main.updateFlow().running(); }));
     EXPECT_EQ(endedWith, 0);
     EXPECT_EQ(statuses, (QStringList{"Updating. Please Wait...", "Received 512 bytes", "Installing"}));
     for (const char* name : {"pelbixsolo", "pelbixsolo.BAK"}) {
@@ -519,6 +522,7 @@ TEST_F(OnlineTest, InstallerThatCannotStartIsReportedAndTheProgramKept)
     signature = signatureOf(installer, secretKey);
     auto w = open();
     w->main.onUpdateYes();
+    ASSERT_TRUE(waitUntil([&] { return !w->main.updateFlow().running(); }));
     EXPECT_EQ(endedWith, -1);
     EXPECT_TRUE(QFile::exists(file("pelbixsolo")));
     ASSERT_EQ(dialogs.shown.size(), 1);
@@ -683,6 +687,8 @@ TEST_F(OnlineTest, UnsignedOrUnfinishedInstallersNeverRun)
         dialogs.shown.clear();
         auto w = open();
         w->main.onUpdateYes();
+        ASSERT_TRUE(waitUntil([&] { return !w->main.updateFlow().running(); })) << c.name;
+    ASSERT_TRUE(waitUntil([&] { return !w->main.updateFlow().running(); }));
         EXPECT_EQ(label(*w, "label_update")->text(), "Download Aborted") << c.name;
         EXPECT_EQ(dialogs.shown.size(), c.box ? 1 : 0) << c.name;
         EXPECT_TRUE(QFile::exists(file("pelbixsolo"))) << c.name;

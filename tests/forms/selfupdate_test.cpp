@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -13,9 +14,12 @@
 #include <fstream>
 
 #include "online/updateflow.h"
+#include "net/backgroundfetch.h"
+#include "net/httpclient.h"
 #include "net/updatesignature.h"
 #include "support/eventwait.h"
 #include "support/scriptedhttpserver.h"
+#include "support/tlstestserver.h"
 
 namespace {
 
@@ -98,6 +102,7 @@ TEST(UpdateKillChild, DISABLED_Run)
     };
     flow.endProcess = [](int) {};
     flow.accept();
+    EXPECT_TRUE(waitUntil([&] { return !flow.running(); }, 20000));
 }
 
 TEST(UpdateKill, EveryStepLeavesAProgramToStart)
@@ -169,6 +174,52 @@ TEST(UpdateKill, EveryStepLeavesAProgramToStart)
         EXPECT_EQ(QProcess::execute(program, {}), kProgramExit) << step << ": no program to start";
         EXPECT_EQ(QFile::exists(QDir(folder.path()).filePath("qztsetup.exe")), s.verified) << step;
     }
+}
+
+// A connection that fails on the way to the installer says why in the box;
+// the background check over the same connection stays silent.
+TEST(UpdateFlowHttps, AnUntrustedInstallerServerIsToldWithItsReason)
+{
+    UpdateSignature::PublicKey publicKey{};
+    UpdateSignature::SecretKey secretKey{};
+    UpdateSignature::generate(publicKey, secretKey);
+    QTemporaryDir work;
+    const std::string installer(512, 'x');
+    const std::string installerPath = QDir(work.path()).filePath("qztsetup.exe").toStdString();
+    std::ofstream(installerPath, std::ios::binary) << installer;
+    const std::string sigText = UpdateSignature::sign(
+        {"pelbixsolo", "1.0.3", "qztsetup.exe", installer.size(), UpdateSignature::hashFile(installerPath).value()},
+        secretKey);
+    TlsTestServer server(ScriptedHttpServer::answer(200, "OK", sigText).c_str());
+    ASSERT_TRUE(server.ready());
+
+    UpdateFlow::Setup setup;
+    setup.server = [&] { return server.url(QString()); };
+    setup.ownVersion = [] { return QStringLiteral("1.0.2"); };
+    setup.programFile = QDir(work.path()).filePath("pelbixsolo");
+    setup.downloadFolder = [&] { return work.path() + QLatin1Char('/'); };
+    setup.keyHex = UpdateSignature::hex(publicKey.data(), publicKey.size());
+    setup.makerAddress = QStringLiteral("http://maker.example");
+    UpdateFlow flow(setup);
+    QSignalSpy failed(&flow, &UpdateFlow::failed);
+    QSignalSpy offered(&flow, &UpdateFlow::updateOffered);
+    flow.checkForUpdate();
+    ASSERT_TRUE(waitUntil([&] { return !flow.checkupdate->Busy(); }));
+    EXPECT_EQ(offered.count() + failed.count(), 0) << "the background check is silent";
+
+    // The statement comes over a trusted connection; the installer's
+    // connection no longer trusts the server's certificate.
+    flow.getupdate->CaCertificates = server.certificateFile();
+    flow.getupdate->OnDocEnd = [&](QObject*) { flow.getupdate->CaCertificates.clear(); };
+    flow.accept();
+    flow.accept(); // a second Yes while the first runs starts nothing
+    ASSERT_TRUE(waitUntil([&] { return !flow.running(); }));
+    ASSERT_EQ(failed.count(), 1);
+    EXPECT_EQ(failed[0][0].toString(),
+              "There was an error in the update process. Please downloadPELBIXSOLO manually from "
+              "http://maker.example.\ncan't establish a secure connection: The certificate is self-signed, and untrusted");
+    EXPECT_EQ(server.requests(), 1) << "the statement only: no installer request over the untrusted connection";
+    EXPECT_FALSE(QFile::exists(QDir(work.path()).filePath("qztsetup.exe.part")));
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include "forms/programwindows.h"
 #include "formsfixture.h"
 #include "support/eventwait.h"
+#include "forms/art/objectnames.h"
 
 namespace {
 
@@ -114,10 +115,10 @@ TEST_F(ShellTest, CtrlSWhileTheEndOfGamePanelShowsStartsANewGame)
 {
     auto w = open();
     w->main.onStartButton();
-    w->main.findChild<QWidget*>("panel_cleared")->show();
+    w->main.findChild<QWidget*>(objectname::kClearedPanel)->show();
     dialogs.defaultAnswer = true; // round 1 is under way: yes, abandon it
     QTest::keyClick(&w->main, Qt::Key_S, Qt::ControlModifier);
-    EXPECT_FALSE(w->main.findChild<QWidget*>("panel_cleared")->isVisible());
+    EXPECT_FALSE(w->main.findChild<QWidget*>(objectname::kClearedPanel)->isVisible());
     EXPECT_EQ(w->main.game().state().round, 1);
     EXPECT_EQ(tallyGames(*w), "2");
 }

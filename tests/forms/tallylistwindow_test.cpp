@@ -10,6 +10,7 @@
 #include "forms/windows/tallylistwindow.h"
 #include "forms/windows/tallymodel.h"
 #include "formsfixture.h"
+#include "forms/art/objectnames.h"
 
 namespace {
 
@@ -98,7 +99,7 @@ TEST_F(TallyListTest, AnUnwritableTallyAtGameEndKeepsTheGamesForTheNextSave)
     playOneGame(main, 3);
     EXPECT_EQ(text(tally, "mylabel_1"), "1");
     EXPECT_TRUE(dialogs.shown.isEmpty());
-    EXPECT_TRUE(main.findChild<QWidget*>("panel_cleared")->isVisible());
+    EXPECT_TRUE(main.findChild<QWidget*>(objectname::kClearedPanel)->isVisible());
     EXPECT_FALSE(QFile::exists(unwritable));
     ASSERT_TRUE(QDir().mkdir(file("gone")));
     EXPECT_TRUE(model.save());

@@ -10,6 +10,7 @@
 #include "forms/programwindows.h"
 #include "server/openscorestore.h"
 #include "server/testserver.h"
+#include "forms/art/objectnames.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ protected:
             click(widget(w, "image_turn"), {20, 11});
             w.main.onPauseElapsed();
         }
-        ASSERT_TRUE(widget(w, "panel_cleared")->isVisible());
+        ASSERT_TRUE(widget(w, objectname::kClearedPanel)->isVisible());
     }
 };
 

@@ -61,6 +61,7 @@ TEST(SignedUpdate, InstallsFromTheRealServer)
     flow.checkForUpdate();
     ASSERT_TRUE(waitUntil([&] { return offered; })) << "1.0.3 on the server differs from 1.0.2";
     flow.accept();
+    ASSERT_TRUE(waitUntil([&] { return !flow.running(); }));
 
     EXPECT_EQ(endedWith, 0);
     EXPECT_EQ(statuses.last(), "Installing");

@@ -14,6 +14,7 @@
 #include "widgets/announcer.h"
 #include "widgets/accessiblenames.h"
 #include "forms/board/hintpanel.h"
+#include "forms/art/objectnames.h"
 
 namespace {
 
@@ -52,9 +53,9 @@ struct TitledPanel {
     const char* title;
 };
 constexpr TitledPanel kPanels[] = {
-    {"panel_name", "label_entertitle"},
-    {"panel_cleared", "label_cleared"},
-    {"panel_update", "label_updatetitle"},
+    {objectname::kNamePanel, "label_entertitle"},
+    {objectname::kClearedPanel, "label_cleared"},
+    {objectname::kUpdatePanel, "label_updatetitle"},
 };
 
 // Edit fields named by the caption above them.
@@ -84,7 +85,7 @@ BoardAccessibility::BoardAccessibility(QWidget& mainWindow, const Game& game)
         connect(m_news, &Announcer::announced, this, &BoardAccessibility::announced);
     }
     // The coach's hint is made on the board when first asked for.
-    if (auto* panel = m_main.findChild<QWidget*>(QStringLiteral("panel_board1")))
+    if (auto* panel = m_main.findChild<QWidget*>(QString::fromLatin1(objectname::kBoard)))
         panel->installEventFilter(this);
     // The pause's end starts the next round or ends the game.
     if (auto* timer2 = m_main.findChild<QTimer*>(QStringLiteral("Timer2")))
@@ -200,7 +201,7 @@ void BoardAccessibility::nameCard()
             place->setAccessibleName(QStringLiteral("Set-aside place %1").arg(i));
     if (auto* card = m_main.findChild<QWidget*>(QStringLiteral("Image1")))
         card->setAccessibleName(QStringLiteral("Score card"));
-    if (auto* board = m_main.findChild<QWidget*>(QStringLiteral("panel_board1")))
+    if (auto* board = m_main.findChild<QWidget*>(QString::fromLatin1(objectname::kBoard)))
         board->setAccessibleName(QStringLiteral("Board"));
     if (auto* logo = m_main.findChild<QWidget*>(QStringLiteral("image_logo")))
         logo->setAccessibleName(QStringLiteral("Dravik Software web site"));

@@ -11,6 +11,7 @@
 #include "widgets/dialogkeys.h"
 #include "forms/windows/shortcutswindow.h"
 #include "widgets/picturebox.h"
+#include "forms/art/objectnames.h"
 
 namespace {
 
@@ -37,9 +38,9 @@ struct PanelKeys {
     bool focusCancel;
 };
 constexpr PanelKeys kPanels[] = {
-    {"panel_name", "button_namedone", "button_namecancel", false},
-    {"panel_cleared", "button_sendscore", "button_cancel", false},
-    {"panel_update", "button_updateyes", "button_updatecancel", true},
+    {objectname::kNamePanel, "button_namedone", "button_namecancel", false},
+    {objectname::kClearedPanel, "button_sendscore", "button_cancel", false},
+    {objectname::kUpdatePanel, "button_updateyes", "button_updatecancel", true},
 };
 
 // Tab's way over the board: the game's buttons, the dice left to right,

@@ -10,6 +10,7 @@
 #include "core/game/game.h"
 #include "forms/board/hintpanel.h"
 #include "forms/windows/reviewwindow.h"
+#include "forms/art/objectnames.h"
 
 CoachMenu::CoachMenu(QWidget* mainWindow, QMenu* view, Game& game)
     : QObject(mainWindow), m_main(mainWindow), m_game(game)
@@ -58,7 +59,7 @@ const Solver* CoachMenu::solver()
 
 void CoachMenu::onHint()
 {
-    QWidget* board = m_main->findChild<QWidget*>(QStringLiteral("panel_board1"));
+    QWidget* board = m_main->findChild<QWidget*>(QString::fromLatin1(objectname::kBoard));
     if (!board)
         return;
     std::optional<Hint> hint;

@@ -42,6 +42,7 @@
 #include "platform/programfolder.h"
 #include "platform/soundplayer.h"
 #include "platform/workarea.h"
+#include "forms/art/objectnames.h"
 
 namespace {
 
@@ -252,7 +253,7 @@ void MainWindow::buildBoard()
     setCentralWidget(client);
 
     // The outer board shows no frame: see-through, framed in its parent's colour.
-    panel_board = new FlatPanel(client, QStringLiteral("panel_board"));
+    panel_board = new FlatPanel(client, QString::fromLatin1(objectname::kBoardFrame));
     panel_board->setGeometry(qrect(layout::kBoard));
     panel_board->setTransparent(true);
     panel_board->setColorHighLight(rgbColor(colours::kOlive));
@@ -263,7 +264,7 @@ void MainWindow::buildBoard()
     label_name = placeLabel(panel_board, QStringLiteral("label_name"), QRect(qpoint(layout::kGreeting), QSize(600, 16)),
                             QStringLiteral("Welcome to Pelbix Solo by Dravik Software!"), greeting);
 
-    panel_board1 = new FlatPanel(panel_board, QStringLiteral("panel_board1"));
+    panel_board1 = new FlatPanel(panel_board, QString::fromLatin1(objectname::kBoard));
     panel_board1->setGeometry(qrect(layout::kInnerBoard));
     panel_board1->setColor(rgbColor(colours::kOlive));
     QWidget* b = panel_board1;
@@ -333,7 +334,7 @@ void MainWindow::buildBoard()
 
 void MainWindow::buildClearedPanel()
 {
-    panel_cleared = placePanel(panel_board1, QStringLiteral("panel_cleared"), qrect(layout::kClearedPanel));
+    panel_cleared = placePanel(panel_board1, QString::fromLatin1(objectname::kClearedPanel), qrect(layout::kClearedPanel));
     QWidget* p = panel_cleared;
     placeLabel(p, QStringLiteral("label_cleared"), QRect(-1, 10, 327, 24), QStringLiteral("YOUR CLEARED THE BOARD!"),
                titleStyle(19));
@@ -350,7 +351,7 @@ void MainWindow::buildClearedPanel()
     connect(button_cancel, &PictureBox::clicked, this, &MainWindow::onCancel);
 
     // Covers the send and list buttons while a post is under way.
-    panel_wait = placePanel(p, QStringLiteral("panel_wait"), QRect(20, 136, 289, 41));
+    panel_wait = placePanel(p, QString::fromLatin1(objectname::kWaitPanel), QRect(20, 136, 289, 41));
     panel_wait->setColor(rgbColor(colours::kKhaki));
     panel_wait->setFontColor(clBlack);
     panel_wait->setFont(pixelFont(QStringLiteral("Arial"), 16, true));
@@ -361,7 +362,7 @@ void MainWindow::buildClearedPanel()
 
 void MainWindow::buildNamePanel()
 {
-    panel_name = placePanel(panel_board1, QStringLiteral("panel_name"), qrect(layout::kNamePanel));
+    panel_name = placePanel(panel_board1, QString::fromLatin1(objectname::kNamePanel), qrect(layout::kNamePanel));
     QWidget* p = panel_name;
     placeLabel(p, QStringLiteral("label_entertitle"), QRect(-1, 10, 327, 24), QStringLiteral("ENTER YOUR NAME"),
                titleStyle(19));
@@ -375,7 +376,7 @@ void MainWindow::buildNamePanel()
 
 void MainWindow::buildUpdatePanel()
 {
-    panel_update = placePanel(panel_board1, QStringLiteral("panel_update"), qrect(layout::kUpdatePanel));
+    panel_update = placePanel(panel_board1, QString::fromLatin1(objectname::kUpdatePanel), qrect(layout::kUpdatePanel));
     QWidget* p = panel_update;
     placeLabel(p, QStringLiteral("label_updatetitle"), QRect(-1, 10, 327, 24), QStringLiteral("Update Available"),
                titleStyle(19));

@@ -9,7 +9,8 @@
 #include <QPainterPath>
 #include <QTabWidget>
 #include <QTableView>
-#include <QThread>
+#include <QFutureWatcher>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -240,7 +241,7 @@ Tstatistics::~Tstatistics()
 {
     *m_stop = true; // closing the program does not wait seconds for the spread
     if (m_worker)
-        m_worker->wait();
+        m_worker->waitForFinished();
 }
 
 Tstatistics::Page Tstatistics::addPage(const QString& title)
@@ -278,24 +279,21 @@ void Tstatistics::startPerfectSpread(const Solver& solver)
 {
     if (m_worker)
         return;
-    auto result = std::make_shared<std::vector<double>>();
-    m_working = result;
-    // The worker's own copy: the coach's solver may go first when the program closes.
-    m_worker.reset(QThread::create([result, copy = solver, stop = m_stop] {
-        *result = perfectPlayDistribution(copy, stop.get());
-    }));
-    connect(m_worker.get(), &QThread::finished, this, [this] {
-        m_perfect = *m_working;
+    m_worker = new QFutureWatcher<std::vector<double>>(this);
+    connect(m_worker, &QFutureWatcher<std::vector<double>>::finished, this, [this] {
+        m_perfect = m_worker->result();
         fill();
     });
-    m_worker->start(QThread::LowestPriority);
+    // The worker's own copy: the coach's solver may go first when the program closes.
+    m_worker->setFuture(QtConcurrent::run(
+        [copy = solver, stop = m_stop] { return perfectPlayDistribution(copy, stop.get()); }));
 }
 
 void Tstatistics::waitForPerfectSpread()
 {
     if (m_worker && m_perfect.empty()) {
-        m_worker->wait();
-        m_perfect = *m_working;
+        m_worker->waitForFinished();
+        m_perfect = m_worker->result();
         fill();
     }
 }

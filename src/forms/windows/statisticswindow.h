@@ -10,7 +10,7 @@
 class QLabel;
 class QTabWidget;
 class QTableView;
-class QThread;
+template <typename T> class QFutureWatcher;
 class HistoryChart;
 class ChartTable;
 
@@ -50,8 +50,7 @@ private:
     const Solver* m_solver = nullptr;
     HistoryCharts m_charts;
     std::vector<double> m_perfect;
-    std::unique_ptr<QThread> m_worker;
-    std::shared_ptr<std::vector<double>> m_working;
+    QFutureWatcher<std::vector<double>>* m_worker = nullptr; // the spread, worked out in the background
     std::shared_ptr<std::atomic<bool>> m_stop = std::make_shared<std::atomic<bool>>(false);
     bool m_placed = false;
 };

@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The object names of the main window's board and panels. Keys,
+// accessibility, the coach and the tests find these widgets by name, so each
+// name is spelt here once.
+namespace objectname {
+inline constexpr char kBoardFrame[] = "panel_board"; // the sunken frame around the board
+inline constexpr char kBoard[] = "panel_board1";     // the board itself, parent of the panels below
+inline constexpr char kClearedPanel[] = "panel_cleared";
+inline constexpr char kNamePanel[] = "panel_name";
+inline constexpr char kUpdatePanel[] = "panel_update";
+inline constexpr char kWaitPanel[] = "panel_wait";
+} // namespace objectname
