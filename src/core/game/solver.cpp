@@ -9,11 +9,14 @@
 #include <string>
 #include <tuple>
 
+#include "core/game/facecountwalk.h"
 #include "core/game/scoring.h"
 
 namespace {
 
-std::size_t at(int i) { return static_cast<std::size_t>(i); }
+using facecountwalk::at;
+using facecountwalk::eachCounts;
+using facecountwalk::eachSubset;
 
 // The game state right after a roll: the rolled dice in play (the selected
 // ones selected) and the rest of the six set aside by earlier rolls.
@@ -43,36 +46,6 @@ double choose(int n, const FaceCounts& counts)
     return ways;
 }
 
-// Calls visit(counts) for every way of putting `left` dice on faces `face` to 6.
-template <typename Visit>
-void eachCounts(FaceCounts& counts, int face, int left, Visit&& visit)
-{
-    if (face == 6) {
-        counts[6] = left;
-        visit(counts);
-        return;
-    }
-    for (int c = left; c >= 0; --c) {
-        counts[at(face)] = c;
-        eachCounts(counts, face + 1, left - c, visit);
-    }
-    counts[at(face)] = 0;
-}
-
-// Calls visit(sub) for every sub-multiset of `of`.
-template <typename Visit>
-void eachSubset(const FaceCounts& of, FaceCounts& sub, int face, Visit&& visit)
-{
-    if (face > 6) {
-        visit(sub);
-        return;
-    }
-    for (int c = 0; c <= of[at(face)]; ++c) {
-        sub[at(face)] = c;
-        eachSubset(of, sub, face + 1, visit);
-    }
-    sub[at(face)] = 0;
-}
 
 // A roll that sets every rolled die aside frees all six for the next roll.
 int diceLeft(int rolled, int kept) { return rolled == kept ? kDice : rolled - kept; }

@@ -7,13 +7,16 @@
 #include <map>
 #include <tuple>
 
+#include "core/game/facecountwalk.h"
 #include "core/game/solver.h"
 
 namespace {
 constexpr int32_t kStep = Solver::kStep;
 constexpr int kOnBoardSteps = kOnBoard / kStep;
 
-std::size_t at(int i) { return static_cast<std::size_t>(i); }
+using facecountwalk::at;
+using facecountwalk::eachCounts;
+using facecountwalk::eachSubset;
 
 // A roll as far as a player aiming at a total cares: the most it can bank,
 // and the most it can commit for each number of dice left to roll. More
@@ -29,34 +32,6 @@ struct RollsOf {
     std::vector<std::pair<Reach, double>> reaches; // merged, with their chance
 };
 
-template <typename Visit>
-void eachCounts(FaceCounts& counts, int face, int left, Visit&& visit)
-{
-    if (face == 6) {
-        counts[6] = left;
-        visit(counts);
-        return;
-    }
-    for (int c = left; c >= 0; --c) {
-        counts[at(face)] = c;
-        eachCounts(counts, face + 1, left - c, visit);
-    }
-    counts[at(face)] = 0;
-}
-
-template <typename Visit>
-void eachSubset(const FaceCounts& of, FaceCounts& sub, int face, Visit&& visit)
-{
-    if (face > 6) {
-        visit(sub);
-        return;
-    }
-    for (int c = 0; c <= of[at(face)]; ++c) {
-        sub[at(face)] = c;
-        eachSubset(of, sub, face + 1, visit);
-    }
-    sub[at(face)] = 0;
-}
 
 double arrangements(int n, const FaceCounts& counts)
 {
