@@ -3,7 +3,7 @@
 
 #include "core/game/game.h"
 #include "core/game/scoring.h"
-#include "support/nullboard.h"
+#include "core/game/nullboard.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "core/game/savedgame.h"
 #include "core/history/historyanalysis.h"
 #include "core/history/historyrecorder.h"
-#include "support/nullboard.h"
+#include "core/game/nullboard.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -10,7 +10,7 @@
 
 #include "core/game/facesource.h"
 #include "core/game/gamestate.h"
-#include "support/nullboard.h"
+#include "core/game/nullboard.h"
 
 // What the board shows after everything the round flow told it, so tests
 // assert the board's state rather than the calls that led to it.

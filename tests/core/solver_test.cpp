@@ -7,7 +7,7 @@
 
 #include "core/game/game.h"
 #include "core/game/solver.h"
-#include "support/nullboard.h"
+#include "core/game/nullboard.h"
 
 namespace {
 

@@ -12,7 +12,9 @@
 
 #include "core/fakegameseams.h"
 #include "forms/art/formlayout.h"
+#include "forms/art/objectnames.h"
 #include "forms/board/mainwindow.h"
+#include "forms/programwindows.h"
 #include "platform/programfolder.h"
 #include "platform/recordingdialogservice.h"
 #include "platform/recordingsoundsink.h"
@@ -57,6 +59,24 @@ protected:
         const QString dir = qEnvironmentVariable("PELBIX_SHOT_DIR");
         if (!dir.isEmpty())
             window->grab().save(QDir(dir).filePath(name + ".png"));
+    }
+
+    static QWidget* widget(ProgramWindows& w, const char* name) { return w.main.findChild<QWidget*>(name); }
+
+    // Ten rounds of three ones banked: a finished game of 10,000 points, a
+    // score the server takes, with the end panel showing.
+    void endGame(ProgramWindows& w)
+    {
+        click(widget(w, "button_start"));
+        for (int round = 1; round <= 10; ++round) {
+            faces.script = {1, 1, 1, 2, 3, 4};
+            click(widget(w, "image_roll"));
+            for (const char* die : {"dice1", "dice2", "dice3"})
+                click(widget(w, die));
+            click(widget(w, "image_turn"), {20, 11});
+            w.main.onPauseElapsed();
+        }
+        ASSERT_TRUE(widget(w, objectname::kClearedPanel)->isVisible());
     }
 
     QTemporaryDir folder;

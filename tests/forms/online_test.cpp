@@ -140,22 +140,6 @@ protected:
     }
 
     static QLabel* label(ProgramWindows& w, const char* name) { return w.main.findChild<QLabel*>(name); }
-    static QWidget* widget(ProgramWindows& w, const char* name) { return w.main.findChild<QWidget*>(name); }
-
-    void endGame(ProgramWindows& w)
-    {
-        click(widget(w, "button_start"));
-        for (int round = 1; round <= 10; ++round) {
-            faces.script = {1, 1, 1, 2, 3, 4};
-            click(widget(w, "image_roll"));
-            for (const char* die : {"dice1", "dice2", "dice3"})
-                click(widget(w, die));
-            click(widget(w, "image_turn"), {20, 11});
-            w.main.onPauseElapsed();
-        }
-        ASSERT_TRUE(widget(w, objectname::kClearedPanel)->isVisible());
-    }
-
     int endedWith = -1;
 };
 

@@ -35,22 +35,6 @@ protected:
         w->main.show();
         return w;
     }
-    static QWidget* widget(ProgramWindows& w, const char* name) { return w.main.findChild<QWidget*>(name); }
-
-    // Ten rounds of three ones banked: 10,000 points, a score the server takes.
-    void endGame(ProgramWindows& w)
-    {
-        click(widget(w, "button_start"));
-        for (int round = 1; round <= 10; ++round) {
-            faces.script = {1, 1, 1, 2, 3, 4};
-            click(widget(w, "image_roll"));
-            for (const char* die : {"dice1", "dice2", "dice3"})
-                click(widget(w, die));
-            click(widget(w, "image_turn"), {20, 11});
-            w.main.onPauseElapsed();
-        }
-        ASSERT_TRUE(widget(w, objectname::kClearedPanel)->isVisible());
-    }
 };
 
 // A refused post left the player with a notice over the buttons and no

@@ -8,7 +8,7 @@
 #include "core/game/game.h"
 #include "core/game/solver.h"
 #include "core/history/historyrecorder.h"
-#include "support/nullboard.h"
+#include "core/game/nullboard.h"
 
 // Plays whole games through the round flow as the coach would, except that
 // it takes a random other choice at a set rate: games with points given away.

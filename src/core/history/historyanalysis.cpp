@@ -6,32 +6,14 @@
 
 #include "core/game/coach.h"
 #include "core/game/game.h"
+#include "core/game/nullboard.h"
 
 namespace {
 
 // Nobody to show the replay to.
-class SilentBoard final : public Board, public TallyReports {
+class SilentBoard final : public NullBoard, public NullTally {
 public:
-    void setRoundText(int, const std::string&) override {}
-    void setTotalText(const std::string&) override {}
-    void setBankedText(const std::string&) override {}
-    void setFinalScoreText(const std::string&) override {}
-    void setGreetingText(const std::string&) override {}
-    void setShown(BoardPart, bool) override {}
-    void bringToFront(BoardPart) override {}
-    void markTurn(int) override {}
-    void placeDie(int, DiePlace) override {}
-    void showFace(int, int) override {}
-    void playCue(const std::string&) override {}
-    void showMessage(const std::string&) override {}
-    void startPauseTimer(int) override {}
-    void stopPauseTimer() override {}
-    [[nodiscard]] std::string playerName() const override { return {}; }
-    void increment(int) override {}
-    void keepHighest(int, int) override {}
-    bool enterGame(int, const std::string&) override { return false; }
-    void addTo(int, int) override {}
-    void gameFinished() override {}
+    SilentBoard() { name.clear(); }
 };
 
 class RecordedFaces final : public FaceSource {

@@ -6,8 +6,9 @@
 #include "core/game/tallyreports.h"
 
 // A board and a tally that take every report and keep nothing, for code
-// that drives the round flow and looks only at the game's own state. Tests
-// that need to see what the board was told derive from them.
+// that drives the round flow and looks only at the game's own state (a
+// replay, a test). Tests that need to see what the board was told derive
+// from them.
 class NullBoard : public Board {
 public:
     std::string name = "Ann";
