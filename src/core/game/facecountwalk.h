@@ -39,4 +39,18 @@ void eachSubset(const Counts& of, Counts& sub, int face, Visit&& visit)
     sub[at(face)] = 0;
 }
 
+// The orderings of n dice that give these counts: n! over each face's
+// count factorial.
+template <typename Counts>
+double arrangements(int n, const Counts& counts)
+{
+    double ways = 1;
+    for (int i = 2; i <= n; ++i)
+        ways *= i;
+    for (int face = 1; face <= 6; ++face)
+        for (int i = 2; i <= counts[at(face)]; ++i)
+            ways /= i;
+    return ways;
+}
+
 } // namespace facecountwalk

@@ -14,6 +14,7 @@
 
 namespace {
 
+using facecountwalk::arrangements;
 using facecountwalk::at;
 using facecountwalk::eachCounts;
 using facecountwalk::eachSubset;
@@ -35,16 +36,6 @@ GameState rolledState(const FaceCounts& roll, const FaceCounts& selected)
     return state;
 }
 
-double choose(int n, const FaceCounts& counts)
-{
-    double ways = 1;
-    for (int i = 2; i <= n; ++i)
-        ways *= i;
-    for (int face = 1; face <= 6; ++face)
-        for (int i = 2; i <= counts[at(face)]; ++i)
-            ways /= i;
-    return ways;
-}
 
 
 // A roll that sets every rolled die aside frees all six for the next roll.
@@ -135,7 +126,7 @@ void Solver::enumerateRolls()
                     }
                 });
             }
-            merged[{o.scores, o.bestBank, o.bestRoll}] += choose(n, r) / outcomes;
+            merged[{o.scores, o.bestBank, o.bestRoll}] += arrangements(n, r) / outcomes;
         });
         auto& list = m_outcomes[at(n)];
         list.clear();

@@ -14,6 +14,7 @@ namespace {
 constexpr int32_t kStep = Solver::kStep;
 constexpr int kOnBoardSteps = kOnBoard / kStep;
 
+using facecountwalk::arrangements;
 using facecountwalk::at;
 using facecountwalk::eachCounts;
 using facecountwalk::eachSubset;
@@ -33,16 +34,6 @@ struct RollsOf {
 };
 
 
-double arrangements(int n, const FaceCounts& counts)
-{
-    double ways = 1;
-    for (int i = 2; i <= n; ++i)
-        ways *= i;
-    for (int face = 1; face <= 6; ++face)
-        for (int i = 2; i <= counts[at(face)]; ++i)
-            ways /= i;
-    return ways;
-}
 
 RollsOf rollsOf(int dice)
 {
