@@ -233,17 +233,7 @@ int connectFromIpv6(int port, const std::string& from)
 
 std::string exchangeFromIpv6(int port, const std::string& from, const std::string& request)
 {
-    const int sock = connectFromIpv6(port, from);
-    if (sock < 0)
-        return {};
-    ::send(sock, request.data(), request.size(), MSG_NOSIGNAL);
-    std::string answer;
-    char buffer[8192];
-    ssize_t got = 0;
-    while ((got = ::recv(sock, buffer, sizeof buffer, 0)) > 0)
-        answer.append(buffer, static_cast<std::size_t>(got));
-    ::close(sock);
-    return answer;
+    return exchangeOn(connectFromIpv6(port, from), request);
 }
 } // namespace
 

@@ -115,7 +115,13 @@ int connectLoopback(int port, std::chrono::milliseconds timeout, const char* fro
 
 std::string rawExchange(int port, std::string_view request, std::chrono::milliseconds timeout, const char* fromAddress)
 {
-    const int sock = connectLoopback(port, timeout, fromAddress);
+    return exchangeOn(connectLoopback(port, timeout, fromAddress), request);
+}
+
+std::string exchangeOn(int sock, std::string_view request)
+{
+    if (sock < 0)
+        return {};
     ::send(sock, request.data(), request.size(), MSG_NOSIGNAL);
     std::string answer;
     char buffer[8192];

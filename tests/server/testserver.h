@@ -77,6 +77,10 @@ private:
                                       std::chrono::milliseconds timeout = std::chrono::seconds(10),
                                       const char* fromAddress = "127.0.0.1");
 
+// Sends request on the connected socket sock, reads until the peer closes
+// it, and closes it; "" when sock is negative.
+[[nodiscard]] std::string exchangeOn(int sock, std::string_view request);
+
 // Connections that send half a request and then nothing, from the given
 // addresses in turn: slow clients, as an attacker holds them.
 class HalfRequests {
