@@ -63,17 +63,30 @@ const std::string& answerFor(int status)
 
 // Sends a whole short answer and closes. What the client sent is read
 // away first, so the close does not reset the connection under the answer.
-void answerAndClose(int fd, int status)
+// A client that keeps sending must not hold the gate's thread in the drain:
+// past this much it gets a reset instead of the answer.
+constexpr std::size_t kMostDrained = 64 * 1024;
+
+void drainWaiting(int fd, std::size_t& budget)
 {
     char scratch[4096];
-    while (::recv(fd, scratch, sizeof scratch, MSG_DONTWAIT) > 0) {
+    while (budget > 0) {
+        const ssize_t got = ::recv(fd, scratch, std::min(sizeof scratch, budget), MSG_DONTWAIT);
+        if (got <= 0)
+            return;
+        budget -= static_cast<std::size_t>(got);
     }
+}
+
+void answerAndClose(int fd, int status)
+{
+    std::size_t budget = kMostDrained;
+    drainWaiting(fd, budget);
     const std::string& answer = answerFor(status);
     const ssize_t ignored = ::send(fd, answer.data(), answer.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
     (void)ignored;
     ::shutdown(fd, SHUT_WR);
-    while (::recv(fd, scratch, sizeof scratch, MSG_DONTWAIT) > 0) {
-    }
+    drainWaiting(fd, budget);
     ::close(fd);
 }
 
