@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "core/game/gametext.h"
 #include "core/game/scoring.h"
 #include "core/tally/tallystat.h"
 
@@ -30,7 +31,7 @@ void Game::start()
     m_board.setShown(BoardPart::NamePanel, false);
     m_board.setShown(BoardPart::GameOverPanel, false);
     m_board.playCue(cue::kStartGame);
-    m_board.setGreetingText("Good Luck " + m_board.playerName());
+    m_board.setGreetingText(gametext::kGreeting + m_board.playerName());
     startGame();
 }
 
@@ -61,7 +62,7 @@ void Game::startRound()
     ++m_state.round;
     if (m_state.round <= kRounds)
         setCurrentSlot("0");
-    m_board.setFinalScoreText("Your Score:" + text(m_state.gameTotal));
+    m_board.setFinalScoreText(gametext::kFinalScore + text(m_state.gameTotal));
 
     if (m_state.round > kRounds) {
         m_tally.enterGame(m_state.gameTotal, m_board.playerName());
@@ -127,7 +128,7 @@ void Game::rollDice()
 
     const int32_t committed = commitPoints(m_state);
     if (committed == 0) {
-        m_board.showMessage("You must select dice before rolling again.");
+        m_board.showMessage(gametext::kSelectFirst);
         m_board.playCue(cue::kInvalid);
         return;
     }
@@ -330,7 +331,7 @@ void Game::resume(const SavedGame& saved)
     m_board.setShown(BoardPart::PostingPanel, false);
     m_board.setShown(BoardPart::NamePanel, false);
     m_board.setShown(BoardPart::GameOverPanel, false);
-    m_board.setGreetingText("Good Luck " + m_board.playerName());
+    m_board.setGreetingText(gametext::kGreeting + m_board.playerName());
     if (m_observer)
         m_observer->gameStarted(); // the review knows the moves made from here on
     m_state = saved.state;
@@ -346,7 +347,7 @@ void Game::resume(const SavedGame& saved)
     m_board.setShown(BoardPart::NoScoreBadge, false);
     m_board.setShown(BoardPart::BankedBadge, false);
     m_board.setShown(BoardPart::BankedAmount, false);
-    m_board.setFinalScoreText("Your Score:" + text(m_state.gameTotal));
+    m_board.setFinalScoreText(gametext::kFinalScore + text(m_state.gameTotal));
     m_board.markTurn(m_state.round);
     m_board.setShown(BoardPart::TurnMarker, true);
     for (int i = 1; i <= kDice; ++i) {

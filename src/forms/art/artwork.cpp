@@ -294,7 +294,7 @@ void paintScoreCard(QPainter& p, QSizeF size)
     p.setFont(caption);
     p.setPen(kKhaki);
     p.drawText(QRectF(band.left() + 3, band.top() + 23, band.width(), 12), Qt::AlignCenter,
-               QStringLiteral("SCORE CARD"));
+               QCoreApplication::translate("Artwork", "SCORE CARD"));
 
     // Rows: a numbered tab at the left, and a ruled field for the slot text.
     for (int round = 1; round <= kRounds; ++round) {
@@ -319,7 +319,8 @@ void paintScoreCard(QPainter& p, QSizeF size)
     small.setLetterSpacing(QFont::AbsoluteSpacing, 2);
     p.setFont(small);
     p.setPen(kDarkOlive);
-    p.drawText(QRectF(0, total.bottom() + 2, size.width(), 12), Qt::AlignCenter, QStringLiteral("GAME TOTAL"));
+    p.drawText(QRectF(0, total.bottom() + 2, size.width(), 12), Qt::AlignCenter,
+               QCoreApplication::translate("Artwork", "GAME TOTAL"));
 
     // Small pip ornaments either side of the total.
     for (const qreal x : {total.left() - 17, total.right() + 17}) {
@@ -423,16 +424,20 @@ BadgeLook badgeLook(Badge badge)
     switch (badge) {
     case Badge::NoScore:
         return {QColor(240, 92, 64), QColor(168, 26, 18), QColor(92, 12, 6), kCream, QColor(80, 8, 4),
-                {QStringLiteral("NO SCORING"), QStringLiteral("DICE ROLLED")}, 14};
+                {QCoreApplication::translate("Artwork", "NO SCORING"),
+                 QCoreApplication::translate("Artwork", "DICE ROLLED")},
+                14};
     case Badge::NotOnBoard:
         return {QColor(255, 214, 96), QColor(236, 140, 24), QColor(120, 62, 0), QColor(56, 28, 0),
                 QColor(255, 236, 170, 200),
-                {QStringLiteral("You need 350+"), QStringLiteral("to get on the board")}, 12};
+                {QCoreApplication::translate("Artwork", "You need 350+"),
+                 QCoreApplication::translate("Artwork", "to get on the board")},
+                12};
     case Badge::ScoreRecorded:
         break;
     }
     return {QColor(255, 246, 170), QColor(236, 198, 58), QColor(110, 88, 8), kInk, QColor(255, 252, 220, 200),
-            {QStringLiteral("SCORE"), QStringLiteral("RECORDED")}, 12};
+            {QCoreApplication::translate("Artwork", "SCORE"), QCoreApplication::translate("Artwork", "RECORDED")}, 12};
 }
 
 QRectF burstBox(QSizeF size)

@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QChildEvent>
+#include <QCoreApplication>
 #include <algorithm>
 #include <QEvent>
 #include <QLabel>
@@ -18,21 +19,28 @@
 
 namespace {
 
-const char* const kFaceWords[] = {"one", "two", "three", "four", "five", "six"};
+const char* const kFaceWords[] = {QT_TRANSLATE_NOOP("BoardAccessibility", "one"),
+                                  QT_TRANSLATE_NOOP("BoardAccessibility", "two"),
+                                  QT_TRANSLATE_NOOP("BoardAccessibility", "three"),
+                                  QT_TRANSLATE_NOOP("BoardAccessibility", "four"),
+                                  QT_TRANSLATE_NOOP("BoardAccessibility", "five"),
+                                  QT_TRANSLATE_NOOP("BoardAccessibility", "six")};
+
+QString said(const char* text) { return QCoreApplication::translate("BoardAccessibility", text); }
 
 QString statusWords(DieStatus status)
 {
     switch (status) {
-    case DieStatus::InPlay: return QStringLiteral("in play");
+    case DieStatus::InPlay: return QCoreApplication::translate("BoardAccessibility", "in play");
     case DieStatus::Selected:
-    case DieStatus::Previewed: return QStringLiteral("selected");
-    case DieStatus::SetAside: return QStringLiteral("set aside");
+    case DieStatus::Previewed: return QCoreApplication::translate("BoardAccessibility", "selected");
+    case DieStatus::SetAside: return QCoreApplication::translate("BoardAccessibility", "set aside");
     case DieStatus::Frozen: break; // the round is over
     }
     return {};
 }
 
-QString faceWord(int value) { return QString::fromLatin1(kFaceWords[value - 1]); }
+QString faceWord(int value) { return said(kFaceWords[value - 1]); }
 
 // The badges share one place; the banked amount is a label laid on one.
 struct Badge {
@@ -41,9 +49,9 @@ struct Badge {
 };
 // The lost round's badge is spoken with the roll that lost it.
 constexpr const char* kNoScoreBadge = "image_noscore";
-constexpr const char* kNoScore = "No scoring dice rolled";
+constexpr const char* kNoScore = QT_TRANSLATE_NOOP("BoardAccessibility", "No scoring dice rolled");
 constexpr Badge kBadges[] = {
-    {"image_notboard", "You need 350 or more to get on the board"},
+    {"image_notboard", QT_TRANSLATE_NOOP("BoardAccessibility", "You need 350 or more to get on the board")},
     {"image_scorerecorded", ""},
 };
 
@@ -79,7 +87,7 @@ BoardAccessibility::BoardAccessibility(QWidget& mainWindow, const Game& game)
     namePanels();
     watchBadges();
     if (auto* noScore = m_main.findChild<QWidget*>(QString::fromLatin1(kNoScoreBadge)))
-        noScore->setAccessibleName(QString::fromLatin1(kNoScore));
+        noScore->setAccessibleName(said(kNoScore));
     if (auto* board = m_main.findChild<QWidget*>(QStringLiteral("panel_board1"))) {
         m_news = new Announcer(board);
         connect(m_news, &Announcer::announced, this, &BoardAccessibility::announced);
@@ -94,10 +102,10 @@ BoardAccessibility::BoardAccessibility(QWidget& mainWindow, const Game& game)
 
 QString BoardAccessibility::dieName(int die, const Die& d)
 {
-    const QString head = QStringLiteral("Die %1: ").arg(die);
+    const QString head = tr("Die %1: ").arg(die);
     if (d.value < 1 || d.value > kDice)
-        return head + QStringLiteral("not rolled");
-    const QString face = QString::fromLatin1(kFaceWords[d.value - 1]);
+        return head + tr("not rolled");
+    const QString face = faceWord(d.value);
     const QString status = statusWords(d.status);
     return head + (status.isEmpty() ? face : face + QStringLiteral(", ") + status);
 }
@@ -106,10 +114,10 @@ QString BoardAccessibility::slotName(int round, const QString& slotText)
 {
     QString shown = slotText;
     if (slotText.isEmpty())
-        shown = QStringLiteral("not played");
+        shown = tr("not played");
     else if (slotText == QStringLiteral("---"))
-        shown = QStringLiteral("no score");
-    return QStringLiteral("Round %1: %2").arg(round).arg(shown);
+        shown = tr("no score");
+    return tr("Round %1: %2").arg(round).arg(shown);
 }
 
 QString BoardAccessibility::rollNews(const GameState& before, const GameState& after)
@@ -135,10 +143,10 @@ QString BoardAccessibility::rollNews(const GameState& before, const GameState& a
             faces << QString::number(d.value);
     }
     const int32_t points = previewPoints(rolled);
-    const QString head = QStringLiteral("Rolled ") + faces.join(QStringLiteral(", ")) + QStringLiteral(": ");
+    const QString head = tr("Rolled %1: ").arg(faces.join(QStringLiteral(", ")));
     if (!after.canPlay)
-        return head + QString::fromLatin1(kNoScore);
-    return head + QStringLiteral("%1 in scoring dice").arg(points);
+        return head + said(kNoScore);
+    return head + tr("%1 in scoring dice").arg(points);
 }
 
 QString BoardAccessibility::toggleNews(int die, const GameState& state)
@@ -148,7 +156,7 @@ QString BoardAccessibility::toggleNews(int die, const GameState& state)
     for (Die& each : selection.dice)
         if (each.status == DieStatus::Previewed)
             each.status = DieStatus::Selected;
-    return QStringLiteral("Die %1 %2 %3, selection %4")
+    return tr("Die %1 %2 %3, selection %4")
         .arg(die)
         .arg(faceWord(d.value), statusWords(d.status))
         .arg(previewPoints(selection));
@@ -191,20 +199,20 @@ void BoardAccessibility::nameCard()
         if (auto* slot = m_main.findChild<QLabel*>(QStringLiteral("label_rnd%1").arg(round)))
             accessiblenames::follow(slot, [slot, round] { return slotName(round, slot->text()); });
     if (auto* total = m_main.findChild<QLabel*>(QStringLiteral("label_score")))
-        accessiblenames::follow(total, [total] { return QStringLiteral("Game total: ") + total->text(); });
+        accessiblenames::follow(total, [total] { return tr("Game total: %1").arg(total->text()); });
     if (auto* marker = m_main.findChild<QWidget*>(QStringLiteral("image_turn")))
         accessiblenames::follow(marker, [this] {
-            return QStringLiteral("Bank round %1").arg(m_game.state().round);
+            return tr("Bank round %1").arg(m_game.state().round);
         });
     for (int i = 1; i <= kDice; ++i)
         if (auto* place = m_main.findChild<QWidget*>(QStringLiteral("Shape%1").arg(i)))
-            place->setAccessibleName(QStringLiteral("Set-aside place %1").arg(i));
+            place->setAccessibleName(tr("Set-aside place %1").arg(i));
     if (auto* card = m_main.findChild<QWidget*>(QStringLiteral("Image1")))
-        card->setAccessibleName(QStringLiteral("Score card"));
+        card->setAccessibleName(tr("Score card"));
     if (auto* board = m_main.findChild<QWidget*>(QString::fromLatin1(objectname::kBoard)))
-        board->setAccessibleName(QStringLiteral("Board"));
+        board->setAccessibleName(tr("Board"));
     if (auto* logo = m_main.findChild<QWidget*>(QStringLiteral("image_logo")))
-        logo->setAccessibleName(QStringLiteral("Dravik Software web site"));
+        logo->setAccessibleName(tr("Dravik Software web site"));
 }
 
 void BoardAccessibility::namePanels()
@@ -220,7 +228,7 @@ void BoardAccessibility::namePanels()
     auto* clearedTitle = m_main.findChild<QLabel*>(QStringLiteral("label_cleared"));
     if (cleared != nullptr && clearedTitle != nullptr)
         accessiblenames::follow(cleared, [this, clearedTitle] {
-            return clearedTitle->text() + QStringLiteral(" Final score %1").arg(m_game.state().gameTotal);
+            return clearedTitle->text() + tr(" Final score %1").arg(m_game.state().gameTotal);
         });
     for (const Caption& c : kCaptions) {
         auto* label = m_main.findChild<QLabel*>(QString::fromLatin1(c.label));
@@ -247,11 +255,11 @@ QString BoardAccessibility::badgeName(const QWidget* badge) const
     for (const Badge& b : kBadges)
         if (badge->objectName() == QLatin1String(b.name)) {
             if (*b.announcement != '\0')
-                return QString::fromLatin1(b.announcement);
+                return said(b.announcement);
             QString amount = m_banked != nullptr ? m_banked->text() : QString();
             if (amount.startsWith(QLatin1Char('+')))
                 amount.remove(0, 1);
-            return QStringLiteral("Banked ") + amount;
+            return tr("Banked %1").arg(amount);
         }
     return {};
 }

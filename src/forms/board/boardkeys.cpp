@@ -161,9 +161,9 @@ bool BoardKeys::eventFilter(QObject*, QEvent* event)
 std::vector<BoardKeys::KeyHelp> BoardKeys::keyHelp() const
 {
     std::vector<KeyHelp> help = {
-        {QStringLiteral("1 to 6"), QStringLiteral("Select a die, or put a selected one back")},
-        {QStringLiteral("R or Space"), QStringLiteral("Roll the dice")},
-        {QStringLiteral("B"), QStringLiteral("Bank the round")},
+        {tr("1 to 6"), tr("Select a die, or put a selected one back")},
+        {tr("R or Space"), tr("Roll the dice")},
+        {QStringLiteral("B"), tr("Bank the round")},
     };
     // The menus' own shortcuts and first letters, read from the menus so
     // the list never disagrees with them.
@@ -183,12 +183,12 @@ std::vector<BoardKeys::KeyHelp> BoardKeys::keyHelp() const
             }
     }
     const std::vector<KeyHelp> general = {
-        {QStringLiteral("Return"), QStringLiteral("Press the focused button; in a panel, its main button")},
-        {QStringLiteral("Escape"), QStringLiteral("Cancel a panel, or close a window")},
-        {QStringLiteral("Tab, Shift+Tab"), QStringLiteral("Move to the next or previous control")},
-        {QStringLiteral("Space"), QStringLiteral("Press the focused button in a panel or window")},
-        {QStringLiteral("F10, or Alt alone"), QStringLiteral("Open the menus")},
-        {altKeys.join(QStringLiteral(", ")), QStringLiteral("Open the menu: ") + menuTitles.join(QStringLiteral(", "))},
+        {tr("Return"), tr("Press the focused button; in a panel, its main button")},
+        {tr("Escape"), tr("Cancel a panel, or close a window")},
+        {tr("Tab, Shift+Tab"), tr("Move to the next or previous control")},
+        {tr("Space"), tr("Press the focused button in a panel or window")},
+        {tr("F10, or Alt alone"), tr("Open the menus")},
+        {altKeys.join(QStringLiteral(", ")), tr("Open the menu: %1").arg(menuTitles.join(QStringLiteral(", ")))},
     };
     help.insert(help.end(), general.begin(), general.end());
     return help;

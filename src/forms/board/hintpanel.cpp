@@ -2,10 +2,12 @@
 #include "forms/board/hintpanel.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPainter>
 
 #include "forms/art/formlayout.h"
+#include "forms/windows/coachtext.h"
 
 namespace {
 
@@ -22,23 +24,26 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 // Said whole, with the dice to keep: the outline only shows them.
 QString headline(const Choice& c)
 {
-    const QString act = c.bank ? QStringLiteral("bank") : QStringLiteral("roll %1 dice").arg(c.diceToRoll);
+    const QString act = c.bank ? QCoreApplication::translate("HintPanel", "bank")
+                               : QCoreApplication::translate("HintPanel", "roll %n dice", nullptr, c.diceToRoll);
     if (diceIn(c.kept) == 0)
         return act.left(1).toUpper() + act.mid(1);
-    return QStringLiteral("Keep %1 and %2").arg(qs(facesText(c.kept)), act);
+    return QCoreApplication::translate("HintPanel", "Keep %1 and %2").arg(qs(facesText(c.kept)), act);
 }
 
 QStringList describe(const Hint& h)
 {
     QStringList lines;
     lines << headline(h.best);
-    lines << QStringLiteral("Expected final score: %1").arg(money(h.best.value));
+    lines << QCoreApplication::translate("HintPanel", "Expected final score: %1").arg(money(h.best.value));
     if (h.runnerUp)
-        lines << QStringLiteral("Runner-up: %1: %2").arg(qs(choiceText(*h.runnerUp)), money(h.runnerUp->value));
+        lines << QCoreApplication::translate("HintPanel", "Runner-up: %1: %2")
+                     .arg(coachtext::choice(*h.runnerUp), money(h.runnerUp->value));
     else
-        lines << QStringLiteral("Runner-up: none, nothing else is allowed");
+        lines << QCoreApplication::translate("HintPanel", "Runner-up: none, nothing else is allowed");
     if (h.rollDice > 0)
-        lines << QStringLiteral("The next roll of %1 dice scores nothing: %2").arg(h.rollDice).arg(percent(h.bustChance));
+        lines << QCoreApplication::translate("HintPanel", "The next roll of %n dice scores nothing: %1", nullptr,
+                                            h.rollDice).arg(percent(h.bustChance));
     return lines;
 }
 
@@ -62,7 +67,7 @@ void HintPanel::showHint(const std::optional<Hint>& hint)
         for (std::size_t i = 0; i < m_outlined.size(); ++i)
             m_outlined[i] = hint->setAside[i];
     } else {
-        m_lines = {QStringLiteral("No round in play: nothing to advise.")};
+        m_lines = {tr("No round in play: nothing to advise.")};
     }
     setGeometry(parentWidget()->rect());
     show();

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QLabel>
@@ -14,6 +15,7 @@
 
 #include "widgets/flatpanel.h"
 #include "widgets/webaddress.h"
+#include "core/game/gametext.h"
 #include "core/game/savedgamefile.h"
 #include "core/settings/fileerror.h"
 #include "forms/windows/aboutwindow.h"
@@ -53,6 +55,16 @@ constexpr QRect kDefaultPlace{Settings::kDefaultLeft, Settings::kDefaultTop, Set
                               Settings::kDefaultHeight};
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The round flow's English texts in the player's language; what follows a
+// lead (a name, a score) is kept as it is.
+QString shownText(std::string_view text)
+{
+    for (const std::string_view lead : {gametext::kGreeting, gametext::kFinalScore, gametext::kSelectFirst})
+        if (text.starts_with(lead))
+            return QCoreApplication::translate("Game", lead.data()) + qs(text.substr(lead.size()));
+    return qs(text);
+}
 
 // The picture is painted when it first shows: pictures under a hidden panel
 // cost nothing until then, and the window maps before the board is painted.
@@ -109,7 +121,7 @@ MainWindow::MainWindow(const ProgramFolder& folder, MainWindowSeams seams, QWidg
     , m_game(*this, m_tally, m_history)
 {
     setObjectName(QStringLiteral("main"));
-    setWindowTitle(QStringLiteral("Pelbix Solo"));
+    setWindowTitle(tr("Pelbix Solo"));
     buildMenu();
     m_history.setNext(m_game.observer()); // the coach's, set up with the menu
     m_game.setObserver(&m_history);
@@ -133,7 +145,7 @@ void MainWindow::FormCreate()
     m_history.setKeeper(m_saved.get()); // the saved game carries the history's game so far
     m_game.setKeeper(&m_history);
     m_saved->setProblemHandler([this](const std::string& what) {
-        m_dialogs.error(this, QStringLiteral("The game in progress cannot be kept for the next start: ")
+        m_dialogs.error(this, tr("The game in progress cannot be kept for the next start: ")
                                   + QString::fromStdString(what));
     });
     loadinifile();
@@ -262,7 +274,7 @@ void MainWindow::buildBoard()
     LabelStyle greeting;
     greeting.pixels = 13;
     label_name = placeLabel(panel_board, QStringLiteral("label_name"), QRect(qpoint(layout::kGreeting), QSize(600, 16)),
-                            QStringLiteral("Welcome to Pelbix Solo by Dravik Software!"), greeting);
+                            tr("Welcome to Pelbix Solo by Dravik Software!"), greeting);
 
     panel_board1 = new FlatPanel(panel_board, QString::fromLatin1(objectname::kBoard));
     panel_board1->setGeometry(qrect(layout::kInnerBoard));
@@ -307,8 +319,8 @@ void MainWindow::buildBoard()
     }
 
     image_roll = placePicture(b, QStringLiteral("image_roll"), qrect(layout::kRollButton),
-                              [] { return artwork::buttonPicture(QStringLiteral("ROLL DICE"), artwork::kRollButtonSize); });
-    image_roll->setAccessibleName(QStringLiteral("ROLL DICE"));
+                              [] { return artwork::buttonPicture(tr("ROLL DICE"), artwork::kRollButtonSize); });
+    image_roll->setAccessibleName(tr("ROLL DICE"));
     image_roll->hide();
     connect(image_roll, &PictureBox::clicked, this, &MainWindow::onRoll);
 
@@ -322,7 +334,7 @@ void MainWindow::buildBoard()
                                      titleStyle(19, qcolor(colours::kOlive)));
     label_scorerecorded->hide();
 
-    button_start = placePictureButton(b, QStringLiteral("button_start"), qpoint(layout::kStartButton), QStringLiteral("START GAME"));
+    button_start = placePictureButton(b, QStringLiteral("button_start"), qpoint(layout::kStartButton), tr("START GAME"));
     connect(button_start, &PictureBox::clicked, this, &MainWindow::onStartButton);
     image_logo = placePicture(b, QStringLiteral("image_logo"), qrect(layout::kLogo), [] { return artwork::logoPicture(); });
     connect(image_logo, &PictureBox::clicked, this, &MainWindow::onLogo);
@@ -336,16 +348,16 @@ void MainWindow::buildClearedPanel()
 {
     panel_cleared = placePanel(panel_board1, QString::fromLatin1(objectname::kClearedPanel), qrect(layout::kClearedPanel));
     QWidget* p = panel_cleared;
-    placeLabel(p, QStringLiteral("label_cleared"), QRect(-1, 10, 327, 24), QStringLiteral("YOUR CLEARED THE BOARD!"),
+    placeLabel(p, QStringLiteral("label_cleared"), QRect(-1, 10, 327, 24), tr("YOUR CLEARED THE BOARD!"),
                titleStyle(19));
-    label_score1 = placeLabel(p, QStringLiteral("label_score1"), QRect(0, 40, 327, 24), QStringLiteral("Your Score: "),
+    label_score1 = placeLabel(p, QStringLiteral("label_score1"), QRect(0, 40, 327, 24), tr("Your Score: "),
                               titleStyle(19, qcolor(colours::kKhaki)));
-    placeLabel(p, QStringLiteral("label_entername"), QRect(0, 70, 327, 20), QStringLiteral("Enter Your Name"),
+    placeLabel(p, QStringLiteral("label_entername"), QRect(0, 70, 327, 20), tr("Enter Your Name"),
                titleStyle(16));
     edit_name = placeNameEdit(p, QStringLiteral("edit_name"), QRect(83, 93, 161, 32));
-    button_sendscore = placePictureButton(p, QStringLiteral("button_sendscore"), {24, 140}, QStringLiteral("SEND SCORE"));
-    button_highscores = placePictureButton(p, QStringLiteral("button_highscores"), {168, 140}, QStringLiteral("HIGH SCORES"));
-    button_cancel = placePictureButton(p, QStringLiteral("button_cancel"), {96, 186}, QStringLiteral("CANCEL"));
+    button_sendscore = placePictureButton(p, QStringLiteral("button_sendscore"), {24, 140}, tr("SEND SCORE"));
+    button_highscores = placePictureButton(p, QStringLiteral("button_highscores"), {168, 140}, tr("HIGH SCORES"));
+    button_cancel = placePictureButton(p, QStringLiteral("button_cancel"), {96, 186}, tr("CANCEL"));
     connect(button_sendscore, &PictureBox::clicked, this, &MainWindow::onSendScore);
     connect(button_highscores, &PictureBox::clicked, this, &MainWindow::onHighScoresButton);
     connect(button_cancel, &PictureBox::clicked, this, &MainWindow::onCancel);
@@ -355,7 +367,7 @@ void MainWindow::buildClearedPanel()
     panel_wait->setColor(rgbColor(colours::kKhaki));
     panel_wait->setFontColor(clBlack);
     panel_wait->setFont(pixelFont(QStringLiteral("Arial"), 16, true));
-    panel_wait->setCaption(QStringLiteral("Posting Score, Please Wait......"));
+    panel_wait->setCaption(tr("Posting Score, Please Wait......"));
     panel_wait->hide();
     panel_cleared->hide();
 }
@@ -364,11 +376,11 @@ void MainWindow::buildNamePanel()
 {
     panel_name = placePanel(panel_board1, QString::fromLatin1(objectname::kNamePanel), qrect(layout::kNamePanel));
     QWidget* p = panel_name;
-    placeLabel(p, QStringLiteral("label_entertitle"), QRect(-1, 10, 327, 24), QStringLiteral("ENTER YOUR NAME"),
+    placeLabel(p, QStringLiteral("label_entertitle"), QRect(-1, 10, 327, 24), tr("ENTER YOUR NAME"),
                titleStyle(19));
     edit_aname = placeNameEdit(p, QStringLiteral("edit_aname"), QRect(83, 52, 161, 32));
-    button_namedone = placePictureButton(p, QStringLiteral("button_namedone"), {24, 106}, QStringLiteral("DONE"));
-    button_namecancel = placePictureButton(p, QStringLiteral("button_namecancel"), {168, 106}, QStringLiteral("CANCEL"));
+    button_namedone = placePictureButton(p, QStringLiteral("button_namedone"), {24, 106}, tr("DONE"));
+    button_namecancel = placePictureButton(p, QStringLiteral("button_namecancel"), {168, 106}, tr("CANCEL"));
     connect(button_namedone, &PictureBox::clicked, this, &MainWindow::onNameDone);
     connect(button_namecancel, &PictureBox::clicked, this, &MainWindow::onNameCancel);
     panel_name->hide();
@@ -378,12 +390,12 @@ void MainWindow::buildUpdatePanel()
 {
     panel_update = placePanel(panel_board1, QString::fromLatin1(objectname::kUpdatePanel), qrect(layout::kUpdatePanel));
     QWidget* p = panel_update;
-    placeLabel(p, QStringLiteral("label_updatetitle"), QRect(-1, 10, 327, 24), QStringLiteral("Update Available"),
+    placeLabel(p, QStringLiteral("label_updatetitle"), QRect(-1, 10, 327, 24), tr("Update Available"),
                titleStyle(19));
     placeLabel(p, QStringLiteral("label_updatequestion"), QRect(2, 47, 327, 24),
-               QStringLiteral("Would you like to update now?"), titleStyle(16));
-    button_updateyes = placePictureButton(p, QStringLiteral("button_updateyes"), {25, 90}, QStringLiteral("UPDATE NOW"));
-    button_updatecancel = placePictureButton(p, QStringLiteral("button_updatecancel"), {169, 90}, QStringLiteral("NO THANKS"));
+               tr("Would you like to update now?"), titleStyle(16));
+    button_updateyes = placePictureButton(p, QStringLiteral("button_updateyes"), {25, 90}, tr("UPDATE NOW"));
+    button_updatecancel = placePictureButton(p, QStringLiteral("button_updatecancel"), {169, 90}, tr("NO THANKS"));
     connect(button_updateyes, &PictureBox::clicked, this, &MainWindow::onUpdateYes);
     connect(button_updatecancel, &PictureBox::clicked, this, &MainWindow::onUpdateCancel);
     LabelStyle status = titleStyle(16);
@@ -397,7 +409,7 @@ void MainWindow::buildUpdatePanel()
 void MainWindow::onStartButton()
 {
     // One key must never throw a game away: starting over asks first.
-    if (m_game.inProgress() && !m_dialogs.riskyQuestion(this, QStringLiteral("Abandon the game in progress?")))
+    if (m_game.inProgress() && !m_dialogs.riskyQuestion(this, tr("Abandon the game in progress?")))
         return;
     m_game.start();
     // The game is counted on disk now: a crash and a resume must not leave
@@ -430,8 +442,8 @@ void MainWindow::setRoundText(int round, const std::string& text)
 
 void MainWindow::setTotalText(const std::string& text) { label_score->setText(qs(text)); }
 void MainWindow::setBankedText(const std::string& text) { label_scorerecorded->setText(qs(text)); }
-void MainWindow::setFinalScoreText(const std::string& text) { label_score1->setText(qs(text)); }
-void MainWindow::setGreetingText(const std::string& text) { label_name->setText(qs(text)); }
+void MainWindow::setFinalScoreText(const std::string& text) { label_score1->setText(shownText(text)); }
+void MainWindow::setGreetingText(const std::string& text) { label_name->setText(shownText(text)); }
 
 QWidget* MainWindow::widgetOf(BoardPart part) const
 {
@@ -493,7 +505,7 @@ void MainWindow::playCue(const std::string& name)
         m_sounds->play(qs(name));
 }
 
-void MainWindow::showMessage(const std::string& text) { m_dialogs.information(this, qs(text)); }
+void MainWindow::showMessage(const std::string& text) { m_dialogs.information(this, shownText(text)); }
 
 void MainWindow::startPauseTimer(int milliseconds) { Timer2->start(milliseconds); }
 void MainWindow::stopPauseTimer() { Timer2->stop(); }
@@ -598,7 +610,7 @@ bool MainWindow::saveinifile()
         s.save(QFile::encodeName(settingsPath()).toStdString());
         return true;
     } catch (const std::exception& e) {
-        m_dialogs.error(this, QStringLiteral("The settings could not be saved.\n%1")
+        m_dialogs.error(this, tr("The settings could not be saved.\n%1")
                                                   .arg(QString::fromLocal8Bit(e.what())));
         return false;
     }
@@ -645,12 +657,12 @@ void MainWindow::offerResume()
 {
     const SavedGameFile::Found found = m_saved->load();
     if (!found.problem.empty())
-        m_dialogs.error(this, QStringLiteral("The game in progress could not be read: ")
+        m_dialogs.error(this, tr("The game in progress could not be read: ")
                                   + QString::fromStdString(found.problem));
     if (!found.game)
         return;
     m_history.takeOver(*found.game);
-    if (m_dialogs.question(this, QStringLiteral("Resume the game in progress?"))) {
+    if (m_dialogs.question(this, tr("Resume the game in progress?"))) {
         m_game.resume(*found.game);
         dice[0]->setFocus(Qt::OtherFocusReason);
     } else {
@@ -772,7 +784,7 @@ void MainWindow::wireOnlineFlows(const MainWindowSeams& seams)
         if (m_windows.highscore)
             m_windows.highscore->abandonPost();
         const QString why = m_windows.highscore ? m_windows.highscore->refusal() : QString();
-        m_dialogs.information(this, QStringLiteral("Posting Failed.") + (why.isEmpty() ? QString() : QLatin1Char('\n') + why));
+        m_dialogs.information(this, tr("Posting Failed.") + (why.isEmpty() ? QString() : QLatin1Char('\n') + why));
         panel_wait->hide(); // SEND SCORE is there again for another try
     });
 
