@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AboutWindow</name>
+    <message>
+        <source>Pelbix Solo - About</source>
+        <translation>Pelbix Solo - Über</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
     <name>Artwork</name>
     <message>
         <source>SCORE CARD</source>
@@ -270,6 +285,79 @@
     </message>
 </context>
 <context>
+    <name>GameHistory</name>
+    <message>
+        <source>Export History...</source>
+        <translation>Verlauf exportieren …</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>The history could not be written to %1: %2</source>
+        <translation>Der Verlauf konnte nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Export History</source>
+        <translation>Verlauf exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Overview</source>
+        <translation>Überblick</translation>
+    </message>
+    <message>
+        <source>Game Play</source>
+        <translation>Spielablauf</translation>
+    </message>
+    <message>
+        <source>Scoring</source>
+        <translation>Wertung</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Dokumentation</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Lizenz</translation>
+    </message>
+    <message>
+        <source>Pelbix Solo - Help File</source>
+        <translation>Pelbix Solo - Hilfe</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>HighScoreWindow</name>
+    <message>
+        <source>Pelbix Solo - High Scores</source>
+        <translation>Pelbix Solo - Bestenliste</translation>
+    </message>
+    <message>
+        <source>DONE</source>
+        <translation>FERTIG</translation>
+    </message>
+    <message>
+        <source>The high-score list could not be reached.</source>
+        <translation>Die Bestenliste ist nicht erreichbar.</translation>
+    </message>
+</context>
+<context>
     <name>HintPanel</name>
     <message>
         <source>bank</source>
@@ -308,6 +396,17 @@
     <message>
         <source>No round in play: nothing to advise.</source>
         <translation>Keine Runde im Gange: kein Rat möglich.</translation>
+    </message>
+</context>
+<context>
+    <name>InfoWindow</name>
+    <message>
+        <source>Copyright (c)</source>
+        <translation>Copyright (c)</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Alle Rechte vorbehalten.</translation>
     </message>
 </context>
 <context>
@@ -405,6 +504,335 @@
     <message>
         <source>Posting Failed.</source>
         <translation>Senden fehlgeschlagen.</translation>
+    </message>
+</context>
+<context>
+    <name>MultiplayerWindow</name>
+    <message>
+        <source>Pelbix Solo - Multiplayer</source>
+        <translation>Pelbix Solo - Mehrspieler</translation>
+    </message>
+    <message>
+        <source>Pelbix Solo has a multiplayer edition on the Dravik Software web site!</source>
+        <translation>Pelbix Solo gibt es auch für mehrere Spieler auf der Website von Dravik Software!</translation>
+    </message>
+    <message>
+        <source>Click here to learn how to play Pelbix against other people on the Dravik Software game service!</source>
+        <translation>Klicke hier und erfahre, wie du beim Spieldienst von Dravik Software gegen andere Pelbix spielst!</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewWindow</name>
+    <message>
+        <source>Round</source>
+        <translation>Runde</translation>
+    </message>
+    <message>
+        <source>Committed</source>
+        <translation>Gesichert</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Wurf</translation>
+    </message>
+    <message>
+        <source>Your choice</source>
+        <translation>Dein Zug</translation>
+    </message>
+    <message>
+        <source>Best choice</source>
+        <translation>Bester Zug</translation>
+    </message>
+    <message>
+        <source>Loss</source>
+        <translation>Verlust</translation>
+    </message>
+    <message>
+        <source>(round start)</source>
+        <translation>(Rundenbeginn)</translation>
+    </message>
+    <message>
+        <source>Round %1, roll %2: %3 instead of %4 cost %5</source>
+        <translation>Runde %1, Wurf %2: %3 statt %4 kostete %5</translation>
+    </message>
+    <message>
+        <source>Pelbix Solo - Game Review</source>
+        <translation>Pelbix Solo - Spielanalyse</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>No finished game yet: play one to the end.</source>
+        <translation>Noch kein Spiel beendet: Spiel eines zu Ende.</translation>
+    </message>
+    <message>
+        <source>Your game: %1 vs the expected score of perfect play: %2</source>
+        <translation>Dein Spiel: %1 gegen den Erwartungswert perfekten Spiels: %2</translation>
+    </message>
+    <message>
+        <source>Expected points given away: %1; luck of the dice: %2</source>
+        <translation>Erwartete verschenkte Punkte: %1; Würfelglück: %2</translation>
+    </message>
+    <message>
+        <source>Every move was the best choice.</source>
+        <translation>Jeder Zug war der beste.</translation>
+    </message>
+    <message>
+        <source> (hints used: %1)</source>
+        <translation> (Tipps genutzt: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsWindow</name>
+    <message>
+        <source>Pelbix Solo - Keyboard Shortcuts</source>
+        <translation>Pelbix Solo - Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>KEYBOARD SHORTCUTS</source>
+        <translation>TASTENKÜRZEL</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>TallyListWindow</name>
+    <message>
+        <source>Pelbix Solo - Tally List</source>
+        <translation>Pelbix Solo - Bilanz</translation>
+    </message>
+    <message>
+        <source>YOUR TALLY LIST</source>
+        <translation>DEINE BILANZ</translation>
+    </message>
+    <message>
+        <source>HIGH SCORES</source>
+        <translation>BESTENLISTE</translation>
+    </message>
+    <message>
+        <source>Total Games:</source>
+        <translation>Spiele gesamt:</translation>
+    </message>
+    <message>
+        <source>Running Total Score:</source>
+        <translation>Punkte insgesamt:</translation>
+    </message>
+    <message>
+        <source>Average Game Score:</source>
+        <translation>Punkte je Spiel:</translation>
+    </message>
+    <message>
+        <source>Highest Round Scored:</source>
+        <translation>Beste Runde:</translation>
+    </message>
+    <message>
+        <source>RESET TALLY</source>
+        <translation>LÖSCHEN</translation>
+    </message>
+    <message>
+        <source>DONE</source>
+        <translation>FERTIG</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the Tally?</source>
+        <translation>Willst du die Bilanz wirklich löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>TallyModel</name>
+    <message>
+        <source>
+
+The file has been kept as %1.</source>
+        <translation>
+
+Die Datei wurde als %1 aufbewahrt.</translation>
+    </message>
+</context>
+<context>
+    <name>Tstatistics</name>
+    <message>
+        <source>No finished games yet.</source>
+        <translation>Noch keine beendeten Spiele.</translation>
+    </message>
+    <message>
+        <source>Pelbix Solo - Statistics</source>
+        <translation>Pelbix Solo - Statistik</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Score spread</source>
+        <translation>Punkteverteilung</translation>
+    </message>
+    <message>
+        <source>Points given away</source>
+        <translation>Verschenkte Punkte</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>Glück</translation>
+    </message>
+    <message>
+        <source>Busts</source>
+        <translation>Nullwürfe</translation>
+    </message>
+    <message>
+        <source>%1 chart</source>
+        <translation>Diagramm %1</translation>
+    </message>
+    <message>
+        <source>%1 table</source>
+        <translation>Tabelle %1</translation>
+    </message>
+    <message>
+        <source>%1 games finished (%2 coached, %3 abandoned). Mean score %4 against %5 for perfect play; mean points given away %6; mean luck %7.</source>
+        <translation>%1 Spiele beendet (%2 mit Tipps, %3 aufgegeben). Mittlere Punktzahl %4 gegenüber %5 bei perfektem Spiel; im Mittel verschenkt %6; mittleres Glück %7.</translation>
+    </message>
+    <message>
+        <source>game 1</source>
+        <translation>Spiel 1</translation>
+    </message>
+    <message>
+        <source>game %1</source>
+        <translation>Spiel %1</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Average of 10</source>
+        <translation>Mittel aus 10</translation>
+    </message>
+    <message>
+        <source>Score of each game, with the average of the last 10.</source>
+        <translation>Punkte jedes Spiels, mit dem Mittel der letzten 10.</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Your games</source>
+        <translation>Deine Spiele</translation>
+    </message>
+    <message>
+        <source>Perfect play</source>
+        <translation>Perfektes Spiel</translation>
+    </message>
+    <message>
+        <source>Your final scores; perfect play&apos;s are being worked out.</source>
+        <translation>Deine Endstände; die des perfekten Spiels werden berechnet.</translation>
+    </message>
+    <message>
+        <source>Your final scores against perfect play&apos;s.</source>
+        <translation>Deine Endstände gegenüber denen des perfekten Spiels.</translation>
+    </message>
+    <message>
+        <source>Expected points given away in each game, against perfect play.</source>
+        <translation>Erwartete verschenkte Punkte je Spiel, gegenüber perfektem Spiel.</translation>
+    </message>
+    <message>
+        <source>Given away</source>
+        <translation>Verschenkt</translation>
+    </message>
+    <message>
+        <source>Running mean</source>
+        <translation>Laufendes Mittel</translation>
+    </message>
+    <message>
+        <source>Luck of the dice in each game; fair dice keep its running mean near 0.</source>
+        <translation>Würfelglück je Spiel; faire Würfel halten das laufende Mittel nahe 0.</translation>
+    </message>
+    <message>
+        <source>Your busts %</source>
+        <translation>Deine Nullwürfe %</translation>
+    </message>
+    <message>
+        <source>Exact odds %</source>
+        <translation>Genaue Chance %</translation>
+    </message>
+    <message>
+        <source>1 die</source>
+        <translation>1 Würfel</translation>
+    </message>
+    <message>
+        <source>6 dice</source>
+        <translation>6 Würfel</translation>
+    </message>
+    <message>
+        <source>Share of rolls that scored nothing, by dice thrown, against the exact odds.</source>
+        <translation>Anteil der Würfe ohne Punkte, nach Zahl der Würfel, gegenüber der genauen Chance.</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Würfel</translation>
+    </message>
+    <message>
+        <source>Rolls</source>
+        <translation>Würfe</translation>
+    </message>
+    <message>
+        <source>Your %</source>
+        <translation>Deine %</translation>
+    </message>
+    <message>
+        <source>Exact %</source>
+        <translation>Genau %</translation>
+    </message>
+</context>
+<context>
+    <name>WindowAccessibility</name>
+    <message>
+        <source>Dravik Software logo</source>
+        <translation>Logo von Dravik Software</translation>
+    </message>
+    <message>
+        <source>Picture of the multiplayer edition</source>
+        <translation>Bild der Mehrspieler-Ausgabe</translation>
+    </message>
+    <message>
+        <source>High score list</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>Moves of the last game</source>
+        <translation>Züge des letzten Spiels</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>%1 page</source>
+        <translation>Seite %1</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AboutWindow</name>
+    <message>
+        <source>Pelbix Solo - About</source>
+        <translation>Pelbix Solo - Acerca de</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+</context>
+<context>
     <name>Artwork</name>
     <message>
         <source>SCORE CARD</source>
@@ -270,6 +285,79 @@
     </message>
 </context>
 <context>
+    <name>GameHistory</name>
+    <message>
+        <source>Export History...</source>
+        <translation>Exportar historial…</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>The history could not be written to %1: %2</source>
+        <translation>No se pudo escribir el historial en %1: %2</translation>
+    </message>
+    <message>
+        <source>Export History</source>
+        <translation>Exportar historial</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Overview</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Game Play</source>
+        <translation>Cómo se juega</translation>
+    </message>
+    <message>
+        <source>Scoring</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Documentación</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Licencia</translation>
+    </message>
+    <message>
+        <source>Pelbix Solo - Help File</source>
+        <translation>Pelbix Solo - Ayuda</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+</context>
+<context>
+    <name>HighScoreWindow</name>
+    <message>
+        <source>Pelbix Solo - High Scores</source>
+        <translation>Pelbix Solo - Récords</translation>
+    </message>
+    <message>
+        <source>DONE</source>
+        <translation>HECHO</translation>
+    </message>
+    <message>
+        <source>The high-score list could not be reached.</source>
+        <translation>No se pudo acceder a la lista de récords.</translation>
+    </message>
+</context>
+<context>
     <name>HintPanel</name>
     <message>
         <source>bank</source>
@@ -308,6 +396,17 @@
     <message>
         <source>No round in play: nothing to advise.</source>
         <translation>No hay ronda en juego: nada que aconsejar.</translation>
+    </message>
+</context>
+<context>
+    <name>InfoWindow</name>
+    <message>
+        <source>Copyright (c)</source>
+        <translation>Copyright (c)</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Todos los derechos reservados.</translation>
     </message>
 </context>
 <context>
@@ -405,6 +504,335 @@
     <message>
         <source>Posting Failed.</source>
         <translation>El envío ha fallado.</translation>
+    </message>
+</context>
+<context>
+    <name>MultiplayerWindow</name>
+    <message>
+        <source>Pelbix Solo - Multiplayer</source>
+        <translation>Pelbix Solo - Multijugador</translation>
+    </message>
+    <message>
+        <source>Pelbix Solo has a multiplayer edition on the Dravik Software web site!</source>
+        <translation>¡Pelbix Solo tiene una edición multijugador en el sitio web de Dravik Software!</translation>
+    </message>
+    <message>
+        <source>Click here to learn how to play Pelbix against other people on the Dravik Software game service!</source>
+        <translation>¡Haz clic aquí para saber cómo jugar a Pelbix contra otras personas en el servicio de juegos de Dravik Software!</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewWindow</name>
+    <message>
+        <source>Round</source>
+        <translation>Ronda</translation>
+    </message>
+    <message>
+        <source>Committed</source>
+        <translation>Anotado</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Tirada</translation>
+    </message>
+    <message>
+        <source>Your choice</source>
+        <translation>Tu elección</translation>
+    </message>
+    <message>
+        <source>Best choice</source>
+        <translation>Mejor elección</translation>
+    </message>
+    <message>
+        <source>Loss</source>
+        <translation>Pérdida</translation>
+    </message>
+    <message>
+        <source>(round start)</source>
+        <translation>(inicio de ronda)</translation>
+    </message>
+    <message>
+        <source>Round %1, roll %2: %3 instead of %4 cost %5</source>
+        <translation>Ronda %1, tirada %2: %3 en vez de %4 costó %5</translation>
+    </message>
+    <message>
+        <source>Pelbix Solo - Game Review</source>
+        <translation>Pelbix Solo - Análisis de la partida</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>No finished game yet: play one to the end.</source>
+        <translation>Aún no hay partidas terminadas: juega una hasta el final.</translation>
+    </message>
+    <message>
+        <source>Your game: %1 vs the expected score of perfect play: %2</source>
+        <translation>Tu partida: %1 frente a la puntuación esperada del juego perfecto: %2</translation>
+    </message>
+    <message>
+        <source>Expected points given away: %1; luck of the dice: %2</source>
+        <translation>Puntos esperados perdidos: %1; suerte con los dados: %2</translation>
+    </message>
+    <message>
+        <source>Every move was the best choice.</source>
+        <translation>Cada jugada fue la mejor elección.</translation>
+    </message>
+    <message>
+        <source> (hints used: %1)</source>
+        <translation> (pistas usadas: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsWindow</name>
+    <message>
+        <source>Pelbix Solo - Keyboard Shortcuts</source>
+        <translation>Pelbix Solo - Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>KEYBOARD SHORTCUTS</source>
+        <translation>ATAJOS DE TECLADO</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+</context>
+<context>
+    <name>TallyListWindow</name>
+    <message>
+        <source>Pelbix Solo - Tally List</source>
+        <translation>Pelbix Solo - Balance</translation>
+    </message>
+    <message>
+        <source>YOUR TALLY LIST</source>
+        <translation>TU BALANCE</translation>
+    </message>
+    <message>
+        <source>HIGH SCORES</source>
+        <translation>RÉCORDS</translation>
+    </message>
+    <message>
+        <source>Total Games:</source>
+        <translation>Partidas jugadas:</translation>
+    </message>
+    <message>
+        <source>Running Total Score:</source>
+        <translation>Puntos en total:</translation>
+    </message>
+    <message>
+        <source>Average Game Score:</source>
+        <translation>Media por partida:</translation>
+    </message>
+    <message>
+        <source>Highest Round Scored:</source>
+        <translation>Mejor ronda:</translation>
+    </message>
+    <message>
+        <source>RESET TALLY</source>
+        <translation>BORRAR</translation>
+    </message>
+    <message>
+        <source>DONE</source>
+        <translation>HECHO</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the Tally?</source>
+        <translation>¿Seguro que quieres borrar el balance?</translation>
+    </message>
+</context>
+<context>
+    <name>TallyModel</name>
+    <message>
+        <source>
+
+The file has been kept as %1.</source>
+        <translation>
+
+El archivo se ha conservado como %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Tstatistics</name>
+    <message>
+        <source>No finished games yet.</source>
+        <translation>Aún no hay partidas terminadas.</translation>
+    </message>
+    <message>
+        <source>Pelbix Solo - Statistics</source>
+        <translation>Pelbix Solo - Estadísticas</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Puntuaciones</translation>
+    </message>
+    <message>
+        <source>Score spread</source>
+        <translation>Distribución</translation>
+    </message>
+    <message>
+        <source>Points given away</source>
+        <translation>Puntos perdidos</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>Suerte</translation>
+    </message>
+    <message>
+        <source>Busts</source>
+        <translation>Tiradas nulas</translation>
+    </message>
+    <message>
+        <source>%1 chart</source>
+        <translation>Gráfico %1</translation>
+    </message>
+    <message>
+        <source>%1 table</source>
+        <translation>Tabla %1</translation>
+    </message>
+    <message>
+        <source>%1 games finished (%2 coached, %3 abandoned). Mean score %4 against %5 for perfect play; mean points given away %6; mean luck %7.</source>
+        <translation>%1 partidas terminadas (%2 con pistas, %3 abandonadas). Puntuación media %4 frente a %5 del juego perfecto; puntos perdidos de media %6; suerte media %7.</translation>
+    </message>
+    <message>
+        <source>game 1</source>
+        <translation>partida 1</translation>
+    </message>
+    <message>
+        <source>game %1</source>
+        <translation>partida %1</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Average of 10</source>
+        <translation>Media de 10</translation>
+    </message>
+    <message>
+        <source>Score of each game, with the average of the last 10.</source>
+        <translation>Puntuación de cada partida, con la media de las 10 últimas.</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <source>Your games</source>
+        <translation>Tus partidas</translation>
+    </message>
+    <message>
+        <source>Perfect play</source>
+        <translation>Juego perfecto</translation>
+    </message>
+    <message>
+        <source>Your final scores; perfect play&apos;s are being worked out.</source>
+        <translation>Tus puntuaciones finales; las del juego perfecto se están calculando.</translation>
+    </message>
+    <message>
+        <source>Your final scores against perfect play&apos;s.</source>
+        <translation>Tus puntuaciones finales frente a las del juego perfecto.</translation>
+    </message>
+    <message>
+        <source>Expected points given away in each game, against perfect play.</source>
+        <translation>Puntos esperados perdidos en cada partida, frente al juego perfecto.</translation>
+    </message>
+    <message>
+        <source>Given away</source>
+        <translation>Perdidos</translation>
+    </message>
+    <message>
+        <source>Running mean</source>
+        <translation>Media acumulada</translation>
+    </message>
+    <message>
+        <source>Luck of the dice in each game; fair dice keep its running mean near 0.</source>
+        <translation>Suerte con los dados en cada partida; unos dados justos mantienen su media acumulada cerca de 0.</translation>
+    </message>
+    <message>
+        <source>Your busts %</source>
+        <translation>Tus tiradas nulas %</translation>
+    </message>
+    <message>
+        <source>Exact odds %</source>
+        <translation>Probabilidad exacta %</translation>
+    </message>
+    <message>
+        <source>1 die</source>
+        <translation>1 dado</translation>
+    </message>
+    <message>
+        <source>6 dice</source>
+        <translation>6 dados</translation>
+    </message>
+    <message>
+        <source>Share of rolls that scored nothing, by dice thrown, against the exact odds.</source>
+        <translation>Proporción de tiradas sin puntos, según los dados tirados, frente a la probabilidad exacta.</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Dados</translation>
+    </message>
+    <message>
+        <source>Rolls</source>
+        <translation>Tiradas</translation>
+    </message>
+    <message>
+        <source>Your %</source>
+        <translation>Tú %</translation>
+    </message>
+    <message>
+        <source>Exact %</source>
+        <translation>Exacto %</translation>
+    </message>
+</context>
+<context>
+    <name>WindowAccessibility</name>
+    <message>
+        <source>Dravik Software logo</source>
+        <translation>Logotipo de Dravik Software</translation>
+    </message>
+    <message>
+        <source>Picture of the multiplayer edition</source>
+        <translation>Imagen de la edición multijugador</translation>
+    </message>
+    <message>
+        <source>High score list</source>
+        <translation>Lista de récords</translation>
+    </message>
+    <message>
+        <source>Moves of the last game</source>
+        <translation>Jugadas de la última partida</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>%1 page</source>
+        <translation>Página %1</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AboutWindow</name>
+    <message>
+        <source>Pelbix Solo - About</source>
+        <translation>Pelbix Solo - À propos</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
     <name>Artwork</name>
     <message>
         <source>SCORE CARD</source>
@@ -270,6 +285,79 @@
     </message>
 </context>
 <context>
+    <name>GameHistory</name>
+    <message>
+        <source>Export History...</source>
+        <translation>Exporter l&apos;historique…</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>The history could not be written to %1: %2</source>
+        <translation>L&apos;historique n&apos;a pas pu être écrit dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Export History</source>
+        <translation>Exporter l&apos;historique</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Overview</source>
+        <translation>Présentation</translation>
+    </message>
+    <message>
+        <source>Game Play</source>
+        <translation>Déroulement</translation>
+    </message>
+    <message>
+        <source>Scoring</source>
+        <translation>Décompte</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Documentation</translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation>Licence</translation>
+    </message>
+    <message>
+        <source>Pelbix Solo - Help File</source>
+        <translation>Pelbix Solo - Aide</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
+    <name>HighScoreWindow</name>
+    <message>
+        <source>Pelbix Solo - High Scores</source>
+        <translation>Pelbix Solo - Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>DONE</source>
+        <translation>TERMINÉ</translation>
+    </message>
+    <message>
+        <source>The high-score list could not be reached.</source>
+        <translation>La liste des meilleurs scores est injoignable.</translation>
+    </message>
+</context>
+<context>
     <name>HintPanel</name>
     <message>
         <source>bank</source>
@@ -308,6 +396,17 @@
     <message>
         <source>No round in play: nothing to advise.</source>
         <translation>Aucune manche en cours&#xa0;: rien à conseiller.</translation>
+    </message>
+</context>
+<context>
+    <name>InfoWindow</name>
+    <message>
+        <source>Copyright (c)</source>
+        <translation>Copyright (c)</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Tous droits réservés.</translation>
     </message>
 </context>
 <context>
@@ -405,6 +504,335 @@
     <message>
         <source>Posting Failed.</source>
         <translation>L&apos;envoi a échoué.</translation>
+    </message>
+</context>
+<context>
+    <name>MultiplayerWindow</name>
+    <message>
+        <source>Pelbix Solo - Multiplayer</source>
+        <translation>Pelbix Solo - Multijoueur</translation>
+    </message>
+    <message>
+        <source>Pelbix Solo has a multiplayer edition on the Dravik Software web site!</source>
+        <translation>Pelbix Solo existe en version multijoueur sur le site de Dravik Software&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Click here to learn how to play Pelbix against other people on the Dravik Software game service!</source>
+        <translation>Cliquez ici pour savoir comment jouer à Pelbix contre d&apos;autres personnes sur le service de jeu de Dravik Software&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewWindow</name>
+    <message>
+        <source>Round</source>
+        <translation>Manche</translation>
+    </message>
+    <message>
+        <source>Committed</source>
+        <translation>Acquis</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Your choice</source>
+        <translation>Votre choix</translation>
+    </message>
+    <message>
+        <source>Best choice</source>
+        <translation>Meilleur choix</translation>
+    </message>
+    <message>
+        <source>Loss</source>
+        <translation>Perte</translation>
+    </message>
+    <message>
+        <source>(round start)</source>
+        <translation>(début de manche)</translation>
+    </message>
+    <message>
+        <source>Round %1, roll %2: %3 instead of %4 cost %5</source>
+        <translation>Manche %1, lancer %2&#xa0;: %3 au lieu de %4 a coûté %5</translation>
+    </message>
+    <message>
+        <source>Pelbix Solo - Game Review</source>
+        <translation>Pelbix Solo - Analyse de la partie</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>No finished game yet: play one to the end.</source>
+        <translation>Aucune partie terminée&#xa0;: jouez-en une jusqu&apos;au bout.</translation>
+    </message>
+    <message>
+        <source>Your game: %1 vs the expected score of perfect play: %2</source>
+        <translation>Votre partie&#xa0;: %1 contre le score attendu d&apos;un jeu parfait&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Expected points given away: %1; luck of the dice: %2</source>
+        <translation>Points attendus perdus&#xa0;: %1&#xa0;; chance aux dés&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Every move was the best choice.</source>
+        <translation>Chaque coup était le meilleur choix.</translation>
+    </message>
+    <message>
+        <source> (hints used: %1)</source>
+        <translation> (conseils utilisés&#xa0;: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsWindow</name>
+    <message>
+        <source>Pelbix Solo - Keyboard Shortcuts</source>
+        <translation>Pelbix Solo - Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>KEYBOARD SHORTCUTS</source>
+        <translation>RACCOURCIS CLAVIER</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
+    <name>TallyListWindow</name>
+    <message>
+        <source>Pelbix Solo - Tally List</source>
+        <translation>Pelbix Solo - Bilan</translation>
+    </message>
+    <message>
+        <source>YOUR TALLY LIST</source>
+        <translation>VOTRE BILAN</translation>
+    </message>
+    <message>
+        <source>HIGH SCORES</source>
+        <translation>MEILLEURS SCORES</translation>
+    </message>
+    <message>
+        <source>Total Games:</source>
+        <translation>Parties jouées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Running Total Score:</source>
+        <translation>Total des points&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Average Game Score:</source>
+        <translation>Moyenne par partie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Highest Round Scored:</source>
+        <translation>Meilleure manche&#xa0;:</translation>
+    </message>
+    <message>
+        <source>RESET TALLY</source>
+        <translation>EFFACER</translation>
+    </message>
+    <message>
+        <source>DONE</source>
+        <translation>TERMINÉ</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the Tally?</source>
+        <translation>Voulez-vous vraiment effacer le bilan&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>TallyModel</name>
+    <message>
+        <source>
+
+The file has been kept as %1.</source>
+        <translation>
+
+Le fichier a été conservé sous le nom %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Tstatistics</name>
+    <message>
+        <source>No finished games yet.</source>
+        <translation>Aucune partie terminée.</translation>
+    </message>
+    <message>
+        <source>Pelbix Solo - Statistics</source>
+        <translation>Pelbix Solo - Statistiques</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Scores</translation>
+    </message>
+    <message>
+        <source>Score spread</source>
+        <translation>Répartition</translation>
+    </message>
+    <message>
+        <source>Points given away</source>
+        <translation>Points perdus</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Busts</source>
+        <translation>Coups nuls</translation>
+    </message>
+    <message>
+        <source>%1 chart</source>
+        <translation>Graphique %1</translation>
+    </message>
+    <message>
+        <source>%1 table</source>
+        <translation>Tableau %1</translation>
+    </message>
+    <message>
+        <source>%1 games finished (%2 coached, %3 abandoned). Mean score %4 against %5 for perfect play; mean points given away %6; mean luck %7.</source>
+        <translation>%1 parties terminées (%2 avec conseils, %3 abandonnées). Score moyen %4 contre %5 pour un jeu parfait&#xa0;; points perdus en moyenne %6&#xa0;; chance moyenne %7.</translation>
+    </message>
+    <message>
+        <source>game 1</source>
+        <translation>partie 1</translation>
+    </message>
+    <message>
+        <source>game %1</source>
+        <translation>partie %1</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Average of 10</source>
+        <translation>Moyenne sur 10</translation>
+    </message>
+    <message>
+        <source>Score of each game, with the average of the last 10.</source>
+        <translation>Score de chaque partie, avec la moyenne des 10 dernières.</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>Your games</source>
+        <translation>Vos parties</translation>
+    </message>
+    <message>
+        <source>Perfect play</source>
+        <translation>Jeu parfait</translation>
+    </message>
+    <message>
+        <source>Your final scores; perfect play&apos;s are being worked out.</source>
+        <translation>Vos scores finaux&#xa0;; ceux du jeu parfait sont en cours de calcul.</translation>
+    </message>
+    <message>
+        <source>Your final scores against perfect play&apos;s.</source>
+        <translation>Vos scores finaux face à ceux du jeu parfait.</translation>
+    </message>
+    <message>
+        <source>Expected points given away in each game, against perfect play.</source>
+        <translation>Points attendus perdus à chaque partie, face au jeu parfait.</translation>
+    </message>
+    <message>
+        <source>Given away</source>
+        <translation>Perdus</translation>
+    </message>
+    <message>
+        <source>Running mean</source>
+        <translation>Moyenne courante</translation>
+    </message>
+    <message>
+        <source>Luck of the dice in each game; fair dice keep its running mean near 0.</source>
+        <translation>Chance aux dés à chaque partie&#xa0;; des dés équilibrés gardent sa moyenne courante près de 0.</translation>
+    </message>
+    <message>
+        <source>Your busts %</source>
+        <translation>Vos coups nuls %</translation>
+    </message>
+    <message>
+        <source>Exact odds %</source>
+        <translation>Probabilité exacte %</translation>
+    </message>
+    <message>
+        <source>1 die</source>
+        <translation>1 dé</translation>
+    </message>
+    <message>
+        <source>6 dice</source>
+        <translation>6 dés</translation>
+    </message>
+    <message>
+        <source>Share of rolls that scored nothing, by dice thrown, against the exact odds.</source>
+        <translation>Part des lancers sans point, selon le nombre de dés, face à la probabilité exacte.</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Dés</translation>
+    </message>
+    <message>
+        <source>Rolls</source>
+        <translation>Lancers</translation>
+    </message>
+    <message>
+        <source>Your %</source>
+        <translation>Vous %</translation>
+    </message>
+    <message>
+        <source>Exact %</source>
+        <translation>Exact %</translation>
+    </message>
+</context>
+<context>
+    <name>WindowAccessibility</name>
+    <message>
+        <source>Dravik Software logo</source>
+        <translation>Logo de Dravik Software</translation>
+    </message>
+    <message>
+        <source>Picture of the multiplayer edition</source>
+        <translation>Image de l&apos;édition multijoueur</translation>
+    </message>
+    <message>
+        <source>High score list</source>
+        <translation>Liste des meilleurs scores</translation>
+    </message>
+    <message>
+        <source>Moves of the last game</source>
+        <translation>Coups de la dernière partie</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>%1 page</source>
+        <translation>Page %1</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
     </message>
 </context>
 </TS>

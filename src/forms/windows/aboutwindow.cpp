@@ -31,7 +31,7 @@ LabelStyle noticeStyle(StoredColor color = clBlack)
 AboutWindow::AboutWindow(QWidget* parent, UrlOpener& urls) : QWidget(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("about"));
-    infowindow::dress(this, QStringLiteral("Pelbix Solo - About"), kClientSize);
+    infowindow::dress(this, tr("Pelbix Solo - About"), kClientSize);
     setFixedSize(kClientSize);
 
     const QString site = QString::fromStdString(MakerHost::builtIn().authority());
@@ -53,7 +53,7 @@ AboutWindow::AboutWindow(QWidget* parent, UrlOpener& urls) : QWidget(parent, Qt:
     connect(Label7, &ClickableLabel::clicked, this, &AboutWindow::onMakerAddress);
 
     label_year = infowindow::placeNotice(this, {{4, 122}, {140, 138}, {4, 138}, {4, 154}, {108, 138}}, noticeStyle());
-    Label1 = placeLabel(this, QStringLiteral("Label1"), QRect(48, 171, 0, 0), QStringLiteral("Version"), noticeStyle());
+    Label1 = placeLabel(this, QStringLiteral("Label1"), QRect(48, 171, 0, 0), tr("Version"), noticeStyle());
     // Fixed at build time: the update check compares the server's version
     // file with this caption.
     version = placeLabel(this, QStringLiteral("version"), QRect(96, 171, 0, 0), QLatin1String(kVersion),
@@ -62,7 +62,7 @@ AboutWindow::AboutWindow(QWidget* parent, UrlOpener& urls) : QWidget(parent, Qt:
                         noticeStyle(rgbColor(colours::kKhaki)));
 
     button_done = infowindow::placeSelButton(this, QStringLiteral("button_done"), QRect(202, 164, 95, 20), 10,
-                                             QStringLiteral("Done"), kDoneCaption, Qt::AlignHCenter);
+                                             tr("Done"), kDoneCaption, Qt::AlignHCenter);
     connect(button_done, &SelectButton::OnClick, this, &AboutWindow::onDone);
 
     FormCreate();

@@ -25,8 +25,11 @@ struct PageButton {
 
 // The page a button shows is "memo" + its tag.
 constexpr PageButton kPageButtons[] = {
-    {"SelButton1", 1, 8, "Overview"},  {"SelButton3", 3, 32, "Game Play"}, {"SelButton4", 4, 56, "Scoring"},
-    {"SelButton5", 5, 80, "Documentation"}, {"SelButton6", 6, 104, "License"},
+    {"SelButton1", 1, 8, QT_TRANSLATE_NOOP("HelpWindow", "Overview")},
+    {"SelButton3", 3, 32, QT_TRANSLATE_NOOP("HelpWindow", "Game Play")},
+    {"SelButton4", 4, 56, QT_TRANSLATE_NOOP("HelpWindow", "Scoring")},
+    {"SelButton5", 5, 80, QT_TRANSLATE_NOOP("HelpWindow", "Documentation")},
+    {"SelButton6", 6, 104, QT_TRANSLATE_NOOP("HelpWindow", "License")},
 };
 
 FlatPanel* placeFramedPanel(QWidget* parent, const QString& name)
@@ -77,7 +80,7 @@ QTextEdit* placePage(QWidget* parent, int tag)
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("help"));
-    infowindow::dress(this, QStringLiteral("Pelbix Solo - Help File"), kClientSize);
+    infowindow::dress(this, tr("Pelbix Solo - Help File"), kClientSize);
     buildSide();
     buildPages();
 
@@ -96,19 +99,19 @@ void HelpWindow::buildSide()
     for (const PageButton& b : kPageButtons) {
         SelectButton* button =
             infowindow::placeSelButton(panel_side, QString::fromLatin1(b.name), QRect(7, b.top, 122, 20), b.tag,
-                                       QString::fromLatin1(b.caption), rgbColor(colours::kHelpButtonText));
+                                       tr(b.caption), rgbColor(colours::kHelpButtonText));
         connect(button, &SelectButton::OnClick, this, &HelpWindow::onPageButton);
     }
     SelectButton* button_about =
         infowindow::placeSelButton(panel_side, QStringLiteral("button_about"), QRect(7, 152, 122, 20), kOtherButtonTag,
-                                   QStringLiteral("About"), rgbColor(colours::kHelpButtonText));
+                                   tr("About"), rgbColor(colours::kHelpButtonText));
     connect(button_about, &SelectButton::OnClick, this, &HelpWindow::onAboutButton);
 
     label_year = infowindow::placeNotice(panel_side, {{12, 336}, {12, 352}, {12, 368}, {12, 384}, {100, 368}}, {});
 
     SelectButton* button_done =
         infowindow::placeSelButton(panel_side, QStringLiteral("button_done"), QRect(18, 404, 95, 20), kOtherButtonTag,
-                                   QStringLiteral("Done"), rgbColor(colours::kHelpButtonText), Qt::AlignHCenter);
+                                   tr("Done"), rgbColor(colours::kHelpButtonText), Qt::AlignHCenter);
     connect(button_done, &SelectButton::OnClick, this, &HelpWindow::onDone);
 }
 
@@ -122,7 +125,7 @@ void HelpWindow::buildPages()
     caption.bold = true;
     caption.alignment = Qt::AlignCenter;
     label_caption = placeLabel(panel_main, QStringLiteral("label_caption"), QRect(0, 0, 1, kCaptionHeight),
-                               QStringLiteral("Overview"), caption);
+                               tr(kPageButtons[0].caption), caption);
     panel_main->alignChild(label_caption, ChildAlign::Top);
 
     // Later pages lie on top of earlier ones until FormCreate picks the first.

@@ -85,7 +85,7 @@ HighScoreWindow::HighScoreWindow(const ServerAddress& server, QWidget* parent, U
     , m_server(QString::fromStdString(server.origin()))
 {
     setObjectName(QStringLiteral("highscore"));
-    infowindow::dress(this, QStringLiteral("Pelbix Solo - High Scores"), QSize(603, 561));
+    infowindow::dress(this, tr("Pelbix Solo - High Scores"), QSize(603, 561));
     setFixedSize(603, 561);
 
     auto* logo = new PictureBox(this, QStringLiteral("Image1"));
@@ -103,7 +103,7 @@ HighScoreWindow::HighScoreWindow(const ServerAddress& server, QWidget* parent, U
         onListLinkClicked(sender, src, handled);
     };
 
-    auto* done = placePictureButton(this, QStringLiteral("button_done"), {455, 521}, QStringLiteral("DONE"));
+    auto* done = placePictureButton(this, QStringLiteral("button_done"), {455, 521}, tr("DONE"));
     connect(done, &PictureBox::clicked, this, &HighScoreWindow::onDone);
     LabelStyle caption;
     caption.color = Qt::black;
@@ -210,7 +210,7 @@ void HighScoreWindow::onListLoaded(QObject* Sender, const QByteArray& Result)
 
 void HighScoreWindow::onListFailed(QObject*)
 {
-    displayhtml->LoadFromString(QStringLiteral("<p>%1</p>").arg(QLatin1String(kUnreachable)), QString());
+    displayhtml->LoadFromString(QStringLiteral("<p>%1</p>").arg(tr(kUnreachable).toHtmlEscaped()), QString());
 }
 
 std::optional<QString> HighScoreWindow::openableLink(const QString& src)

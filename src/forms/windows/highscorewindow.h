@@ -52,7 +52,8 @@ public:
     // for anything else.
     [[nodiscard]] static std::optional<QString> openableLink(const QString& src);
 
-    static constexpr const char* kUnreachable = "The high-score list could not be reached.";
+    static constexpr const char* kUnreachable =
+        QT_TRANSLATE_NOOP("HighScoreWindow", "The high-score list could not be reached.");
 
     // What the main window does when a post is answered (closing the
     // end-of-game panel, stopping the posting timer; false when the post was

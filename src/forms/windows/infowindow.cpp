@@ -88,8 +88,8 @@ QLabel* placeNotice(QWidget* parent, const NoticePlaces& places, const LabelStyl
     };
     line("label_product", places.product, QStringLiteral("Pelbix Solo"));
     line("label_maker", places.maker, QStringLiteral("Dravik Software"));
-    line("label_copyright", places.copyright, QStringLiteral("Copyright (c)"));
-    line("label_rights", places.rights, QStringLiteral("All rights reserved."));
+    line("label_copyright", places.copyright, QCoreApplication::translate("InfoWindow", "Copyright (c)"));
+    line("label_rights", places.rights, QCoreApplication::translate("InfoWindow", "All rights reserved."));
     return line("label_year", places.year, QString());
 }
 

@@ -42,7 +42,7 @@ MultiplayerWindow::MultiplayerWindow(const QByteArray& jpeg, QWidget* parent, Ur
     : QWidget(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("multiplayer"));
-    infowindow::dress(this, QStringLiteral("Pelbix Solo - Multiplayer"), kClientSize);
+    infowindow::dress(this, tr("Pelbix Solo - Multiplayer"), kClientSize);
     setFixedSize(kClientSize);
 
     URL1 = new WebAddress(this, urls);
@@ -51,9 +51,9 @@ MultiplayerWindow::MultiplayerWindow(const QByteArray& jpeg, QWidget* parent, Ur
     URL1->setURLType(WebAddressType::Http);
 
     Label6 = placeInvitation(this, QStringLiteral("Label6"), QRect(0, 16, 563, 23), 16,
-                             QStringLiteral("Pelbix Solo has a multiplayer edition on the Dravik Software web site!"));
+                             tr("Pelbix Solo has a multiplayer edition on the Dravik Software web site!"));
     Label1 = placeInvitation(this, QStringLiteral("Label1"), QRect(32, 48, 489, 41), 19,
-                             QStringLiteral("Click here to learn how to play Pelbix against other people "
+                             tr("Click here to learn how to play Pelbix against other people "
                                             "on the Dravik Software game service!"));
     Image1 = new PictureBox(this, QStringLiteral("Image1"));
     Image1->setGeometry(QRect(QPoint(120, 96), kPictureSize));
@@ -64,7 +64,7 @@ MultiplayerWindow::MultiplayerWindow(const QByteArray& jpeg, QWidget* parent, Ur
     connect(Image1, &PictureBox::clicked, this, &MultiplayerWindow::onMakerAddress);
 
     button_done = infowindow::placeSelButton(this, QStringLiteral("button_done"), QRect(450, 380, 95, 20), 10,
-                                             QStringLiteral("Done"), rgbColor(colours::kOlive), Qt::AlignHCenter);
+                                             tr("Done"), rgbColor(colours::kOlive), Qt::AlignHCenter);
     connect(button_done, &SelectButton::OnClick, this, &MultiplayerWindow::onDone);
 }
 

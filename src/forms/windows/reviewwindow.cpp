@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "forms/windows/reviewwindow.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -8,25 +9,31 @@
 #include "widgets/selectbutton.h"
 #include "core/game/coach.h"
 #include "forms/art/formlayout.h"
+#include "forms/windows/coachtext.h"
 #include "forms/windows/infowindow.h"
 
 namespace {
 
 constexpr int kMargin = 12;
-const QStringList kColumns = {QStringLiteral("Round"), QStringLiteral("Committed"), QStringLiteral("Roll"),
-                              QStringLiteral("Your choice"), QStringLiteral("Best choice"), QStringLiteral("Loss")};
+constexpr const char* kColumns[] = {
+    QT_TRANSLATE_NOOP("ReviewWindow", "Round"),       QT_TRANSLATE_NOOP("ReviewWindow", "Committed"),
+    QT_TRANSLATE_NOOP("ReviewWindow", "Roll"),        QT_TRANSLATE_NOOP("ReviewWindow", "Your choice"),
+    QT_TRANSLATE_NOOP("ReviewWindow", "Best choice"), QT_TRANSLATE_NOOP("ReviewWindow", "Loss")};
 
 QString money(double value) { return QString::number(value, 'f', 2); }
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-QString rollText(const JudgedMove& m) { return m.opening ? QStringLiteral("(round start)") : qs(facesText(m.roll)); }
+QString rollText(const JudgedMove& m)
+{
+    return m.opening ? QCoreApplication::translate("ReviewWindow", "(round start)") : qs(facesText(m.roll));
+}
 
 QString costText(const JudgedMove& m)
 {
-    return QStringLiteral("Round %1, roll %2: %3 instead of %4 cost %5")
+    return QCoreApplication::translate("ReviewWindow", "Round %1, roll %2: %3 instead of %4 cost %5")
         .arg(m.round)
-        .arg(rollText(m), qs(choiceText(m.played)), qs(choiceText(m.best)), money(m.loss));
+        .arg(rollText(m), coachtext::choice(m.played), coachtext::choice(m.best), money(m.loss));
 }
 
 } // namespace
@@ -34,7 +41,7 @@ QString costText(const JudgedMove& m)
 ReviewWindow::ReviewWindow(QWidget* parent) : QWidget(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("review"));
-    infowindow::dress(this, QStringLiteral("Pelbix Solo - Game Review"), kClientSize);
+    infowindow::dress(this, tr("Pelbix Solo - Game Review"), kClientSize);
     setFixedSize(kClientSize);
 
     LabelStyle heading;
@@ -51,10 +58,13 @@ ReviewWindow::ReviewWindow(QWidget* parent) : QWidget(parent, Qt::Tool)
     label_costliest = placeLabel(this, QStringLiteral("label_costliest"), QRect(kMargin, 40, width, 68), QString(),
                                  plain);
 
-    grid_moves = new QTableWidget(0, static_cast<int>(kColumns.size()), this);
+    QStringList columns;
+    for (const char* column : kColumns)
+        columns << tr(column);
+    grid_moves = new QTableWidget(0, static_cast<int>(columns.size()), this);
     grid_moves->setObjectName(QStringLiteral("grid_moves"));
     grid_moves->setGeometry(kMargin, 112, width, kClientSize.height() - 112 - 44);
-    grid_moves->setHorizontalHeaderLabels(kColumns);
+    grid_moves->setHorizontalHeaderLabels(columns);
     grid_moves->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_moves->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_moves->verticalHeader()->hide();
@@ -62,7 +72,7 @@ ReviewWindow::ReviewWindow(QWidget* parent) : QWidget(parent, Qt::Tool)
 
     button_done = infowindow::placeSelButton(this, QStringLiteral("button_done"),
                                              QRect(kClientSize.width() - kMargin - 95, kClientSize.height() - 32, 95, 20),
-                                             10, QStringLiteral("Done"), rgbColor(colours::kOlive), Qt::AlignHCenter);
+                                             10, tr("Done"), rgbColor(colours::kOlive), Qt::AlignHCenter);
     connect(button_done, &SelectButton::OnClick, this, &ReviewWindow::onDone);
 }
 
@@ -70,19 +80,19 @@ void ReviewWindow::showReview(const GameReview* review)
 {
     grid_moves->setRowCount(0);
     if (!review) {
-        label_summary->setText(QStringLiteral("No finished game yet: play one to the end."));
+        label_summary->setText(tr("No finished game yet: play one to the end."));
         label_costliest->clear();
         return;
     }
-    label_summary->setText(QStringLiteral("Your game: %1 vs the expected score of perfect play: %2")
+    label_summary->setText(tr("Your game: %1 vs the expected score of perfect play: %2")
                                .arg(review->score)
                                .arg(money(review->perfect)));
     // score = expected + luck - given away
     const double luck = review->score - review->perfect + review->totalLoss;
-    QStringList costly{QStringLiteral("Expected points given away: %1; luck of the dice: %2")
+    QStringList costly{tr("Expected points given away: %1; luck of the dice: %2")
                            .arg(money(review->totalLoss), money(luck))};
     if (review->costliest.empty())
-        costly << QStringLiteral("Every move was the best choice.");
+        costly << tr("Every move was the best choice.");
     for (std::size_t i : review->costliest)
         costly << costText(review->moves[i]);
     label_costliest->setText(costly.join(QLatin1Char('\n')));
@@ -91,7 +101,7 @@ void ReviewWindow::showReview(const GameReview* review)
     int row = 0;
     for (const JudgedMove& m : review->moves) {
         const QStringList cells = {QString::number(m.round), QString::number(m.committed), rollText(m),
-                                   qs(choiceText(m.played)), qs(choiceText(m.best)), money(m.loss)};
+                                   coachtext::choice(m.played), coachtext::choice(m.best), money(m.loss)};
         for (int col = 0; col < cells.size(); ++col)
             grid_moves->setItem(row, col, new QTableWidgetItem(cells[col]));
         ++row;
@@ -105,6 +115,7 @@ void ReviewWindow::onDone() { close(); }
 
 void ReviewWindow::markHints(int hints)
 {
-    if (hints > 0 && !label_summary->text().contains(QLatin1String("hints used")))
-        label_summary->setText(label_summary->text() + QStringLiteral(" (hints used: %1)").arg(hints));
+    const QString mark = tr(" (hints used: %1)");
+    if (hints > 0 && !label_summary->text().contains(mark.left(mark.indexOf(QLatin1String("%1")))))
+        label_summary->setText(label_summary->text() + mark.arg(hints));
 }

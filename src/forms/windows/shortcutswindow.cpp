@@ -23,7 +23,7 @@ constexpr int kKeyColumnWidth = 190;
 ShortcutsWindow::ShortcutsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("shortcuts"));
-    infowindow::dress(this, QStringLiteral("Pelbix Solo - Keyboard Shortcuts"), kClientSize);
+    infowindow::dress(this, tr("Pelbix Solo - Keyboard Shortcuts"), kClientSize);
     setFixedSize(kClientSize);
 
     auto* panel = new FlatPanel(this, QStringLiteral("panel_keys"));
@@ -39,12 +39,12 @@ ShortcutsWindow::ShortcutsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     title.underline = true;
     title.color = toQColor(infowindow::kKhaki, palette());
     title.alignment = Qt::AlignCenter;
-    placeLabel(panel, QStringLiteral("label_keystitle"), kTitlePlace, QStringLiteral("KEYBOARD SHORTCUTS"), title);
+    placeLabel(panel, QStringLiteral("label_keystitle"), kTitlePlace, tr("KEYBOARD SHORTCUTS"), title);
 
     table_keys = new QTableWidget(0, 2, panel);
     table_keys->setObjectName(QStringLiteral("table_keys"));
     table_keys->setGeometry(kTablePlace);
-    table_keys->setHorizontalHeaderLabels({QStringLiteral("Key"), QStringLiteral("Action")});
+    table_keys->setHorizontalHeaderLabels({tr("Key"), tr("Action")});
     table_keys->verticalHeader()->hide();
     table_keys->horizontalHeader()->setStretchLastSection(true);
     table_keys->setColumnWidth(0, kKeyColumnWidth);
@@ -55,14 +55,14 @@ ShortcutsWindow::ShortcutsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     // Tab leaves the list for the Done button; the arrows move in it.
     table_keys->setTabKeyNavigation(false);
     table_keys->setFont(pixelFont(QStringLiteral("Arial"), 13));
-    table_keys->setAccessibleName(QStringLiteral("Keyboard shortcuts"));
+    table_keys->setAccessibleName(tr("Keyboard shortcuts"));
     QPalette pal = table_keys->palette();
     pal.setColor(QPalette::Base, toQColor(infowindow::kKhaki, pal));
     pal.setColor(QPalette::Text, Qt::black);
     table_keys->setPalette(pal);
 
     SelectButton* done = infowindow::placeSelButton(this, QStringLiteral("button_done"), kDonePlace, 10,
-                                                  QStringLiteral("Done"), infowindow::kBackground, Qt::AlignHCenter);
+                                                  tr("Done"), infowindow::kBackground, Qt::AlignHCenter);
     connect(done, &SelectButton::OnClick, this, &ShortcutsWindow::onDone);
 }
 

@@ -2,6 +2,7 @@
 #include "forms/windows/statisticswindow.h"
 
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -73,7 +74,7 @@ protected:
         }
         p.setPen(Qt::black);
         if (count == 0) {
-            p.drawText(rect(), Qt::AlignCenter, QStringLiteral("No finished games yet."));
+            p.drawText(rect(), Qt::AlignCenter, QCoreApplication::translate("Tstatistics", "No finished games yet."));
             return;
         }
         if (high <= low)
@@ -219,7 +220,7 @@ private:
 Tstatistics::Tstatistics(QWidget* parent) : QWidget(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("statistics"));
-    infowindow::dress(this, QStringLiteral("Pelbix Solo - Statistics"), kClientSize);
+    infowindow::dress(this, tr("Pelbix Solo - Statistics"), kClientSize);
     resize(kClientSize);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
@@ -232,8 +233,8 @@ Tstatistics::Tstatistics(QWidget* parent) : QWidget(parent, Qt::Tool)
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabs"));
     layout->addWidget(tabs, 1);
-    for (const QString& title : {QStringLiteral("Scores"), QStringLiteral("Score spread"),
-                                 QStringLiteral("Points given away"), QStringLiteral("Luck"), QStringLiteral("Busts")})
+    for (const QString& title : {tr("Scores"), tr("Score spread"),
+                                 tr("Points given away"), tr("Luck"), tr("Busts")})
         m_pages.push_back(addPage(title));
 }
 
@@ -251,11 +252,11 @@ Tstatistics::Page Tstatistics::addPage(const QString& title)
     Page p;
     p.chart = new HistoryChart(page);
     p.chart->setObjectName(QStringLiteral("chart_") + QString::number(tabs->count()));
-    p.chart->setAccessibleName(title + QStringLiteral(" chart"));
+    p.chart->setAccessibleName(tr("%1 chart").arg(title));
     p.table = new ChartTable(page);
     p.view = new QTableView(page);
     p.view->setObjectName(QStringLiteral("table_") + QString::number(tabs->count()));
-    p.view->setAccessibleName(title + QStringLiteral(" table"));
+    p.view->setAccessibleName(tr("%1 table").arg(title));
     p.view->setModel(p.table);
     p.view->verticalHeader()->hide();
     p.view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -318,21 +319,21 @@ void Tstatistics::fill()
         coached += !g.abandoned && g.hints > 0 ? 1 : 0;
     const std::size_t abandoned = m_games.size() - c.scores.size();
     label_summary->setText(
-        QStringLiteral("%1 games finished (%2 coached, %3 abandoned). Mean score %4 against %5 for perfect play; "
+        tr("%1 games finished (%2 coached, %3 abandoned). Mean score %4 against %5 for perfect play; "
                        "mean points given away %6; mean luck %7.")
             .arg(c.scores.size())
             .arg(coached)
             .arg(abandoned)
             .arg(fixed(mean(scores)), fixed(m_solver->expectedGame()), fixed(mean(c.givenAway)), fixed(mean(c.luck))));
     const QStringList games = scores.empty() ? QStringList()
-                                             : QStringList{QStringLiteral("game 1"),
-                                                           QStringLiteral("game %1").arg(scores.size())};
+                                             : QStringList{tr("game 1"),
+                                                           tr("game %1").arg(scores.size())};
 
     Page& p0 = m_pages[0];
-    p0.chart->setSeries({{QStringLiteral("Score"), kGames, scores, false},
-                         {QStringLiteral("Average of 10"), kTrend, c.scoreAverage, false}},
-                        games, QStringLiteral("Score of each game, with the average of the last 10."));
-    p0.table->setColumns({QStringLiteral("Game"), QStringLiteral("Score"), QStringLiteral("Average of 10")}, gameName,
+    p0.chart->setSeries({{tr("Score"), kGames, scores, false},
+                         {tr("Average of 10"), kTrend, c.scoreAverage, false}},
+                        games, tr("Score of each game, with the average of the last 10."));
+    p0.table->setColumns({tr("Game"), tr("Score"), tr("Average of 10")}, gameName,
                          {scores, c.scoreAverage}, {0, 2});
 
     std::vector<double> bins = toDouble(c.scoreBins);
@@ -344,24 +345,24 @@ void Tstatistics::fill()
     QStringList binEnds;
     if (!bins.empty())
         binEnds = {binName(0), binName(static_cast<int>(bins.size()) - 1)};
-    m_pages[1].chart->setSeries({{QStringLiteral("Your games"), kTrend, bins, true},
-                                 {QStringLiteral("Perfect play"), kReference, perfect, true}},
+    m_pages[1].chart->setSeries({{tr("Your games"), kTrend, bins, true},
+                                 {tr("Perfect play"), kReference, perfect, true}},
                                 binEnds,
-                                m_perfect.empty() ? QStringLiteral("Your final scores; perfect play's are being worked out.")
-                                                  : QStringLiteral("Your final scores against perfect play's."));
-    m_pages[1].table->setColumns({QStringLiteral("Scores"), QStringLiteral("Your games"), QStringLiteral("Perfect play")},
+                                m_perfect.empty() ? tr("Your final scores; perfect play's are being worked out.")
+                                                  : tr("Your final scores against perfect play's."));
+    m_pages[1].table->setColumns({tr("Scores"), tr("Your games"), tr("Perfect play")},
                                  binName, {bins, perfect}, {0, 1});
 
-    m_pages[2].chart->setSeries({{QStringLiteral("Points given away"), kTrend, c.givenAway, false}},
+    m_pages[2].chart->setSeries({{tr("Points given away"), kTrend, c.givenAway, false}},
                                 c.givenAway.empty() ? QStringList() : games,
-                                QStringLiteral("Expected points given away in each game, against perfect play."));
-    m_pages[2].table->setColumns({QStringLiteral("Game"), QStringLiteral("Given away")}, gameName, {c.givenAway}, {2});
+                                tr("Expected points given away in each game, against perfect play."));
+    m_pages[2].table->setColumns({tr("Game"), tr("Given away")}, gameName, {c.givenAway}, {2});
 
-    m_pages[3].chart->setSeries({{QStringLiteral("Luck"), kGames, c.luck, true},
-                                 {QStringLiteral("Running mean"), kTrend, c.luckMean, false}},
+    m_pages[3].chart->setSeries({{tr("Luck"), kGames, c.luck, true},
+                                 {tr("Running mean"), kTrend, c.luckMean, false}},
                                 c.luck.empty() ? QStringList() : games,
-                                QStringLiteral("Luck of the dice in each game; fair dice keep its running mean near 0."));
-    m_pages[3].table->setColumns({QStringLiteral("Game"), QStringLiteral("Luck"), QStringLiteral("Running mean")},
+                                tr("Luck of the dice in each game; fair dice keep its running mean near 0."));
+    m_pages[3].table->setColumns({tr("Game"), tr("Luck"), tr("Running mean")},
                                  gameName, {c.luck, c.luckMean}, {2, 2});
 
     std::vector<double> rolls, busts, rate, odds;
@@ -373,12 +374,12 @@ void Tstatistics::fill()
         odds.push_back(100.0 * c.bustOdds[i]);
     }
     const auto diceName = [](int row) { return QString::number(row + 1); };
-    m_pages[4].chart->setSeries({{QStringLiteral("Your busts %"), kTrend, rate, true},
-                                 {QStringLiteral("Exact odds %"), kReference, odds, true}},
-                                {QStringLiteral("1 die"), QStringLiteral("6 dice")},
-                                QStringLiteral("Share of rolls that scored nothing, by dice thrown, against the exact odds."));
-    m_pages[4].table->setColumns({QStringLiteral("Dice"), QStringLiteral("Rolls"), QStringLiteral("Busts"),
-                                  QStringLiteral("Your %"), QStringLiteral("Exact %")},
+    m_pages[4].chart->setSeries({{tr("Your busts %"), kTrend, rate, true},
+                                 {tr("Exact odds %"), kReference, odds, true}},
+                                {tr("1 die"), tr("6 dice")},
+                                tr("Share of rolls that scored nothing, by dice thrown, against the exact odds."));
+    m_pages[4].table->setColumns({tr("Dice"), tr("Rolls"), tr("Busts"),
+                                  tr("Your %"), tr("Exact %")},
                                  diceName, {rolls, busts, rate, odds}, {0, 0, 1, 1});
 }
 

@@ -35,7 +35,7 @@ TallyListWindow::TallyListWindow(TallyModel& tally, DialogService& dialogs, QWid
     : QWidget(parent, Qt::Window), m_tally(tally), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("tallylist"));
-    infowindow::dress(this, QStringLiteral("Pelbix Solo - Tally List"), kClientSize);
+    infowindow::dress(this, tr("Pelbix Solo - Tally List"), kClientSize);
     setFixedSize(kClientSize);
     build();
     loadtally();
@@ -54,20 +54,20 @@ void TallyListWindow::build()
     title.face = QStringLiteral("Arial");
     title.underline = true;
     title.color = qcolor(colours::kKhaki);
-    placeLabel(panel, QStringLiteral("label_myname"), QRect(1, 5, 328, 24), QStringLiteral("YOUR TALLY LIST"), title);
-    placeLabel(panel, QStringLiteral("label_highscores"), QRect(1, 111, 328, 24), QStringLiteral("HIGH SCORES"), title);
+    placeLabel(panel, QStringLiteral("label_myname"), QRect(1, 5, 328, 24), tr("YOUR TALLY LIST"), title);
+    placeLabel(panel, QStringLiteral("label_highscores"), QRect(1, 111, 328, 24), tr("HIGH SCORES"), title);
 
     const struct {
         const char* caption;
         int column;
         int top;
-    } statistics[] = {{"Total Games:", tallystat::kTotalGames, 42},
-                      {"Running Total Score:", tallystat::kRunningTotal, 60},
-                      {"Average Game Score:", tallystat::kAverage, 77},
-                      {"Highest Round Scored:", tallystat::kHighestRound, 94}};
+    } statistics[] = {{QT_TR_NOOP("Total Games:"), tallystat::kTotalGames, 42},
+                      {QT_TR_NOOP("Running Total Score:"), tallystat::kRunningTotal, 60},
+                      {QT_TR_NOOP("Average Game Score:"), tallystat::kAverage, 77},
+                      {QT_TR_NOOP("Highest Round Scored:"), tallystat::kHighestRound, 94}};
     for (const auto& s : statistics) {
         placeLabel(panel, QStringLiteral("caption_%1").arg(s.column), QRect(5, s.top, 184, 16),
-                   QString::fromLatin1(s.caption), bold(11, Qt::AlignRight | Qt::AlignVCenter));
+                   tr(s.caption), bold(11, Qt::AlignRight | Qt::AlignVCenter));
         placeLabel(panel, QStringLiteral("mylabel_%1").arg(s.column), QRect(194, s.top, 130, 16), QString(), bold(11));
     }
 
@@ -80,9 +80,9 @@ void TallyListWindow::build()
         placeLabel(panel, QStringLiteral("label_high%1").arg(place), QRect(286, top, 42, 18), QString(), bold(13));
     }
 
-    auto* reset = placePictureButton(panel, QStringLiteral("button_resettally"), {45, 396}, QStringLiteral("RESET TALLY"));
+    auto* reset = placePictureButton(panel, QStringLiteral("button_resettally"), {45, 396}, tr("RESET TALLY"));
     connect(reset, &PictureBox::clicked, this, &TallyListWindow::onResetTally);
-    auto* done = placePictureButton(panel, QStringLiteral("button_done"), {187, 396}, QStringLiteral("DONE"));
+    auto* done = placePictureButton(panel, QStringLiteral("button_done"), {187, 396}, tr("DONE"));
     connect(done, &PictureBox::clicked, this, &TallyListWindow::onDone);
 }
 
@@ -128,7 +128,7 @@ void TallyListWindow::showPlace(int place)
 
 void TallyListWindow::onResetTally()
 {
-    if (!m_dialogs.riskyQuestion(this, QStringLiteral("Are you sure you want to reset the Tally?")))
+    if (!m_dialogs.riskyQuestion(this, tr("Are you sure you want to reset the Tally?")))
         return;
     m_tally.reset();
 }

@@ -28,7 +28,7 @@ QString TallyModel::load()
         return {};
     QString message = qs(*loaded.error);
     if (!loaded.keptAs.empty())
-        message += QStringLiteral("\n\nThe file has been kept as %1.").arg(QFile::decodeName(loaded.keptAs.c_str()));
+        message += tr("\n\nThe file has been kept as %1.").arg(QFile::decodeName(loaded.keptAs.c_str()));
     return message;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "forms/windows/windowaccessibility.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,10 +24,10 @@ struct Named {
     const char* name;
 };
 constexpr Named kNamed[] = {
-    {"about", "Image1", "Dravik Software logo"},
-    {"multiplayer", "Image1", "Picture of the multiplayer edition"},
-    {"highscore", "displayhtml", "High score list"},
-    {"review", "grid_moves", "Moves of the last game"},
+    {"about", "Image1", QT_TRANSLATE_NOOP("WindowAccessibility", "Dravik Software logo")},
+    {"multiplayer", "Image1", QT_TRANSLATE_NOOP("WindowAccessibility", "Picture of the multiplayer edition")},
+    {"highscore", "displayhtml", QT_TRANSLATE_NOOP("WindowAccessibility", "High score list")},
+    {"review", "grid_moves", QT_TRANSLATE_NOOP("WindowAccessibility", "Moves of the last game")},
 };
 
 constexpr int kTallyPlaces = 10;
@@ -46,7 +47,8 @@ void describeTally(QWidget* window)
             continue;
         accessiblenames::follow(num, [=] {
             const QString row = QStringList{date->text(), name->text(), high->text()}.join(QLatin1Char(' ')).trimmed();
-            return num->text() + QLatin1Char(' ') + (row.isEmpty() ? QStringLiteral("empty") : row);
+            return num->text() + QLatin1Char(' ')
+                   + (row.isEmpty() ? QCoreApplication::translate("WindowAccessibility", "empty") : row);
         });
     }
     for (int column = 1; column <= kTallyStatistics; ++column) {
@@ -67,7 +69,8 @@ public:
         pageArea->installEventFilter(this);
         QLabel* caption = pageArea->findChild<QLabel*>(QStringLiteral("label_caption"));
         accessiblenames::follow(pageArea, [caption] {
-            return caption ? caption->text() + QStringLiteral(" page") : QStringLiteral("Page");
+            return caption ? QCoreApplication::translate("WindowAccessibility", "%1 page").arg(caption->text())
+                           : QCoreApplication::translate("WindowAccessibility", "Page");
         });
     }
 
@@ -159,7 +162,7 @@ void describe(QWidget* window)
     for (const Named& n : kNamed)
         if (name == QLatin1String(n.window))
             if (auto* control = window->findChild<QWidget*>(QString::fromLatin1(n.control)))
-                control->setAccessibleName(QString::fromLatin1(n.name));
+                control->setAccessibleName(QCoreApplication::translate("WindowAccessibility", n.name));
     if (name == QLatin1String("help"))
         describeHelp(window);
     else if (name == QLatin1String("tallylist"))
