@@ -410,6 +410,13 @@
     </message>
 </context>
 <context>
+    <name>ListPageText</name>
+    <message>
+        <source>The rest of the page is not shown.</source>
+        <translation>Der Rest der Seite wird nicht angezeigt.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Pelbix Solo</source>
@@ -523,6 +530,13 @@
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>PostingWait</name>
+    <message>
+        <source>Posting Score, Please Wait</source>
+        <translation>Punkte werden gesendet, bitte warten</translation>
     </message>
 </context>
 <context>
@@ -802,6 +816,33 @@ Die Datei wurde als %1 aufbewahrt.</translation>
     <message>
         <source>Exact %</source>
         <translation>Genau %</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateFlow</name>
+    <message>
+        <source>Download Aborted</source>
+        <translation>Download abgebrochen</translation>
+    </message>
+    <message>
+        <source>Updating. Please Wait...</source>
+        <translation>Aktualisierung läuft. Bitte warten …</translation>
+    </message>
+    <message>
+        <source>The installer could not be saved as %1: %2</source>
+        <translation>Das Installationsprogramm konnte nicht als %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Received %1 bytes</source>
+        <translation>%1 Bytes empfangen</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>Installation läuft</translation>
+    </message>
+    <message>
+        <source>There was an error in the update process. Please download%1 manually from %2.</source>
+        <translation>Bei der Aktualisierung ist ein Fehler aufgetreten. Bitte lade%1 selbst von %2 herunter.</translation>
     </message>
 </context>
 <context>

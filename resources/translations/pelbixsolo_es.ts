@@ -410,6 +410,13 @@
     </message>
 </context>
 <context>
+    <name>ListPageText</name>
+    <message>
+        <source>The rest of the page is not shown.</source>
+        <translation>El resto de la página no se muestra.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Pelbix Solo</source>
@@ -523,6 +530,13 @@
     <message>
         <source>Done</source>
         <translation>Hecho</translation>
+    </message>
+</context>
+<context>
+    <name>PostingWait</name>
+    <message>
+        <source>Posting Score, Please Wait</source>
+        <translation>Enviando puntuación, espera</translation>
     </message>
 </context>
 <context>
@@ -802,6 +816,33 @@ El archivo se ha conservado como %1.</translation>
     <message>
         <source>Exact %</source>
         <translation>Exacto %</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateFlow</name>
+    <message>
+        <source>Download Aborted</source>
+        <translation>Descarga interrumpida</translation>
+    </message>
+    <message>
+        <source>Updating. Please Wait...</source>
+        <translation>Actualizando. Espera…</translation>
+    </message>
+    <message>
+        <source>The installer could not be saved as %1: %2</source>
+        <translation>No se pudo guardar el instalador como %1: %2</translation>
+    </message>
+    <message>
+        <source>Received %1 bytes</source>
+        <translation>%1 bytes recibidos</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>Instalando</translation>
+    </message>
+    <message>
+        <source>There was an error in the update process. Please download%1 manually from %2.</source>
+        <translation>Se produjo un error durante la actualización. Descarga%1 manualmente desde %2.</translation>
     </message>
 </context>
 <context>

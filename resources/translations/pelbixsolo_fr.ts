@@ -410,6 +410,13 @@
     </message>
 </context>
 <context>
+    <name>ListPageText</name>
+    <message>
+        <source>The rest of the page is not shown.</source>
+        <translation>La suite de la page n&apos;est pas affichée.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Pelbix Solo</source>
@@ -523,6 +530,13 @@
     <message>
         <source>Done</source>
         <translation>Terminé</translation>
+    </message>
+</context>
+<context>
+    <name>PostingWait</name>
+    <message>
+        <source>Posting Score, Please Wait</source>
+        <translation>Envoi du score, veuillez patienter</translation>
     </message>
 </context>
 <context>
@@ -802,6 +816,33 @@ Le fichier a été conservé sous le nom %1.</translation>
     <message>
         <source>Exact %</source>
         <translation>Exact %</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateFlow</name>
+    <message>
+        <source>Download Aborted</source>
+        <translation>Téléchargement interrompu</translation>
+    </message>
+    <message>
+        <source>Updating. Please Wait...</source>
+        <translation>Mise à jour. Veuillez patienter…</translation>
+    </message>
+    <message>
+        <source>The installer could not be saved as %1: %2</source>
+        <translation>Le programme d&apos;installation n&apos;a pas pu être enregistré sous %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Received %1 bytes</source>
+        <translation>%1 octets reçus</translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>Installation</translation>
+    </message>
+    <message>
+        <source>There was an error in the update process. Please download%1 manually from %2.</source>
+        <translation>Une erreur s&apos;est produite pendant la mise à jour. Veuillez télécharger%1 vous-même depuis %2.</translation>
     </message>
 </context>
 <context>

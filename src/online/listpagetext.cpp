@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "online/listpagetext.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -143,6 +145,6 @@ QString ListPageText::prepare(const QString& html)
         at += length;
     }
     if (at < html.size())
-        out += QStringLiteral("<p>%1</p>").arg(QLatin1String(kCutNote));
+        out += QStringLiteral("<p>%1</p>").arg(QCoreApplication::translate("ListPageText", kCutNote).toHtmlEscaped());
     return out;
 }

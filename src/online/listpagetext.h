@@ -19,7 +19,7 @@ public:
     static constexpr int kMaxShownCells = 600;
     static constexpr int kMaxShownImages = 200; // 4096 empty ones still took the layout 2 s
     static constexpr int kMaxNesting = 8; // nested tables cost the layout twice per level
-    static constexpr const char* kCutNote = "The rest of the page is not shown.";
+    static constexpr const char* kCutNote = QT_TRANSLATE_NOOP("ListPageText", "The rest of the page is not shown.");
 
     [[nodiscard]] static QString prepare(const QString& html);
 };

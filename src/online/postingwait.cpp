@@ -30,7 +30,7 @@ void PostingWait::onPostingTick()
     --m_countdown;
     if (++m_dots > kMaxDots)
         m_dots = 1;
-    emit captionChanged(QStringLiteral("Posting Score, Please Wait") + QString(m_dots, QLatin1Char('.')));
+    emit captionChanged(tr("Posting Score, Please Wait") + QString(m_dots, QLatin1Char('.')));
     if (m_countdown <= 0)
         fail();
 }

@@ -20,7 +20,7 @@
 #include "protocol/wirecontract.h"
 
 namespace {
-const QString kAborted = QStringLiteral("Download Aborted");
+constexpr const char* kAborted = QT_TRANSLATE_NOOP("UpdateFlow", "Download Aborted");
 constexpr int kStatusOk = 200;
 constexpr int kFirstErrorStatus = 400;
 } // namespace
@@ -110,7 +110,7 @@ void UpdateFlow::setStatus(const QString& text)
 
 void UpdateFlow::accept()
 {
-    setStatus(QStringLiteral("Updating. Please Wait..."));
+    setStatus(tr("Updating. Please Wait..."));
     downloadit();
 }
 
@@ -177,7 +177,7 @@ void UpdateFlow::downloadit()
     if (running())
         return;
     if (!enabled()) {
-        fail(kAborted, manualUpdateMessage());
+        fail(tr(kAborted), manualUpdateMessage());
         return;
     }
     m_local = m_setup.downloadFolder() + installerUrl().section(QLatin1Char('/'), -1);
@@ -195,7 +195,7 @@ void UpdateFlow::statementArrived()
     m_target.reset();
     m_statement = fetchComplete() ? openStatement() : std::nullopt;
     if (!m_statement) {
-        fail(kAborted, manualUpdateMessage());
+        fail(tr(kAborted), manualUpdateMessage());
         return;
     }
     // The installer takes its real name only once it is complete and the
@@ -203,7 +203,7 @@ void UpdateFlow::statementArrived()
     m_partFile = m_local + QStringLiteral(".part");
     auto file = std::make_unique<QFile>(m_partFile);
     if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        fail(kAborted, QStringLiteral("The installer could not be saved as %1: %2").arg(file->fileName(), file->errorString()));
+        fail(tr(kAborted), tr("The installer could not be saved as %1: %2").arg(file->fileName(), file->errorString()));
         return;
     }
     m_target = std::move(file);
@@ -217,10 +217,10 @@ void UpdateFlow::installerArrived()
         // A server's refusal stays on the panel; a connection that failed
         // (a bad certificate, say) is told with its reason.
         const QString reason = transportFailure();
-        fail(kAborted, reason.isEmpty() ? QString() : manualUpdateMessage() + QLatin1Char('\n') + reason);
+        fail(tr(kAborted), reason.isEmpty() ? QString() : manualUpdateMessage() + QLatin1Char('\n') + reason);
         return;
     }
-    setStatus(QStringLiteral("Received %1 bytes").arg(QFileInfo(m_partFile).size()));
+    setStatus(tr("Received %1 bytes").arg(QFileInfo(m_partFile).size()));
     // Hashing a large installer takes a good part of a second; the window
     // keeps answering meanwhile, as it did during the download.
     m_step = Step::Verifying;
@@ -234,7 +234,7 @@ void UpdateFlow::verified(UpdateSignature::Verdict verdict)
 {
     QFile::remove(m_local);
     if (verdict != UpdateSignature::Verdict::Good || !QFile::rename(m_partFile, m_local)) {
-        fail(kAborted, manualUpdateMessage());
+        fail(tr(kAborted), manualUpdateMessage());
         return;
     }
     m_partFile.clear();
@@ -244,12 +244,12 @@ void UpdateFlow::verified(UpdateSignature::Verdict verdict)
 void UpdateFlow::install()
 {
     m_step = Step::Idle;
-    setStatus(QStringLiteral("Installing"));
+    setStatus(tr("Installing"));
     if (beforeInstall)
         beforeInstall();
     QFile::setPermissions(m_local, QFile::permissions(m_local) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
     if (!keepBackup()) {
-        fail(kAborted, manualUpdateMessage());
+        fail(tr(kAborted), manualUpdateMessage());
         return;
     }
     if (startInstaller(m_local, {QStringLiteral("/SP-"), QStringLiteral("/silent"), QStringLiteral("/noicons")})) {
@@ -285,7 +285,7 @@ bool UpdateFlow::keepBackup() const
 
 QString UpdateFlow::manualUpdateMessage() const
 {
-    return QStringLiteral("There was an error in the update process. Please download%1 manually from %2.")
+    return tr("There was an error in the update process. Please download%1 manually from %2.")
         .arg(wireText(wire::kProduct).toUpper(), m_setup.makerAddress);
 }
 

@@ -19,8 +19,8 @@ public:
     }
     bool riskyQuestion(QWidget* parent, const QString& text) override
     {
-        return QMessageBox::question(parent, QStringLiteral("Confirm"), text, QMessageBox::Yes | QMessageBox::No,
-                                     QMessageBox::No)
+        return QMessageBox::question(parent, QCoreApplication::translate("DialogService", "Confirm"), text,
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                == QMessageBox::Yes;
     }
     void error(QWidget* parent, const QString& text) override
