@@ -13,6 +13,8 @@
 namespace {
 const QString kCatalogue = QStringLiteral("pelbixsolo_");
 const QString kEnglish = QStringLiteral("en");
+// The program's own catalogue among the application's translators.
+const QString kCatalogueObject = QStringLiteral("pelbixsolo_catalogue");
 
 // The layout lrelease writes: a magic number, then blocks of a tag byte and
 // a 32-bit big-endian length; each message is a run of tagged fields.
@@ -93,22 +95,22 @@ private:
     QByteArray m_bytes;
 };
 
-bool installCatalogue(QCoreApplication& app, const QString& path)
+QTranslator* installCatalogue(QCoreApplication& app, const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > translations::kMaxCatalogueBytes)
-        return false;
+        return nullptr;
     QByteArray bytes = file.read(translations::kMaxCatalogueBytes);
     if (!translations::isSoundCatalogue(bytes)) {
         qWarning("pelbixsolo: %s is damaged; it is not used", qUtf8Printable(path));
-        return false;
+        return nullptr;
     }
     auto* translator = new CheckedCatalogue(std::move(bytes), &app);
     if (!translator->load() || !QCoreApplication::installTranslator(translator)) {
         delete translator;
-        return false;
+        return nullptr;
     }
-    return true;
+    return translator;
 }
 } // namespace
 
@@ -167,7 +169,9 @@ QString translations::install(QCoreApplication& app, const QString& folder, cons
                 continue;
             const QString path = folder + QLatin1Char('/') + kCatalogue + candidate + QStringLiteral(".qm");
             // Only a plain file: reading a pipe put there would hang the start.
-            if (QFileInfo(path).isFile() && installCatalogue(app, path)) {
+            QTranslator* catalogue = QFileInfo(path).isFile() ? installCatalogue(app, path) : nullptr;
+            if (catalogue != nullptr) {
+                catalogue->setObjectName(kCatalogueObject);
                 // The standard buttons' texts come with Qt where installed.
                 const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
                 const QString qtBase = qtFolder + QStringLiteral("/qtbase_") + language + QStringLiteral(".qm");
@@ -180,4 +184,25 @@ QString translations::install(QCoreApplication& app, const QString& folder, cons
             return {};
     }
     return {};
+}
+
+QString translations::language()
+{
+    const QCoreApplication* app = QCoreApplication::instance();
+    const auto* catalogue =
+        app != nullptr ? app->findChild<QTranslator*>(kCatalogueObject, Qt::FindDirectChildrenOnly) : nullptr;
+    return catalogue != nullptr ? catalogue->language() : QString();
+}
+
+QString translations::localizedFile(const QString& folder, const QString& name)
+{
+    const QString language = translations::language();
+    for (const QString& candidate : {language, language.section(QLatin1Char('_'), 0, 0)}) {
+        if (candidate.isEmpty())
+            continue;
+        const QString path = folder + QLatin1Char('/') + candidate + QLatin1Char('/') + name;
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return folder + QLatin1Char('/') + name;
 }

@@ -24,6 +24,15 @@ QString install(QCoreApplication& app, const QString& folder, const QStringList&
 // catalogue that names other catalogues to load is refused.
 [[nodiscard]] bool isSoundCatalogue(const QByteArray& bytes);
 
+// The language of the installed catalogue ("de", "en_XA"); empty while
+// the program speaks English.
+[[nodiscard]] QString language();
+
+// A file that exists once per language, such as a help page: folder/LANG/name
+// for the catalogue's language as named, then alone ("de_AT", "de"), and
+// the English folder/name where the language has none.
+[[nodiscard]] QString localizedFile(const QString& folder, const QString& name);
+
 // Larger than any catalogue of this game's few hundred texts can be.
 inline constexpr qint64 kMaxCatalogueBytes = 4 * 1024 * 1024;
 

@@ -12,10 +12,11 @@
 
 namespace {
 
-std::string readScoringPage()
+// language: "" for English, else the page's folder ("de/").
+std::string readScoringPage(const std::string& language = {})
 {
     const char* root = std::getenv("PELBIX_TEST_SOURCE_DIR");
-    std::ifstream in(std::string(root ? root : ".") + "/resources/help/scoring.txt");
+    std::ifstream in(std::string(root ? root : ".") + "/resources/help/" + language + "scoring.txt");
     std::stringstream ss;
     ss << in.rdbuf();
     return ss.str();
@@ -30,31 +31,39 @@ int32_t worth(const std::vector<int>& faces)
 }
 
 // The help page tells players what each combination is worth; every worked
-// example on it must be what the game really counts.
+// example on it, in every language, must be what the game really counts.
 TEST(HelpPage, ScoringExamplesMatchTheRules)
 {
-    const std::string page = readScoringPage();
-    ASSERT_FALSE(page.empty());
-    std::istringstream lines(page.substr(page.find("Examples")));
-    std::string line;
-    std::getline(lines, line);
-    int checked = 0;
-    const std::regex example(R"(^(.+?): (.*)$)");
-    while (std::getline(lines, line)) {
-        std::smatch m;
-        if (!std::regex_match(line, m, example))
-            continue;
-        std::vector<int> faces;
-        for (char ch : m[1].str())
-            if (ch >= '1' && ch <= '6')
-                faces.push_back(ch - '0');
-        const std::string result = m[2].str();
-        const std::size_t eq = result.rfind('=');
-        const int32_t shown = eq == std::string::npos ? 0 : std::stoi(result.substr(eq + 1));
-        EXPECT_EQ(worth(faces), shown) << line;
-        ++checked;
+    const struct {
+        const char* language;
+        const char* heading;
+    } pages[] = {{"", "Examples"}, {"de/", "Beispiele"}, {"es/", "Ejemplos"}, {"fr/", "Exemples"}};
+    for (const auto& p : pages) {
+        SCOPED_TRACE(p.heading);
+        const std::string page = readScoringPage(p.language);
+        ASSERT_FALSE(page.empty());
+        ASSERT_NE(page.find(p.heading), std::string::npos);
+        std::istringstream lines(page.substr(page.find(p.heading)));
+        std::string line;
+        std::getline(lines, line);
+        int checked = 0;
+        const std::regex example(R"(^(.+?): (.*)$)");
+        while (std::getline(lines, line)) {
+            std::smatch m;
+            if (!std::regex_match(line, m, example))
+                continue;
+            std::vector<int> faces;
+            for (char ch : m[1].str())
+                if (ch >= '1' && ch <= '6')
+                    faces.push_back(ch - '0');
+            const std::string result = m[2].str();
+            const std::size_t eq = result.rfind('=');
+            const int32_t shown = eq == std::string::npos ? 0 : std::stoi(result.substr(eq + 1));
+            EXPECT_EQ(worth(faces), shown) << line;
+            ++checked;
+        }
+        EXPECT_GE(checked, 5);
     }
-    EXPECT_GE(checked, 5);
 }
 
 TEST(HelpPage, ScoringTableMatchesTheRules)

@@ -160,3 +160,33 @@ TEST(Translations, InstalledCopiesReadTheDataFolderAndPortableOnesTheirOwn)
               QDir::cleanPath(games + QStringLiteral("/" PELBIX_TRANSLATIONS_FROM_GAMEDIR)) + QLatin1Char('/'));
     EXPECT_TRUE(ProgramFolder::translationsFolder(games).endsWith(QStringLiteral("/share/pelbixsolo/translations/")));
 }
+
+// A page written once per language is read in the catalogue's language, by
+// its name or its language alone, and in English where it has none.
+TEST(Translations, FilesPerLanguageFollowTheCatalogueAndFallBackToEnglish)
+{
+    QTemporaryDir pages;
+    ASSERT_TRUE(pages.isValid());
+    for (const char* folder : {"de", "en", "fr"})
+        ASSERT_TRUE(QDir(pages.path()).mkpath(QString::fromLatin1(folder)));
+    for (const char* page : {"page.txt", "de/page.txt", "en/page.txt"})
+        ASSERT_TRUE(QFile(pages.filePath(QString::fromLatin1(page))).open(QIODevice::WriteOnly));
+    const struct {
+        const char* desktop;
+        const char* page; // relative to the pages' folder
+    } cases[] = {
+        {"de-AT", "de/page.txt"}, // the Austrian desktop reads the German page
+        {"en-XA", "en/page.txt"}, // the pseudo-locale has none of its own
+        {"fr", "page.txt"},       // a French folder, but not this page in it
+        {"en-US", "page.txt"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.desktop);
+        removeTranslators();
+        translations::install(*qApp, kQmFolder, {QString::fromLatin1(c.desktop)});
+        EXPECT_EQ(translations::localizedFile(pages.path(), QStringLiteral("page.txt")),
+                  pages.filePath(QString::fromLatin1(c.page)));
+    }
+    removeTranslators();
+    EXPECT_EQ(translations::language(), QString());
+}

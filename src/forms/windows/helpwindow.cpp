@@ -9,6 +9,7 @@
 #include "widgets/selectbutton.h"
 #include "forms/windows/aboutwindow.h"
 #include "forms/art/formlayout.h"
+#include "platform/translations.h"
 
 namespace {
 
@@ -46,11 +47,12 @@ QString pageName(int tag)
     return QStringLiteral("memo") + QString::number(tag);
 }
 
-// The page's text from the program's resources; an empty page if it is
-// missing, which only a broken build can cause.
+// The page's text from the program's resources, in the player's language
+// where it has one; an empty page if it is missing, which only a broken
+// build can cause.
 QString pageText(int tag)
 {
-    QFile file(QStringLiteral(":/help/") + pageName(tag) + QStringLiteral(".txt"));
+    QFile file(translations::localizedFile(QStringLiteral(":/help"), pageName(tag) + QStringLiteral(".txt")));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll());
