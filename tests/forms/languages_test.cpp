@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: MIT
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextEdit>
+#include <QTranslator>
+
+#include <fstream>
+
+#include "formsfixture.h"
+#include "net/backgroundfetch.h"
+#include "net/updatesignature.h"
+#include "online/postingwait.h"
+#include "platform/translations.h"
+#include "support/eventwait.h"
+#include "support/scriptedhttpserver.h"
+
+namespace {
+
+void removeTranslators()
+{
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+}
+
+std::string bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
+}
+
+// What the program writes and sends, which no language may change.
+struct DataTexts {
+    std::string settings;
+    std::string tally;
+    std::string scorePost;
+    std::string versionRequest;
+    QString postingDate;
+};
+
+class LanguagesTest : public FormsFixture {
+protected:
+    LanguagesTest() { UpdateSignature::generate(publicKey, secretKey); }
+    ~LanguagesTest() override { removeTranslators(); }
+
+    ScriptedHttpServer server{[](ScriptedHttpServer::Connection& c) {
+        const std::string request = c.readRequest();
+        const bool version = request.find("version") != std::string::npos;
+        c.send(ScriptedHttpServer::answer(200, "OK", version ? "1.0.2" : "<p>ok</p>"));
+    }};
+    UpdateSignature::PublicKey publicKey{};
+    UpdateSignature::SecretKey secretKey{};
+
+    std::string lastRequestFor(const std::string& prefix, std::size_t before) const
+    {
+        const auto all = server.requests();
+        for (std::size_t i = all.size(); i > before; --i)
+            if (all[i - 1].rfind(prefix, 0) == 0)
+                return all[i - 1];
+        return {};
+    }
+
+    // A whole session in one language: the update check, a game to its
+    // end, its score posted, the settings and tally written on Exit.
+    DataTexts session(const QString& desktopLanguage)
+    {
+        removeTranslators();
+        translations::install(*qApp, QStringLiteral(PELBIX_QM_DIR), {desktopLanguage});
+        QTemporaryDir home;
+        std::ofstream(QDir(home.path()).filePath("pelbixsolo.ini").toStdString(), std::ios::binary)
+            << "[pelbixsolo]\r\nServer=127.0.0.1:" << server.port() << "\r\nUpdate=true\r\nName=Ann\r\n";
+        const std::size_t before = server.requests().size();
+        DataTexts out;
+        {
+            ProgramWindows w(ProgramFolder::at(home.path()),
+                             seams(UpdateSignature::hex(publicKey.data(), publicKey.size())));
+            w.main.show();
+            EXPECT_TRUE(waitUntil([&] { return !lastRequestFor("GET /pelbixsolo/", before).empty(); }));
+            endGame(w);
+            click(widget(w, "button_sendscore"));
+            EXPECT_TRUE(waitUntil([&] { return w.highscore.isVisible(); }));
+            w.main.close();
+        }
+        out.settings = bytesOf(QDir(home.path()).filePath("pelbixsolo.ini"));
+        out.tally = bytesOf(ProgramFolder::at(home.path()).tallyFile(QStringLiteral("pelbixsolo")));
+        out.scorePost = lastRequestFor("GET /cgi-bin/", before);
+        out.versionRequest = lastRequestFor("GET /pelbixsolo/", before);
+        out.postingDate = PostingWait::postingDate(QDate(2026, 3, 7), QLocale::system());
+        return out;
+    }
+};
+
+TEST_F(LanguagesTest, FilesAndRequestsAreTheSameInEveryLanguage)
+{
+    const DataTexts english = session(QStringLiteral("en-US"));
+    ASSERT_NE(english.settings.find("Name=Ann"), std::string::npos);
+    ASSERT_FALSE(english.tally.empty());
+    ASSERT_NE(english.scorePost.find("score=10000"), std::string::npos);
+    ASSERT_FALSE(english.versionRequest.empty());
+    for (const char* language : {"de-DE", "fr-FR", "es-ES", "en-XA"}) {
+        SCOPED_TRACE(language);
+        const DataTexts other = session(QString::fromLatin1(language));
+        EXPECT_FALSE(translations::language().isEmpty()) << "the catalogue was not installed";
+        EXPECT_EQ(other.settings, english.settings);
+        EXPECT_EQ(other.tally, english.tally);
+        EXPECT_EQ(other.scorePost, english.scorePost);
+        EXPECT_EQ(other.versionRequest, english.versionRequest);
+        EXPECT_EQ(other.postingDate, english.postingDate);
+    }
+}
+
+TEST_F(LanguagesTest, AGermanDesktopShowsTheGameInGerman)
+{
+    translations::install(*qApp, QStringLiteral(PELBIX_QM_DIR), {QStringLiteral("de-DE")});
+    ProgramWindows w(programFolder(), seams());
+    w.main.show();
+    click(widget(w, "button_start"));
+    const auto text = [&](QWidget& window, const char* name) {
+        const auto* label = window.findChild<QLabel*>(name);
+        return label != nullptr ? label->text() : QString();
+    };
+    EXPECT_EQ(text(w.main, "label_entername"), QStringLiteral("Gib deinen Namen ein"));
+    EXPECT_TRUE(text(w.main, "label_name").startsWith(QStringLiteral("Viel Glück, ")))
+        << text(w.main, "label_name").toStdString();
+    EXPECT_EQ(text(w.tallylist, "caption_1"), QStringLiteral("Spiele gesamt:"));
+    EXPECT_EQ(w.help.windowTitle(), QStringLiteral("Pelbix Solo - Hilfe"));
+    const auto* page = w.help.findChild<QTextEdit*>("memo3");
+    ASSERT_NE(page, nullptr);
+    EXPECT_TRUE(page->toPlainText().startsWith(QStringLiteral("Spielablauf"))) << "the German help page";
+}
+
+} // namespace
