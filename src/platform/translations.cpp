@@ -194,11 +194,12 @@ QString translations::language()
     return catalogue != nullptr ? catalogue->language() : QString();
 }
 
-QString translations::localizedFile(const QString& folder, const QString& name)
+QString translations::localizedFile(const QString& folder, const QString& name, const QString& catalogueLanguage)
 {
-    const QString language = translations::language();
-    for (const QString& candidate : {language, language.section(QLatin1Char('_'), 0, 0)}) {
-        if (candidate.isEmpty())
+    for (const QString& candidate : {catalogueLanguage, catalogueLanguage.section(QLatin1Char('_'), 0, 0)}) {
+        // The language is read from the catalogue file: never a path.
+        if (candidate.isEmpty() || candidate.contains(QLatin1Char('/')) || candidate.contains(QLatin1Char('\\'))
+            || candidate.startsWith(QLatin1Char('.')))
             continue;
         const QString path = folder + QLatin1Char('/') + candidate + QLatin1Char('/') + name;
         if (QFileInfo::exists(path))

@@ -31,7 +31,8 @@ QString install(QCoreApplication& app, const QString& folder, const QStringList&
 // A file that exists once per language, such as a help page: folder/LANG/name
 // for the catalogue's language as named, then alone ("de_AT", "de"), and
 // the English folder/name where the language has none.
-[[nodiscard]] QString localizedFile(const QString& folder, const QString& name);
+[[nodiscard]] QString localizedFile(const QString& folder, const QString& name,
+                                    const QString& catalogueLanguage = language());
 
 // Larger than any catalogue of this game's few hundred texts can be.
 inline constexpr qint64 kMaxCatalogueBytes = 4 * 1024 * 1024;

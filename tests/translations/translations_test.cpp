@@ -189,4 +189,12 @@ TEST(Translations, FilesPerLanguageFollowTheCatalogueAndFallBackToEnglish)
     }
     removeTranslators();
     EXPECT_EQ(translations::language(), QString());
+    // The language comes from the catalogue file; one that reads like a
+    // path never leads out of the folder.
+    for (const char* language : {"../de", "..", "de/..", "..\\de"}) {
+        SCOPED_TRACE(language);
+        EXPECT_EQ(translations::localizedFile(pages.filePath(QStringLiteral("fr")), QStringLiteral("page.txt"),
+                                              QString::fromLatin1(language)),
+                  pages.filePath(QStringLiteral("fr/page.txt")));
+    }
 }
