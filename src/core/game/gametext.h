@@ -4,7 +4,7 @@
 // The core stays free of Qt; this only marks the texts for the catalogue
 // tool, which reads the source and knows this name.
 #ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(scope, text) text
+#define QT_TRANSLATE_NOOP(scope, x) x
 #endif
 
 // What the round flow writes on the board, in English. The window shows
