@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>Press the focused button; in a panel, its main button</source>
-        <translation>Fokussierte Schaltfläche drücken; in einem Feld dessen Hauptschaltfläche</translation>
+        <translation>Knopf im Fokus drücken; im Feld dessen Hauptknopf</translation>
     </message>
     <message>
         <source>Escape</source>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Press the focused button in a panel or window</source>
-        <translation>Fokussierte Schaltfläche in Feld oder Fenster drücken</translation>
+        <translation>Knopf im Fokus in Feld oder Fenster drücken</translation>
     </message>
     <message>
         <source>F10, or Alt alone</source>
@@ -521,7 +521,7 @@
     </message>
     <message>
         <source>Pelbix Solo has a multiplayer edition on the Dravik Software web site!</source>
-        <translation>Pelbix Solo gibt es auch für mehrere Spieler auf der Website von Dravik Software!</translation>
+        <translation>Pelbix Solo hat eine Mehrspieler-Ausgabe auf der Website von Dravik Software!</translation>
     </message>
     <message>
         <source>Click here to learn how to play Pelbix against other people on the Dravik Software game service!</source>

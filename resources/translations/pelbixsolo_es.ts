@@ -525,7 +525,7 @@
     </message>
     <message>
         <source>Click here to learn how to play Pelbix against other people on the Dravik Software game service!</source>
-        <translation>¡Haz clic aquí para saber cómo jugar a Pelbix contra otras personas en el servicio de juegos de Dravik Software!</translation>
+        <translation>¡Haz clic aquí y descubre cómo jugar a Pelbix contra otros en el servicio de juegos de Dravik Software!</translation>
     </message>
     <message>
         <source>Done</source>

@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>Press the focused button; in a panel, its main button</source>
-        <translation>Appuyer sur le bouton actif&#xa0;; dans un panneau, son bouton principal</translation>
+        <translation>Appuyer sur le bouton actif&#xa0;; en panneau, le principal</translation>
     </message>
     <message>
         <source>Escape</source>
@@ -525,7 +525,7 @@
     </message>
     <message>
         <source>Click here to learn how to play Pelbix against other people on the Dravik Software game service!</source>
-        <translation>Cliquez ici pour savoir comment jouer à Pelbix contre d&apos;autres personnes sur le service de jeu de Dravik Software&#xa0;!</translation>
+        <translation>Cliquez ici pour jouer à Pelbix contre d&apos;autres joueurs sur le service de Dravik Software&#xa0;!</translation>
     </message>
     <message>
         <source>Done</source>
