@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "formsfixture.h"
+#include "forms/art/artwork.h"
 #include "net/backgroundfetch.h"
 #include "net/updatesignature.h"
 #include "online/postingwait.h"
@@ -114,7 +115,9 @@ TEST_F(LanguagesTest, FilesAndRequestsAreTheSameInEveryLanguage)
 
 TEST_F(LanguagesTest, AGermanDesktopShowsTheGameInGerman)
 {
+    const QImage englishCard = artwork::scoreCardPicture().toImage();
     translations::install(*qApp, QStringLiteral(PELBIX_QM_DIR), {QStringLiteral("de-DE")});
+    EXPECT_NE(artwork::scoreCardPicture().toImage(), englishCard) << "a painted card kept its English words";
     ProgramWindows w(programFolder(), seams());
     w.main.show();
     // The name follows the translated lead as typed: never a placeholder.

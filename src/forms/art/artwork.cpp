@@ -269,6 +269,10 @@ void drawRowNumber(QPainter& p, const QRectF& box, int number)
     drawRaisedText(p, box, Qt::AlignCenter, QString::number(number), kCream, kDeepOlive);
 }
 
+// The card's printed captions, in the player's language.
+QString scoreCardCaption() { return QCoreApplication::translate("Artwork", "SCORE CARD"); }
+QString gameTotalCaption() { return QCoreApplication::translate("Artwork", "GAME TOTAL"); }
+
 void paintScoreCard(QPainter& p, QSizeF size)
 {
     const QRectF card = QRectF(QPointF(0, 0), size).adjusted(1, 1, -1, -1);
@@ -294,7 +298,7 @@ void paintScoreCard(QPainter& p, QSizeF size)
     p.setFont(caption);
     p.setPen(kKhaki);
     p.drawText(QRectF(band.left() + 3, band.top() + 23, band.width(), 12), Qt::AlignCenter,
-               QCoreApplication::translate("Artwork", "SCORE CARD"));
+               scoreCardCaption());
 
     // Rows: a numbered tab at the left, and a ruled field for the slot text.
     for (int round = 1; round <= kRounds; ++round) {
@@ -320,7 +324,7 @@ void paintScoreCard(QPainter& p, QSizeF size)
     p.setFont(small);
     p.setPen(kDarkOlive);
     p.drawText(QRectF(0, total.bottom() + 2, size.width(), 12), Qt::AlignCenter,
-               QCoreApplication::translate("Artwork", "GAME TOTAL"));
+               gameTotalCaption());
 
     // Small pip ornaments either side of the total.
     for (const qreal x : {total.left() - 17, total.right() + 17}) {
@@ -588,7 +592,9 @@ QString sizeKey(QSize size)
 
 QPixmap scoreCardPicture()
 {
-    return cachedPicture(QStringLiteral("scorecard"), kScoreCardSize, paintScoreCard);
+    // Keyed by its words too: a language installed later gets a card of its own.
+    return cachedPicture(QStringLiteral("scorecard/") + scoreCardCaption() + QLatin1Char('/') + gameTotalCaption(),
+                         kScoreCardSize, paintScoreCard);
 }
 
 QPixmap turnMarkerPicture()
@@ -614,7 +620,8 @@ QPixmap buttonPicture(const QString& text, QSize size)
 
 QPixmap badgePicture(Badge badge)
 {
-    return cachedPicture(QStringLiteral("badge/%1").arg(static_cast<int>(badge)), kBadgeSize,
+    const QString words = badgeLook(badge).lines.join(QLatin1Char('/'));
+    return cachedPicture(QStringLiteral("badge/%1/").arg(static_cast<int>(badge)) + words, kBadgeSize,
                          [badge](QPainter& p, QSizeF size) { paintBadge(p, size, badge); });
 }
 
