@@ -249,8 +249,8 @@
     <message numerus="yes">
         <source>Roll %n dice</source>
         <translation>
-            <numerusform>Relancer %n dé</numerusform>
-            <numerusform>Relancer %n dés</numerusform>
+            <numerusform>Lancer %n dé</numerusform>
+            <numerusform>Lancer %n dés</numerusform>
         </translation>
     </message>
     <message>
@@ -366,8 +366,8 @@
     <message numerus="yes">
         <source>roll %n dice</source>
         <translation>
-            <numerusform>relancer %n dé</numerusform>
-            <numerusform>relancer %n dés</numerusform>
+            <numerusform>lancer %n dé</numerusform>
+            <numerusform>lancer %n dés</numerusform>
         </translation>
     </message>
     <message>
