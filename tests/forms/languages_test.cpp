@@ -12,6 +12,7 @@
 #include "forms/art/artwork.h"
 #include "net/backgroundfetch.h"
 #include "net/updatesignature.h"
+#include "online/listpagetext.h"
 #include "online/postingwait.h"
 #include "platform/translations.h"
 #include "support/eventwait.h"
@@ -134,6 +135,27 @@ TEST_F(LanguagesTest, AGermanDesktopShowsTheGameInGerman)
     const auto* page = w.help.findChild<QTextEdit*>("memo3");
     ASSERT_NE(page, nullptr);
     EXPECT_TRUE(page->toPlainText().startsWith(QStringLiteral("Spielablauf"))) << "the German help page";
+}
+
+// A catalogue is a file anyone who can write beside the program may swap;
+// what it says is shown as text, never read as markup, on the HTML pages.
+TEST(TranslatedTexts, AreTextOnTheHighScorePage)
+{
+    class MarkupCatalogue : public QTranslator {
+    public:
+        QString translate(const char*, const char*, const char*, int) const override
+        {
+            return QStringLiteral("<img src=\"file:///etc/passwd\"> & more");
+        }
+    } markup;
+    QCoreApplication::installTranslator(&markup);
+    QString table = QStringLiteral("<table>");
+    for (int i = 0; i < ListPageText::kMaxShownCells + 1; ++i)
+        table += QStringLiteral("<td>1</td>");
+    const QString cut = ListPageText::prepare(table);
+    QCoreApplication::removeTranslator(&markup);
+    EXPECT_TRUE(cut.endsWith(QStringLiteral("<p>&lt;img src=&quot;file:///etc/passwd&quot;&gt; &amp; more</p>")))
+        << cut.right(80).toStdString();
 }
 
 } // namespace
