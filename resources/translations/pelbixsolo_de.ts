@@ -842,7 +842,7 @@ Die Datei wurde als %1 aufbewahrt.</translation>
     </message>
     <message>
         <source>There was an error in the update process. Please download%1 manually from %2.</source>
-        <translation>Bei der Aktualisierung ist ein Fehler aufgetreten. Bitte lade%1 selbst von %2 herunter.</translation>
+        <translation>Bei der Aktualisierung ist ein Fehler aufgetreten. Bitte lade %1 selbst von %2 herunter.</translation>
     </message>
 </context>
 <context>

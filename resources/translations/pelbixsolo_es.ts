@@ -811,7 +811,7 @@ El archivo se ha conservado como %1.</translation>
     </message>
     <message>
         <source>Your %</source>
-        <translation>Tú %</translation>
+        <translation>Tu %</translation>
     </message>
     <message>
         <source>Exact %</source>
@@ -842,7 +842,7 @@ El archivo se ha conservado como %1.</translation>
     </message>
     <message>
         <source>There was an error in the update process. Please download%1 manually from %2.</source>
-        <translation>Se produjo un error durante la actualización. Descarga%1 manualmente desde %2.</translation>
+        <translation>Se produjo un error durante la actualización. Descarga %1 manualmente desde %2.</translation>
     </message>
 </context>
 <context>

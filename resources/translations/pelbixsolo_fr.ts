@@ -811,7 +811,7 @@ Le fichier a été conservé sous le nom %1.</translation>
     </message>
     <message>
         <source>Your %</source>
-        <translation>Vous %</translation>
+        <translation>Votre %</translation>
     </message>
     <message>
         <source>Exact %</source>
@@ -842,7 +842,7 @@ Le fichier a été conservé sous le nom %1.</translation>
     </message>
     <message>
         <source>There was an error in the update process. Please download%1 manually from %2.</source>
-        <translation>Une erreur s&apos;est produite pendant la mise à jour. Veuillez télécharger%1 vous-même depuis %2.</translation>
+        <translation>Une erreur s&apos;est produite pendant la mise à jour. Veuillez télécharger %1 vous-même depuis %2.</translation>
     </message>
 </context>
 <context>
