@@ -2,11 +2,14 @@
 #include "forms/board/boardkeys.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QTimer>
 
 #include "widgets/dialogkeys.h"
 #include "forms/windows/shortcutswindow.h"
@@ -58,9 +61,93 @@ QString plainText(const QAction* action)
     return text.remove(QLatin1Char('&'));
 }
 
-// Alt and the first letter of a menu's title open it. The captions stay as
-// they are: no underlined letters.
-QString menuKey(const QAction* menu) { return QStringLiteral("Alt+") + plainText(menu).left(1).toUpper(); }
+// Alt and the underlined letter of a menu's title open it; the menu bar
+// owns those keys through the '&' in the titles.
+QString menuKey(const QAction* menu) { return QKeySequence::mnemonic(menu->text()).toString(QKeySequence::NativeText); }
+
+// Opens `menu` from the bar with its first item lit, so that the first
+// Return acts as it does on the desktop's other programs.
+void openWithFirstItem(QMenuBar* bar, QAction* menu)
+{
+    bar->setActiveAction(menu);
+    if (menu->menu() == nullptr)
+        return;
+    for (QAction* item : menu->menu()->actions())
+        if (!item->isSeparator() && item->isVisible() && item->isEnabled()) {
+            menu->menu()->setActiveAction(item);
+            return;
+        }
+}
+
+// While the menu bar shows a lit title and no menu is open, every key
+// pressed in the main window belongs to the bar: without this, a Space or a
+// digit meant for the lit "Check out Multiplayer Pelbix!" reached the
+// board's shortcuts and rolled or picked dice behind the menu.
+class MenuBarKeys : public QObject {
+public:
+    MenuBarKeys(QMainWindow* main, QObject* parent) : QObject(parent), m_main(main) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+            return false;
+        QMenuBar* bar = m_main->menuBar();
+        QAction* lit = bar->activeAction();
+        auto* target = qobject_cast<QWidget*>(watched);
+        if (lit == nullptr || QApplication::activePopupWidget() != nullptr || target == nullptr
+            || target->window() != m_main)
+            return false;
+        if (event->type() == QEvent::ShortcutOverride) {
+            event->accept(); // no shortcut of the window's: the key comes as a press
+            return true;
+        }
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        // A bar in its own keyboard mode walks its menu titles itself.
+        if (target == bar && lit->menu() != nullptr)
+            return false;
+        switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            openWithFirstItem(bar, neighbour(bar, lit, key == Qt::Key_Left ? -1 : 1));
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+        case Qt::Key_Down:
+        case Qt::Key_Up:
+            if (lit->menu() != nullptr) {
+                openWithFirstItem(bar, lit);
+            } else {
+                bar->setActiveAction(nullptr);
+                lit->trigger();
+            }
+            break;
+        case Qt::Key_Escape:
+            if (target == bar)
+                return false;
+            bar->setActiveAction(nullptr);
+            break;
+        default:
+            break; // swallowed: nothing behind the bar hears it
+        }
+        return true;
+    }
+
+private:
+    static QAction* neighbour(QMenuBar* bar, QAction* from, int step)
+    {
+        QList<QAction*> titles;
+        for (QAction* a : bar->actions())
+            if (!a->isSeparator() && a->isVisible())
+                titles << a;
+        const auto count = titles.size();
+        const auto at = titles.indexOf(from);
+        return titles.at(((at < 0 ? 0 : at) + step + count) % count);
+    }
+
+    QMainWindow* m_main;
+};
 
 } // namespace
 
@@ -111,16 +198,11 @@ void BoardKeys::addMenuKeys()
     connect(f10, &QShortcut::activated, bar, [bar] {
         for (QAction* a : bar->actions())
             if (a->menu() != nullptr) {
-                bar->setActiveAction(a);
+                openWithFirstItem(bar, a);
                 return;
             }
     });
-    for (QAction* a : bar->actions()) {
-        if (a->menu() == nullptr || plainText(a).isEmpty())
-            continue;
-        auto* key = new QShortcut(QKeySequence(menuKey(a)), m_main);
-        connect(key, &QShortcut::activated, bar, [bar, a] { bar->setActiveAction(a); });
-    }
+    qApp->installEventFilter(new MenuBarKeys(m_main, this));
 }
 
 void BoardKeys::addPanelKeys()
