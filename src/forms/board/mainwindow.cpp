@@ -37,6 +37,7 @@
 #include "widgets/picturebox.h"
 #include "widgets/clickablelabel.h"
 #include "widgets/filledshape.h"
+#include "widgets/textscale.h"
 #include "platform/dialogservice.h"
 #include "platform/instancelock.h"
 #include "platform/programfolder.h"
@@ -120,6 +121,7 @@ MainWindow::MainWindow(const ProgramFolder& folder, MainWindowSeams seams, QWidg
     wireOnlineFlows(seams);
     m_keys = new BoardKeys(this);
     m_access = new BoardAccessibility(*this, m_game);
+    textscale::fitWindow(this); // before the settings give the window its place and size
     FormCreate();
 }
 
@@ -467,7 +469,10 @@ void MainWindow::setShown(BoardPart part, bool shown)
 
 void MainWindow::bringToFront(BoardPart part) { widgetOf(part)->raise(); }
 
-void MainWindow::markTurn(int round) { image_turn->move(image_turn->x(), layout::turnMarkerTop(round)); }
+void MainWindow::markTurn(int round)
+{
+    image_turn->move(image_turn->x(), textscale::scaled(layout::turnMarkerTop(round), this));
+}
 
 void MainWindow::placeDie(int die, DiePlace place)
 {
@@ -477,7 +482,7 @@ void MainWindow::placeDie(int die, DiePlace place)
     case DiePlace::Row: at = {layout::columnLeft(die), layout::kRowTop}; break;
     case DiePlace::SetAside: at = {layout::columnLeft(die), layout::kSetAsideTop}; break;
     }
-    dice[static_cast<std::size_t>(die - 1)]->move(at);
+    dice[static_cast<std::size_t>(die - 1)]->move(textscale::scaled(at, this));
 }
 
 void MainWindow::showFace(int die, int face)

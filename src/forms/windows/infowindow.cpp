@@ -10,6 +10,7 @@
 #include "widgets/clickablelabel.h"
 #include "forms/windows/windowaccessibility.h"
 #include "widgets/accessiblerole.h"
+#include "widgets/textscale.h"
 
 namespace infowindow {
 
@@ -34,6 +35,7 @@ void dress(QWidget* window, const QString& caption, QSize clientSize)
 
 void showCentredOn(QWidget* window, const QWidget* mainWindow, bool& placed)
 {
+    textscale::fitWindow(window);
     if (!placed && mainWindow != nullptr) {
         const QRect main = mainWindow->frameGeometry();
         QSize own = window->frameGeometry().size();

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+#include "widgets/textfit.h"
+
+#include <QFontMetricsF>
+#include <QLabel>
+
+#include <cmath>
+
+namespace textfit {
+namespace {
+
+bool fitsOneLine(const QFont& font, const QString& text, QSize box)
+{
+    const QFontMetricsF metrics(font);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    if (metrics.height() * lines.size() > box.height() + 0.5)
+        return false;
+    for (const QString& line : lines)
+        if (metrics.horizontalAdvance(line) > box.width() + 0.5)
+            return false;
+    return true;
+}
+
+// One step smaller: pixel-sized fonts go by pixels, others by half points.
+bool shrink(QFont& font, qreal floor)
+{
+    if (font.pixelSize() > 0) {
+        if (font.pixelSize() - 1 < floor)
+            return false;
+        font.setPixelSize(font.pixelSize() - 1);
+    } else {
+        if (font.pointSizeF() - 0.5 < floor)
+            return false;
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    return true;
+}
+
+} // namespace
+
+int Fit::flags(Qt::Alignment alignment) const
+{
+    return int(alignment) | (wrap ? int(Qt::TextWordWrap) : int(Qt::TextSingleLine));
+}
+
+Fit fit(const QFont& font, const QString& text, QSize box)
+{
+    Fit result{font, false};
+    const qreal floor = (font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF()) * kFloor;
+    while (!fitsOneLine(result.font, text, box))
+        if (!shrink(result.font, floor)) {
+            result.wrap = true;
+            break;
+        }
+    return result;
+}
+
+void fitLabel(QLabel* label)
+{
+    if (label->wordWrap() || label->text().isEmpty() || label->textFormat() == Qt::RichText
+        || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text())))
+        return;
+    const Fit fitted = fit(label->font(), label->text(), label->contentsRect().size());
+    if (fitted.font != label->font())
+        label->setFont(fitted.font);
+    label->setWordWrap(fitted.wrap);
+}
+
+} // namespace textfit
