@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/textfit.h"
 
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QLabel>
 
@@ -8,6 +9,12 @@
 
 namespace textfit {
 namespace {
+
+bool fitsWrapped(const QFont& font, const QString& text, QSize box)
+{
+    const QRect room(QPoint(0, 0), box);
+    return QFontMetrics(font).boundingRect(room, Qt::TextWordWrap, text).height() <= box.height();
+}
 
 bool fitsOneLine(const QFont& font, const QString& text, QSize box)
 {
@@ -43,10 +50,15 @@ int Fit::flags(Qt::Alignment alignment) const
     return int(alignment) | (wrap ? int(Qt::TextWordWrap) : int(Qt::TextSingleLine));
 }
 
-Fit fit(const QFont& font, const QString& text, QSize box)
+Fit fit(const QFont& font, const QString& text, QSize box, bool wrapped)
 {
-    Fit result{font, false};
+    Fit result{font, wrapped};
     const qreal floor = (font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF()) * kFloor;
+    if (wrapped) {
+        while (!fitsWrapped(result.font, text, box) && shrink(result.font, floor)) {
+        }
+        return result;
+    }
     while (!fitsOneLine(result.font, text, box))
         if (!shrink(result.font, floor)) {
             result.wrap = true;
@@ -57,10 +69,10 @@ Fit fit(const QFont& font, const QString& text, QSize box)
 
 void fitLabel(QLabel* label)
 {
-    if (label->wordWrap() || label->text().isEmpty() || label->textFormat() == Qt::RichText
+    if (label->text().isEmpty() || label->textFormat() == Qt::RichText
         || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text())))
         return;
-    const Fit fitted = fit(label->font(), label->text(), label->contentsRect().size());
+    const Fit fitted = fit(label->font(), label->text(), label->contentsRect().size(), label->wordWrap());
     if (fitted.font != label->font())
         label->setFont(fitted.font);
     label->setWordWrap(fitted.wrap);

@@ -22,10 +22,11 @@ struct Fit {
 
 // The largest font from `font` down to kFloor of it at which every line of
 // `text` fits `box` on one line; if none does, the floor size, wrapped.
-[[nodiscard]] Fit fit(const QFont& font, const QString& text, QSize box);
+// Text that wraps anyway (`wrapped`) only shrinks until its lines fit.
+[[nodiscard]] Fit fit(const QFont& font, const QString& text, QSize box, bool wrapped = false);
 
 // Applies fit() to a plain-text label's own text and contents. Rich text
-// and labels that wrap already are left alone.
+// is left alone.
 void fitLabel(QLabel* label);
 
 } // namespace textfit

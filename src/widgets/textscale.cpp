@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
@@ -21,6 +20,12 @@ namespace {
 
 constexpr const char* kFactorProperty = "pelbixTextScale";
 
+QRect& workAreaOverride()
+{
+    static QRect area;
+    return area;
+}
+
 int times(int pixels, qreal factor) { return static_cast<int>(std::lround(pixels * factor)); }
 QSize times(QSize size, qreal factor) { return {times(size.width(), factor), times(size.height(), factor)}; }
 QPoint times(QPoint p, qreal factor) { return {times(p.x(), factor), times(p.y(), factor)}; }
@@ -28,12 +33,6 @@ QRect times(const QRect& r, qreal factor) { return {times(r.topLeft(), factor), 
 
 // A size limit of Qt's "none" stays none.
 int limit(int pixels, qreal factor) { return pixels >= QWIDGETSIZE_MAX ? pixels : times(pixels, factor); }
-
-bool placedByLayout(const QWidget* w)
-{
-    const QWidget* parent = w->parentWidget();
-    return parent != nullptr && parent->layout() != nullptr && parent->layout()->indexOf(w) >= 0;
-}
 
 bool insideMenuBar(const QWidget* w)
 {
@@ -75,8 +74,9 @@ void scaleSections(QHeaderView* header, qreal factor)
 
 void scaleControl(QWidget* w, qreal factor)
 {
-    if (!placedByLayout(w))
-        w->setGeometry(times(w->geometry(), factor));
+    // Layouts place their controls again on the window's next resize; the
+    // ones that keep a control's own width or height need it grown.
+    w->setGeometry(times(w->geometry(), factor));
     scaleSizes(w, factor);
     scaleFont(w, factor);
     if (auto* header = qobject_cast<QHeaderView*>(w))
@@ -88,7 +88,8 @@ QSize drawnNeed(const QWidget* window)
 {
     if (window->minimumSize() == window->maximumSize())
         return window->minimumSize();
-    return window->minimumSize().expandedTo(window->minimumSizeHint());
+    // A window laid out by hand needs the size it was given.
+    return window->size().expandedTo(window->minimumSize()).expandedTo(window->minimumSizeHint());
 }
 
 QSize unscaledPart(const QWidget* window)
@@ -126,8 +127,12 @@ qreal factorFor(QSize need, QSize fixed, QRect workArea, qreal wanted)
     return std::max(kSmallest, std::min(wanted, fits));
 }
 
+void overrideWorkArea(QRect workArea) { workAreaOverride() = workArea; }
+
 void fitWindow(QWidget* window)
 {
+    if (!workAreaOverride().isEmpty())
+        return fitWindow(window, workAreaOverride());
     const QScreen* screen = window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
     fitWindow(window, screen != nullptr ? screen->availableGeometry() : QRect());
 }
@@ -141,15 +146,17 @@ void fitWindow(QWidget* window, QRect workArea)
     const qreal factor = factorFor(need, fixed, workArea, desktopFactor());
     window->setProperty(kFactorProperty, factor);
 
-    const QList<QWidget*> controls = window->findChildren<QWidget*>();
+    QList<QWidget*> controls;
+    for (QWidget* w : window->findChildren<QWidget*>())
+        if (w->window() == window && !insideMenuBar(w)) // other windows fit themselves
+            controls << w;
     if (factor != 1.0) {
         const bool fixedSize = window->minimumSize() == window->maximumSize();
         const QSize size = window->size();
         scaleSizes(window, factor);
         scaleFont(window, factor);
         for (QWidget* w : controls)
-            if (!w->isWindow() && !insideMenuBar(w))
-                scaleControl(w, factor);
+            scaleControl(w, factor);
         if (!fixedSize) {
             QSize grown = times(size - fixed, factor) + fixed;
             if (!workArea.isEmpty())
@@ -158,7 +165,7 @@ void fitWindow(QWidget* window, QRect workArea)
         }
     }
     for (QWidget* w : controls)
-        if (auto* label = qobject_cast<QLabel*>(w); label != nullptr && !w->isWindow())
+        if (auto* label = qobject_cast<QLabel*>(w))
             textfit::fitLabel(label);
 }
 

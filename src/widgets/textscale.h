@@ -37,6 +37,10 @@ inline constexpr QSize kFrameAllowance{8, 32};
 void fitWindow(QWidget* window);
 void fitWindow(QWidget* window, QRect workArea);
 
+// Stands in for every screen's work area while `workArea` is not empty,
+// as a small screen in a test.
+void overrideWorkArea(QRect workArea);
+
 // The factor for a window that needs `need` drawn pixels plus `fixed`
 // pixels that do not grow (a menu bar), on `workArea`.
 [[nodiscard]] qreal factorFor(QSize need, QSize fixed, QRect workArea, qreal wanted);
