@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "widgets/textfit.h"
 
@@ -65,11 +66,19 @@ void scaleFont(QWidget* w, qreal factor)
 
 void scaleSections(QHeaderView* header, qreal factor)
 {
+    // A new default size also resizes the sections that have it: the sizes
+    // are taken before.
+    std::vector<int> sizes;
+    for (int i = 0; i < header->count(); ++i)
+        sizes.push_back(header->sectionSize(i));
     header->setMinimumSectionSize(times(header->minimumSectionSize(), factor));
     header->setDefaultSectionSize(times(header->defaultSectionSize(), factor));
-    for (int i = 0; i < header->count(); ++i)
-        if (header->sectionResizeMode(i) != QHeaderView::Stretch)
-            header->resizeSection(i, times(header->sectionSize(i), factor));
+    for (int i = 0; i < header->count(); ++i) {
+        const bool stretched = header->sectionResizeMode(i) == QHeaderView::Stretch
+                               || (header->stretchLastSection() && i == header->count() - 1);
+        if (!stretched)
+            header->resizeSection(i, times(sizes[static_cast<std::size_t>(i)], factor));
+    }
 }
 
 void scaleControl(QWidget* w, qreal factor)
