@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -47,7 +48,8 @@ bool shrink(QFont& font, qreal floor)
 
 int Fit::flags(Qt::Alignment alignment) const
 {
-    return int(alignment) | (wrap ? int(Qt::TextWordWrap) : int(Qt::TextSingleLine));
+    const int wrapping = anywhere ? Qt::TextWrapAnywhere : wrap ? Qt::TextWordWrap : Qt::TextSingleLine;
+    return int(alignment) | wrapping;
 }
 
 Fit fit(const QFont& font, const QString& text, QSize box, bool wrapped)
@@ -64,6 +66,11 @@ Fit fit(const QFont& font, const QString& text, QSize box, bool wrapped)
             result.wrap = true;
             break;
         }
+    if (result.wrap) {
+        const QFontMetricsF metrics(result.font);
+        for (const QString& word : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+            result.anywhere = result.anywhere || metrics.horizontalAdvance(word) > box.width();
+    }
     return result;
 }
 

@@ -16,6 +16,8 @@ inline constexpr qreal kFloor = 0.7;
 struct Fit {
     QFont font;
     bool wrap = false;
+    // A word longer than the line is broken inside it.
+    bool anywhere = false;
     // Text flags for QPainter::drawText and QFontMetrics::boundingRect.
     [[nodiscard]] int flags(Qt::Alignment alignment) const;
 };

@@ -105,7 +105,7 @@ QSize unscaledPart(const QWidget* window)
 {
     if (const auto* main = qobject_cast<const QMainWindow*>(window); main != nullptr && main->menuWidget() != nullptr)
         return {0, main->menuWidget()->sizeHint().height()};
-    return {};
+    return {0, 0};
 }
 
 } // namespace

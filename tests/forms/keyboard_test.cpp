@@ -234,6 +234,12 @@ TEST_F(KeyboardTest, MenusOpenWithTheFirstItemLitAndKeepTheirKeysFromTheBoard)
     EXPECT_EQ(shows.count(), 3);
     EXPECT_EQ(faces.script.size(), 6u) << "a key meant for the menu bar rolled the dice";
 
+    // F10 again closes what it opened.
+    key(Qt::Key_F10);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_F10);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(bar->activeAction(), nullptr);
+
     // The bar's titles carry underlined letters that never clash.
     QSet<QKeySequence> mnemonics;
     for (QAction* a : bar->actions())

@@ -93,6 +93,12 @@ protected:
         if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
             return false;
         QMenuBar* bar = m_main->menuBar();
+        // F10 again closes the menus it opened, as elsewhere on the desktop.
+        if (auto* menu = qobject_cast<QMenu*>(watched); menu != nullptr && event->type() == QEvent::KeyPress
+            && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F10 && bar->activeAction() != nullptr) {
+            bar->setActiveAction(nullptr);
+            return true;
+        }
         QAction* lit = bar->activeAction();
         auto* target = qobject_cast<QWidget*>(watched);
         if (lit == nullptr || QApplication::activePopupWidget() != nullptr || target == nullptr
