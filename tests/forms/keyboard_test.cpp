@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextEdit>
 #include <QSignalSpy>
@@ -233,6 +234,14 @@ TEST_F(KeyboardTest, MenusOpenWithTheFirstItemLitAndKeepTheirKeysFromTheBoard)
     }
     EXPECT_EQ(shows.count(), 3);
     EXPECT_EQ(faces.script.size(), 6u) << "a key meant for the menu bar rolled the dice";
+
+    // A title lit by the pointer resting on it takes no key from the board.
+    const QPoint over = bar->actionGeometry(multiplayer).center();
+    QMouseEvent move(QEvent::MouseMove, over, bar->mapToGlobal(over), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(bar, &move);
+    ASSERT_EQ(bar->activeAction(), multiplayer);
+    key(Qt::Key_Space);
+    EXPECT_TRUE(faces.script.empty()) << "Space did not roll with the pointer on the menu bar";
 
     // F10 again closes what it opened.
     key(Qt::Key_F10);

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QShortcut>
 #include <QTimer>
 
@@ -79,22 +80,34 @@ void openWithFirstItem(QMenuBar* bar, QAction* menu)
         }
 }
 
-// While the menu bar shows a lit title and no menu is open, every key
-// pressed in the main window belongs to the bar: without this, a Space or a
-// digit meant for the lit "Check out Multiplayer Pelbix!" reached the
-// board's shortcuts and rolled or picked dice behind the menu.
+// While the keyboard has lit a title of the menu bar and no menu is open,
+// every key pressed in the main window belongs to the bar: without this, a
+// Space or a digit meant for the lit "Check out Multiplayer Pelbix!"
+// reached the board's shortcuts and rolled or picked dice behind the menu.
+// A title lit only by the pointer resting on it keeps no key from the board.
 class MenuBarKeys : public QObject {
 public:
-    MenuBarKeys(QMainWindow* main, QObject* parent) : QObject(parent), m_main(main) {}
+    MenuBarKeys(QMainWindow* main, QObject* parent) : QObject(parent), m_main(main), m_bar(main->menuBar()) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseMove || type == QEvent::MouseButtonPress) {
+            if (watched == m_bar)
+                m_byKeys = false;
             return false;
-        QMenuBar* bar = m_main->menuBar();
+        }
+        // The bar goes before the window while the window is taken down.
+        QMenuBar* bar = m_bar;
+        if ((type != QEvent::KeyPress && type != QEvent::ShortcutOverride) || bar == nullptr)
+            return false;
+        if (bar->activeAction() == nullptr)
+            m_byKeys = false;
+        else if (qobject_cast<QMenu*>(watched) != nullptr && type == QEvent::KeyPress)
+            m_byKeys = true; // walking the open menus: a Left or Right may land on the bar
         // F10 again closes the menus it opened, as elsewhere on the desktop.
-        if (auto* menu = qobject_cast<QMenu*>(watched); menu != nullptr && event->type() == QEvent::KeyPress
+        if (auto* menu = qobject_cast<QMenu*>(watched); menu != nullptr && type == QEvent::KeyPress
             && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F10 && bar->activeAction() != nullptr) {
             bar->setActiveAction(nullptr);
             return true;
@@ -102,9 +115,9 @@ protected:
         QAction* lit = bar->activeAction();
         auto* target = qobject_cast<QWidget*>(watched);
         if (lit == nullptr || QApplication::activePopupWidget() != nullptr || target == nullptr
-            || target->window() != m_main)
+            || target->window() != m_main || !(m_byKeys || bar->hasFocus()))
             return false;
-        if (event->type() == QEvent::ShortcutOverride) {
+        if (type == QEvent::ShortcutOverride) {
             event->accept(); // no shortcut of the window's: the key comes as a press
             return true;
         }
@@ -153,6 +166,8 @@ private:
     }
 
     QMainWindow* m_main;
+    QPointer<QMenuBar> m_bar;
+    bool m_byKeys = false;
 };
 
 } // namespace
