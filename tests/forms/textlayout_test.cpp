@@ -17,12 +17,6 @@ namespace {
 // no window off the screen.
 class TextLayoutTest : public FormsFixture {
 protected:
-    struct Case {
-        qreal scale;
-        const char* language; // empty: English, the source
-        QRect workArea;
-    };
-
     ~TextLayoutTest() override
     {
         QApplication::setFont(m_font);
@@ -55,6 +49,11 @@ TEST_F(TextLayoutTest, NoTextCutAndNoWindowOffTheScreenInAnyLanguageOrFontSize)
 {
     const QRect large(0, 0, 2560, 1600);
     const QRect small(0, 0, 1024, 600);
+    struct Case {
+        qreal scale;
+        const char* language; // empty: English, the source
+        QRect workArea;
+    };
     std::vector<Case> cases;
     for (const char* language : {"", "en_XA", "de", "fr", "es"})
         for (const qreal scale : {1.0, 1.5})
@@ -77,10 +76,9 @@ TEST_F(TextLayoutTest, NoTextCutAndNoWindowOffTheScreenInAnyLanguageOrFontSize)
             font.setPointSizeF(textscale::kDesignPointSize * c.scale);
         QApplication::setFont(font);
         textscale::overrideWorkArea(c.workArea);
-        const std::string where = QStringLiteral("%1 at %2 on %3x%4")
+        const std::string where = QStringLiteral("%1 at %2 on %3 px high")
                                       .arg(QLatin1String(*c.language ? c.language : "English"))
                                       .arg(c.scale)
-                                      .arg(c.workArea.width())
                                       .arg(c.workArea.height())
                                       .toStdString();
         {

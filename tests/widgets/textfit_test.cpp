@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
-#include <QLabel>
 
 #include "widgets/textfit.h"
 #include "widgets/textscale.h"
@@ -68,19 +67,6 @@ TEST(TextFitTest, WindowsGrowWithTheFontButFitTheWorkArea)
     for (const auto& c : cases)
         EXPECT_NEAR(textscale::factorFor(c.need, QSize(0, 0), c.area, c.wanted), c.factor, 1e-9)
             << c.need.width() << "x" << c.need.height() << " at " << c.wanted;
-}
-
-// A label grown by a larger font, or given a longer text, fits in its place.
-TEST(TextFitTest, LabelsFitTheirPlace)
-{
-    QLabel label(QStringLiteral("Highest Round Scored:"));
-    label.setFont(arial13());
-    label.setGeometry(0, 0, 120, 34);
-    textfit::fitLabel(&label);
-    const QRect drawn = QFontMetrics(label.font())
-                            .boundingRect(label.contentsRect(), int(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0),
-                                          label.text());
-    EXPECT_TRUE(label.contentsRect().contains(drawn)) << drawn.width() << "x" << drawn.height();
 }
 
 } // namespace
