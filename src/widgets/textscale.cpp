@@ -2,6 +2,7 @@
 #include "widgets/textscale.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMainWindow>
@@ -112,7 +113,9 @@ QSize unscaledPart(const QWidget* window)
 
 qreal desktopFactor()
 {
-    const qreal points = QApplication::font().pointSizeF();
+    // A desktop that names its font in pixels still has a size in points.
+    const QFont font = QApplication::font();
+    const qreal points = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
     if (points <= 0)
         return 1.0;
     return std::clamp(points / kDesignPointSize, 1.0, kLargest);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontMetrics>
 
 #include "widgets/textfit.h"
@@ -67,6 +68,28 @@ TEST(TextFitTest, WindowsGrowWithTheFontButFitTheWorkArea)
     for (const auto& c : cases)
         EXPECT_NEAR(textscale::factorFor(c.need, QSize(0, 0), c.area, c.wanted), c.factor, 1e-9)
             << c.need.width() << "x" << c.need.height() << " at " << c.wanted;
+}
+
+// The desktop's font, named in points or in pixels, never makes a window
+// smaller than drawn nor more than three times as large.
+TEST(TextFitTest, DesktopFontGivesTheFactor)
+{
+    const QFont desktop = QApplication::font();
+    const struct {
+        qreal points;
+        int pixels;
+        qreal factor;
+    } cases[] = {{15, 0, 1.5}, {0, 20, 20 * 72.0 / 96 / textscale::kDesignPointSize}, {5, 0, 1.0}, {200, 0, textscale::kLargest}};
+    for (const auto& c : cases) {
+        QFont font = desktop;
+        if (c.pixels > 0)
+            font.setPixelSize(c.pixels);
+        else
+            font.setPointSizeF(c.points);
+        QApplication::setFont(font);
+        EXPECT_NEAR(textscale::desktopFactor(), c.factor, 0.01) << c.points << " pt, " << c.pixels << " px";
+    }
+    QApplication::setFont(desktop);
 }
 
 } // namespace
