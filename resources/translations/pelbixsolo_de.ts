@@ -232,12 +232,12 @@
 <context>
     <name>CoachMenu</name>
     <message>
-        <source>Hint</source>
-        <translation>Tipp</translation>
+        <source>&amp;Hint</source>
+        <translation>&amp;Tipp</translation>
     </message>
     <message>
-        <source>Game Review</source>
-        <translation>Spielanalyse</translation>
+        <source>&amp;Game Review</source>
+        <translation>Spiel&amp;rückblick</translation>
     </message>
 </context>
 <context>
@@ -287,12 +287,12 @@
 <context>
     <name>GameHistory</name>
     <message>
-        <source>Export History...</source>
-        <translation>Verlauf exportieren …</translation>
+        <source>&amp;Export History...</source>
+        <translation>&amp;Verlauf exportieren...</translation>
     </message>
     <message>
-        <source>Statistics</source>
-        <translation>Statistik</translation>
+        <source>&amp;Statistics</source>
+        <translation>Stat&amp;istik</translation>
     </message>
     <message>
         <source>The history could not be written to %1: %2</source>
@@ -418,6 +418,66 @@
 </context>
 <context>
     <name>MainWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>&amp;Spiel starten</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Play Sounds</source>
+        <translation>&amp;Töne abspielen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Screen Location</source>
+        <translation>Fenster&amp;position zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Change  &amp;Name</source>
+        <translation>&amp;Namen ändern</translation>
+    </message>
+    <message>
+        <source>Automatically &amp;Check for Updates</source>
+        <translation>Automatisch nach &amp;Updates suchen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Tally List</source>
+        <translation>&amp;Spielbilanz</translation>
+    </message>
+    <message>
+        <source>View High Score &amp;List</source>
+        <translation>&amp;Bestenliste anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Check out &amp;Multiplayer Pelbix!</source>
+        <translation>&amp;Mehrspieler-Pelbix entdecken!</translation>
+    </message>
     <message>
         <source>Pelbix Solo</source>
         <translation>Pelbix Solo</translation>
@@ -575,7 +635,7 @@
     </message>
     <message>
         <source>Pelbix Solo - Game Review</source>
-        <translation>Pelbix Solo - Spielanalyse</translation>
+        <translation>Pelbix Solo - Spielrückblick</translation>
     </message>
     <message>
         <source>Done</source>
@@ -633,7 +693,7 @@
     <name>TallyListWindow</name>
     <message>
         <source>Pelbix Solo - Tally List</source>
-        <translation>Pelbix Solo - Bilanz</translation>
+        <translation>Pelbix Solo - Spielbilanz</translation>
     </message>
     <message>
         <source>YOUR TALLY LIST</source>

@@ -232,12 +232,12 @@
 <context>
     <name>CoachMenu</name>
     <message>
-        <source>Hint</source>
-        <translation>Pista</translation>
+        <source>&amp;Hint</source>
+        <translation>&amp;Pista</translation>
     </message>
     <message>
-        <source>Game Review</source>
-        <translation>Análisis de la partida</translation>
+        <source>&amp;Game Review</source>
+        <translation>Re&amp;visión de la partida</translation>
     </message>
 </context>
 <context>
@@ -287,12 +287,12 @@
 <context>
     <name>GameHistory</name>
     <message>
-        <source>Export History...</source>
-        <translation>Exportar historial…</translation>
+        <source>&amp;Export History...</source>
+        <translation>&amp;Exportar historial...</translation>
     </message>
     <message>
-        <source>Statistics</source>
-        <translation>Estadísticas</translation>
+        <source>&amp;Statistics</source>
+        <translation>&amp;Estadísticas</translation>
     </message>
     <message>
         <source>The history could not be written to %1: %2</source>
@@ -346,7 +346,7 @@
     <name>HighScoreWindow</name>
     <message>
         <source>Pelbix Solo - High Scores</source>
-        <translation>Pelbix Solo - Récords</translation>
+        <translation>Pelbix Solo - Mejores puntuaciones</translation>
     </message>
     <message>
         <source>DONE</source>
@@ -354,7 +354,7 @@
     </message>
     <message>
         <source>The high-score list could not be reached.</source>
-        <translation>No se pudo acceder a la lista de récords.</translation>
+        <translation>No se pudo acceder a la lista de mejores puntuaciones.</translation>
     </message>
 </context>
 <context>
@@ -418,6 +418,66 @@
 </context>
 <context>
     <name>MainWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Play Sounds</source>
+        <translation>Reproducir &amp;sonidos</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Screen Location</source>
+        <translation>&amp;Restablecer posición de la ventana</translation>
+    </message>
+    <message>
+        <source>Change  &amp;Name</source>
+        <translation>Cambiar &amp;nombre</translation>
+    </message>
+    <message>
+        <source>Automatically &amp;Check for Updates</source>
+        <translation>Buscar &amp;actualizaciones automáticamente</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Tally List</source>
+        <translation>&amp;Tabla de resultados</translation>
+    </message>
+    <message>
+        <source>View High Score &amp;List</source>
+        <translation>&amp;Mejores puntuaciones</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>Atajos de &amp;teclado</translation>
+    </message>
+    <message>
+        <source>Check out &amp;Multiplayer Pelbix!</source>
+        <translation>¡Descubre Pelbix &amp;multijugador!</translation>
+    </message>
     <message>
         <source>Pelbix Solo</source>
         <translation>Pelbix Solo</translation>
@@ -575,7 +635,7 @@
     </message>
     <message>
         <source>Pelbix Solo - Game Review</source>
-        <translation>Pelbix Solo - Análisis de la partida</translation>
+        <translation>Pelbix Solo - Revisión de la partida</translation>
     </message>
     <message>
         <source>Done</source>
@@ -633,11 +693,11 @@
     <name>TallyListWindow</name>
     <message>
         <source>Pelbix Solo - Tally List</source>
-        <translation>Pelbix Solo - Balance</translation>
+        <translation>Pelbix Solo - Tabla de resultados</translation>
     </message>
     <message>
         <source>YOUR TALLY LIST</source>
-        <translation>TU BALANCE</translation>
+        <translation>TUS RESULTADOS</translation>
     </message>
     <message>
         <source>HIGH SCORES</source>
@@ -669,7 +729,7 @@
     </message>
     <message>
         <source>Are you sure you want to reset the Tally?</source>
-        <translation>¿Seguro que quieres borrar el balance?</translation>
+        <translation>¿Seguro que quieres borrar la tabla de resultados?</translation>
     </message>
 </context>
 <context>
@@ -857,7 +917,7 @@ El archivo se ha conservado como %1.</translation>
     </message>
     <message>
         <source>High score list</source>
-        <translation>Lista de récords</translation>
+        <translation>Lista de mejores puntuaciones</translation>
     </message>
     <message>
         <source>Moves of the last game</source>

@@ -232,12 +232,12 @@
 <context>
     <name>CoachMenu</name>
     <message>
-        <source>Hint</source>
-        <translation>Conseil</translation>
+        <source>&amp;Hint</source>
+        <translation>&amp;Conseil</translation>
     </message>
     <message>
-        <source>Game Review</source>
-        <translation>Analyse de la partie</translation>
+        <source>&amp;Game Review</source>
+        <translation>&amp;Revue de la partie</translation>
     </message>
 </context>
 <context>
@@ -287,12 +287,12 @@
 <context>
     <name>GameHistory</name>
     <message>
-        <source>Export History...</source>
-        <translation>Exporter l&apos;historique…</translation>
+        <source>&amp;Export History...</source>
+        <translation>&amp;Exporter l&apos;historique...</translation>
     </message>
     <message>
-        <source>Statistics</source>
-        <translation>Statistiques</translation>
+        <source>&amp;Statistics</source>
+        <translation>&amp;Statistiques</translation>
     </message>
     <message>
         <source>The history could not be written to %1: %2</source>
@@ -418,6 +418,66 @@
 </context>
 <context>
     <name>MainWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Start Game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Play Sounds</source>
+        <translation>Jouer les &amp;sons</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Screen Location</source>
+        <translation>&amp;Réinitialiser la position de la fenêtre</translation>
+    </message>
+    <message>
+        <source>Change  &amp;Name</source>
+        <translation>Changer de &amp;nom</translation>
+    </message>
+    <message>
+        <source>Automatically &amp;Check for Updates</source>
+        <translation>Rechercher automatiquement les mises à &amp;jour</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Tally List</source>
+        <translation>&amp;Bilan des parties</translation>
+    </message>
+    <message>
+        <source>View High Score &amp;List</source>
+        <translation>&amp;Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ai&amp;de</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>Raccourcis &amp;clavier</translation>
+    </message>
+    <message>
+        <source>Check out &amp;Multiplayer Pelbix!</source>
+        <translation>Découvrez Pelbix &amp;multijoueur !</translation>
+    </message>
     <message>
         <source>Pelbix Solo</source>
         <translation>Pelbix Solo</translation>
@@ -575,7 +635,7 @@
     </message>
     <message>
         <source>Pelbix Solo - Game Review</source>
-        <translation>Pelbix Solo - Analyse de la partie</translation>
+        <translation>Pelbix Solo - Revue de la partie</translation>
     </message>
     <message>
         <source>Done</source>
@@ -633,7 +693,7 @@
     <name>TallyListWindow</name>
     <message>
         <source>Pelbix Solo - Tally List</source>
-        <translation>Pelbix Solo - Bilan</translation>
+        <translation>Pelbix Solo - Bilan des parties</translation>
     </message>
     <message>
         <source>YOUR TALLY LIST</source>

@@ -25,7 +25,7 @@ GameHistory::GameHistory(MainWindow& main, const QString& path)
 void GameHistory::buildMenus()
 {
     if (auto* file = m_main.findChild<QMenu*>(QStringLiteral("file1"))) {
-        auto* exportAction = new QAction(tr("Export History..."), file);
+        auto* exportAction = new QAction(tr("&Export History..."), file);
         exportAction->setObjectName(QStringLiteral("ExportHistory1"));
         connect(exportAction, &QAction::triggered, this, &GameHistory::onExportHistory);
         QAction* before = nullptr; // ahead of the separator above Exit
@@ -35,7 +35,7 @@ void GameHistory::buildMenus()
         file->insertAction(before, exportAction);
     }
     if (auto* view = m_main.findChild<QMenu*>(QStringLiteral("View1"))) {
-        QAction* stats = view->addAction(tr("Statistics"), this, &GameHistory::onStatistics);
+        QAction* stats = view->addAction(tr("&Statistics"), this, &GameHistory::onStatistics);
         stats->setObjectName(QStringLiteral("Statistics1"));
         stats->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     }

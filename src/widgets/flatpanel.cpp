@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include "widgets/flatutilitys.h"
+#include "widgets/textfit.h"
 
 namespace {
 
@@ -174,8 +175,9 @@ void FlatPanel::paintEvent(QPaintEvent*)
     canvas.fillRect(0, h - 1, w, 1, shadow);
 
     QRect text = r.adjusted(kFrameWidth, kFrameWidth, -kFrameWidth, -kFrameWidth);
-    const int format = Qt::TextSingleLine | Qt::AlignVCenter | Qt::TextShowMnemonic | int(m_alignment);
-    canvas.setFont(font());
+    const textfit::Fit fitted = textfit::fit(font(), m_caption, text.size());
+    const int format = fitted.flags(Qt::AlignVCenter | m_alignment) | Qt::TextShowMnemonic;
+    canvas.setFont(fitted.font);
     if (isEnabled()) {
         canvas.setPen(pal.color(QPalette::Active, QPalette::WindowText));
         canvas.drawText(text, format, m_caption);

@@ -9,6 +9,7 @@
 
 #include "widgets/flatpanel.h"
 #include "widgets/clickableaccessible.h"
+#include "widgets/textscale.h"
 
 namespace {
 // The mark is black like the frames of the board's panels; it shows on the
@@ -57,8 +58,16 @@ void PictureBox::clearPicture()
 void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    if (const QPixmap& shown = picture(); !shown.isNull())
-        p.drawPixmap(0, 0, shown);
+    if (const QPixmap& shown = picture(); !shown.isNull()) {
+        // Pictures grow with their window; painted ones carry the pixels for it.
+        const qreal factor = textscale::of(this);
+        if (factor == 1.0) {
+            p.drawPixmap(0, 0, shown);
+        } else {
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawPixmap(QRectF(QPointF(0, 0), shown.deviceIndependentSize() * factor), shown, QRectF(shown.rect()));
+        }
+    }
     if (m_focusMark.shown(this))
         FocusMark::paint(p, rect(), kFocusMarkColor);
 }

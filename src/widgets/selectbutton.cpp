@@ -11,6 +11,7 @@
 #include <QPointer>
 
 #include "widgets/keypress.h"
+#include "widgets/textfit.h"
 
 namespace {
 
@@ -168,25 +169,36 @@ void SelectButton::paintEvent(QPaintEvent*)
     // The outermost ring is left to the border.
     canvas.fillRect(1, 1, W - 2, H - 2, fillColor);
 
-    canvas.setFont(m_canvasFont);
+    // A caption too long for the face (a translation, a large desktop
+    // font) is set smaller and then wrapped rather than cut.
+    const QRect room(kLeftInset, 1, std::max(0, W - kLeftInset - kRightInset), std::max(0, H - 2));
+    const textfit::Fit fitted = textfit::fit(m_canvasFont, m_caption, room.size());
+    canvas.setFont(fitted.font);
     const QFontMetrics metrics = canvas.fontMetrics();
-    const int w = metrics.horizontalAdvance(m_caption);
-    const int h = metrics.height();
-    int x = kLeftInset;
-    if (m_alignment & Qt::AlignRight)
-        x = W - w - kRightInset;
-    else if (m_alignment & Qt::AlignHCenter)
-        x = W / 2 - w / 2;
-    int y = H / 2 - h / 2;
-    if (down) {
-        ++x;
-        ++y;
+    const Qt::Alignment across = m_alignment & (Qt::AlignRight | Qt::AlignHCenter) ? m_alignment & Qt::AlignHorizontal_Mask
+                                                                                     : Qt::AlignLeft;
+    QRect cell = metrics.boundingRect(room, fitted.flags(across | Qt::AlignVCenter), m_caption);
+    if (!fitted.wrap) {
+        // One line keeps its old place: the left inset, the right inset or
+        // the middle, whatever the room.
+        const int w = metrics.horizontalAdvance(m_caption);
+        int x = kLeftInset;
+        if (m_alignment & Qt::AlignRight)
+            x = W - w - kRightInset;
+        else if (m_alignment & Qt::AlignHCenter)
+            x = W / 2 - w / 2;
+        cell = QRect(x, H / 2 - metrics.height() / 2, w, metrics.height());
     }
+    if (down)
+        cell.translate(1, 1);
     // The caption's cell is filled like the face, so it covers whatever lay
     // there, even where it overruns the face.
-    canvas.fillRect(x, y, w, h, fillColor);
+    canvas.fillRect(cell, fillColor);
     canvas.setPen(toQColor(m_canvasTextColor, pal));
-    canvas.drawText(x, y + metrics.ascent(), m_caption);
+    if (fitted.wrap)
+        canvas.drawText(cell, fitted.flags(across | Qt::AlignVCenter), m_caption);
+    else
+        canvas.drawText(cell.left(), cell.top() + metrics.ascent(), m_caption);
 
     // Frames past the middle would be empty; stopping there also bounds the
     // loop for any width a caller sets.

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextEdit>
 #include <QSignalSpy>
@@ -59,14 +60,14 @@ protected:
             key(*p == ' ' ? Qt::Key_Space : static_cast<Qt::Key>(QChar(*p).toUpper().unicode()));
     }
     static void type(const QString& text) { QTest::keyClicks(focus(), text); }
-    // Opens a menu by its Alt key and picks its item `item` (0 first) with
-    // the arrows and Return.
+    // Opens a menu by its Alt key and picks its item `item` (0 first, lit
+    // when the menu opens) with the arrows and Return.
     static void menuItem(Qt::Key altKey, int item)
     {
         key(altKey, Qt::AltModifier);
         QWidget* popup = QApplication::activePopupWidget();
         ASSERT_NE(popup, nullptr);
-        for (int i = 0; i <= item; ++i)
+        for (int i = 0; i < item; ++i)
             QTest::keyClick(popup, Qt::Key_Down);
         QTest::keyClick(popup, Qt::Key_Return);
     }
@@ -168,7 +169,7 @@ TEST_F(KeyboardTest, NamePanelCancelsKeepsTextAndMenusOpenByAltKeys)
     EXPECT_EQ(child<QLineEdit>(*main, "edit_aname")->text(), "Zed");
     QWidget* popup = QApplication::activePopupWidget();
     ASSERT_NE(popup, nullptr);
-    EXPECT_EQ(static_cast<QMenu*>(popup)->title(), "File");
+    EXPECT_EQ(static_cast<QMenu*>(popup)->title(), "&File");
     QTest::keyClick(popup, Qt::Key_Escape);
     waitUntil([] { return QApplication::activePopupWidget() == nullptr; });
 
@@ -186,7 +187,7 @@ TEST_F(KeyboardTest, NamePanelCancelsKeepsTextAndMenusOpenByAltKeys)
     key(Qt::Key_F10);
     popup = QApplication::activePopupWidget();
     ASSERT_NE(popup, nullptr);
-    EXPECT_EQ(static_cast<QMenu*>(popup)->title(), "File");
+    EXPECT_EQ(static_cast<QMenu*>(popup)->title(), "&File");
     QTest::keyClick(popup, Qt::Key_Escape);
     key(Qt::Key_Escape);
 
@@ -195,6 +196,66 @@ TEST_F(KeyboardTest, NamePanelCancelsKeepsTextAndMenusOpenByAltKeys)
     EXPECT_EQ(focusName(), "edit_aname");
     key(Qt::Key_Return);
     EXPECT_EQ(main->playerNameText(), "Zed");
+}
+
+TEST_F(KeyboardTest, MenusOpenWithTheFirstItemLitAndKeepTheirKeysFromTheBoard)
+{
+    auto main = open();
+    key(Qt::Key_Escape); // the name panel
+    QMenuBar* bar = main->menuBar();
+    const GameState& state = main->game().state();
+
+    // F10 and Alt+F both open File with "Start Game" lit: one Return starts.
+    for (const auto opener : {QKeyCombination(Qt::Key_F10), QKeyCombination(Qt::AltModifier, Qt::Key_F)}) {
+        key(opener.key(), opener.keyboardModifiers());
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(popup, nullptr);
+        ASSERT_NE(popup->activeAction(), nullptr);
+        EXPECT_EQ(popup->activeAction()->objectName(), "StartGame1");
+        dialogs.defaultAnswer = true; // a game under way may be abandoned
+        QTest::keyClick(popup, Qt::Key_Return);
+        EXPECT_EQ(state.round, 1);
+        waitUntil([] { return QApplication::activePopupWidget() == nullptr; });
+    }
+
+    // Left from File lands on the bar's own command; its keys act on it
+    // and none of them rolls or picks dice behind the menu.
+    auto* multiplayer = main->findChild<QAction*>("Multiplayer1");
+    QSignalSpy shows(multiplayer, &QAction::triggered);
+    faces.script = {1, 2, 3, 4, 6, 6};
+    for (const Qt::Key act : {Qt::Key_Return, Qt::Key_Down, Qt::Key_Space}) {
+        key(Qt::Key_F10);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Left);
+        ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
+        ASSERT_EQ(bar->activeAction(), multiplayer);
+        keys("1R");
+        key(act);
+        EXPECT_EQ(bar->activeAction(), nullptr);
+    }
+    EXPECT_EQ(shows.count(), 3);
+    EXPECT_EQ(faces.script.size(), 6u) << "a key meant for the menu bar rolled the dice";
+
+    // A title lit by the pointer resting on it takes no key from the board.
+    const QPoint over = bar->actionGeometry(multiplayer).center();
+    QMouseEvent move(QEvent::MouseMove, over, bar->mapToGlobal(over), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(bar, &move);
+    ASSERT_EQ(bar->activeAction(), multiplayer);
+    key(Qt::Key_Space);
+    EXPECT_TRUE(faces.script.empty()) << "Space did not roll with the pointer on the menu bar";
+
+    // F10 again closes what it opened.
+    key(Qt::Key_F10);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_F10);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(bar->activeAction(), nullptr);
+
+    // The bar's titles carry underlined letters that never clash.
+    QSet<QKeySequence> mnemonics;
+    for (QAction* a : bar->actions())
+        if (!a->isSeparator())
+            mnemonics.insert(QKeySequence::mnemonic(a->text()));
+    EXPECT_EQ(mnemonics.size(), 5);
+    EXPECT_FALSE(mnemonics.contains(QKeySequence()));
 }
 
 TEST_F(KeyboardTest, UpdateOfferOverTheNamePanelTakesNoReturnMeantForTheName)
@@ -292,7 +353,7 @@ TEST_F(KeyboardTest, TallyResetAndWindowsByKeysOnly)
     // the menu's own shortcuts.
     QMenu* help = w.main.findChild<QMenu*>("Help1");
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(help->actions().last()->text(), "Keyboard Shortcuts");
+    EXPECT_EQ(help->actions().last()->text(), "&Keyboard Shortcuts");
     w.main.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.main));
     menuItem(Qt::Key_H, 2); // Help, About, Keyboard Shortcuts (the separator is skipped)

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "widgets/storedcolor.h"
+#include "widgets/textscale.h"
 
 namespace artwork {
 namespace {
@@ -61,7 +62,11 @@ template <typename Paint>
 QPixmap cachedPicture(const QString& key, QSize size, Paint&& paint)
 {
     auto& pictures = pictureCache();
-    if (const auto it = pictures.constFind(key); it != pictures.cend())
+    // Pictures keep their drawn size and carry the pixels for the largest
+    // a window grows them to, so they stay sharp on a larger desktop font.
+    const qreal ratio = (qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0) * textscale::desktopFactor();
+    const QString sharpKey = key + QStringLiteral("@%1").arg(ratio);
+    if (const auto it = pictures.constFind(sharpKey); it != pictures.cend())
         return *it;
     // Pixmaps must not outlive the application object that made them.
     if (pictures.isEmpty())
@@ -69,7 +74,6 @@ QPixmap cachedPicture(const QString& key, QSize size, Paint&& paint)
 
     // Paint at the screen's pixel density so the pictures stay sharp on
     // high-density displays; geometry stays in layout pixels.
-    const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
     QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
@@ -81,7 +85,7 @@ QPixmap cachedPicture(const QString& key, QSize size, Paint&& paint)
         paint(painter, QSizeF(size));
     }
     QPixmap picture = QPixmap::fromImage(std::move(image));
-    pictures.insert(key, picture);
+    pictures.insert(sharpKey, picture);
     return picture;
 }
 

@@ -2,11 +2,15 @@
 #include "forms/board/boardkeys.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QShortcut>
+#include <QTimer>
 
 #include "widgets/dialogkeys.h"
 #include "forms/windows/shortcutswindow.h"
@@ -58,9 +62,113 @@ QString plainText(const QAction* action)
     return text.remove(QLatin1Char('&'));
 }
 
-// Alt and the first letter of a menu's title open it. The captions stay as
-// they are: no underlined letters.
-QString menuKey(const QAction* menu) { return QStringLiteral("Alt+") + plainText(menu).left(1).toUpper(); }
+// Alt and the underlined letter of a menu's title open it; the menu bar
+// owns those keys through the '&' in the titles.
+QString menuKey(const QAction* menu) { return QKeySequence::mnemonic(menu->text()).toString(QKeySequence::NativeText); }
+
+// Opens `menu` from the bar with its first item lit, so that the first
+// Return acts as it does on the desktop's other programs.
+void openWithFirstItem(QMenuBar* bar, QAction* menu)
+{
+    bar->setActiveAction(menu);
+    if (menu->menu() == nullptr)
+        return;
+    for (QAction* item : menu->menu()->actions())
+        if (!item->isSeparator() && item->isVisible() && item->isEnabled()) {
+            menu->menu()->setActiveAction(item);
+            return;
+        }
+}
+
+// While the keyboard has lit a title of the menu bar and no menu is open,
+// every key pressed in the main window belongs to the bar: without this, a
+// Space or a digit meant for the lit "Check out Multiplayer Pelbix!"
+// reached the board's shortcuts and rolled or picked dice behind the menu.
+// A title lit only by the pointer resting on it keeps no key from the board.
+class MenuBarKeys : public QObject {
+public:
+    MenuBarKeys(QMainWindow* main, QObject* parent) : QObject(parent), m_main(main), m_bar(main->menuBar()) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseMove || type == QEvent::MouseButtonPress) {
+            if (watched == m_bar)
+                m_byKeys = false;
+            return false;
+        }
+        // The bar goes before the window while the window is taken down.
+        QMenuBar* bar = m_bar;
+        if ((type != QEvent::KeyPress && type != QEvent::ShortcutOverride) || bar == nullptr)
+            return false;
+        if (bar->activeAction() == nullptr)
+            m_byKeys = false;
+        else if (qobject_cast<QMenu*>(watched) != nullptr && type == QEvent::KeyPress)
+            m_byKeys = true; // walking the open menus: a Left or Right may land on the bar
+        // F10 again closes the menus it opened, as elsewhere on the desktop.
+        if (auto* menu = qobject_cast<QMenu*>(watched); menu != nullptr && type == QEvent::KeyPress
+            && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F10 && bar->activeAction() != nullptr) {
+            bar->setActiveAction(nullptr);
+            return true;
+        }
+        QAction* lit = bar->activeAction();
+        auto* target = qobject_cast<QWidget*>(watched);
+        if (lit == nullptr || QApplication::activePopupWidget() != nullptr || target == nullptr
+            || target->window() != m_main || !(m_byKeys || bar->hasFocus()))
+            return false;
+        if (type == QEvent::ShortcutOverride) {
+            event->accept(); // no shortcut of the window's: the key comes as a press
+            return true;
+        }
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        // A bar in its own keyboard mode walks its menu titles itself.
+        if (target == bar && lit->menu() != nullptr)
+            return false;
+        switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            openWithFirstItem(bar, neighbour(bar, lit, key == Qt::Key_Left ? -1 : 1));
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+        case Qt::Key_Down:
+        case Qt::Key_Up:
+            if (lit->menu() != nullptr) {
+                openWithFirstItem(bar, lit);
+            } else {
+                bar->setActiveAction(nullptr);
+                lit->trigger();
+            }
+            break;
+        case Qt::Key_Escape:
+            if (target == bar)
+                return false;
+            bar->setActiveAction(nullptr);
+            break;
+        default:
+            break; // swallowed: nothing behind the bar hears it
+        }
+        return true;
+    }
+
+private:
+    static QAction* neighbour(QMenuBar* bar, QAction* from, int step)
+    {
+        QList<QAction*> titles;
+        for (QAction* a : bar->actions())
+            if (!a->isSeparator() && a->isVisible())
+                titles << a;
+        const auto count = titles.size();
+        const auto at = titles.indexOf(from);
+        return titles.at(((at < 0 ? 0 : at) + step + count) % count);
+    }
+
+    QMainWindow* m_main;
+    QPointer<QMenuBar> m_bar;
+    bool m_byKeys = false;
+};
 
 } // namespace
 
@@ -111,16 +219,11 @@ void BoardKeys::addMenuKeys()
     connect(f10, &QShortcut::activated, bar, [bar] {
         for (QAction* a : bar->actions())
             if (a->menu() != nullptr) {
-                bar->setActiveAction(a);
+                openWithFirstItem(bar, a);
                 return;
             }
     });
-    for (QAction* a : bar->actions()) {
-        if (a->menu() == nullptr || plainText(a).isEmpty())
-            continue;
-        auto* key = new QShortcut(QKeySequence(menuKey(a)), m_main);
-        connect(key, &QShortcut::activated, bar, [bar, a] { bar->setActiveAction(a); });
-    }
+    qApp->installEventFilter(new MenuBarKeys(m_main, this));
 }
 
 void BoardKeys::addPanelKeys()

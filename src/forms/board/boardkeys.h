@@ -14,8 +14,10 @@ class QWidget;
 // The keyboard's way into the main window. On the board (window active, no
 // pop-up panel open) 1 to 6 toggle a die, R or Space roll and B banks, each
 // through the control's own click, so a key does nothing where a click would
-// do nothing. F10 and Alt plus a menu's first letter open the menus; the
-// pop-up panels get dialog keys. The menu's own shortcuts stay as they are.
+// do nothing. F10 and Alt plus a menu's underlined letter open the menus
+// with the first item lit; while the menu bar is lit its keys never reach
+// the board. The pop-up panels get dialog keys. The menu's own shortcuts
+// stay as they are.
 class BoardKeys : public QObject {
     Q_OBJECT
 public:

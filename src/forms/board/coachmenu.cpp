@@ -16,10 +16,10 @@ CoachMenu::CoachMenu(QWidget* mainWindow, QMenu* view, Game& game)
     : QObject(mainWindow), m_main(mainWindow), m_game(game)
 {
     setObjectName(QStringLiteral("coach"));
-    QAction* hint = view->addAction(tr("Hint"), this, &CoachMenu::onHint);
+    QAction* hint = view->addAction(tr("&Hint"), this, &CoachMenu::onHint);
     hint->setObjectName(QStringLiteral("Hint1"));
     hint->setShortcut(QKeySequence(Qt::Key_H));
-    view->addAction(tr("Game Review"), this, &CoachMenu::onGameReview)
+    view->addAction(tr("&Game Review"), this, &CoachMenu::onGameReview)
         ->setObjectName(QStringLiteral("GameReview1"));
     m_game.setObserver(this);
 }

@@ -8,6 +8,7 @@
 
 #include "forms/art/formlayout.h"
 #include "forms/windows/coachtext.h"
+#include "widgets/textscale.h"
 
 namespace {
 
@@ -87,6 +88,9 @@ void HintPanel::paintEvent(QPaintEvent*)
             p.drawRect(die->geometry().adjusted(-kOutlineWidth, -kOutlineWidth, kOutlineWidth, kOutlineWidth));
     }
 
+    // The advice box is laid out in drawn pixels; it grows with the board.
+    const qreal factor = textscale::of(this);
+    p.scale(factor, factor);
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(kBoxFill);
     p.drawRect(kTextBox.adjusted(0, 0, -1, -1));

@@ -39,6 +39,7 @@
 #include "widgets/picturebox.h"
 #include "widgets/clickablelabel.h"
 #include "widgets/filledshape.h"
+#include "widgets/textscale.h"
 #include "platform/dialogservice.h"
 #include "platform/instancelock.h"
 #include "platform/programfolder.h"
@@ -132,6 +133,7 @@ MainWindow::MainWindow(const ProgramFolder& folder, MainWindowSeams seams, QWidg
     wireOnlineFlows(seams);
     m_keys = new BoardKeys(this);
     m_access = new BoardAccessibility(*this, m_game);
+    textscale::fitWindow(this); // before the settings give the window its place and size
     FormCreate();
 }
 
@@ -158,49 +160,49 @@ void MainWindow::FormCreate()
 
 void MainWindow::buildMenu()
 {
-    QMenu* file1 = menuBar()->addMenu(QStringLiteral("File"));
+    QMenu* file1 = menuBar()->addMenu(tr("&File"));
     file1->setObjectName(QStringLiteral("file1"));
-    QAction* startGame = file1->addAction(QStringLiteral("Start Game"), this, &MainWindow::onStartGame);
+    QAction* startGame = file1->addAction(tr("&Start Game"), this, &MainWindow::onStartGame);
     startGame->setObjectName(QStringLiteral("StartGame1"));
     // Ctrl+N is the desktop's own key for a new game; Ctrl+S stays.
     startGame->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_S), QKeySequence(Qt::CTRL | Qt::Key_N)});
     file1->addSeparator()->setObjectName(QStringLiteral("N1"));
-    QAction* exit = file1->addAction(QStringLiteral("Exit"), this, &MainWindow::onExit);
+    QAction* exit = file1->addAction(tr("E&xit"), this, &MainWindow::onExit);
     exit->setObjectName(QStringLiteral("Exit1"));
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("Options1"));
-    PlaySounds1 = addSavedOption(options, QStringLiteral("Play Sounds"), QStringLiteral("PlaySounds1"),
+    PlaySounds1 = addSavedOption(options, tr("&Play Sounds"), QStringLiteral("PlaySounds1"),
                                  &MainWindow::onPlaySounds);
-    QAction* reset = options->addAction(QStringLiteral("Reset Screen Location"), this,
+    QAction* reset = options->addAction(tr("&Reset Screen Location"), this,
                                         &MainWindow::onResetScreenLocation);
     reset->setObjectName(QStringLiteral("ResetScreenLocation1"));
-    QAction* changeName = options->addAction(QStringLiteral("Change  Name"), this, &MainWindow::onChangeName);
+    QAction* changeName = options->addAction(tr("Change  &Name"), this, &MainWindow::onChangeName);
     changeName->setObjectName(QStringLiteral("ChangeName1"));
-    updatecheck = addSavedOption(options, QStringLiteral("Automatically Check for Updates"),
+    updatecheck = addSavedOption(options, tr("Automatically &Check for Updates"),
                                  QStringLiteral("updatecheck"), &MainWindow::onUpdateCheck);
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("View1"));
-    view->addAction(QStringLiteral("Tally List"), this, &MainWindow::onTallyList)
+    view->addAction(tr("&Tally List"), this, &MainWindow::onTallyList)
         ->setObjectName(QStringLiteral("TallyList1"));
-    view->addAction(QStringLiteral("View High Score List"), this, &MainWindow::onViewHighScoreList)
+    view->addAction(tr("View High Score &List"), this, &MainWindow::onViewHighScoreList)
         ->setObjectName(QStringLiteral("ViewHighScoreList1"));
     new CoachMenu(this, view, m_game); // Hint and Game Review follow the items above
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
-    QAction* help2 = help->addAction(QStringLiteral("Help"), this, &MainWindow::onHelp);
+    QAction* help2 = help->addAction(tr("&Help"), this, &MainWindow::onHelp);
     help2->setObjectName(QStringLiteral("Help2"));
     help2->setShortcut(QKeySequence(Qt::Key_F1));
     help->addSeparator()->setObjectName(QStringLiteral("N2"));
-    help->addAction(QStringLiteral("About"), this, &MainWindow::onAbout)->setObjectName(QStringLiteral("About1"));
-    help->addAction(QStringLiteral("Keyboard Shortcuts"), this, &MainWindow::onKeyboardShortcuts)
+    help->addAction(tr("&About"), this, &MainWindow::onAbout)->setObjectName(QStringLiteral("About1"));
+    help->addAction(tr("&Keyboard Shortcuts"), this, &MainWindow::onKeyboardShortcuts)
         ->setObjectName(QStringLiteral("KeyboardShortcuts1"));
 
     menuBar()->addSeparator()->setObjectName(QStringLiteral("N3"));
-    QAction* multiplayer = menuBar()->addAction(QStringLiteral("Check out Multiplayer Pelbix!"));
+    QAction* multiplayer = menuBar()->addAction(tr("Check out &Multiplayer Pelbix!"));
     multiplayer->setObjectName(QStringLiteral("Multiplayer1"));
     connect(multiplayer, &QAction::triggered, this, &MainWindow::onMultiplayer);
 }
@@ -479,7 +481,10 @@ void MainWindow::setShown(BoardPart part, bool shown)
 
 void MainWindow::bringToFront(BoardPart part) { widgetOf(part)->raise(); }
 
-void MainWindow::markTurn(int round) { image_turn->move(image_turn->x(), layout::turnMarkerTop(round)); }
+void MainWindow::markTurn(int round)
+{
+    image_turn->move(image_turn->x(), textscale::scaled(layout::turnMarkerTop(round), this));
+}
 
 void MainWindow::placeDie(int die, DiePlace place)
 {
@@ -489,7 +494,7 @@ void MainWindow::placeDie(int die, DiePlace place)
     case DiePlace::Row: at = {layout::columnLeft(die), layout::kRowTop}; break;
     case DiePlace::SetAside: at = {layout::columnLeft(die), layout::kSetAsideTop}; break;
     }
-    dice[static_cast<std::size_t>(die - 1)]->move(at);
+    dice[static_cast<std::size_t>(die - 1)]->move(textscale::scaled(at, this));
 }
 
 void MainWindow::showFace(int die, int face)

@@ -22,6 +22,7 @@
 #include "net/httplimits.h"
 #include "net/wiretext.h"
 #include "protocol/wirecontract.h"
+#include "widgets/textscale.h"
 
 namespace {
 
@@ -239,6 +240,7 @@ void HighScoreWindow::onDone() { close(); }
 
 void HighScoreWindow::showWindow()
 {
+    textscale::fitWindow(this);
     if (!m_placed) {
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             const QRect desk = screen->availableGeometry();

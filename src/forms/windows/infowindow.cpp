@@ -10,6 +10,7 @@
 #include "widgets/clickablelabel.h"
 #include "forms/windows/windowaccessibility.h"
 #include "widgets/accessiblerole.h"
+#include "widgets/textscale.h"
 
 namespace infowindow {
 
@@ -34,6 +35,7 @@ void dress(QWidget* window, const QString& caption, QSize clientSize)
 
 void showCentredOn(QWidget* window, const QWidget* mainWindow, bool& placed)
 {
+    textscale::fitWindow(window);
     if (!placed && mainWindow != nullptr) {
         const QRect main = mainWindow->frameGeometry();
         QSize own = window->frameGeometry().size();
@@ -84,7 +86,11 @@ ClickableLabel* placeLink(QWidget* parent, const QString& name, QRect geometry, 
 QLabel* placeNotice(QWidget* parent, const NoticePlaces& places, const LabelStyle& style)
 {
     const auto line = [&](const char* name, QPoint at, const QString& text) {
-        return placeLabel(parent, QString::fromLatin1(name), QRect(at, QSize()), text, style);
+        QLabel* label = placeLabel(parent, QString::fromLatin1(name), QRect(at, QSize()), text, style);
+        // A longer language keeps to the panel: its words shrink to the room.
+        if (label->geometry().right() >= parent->width())
+            label->resize(parent->width() - at.x(), label->height());
+        return label;
     };
     line("label_product", places.product, QStringLiteral("Pelbix Solo"));
     line("label_maker", places.maker, QStringLiteral("Dravik Software"));
