@@ -406,7 +406,7 @@
     </message>
     <message>
         <source>All rights reserved.</source>
-        <translation>Todos los derechos reservados.</translation>
+        <translation>Derechos reservados.</translation>
     </message>
 </context>
 <context>
