@@ -11,6 +11,7 @@
 #include "core/history/historyanalysis.h"
 #include "core/history/historycsv.h"
 #include "core/history/historystore.h"
+#include "core/history/spreadcache.h"
 #include "history/historybot.h"
 
 namespace fs = std::filesystem;
@@ -422,4 +423,50 @@ TEST(HistoryCharts, PerfectPlayDistributionHasTheSolversMean)
     }
     EXPECT_NEAR(total, 1, 1e-9);
     EXPECT_NEAR(mean, solver().expectedGame(), 1e-6 * solver().expectedGame());
+}
+
+// Perfect play's spread is read back exactly from its file, and only a
+// whole, sound file made for the same solver is taken.
+TEST(SpreadCache, KeepsTheSpreadExactlyAndRefusesAnyOtherFile)
+{
+    const std::vector<double> spread = {0.1, 0.2, 0.3, 0.4};
+    const double key = 5439.7243;
+    const std::string good = spreadCacheText(spread, key);
+    EXPECT_EQ(readSpreadCache(good, key), spread);
+
+    const auto replaced = [&good](const std::string& from, const std::string& to) {
+        std::string text = good;
+        text.replace(text.find(from), from.size(), to);
+        return text;
+    };
+    const std::size_t at = good.find("shares 4\n") + 9;
+    const std::string firstShare = good.substr(at, good.find('\n', at) - at);
+    const struct {
+        const char* what;
+        std::string text;
+        double key;
+    } refused[] = {
+        {"another solver", good, key + 50},
+        {"another format", replaced("spread 1", "spread 2"), key},
+        {"cut short", good.substr(0, good.size() - 3), key},
+        {"no last newline", good.substr(0, good.size() - 1), key},
+        {"a share too many", good + firstShare + "\n", key},
+        {"a count too large", replaced("shares 4", "shares 99999999"), key},
+        {"no shares", replaced("shares 4", "shares 0"), key},
+        {"a negative share", replaced(firstShare, "-" + firstShare), key},
+        {"not a number", replaced(firstShare, "nan"), key},
+        {"shares not adding up", replaced(firstShare, "0x1p-1"), key},
+        {"empty", "", key},
+    };
+    for (const auto& r : refused)
+        EXPECT_FALSE(readSpreadCache(r.text, r.key)) << r.what;
+
+    TempFolder folder;
+    const std::string path = folder.file("spread.txt");
+    EXPECT_FALSE(loadSpreadCache(path, key)) << "no file yet";
+    ASSERT_TRUE(saveSpreadCache(path, spread, key));
+    EXPECT_EQ(loadSpreadCache(path, key), spread);
+    EXPECT_FALSE(saveSpreadCache(folder.file("no-such-folder/spread.txt"), spread, key));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.file("")), fs::directory_iterator()), 1)
+        << "no temporary file is left behind";
 }

@@ -16,6 +16,7 @@
 #include <cmath>
 #include <functional>
 
+#include "core/history/spreadcache.h"
 #include "forms/windows/infowindow.h"
 
 namespace {
@@ -270,6 +271,9 @@ void Tstatistics::showHistory(const std::vector<HistoryGame>& games, const Solve
 {
     m_games = games;
     m_solver = &solver;
+    if (m_perfect.empty() && !m_spreadCache.isEmpty())
+        if (auto kept = loadSpreadCache(m_spreadCache.toStdString(), solver.expectedGame()))
+            m_perfect = std::move(*kept);
     fill();
     if (m_perfect.empty())
         startPerfectSpread(solver);
@@ -284,9 +288,14 @@ void Tstatistics::startPerfectSpread(const Solver& solver)
         m_perfect = m_worker->result();
         fill();
     });
-    // The worker's own copy: the coach's solver may go first when the program closes.
-    m_worker->setFuture(QtConcurrent::run(
-        [copy = solver, stop = m_stop] { return perfectPlayDistribution(copy, stop.get()); }));
+    // The worker's own copy: the coach's solver may go first when the
+    // program closes. It keeps what it worked out for the next opening.
+    m_worker->setFuture(QtConcurrent::run([copy = solver, stop = m_stop, cache = m_spreadCache.toStdString()] {
+        std::vector<double> spread = perfectPlayDistribution(copy, stop.get());
+        if (!spread.empty() && !cache.empty())
+            (void)saveSpreadCache(cache, spread, copy.expectedGame()); // not kept: worked out again next time
+        return spread;
+    }));
 }
 
 void Tstatistics::waitForPerfectSpread()
@@ -317,13 +326,15 @@ void Tstatistics::fill()
     for (const HistoryGame& g : m_games)
         coached += !g.abandoned && g.hints > 0 ? 1 : 0;
     const std::size_t abandoned = m_games.size() - c.scores.size();
+    // The count leads, so the sentence reads right for one game or many
+    // even where no catalogue gives the plural forms.
     label_summary->setText(
-        QStringLiteral("%1 games finished (%2 coached, %3 abandoned). Mean score %4 against %5 for perfect play; "
-                       "mean points given away %6; mean luck %7.")
-            .arg(c.scores.size())
+        tr("Games finished: %n (%1 coached, %2 abandoned).", nullptr, static_cast<int>(c.scores.size()))
             .arg(coached)
             .arg(abandoned)
-            .arg(fixed(mean(scores)), fixed(m_solver->expectedGame()), fixed(mean(c.givenAway)), fixed(mean(c.luck))));
+        + QLatin1Char(' ')
+        + tr("Mean score %1 against %2 for perfect play; mean points given away %3; mean luck %4.")
+              .arg(fixed(mean(scores)), fixed(m_solver->expectedGame()), fixed(mean(c.givenAway)), fixed(mean(c.luck))));
     const QStringList games = scores.empty() ? QStringList()
                                              : QStringList{QStringLiteral("game 1"),
                                                            QStringLiteral("game %1").arg(scores.size())};
