@@ -120,6 +120,12 @@ TEST_F(StatisticsTest, GamesAreRecordedMarkedReviewedExportedAndCharted)
     EXPECT_EQ(cell->text(QAccessible::Name), "1500");
     ASSERT_EQ(cell->tableCellInterface()->columnHeaderCells().size(), 1);
     EXPECT_EQ(cell->tableCellInterface()->columnHeaderCells()[0]->text(QAccessible::Name), "Score");
+    // Tab leaves the table for the next control instead of walking its cells.
+    QApplication::setActiveWindow(stats); // a tool window: not activated by the offscreen platform
+    table->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), table);
+    QTest::keyClick(table, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), table);
 
     stats->waitForPerfectSpread();
     EXPECT_TRUE(stats->hasPerfectSpread());

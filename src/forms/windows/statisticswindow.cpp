@@ -260,6 +260,9 @@ Tstatistics::Page Tstatistics::addPage(const QString& title)
     p.view->setModel(p.table);
     p.view->verticalHeader()->hide();
     p.view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab leaves the table (the arrows go through its cells): with Tab
+    // going cell by cell, ten thousand games would hold the keyboard in.
+    p.view->setTabKeyNavigation(false);
     p.view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     row->addWidget(p.chart, 3);
     row->addWidget(p.view, 2);
