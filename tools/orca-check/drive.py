@@ -99,8 +99,8 @@ def help_pages():
 
 
 def statistics():
-    press("ctrl+t", patience=8)
-    for key in ["Tab", "Tab", "Down", "Right", "Right", "Down", "ctrl+Tab", "Tab", "Down"]:
+    press("ctrl+t", patience=15)
+    for key in ["Tab", "Tab", "Tab", "Tab", "Down", "Right", "Right", "Down", "ctrl+Tab", "Tab", "Tab", "Down"]:
         press(key)
 
 
