@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Drives the game by keyboard while Orca listens, and prints what Orca said
 # after each step (from its debug log).
-#   python3 drive.py ORCA_LOG SCENARIO      SCENARIO: play, help, statistics
+#   python3 drive.py ORCA_LOG SCENARIO      SCENARIO: play, dice, help, statistics
 # play: a whole game by a simple player who hears only Orca: after each
 # roll it keeps every one and five (or the first triple), and banks at 350
 # in the round, or with two dice left once on the board.
@@ -90,6 +90,14 @@ def play():
             print(f"    said: {line}")
 
 
+def dice():
+    press("ctrl+a", "A", "n", "n", "Return", show=False)
+    press("ctrl+s", patience=6)
+    press("space", patience=6)
+    for key in ["1", "1", "Tab", "2", "Tab"]:
+        press(key)
+
+
 def help_pages():
     press("F1", patience=6)
     for key in ["Tab"] * 7:  # past the page buttons, About and Done to the page
@@ -104,4 +112,4 @@ def statistics():
         press(key)
 
 
-{"play": play, "help": help_pages, "statistics": statistics}[scenario]()
+{"play": play, "dice": dice, "help": help_pages, "statistics": statistics}[scenario]()
