@@ -411,6 +411,31 @@ TEST(HistoryCharts, KnownHistoryGivesKnownValues)
     EXPECT_DOUBLE_EQ(c.bustOdds[1], 4.0 / 6.0);
 }
 
+// Games by kind, and means over the judged ones only: a finished game the
+// coach could not judge is neither abandoned nor in the means.
+TEST(HistorySummary, CountsEachKindOnceAndAveragesTheJudged)
+{
+    std::vector<HistoryGame> games(4);
+    games[0].score = 1000;
+    games[0].skill = HistorySkill{5000, 300, -3700};
+    games[0].hints = 2;
+    games[1].score = 3000;
+    games[1].skill = HistorySkill{5000, 100, -1900};
+    games[2].score = 9999; // finished, not judged
+    games[3].abandoned = true;
+    games[3].hints = 1;
+    const HistorySummary s = summarizeHistory(games);
+    EXPECT_EQ(s.games, 4);
+    EXPECT_EQ(s.finished, 3);
+    EXPECT_EQ(s.abandoned, 1);
+    EXPECT_EQ(s.coached, 1);
+    EXPECT_EQ(s.judged, 2);
+    EXPECT_DOUBLE_EQ(s.meanScore, 2000);
+    EXPECT_DOUBLE_EQ(s.meanGivenAway, 200);
+    EXPECT_DOUBLE_EQ(s.meanLuck, -2800);
+    EXPECT_EQ(summarizeHistory({}).meanScore, 0) << "no games, no division by zero";
+}
+
 // The histogram's reference: a true distribution whose mean is the value
 // the solver promises for the whole game.
 TEST(HistoryCharts, PerfectPlayDistributionHasTheSolversMean)

@@ -325,16 +325,13 @@ void Tstatistics::fill()
         return v.empty() ? 0.0 : sum / static_cast<double>(v.size());
     };
     const std::vector<double> scores = toDouble(c.scores);
-    int coached = 0;
-    for (const HistoryGame& g : m_games)
-        coached += !g.abandoned && g.hints > 0 ? 1 : 0;
-    const std::size_t abandoned = m_games.size() - c.scores.size();
+    const HistorySummary counts = summarizeHistory(m_games);
     // The count leads, so the sentence reads right for one game or many
     // even where no catalogue gives the plural forms.
     label_summary->setText(
         tr("Games finished: %n (%1 coached, %2 abandoned).", nullptr, static_cast<int>(c.scores.size()))
-            .arg(coached)
-            .arg(abandoned)
+            .arg(counts.coached)
+            .arg(counts.abandoned)
         + QLatin1Char(' ')
         + tr("Mean score %1 against %2 for perfect play; mean points given away %3; mean luck %4.")
               .arg(fixed(mean(scores)), fixed(m_solver->expectedGame()), fixed(mean(c.givenAway)), fixed(mean(c.luck))));
