@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QAccessible>
 #include <QLabel>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -115,6 +116,46 @@ TEST_F(HelpFormTest, AboutOpensTheAboutWindowInFrontWhileHelpStays)
     EXPECT_EQ(a.left() - m.left(), m.right() - a.right());
     EXPECT_LE(std::abs((a.top() - m.top()) - (m.bottom() - a.bottom())), 1);
     shoot(&about, "about-from-help");
+}
+
+// A screen reader finds one page, the one shown, as text it can read line
+// by line from its caret; the hidden pages are out of its way.
+TEST_F(HelpFormTest, TheShownPageIsReadLineByLine)
+{
+    open();
+    click(child("SelButton4")); // Scoring
+    QStringList shown;
+    QAccessibleInterface* page = nullptr;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        if (node->role() == QAccessible::EditableText && !node->state().invisible) {
+            shown << node->text(QAccessible::Name);
+            page = node;
+        }
+        for (int i = 0; i < node->childCount(); ++i)
+            walk(node->child(i));
+    };
+    walk(QAccessible::queryAccessibleInterface(&help));
+    EXPECT_EQ(shown, QStringList{"Scoring"});
+    ASSERT_NE(page, nullptr);
+    EXPECT_TRUE(page->state().readOnly);
+    EXPECT_TRUE(page->state().focusable);
+    QAccessibleTextInterface* text = page->textInterface();
+    ASSERT_NE(text, nullptr);
+    const QTextDocument* doc = frontPage()->document();
+    int start = 0, end = 0;
+    for (QTextBlock block = doc->firstBlock(); block.isValid() && block.blockNumber() < 4; block = block.next()) {
+        if (block.text().isEmpty())
+            continue;
+        // A short line is one line of text: the screen reader's line is the page's.
+        const int at = block.position();
+        const QString line = text->textAtOffset(at, QAccessible::LineBoundary, &start, &end);
+        EXPECT_EQ(start, at);
+        if (block.layout()->lineCount() == 1) {
+            EXPECT_EQ(line.trimmed(), block.text().trimmed());
+        }
+        text->setCursorPosition(at);
+        EXPECT_EQ(frontPage()->textCursor().position(), at) << "the screen reader's caret moves the page's";
+    }
 }
 
 TEST_F(HelpFormTest, ResizingWidensThePagesButNotTheButtonColumn)
