@@ -492,6 +492,16 @@ TEST(SpreadCache, KeepsTheSpreadExactlyAndRefusesAnyOtherFile)
     ASSERT_TRUE(saveSpreadCache(path, spread, key));
     EXPECT_EQ(loadSpreadCache(path, key), spread);
     EXPECT_FALSE(saveSpreadCache(folder.file("no-such-folder/spread.txt"), spread, key));
+    // A link left at the temporary name is replaced, never written through.
+    const std::string victim = folder.file("victim");
+    std::ofstream(victim) << "keep me";
+    fs::create_symlink(victim, path + ".new" + std::to_string(::getpid()));
+    ASSERT_TRUE(saveSpreadCache(path, {1.0}, key));
+    EXPECT_EQ(loadSpreadCache(path, key), std::vector<double>{1.0});
+    std::string kept;
+    std::getline(std::ifstream(victim), kept);
+    EXPECT_EQ(kept, "keep me");
+    fs::remove(victim);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.file("")), fs::directory_iterator()), 1)
         << "no temporary file is left behind";
 }

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <fcntl.h>
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
@@ -102,19 +103,23 @@ std::optional<std::vector<double>> loadSpreadCache(const std::string& path, doub
 bool saveSpreadCache(const std::string& path, const std::vector<double>& spread, double key)
 {
     const std::string temporary = path + ".new" + std::to_string(::getpid());
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        const std::string text = spreadCacheText(spread, key);
-        file.write(text.data(), static_cast<std::streamsize>(text.size()));
-        file.flush();
-        if (!file) {
-            file.close();
-            std::remove(temporary.c_str());
-            return false;
-        }
+    // A new file of our own: never through a link left at the temporary
+    // name, which would have the write land on whatever it points to.
+    ::unlink(temporary.c_str());
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    const std::string text = spreadCacheText(spread, key);
+    std::size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
+        if (n <= 0)
+            break;
+        written += static_cast<std::size_t>(n);
     }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
+    const bool whole = written == text.size();
+    if (::close(fd) != 0 || !whole || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
         return false;
     }
     return true;
