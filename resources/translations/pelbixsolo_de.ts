@@ -782,10 +782,6 @@ Die Datei wurde als %1 aufbewahrt.</translation>
         <translation>Tabelle %1</translation>
     </message>
     <message>
-        <source>%1 games finished (%2 coached, %3 abandoned). Mean score %4 against %5 for perfect play; mean points given away %6; mean luck %7.</source>
-        <translation>%1 Spiele beendet (%2 mit Tipps, %3 aufgegeben). Mittlere Punktzahl %4 gegenüber %5 bei perfektem Spiel; im Mittel verschenkt %6; mittleres Glück %7.</translation>
-    </message>
-    <message>
         <source>game 1</source>
         <translation>Spiel 1</translation>
     </message>
@@ -877,6 +873,17 @@ Die Datei wurde als %1 aufbewahrt.</translation>
         <source>Exact %</source>
         <translation>Genau %</translation>
     </message>
+    <message numerus="yes">
+        <source>Games finished: %n (%1 coached, %2 abandoned).</source>
+        <translation>
+            <numerusform>Beendete Spiele: %n (%1 mit Tipps, %2 abgebrochen).</numerusform>
+            <numerusform>Beendete Spiele: %n (%1 mit Tipps, %2 abgebrochen).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mean score %1 against %2 for perfect play; mean points given away %3; mean luck %4.</source>
+        <translation>Mittlere Punktzahl %1 gegenüber %2 bei perfektem Spiel; im Mittel verschenkte Punkte %3; mittleres Glück %4.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateFlow</name>
@@ -926,14 +933,6 @@ Die Datei wurde als %1 aufbewahrt.</translation>
     <message>
         <source>empty</source>
         <translation>leer</translation>
-    </message>
-    <message>
-        <source>%1 page</source>
-        <translation>Seite %1</translation>
-    </message>
-    <message>
-        <source>Page</source>
-        <translation>Seite</translation>
     </message>
 </context>
 </TS>

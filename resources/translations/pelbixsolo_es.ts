@@ -782,10 +782,6 @@ El archivo se ha conservado como %1.</translation>
         <translation>Tabla %1</translation>
     </message>
     <message>
-        <source>%1 games finished (%2 coached, %3 abandoned). Mean score %4 against %5 for perfect play; mean points given away %6; mean luck %7.</source>
-        <translation>%1 partidas terminadas (%2 con pistas, %3 abandonadas). Puntuación media %4 frente a %5 del juego perfecto; puntos perdidos de media %6; suerte media %7.</translation>
-    </message>
-    <message>
         <source>game 1</source>
         <translation>partida 1</translation>
     </message>
@@ -877,6 +873,17 @@ El archivo se ha conservado como %1.</translation>
         <source>Exact %</source>
         <translation>Exacto %</translation>
     </message>
+    <message numerus="yes">
+        <source>Games finished: %n (%1 coached, %2 abandoned).</source>
+        <translation>
+            <numerusform>Partidas terminadas: %n (%1 con pistas, %2 abandonadas).</numerusform>
+            <numerusform>Partidas terminadas: %n (%1 con pistas, %2 abandonadas).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mean score %1 against %2 for perfect play; mean points given away %3; mean luck %4.</source>
+        <translation>Puntuación media %1 frente a %2 con juego perfecto; puntos cedidos de media %3; suerte media %4.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateFlow</name>
@@ -926,14 +933,6 @@ El archivo se ha conservado como %1.</translation>
     <message>
         <source>empty</source>
         <translation>vacío</translation>
-    </message>
-    <message>
-        <source>%1 page</source>
-        <translation>Página %1</translation>
-    </message>
-    <message>
-        <source>Page</source>
-        <translation>Página</translation>
     </message>
 </context>
 </TS>

@@ -782,10 +782,6 @@ Le fichier a été conservé sous le nom %1.</translation>
         <translation>Tableau %1</translation>
     </message>
     <message>
-        <source>%1 games finished (%2 coached, %3 abandoned). Mean score %4 against %5 for perfect play; mean points given away %6; mean luck %7.</source>
-        <translation>%1 parties terminées (%2 avec conseils, %3 abandonnées). Score moyen %4 contre %5 pour un jeu parfait&#xa0;; points perdus en moyenne %6&#xa0;; chance moyenne %7.</translation>
-    </message>
-    <message>
         <source>game 1</source>
         <translation>partie 1</translation>
     </message>
@@ -877,6 +873,17 @@ Le fichier a été conservé sous le nom %1.</translation>
         <source>Exact %</source>
         <translation>Exact %</translation>
     </message>
+    <message numerus="yes">
+        <source>Games finished: %n (%1 coached, %2 abandoned).</source>
+        <translation>
+            <numerusform>Parties terminées : %n (%1 avec conseils, %2 abandonnées).</numerusform>
+            <numerusform>Parties terminées : %n (%1 avec conseils, %2 abandonnées).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mean score %1 against %2 for perfect play; mean points given away %3; mean luck %4.</source>
+        <translation>Score moyen %1 contre %2 en jeu parfait ; points perdus en moyenne %3 ; chance moyenne %4.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateFlow</name>
@@ -926,14 +933,6 @@ Le fichier a été conservé sous le nom %1.</translation>
     <message>
         <source>empty</source>
         <translation>vide</translation>
-    </message>
-    <message>
-        <source>%1 page</source>
-        <translation>Page %1</translation>
-    </message>
-    <message>
-        <source>Page</source>
-        <translation>Page</translation>
     </message>
 </context>
 </TS>

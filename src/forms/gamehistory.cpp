@@ -2,7 +2,9 @@
 #include "forms/gamehistory.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QSaveFile>
 
@@ -14,8 +16,14 @@
 #include "forms/windows/statisticswindow.h"
 #include "platform/dialogservice.h"
 
+namespace {
+// Perfect play's spread of scores, kept beside the history once worked out.
+const QString kSpreadFile = QStringLiteral("perfectplay-spread.txt");
+} // namespace
+
 GameHistory::GameHistory(MainWindow& main, const QString& path)
-    : QObject(&main), m_main(main), m_store(path.toStdString())
+    : QObject(&main), m_main(main), m_store(path.toStdString()),
+      m_spreadCache(spreadCacheFile(path))
 {
     setObjectName(QStringLiteral("history"));
     m_main.historyRecorder().setHandler([this](HistoryGame& game) { record(game); });
@@ -48,6 +56,11 @@ void GameHistory::buildMenus()
     // Connected after the coach's own handler: the review is filled by then.
     if (auto* review = m_main.findChild<QAction*>(QStringLiteral("GameReview1")))
         connect(review, &QAction::triggered, this, &GameHistory::markReview);
+}
+
+QString GameHistory::spreadCacheFile(const QString& historyPath)
+{
+    return QFileInfo(historyPath).dir().filePath(kSpreadFile);
 }
 
 Tstatistics* GameHistory::statisticsWindow() const { return m_statistics; }
@@ -115,8 +128,10 @@ void GameHistory::onExportHistory()
 
 void GameHistory::onStatistics()
 {
-    if (!m_statistics)
+    if (!m_statistics) {
         m_statistics = new Tstatistics(&m_main);
+        m_statistics->setSpreadCache(m_spreadCache);
+    }
     QString problem;
     const std::vector<HistoryGame> list = games(&problem);
     if (!problem.isEmpty())

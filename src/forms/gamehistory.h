@@ -32,6 +32,8 @@ public:
     // Hints used in the last finished game, for the review.
     [[nodiscard]] int lastHints() const { return m_lastHints; }
     [[nodiscard]] Tstatistics* statisticsWindow() const;
+    // Where perfect play's spread of scores is kept beside a history file.
+    [[nodiscard]] static QString spreadCacheFile(const QString& historyPath);
     // The coach's solver, waiting for it if need be; null without a coach.
     [[nodiscard]] const Solver* solver() const;
 
@@ -43,6 +45,7 @@ private:
 
     MainWindow& m_main;
     HistoryStore m_store;
+    QString m_spreadCache; // where perfect play's spread is kept
     QPointer<Tstatistics> m_statistics;
     int m_lastHints = 0;
 };

@@ -23,6 +23,11 @@ public:
     {
         if (const auto own = ownAccessibleRole(widget()))
             return *own;
+        // Qt 6.4's AT-SPI bridge tells a checkable button as a plain push
+        // button, and Orca then says nothing of its state; a check box it
+        // speaks as checked or not.
+        if (ownAccessibleToggle(widget()))
+            return QAccessible::CheckBox;
         if (!pressable())
             return m_plainRole;
         return widget()->cursor().shape() == Qt::PointingHandCursor ? QAccessible::Link : m_pressableRole;

@@ -75,7 +75,7 @@ TEST_F(AccessibilityTest, EveryWindowsControlsHaveRoleNameAndFocusPath)
         int atLeast; // controls a player acts on
     } windows[] = {
         {&w.main, 10}, // start, roll, six dice, the marker, the logo
-        {&w.about, 2}, {&w.help, 8}, {&w.highscore, 1}, {&w.tallylist, 2}, {&w.multiplayer, 4},
+        {&w.about, 2}, {&w.help, 7}, {&w.highscore, 1}, {&w.tallylist, 2}, {&w.multiplayer, 4},
     };
     for (const auto& c : windows) {
         c.window->show();
@@ -223,7 +223,7 @@ TEST_F(AccessibilityTest, RollsTogglesAndTheEndAreSpoken)
             EXPECT_FALSE(news->state().invisible);
         }
     }
-    // The dice are toggle buttons; a set-aside one is out of play.
+    // The dice toggle; a set-aside one is out of play.
     QApplication::processEvents();
     const struct {
         const char* die;
@@ -236,7 +236,7 @@ TEST_F(AccessibilityTest, RollsTogglesAndTheEndAreSpoken)
     };
     for (const auto& d : dice) {
         QAccessibleInterface* die = QAccessible::queryAccessibleInterface(main.findChild<QWidget*>(d.die));
-        EXPECT_EQ(die->role(), QAccessible::Button) << d.die;
+        EXPECT_EQ(die->role(), QAccessible::CheckBox) << d.die; // the toggle Orca speaks on Qt 6.4
         EXPECT_EQ(die->text(QAccessible::Name), d.name);
         EXPECT_TRUE(die->state().checkable) << d.die;
         EXPECT_EQ(die->state().checked, d.checked) << d.die;

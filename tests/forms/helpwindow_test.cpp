@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QAccessible>
 #include <QLabel>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -117,6 +118,46 @@ TEST_F(HelpFormTest, AboutOpensTheAboutWindowInFrontWhileHelpStays)
     shoot(&about, "about-from-help");
 }
 
+// A screen reader finds one page, the one shown, as text it can read line
+// by line from its caret; the hidden pages are out of its way.
+TEST_F(HelpFormTest, TheShownPageIsReadLineByLine)
+{
+    open();
+    click(child("SelButton4")); // Scoring
+    QStringList shown;
+    QAccessibleInterface* page = nullptr;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        if (node->role() == QAccessible::EditableText && !node->state().invisible) {
+            shown << node->text(QAccessible::Name);
+            page = node;
+        }
+        for (int i = 0; i < node->childCount(); ++i)
+            walk(node->child(i));
+    };
+    walk(QAccessible::queryAccessibleInterface(&help));
+    EXPECT_EQ(shown, QStringList{"Scoring"});
+    ASSERT_NE(page, nullptr);
+    EXPECT_TRUE(page->state().readOnly);
+    EXPECT_TRUE(page->state().focusable);
+    QAccessibleTextInterface* text = page->textInterface();
+    ASSERT_NE(text, nullptr);
+    const QTextDocument* doc = frontPage()->document();
+    int start = 0, end = 0;
+    for (QTextBlock block = doc->firstBlock(); block.isValid() && block.blockNumber() < 4; block = block.next()) {
+        if (block.text().isEmpty())
+            continue;
+        // A short line is one line of text: the screen reader's line is the page's.
+        const int at = block.position();
+        const QString line = text->textAtOffset(at, QAccessible::LineBoundary, &start, &end);
+        EXPECT_EQ(start, at);
+        if (block.layout()->lineCount() == 1) {
+            EXPECT_EQ(line.trimmed(), block.text().trimmed());
+        }
+        text->setCursorPosition(at);
+        EXPECT_EQ(frontPage()->textCursor().position(), at) << "the screen reader's caret moves the page's";
+    }
+}
+
 TEST_F(HelpFormTest, ResizingWidensThePagesButNotTheButtonColumn)
 {
     open();
@@ -127,13 +168,16 @@ TEST_F(HelpFormTest, ResizingWidensThePagesButNotTheButtonColumn)
     EXPECT_EQ(child("panel_side")->geometry(), QRect(0, 0, 137, 500));
     EXPECT_EQ(child("panel_main")->geometry(), QRect(137, 0, 563, 500));
     EXPECT_EQ(child("label_caption")->geometry(), QRect(1, 1, 561, 20));
-    for (const char* page : {"memo1", "memo3", "memo4", "memo5", "memo6"})
-        EXPECT_EQ(child(page)->geometry(), QRect(1, 21, 561, 478)) << page;
+    for (const char* button : {"SelButton1", "SelButton3", "SelButton4", "SelButton5", "SelButton6"}) {
+        click(child(button)); // a page is laid out as it shows
+        QApplication::processEvents();
+        EXPECT_EQ(frontPage()->geometry(), QRect(1, 21, 561, 478)) << button;
+    }
     shoot(&help, "help-02-wide");
 
     help.resize(400, 300);
     EXPECT_EQ(child("panel_side")->width(), 137);
-    EXPECT_EQ(child("memo1")->geometry(), QRect(1, 21, 261, 278));
+    EXPECT_EQ(frontPage()->geometry(), QRect(1, 21, 261, 278));
 }
 
 } // namespace

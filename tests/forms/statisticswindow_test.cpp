@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QAccessible>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -6,6 +7,7 @@
 
 #include "core/history/historycsv.h"
 #include "core/history/historystore.h"
+#include "forms/gamehistory.h"
 #include "forms/programwindows.h"
 #include "forms/windows/reviewwindow.h"
 #include "forms/windows/statisticswindow.h"
@@ -104,8 +106,36 @@ TEST_F(StatisticsTest, GamesAreRecordedMarkedReviewedExportedAndCharted)
     EXPECT_EQ(table->model()->rowCount(), 1);
     EXPECT_EQ(table->model()->index(0, 1).data().toString(), "1500");
     EXPECT_EQ(table->accessibleName(), "Scores table");
+    EXPECT_TRUE(stats->findChild<QLabel*>("label_summary")->text().startsWith("Games finished: 1 (1 coached, 1 abandoned)."))
+        << stats->findChild<QLabel*>("label_summary")->text().toStdString();
+    // A screen reader reads the table by its headers and cells.
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(table);
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->role(), QAccessible::Table);
+    QAccessibleTableInterface* cells = grid->tableInterface();
+    ASSERT_NE(cells, nullptr);
+    EXPECT_EQ(cells->columnCount(), 3);
+    QAccessibleInterface* cell = cells->cellAt(0, 1);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Name), "1500");
+    ASSERT_EQ(cell->tableCellInterface()->columnHeaderCells().size(), 1);
+    EXPECT_EQ(cell->tableCellInterface()->columnHeaderCells()[0]->text(QAccessible::Name), "Score");
+    // Tab leaves the table for the next control instead of walking its cells.
+    QApplication::setActiveWindow(stats); // a tool window: not activated by the offscreen platform
+    table->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), table);
+    QTest::keyClick(table, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), table);
+
     stats->waitForPerfectSpread();
     EXPECT_TRUE(stats->hasPerfectSpread());
+    // Worked out once: the next window reads it at once.
+    ASSERT_TRUE(QFile::exists(GameHistory::spreadCacheFile(programFolder().historyFile())));
+    Tstatistics again;
+    again.setSpreadCache(GameHistory::spreadCacheFile(programFolder().historyFile()));
+    again.showHistory(stored(), *w->history->solver());
+    EXPECT_TRUE(again.hasPerfectSpread());
+    EXPECT_EQ(again.charts().perfectBins, stats->charts().perfectBins);
     double expected = 0;
     for (const double share : stats->charts().perfectBins)
         expected += share;

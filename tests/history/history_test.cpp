@@ -11,6 +11,7 @@
 #include "core/history/historyanalysis.h"
 #include "core/history/historycsv.h"
 #include "core/history/historystore.h"
+#include "core/history/spreadcache.h"
 #include "history/historybot.h"
 
 namespace fs = std::filesystem;
@@ -410,6 +411,31 @@ TEST(HistoryCharts, KnownHistoryGivesKnownValues)
     EXPECT_DOUBLE_EQ(c.bustOdds[1], 4.0 / 6.0);
 }
 
+// Games by kind, and means over the judged ones only: a finished game the
+// coach could not judge is neither abandoned nor in the means.
+TEST(HistorySummary, CountsEachKindOnceAndAveragesTheJudged)
+{
+    std::vector<HistoryGame> games(4);
+    games[0].score = 1000;
+    games[0].skill = HistorySkill{5000, 300, -3700};
+    games[0].hints = 2;
+    games[1].score = 3000;
+    games[1].skill = HistorySkill{5000, 100, -1900};
+    games[2].score = 9999; // finished, not judged
+    games[3].abandoned = true;
+    games[3].hints = 1;
+    const HistorySummary s = summarizeHistory(games);
+    EXPECT_EQ(s.games, 4);
+    EXPECT_EQ(s.finished, 3);
+    EXPECT_EQ(s.abandoned, 1);
+    EXPECT_EQ(s.coached, 1);
+    EXPECT_EQ(s.judged, 2);
+    EXPECT_DOUBLE_EQ(s.meanScore, 2000);
+    EXPECT_DOUBLE_EQ(s.meanGivenAway, 200);
+    EXPECT_DOUBLE_EQ(s.meanLuck, -2800);
+    EXPECT_EQ(summarizeHistory({}).meanScore, 0) << "no games, no division by zero";
+}
+
 // The histogram's reference: a true distribution whose mean is the value
 // the solver promises for the whole game.
 TEST(HistoryCharts, PerfectPlayDistributionHasTheSolversMean)
@@ -422,4 +448,60 @@ TEST(HistoryCharts, PerfectPlayDistributionHasTheSolversMean)
     }
     EXPECT_NEAR(total, 1, 1e-9);
     EXPECT_NEAR(mean, solver().expectedGame(), 1e-6 * solver().expectedGame());
+}
+
+// Perfect play's spread is read back exactly from its file, and only a
+// whole, sound file made for the same solver is taken.
+TEST(SpreadCache, KeepsTheSpreadExactlyAndRefusesAnyOtherFile)
+{
+    const std::vector<double> spread = {0.1, 0.2, 0.3, 0.4};
+    const double key = 5439.7243;
+    const std::string good = spreadCacheText(spread, key);
+    EXPECT_EQ(readSpreadCache(good, key), spread);
+
+    const auto replaced = [&good](const std::string& from, const std::string& to) {
+        std::string text = good;
+        text.replace(text.find(from), from.size(), to);
+        return text;
+    };
+    const std::size_t at = good.find("shares 4\n") + 9;
+    const std::string firstShare = good.substr(at, good.find('\n', at) - at);
+    const struct {
+        const char* what;
+        std::string text;
+        double key;
+    } refused[] = {
+        {"another solver", good, key + 50},
+        {"another format", replaced("spread 1", "spread 2"), key},
+        {"cut short", good.substr(0, good.size() - 3), key},
+        {"no last newline", good.substr(0, good.size() - 1), key},
+        {"a share too many", good + firstShare + "\n", key},
+        {"a count too large", replaced("shares 4", "shares 99999999"), key},
+        {"no shares", replaced("shares 4", "shares 0"), key},
+        {"a negative share", replaced(firstShare, "-" + firstShare), key},
+        {"not a number", replaced(firstShare, "nan"), key},
+        {"shares not adding up", replaced(firstShare, "0x1p-1"), key},
+        {"empty", "", key},
+    };
+    for (const auto& r : refused)
+        EXPECT_FALSE(readSpreadCache(r.text, r.key)) << r.what;
+
+    TempFolder folder;
+    const std::string path = folder.file("spread.txt");
+    EXPECT_FALSE(loadSpreadCache(path, key)) << "no file yet";
+    ASSERT_TRUE(saveSpreadCache(path, spread, key));
+    EXPECT_EQ(loadSpreadCache(path, key), spread);
+    EXPECT_FALSE(saveSpreadCache(folder.file("no-such-folder/spread.txt"), spread, key));
+    // A link left at the temporary name is replaced, never written through.
+    const std::string victim = folder.file("victim");
+    std::ofstream(victim) << "keep me";
+    fs::create_symlink(victim, path + ".new" + std::to_string(::getpid()));
+    ASSERT_TRUE(saveSpreadCache(path, {1.0}, key));
+    EXPECT_EQ(loadSpreadCache(path, key), std::vector<double>{1.0});
+    std::string kept;
+    std::getline(std::ifstream(victim), kept);
+    EXPECT_EQ(kept, "keep me");
+    fs::remove(victim);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.file("")), fs::directory_iterator()), 1)
+        << "no temporary file is left behind";
 }

@@ -69,30 +69,17 @@ int printHistory(const Solver& solver, const std::string& file)
     std::vector<HistoryGame> games = store.load(true, &problem);
     if (!problem.empty())
         std::fprintf(stderr, "pelbixsolo-coach: %s\n", problem.c_str());
-    int finished = 0;
-    int hinted = 0;
-    double score = 0, given = 0, luck = 0;
-    for (HistoryGame& g : games) {
-        if (g.abandoned)
-            continue;
-        if (!g.skill && replayGame(g).exact) // a game the rules cannot reach is not judged
+    for (HistoryGame& g : games)
+        if (!g.abandoned && !g.skill && replayGame(g).exact) // a game the rules cannot reach is not judged
             g.skill = judgeGame(solver, g);
-        if (!g.skill)
-            continue;
-        ++finished;
-        hinted += g.hints > 0 ? 1 : 0;
-        score += g.score;
-        given += g.skill->givenAway;
-        luck += g.skill->luck;
-    }
     std::fputs(historyCsv(games).c_str(), stdout);
-    const double n = finished > 0 ? finished : 1;
+    const HistorySummary s = summarizeHistory(games);
     std::fprintf(stderr,
-                 "games %zu, finished %d, abandoned %zu, coached %d\n"
+                 "games %d, finished %d, abandoned %d, coached %d, judged %d\n"
                  "mean score %.2f, expected under perfect play %.2f\n"
                  "mean points given away %.2f, mean luck %.2f\n",
-                 games.size(), finished, games.size() - static_cast<std::size_t>(finished), hinted, score / n,
-                 solver.expectedGame(), given / n, luck / n);
+                 s.games, s.finished, s.abandoned, s.coached, s.judged, s.meanScore, solver.expectedGame(),
+                 s.meanGivenAway, s.meanLuck);
     return problem.empty() ? 0 : 1;
 }
 

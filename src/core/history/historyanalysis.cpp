@@ -306,6 +306,32 @@ std::vector<double> perfectPlayDistribution(const Solver& solver, const std::ato
     return game;
 }
 
+HistorySummary summarizeHistory(const std::vector<HistoryGame>& games)
+{
+    HistorySummary s;
+    for (const HistoryGame& g : games) {
+        ++s.games;
+        if (g.abandoned) {
+            ++s.abandoned;
+            continue;
+        }
+        ++s.finished;
+        s.coached += g.hints > 0 ? 1 : 0;
+        if (!g.skill)
+            continue;
+        ++s.judged;
+        s.meanScore += g.score;
+        s.meanGivenAway += g.skill->givenAway;
+        s.meanLuck += g.skill->luck;
+    }
+    if (s.judged > 0) {
+        s.meanScore /= s.judged;
+        s.meanGivenAway /= s.judged;
+        s.meanLuck /= s.judged;
+    }
+    return s;
+}
+
 HistoryCharts chartHistory(const std::vector<HistoryGame>& games, const Solver& solver,
                            const std::vector<double>& perfect)
 {

@@ -45,6 +45,20 @@ void completeGame(HistoryGame& game, const Solver* solver);
 [[nodiscard]] std::vector<double> perfectPlayDistribution(const Solver& solver,
                                                           const std::atomic<bool>* stop = nullptr);
 
+// The history in a few figures: games by kind, and the means over the
+// finished games the coach judged.
+struct HistorySummary {
+    int games = 0;
+    int finished = 0;
+    int abandoned = 0;
+    int coached = 0; // finished games in which a hint was shown
+    int judged = 0;  // finished games with a verdict; the means are over these
+    double meanScore = 0;
+    double meanGivenAway = 0;
+    double meanLuck = 0;
+};
+[[nodiscard]] HistorySummary summarizeHistory(const std::vector<HistoryGame>& games);
+
 // What the statistics charts show, from finished games, oldest first.
 struct HistoryCharts {
     static constexpr int kAverageOf = 10;

@@ -63,7 +63,11 @@ QTextEdit* placePage(QWidget* parent, int tag)
     auto* memo = new QTextEdit(parent);
     memo->setObjectName(pageName(tag));
     memo->setReadOnly(true);
-    memo->setFocusPolicy(Qt::ClickFocus);
+    // A caret the keyboard moves, so a screen reader reads the page line
+    // by line as the arrows go through it; the page is a Tab stop.
+    memo->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    memo->setFocusPolicy(Qt::StrongFocus);
+    memo->setTabChangesFocus(true);
     memo->setFrameShape(QFrame::NoFrame);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -130,7 +134,8 @@ void HelpWindow::buildPages()
                                tr(kPageButtons[0].caption), caption);
     panel_main->alignChild(label_caption, ChildAlign::Top);
 
-    // Later pages lie on top of earlier ones until FormCreate picks the first.
+    // One page shows at a time: hidden pages are neither Tab stops nor
+    // read out.
     for (const PageButton& b : kPageButtons) {
         QTextEdit* memo = placePage(panel_main, b.tag);
         panel_main->alignChild(memo, ChildAlign::Client);
@@ -141,7 +146,7 @@ void HelpWindow::buildPages()
 
 void HelpWindow::FormCreate()
 {
-    memo1->raise();
+    showPage(memo1);
     label_year->setText(infowindow::currentYear());
     label_year->adjustSize();
 }
@@ -160,9 +165,16 @@ void HelpWindow::showCentredOn(const QWidget* mainWindow)
 
 void HelpWindow::onPageButton(SelectButton* sender)
 {
-    if (auto* page = findChild<QWidget*>(pageName(sender->tag())))
-        page->raise();
+    if (auto* page = findChild<QTextEdit*>(pageName(sender->tag())))
+        showPage(page);
     label_caption->setText(sender->caption());
+}
+
+void HelpWindow::showPage(QTextEdit* page)
+{
+    for (QTextEdit* each : panel_main->findChildren<QTextEdit*>(Qt::FindDirectChildrenOnly))
+        each->setVisible(each == page);
+    page->raise();
 }
 
 void HelpWindow::onAboutButton()

@@ -37,6 +37,7 @@ private:
     void FormCreate();
     void buildSide();
     void buildPages();
+    void showPage(QTextEdit* page);
 
     FlatPanel* panel_side = nullptr;
     FlatPanel* panel_main = nullptr;

@@ -17,6 +17,7 @@
 #include <cmath>
 #include <functional>
 
+#include "core/history/spreadcache.h"
 #include "forms/windows/infowindow.h"
 
 namespace {
@@ -260,6 +261,9 @@ Tstatistics::Page Tstatistics::addPage(const QString& title)
     p.view->setModel(p.table);
     p.view->verticalHeader()->hide();
     p.view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab leaves the table (the arrows go through its cells): with Tab
+    // going cell by cell, ten thousand games would hold the keyboard in.
+    p.view->setTabKeyNavigation(false);
     p.view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     row->addWidget(p.chart, 3);
     row->addWidget(p.view, 2);
@@ -271,6 +275,9 @@ void Tstatistics::showHistory(const std::vector<HistoryGame>& games, const Solve
 {
     m_games = games;
     m_solver = &solver;
+    if (m_perfect.empty() && !m_spreadCache.isEmpty())
+        if (auto kept = loadSpreadCache(m_spreadCache.toStdString(), solver.expectedGame()))
+            m_perfect = std::move(*kept);
     fill();
     if (m_perfect.empty())
         startPerfectSpread(solver);
@@ -285,9 +292,14 @@ void Tstatistics::startPerfectSpread(const Solver& solver)
         m_perfect = m_worker->result();
         fill();
     });
-    // The worker's own copy: the coach's solver may go first when the program closes.
-    m_worker->setFuture(QtConcurrent::run(
-        [copy = solver, stop = m_stop] { return perfectPlayDistribution(copy, stop.get()); }));
+    // The worker's own copy: the coach's solver may go first when the
+    // program closes. It keeps what it worked out for the next opening.
+    m_worker->setFuture(QtConcurrent::run([copy = solver, stop = m_stop, cache = m_spreadCache.toStdString()] {
+        std::vector<double> spread = perfectPlayDistribution(copy, stop.get());
+        if (!spread.empty() && !cache.empty())
+            (void)saveSpreadCache(cache, spread, copy.expectedGame()); // not kept: worked out again next time
+        return spread;
+    }));
 }
 
 void Tstatistics::waitForPerfectSpread()
@@ -314,17 +326,16 @@ void Tstatistics::fill()
         return v.empty() ? 0.0 : sum / static_cast<double>(v.size());
     };
     const std::vector<double> scores = toDouble(c.scores);
-    int coached = 0;
-    for (const HistoryGame& g : m_games)
-        coached += !g.abandoned && g.hints > 0 ? 1 : 0;
-    const std::size_t abandoned = m_games.size() - c.scores.size();
+    const HistorySummary counts = summarizeHistory(m_games);
+    // The count leads, so the sentence reads right for one game or many
+    // even where no catalogue gives the plural forms.
     label_summary->setText(
-        tr("%1 games finished (%2 coached, %3 abandoned). Mean score %4 against %5 for perfect play; "
-                       "mean points given away %6; mean luck %7.")
-            .arg(c.scores.size())
-            .arg(coached)
-            .arg(abandoned)
-            .arg(fixed(mean(scores)), fixed(m_solver->expectedGame()), fixed(mean(c.givenAway)), fixed(mean(c.luck))));
+        tr("Games finished: %n (%1 coached, %2 abandoned).", nullptr, static_cast<int>(c.scores.size()))
+            .arg(counts.coached)
+            .arg(counts.abandoned)
+        + QLatin1Char(' ')
+        + tr("Mean score %1 against %2 for perfect play; mean points given away %3; mean luck %4.")
+              .arg(fixed(mean(scores)), fixed(m_solver->expectedGame()), fixed(mean(c.givenAway)), fixed(mean(c.luck))));
     const QStringList games = scores.empty() ? QStringList()
                                              : QStringList{tr("game 1"),
                                                            tr("game %1").arg(scores.size())};

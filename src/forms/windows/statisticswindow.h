@@ -26,6 +26,8 @@ public:
     explicit Tstatistics(QWidget* parent = nullptr);
     ~Tstatistics() override;
 
+    // Where perfect play's spread is kept once worked out (empty: nowhere).
+    void setSpreadCache(const QString& path) { m_spreadCache = path; }
     void showHistory(const std::vector<HistoryGame>& games, const Solver& solver);
     void showCentredOn(const QWidget* mainWindow);
     [[nodiscard]] const HistoryCharts& charts() const { return m_charts; }
@@ -50,6 +52,7 @@ private:
     const Solver* m_solver = nullptr;
     HistoryCharts m_charts;
     std::vector<double> m_perfect;
+    QString m_spreadCache;
     QFutureWatcher<std::vector<double>>* m_worker = nullptr; // the spread, worked out in the background
     std::shared_ptr<std::atomic<bool>> m_stop = std::make_shared<std::atomic<bool>>(false);
     bool m_placed = false;

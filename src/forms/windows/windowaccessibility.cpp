@@ -3,9 +3,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QScrollBar>
 #include <QTextEdit>
 #include <QTimer>
 #include <QWidget>
@@ -59,70 +57,12 @@ void describeTally(QWidget* window)
     }
 }
 
-// The help window's page area takes the focus in place of the pages (which
-// are no tab stops) and scrolls the page in front.
-class PageKeys : public QObject {
-public:
-    explicit PageKeys(QWidget* pageArea) : QObject(pageArea), m_area(pageArea)
-    {
-        pageArea->setFocusPolicy(Qt::TabFocus);
-        pageArea->installEventFilter(this);
-        QLabel* caption = pageArea->findChild<QLabel*>(QStringLiteral("label_caption"));
-        accessiblenames::follow(pageArea, [caption] {
-            return caption ? QCoreApplication::translate("WindowAccessibility", "%1 page").arg(caption->text())
-                           : QCoreApplication::translate("WindowAccessibility", "Page");
-        });
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::FocusIn || event->type() == QEvent::KeyRelease) {
-            // The page's words, for a screen reader to read out.
-            if (QTextEdit* page = front())
-                m_area->setAccessibleDescription(page->toPlainText());
-            return false;
-        }
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        QTextEdit* page = front();
-        if (page == nullptr)
-            return false;
-        QScrollBar* bar = page->verticalScrollBar();
-        switch (static_cast<QKeyEvent*>(event)->key()) {
-        case Qt::Key_Up: bar->triggerAction(QAbstractSlider::SliderSingleStepSub); return true;
-        case Qt::Key_Down: bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); return true;
-        case Qt::Key_PageUp: bar->triggerAction(QAbstractSlider::SliderPageStepSub); return true;
-        case Qt::Key_PageDown:
-        case Qt::Key_Space: bar->triggerAction(QAbstractSlider::SliderPageStepAdd); return true;
-        case Qt::Key_Home: bar->triggerAction(QAbstractSlider::SliderToMinimum); return true;
-        case Qt::Key_End: bar->triggerAction(QAbstractSlider::SliderToMaximum); return true;
-        default: return false;
-        }
-    }
-
-private:
-    // The page raised last lies in front.
-    QTextEdit* front() const
-    {
-        const QObjectList& children = m_area->children();
-        for (auto it = children.crbegin(); it != children.crend(); ++it)
-            if (auto* page = qobject_cast<QTextEdit*>(*it))
-                return page;
-        return nullptr;
-    }
-
-    QWidget* m_area;
-};
-
 void describeHelp(QWidget* window)
 {
     // Each page is named after the button that shows it ("memo" + its tag).
     for (SelectButton* button : window->findChildren<SelectButton*>())
         if (auto* page = window->findChild<QTextEdit*>(QStringLiteral("memo%1").arg(button->tag())))
             page->setAccessibleName(button->caption());
-    if (QWidget* area = window->findChild<QWidget*>(QStringLiteral("panel_main")))
-        new PageKeys(area);
 }
 
 
