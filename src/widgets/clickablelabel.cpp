@@ -25,7 +25,7 @@ void ClickableLabel::paintEvent(QPaintEvent* event)
     QLabel::paintEvent(event);
     if (m_focusMark.shown(this)) {
         QPainter p(this);
-        FocusMark::paint(p, rect(), palette().color(QPalette::WindowText));
+        FocusMark::paint(p, rect(), groundBehind(this));
     }
 }
 

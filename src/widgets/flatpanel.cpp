@@ -159,15 +159,15 @@ void FlatPanel::paintEvent(QPaintEvent*)
     } else {
         // Without a parent there is nothing to see through: the panel's own
         // colour is the sensible background.
-        canvas.fillRect(r, m_parentColor ? pal.color(QPalette::Active, QPalette::Window) : toQColor(m_color, pal));
+        canvas.fillRect(r, m_parentColor ? pal.color(QPalette::Active, QPalette::Window) : toShownColor(m_color, pal));
     }
 
     // Top and left in the highlight colour; the right and bottom edges,
     // including the top-right and bottom-left corners, in the shadow colour.
     const int w = r.width();
     const int h = r.height();
-    const QColor highLight = toQColor(m_frame[0], pal);
-    const QColor shadow = toQColor(m_frame[1], pal);
+    const QColor highLight = toShownColor(m_frame[0], pal);
+    const QColor shadow = toShownColor(m_frame[1], pal);
     canvas.fillRect(0, 0, w - 1, 1, highLight);
     canvas.fillRect(0, 0, 1, h - 1, highLight);
     canvas.fillRect(w - 1, 0, 1, h, shadow);
@@ -187,7 +187,7 @@ void FlatPanel::paintEvent(QPaintEvent*)
         canvas.drawText(text, format, m_caption);
     }
     if (m_focusMark.shown(this))
-        FocusMark::paint(canvas, r, highLight);
+        FocusMark::paint(canvas, r, m_transparent ? groundBehind(this) : rgbOf(pal.color(QPalette::Active, QPalette::Window)));
     canvas.end();
 
     QPainter(this).drawImage(0, 0, image);

@@ -10,12 +10,6 @@
 #include "widgets/flatpanel.h"
 #include "widgets/clickableaccessible.h"
 
-namespace {
-// The mark is black like the frames of the board's panels; it shows on the
-// khaki buttons, the white dice and the gold marker alike.
-const QColor kFocusMarkColor = Qt::black;
-} // namespace
-
 PictureBox::PictureBox(QWidget* parent, const QString& name) : Clickable<QWidget>(parent)
 {
     setObjectName(name);
@@ -39,12 +33,17 @@ void PictureBox::setPictureSource(std::function<QPixmap()> source)
 
 const QPixmap& PictureBox::picture() const
 {
-    if (m_source) {
-        // Called once; letting go of the source also frees what it held.
-        const auto source = std::exchange(m_source, nullptr);
-        m_picture = source();
-    }
+    if (m_source && m_picture.isNull())
+        m_picture = m_source();
     return m_picture;
+}
+
+void PictureBox::refreshPicture()
+{
+    if (!m_source)
+        return;
+    m_picture = QPixmap();
+    update();
 }
 
 void PictureBox::clearPicture()
@@ -60,7 +59,7 @@ void PictureBox::paintEvent(QPaintEvent*)
     if (const QPixmap& shown = picture(); !shown.isNull())
         p.drawPixmap(0, 0, shown);
     if (m_focusMark.shown(this))
-        FocusMark::paint(p, rect(), kFocusMarkColor);
+        FocusMark::paint(p, rect(), picture().toImage(), groundBehind(this));
 }
 
 bool PictureBox::reachable() const

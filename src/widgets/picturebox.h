@@ -18,8 +18,11 @@ public:
 
     void setPicture(const QPixmap& picture);
     // A picture made the first time it is painted or asked for: windows that
-    // may never be opened then cost nothing to create.
+    // may never be opened then cost nothing to create. The source is kept,
+    // so a change of look paints the picture afresh.
     void setPictureSource(std::function<QPixmap()> source);
+    // Asks the source again at the next paint (nothing without a source).
+    void refreshPicture();
     [[nodiscard]] const QPixmap& picture() const;
     // Empties the picture, as clearing the canvas before drawing a new face.
     void clearPicture();
@@ -44,6 +47,6 @@ protected:
 
 private:
     mutable QPixmap m_picture;
-    mutable std::function<QPixmap()> m_source;
+    std::function<QPixmap()> m_source;
     int m_tag = 0;
 };

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: MIT
+#include "widgets/colours.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace colours {
+namespace {
+
+Look g_look = Look::Olive;
+
+// Above this luminance a designed colour counts as a light one; it splits
+// the olive look's grounds (olive 0.15, the hatch 0.20) from its fields
+// (khaki 0.59, cream, the gold marker).
+constexpr double kLightFrom = 0.3;
+
+double linear(std::uint8_t channel)
+{
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+// Pale and warm: khaki, cream and yellow, the colours the olive look sets
+// titles and invitations apart with.
+bool isWarmAndPale(Rgb c) { return isLight(c) && c.blue + 24 < std::min(c.red, c.green); }
+
+} // namespace
+
+bool isLight(Rgb colour) { return luminance(colour) >= kLightFrom; }
+
+const LookColours& coloursOf(Look look)
+{
+    return look == Look::HighContrast ? kHighContrastLook : kOliveLook;
+}
+
+Look activeLook() { return g_look; }
+void setActiveLook(Look look) { g_look = look; }
+
+double luminance(Rgb colour)
+{
+    return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) + 0.0722 * linear(colour.blue);
+}
+
+double contrast(double first, double second)
+{
+    const auto [dark, light] = std::minmax(first, second);
+    return (light + 0.05) / (dark + 0.05);
+}
+
+double contrast(Rgb first, Rgb second) { return contrast(luminance(first), luminance(second)); }
+
+Rgb shown(Rgb designed)
+{
+    if (g_look == Look::Olive)
+        return designed;
+    const LookColours& look = coloursOf(g_look);
+    if (designed == kHatch)
+        return look.hatch;
+    if (designed == kInvitation)
+        return look.accentText;
+    return isLight(designed) ? kWhite : kBlack;
+}
+
+Rgb textOn(Rgb ground, Rgb designed)
+{
+    if (g_look == Look::Olive)
+        return designed;
+    const LookColours& look = coloursOf(g_look);
+    if (contrast(ground, look.darkText) >= contrast(ground, look.lightText))
+        return look.darkText;
+    return isWarmAndPale(designed) ? look.accentText : look.lightText;
+}
+
+Rgb markOn(double darkest, double lightest)
+{
+    const LookColours& look = coloursOf(g_look);
+    // The dark ring's worst case is the darkest ground, the light ring's the
+    // lightest.
+    const double darkWorst = contrast(luminance(look.darkMark), darkest);
+    const double lightWorst = contrast(luminance(look.lightMark), lightest);
+    return darkWorst >= lightWorst ? look.darkMark : look.lightMark;
+}
+
+Rgb markOn(Rgb ground)
+{
+    const double l = luminance(ground);
+    return markOn(l, l);
+}
+
+} // namespace colours
