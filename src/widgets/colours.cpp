@@ -71,20 +71,31 @@ Rgb textOn(Rgb ground, Rgb designed)
     return isWarmAndPale(designed) ? look.accentText : look.lightText;
 }
 
-Rgb markOn(double darkest, double lightest)
-{
-    const LookColours& look = coloursOf(g_look);
-    // The dark ring's worst case is the darkest ground, the light ring's the
-    // lightest.
-    const double darkWorst = contrast(luminance(look.darkMark), darkest);
-    const double lightWorst = contrast(luminance(look.lightMark), lightest);
-    return darkWorst >= lightWorst ? look.darkMark : look.lightMark;
-}
-
 Rgb markOn(Rgb ground)
 {
-    const double l = luminance(ground);
-    return markOn(l, l);
+    const LookColours& look = coloursOf(g_look);
+    return contrast(look.darkMark, ground) >= contrast(look.lightMark, ground) ? look.darkMark : look.lightMark;
+}
+
+Rgb markOver(const std::vector<double>& groundLuminances)
+{
+    constexpr double kEnough = 3.0;
+    const LookColours& look = coloursOf(g_look);
+    const double dark = luminance(look.darkMark);
+    const double light = luminance(look.lightMark);
+    double darkScore = 0;
+    double lightScore = 0;
+    for (const double l : groundLuminances) {
+        darkScore += contrast(dark, l) >= kEnough ? 1 : 0;
+        lightScore += contrast(light, l) >= kEnough ? 1 : 0;
+    }
+    if (darkScore != lightScore)
+        return darkScore > lightScore ? look.darkMark : look.lightMark;
+    double sum = 0;
+    for (const double l : groundLuminances)
+        sum += l;
+    const double mean = groundLuminances.empty() ? 0 : sum / static_cast<double>(groundLuminances.size());
+    return contrast(dark, mean) >= contrast(light, mean) ? look.darkMark : look.lightMark;
 }
 
 } // namespace colours

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 #include <cstdint>
+#include <vector>
 
 // A colour as red, green and blue, free of any window library so that the
 // controls, the windows and the painted pictures (and the tools that draw
@@ -73,10 +74,12 @@ void setActiveLook(Look look);
 // pale warm colour.
 [[nodiscard]] Rgb textOn(Rgb ground, Rgb designed);
 
-// The focus ring's colour on a ground whose luminance lies between
-// `darkest` and `lightest`: of the look's two ring colours, the one whose
-// worst contrast over that range is best.
-[[nodiscard]] Rgb markOn(double darkest, double lightest);
+// The focus ring's colour on a plain ground: of the look's two ring
+// colours, the one that stands out more.
 [[nodiscard]] Rgb markOn(Rgb ground);
+// The same over a picture, given the luminance of each pixel the ring
+// covers: the colour that reaches 3:1 on more of them, a frame line or a
+// corner of the picture being outvoted by the ground around it.
+[[nodiscard]] Rgb markOver(const std::vector<double>& groundLuminances);
 
 } // namespace colours

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <vector>
 
 #include "widgets/storedcolor.h"
 
@@ -65,12 +66,9 @@ void FocusMark::paint(QPainter& canvas, const QRect& area, const QImage& under, 
         return;
     const QRect inner = edge.adjusted(kWidth, kWidth, -kWidth, -kWidth);
     const double behindLuminance = colours::luminance(behind);
-    double darkest = 1.0;
-    double lightest = 0.0;
-    const auto take = [&](double l) {
-        darkest = std::min(darkest, l);
-        lightest = std::max(lightest, l);
-    };
+    std::vector<double> ground;
+    ground.reserve(static_cast<std::size_t>(2 * kWidth * (edge.width() + edge.height())));
+    const auto take = [&](double l) { ground.push_back(l); };
     const QImage pixels = under.convertToFormat(QImage::Format_ARGB32);
     for (int y = edge.top(); y <= edge.bottom(); ++y) {
         for (int x = edge.left(); x <= edge.right(); ++x) {
@@ -84,7 +82,7 @@ void FocusMark::paint(QPainter& canvas, const QRect& area, const QImage& under, 
             take(colours::luminance(rgbOf(QColor(p))));
         }
     }
-    fillRing(canvas, edge, colours::markOn(darkest, lightest));
+    fillRing(canvas, edge, colours::markOver(ground));
 }
 
 Rgb groundBehind(const QWidget* control)
@@ -92,9 +90,23 @@ Rgb groundBehind(const QWidget* control)
     return rgbOf(control->palette().color(QPalette::Active, QPalette::Window));
 }
 
+namespace {
+
+// No pixel of the control lies inside all of its parents.
+bool isClippedAway(const QWidget* control)
+{
+    QRect seen = control->rect();
+    for (const QWidget* w = control; !seen.isEmpty() && !w->isWindow() && w->parentWidget() != nullptr;
+         w = w->parentWidget())
+        seen = seen.translated(w->pos()).intersected(w->parentWidget()->rect());
+    return seen.isEmpty();
+}
+
+} // namespace
+
 bool passFocusIfUnseen(QWidget* control, const QFocusEvent* event)
 {
-    if (!control->rect().isEmpty() && !(control->isVisible() && control->visibleRegion().isEmpty()))
+    if (!isClippedAway(control))
         return false;
     // A window of nothing but unseen controls would pass the focus round for
     // ever; one hand-on per event chain is enough to find a seen control.
@@ -107,7 +119,7 @@ bool passFocusIfUnseen(QWidget* control, const QFocusEvent* event)
     QWidget* next = forward ? control->nextInFocusChain() : control->previousInFocusChain();
     while (next != control && next != nullptr
            && (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisibleTo(window) || !next->isEnabled()
-               || next->rect().isEmpty() || next->window() != window))
+               || isClippedAway(next) || next->window() != window))
         next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
     if (next != nullptr && next != control)
         next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include <functional>
+
 #include "widgets/flatpanel.h"
 #include "widgets/screen.h"
 #include "widgets/selectbutton.h"
@@ -172,6 +174,27 @@ TEST_F(KeyboardFocusTest, ScreenReaderSeesButtonsAndPanelsByCaption)
     ASSERT_NE(group, nullptr);
     EXPECT_EQ(group->role(), QAccessible::Grouping);
     EXPECT_EQ(group->text(QAccessible::Name), "Pick one");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(KeyboardFocusTest, FocusNeverRestsOnAControlNobodyCanSee)
+{
+    const std::function<void()> hide[] = {
+        [&] { second->resize(0, 0); },
+        [&] { second->move(500, 10); }, // wholly outside its panel
+    };
+    for (const auto& makeUnseen : hide) {
+        second->setGeometry(10, 35, 95, 20);
+        makeUnseen();
+        first->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(first, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), outside);
+        QTest::keyClick(outside, Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget(), first);
+    }
 }
 
 } // namespace
