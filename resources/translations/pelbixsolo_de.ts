@@ -12,4 +12,11 @@
         <translation>Fehler</translation>
     </message>
 </context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>High &amp;Contrast</source>
+        <translation>Hoher &amp;Kontrast</translation>
+    </message>
+</context>
 </TS>

@@ -12,4 +12,11 @@
         <translation>Error</translation>
     </message>
 </context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>High &amp;Contrast</source>
+        <translation>&amp;Contraste alto</translation>
+    </message>
+</context>
 </TS>

@@ -12,4 +12,11 @@
         <translation>Erreur</translation>
     </message>
 </context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>High &amp;Contrast</source>
+        <translation>&amp;Contraste élevé</translation>
+    </message>
+</context>
 </TS>

@@ -166,8 +166,11 @@ void FlatPanel::paintEvent(QPaintEvent*)
     // including the top-right and bottom-left corners, in the shadow colour.
     const int w = r.width();
     const int h = r.height();
-    const QColor highLight = toShownColor(m_frame[0], pal);
-    const QColor shadow = toShownColor(m_frame[1], pal);
+    // A frame is drawn like text: High Contrast keeps it apart from the
+    // panel it surrounds, where the design had it black on the board's olive.
+    const Rgb ground = rgbOf(m_parentColor ? pal.color(QPalette::Active, QPalette::Window) : toShownColor(m_color, pal));
+    const QColor highLight = qcolor(colours::textOn(ground, rgbOf(toQColor(m_frame[0], pal))));
+    const QColor shadow = qcolor(colours::textOn(ground, rgbOf(toQColor(m_frame[1], pal))));
     canvas.fillRect(0, 0, w - 1, 1, highLight);
     canvas.fillRect(0, 0, 1, h - 1, highLight);
     canvas.fillRect(w - 1, 0, 1, h, shadow);

@@ -18,6 +18,7 @@
 #include <numbers>
 #include <vector>
 
+#include "widgets/lookswitch.h"
 #include "widgets/storedcolor.h"
 
 namespace artwork {
@@ -56,10 +57,14 @@ void clearPictureCache()
     pictureCache().clear();
 }
 
-// `paint(QPainter&, QSizeF)` paints the picture for `key` the first time.
+// `paint(QPainter&, QSizeF)` paints the picture for `key` the first time, in
+// each look; High Contrast turns its light parts `light`, the rest black.
 template <typename Paint>
-QPixmap cachedPicture(const QString& key, QSize size, Paint&& paint)
+QPixmap cachedPicture(QString key, QSize size, Paint&& paint, Rgb light = colours::kWhite)
 {
+    const bool highContrast = colours::activeLook() == colours::Look::HighContrast;
+    if (highContrast)
+        key.prepend(QStringLiteral("highcontrast/"));
     auto& pictures = pictureCache();
     if (const auto it = pictures.constFind(key); it != pictures.cend())
         return *it;
@@ -80,6 +85,8 @@ QPixmap cachedPicture(const QString& key, QSize size, Paint&& paint)
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         paint(painter, QSizeF(size));
     }
+    if (highContrast)
+        makeHighContrast(image, light);
     QPixmap picture = QPixmap::fromImage(std::move(image));
     pictures.insert(key, picture);
     return picture;
@@ -588,7 +595,9 @@ QPixmap scoreCardPicture()
 
 QPixmap turnMarkerPicture()
 {
-    return cachedPicture(QStringLiteral("turnmarker"), kTurnMarkerSize, paintTurnMarker);
+    // Yellow, so the marker stands out from the white rows in High Contrast.
+    return cachedPicture(QStringLiteral("turnmarker"), kTurnMarkerSize, paintTurnMarker,
+                         colours::kHighContrastLook.accentText);
 }
 
 QPixmap dicePicture(int face)

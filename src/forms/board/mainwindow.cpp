@@ -37,6 +37,7 @@
 #include "widgets/picturebox.h"
 #include "widgets/clickablelabel.h"
 #include "widgets/filledshape.h"
+#include "widgets/lookswitch.h"
 #include "platform/dialogservice.h"
 #include "platform/instancelock.h"
 #include "platform/programfolder.h"
@@ -176,6 +177,10 @@ void MainWindow::buildMenu()
     view->addAction(QStringLiteral("View High Score List"), this, &MainWindow::onViewHighScoreList)
         ->setObjectName(QStringLiteral("ViewHighScoreList1"));
     new CoachMenu(this, view, m_game); // Hint and Game Review follow the items above
+    HighContrast1 = view->addAction(tr("High &Contrast"));
+    HighContrast1->setObjectName(QStringLiteral("HighContrast1"));
+    HighContrast1->setCheckable(true);
+    connect(HighContrast1, &QAction::triggered, this, &MainWindow::onHighContrast);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -581,6 +586,9 @@ void MainWindow::loadinifile()
     updatecheck->setChecked(m_loaded.update);
     edit_name->setText(qs(m_loaded.name));
     edit_aname->setText(edit_name->text());
+    const bool highContrast = m_loaded.highContrast.value_or(desktopAsksHighContrast());
+    HighContrast1->setChecked(highContrast);
+    applyLook(highContrast ? colours::Look::HighContrast : colours::Look::Olive);
 }
 
 bool MainWindow::saveinifile()
@@ -606,6 +614,13 @@ bool MainWindow::saveinifile()
 
 void MainWindow::onPlaySounds() { toggleAndSave(PlaySounds1); }
 void MainWindow::onUpdateCheck() { toggleAndSave(updatecheck); }
+
+void MainWindow::onHighContrast(bool on)
+{
+    m_loaded.highContrast = on;
+    applyLook(on ? colours::Look::HighContrast : colours::Look::Olive);
+    saveinifile();
+}
 
 void MainWindow::onResetScreenLocation()
 {

@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: MIT
+#include "widgets/lookswitch.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QImage>
+#include <QPalette>
+#include <QPointer>
+#include <QVariant>
+#include <QWidget>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+#include <utility>
+
+#include "widgets/picturebox.h"
+#include "widgets/storedcolor.h"
+
+namespace {
+
+// The palette a widget was given before the look changed it, and whether
+// it had one of its own at all.
+constexpr const char* kDesignPalette = "pelbixDesignPalette";
+constexpr const char* kShownPalette = "pelbixShownPalette";
+
+constexpr std::array kGroups{QPalette::Active, QPalette::Inactive, QPalette::Disabled};
+constexpr std::array kGrounds{QPalette::Window, QPalette::Base, QPalette::Button, QPalette::AlternateBase,
+                              QPalette::ToolTipBase};
+struct TextOnGround {
+    QPalette::ColorRole text;
+    QPalette::ColorRole ground;
+};
+constexpr std::array kTexts{
+    TextOnGround{QPalette::WindowText, QPalette::Window}, TextOnGround{QPalette::Text, QPalette::Base},
+    TextOnGround{QPalette::ButtonText, QPalette::Button},  TextOnGround{QPalette::Link, QPalette::Base},
+    TextOnGround{QPalette::LinkVisited, QPalette::Base},  TextOnGround{QPalette::ToolTipText, QPalette::ToolTipBase},
+    TextOnGround{QPalette::PlaceholderText, QPalette::Base},
+};
+
+bool g_restyling = false; // our own palette changes are not the windows' own
+
+// A text that lies on a picture (the score card's slots, the banked amount
+// on its badge) reads against the picture, not against its parent's colour:
+// the grey of the average luminance of the topmost picture under its middle.
+std::optional<Rgb> pictureGround(const QWidget* w)
+{
+    const QWidget* parent = w->parentWidget();
+    if (parent == nullptr)
+        return std::nullopt;
+    std::optional<Rgb> ground;
+    for (const QObject* sibling : parent->children()) {
+        if (sibling == w)
+            break; // later siblings lie above
+        const auto* picture = qobject_cast<const PictureBox*>(sibling);
+        if (picture == nullptr || !picture->geometry().intersects(w->geometry()))
+            continue;
+        const QRect under = w->geometry().translated(-picture->pos()).intersected(picture->rect());
+        const QImage image = picture->picture().toImage().convertToFormat(QImage::Format_ARGB32);
+        double sum = 0;
+        int count = 0;
+        for (int y = under.top(); y <= under.bottom(); ++y)
+            for (int x = under.left(); x <= under.right(); ++x)
+                if (image.valid(x, y) && qAlpha(image.pixel(x, y)) >= 128) {
+                    sum += colours::luminance(rgbOf(QColor(image.pixel(x, y))));
+                    ++count;
+                }
+        if (count * 2 >= under.width() * under.height() && count > 0) {
+            // Back from luminance to an sRGB grey of it.
+            const double l = sum / count;
+            const double c = l <= 0.0031308 ? 12.92 * l : 1.055 * std::pow(l, 1 / 2.4) - 0.055;
+            const auto v = static_cast<std::uint8_t>(std::lround(std::clamp(c, 0.0, 1.0) * 255));
+            ground = Rgb{v, v, v};
+        }
+    }
+    return ground;
+}
+
+QPalette inLook(QPalette pal, std::optional<Rgb> textGround)
+{
+    for (const auto group : kGroups) {
+        for (const auto role : kGrounds)
+            pal.setColor(group, role, qcolor(colours::shown(rgbOf(pal.color(group, role)))));
+        for (const auto& t : kTexts) {
+            const Rgb ground = t.ground == QPalette::Window && textGround ? *textGround
+                                                                           : rgbOf(pal.color(group, t.ground));
+            pal.setColor(group, t.text, qcolor(colours::textOn(ground, rgbOf(pal.color(group, t.text)))));
+        }
+    }
+    return pal;
+}
+
+void setPaletteQuietly(QWidget* w, const QPalette& pal)
+{
+    const bool was = std::exchange(g_restyling, true);
+    w->setPalette(pal);
+    g_restyling = was;
+}
+
+void restyle(QWidget* w)
+{
+    if (colours::activeLook() == colours::Look::Olive) {
+        const QVariant design = w->property(kDesignPalette);
+        if (design.isValid()) {
+            setPaletteQuietly(w, design.isNull() ? QPalette() : design.value<QPalette>());
+            w->setProperty(kDesignPalette, QVariant());
+            w->setProperty(kShownPalette, QVariant());
+        }
+    } else {
+        if (!w->property(kDesignPalette).isValid())
+            w->setProperty(kDesignPalette, w->testAttribute(Qt::WA_SetPalette) ? QVariant::fromValue(w->palette())
+                                                                                : QVariant::fromValue(nullptr));
+        // Inherited colours come from the parent, already in the look when
+        // the parent was done first; the look makes nothing of its own colours.
+        const QPalette shown = inLook(w->palette(), pictureGround(w));
+        setPaletteQuietly(w, shown);
+        w->setProperty(kShownPalette, QVariant::fromValue(shown));
+    }
+    if (auto* picture = qobject_cast<PictureBox*>(w))
+        picture->refreshPicture();
+    w->update();
+}
+
+// Whether a palette change came from the window's own code (a new colour to
+// keep) rather than from the look or from a parent passing its palette on.
+bool isNewDesign(const QWidget* w)
+{
+    const QVariant shown = w->property(kShownPalette);
+    return w->testAttribute(Qt::WA_SetPalette) && shown.isValid() && !(w->palette() == shown.value<QPalette>());
+}
+
+// Keeps windows built or recoloured after the switch in the look.
+class LookKeeper : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (g_restyling || colours::activeLook() == colours::Look::Olive || !watched->isWidgetType())
+            return false;
+        auto* w = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Polish && !w->property(kDesignPalette).isValid()) {
+            restyle(w);
+        } else if (event->type() == QEvent::PaletteChange && isNewDesign(w)) {
+            w->setProperty(kDesignPalette, QVariant::fromValue(w->palette()));
+            restyle(w);
+            for (QWidget* child : w->findChildren<QWidget*>())
+                restyle(child);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void applyLook(colours::Look look)
+{
+    static QPointer<LookKeeper> keeper;
+    if (keeper == nullptr && qApp != nullptr) {
+        keeper = new LookKeeper(qApp);
+        qApp->installEventFilter(keeper);
+    }
+    colours::setActiveLook(look);
+    // Parents before children, so each child's inherited colours are the
+    // look's already.
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        restyle(top);
+        for (QWidget* w : top->findChildren<QWidget*>())
+            restyle(w);
+    }
+}
+
+bool themeAsksHighContrast(const QString& themeName)
+{
+    return themeName.contains(QStringLiteral("HighContrast"), Qt::CaseInsensitive);
+}
+
+bool desktopAsksHighContrast() { return themeAsksHighContrast(qEnvironmentVariable("GTK_THEME")); }
+
+void makeHighContrast(QImage& picture, Rgb light)
+{
+    picture = picture.convertToFormat(QImage::Format_ARGB32);
+    const QRgb lightPixel = qRgb(light.red, light.green, light.blue);
+    for (int y = 0; y < picture.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb p = line[x];
+            if (qAlpha(p) == 0)
+                continue;
+            const QRgb ink = colours::isLight(rgbOf(QColor(p))) ? lightPixel : qRgb(0, 0, 0);
+            line[x] = (ink & 0x00FFFFFFu) | (p & 0xFF000000u);
+        }
+    }
+}

@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: MIT
+#include <QLabel>
+
+#include <algorithm>
+
+#include "formsfixture.h"
+#include "widgets/colours.h"
+#include "widgets/focusmark.h"
+#include "widgets/lookswitch.h"
+#include "widgets/storedcolor.h"
+
+namespace {
+
+using colours::Look;
+
+Rgb at(const QImage& image, QPoint p) { return rgbOf(image.pixelColor(p)); }
+
+// Both looks for every window: the focus ring must stand out from what lies
+// beside it, and in High Contrast every text must stand out from its ground.
+class LookTest : public FormsFixture, public testing::WithParamInterface<Look> {
+protected:
+    // After the windows exist: the main window puts them in the look its
+    // settings ask for.
+    void TearDown() override { applyLook(Look::Olive); }
+
+    [[nodiscard]] double needed() const { return GetParam() == Look::HighContrast ? 4.5 : 3.0; }
+
+    // The worst contrast between the ring's two bands and the pixels just
+    // outside and just inside it, across the middle of the top and the left
+    // side (clear of corners and of a centred caption's ink at the top).
+    static double ringContrast(QWidget* control)
+    {
+        const QImage shot = control->grab().toImage();
+        const QRect edge = FocusMark::outerEdge(control->rect());
+        double worst = 21;
+        const auto compare = [&](QPoint ring, QPoint beside) {
+            worst = std::min(worst, colours::contrast(at(shot, ring), at(shot, beside)));
+        };
+        for (const int x : {edge.left() + 8, edge.center().x() / 2}) {
+            compare({x, edge.top()}, {x, edge.top() - 1});
+            compare({x, edge.top() + 1}, {x, edge.top() - 1});
+        }
+        const int y = edge.center().y();
+        compare({edge.left(), y}, {edge.left() - 1, y});
+        compare({edge.left() + 1, y}, {edge.left() - 1, y});
+        return worst;
+    }
+
+    static void open(QWidget* window)
+    {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+};
+
+TEST_P(LookTest, FocusRingShowsFromTheFirstControlAndStandsOutEverywhere)
+{
+    ProgramWindows w(programFolder(), seams());
+    applyLook(GetParam());
+    const struct {
+        QWidget* window;
+        std::vector<const char*> controls;
+    } cases[] = {
+        {&w.help, {"SelButton1", "button_done"}},
+        {&w.tallylist, {"button_resettally", "button_done"}},
+        {&w.about, {"Label7", "button_done"}},
+        {&w.multiplayer, {"Label6", "Label1", "button_done"}},
+        {&w.main, {"button_start"}},
+    };
+    for (const auto& c : cases) {
+        open(c.window);
+        // The window's own first focus, before any key is pressed.
+        QWidget* first = QApplication::focusWidget();
+        ASSERT_NE(first, nullptr) << c.window->objectName().toStdString();
+        EXPECT_FALSE(first->rect().isEmpty());
+        for (const char* name : c.controls) {
+            auto* control = c.window->findChild<QWidget*>(QString::fromLatin1(name));
+            ASSERT_NE(control, nullptr) << name;
+            if (control != first)
+                control->setFocus(Qt::OtherFocusReason);
+            ASSERT_TRUE(control->hasFocus()) << name;
+            EXPECT_GE(ringContrast(control), needed()) << c.window->objectName().toStdString() << " " << name;
+        }
+        FormsFixture::shoot(c.window, QStringLiteral("look%1-%2").arg(int(GetParam())).arg(c.window->objectName()));
+        c.window->hide();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLooks, LookTest, testing::Values(Look::Olive, Look::HighContrast));
+
+// In High Contrast every shown text, measured on painted pixels: its
+// darkest and lightest ink against each other (text against its ground).
+TEST_F(FormsFixture, HighContrastTextsReadAtSevenToOneOnTheScoreCardAndFourAndAHalfElsewhere)
+{
+    ProgramWindows w(programFolder(), seams());
+    applyLook(Look::HighContrast);
+    const struct {
+        QWidget* window;
+        const char* text;
+        double needed;
+    } cases[] = {
+        {&w.main, "label_rnd1", 7},         {&w.main, "label_score", 7}, {&w.tallylist, "label_myname", 4.5},
+        {&w.tallylist, "label_num1", 4.5}, {&w.about, "Label1", 4.5}, {&w.multiplayer, "Label6", 4.5},
+    };
+    for (const auto& c : cases) {
+        c.window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(c.window));
+        auto* label = c.window->findChild<QLabel*>(QString::fromLatin1(c.text));
+        ASSERT_NE(label, nullptr) << c.text;
+        if (label->text().isEmpty())
+            label->setText(QStringLiteral("0"));
+        label->show();
+        const QImage shot = c.window->grab().toImage();
+        const QRect area(label->mapTo(c.window, QPoint()), label->size());
+        double darkest = 1;
+        double lightest = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const double l = colours::luminance(at(shot, {x, y}));
+                darkest = std::min(darkest, l);
+                lightest = std::max(lightest, l);
+            }
+        EXPECT_GE(colours::contrast(darkest, lightest), c.needed) << c.text;
+        c.window->hide();
+    }
+    applyLook(Look::Olive);
+}
+
+TEST(Look, DesktopThemeNamesThatAskForHighContrast)
+{
+    for (const char* asks : {"HighContrast", "HighContrastInverse", "Adwaita:highcontrast"})
+        EXPECT_TRUE(themeAsksHighContrast(QString::fromLatin1(asks))) << asks;
+    for (const char* not_ : {"", "Adwaita", "Adwaita:dark", "High"})
+        EXPECT_FALSE(themeAsksHighContrast(QString::fromLatin1(not_))) << not_;
+}
+
+} // namespace
