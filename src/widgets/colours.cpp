@@ -9,11 +9,6 @@ namespace {
 
 Look g_look = Look::Olive;
 
-// Above this luminance a designed colour counts as a light one; it splits
-// the olive look's grounds (olive 0.15, the hatch 0.20) from its fields
-// (khaki 0.59, cream, the gold marker).
-constexpr double kLightFrom = 0.3;
-
 double linear(std::uint8_t channel)
 {
     const double c = channel / 255.0;

@@ -59,6 +59,11 @@ void setActiveLook(Look look);
 [[nodiscard]] double contrast(Rgb first, Rgb second);
 [[nodiscard]] double contrast(double firstLuminance, double secondLuminance);
 
+// Above this luminance a designed colour counts as a light one; it splits
+// the olive look's grounds (olive 0.15, the hatch 0.20) from its fields
+// (khaki 0.59, cream, the gold marker).
+inline constexpr double kLightFrom = 0.3;
+
 // Whether the look counts a colour as light (khaki, cream, gold) rather than
 // dark (olive, the hatch).
 [[nodiscard]] bool isLight(Rgb colour);

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "widgets/ground.h"
 #include "widgets/flatutilitys.h"
 
 namespace {

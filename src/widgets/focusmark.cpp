@@ -64,30 +64,31 @@ void FocusMark::paint(QPainter& canvas, const QRect& area, const QImage& under, 
     const QRect edge = outerEdge(area);
     if (edge.width() < 2 * kWidth || edge.height() < 2 * kWidth)
         return;
-    const QRect inner = edge.adjusted(kWidth, kWidth, -kWidth, -kWidth);
     const double behindLuminance = colours::luminance(behind);
-    std::vector<double> ground;
-    ground.reserve(static_cast<std::size_t>(2 * kWidth * (edge.width() + edge.height())));
-    const auto take = [&](double l) { ground.push_back(l); };
     const QImage pixels = under.convertToFormat(QImage::Format_ARGB32);
-    for (int y = edge.top(); y <= edge.bottom(); ++y) {
-        for (int x = edge.left(); x <= edge.right(); ++x) {
-            if (inner.contains(x, y))
-                continue;
-            if (!pixels.valid(x, y) || qAlpha(pixels.pixel(x, y)) < 128) {
-                take(behindLuminance);
-                continue;
-            }
-            const QRgb p = pixels.pixel(x, y);
-            take(colours::luminance(rgbOf(QColor(p))));
-        }
+    const auto luminanceAt = [&](int x, int y) {
+        if (!pixels.valid(x, y) || qAlpha(pixels.pixel(x, y)) < 128)
+            return behindLuminance;
+        return colours::luminance(rgbOf(QColor(pixels.pixel(x, y))));
+    };
+    // Each side takes the colour that stands out from what that side lies
+    // on: a slot's ring can run over the card's dark row number on one side
+    // and its pale field on the others.
+    const int w = kWidth;
+    const QRect sides[] = {
+        {edge.left(), edge.top(), edge.width(), w},
+        {edge.left(), edge.bottom() - w + 1, edge.width(), w},
+        {edge.left(), edge.top() + w, w, edge.height() - 2 * w},
+        {edge.right() - w + 1, edge.top() + w, w, edge.height() - 2 * w},
+    };
+    for (const QRect& side : sides) {
+        std::vector<double> ground;
+        ground.reserve(static_cast<std::size_t>(side.width() * side.height()));
+        for (int y = side.top(); y <= side.bottom(); ++y)
+            for (int x = side.left(); x <= side.right(); ++x)
+                ground.push_back(luminanceAt(x, y));
+        canvas.fillRect(side, qcolor(colours::markOver(ground)));
     }
-    fillRing(canvas, edge, colours::markOver(ground));
-}
-
-Rgb groundBehind(const QWidget* control)
-{
-    return rgbOf(control->palette().color(QPalette::Active, QPalette::Window));
 }
 
 namespace {

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 #include <QFocusEvent>
+#include <QImage>
 #include <QRect>
 #include <QWidget>
 
+
 #include "widgets/colours.h"
 
-class QImage;
 class QPainter;
 
 // The solid two-pixel ring a control draws inside its edge while it has the
@@ -29,9 +30,9 @@ public:
 
     // The ring kInset inside area, on a plain ground.
     static void paint(QPainter& canvas, const QRect& area, Rgb ground);
-    // The ring over a picture: its colour suits every pixel the ring covers
-    // (`under` in the same coordinates as area; see-through pixels count as
-    // `behind`).
+    // The ring over a picture: each side in the colour that stands out from
+    // most pixels it covers (`under` in the same coordinates as area;
+    // see-through pixels count as `behind`).
     static void paint(QPainter& canvas, const QRect& area, const QImage& under, Rgb behind);
 
     // Where the ring lies: the band kInset inside area, kWidth wide.
@@ -40,10 +41,6 @@ public:
 private:
     bool m_byMouse = false;
 };
-
-// The colour a control lies on: its window colour, which panels pass on to
-// what they hold.
-[[nodiscard]] Rgb groundBehind(const QWidget* control);
 
 // Focus on a control of no size, or one wholly clipped away, would leave the
 // player nowhere to look; such a control hands the focus on. True when it did.

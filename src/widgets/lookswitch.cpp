@@ -15,6 +15,7 @@
 #include <optional>
 #include <utility>
 
+#include "widgets/ground.h"
 #include "widgets/picturebox.h"
 #include "widgets/storedcolor.h"
 
@@ -40,42 +41,6 @@ constexpr std::array kTexts{
 };
 
 bool g_restyling = false; // our own palette changes are not the windows' own
-
-// A text that lies on a picture (the score card's slots, the banked amount
-// on its badge) reads against the picture, not against its parent's colour:
-// the grey of the average luminance of the topmost picture under its middle.
-std::optional<Rgb> pictureGround(const QWidget* w)
-{
-    const QWidget* parent = w->parentWidget();
-    if (parent == nullptr)
-        return std::nullopt;
-    std::optional<Rgb> ground;
-    for (const QObject* sibling : parent->children()) {
-        if (sibling == w)
-            break; // later siblings lie above
-        const auto* picture = qobject_cast<const PictureBox*>(sibling);
-        if (picture == nullptr || !picture->geometry().intersects(w->geometry()))
-            continue;
-        const QRect under = w->geometry().translated(-picture->pos()).intersected(picture->rect());
-        const QImage image = picture->picture().toImage().convertToFormat(QImage::Format_ARGB32);
-        double sum = 0;
-        int count = 0;
-        for (int y = under.top(); y <= under.bottom(); ++y)
-            for (int x = under.left(); x <= under.right(); ++x)
-                if (image.valid(x, y) && qAlpha(image.pixel(x, y)) >= 128) {
-                    sum += colours::luminance(rgbOf(QColor(image.pixel(x, y))));
-                    ++count;
-                }
-        if (count * 2 >= under.width() * under.height() && count > 0) {
-            // Back from luminance to an sRGB grey of it.
-            const double l = sum / count;
-            const double c = l <= 0.0031308 ? 12.92 * l : 1.055 * std::pow(l, 1 / 2.4) - 0.055;
-            const auto v = static_cast<std::uint8_t>(std::lround(std::clamp(c, 0.0, 1.0) * 255));
-            ground = Rgb{v, v, v};
-        }
-    }
-    return ground;
-}
 
 QPalette inLook(QPalette pal, std::optional<Rgb> textGround)
 {
@@ -113,7 +78,7 @@ void restyle(QWidget* w)
                                                                                 : QVariant::fromValue(nullptr));
         // Inherited colours come from the parent, already in the look when
         // the parent was done first; the look makes nothing of its own colours.
-        const QPalette shown = inLook(w->palette(), pictureGround(w));
+        const QPalette shown = inLook(w->palette(), pictureBehind(w));
         setPaletteQuietly(w, shown);
         w->setProperty(kShownPalette, QVariant::fromValue(shown));
     }
@@ -179,7 +144,7 @@ bool themeAsksHighContrast(const QString& themeName)
 
 bool desktopAsksHighContrast() { return themeAsksHighContrast(qEnvironmentVariable("GTK_THEME")); }
 
-void makeHighContrast(QImage& picture, Rgb light)
+void makeHighContrast(QImage& picture, Rgb light, double lightFrom)
 {
     picture = picture.convertToFormat(QImage::Format_ARGB32);
     const QRgb lightPixel = qRgb(light.red, light.green, light.blue);
@@ -189,7 +154,7 @@ void makeHighContrast(QImage& picture, Rgb light)
             const QRgb p = line[x];
             if (qAlpha(p) == 0)
                 continue;
-            const QRgb ink = colours::isLight(rgbOf(QColor(p))) ? lightPixel : qRgb(0, 0, 0);
+            const QRgb ink = colours::luminance(rgbOf(QColor(p))) >= lightFrom ? lightPixel : qRgb(0, 0, 0);
             line[x] = (ink & 0x00FFFFFFu) | (p & 0xFF000000u);
         }
     }

@@ -20,5 +20,5 @@ void applyLook(colours::Look look);
 [[nodiscard]] bool themeAsksHighContrast(const QString& themeName);
 
 // A painted picture in the High Contrast look: every visible pixel becomes
-// black, or `light` where the picture was light; alpha stays.
-void makeHighContrast(QImage& picture, Rgb light);
+// black, or `light` where its luminance reaches `lightFrom`; alpha stays.
+void makeHighContrast(QImage& picture, Rgb light, double lightFrom = colours::kLightFrom);

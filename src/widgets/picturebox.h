@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 #include "widgets/clickable.h"
+#include "widgets/ground.h"
 #include <QPixmap>
 #include <QWidget>
 
@@ -11,7 +12,7 @@
 // (press and release inside). The tag tells a shared handler which control
 // was clicked. A picture that something listens to is a button to the
 // keyboard too: Tab reaches it, Space or Return press it.
-class PictureBox : public Clickable<QWidget> {
+class PictureBox : public Clickable<QWidget>, public ShowsPicture {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent = nullptr, const QString& name = {});
@@ -23,7 +24,7 @@ public:
     void setPictureSource(std::function<QPixmap()> source);
     // Asks the source again at the next paint (nothing without a source).
     void refreshPicture();
-    [[nodiscard]] const QPixmap& picture() const;
+    [[nodiscard]] const QPixmap& picture() const override;
     // Empties the picture, as clearing the canvas before drawing a new face.
     void clearPicture();
 

@@ -60,7 +60,8 @@ void clearPictureCache()
 // `paint(QPainter&, QSizeF)` paints the picture for `key` the first time, in
 // each look; High Contrast turns its light parts `light`, the rest black.
 template <typename Paint>
-QPixmap cachedPicture(QString key, QSize size, Paint&& paint, Rgb light = colours::kWhite)
+QPixmap cachedPicture(QString key, QSize size, Paint&& paint, Rgb light = colours::kWhite,
+                      double lightFrom = colours::kLightFrom)
 {
     const bool highContrast = colours::activeLook() == colours::Look::HighContrast;
     if (highContrast)
@@ -86,7 +87,7 @@ QPixmap cachedPicture(QString key, QSize size, Paint&& paint, Rgb light = colour
         paint(painter, QSizeF(size));
     }
     if (highContrast)
-        makeHighContrast(image, light);
+        makeHighContrast(image, light, lightFrom);
     QPixmap picture = QPixmap::fromImage(std::move(image));
     pictures.insert(key, picture);
     return picture;
@@ -612,8 +613,12 @@ QPixmap dicePicture(int face)
 
 QPixmap buttonPicture(const QString& text, QSize size)
 {
+    // The shaded lower half stays part of the face: only the outline and
+    // the caption (both near black) turn black.
+    constexpr double kFaceFrom = 0.1;
     return cachedPicture(QStringLiteral("button/%1/").arg(sizeKey(size)) + text, size,
-                         [&text](QPainter& p, QSizeF area) { paintButton(p, area, text); });
+                         [&text](QPainter& p, QSizeF area) { paintButton(p, area, text); }, colours::kWhite,
+                         kFaceFrom);
 }
 
 QPixmap badgePicture(Badge badge)
