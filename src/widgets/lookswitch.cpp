@@ -63,6 +63,17 @@ void setPaletteQuietly(QWidget* w, const QPalette& pal)
     g_restyling = was;
 }
 
+// The colours a widget was built with: its own, else its parent's.
+QPalette designOf(const QWidget* w)
+{
+    const QVariant design = w->property(kDesignPalette);
+    if (design.isValid() && !design.isNull())
+        return design.value<QPalette>();
+    if (design.isValid() && w->parentWidget() != nullptr)
+        return designOf(w->parentWidget());
+    return design.isValid() ? QApplication::palette(w) : w->palette();
+}
+
 void restyle(QWidget* w)
 {
     if (colours::activeLook() == colours::Look::Olive) {
@@ -78,7 +89,7 @@ void restyle(QWidget* w)
                                                                                 : QVariant::fromValue(nullptr));
         // Inherited colours come from the parent, already in the look when
         // the parent was done first; the look makes nothing of its own colours.
-        const QPalette shown = inLook(w->palette(), pictureBehind(w));
+        const QPalette shown = inLook(designOf(w), pictureBehind(w));
         setPaletteQuietly(w, shown);
         w->setProperty(kShownPalette, QVariant::fromValue(shown));
     }
@@ -95,6 +106,23 @@ bool isNewDesign(const QWidget* w)
     return w->testAttribute(Qt::WA_SetPalette) && shown.isValid() && !(w->palette() == shown.value<QPalette>());
 }
 
+// The window's code changed a palette the look had set, usually by taking
+// palette() and setting one colour: the colours it changed are its new
+// design, the ones it left are still the look's and give way to the design.
+QPalette newDesign(const QWidget* w)
+{
+    const QPalette now = w->palette();
+    const QPalette shown = w->property(kShownPalette).value<QPalette>();
+    QPalette merged = designOf(w);
+    for (const auto group : kGroups)
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            if (now.color(group, r) != shown.color(group, r))
+                merged.setColor(group, r, now.color(group, r));
+        }
+    return merged;
+}
+
 // Keeps windows built or recoloured after the switch in the look.
 class LookKeeper : public QObject {
 public:
@@ -109,7 +137,7 @@ protected:
         if (event->type() == QEvent::Polish && !w->property(kDesignPalette).isValid()) {
             restyle(w);
         } else if (event->type() == QEvent::PaletteChange && isNewDesign(w)) {
-            w->setProperty(kDesignPalette, QVariant::fromValue(w->palette()));
+            w->setProperty(kDesignPalette, QVariant::fromValue(newDesign(w)));
             restyle(w);
             for (QWidget* child : w->findChildren<QWidget*>())
                 restyle(child);

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include <QAction>
+#include <QFile>
 #include <QLabel>
 
 #include <algorithm>
@@ -129,6 +131,56 @@ TEST_F(FormsFixture, HighContrastTextsReadAtSevenToOneOnTheScoreCardAndFourAndAH
         EXPECT_GE(colours::contrast(darkest, lightest), c.needed) << c.text;
         c.window->hide();
     }
+    applyLook(Look::Olive);
+}
+
+// The menu item switches at once and is remembered; switching back gives
+// every window exactly the colours it was built with, including colours the
+// program set while High Contrast was on.
+TEST_F(FormsFixture, HighContrastMenuSwitchesBackAndForthAndIsRemembered)
+{
+    ProgramWindows w(programFolder(), seams());
+    auto* title = w.tallylist.findChild<QLabel*>(QStringLiteral("label_myname"));
+    ASSERT_NE(title, nullptr);
+    const QPalette designed = title->palette();
+    QAction* item = w.main.findChild<QAction*>(QStringLiteral("HighContrast1"));
+    ASSERT_NE(item, nullptr);
+    ASSERT_FALSE(item->isChecked()) << "the olive look is the default";
+
+    item->trigger();
+    EXPECT_TRUE(item->isChecked());
+    EXPECT_EQ(title->palette().color(QPalette::WindowText), QColor(0xFF, 0xFF, 0x00)) << "khaki title turns yellow";
+    QFile ini(file(QStringLiteral("pelbixsolo.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(ini.readAll().contains("\r\nHighContrast=yes\r\n"));
+    ini.close();
+
+    // A colour the window's own code sets now is kept as the new design.
+    QPalette later = title->palette();
+    later.setColor(QPalette::WindowText, Qt::black);
+    title->setPalette(later);
+    EXPECT_EQ(title->palette().color(QPalette::WindowText), QColor(Qt::white)) << "black on the board reads white";
+
+    item->trigger();
+    EXPECT_EQ(title->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_EQ(title->palette().color(QPalette::Window), designed.color(QPalette::Window));
+
+    // The desktop's wish counts only until the player chooses.
+    const QByteArray theme = qgetenv("GTK_THEME");
+    qputenv("GTK_THEME", "HighContrast");
+    {
+        ProgramWindows chosen(programFolder(), seams());
+        EXPECT_FALSE(chosen.main.findChild<QAction*>(QStringLiteral("HighContrast1"))->isChecked());
+    }
+    QFile::remove(file(QStringLiteral("pelbixsolo.ini")));
+    {
+        ProgramWindows unchosen(programFolder(), seams());
+        EXPECT_TRUE(unchosen.main.findChild<QAction*>(QStringLiteral("HighContrast1"))->isChecked());
+    }
+    if (theme.isNull())
+        qunsetenv("GTK_THEME");
+    else
+        qputenv("GTK_THEME", theme);
     applyLook(Look::Olive);
 }
 
