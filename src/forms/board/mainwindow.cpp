@@ -464,7 +464,7 @@ void MainWindow::setShown(BoardPart part, bool shown)
             const artwork::Badge kind = badge == image_noscore    ? artwork::Badge::NoScore
                                         : badge == image_notboard ? artwork::Badge::NotOnBoard
                                                                   : artwork::Badge::ScoreRecorded;
-            badge->setPicture(artwork::badgePicture(kind));
+            badge->setPictureSource([kind] { return artwork::badgePicture(kind); });
         }
     }
     w->setVisible(shown);
@@ -489,7 +489,7 @@ void MainWindow::showFace(int die, int face)
 {
     PictureBox* image = dice[static_cast<std::size_t>(die - 1)];
     image->clearPicture();
-    image->setPicture(artwork::dicePicture(face));
+    image->setPictureSource([face] { return artwork::dicePicture(face); });
 }
 
 void MainWindow::playCue(const std::string& name)
