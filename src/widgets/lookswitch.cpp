@@ -87,8 +87,8 @@ void restyle(QWidget* w)
         if (!w->property(kDesignPalette).isValid())
             w->setProperty(kDesignPalette, w->testAttribute(Qt::WA_SetPalette) ? QVariant::fromValue(w->palette())
                                                                                 : QVariant::fromValue(nullptr));
-        // Inherited colours come from the parent, already in the look when
-        // the parent was done first; the look makes nothing of its own colours.
+        // Always from the design, never from colours the look already made,
+        // so the order the widgets are done in does not matter.
         const QPalette shown = inLook(designOf(w), pictureBehind(w));
         setPaletteQuietly(w, shown);
         w->setProperty(kShownPalette, QVariant::fromValue(shown));

@@ -195,6 +195,12 @@ TEST_F(KeyboardFocusTest, FocusNeverRestsOnAControlNobodyCanSee)
         QTest::keyClick(outside, Qt::Key_Backtab);
         EXPECT_EQ(QApplication::focusWidget(), first);
     }
+    // With nothing left to see, Tab ends somewhere instead of passing the
+    // focus round for ever.
+    for (SelectButton* b : {first, second, outside})
+        b->resize(0, 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), nullptr);
 }
 
 } // namespace
