@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/flatpanel.h"
 
+#include <algorithm>
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
@@ -22,6 +24,42 @@ public:
             return static_cast<FlatPanel*>(widget())->caption();
         return QAccessibleWidget::text(t);
     }
+};
+
+// The panel's ring drawn above the panel's children. Each side takes the
+// colour that stands out from what the children show under it.
+class RingOnTop : public QWidget {
+public:
+    explicit RingOnTop(FlatPanel* panel) : QWidget(panel), m_panel(panel)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        // What the children show under the ring, as they paint it.
+        QImage under(size(), QImage::Format_ARGB32);
+        under.fill(qcolor(groundBehind(m_panel)));
+        QPainter fill(&under);
+        const QRect edge = FocusMark::outerEdge(rect());
+        const QRect inside = edge.adjusted(FocusMark::kWidth, FocusMark::kWidth, -FocusMark::kWidth, -FocusMark::kWidth);
+        for (QObject* o : m_panel->children()) {
+            auto* child = qobject_cast<QWidget*>(o);
+            if (child == nullptr || child == this || child->isHidden() || !child->geometry().intersects(edge)
+                || inside.contains(child->geometry()))
+                continue;
+            fill.drawPixmap(child->pos(), child->grab());
+        }
+        fill.end();
+        QPainter p(this);
+        FocusMark::paint(p, rect(), under, groundBehind(m_panel));
+    }
+
+private:
+    FlatPanel* m_panel;
 };
 
 QAccessibleInterface* flatPanelFactory(const QString& className, QObject* object)
@@ -195,6 +233,43 @@ void FlatPanel::paintEvent(QPaintEvent*)
     canvas.end();
 
     QPainter(this).drawImage(0, 0, image);
+}
+
+void FlatPanel::placeRingOnTop(bool shown)
+{
+    const bool covered = std::any_of(children().cbegin(), children().cend(), [this](const QObject* o) {
+        const auto* w = qobject_cast<const QWidget*>(o);
+        return w != nullptr && w != m_ringOnTop && !w->isHidden();
+    });
+    if (!shown || !covered) {
+        delete m_ringOnTop; // gone, so it never shows among the panel's children
+        return;
+    }
+    if (m_ringOnTop == nullptr) {
+        m_ringOnTop = new RingOnTop(this);
+        m_ringOnTop->show();
+    }
+    m_ringOnTop->setGeometry(rect());
+    m_ringOnTop->raise();
+}
+
+void FlatPanel::focusInEvent(QFocusEvent* event)
+{
+    FocusMarked<QWidget>::focusInEvent(event);
+    placeRingOnTop(m_focusMark.shown(this));
+}
+
+void FlatPanel::focusOutEvent(QFocusEvent* event)
+{
+    FocusMarked<QWidget>::focusOutEvent(event);
+    placeRingOnTop(false);
+}
+
+void FlatPanel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_ringOnTop != nullptr)
+        m_ringOnTop->setGeometry(rect());
 }
 
 void FlatPanel::changeEvent(QEvent* event)
