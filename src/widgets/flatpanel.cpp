@@ -11,6 +11,7 @@
 
 #include "widgets/ground.h"
 #include "widgets/flatutilitys.h"
+#include "widgets/focusringlayer.h"
 
 namespace {
 
@@ -24,42 +25,6 @@ public:
             return static_cast<FlatPanel*>(widget())->caption();
         return QAccessibleWidget::text(t);
     }
-};
-
-// The panel's ring drawn above the panel's children. Each side takes the
-// colour that stands out from what the children show under it.
-class RingOnTop : public QWidget {
-public:
-    explicit RingOnTop(FlatPanel* panel) : QWidget(panel), m_panel(panel)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAttribute(Qt::WA_NoSystemBackground);
-        setFocusPolicy(Qt::NoFocus);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        // What the children show under the ring, as they paint it.
-        QImage under(size(), QImage::Format_ARGB32);
-        under.fill(qcolor(groundBehind(m_panel)));
-        QPainter fill(&under);
-        const QRect edge = FocusMark::outerEdge(rect());
-        const QRect inside = edge.adjusted(FocusMark::kWidth, FocusMark::kWidth, -FocusMark::kWidth, -FocusMark::kWidth);
-        for (QObject* o : m_panel->children()) {
-            auto* child = qobject_cast<QWidget*>(o);
-            if (child == nullptr || child == this || child->isHidden() || !child->geometry().intersects(edge)
-                || inside.contains(child->geometry()))
-                continue;
-            fill.drawPixmap(child->pos(), child->grab());
-        }
-        fill.end();
-        QPainter p(this);
-        FocusMark::paint(p, rect(), under, groundBehind(m_panel));
-    }
-
-private:
-    FlatPanel* m_panel;
 };
 
 QAccessibleInterface* flatPanelFactory(const QString& className, QObject* object)
@@ -228,7 +193,7 @@ void FlatPanel::paintEvent(QPaintEvent*)
         canvas.setPen(toQColor(clBtnShadow, pal));
         canvas.drawText(text, format, m_caption);
     }
-    if (m_focusMark.shown(this))
+    if (m_focusMark.shown(this) && m_ringOnTop == nullptr)
         FocusMark::paint(canvas, r, m_transparent ? groundBehind(this) : rgbOf(pal.color(QPalette::Active, QPalette::Window)));
     canvas.end();
 
@@ -246,10 +211,8 @@ void FlatPanel::placeRingOnTop(bool shown)
         return;
     }
     if (m_ringOnTop == nullptr) {
-        m_ringOnTop = new RingOnTop(this);
-        m_ringOnTop->show();
+        m_ringOnTop = new FocusRingLayer(this);
     }
-    m_ringOnTop->setGeometry(rect());
     m_ringOnTop->raise();
 }
 
@@ -263,13 +226,6 @@ void FlatPanel::focusOutEvent(QFocusEvent* event)
 {
     FocusMarked<QWidget>::focusOutEvent(event);
     placeRingOnTop(false);
-}
-
-void FlatPanel::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    if (m_ringOnTop != nullptr)
-        m_ringOnTop->setGeometry(rect());
 }
 
 void FlatPanel::changeEvent(QEvent* event)

@@ -68,11 +68,10 @@ protected:
     bool focusNextPrevChild(bool next) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // The ring goes on a see-through layer above the children when they
-    // would cover it (the help window's pages fill their panel).
+    // The ring goes on a layer above the children when they would cover it
+    // (the help window's pages fill their panel).
     void placeRingOnTop(bool shown);
 
     // Children inherit what is set here, as they inherit the font.

@@ -46,10 +46,16 @@ private:
 // player nowhere to look; such a control hands the focus on. True when it did.
 bool passFocusIfUnseen(QWidget* control, const QFocusEvent* event);
 
+// A control that draws the focus ring itself.
+class PaintsFocusRing {
+public:
+    virtual ~PaintsFocusRing() = default;
+};
+
 // The focus handling every focusable control shares, on top of the Qt
 // widget it is: the ring follows the focus and the widget repaints.
 template <class Base>
-class FocusMarked : public Base {
+class FocusMarked : public Base, public PaintsFocusRing {
 public:
     using Base::Base;
 

@@ -14,7 +14,7 @@ QImage pictureUnder(const QWidget* control)
     QImage under(control->size(), QImage::Format_ARGB32);
     under.fill(Qt::transparent);
     const QWidget* parent = control->parentWidget();
-    if (parent == nullptr)
+    if (parent == nullptr || under.isNull())
         return under;
     QPainter p(&under);
     for (const QObject* sibling : parent->children()) {

@@ -64,6 +64,11 @@ TEST_P(LookTest, FocusRingShowsFromTheFirstControlAndStandsOutEverywhere)
 {
     ProgramWindows w(programFolder(), seams());
     applyLook(GetParam());
+    w.main.findChild<QAction*>(QStringLiteral("KeyboardShortcuts1"))->trigger();
+    QWidget* shortcuts = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        shortcuts = top->objectName() == QLatin1String("shortcuts") ? top : shortcuts;
+    ASSERT_NE(shortcuts, nullptr);
     const struct {
         QWidget* window;
         std::vector<const char*> controls;
@@ -74,6 +79,7 @@ TEST_P(LookTest, FocusRingShowsFromTheFirstControlAndStandsOutEverywhere)
         {&w.multiplayer, {"button_done", "Label6", "Label1"}},
         {&w.main, {"button_start", "dice1", "label_rnd1"}},
         {&w.highscore, {}},
+        {shortcuts, {}},
     };
     for (const auto& c : cases) {
         open(c.window);

@@ -37,6 +37,7 @@
 #include "widgets/picturebox.h"
 #include "widgets/clickablelabel.h"
 #include "widgets/filledshape.h"
+#include "widgets/focusringlayer.h"
 #include "widgets/lookswitch.h"
 #include "platform/dialogservice.h"
 #include "platform/instancelock.h"
@@ -137,6 +138,7 @@ void MainWindow::FormCreate()
         m_dialogs.error(this, QStringLiteral("The game in progress cannot be kept for the next start: ")
                                   + QString::fromStdString(what));
     });
+    FocusRingLayer::installForQtControls();
     loadinifile();
     playCue(cue::kEntered);
     panel_name->show();
