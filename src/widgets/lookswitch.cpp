@@ -76,6 +76,11 @@ QPalette designOf(const QWidget* w)
 
 void restyle(QWidget* w)
 {
+    // A style sheet paints by its own rules over any palette, and restyles
+    // the palette when polished; a widget with one keeps its colours (the
+    // name fields: black on khaki, 13:1 in either look).
+    if (!w->styleSheet().isEmpty())
+        return;
     if (colours::activeLook() == colours::Look::Olive) {
         const QVariant design = w->property(kDesignPalette);
         if (design.isValid()) {

@@ -2,8 +2,11 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QPointer>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "forms/art/artwork.h"
 #include "formsfixture.h"
@@ -170,12 +173,28 @@ TEST_F(FormsFixture, HighContrastTextsReadAtSevenToOneOnTheScoreCardAndFourAndAH
 TEST_F(FormsFixture, HighContrastMenuSwitchesBackAndForthAndIsRemembered)
 {
     ProgramWindows w(programFolder(), seams());
+    // Every widget's colours, to compare after switching there and back.
+    const auto palettes = [] {
+        std::vector<std::pair<QPointer<QWidget>, QPalette>> all;
+        for (QWidget* widget : QApplication::allWidgets())
+            all.emplace_back(widget, widget->palette());
+        return all;
+    };
+    const auto before = palettes();
     auto* title = w.tallylist.findChild<QLabel*>(QStringLiteral("label_myname"));
     ASSERT_NE(title, nullptr);
     const QPalette designed = title->palette();
     QAction* item = w.main.findChild<QAction*>(QStringLiteral("HighContrast1"));
     ASSERT_NE(item, nullptr);
     ASSERT_FALSE(item->isChecked()) << "the olive look is the default";
+
+    for (int twice = 0; twice < 2; ++twice) {
+        item->trigger();
+        item->trigger();
+    }
+    for (const auto& [widget, palette] : before)
+        if (widget != nullptr)
+            EXPECT_TRUE(widget->palette() == palette) << widget->objectName().toStdString();
 
     item->trigger();
     EXPECT_TRUE(item->isChecked());
