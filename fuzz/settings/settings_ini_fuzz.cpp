@@ -13,8 +13,8 @@
 #include <string_view>
 
 namespace {
-constexpr std::array<std::string_view, 8> kKeys = {"Top", "Left", "Width", "Height",
-                                                   "Name", "Sounds", "Update", "Server"};
+constexpr std::array<std::string_view, 9> kKeys = {"Top",    "Left",   "Width",  "Height",      "Name",
+                                                   "Sounds", "Update", "Server", "HighContrast"};
 constexpr std::string_view kSection = "pelbixsolo";
 
 void check(bool condition)

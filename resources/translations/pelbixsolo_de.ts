@@ -572,6 +572,10 @@
         <source>Posting Failed.</source>
         <translation>Senden fehlgeschlagen.</translation>
     </message>
+    <message>
+        <source>High &amp;Contrast</source>
+        <translation>Hoher &amp;Kontrast</translation>
+    </message>
 </context>
 <context>
     <name>MultiplayerWindow</name>

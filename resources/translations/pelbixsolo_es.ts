@@ -572,6 +572,10 @@
         <source>Posting Failed.</source>
         <translation>El envío ha fallado.</translation>
     </message>
+    <message>
+        <source>High &amp;Contrast</source>
+        <translation>&amp;Contraste alto</translation>
+    </message>
 </context>
 <context>
     <name>MultiplayerWindow</name>

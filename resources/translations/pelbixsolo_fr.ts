@@ -572,6 +572,10 @@
         <source>Posting Failed.</source>
         <translation>L&apos;envoi a échoué.</translation>
     </message>
+    <message>
+        <source>High &amp;Contrast</source>
+        <translation>&amp;Contraste élevé</translation>
+    </message>
 </context>
 <context>
     <name>MultiplayerWindow</name>

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "widgets/ground.h"
 #include "widgets/clickableaccessible.h"
 
 ClickableLabel::ClickableLabel(QWidget* parent, const QString& name) : Clickable<QLabel>(parent)
@@ -25,7 +26,7 @@ void ClickableLabel::paintEvent(QPaintEvent* event)
     QLabel::paintEvent(event);
     if (m_focusMark.shown(this)) {
         QPainter p(this);
-        FocusMark::paint(p, rect(), palette().color(QPalette::WindowText));
+        FocusMark::paint(p, rect(), pictureUnder(this), groundBehind(this));
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include <QPainter>
 
+#include "widgets/storedcolor.h"
+
 FilledShape::FilledShape(QWidget* parent, const QString& name, Qt::BrushStyle pattern, QColor color)
     : QWidget(parent), m_pattern(pattern), m_color(color)
 {
@@ -13,7 +15,8 @@ FilledShape::FilledShape(QWidget* parent, const QString& name, Qt::BrushStyle pa
 void FilledShape::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.setPen(m_color);
-    p.setBrush(QBrush(m_color, m_pattern));
+    const QColor shown = qcolor(colours::shown(rgbOf(m_color)));
+    p.setPen(shown);
+    p.setBrush(QBrush(shown, m_pattern));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/flatpanel.h"
 
+#include <algorithm>
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
 #include <QImage>
 #include <QPainter>
 
+#include "widgets/ground.h"
 #include "widgets/flatutilitys.h"
 #include "widgets/textfit.h"
+#include "widgets/focusringlayer.h"
 
 namespace {
 
@@ -160,15 +164,18 @@ void FlatPanel::paintEvent(QPaintEvent*)
     } else {
         // Without a parent there is nothing to see through: the panel's own
         // colour is the sensible background.
-        canvas.fillRect(r, m_parentColor ? pal.color(QPalette::Active, QPalette::Window) : toQColor(m_color, pal));
+        canvas.fillRect(r, m_parentColor ? pal.color(QPalette::Active, QPalette::Window) : toShownColor(m_color, pal));
     }
 
     // Top and left in the highlight colour; the right and bottom edges,
     // including the top-right and bottom-left corners, in the shadow colour.
     const int w = r.width();
     const int h = r.height();
-    const QColor highLight = toQColor(m_frame[0], pal);
-    const QColor shadow = toQColor(m_frame[1], pal);
+    // A frame is drawn like text: High Contrast keeps it apart from the
+    // panel it surrounds, where the design had it black on the board's olive.
+    const Rgb ground = rgbOf(m_parentColor ? pal.color(QPalette::Active, QPalette::Window) : toShownColor(m_color, pal));
+    const QColor highLight = qcolor(colours::textOn(ground, rgbOf(toQColor(m_frame[0], pal))));
+    const QColor shadow = qcolor(colours::textOn(ground, rgbOf(toQColor(m_frame[1], pal))));
     canvas.fillRect(0, 0, w - 1, 1, highLight);
     canvas.fillRect(0, 0, 1, h - 1, highLight);
     canvas.fillRect(w - 1, 0, 1, h, shadow);
@@ -188,11 +195,39 @@ void FlatPanel::paintEvent(QPaintEvent*)
         canvas.setPen(toQColor(clBtnShadow, pal));
         canvas.drawText(text, format, m_caption);
     }
-    if (m_focusMark.shown(this))
-        FocusMark::paint(canvas, r, highLight);
+    if (m_focusMark.shown(this) && m_ringOnTop == nullptr)
+        FocusMark::paint(canvas, r, m_transparent ? groundBehind(this) : rgbOf(pal.color(QPalette::Active, QPalette::Window)));
     canvas.end();
 
     QPainter(this).drawImage(0, 0, image);
+}
+
+void FlatPanel::placeRingOnTop(bool shown)
+{
+    const bool covered = std::any_of(children().cbegin(), children().cend(), [this](const QObject* o) {
+        const auto* w = qobject_cast<const QWidget*>(o);
+        return w != nullptr && w != m_ringOnTop && !w->isHidden();
+    });
+    if (!shown || !covered) {
+        delete m_ringOnTop; // gone, so it never shows among the panel's children
+        return;
+    }
+    if (m_ringOnTop == nullptr) {
+        m_ringOnTop = new FocusRingLayer(this);
+    }
+    m_ringOnTop->raise();
+}
+
+void FlatPanel::focusInEvent(QFocusEvent* event)
+{
+    FocusMarked<QWidget>::focusInEvent(event);
+    placeRingOnTop(m_focusMark.shown(this));
+}
+
+void FlatPanel::focusOutEvent(QFocusEvent* event)
+{
+    FocusMarked<QWidget>::focusOutEvent(event);
+    placeRingOnTop(false);
 }
 
 void FlatPanel::changeEvent(QEvent* event)

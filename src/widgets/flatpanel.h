@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include <QPointer>
 #include <QWidget>
 
 #include "widgets/alignlayout.h"
@@ -65,8 +66,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // The ring goes on a layer above the children when they would cover it
+    // (the help window's pages fill their panel).
+    void placeRingOnTop(bool shown);
+
     // Children inherit what is set here, as they inherit the font.
     void setPaletteColor(QPalette::ColorRole role, StoredColor color);
 
@@ -79,4 +86,5 @@ private:
     int m_tag = 0;
     AlignLayout* m_align = nullptr;
     bool m_keepsFocus = false;
+    QPointer<QWidget> m_ringOnTop;
 };

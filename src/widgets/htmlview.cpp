@@ -5,6 +5,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTextObjectInterface>
 
@@ -52,7 +53,7 @@ public:
     void drawObject(QPainter*, const QRectF&, QTextDocument*, int, const QTextFormat&) override {}
 };
 
-HtmlView::HtmlView(QWidget* parent, const QString& name) : QTextBrowser(parent)
+HtmlView::HtmlView(QWidget* parent, const QString& name) : FocusMarked<QTextBrowser>(parent)
 {
     setObjectName(name);
     setDocument(new PageDocument(m_refusedResources, this));
@@ -97,6 +98,22 @@ void HtmlView::mousePressEvent(QMouseEvent* event)
     // from the document at the place of the press.
     m_pressedAnchor = anchorAt(event->position().toPoint());
     QTextBrowser::mousePressEvent(event);
+}
+
+void HtmlView::paintEvent(QPaintEvent* event)
+{
+    QTextBrowser::paintEvent(event);
+    if (m_focusMark.shown(this)) {
+        QPainter p(viewport());
+        FocusMark::paint(p, viewport()->rect(), rgbOf(palette().color(QPalette::Active, QPalette::Base)));
+    }
+}
+
+void HtmlView::scrollContentsBy(int dx, int dy)
+{
+    QTextBrowser::scrollContentsBy(dx, dy);
+    if (m_focusMark.shown(this))
+        viewport()->update();
 }
 
 void HtmlView::anchorActivated(const QUrl& url)

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/limitededit.h"
 
-LimitedEdit::LimitedEdit(QWidget* parent, const QString& name) : QLineEdit(parent)
+#include <QPainter>
+
+#include "widgets/storedcolor.h"
+
+LimitedEdit::LimitedEdit(QWidget* parent, const QString& name) : FocusMarked<QLineEdit>(parent)
 {
     setObjectName(name);
 }
@@ -20,4 +24,13 @@ bool LimitedEdit::event(QEvent* e)
         setCursorPosition(cursor);
     }
     return handled;
+}
+
+void LimitedEdit::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    if (m_focusMark.shown(this)) {
+        QPainter p(this);
+        FocusMark::paint(p, rect(), rgbOf(palette().color(QPalette::Active, QPalette::Base)));
+    }
 }

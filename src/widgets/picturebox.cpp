@@ -11,12 +11,6 @@
 #include "widgets/clickableaccessible.h"
 #include "widgets/textscale.h"
 
-namespace {
-// The mark is black like the frames of the board's panels; it shows on the
-// khaki buttons, the white dice and the gold marker alike.
-const QColor kFocusMarkColor = Qt::black;
-} // namespace
-
 PictureBox::PictureBox(QWidget* parent, const QString& name) : Clickable<QWidget>(parent)
 {
     setObjectName(name);
@@ -40,12 +34,17 @@ void PictureBox::setPictureSource(std::function<QPixmap()> source)
 
 const QPixmap& PictureBox::picture() const
 {
-    if (m_source) {
-        // Called once; letting go of the source also frees what it held.
-        const auto source = std::exchange(m_source, nullptr);
-        m_picture = source();
-    }
+    if (m_source && m_picture.isNull())
+        m_picture = m_source();
     return m_picture;
+}
+
+void PictureBox::refreshPicture()
+{
+    if (!m_source)
+        return;
+    m_picture = QPixmap();
+    update();
 }
 
 void PictureBox::clearPicture()
@@ -69,7 +68,7 @@ void PictureBox::paintEvent(QPaintEvent*)
         }
     }
     if (m_focusMark.shown(this))
-        FocusMark::paint(p, rect(), kFocusMarkColor);
+        FocusMark::paint(p, rect(), picture().toImage(), groundBehind(this));
 }
 
 bool PictureBox::reachable() const

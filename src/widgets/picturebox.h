@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 #include "widgets/clickable.h"
+#include "widgets/ground.h"
 #include <QPixmap>
 #include <QWidget>
 
@@ -11,16 +12,19 @@
 // (press and release inside). The tag tells a shared handler which control
 // was clicked. A picture that something listens to is a button to the
 // keyboard too: Tab reaches it, Space or Return press it.
-class PictureBox : public Clickable<QWidget> {
+class PictureBox : public Clickable<QWidget>, public ShowsPicture {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent = nullptr, const QString& name = {});
 
     void setPicture(const QPixmap& picture);
     // A picture made the first time it is painted or asked for: windows that
-    // may never be opened then cost nothing to create.
+    // may never be opened then cost nothing to create. The source is kept,
+    // so a change of look paints the picture afresh.
     void setPictureSource(std::function<QPixmap()> source);
-    [[nodiscard]] const QPixmap& picture() const;
+    // Asks the source again at the next paint (nothing without a source).
+    void refreshPicture();
+    [[nodiscard]] const QPixmap& picture() const override;
     // Empties the picture, as clearing the canvas before drawing a new face.
     void clearPicture();
 
@@ -44,6 +48,6 @@ protected:
 
 private:
     mutable QPixmap m_picture;
-    mutable std::function<QPixmap()> m_source;
+    std::function<QPixmap()> m_source;
     int m_tag = 0;
 };

@@ -160,7 +160,7 @@ void SelectButton::paintEvent(QPaintEvent*)
         fill = m_colorOver;
     else if (m_look == Look::Down)
         fill = m_colorDown;
-    const QColor fillColor = toQColor(fill, pal);
+    const QColor fillColor = toShownColor(fill, pal);
     const bool down = m_look == Look::Down;
     const int W = width();
     const int H = height();
@@ -194,7 +194,7 @@ void SelectButton::paintEvent(QPaintEvent*)
     // The caption's cell is filled like the face, so it covers whatever lay
     // there, even where it overruns the face.
     canvas.fillRect(cell, fillColor);
-    canvas.setPen(toQColor(m_canvasTextColor, pal));
+    canvas.setPen(qcolor(colours::textOn(rgbOf(fillColor), rgbOf(toQColor(m_canvasTextColor, pal)))));
     if (fitted.wrap)
         canvas.drawText(cell, fitted.flags(across | Qt::AlignVCenter), m_caption);
     else
@@ -202,13 +202,13 @@ void SelectButton::paintEvent(QPaintEvent*)
 
     // Frames past the middle would be empty; stopping there also bounds the
     // loop for any width a caller sets.
-    const QColor border = toQColor(m_colorBorder, pal);
+    const QColor border = toShownColor(m_colorBorder, pal);
     for (int i = 0; i < m_borderWidth && 2 * i < W && 2 * i < H; ++i)
         frameRect(canvas, QRect(i, i, W - 2 * i, H - 2 * i), border);
 
     if (m_focusMark.shown(this)) {
         const int inside = std::max(0, m_borderWidth - 1);
-        FocusMark::paint(canvas, rect().adjusted(inside, inside, -inside, -inside), border);
+        FocusMark::paint(canvas, rect().adjusted(inside, inside, -inside, -inside), rgbOf(fillColor));
     }
 }
 

@@ -60,3 +60,8 @@ StoredColor fromQColor(const QColor& color)
     return rgbColor(static_cast<std::uint8_t>(color.red()), static_cast<std::uint8_t>(color.green()),
                     static_cast<std::uint8_t>(color.blue()));
 }
+
+QColor toShownColor(StoredColor color, const QPalette& palette)
+{
+    return qcolor(colours::shown(rgbOf(toQColor(color, palette))));
+}

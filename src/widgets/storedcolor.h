@@ -30,6 +30,13 @@ inline QColor qcolor(Rgb color)
     return {color.red, color.green, color.blue};
 }
 
+// The colour part of a Qt colour (alpha is dropped).
+inline Rgb rgbOf(const QColor& color)
+{
+    return {static_cast<std::uint8_t>(color.red()), static_cast<std::uint8_t>(color.green()),
+            static_cast<std::uint8_t>(color.blue())};
+}
+
 constexpr bool isSystemColor(StoredColor color)
 {
     return (color & kSystemColorFlag) != 0;
@@ -69,6 +76,10 @@ constexpr StoredColor clInfoBk = kSystemColorFlag | 24;
 // the palette's active group (gray text in its disabled group); an unknown
 // system index gives black.
 [[nodiscard]] QColor toQColor(StoredColor color, const QPalette& palette);
+
+// A stored colour as the active look paints it as a ground or a frame (see
+// colours::shown); palettes keep the designed colour, painting asks here.
+[[nodiscard]] QColor toShownColor(StoredColor color, const QPalette& palette);
 
 // The stored form of an opaque colour (alpha is dropped).
 [[nodiscard]] StoredColor fromQColor(const QColor& color);

@@ -246,3 +246,28 @@ TEST(loadinifile, AnOldEightBitNameKeepsEveryLetterAndIsWrittenBackAsUtf8)
         EXPECT_EQ(Settings::load(path).name, c.name) << testing::PrintToString(c.inFile);
     }
 }
+
+TEST(saveinifile, HighContrastIsWrittenOnlyOnceChosenAndReadBackExactly)
+{
+    // Only "yes" and "no" are a choice; anything else leaves it to the desktop.
+    const struct {
+        const char* line;
+        std::optional<bool> read;
+    } cases[] = {
+        {"", std::nullopt},         {"HighContrast=yes\r\n", true}, {"HighContrast=no\r\n", false},
+        {"HighContrast=YES\r\n", std::nullopt}, {"HighContrast=\r\n", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(loadFrom(std::string("[pelbixsolo]\r\nName=Ann\r\n") + c.line).highContrast, c.read) << c.line;
+
+    TempFolder folder;
+    const auto path = folder.file("pelbixsolo.ini");
+    Settings s;
+    s.highContrast = true;
+    s.save(path);
+    EXPECT_TRUE(TempFolder::read(path).ends_with("Update=true\r\nHighContrast=yes\r\n"));
+    s.highContrast = false;
+    s.save(path);
+    EXPECT_EQ(Settings::load(path).highContrast, false);
+    EXPECT_TRUE(TempFolder::read(path).ends_with("Update=true\r\nHighContrast=no\r\n")) << "changed in place";
+}

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include <functional>
+
 #include "widgets/flatpanel.h"
 #include "widgets/screen.h"
 #include "widgets/selectbutton.h"
@@ -16,8 +18,9 @@ namespace {
 constexpr StoredColor kHost = rgbColor(0x10, 0x20, 0x30);
 constexpr StoredColor kFace = rgbColor(0xF0, 0xF0, 0xF0);
 constexpr StoredColor kMark = rgbColor(0x00, 0x00, 0x80);
-// Along the mark's top line (2 in from the edge), clear of a short caption.
-constexpr QRect kMarkTop(60, 2, 30, 1);
+// Along the ring's top band, clear of a short caption.
+constexpr int kRingLeft = 60;
+constexpr int kRingRight = 90;
 
 using screen::rgb;
 
@@ -49,12 +52,18 @@ protected:
         return b;
     }
 
+    // A solid run of the ring's colour (black on the light face) across
+    // one of the top rows.
     static bool marked(SelectButton* b)
     {
         const QImage image = screen::pixels(b);
-        for (int x = kMarkTop.left(); x <= kMarkTop.right(); ++x)
-            if (image.pixel(x, kMarkTop.top()) == rgb(kMark))
+        for (int y = 0; y < 6; ++y) {
+            bool solid = true;
+            for (int x = kRingLeft; x <= kRingRight; ++x)
+                solid = solid && image.pixel(x, y) == qRgb(0, 0, 0);
+            if (solid)
                 return true;
+        }
         return false;
     }
 
@@ -130,18 +139,19 @@ TEST_F(KeyboardFocusTest, PanelThatKeepsFocusCyclesTabAmongItsControls)
     EXPECT_EQ(tabs(Qt::Key_Tab, 1), QStringList{"first"});
 }
 
-TEST_F(KeyboardFocusTest, FocusablePanelShowsTheMarkInItsFrameColour)
+TEST_F(KeyboardFocusTest, FocusablePanelShowsASolidRingThatStandsOutFromIt)
 {
     panel->setColorHighLight(kMark);
     panel->setFocusPolicy(Qt::TabFocus);
     panel->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
     const QImage image = screen::pixels(panel);
-    int marks = 0;
-    for (int x = 120; x < 190; ++x)
-        marks += image.pixel(x, 2) == rgb(kMark);
-    EXPECT_GT(marks, 10);
-    EXPECT_LT(marks, 60) << "dotted, not solid";
+    for (const int y : {2, 3}) { // two pixels wide, on the dark panel in white
+        int marks = 0;
+        for (int x = 120; x < 190; ++x)
+            marks += image.pixel(x, y) == qRgb(0xFF, 0xFF, 0xFF);
+        EXPECT_EQ(marks, 70) << "row " << y;
+    }
 }
 
 TEST_F(KeyboardFocusTest, ScreenReaderSeesButtonsAndPanelsByCaption)
@@ -164,6 +174,33 @@ TEST_F(KeyboardFocusTest, ScreenReaderSeesButtonsAndPanelsByCaption)
     ASSERT_NE(group, nullptr);
     EXPECT_EQ(group->role(), QAccessible::Grouping);
     EXPECT_EQ(group->text(QAccessible::Name), "Pick one");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(KeyboardFocusTest, FocusNeverRestsOnAControlNobodyCanSee)
+{
+    const std::function<void()> hide[] = {
+        [&] { second->resize(0, 0); },
+        [&] { second->move(500, 10); }, // wholly outside its panel
+    };
+    for (const auto& makeUnseen : hide) {
+        second->setGeometry(10, 35, 95, 20);
+        makeUnseen();
+        first->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(first, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), outside);
+        QTest::keyClick(outside, Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget(), first);
+    }
+    // With nothing left to see, Tab ends somewhere instead of passing the
+    // focus round for ever.
+    for (SelectButton* b : {first, second, outside})
+        b->resize(0, 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), nullptr);
 }
 
 } // namespace

@@ -70,6 +70,8 @@ Settings Settings::load(const std::filesystem::path& path, std::string_view sect
     s.update = read("Update", "true") != "false";
     s.name = read("Name", kDefaultName);
     s.server = ServerAddress::parse(read("Server", ""));
+    if (const std::string look = read("HighContrast", ""); look == "yes" || look == "no")
+        s.highContrast = look == "yes";
     return s;
 }
 
@@ -85,4 +87,6 @@ void Settings::save(const std::filesystem::path& path, std::string_view section)
     write("Name", name);
     write("Sounds", sounds ? "yes" : "no");
     write("Update", update ? "true" : "false");
+    if (highContrast)
+        write("HighContrast", *highContrast ? "yes" : "no");
 }

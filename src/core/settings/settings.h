@@ -27,6 +27,10 @@ struct Settings {
     std::string name = std::string(kDefaultName);
     bool sounds = true;
     bool update = true;
+    // The player's choice of the High Contrast look; none until they make
+    // one, so the desktop's wish decides. Written only once chosen, so a
+    // file the player never chose in keeps exactly the seven lines above.
+    std::optional<bool> highContrast;
     // Overrides the maker's server when present and well formed. Read only:
     // save() never writes it, so it stays in the file as the user wrote it.
     std::optional<ServerAddress> server;
@@ -37,7 +41,8 @@ struct Settings {
                                        std::int32_t defaultHeight = kDefaultHeight);
 
     // Writes Top, Left, Width, Height, Name, Sounds and Update in that order,
-    // one key at a time, keeping everything else in the file. Throws FileError
+    // then HighContrast when chosen, one key at a time, keeping everything
+    // else in the file. Throws FileError
     // naming the path when the file cannot be written.
     void save(const std::filesystem::path& path, std::string_view section = kSection) const;
 

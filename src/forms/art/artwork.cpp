@@ -18,6 +18,7 @@
 #include <numbers>
 #include <vector>
 
+#include "widgets/lookswitch.h"
 #include "widgets/storedcolor.h"
 #include "widgets/textscale.h"
 
@@ -57,10 +58,15 @@ void clearPictureCache()
     pictureCache().clear();
 }
 
-// `paint(QPainter&, QSizeF)` paints the picture for `key` the first time.
+// `paint(QPainter&, QSizeF)` paints the picture for `key` the first time, in
+// each look; High Contrast turns its light parts `light`, the rest black.
 template <typename Paint>
-QPixmap cachedPicture(const QString& key, QSize size, Paint&& paint)
+QPixmap cachedPicture(QString key, QSize size, Paint&& paint, Rgb light = colours::kWhite,
+                      double lightFrom = colours::kLightFrom)
 {
+    const bool highContrast = colours::activeLook() == colours::Look::HighContrast;
+    if (highContrast)
+        key.prepend(QStringLiteral("highcontrast/"));
     auto& pictures = pictureCache();
     // Pictures keep their drawn size and carry the pixels for the largest
     // a window grows them to, so they stay sharp on a larger desktop font.
@@ -84,6 +90,8 @@ QPixmap cachedPicture(const QString& key, QSize size, Paint&& paint)
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         paint(painter, QSizeF(size));
     }
+    if (highContrast)
+        makeHighContrast(image, light, lightFrom);
     QPixmap picture = QPixmap::fromImage(std::move(image));
     pictures.insert(sharpKey, picture);
     return picture;
@@ -603,7 +611,9 @@ QPixmap scoreCardPicture()
 
 QPixmap turnMarkerPicture()
 {
-    return cachedPicture(QStringLiteral("turnmarker"), kTurnMarkerSize, paintTurnMarker);
+    // Yellow, so the marker stands out from the white rows in High Contrast.
+    return cachedPicture(QStringLiteral("turnmarker"), kTurnMarkerSize, paintTurnMarker,
+                         colours::kHighContrastLook.accentText);
 }
 
 QPixmap dicePicture(int face)
@@ -618,8 +628,12 @@ QPixmap dicePicture(int face)
 
 QPixmap buttonPicture(const QString& text, QSize size)
 {
+    // The shaded lower half stays part of the face: only the outline and
+    // the caption (both near black) turn black.
+    constexpr double kFaceFrom = 0.1;
     return cachedPicture(QStringLiteral("button/%1/").arg(sizeKey(size)) + text, size,
-                         [&text](QPainter& p, QSizeF area) { paintButton(p, area, text); });
+                         [&text](QPainter& p, QSizeF area) { paintButton(p, area, text); }, colours::kWhite,
+                         kFaceFrom);
 }
 
 QPixmap badgePicture(Badge badge)

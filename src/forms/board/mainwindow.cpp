@@ -40,6 +40,8 @@
 #include "widgets/clickablelabel.h"
 #include "widgets/filledshape.h"
 #include "widgets/textscale.h"
+#include "widgets/focusringlayer.h"
+#include "widgets/lookswitch.h"
 #include "platform/dialogservice.h"
 #include "platform/instancelock.h"
 #include "platform/programfolder.h"
@@ -150,6 +152,7 @@ void MainWindow::FormCreate()
         m_dialogs.error(this, tr("The game in progress cannot be kept for the next start: ")
                                   + QString::fromStdString(what));
     });
+    FocusRingLayer::installForQtControls();
     loadinifile();
     playCue(cue::kEntered);
     panel_name->show();
@@ -190,6 +193,10 @@ void MainWindow::buildMenu()
     view->addAction(tr("View High Score &List"), this, &MainWindow::onViewHighScoreList)
         ->setObjectName(QStringLiteral("ViewHighScoreList1"));
     new CoachMenu(this, view, m_game); // Hint and Game Review follow the items above
+    HighContrast1 = view->addAction(tr("High &Contrast"));
+    HighContrast1->setObjectName(QStringLiteral("HighContrast1"));
+    HighContrast1->setCheckable(true);
+    connect(HighContrast1, &QAction::triggered, this, &MainWindow::onHighContrast);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -473,7 +480,7 @@ void MainWindow::setShown(BoardPart part, bool shown)
             const artwork::Badge kind = badge == image_noscore    ? artwork::Badge::NoScore
                                         : badge == image_notboard ? artwork::Badge::NotOnBoard
                                                                   : artwork::Badge::ScoreRecorded;
-            badge->setPicture(artwork::badgePicture(kind));
+            badge->setPictureSource([kind] { return artwork::badgePicture(kind); });
         }
     }
     w->setVisible(shown);
@@ -501,7 +508,7 @@ void MainWindow::showFace(int die, int face)
 {
     PictureBox* image = dice[static_cast<std::size_t>(die - 1)];
     image->clearPicture();
-    image->setPicture(artwork::dicePicture(face));
+    image->setPictureSource([face] { return artwork::dicePicture(face); });
 }
 
 void MainWindow::playCue(const std::string& name)
@@ -598,6 +605,9 @@ void MainWindow::loadinifile()
     updatecheck->setChecked(m_loaded.update);
     edit_name->setText(qs(m_loaded.name));
     edit_aname->setText(edit_name->text());
+    const bool highContrast = m_loaded.highContrast.value_or(desktopAsksHighContrast());
+    HighContrast1->setChecked(highContrast);
+    applyLook(highContrast ? colours::Look::HighContrast : colours::Look::Olive);
 }
 
 bool MainWindow::saveinifile()
@@ -623,6 +633,13 @@ bool MainWindow::saveinifile()
 
 void MainWindow::onPlaySounds() { toggleAndSave(PlaySounds1); }
 void MainWindow::onUpdateCheck() { toggleAndSave(updatecheck); }
+
+void MainWindow::onHighContrast(bool on)
+{
+    m_loaded.highContrast = on;
+    applyLook(on ? colours::Look::HighContrast : colours::Look::Olive);
+    saveinifile();
+}
 
 void MainWindow::onResetScreenLocation()
 {

@@ -126,6 +126,8 @@ public:
     bool saveinifile();
     void onPlaySounds();
     void onUpdateCheck();
+    // The player's choice of look: painted at once and kept in the settings.
+    void onHighContrast(bool on);
     void onResetScreenLocation();
     void onChangeName();
     void onNameDone();
@@ -150,6 +152,7 @@ public:
 
     QAction* PlaySounds1 = nullptr;
     QAction* updatecheck = nullptr;
+    QAction* HighContrast1 = nullptr;
 
 signals:
     // Each status line the update panel shows, in order.
