@@ -73,7 +73,6 @@ BackgroundFetch* makeFetcher(QObject* parent, const QString& name, long long max
     fetch->Agent = wireText(wire::kFetchAgent);
     fetch->BinaryData = false;
     fetch->UseCache = false;
-    fetch->WaitThread = false;
     fetch->MaxBodySize = maxBodySize;
     return fetch;
 }
