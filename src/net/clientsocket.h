@@ -24,17 +24,7 @@ class QSslSocket;
 class ClientSocket : public QObject {
     Q_OBJECT
 public:
-    enum SocketState {
-        wsInvalidState,
-        wsOpened,
-        wsBound,
-        wsConnecting,
-        wsSocksConnected,
-        wsConnected,
-        wsAccepting,
-        wsListening,
-        wsClosed,
-    };
+    enum class SocketState { Closed, Connecting, Connected };
     using ErrorEvent = std::function<void(int error)>;
 
     explicit ClientSocket(QObject* parent = nullptr);
@@ -100,7 +90,7 @@ private:
     void tlsReadable();
     void tlsWritten();
 
-    SocketState m_state = wsClosed;
+    SocketState m_state = SocketState::Closed;
     int m_fd = -1;
     int m_lastError = 0;
     // Posted work carries these and is dropped once they have moved on.

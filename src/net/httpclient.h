@@ -37,19 +37,19 @@ class ClientSocket;
 class HttpClient : public QObject, private HttpAnswerParser::Events {
     Q_OBJECT
 public:
-    enum HttpRequest { httpABORT, httpGET, httpPOST, httpPUT, httpHEAD, httpCLOSE };
-    enum HttpState {
-        httpReady,
-        httpNotConnected,
-        httpConnected,
-        httpDnsLookup,
-        httpDnsLookupDone,
-        httpWaitingHeader,
-        httpWaitingBody,
-        httpBodyReceived,
-        httpWaitingProxyConnect,
-        httpClosing,
-        httpAborting,
+    enum class HttpRequest { Abort, Get, Post, Put, Head, Close };
+    enum class HttpState {
+        Ready,
+        NotConnected,
+        Connected,
+        DnsLookup,
+        DnsLookupDone,
+        WaitingHeader,
+        WaitingBody,
+        BodyReceived,
+        WaitingProxyConnect,
+        Closing,
+        Aborting,
     };
 
     using NotifyEvent = std::function<void(QObject* Sender)>;
@@ -225,8 +225,8 @@ private:
 
     std::unique_ptr<ClientSocket> m_socket;
     HttpAnswerParser m_parser{*this};
-    HttpState m_state = httpReady;
-    HttpRequest m_requestType = httpGET;
+    HttpState m_state = HttpState::Ready;
+    HttpRequest m_requestType = HttpRequest::Get;
     QString m_requestVer = QStringLiteral("1.0");
     Target m_target;
     QString m_connectedHost; // where the open socket goes, for reuse

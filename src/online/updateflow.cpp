@@ -47,7 +47,7 @@ UpdateFlow::UpdateFlow(Setup setup, QObject* parent)
     getupdate->Timeouts.total = std::chrono::milliseconds::zero(); // a slow line may take long; a stall still ends it
     getupdate->OnRequestDone = [this](QObject*, HttpClient::HttpRequest request, int) {
         // An abort of an idle client reports at once; it ends nothing of ours.
-        if (request != HttpClient::httpABORT)
+        if (request != HttpClient::HttpRequest::Abort)
             requestDone();
     };
     m_verifier = new QFutureWatcher<UpdateSignature::Verdict>(this);
