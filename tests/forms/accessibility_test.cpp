@@ -109,7 +109,7 @@ TEST_F(AccessibilityTest, EveryWindowsControlsHaveRoleNameAndFocusPath)
         return said.join('|').toStdString();
     };
     EXPECT_EQ(opened(&w.tallylist), "Total Games: 1. Running Total Score: 0. Highest Round Scored: 0. Average Game Score: 0");
-    w.highscore.displayhtml->LoadFromString("<p>The high-score list could not be reached.</p>", QString());
+    w.highscore.listView->LoadFromString("<p>The high-score list could not be reached.</p>", QString());
     EXPECT_EQ(opened(&w.highscore), "The high-score list could not be reached.");
 
     // Pages are named after their buttons; the tally's rows read as lines.

@@ -97,19 +97,19 @@ void HelpWindow::buildSide()
         SelectButton* button =
             infowindow::placeSelButton(panel_side, QString::fromLatin1(b.name), QRect(7, b.top, 122, 20), b.tag,
                                        QString::fromLatin1(b.caption), rgbColor(colours::kHelpButtonText));
-        connect(button, &SelectButton::OnClick, this, &HelpWindow::onPageButton);
+        connect(button, &SelectButton::clicked, this, &HelpWindow::onPageButton);
     }
     SelectButton* button_about =
         infowindow::placeSelButton(panel_side, QStringLiteral("button_about"), QRect(7, 152, 122, 20), kOtherButtonTag,
                                    QStringLiteral("About"), rgbColor(colours::kHelpButtonText));
-    connect(button_about, &SelectButton::OnClick, this, &HelpWindow::onAboutButton);
+    connect(button_about, &SelectButton::clicked, this, &HelpWindow::onAboutButton);
 
     label_year = infowindow::placeNotice(panel_side, {{12, 336}, {12, 352}, {12, 368}, {12, 384}, {100, 368}}, {});
 
     SelectButton* button_done =
         infowindow::placeSelButton(panel_side, QStringLiteral("button_done"), QRect(18, 404, 95, 20), kOtherButtonTag,
                                    QStringLiteral("Done"), rgbColor(colours::kHelpButtonText), Qt::AlignHCenter);
-    connect(button_done, &SelectButton::OnClick, this, &HelpWindow::onDone);
+    connect(button_done, &SelectButton::clicked, this, &HelpWindow::onDone);
 }
 
 void HelpWindow::buildPages()

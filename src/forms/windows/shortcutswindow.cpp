@@ -63,7 +63,7 @@ ShortcutsWindow::ShortcutsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
     SelectButton* done = infowindow::placeSelButton(this, QStringLiteral("button_done"), kDonePlace, 10,
                                                   QStringLiteral("Done"), infowindow::kBackground, Qt::AlignHCenter);
-    connect(done, &SelectButton::OnClick, this, &ShortcutsWindow::onDone);
+    connect(done, &SelectButton::clicked, this, &ShortcutsWindow::onDone);
 }
 
 void ShortcutsWindow::setKeys(const std::vector<KeyHelp>& keys)
