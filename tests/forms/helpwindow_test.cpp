@@ -7,6 +7,7 @@
 #include "forms/windows/aboutwindow.h"
 #include "forms/windows/helpwindow.h"
 #include "formsfixture.h"
+#include "forms/art/objectnames.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ protected:
     // page area.
     QTextEdit* frontPage()
     {
-        auto* panel = child("panel_main");
+        auto* panel = child(objectname::kMainPanel);
         for (QWidget* w = panel->childAt(panel->rect().center()); w != nullptr; w = w->parentWidget())
             if (auto* memo = qobject_cast<QTextEdit*>(w))
                 return memo;
@@ -120,19 +121,19 @@ TEST_F(HelpFormTest, AboutOpensTheAboutWindowInFrontWhileHelpStays)
 TEST_F(HelpFormTest, ResizingWidensThePagesButNotTheButtonColumn)
 {
     open();
-    EXPECT_EQ(child("panel_main")->geometry(), QRect(137, 0, 386, 431));
+    EXPECT_EQ(child(objectname::kMainPanel)->geometry(), QRect(137, 0, 386, 431));
     EXPECT_EQ(child("memo3")->geometry(), QRect(1, 21, 384, 409));
 
     help.resize(700, 500);
-    EXPECT_EQ(child("panel_side")->geometry(), QRect(0, 0, 137, 500));
-    EXPECT_EQ(child("panel_main")->geometry(), QRect(137, 0, 563, 500));
+    EXPECT_EQ(child(objectname::kSidePanel)->geometry(), QRect(0, 0, 137, 500));
+    EXPECT_EQ(child(objectname::kMainPanel)->geometry(), QRect(137, 0, 563, 500));
     EXPECT_EQ(child("label_caption")->geometry(), QRect(1, 1, 561, 20));
     for (const char* page : {"memo1", "memo3", "memo4", "memo5", "memo6"})
         EXPECT_EQ(child(page)->geometry(), QRect(1, 21, 561, 478)) << page;
     shoot(&help, "help-02-wide");
 
     help.resize(400, 300);
-    EXPECT_EQ(child("panel_side")->width(), 137);
+    EXPECT_EQ(child(objectname::kSidePanel)->width(), 137);
     EXPECT_EQ(child("memo1")->geometry(), QRect(1, 21, 261, 278));
 }
 

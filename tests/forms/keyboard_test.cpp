@@ -318,7 +318,7 @@ TEST_F(KeyboardTest, TallyResetAndWindowsByKeysOnly)
     w.help.showCentredOn(&w.main);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.help));
     w.help.resize(HelpWindow::kClientSize.width(), 200); // short enough for the page to scroll
-    QWidget* pages = w.help.findChild<QWidget*>("panel_main");
+    QWidget* pages = w.help.findChild<QWidget*>(objectname::kMainPanel);
     const auto tabTo = [&order](const QString& wanted) {
         while (focusName() != wanted && order.size() < 40) {
             key(Qt::Key_Tab);
@@ -328,7 +328,7 @@ TEST_F(KeyboardTest, TallyResetAndWindowsByKeysOnly)
     };
     ASSERT_TRUE(tabTo("SelButton6")) << order.join(' ').toStdString();
     key(Qt::Key_Space); // License
-    ASSERT_TRUE(tabTo("panel_main")) << order.join(' ').toStdString();
+    ASSERT_TRUE(tabTo(QString::fromLatin1(objectname::kMainPanel))) << order.join(' ').toStdString();
     QApplication::processEvents(); // the page is laid out and its name follows
     EXPECT_EQ(name(pages), "License page");
     auto* bar = w.help.findChild<QTextEdit*>("memo6")->verticalScrollBar();

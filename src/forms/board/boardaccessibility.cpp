@@ -80,7 +80,7 @@ BoardAccessibility::BoardAccessibility(QWidget& mainWindow, const Game& game)
     watchBadges();
     if (auto* noScore = m_main.findChild<QWidget*>(QString::fromLatin1(kNoScoreBadge)))
         noScore->setAccessibleName(QString::fromLatin1(kNoScore));
-    if (auto* board = m_main.findChild<QWidget*>(QStringLiteral("panel_board1"))) {
+    if (auto* board = m_main.findChild<QWidget*>(QString::fromLatin1(objectname::kBoard))) {
         m_news = new Announcer(board);
         connect(m_news, &Announcer::announced, this, &BoardAccessibility::announced);
     }
@@ -216,7 +216,7 @@ void BoardAccessibility::namePanels()
             panel->setAccessibleName(title->text());
     }
     // The game's end says what the game came to.
-    auto* cleared = m_main.findChild<QWidget*>(QStringLiteral("panel_cleared"));
+    auto* cleared = m_main.findChild<QWidget*>(QString::fromLatin1(objectname::kClearedPanel));
     auto* clearedTitle = m_main.findChild<QLabel*>(QStringLiteral("label_cleared"));
     if (cleared != nullptr && clearedTitle != nullptr)
         accessiblenames::follow(cleared, [this, clearedTitle] {

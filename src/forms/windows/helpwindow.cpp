@@ -9,6 +9,7 @@
 #include "widgets/selectbutton.h"
 #include "forms/windows/aboutwindow.h"
 #include "forms/art/formlayout.h"
+#include "forms/art/objectnames.h"
 
 namespace {
 
@@ -90,7 +91,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 void HelpWindow::buildSide()
 {
-    panel_side = placeFramedPanel(this, QStringLiteral("panel_side"));
+    panel_side = placeFramedPanel(this, QString::fromLatin1(objectname::kSidePanel));
     panel_side->resize(kSideWidth, kClientSize.height());
 
     for (const PageButton& b : kPageButtons) {
@@ -114,7 +115,7 @@ void HelpWindow::buildSide()
 
 void HelpWindow::buildPages()
 {
-    panel_main = placeFramedPanel(this, QStringLiteral("panel_main"));
+    panel_main = placeFramedPanel(this, QString::fromLatin1(objectname::kMainPanel));
     panel_main->setGeometry(kSideWidth, 0, kClientSize.width() - kSideWidth, kClientSize.height());
 
     LabelStyle caption;

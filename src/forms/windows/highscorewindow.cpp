@@ -22,6 +22,7 @@
 #include "net/httplimits.h"
 #include "net/wiretext.h"
 #include "protocol/wirecontract.h"
+#include "forms/art/objectnames.h"
 
 namespace {
 
@@ -91,7 +92,7 @@ HighScoreWindow::HighScoreWindow(const ServerAddress& server, QWidget* parent, U
     logo->setGeometry(QRect(QPoint(24, 8), artwork::kHighScoreLogoSize));
     logo->setPictureSource([] { return artwork::logoPicture(artwork::kHighScoreLogoSize); });
 
-    auto* panel = new FlatPanel(this, QStringLiteral("panel_main"));
+    auto* panel = new FlatPanel(this, QString::fromLatin1(objectname::kMainPanel));
     panel->setGeometry(112, 8, 481, 507);
     panel->setColor(rgbColor(colours::kHighScoreFrame));
     panel->setColorHighLight(clWhite);

@@ -12,6 +12,7 @@
 #include "widgets/selectbutton.h"
 #include "widgets/accessiblenames.h"
 #include "widgets/announcer.h"
+#include "forms/art/objectnames.h"
 
 namespace windowaccessibility {
 namespace {
@@ -118,7 +119,7 @@ void describeHelp(QWidget* window)
     for (SelectButton* button : window->findChildren<SelectButton*>())
         if (auto* page = window->findChild<QTextEdit*>(QStringLiteral("memo%1").arg(button->tag())))
             page->setAccessibleName(button->caption());
-    if (QWidget* area = window->findChild<QWidget*>(QStringLiteral("panel_main")))
+    if (QWidget* area = window->findChild<QWidget*>(QString::fromLatin1(objectname::kMainPanel)))
         new PageKeys(area);
 }
 
