@@ -54,7 +54,6 @@ public:
     // server's certificate must chain to the system's store (or to the
     // certificates of the PEM file caCertificates) and name peerName.
     void StartTls(const QString& peerName, const QString& caCertificates = {});
-    [[nodiscard]] bool Secure() const { return m_tls != nullptr; }
     // The words behind the last error beyond its number (a certificate's fault).
     [[nodiscard]] QString LastErrorDetail() const { return m_errorDetail; }
 

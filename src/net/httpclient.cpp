@@ -112,14 +112,6 @@ QStringList HttpClient::RcvdHeader() const
     return lines;
 }
 
-QStringList HttpClient::WWWAuthenticate() const
-{
-    QStringList values;
-    for (const std::string& value : answer().wwwAuthenticate)
-        values << latin(value);
-    return values;
-}
-
 void HttpClient::Get()
 {
     startRequest(HttpRequest::Get);
@@ -147,21 +139,6 @@ void HttpClient::Head()
 void HttpClient::GetAsync()
 {
     startRequest(HttpRequest::Get);
-}
-
-void HttpClient::PostAsync()
-{
-    startRequest(HttpRequest::Post);
-}
-
-void HttpClient::PutAsync()
-{
-    startRequest(HttpRequest::Put);
-}
-
-void HttpClient::HeadAsync()
-{
-    startRequest(HttpRequest::Head);
 }
 
 void HttpClient::startRequest(HttpRequest request)
@@ -439,7 +416,7 @@ void HttpClient::connected()
 
 QByteArray HttpClient::requestText()
 {
-    static const char* const kMethods[] = {"", "GET", "POST", "PUT", "HEAD", ""};
+    static const char* const kMethods[] = {"", "GET", "POST", "PUT", "HEAD"};
     const QString method = QLatin1String(kMethods[static_cast<int>(m_requestType)]);
     const bool hasBody = m_requestType == HttpRequest::Post || m_requestType == HttpRequest::Put;
 
@@ -751,22 +728,6 @@ void HttpClient::failSocket(const QString& prefix, int error)
     dropSocket();
     fire(OnSocketError);
     connectionClosed(0);
-}
-
-void HttpClient::CloseAsync()
-{
-    m_requestType = HttpRequest::Close;
-    m_statusCode = 200;
-    m_reasonPhrase = QStringLiteral("OK");
-    m_socket->CancelDnsLookup();
-    ++m_restartSerial;
-    m_redirectPending = false;
-    if (m_socket->State() == ClientSocket::SocketState::Closed) {
-        setState(HttpState::Ready);
-        return;
-    }
-    setState(HttpState::Closing);
-    m_socket->CloseDelayed();
 }
 
 void HttpClient::Abort()

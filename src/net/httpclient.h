@@ -24,7 +24,7 @@ class ClientSocket;
 
 // An HTTP/1.0 and 1.1 client driven by the owning thread's event loop: look
 // up the host, connect, send the request, read the header, read the body,
-// following redirects. The ...Async calls return at once and end with
+// following redirects. GetAsync returns at once and ends with
 // OnRequestDone; Get, Post, Put and Head wait for the end while the event
 // loop keeps running (so windows stay alive) and throw HttpException for a
 // status of 400 or more and for the client's own failures (status 404).
@@ -37,7 +37,7 @@ class ClientSocket;
 class HttpClient : public QObject, private HttpAnswerParser::Events {
     Q_OBJECT
 public:
-    enum class HttpRequest { Abort, Get, Post, Put, Head, Close };
+    enum class HttpRequest { Abort, Get, Post, Put, Head };
     enum class HttpState {
         Ready,
         NotConnected,
@@ -48,7 +48,6 @@ public:
         WaitingBody,
         BodyReceived,
         WaitingProxyConnect,
-        Closing,
         Aborting,
     };
 
@@ -72,18 +71,11 @@ public:
     void Post();
     void Put();
     void Head();
-    // Asynchronous requests. A request still under way is aborted first.
-    // Throw code 2 for POST or PUT without SendStream.
+    // The asynchronous request. A request still under way is aborted first.
     void GetAsync();
-    void PostAsync();
-    void PutAsync();
-    void HeadAsync();
-    // Closes the connection in any state; the request ends with status 200.
-    void CloseAsync();
     // Ends the request under way with status 404, "Connection aborted on request".
     void Abort();
 
-    [[nodiscard]] QString RequestVer() const { return m_requestVer; }
     void SetRequestVer(const QString& version); // throws code 5 unless "1.0" or "1.1"
 
     // The answer.
@@ -95,8 +87,6 @@ public:
     [[nodiscard]] QStringList RcvdHeader() const;
     [[nodiscard]] long long RcvdCount() const { return answer().receivedCount; }
     [[nodiscard]] QString DocName() const { return m_docName; }
-    [[nodiscard]] QStringList WWWAuthenticate() const;
-    [[nodiscard]] HttpRequest RequestType() const { return m_requestType; }
     [[nodiscard]] HttpState State() const { return m_state; }
 
     // Settings.
