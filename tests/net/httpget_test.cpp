@@ -550,6 +550,30 @@ TEST(Stop, EndsAFetchThatHangsWithOneFailure)
     EXPECT_EQ(outcomes.completions(), 1);
 }
 
+TEST(BackgroundFetch, ReplacedFetchesThatHangDoNotHoldTheNext)
+{
+    // Far more replaced fetches than the transfers' pool has threads: each
+    // must leave its thread as soon as it is cancelled.
+    ScriptedHttpServer hanging([](Connection& c) {
+        c.readRequest();
+        c.hang();
+    });
+    ScriptedHttpServer good(answering(ScriptedHttpServer::answer(200, "OK", "fine")));
+    BackgroundFetch get;
+    Outcomes outcomes;
+    outcomes.attach(get);
+    get.URL = QString::fromStdString(hanging.url("/"));
+    for (int i = 0; i < 40; ++i) {
+        get.FetchString();
+        ASSERT_TRUE(waitUntil([&] { return hanging.connections() > i; })) << i;
+    }
+    get.URL = QString::fromStdString(good.url("/"));
+    get.FetchString();
+    ASSERT_TRUE(waitUntil([&] { return outcomes.completions() > 0; }));
+    EXPECT_EQ(outcomes.result, "fine");
+    EXPECT_EQ(outcomes.completions(), 1);
+}
+
 TEST(BackgroundFetch, DestroyedDuringAFetchThatHangsGetsNothing)
 {
     ScriptedHttpServer server([](Connection& c) {
