@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QThreadPool>
 #include <QWidget>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -11,6 +12,25 @@
 #include "forms/board/hintpanel.h"
 #include "forms/windows/reviewwindow.h"
 #include "forms/art/objectnames.h"
+
+namespace {
+
+// The solve keeps a processor busy for a while: on a thread of its own, the
+// shared pool's work (the statistics, the update's checks) never queues
+// behind it.
+QThreadPool& solvePool()
+{
+    static QThreadPool pool;
+    static const bool ready = [] {
+        pool.setMaxThreadCount(1);
+        pool.setThreadPriority(QThread::LowestPriority);
+        return true;
+    }();
+    (void)ready;
+    return pool;
+}
+
+} // namespace
 
 CoachMenu::CoachMenu(QWidget* mainWindow, QMenu* view, Game& game)
     : QObject(mainWindow), m_main(mainWindow), m_game(game)
@@ -41,7 +61,7 @@ void CoachMenu::startSolve()
     if (solveStarted())
         return;
     // The task builds its own solver and hands it over whole through the future.
-    m_solving = QtConcurrent::run([] { return std::make_unique<Solver>(); });
+    m_solving = QtConcurrent::run(&solvePool(), [] { return std::make_unique<Solver>(); });
 }
 
 const Solver* CoachMenu::solver()

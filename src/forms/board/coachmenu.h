@@ -16,7 +16,7 @@ class ReviewWindow;
 
 // The coach's place in the main window: the View menu's "Hint" (H) and
 // "Game Review", the record of the player's moves, and the solve. That runs
-// once, on the shared thread pool, when the first game starts: start-up and an idle
+// once, on a pool thread of its own, when the first game starts: start-up and an idle
 // window never pay for it, and nothing needs it before a round is in play.
 class CoachMenu : public QObject, private GameObserver {
     Q_OBJECT
