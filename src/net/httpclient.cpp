@@ -389,7 +389,6 @@ void HttpClient::tlsDone(int error)
         return;
     if (error != 0) {
         m_requestError = error;
-        fire(OnSocketError);
         failRequest(QStringLiteral("can't establish a secure connection: ") + m_socket->LastErrorDetail());
         return;
     }
@@ -409,8 +408,6 @@ void HttpClient::connected()
     const QByteArray request = requestText();
     m_socket->PutDataInSendBuffer(request.constData(), static_cast<std::size_t>(request.size()));
     m_sendingBody = m_requestType == HttpRequest::Post || m_requestType == HttpRequest::Put;
-    if (m_sendingBody)
-        fire(OnSendBegin);
     m_socket->Send();
 }
 
@@ -455,10 +452,7 @@ QByteArray HttpClient::requestText()
         ContentRangeEnd.clear();
     }
     AcceptRanges.clear();
-    if (OnBeforeHeaderSend)
-        OnBeforeHeaderSend(this, method, headers);
 
-    fire(OnRequestHeaderBegin);
     QByteArray text;
     auto addLine = [this, &text](QString line) {
         if (OnCommand)
@@ -468,7 +462,6 @@ QByteArray HttpClient::requestText()
     addLine(method + QLatin1Char(' ') + m_target.requestTarget + QStringLiteral(" HTTP/") + m_requestVer);
     for (const QString& line : headers)
         addLine(line);
-    fire(OnRequestHeaderEnd);
     return text + "\r\n";
 }
 
@@ -479,12 +472,9 @@ void HttpClient::sendBodyChunk()
     const QByteArray chunk = SendStream ? SendStream->read(kSendChunk) : QByteArray();
     if (chunk.isEmpty()) {
         m_sendingBody = false;
-        fire(OnSendEnd);
         return;
     }
     noteActivity();
-    if (OnSendData)
-        OnSendData(this, chunk.constData(), static_cast<int>(chunk.size()));
     m_socket->PutDataInSendBuffer(chunk.constData(), static_cast<std::size_t>(chunk.size()));
     m_socket->Send();
 }
@@ -683,8 +673,6 @@ void HttpClient::connectionClosed(int error)
     case HttpState::Ready:
         return; // an idle connection went away: no request to end
     case HttpState::WaitingHeader:
-        if (m_parser.phase() == HttpAnswerParser::Phase::Header)
-            fire(OnHeaderEnd);
         if (m_redirectPending) {
             restartAfterRedirect();
             return;
@@ -726,7 +714,6 @@ void HttpClient::failSocket(const QString& prefix, int error)
     m_reasonPhrase = prefix + socketErrorText(error);
     m_requestError = error;
     dropSocket();
-    fire(OnSocketError);
     connectionClosed(0);
 }
 
@@ -773,7 +760,6 @@ void HttpClient::finishDoc()
 void HttpClient::setState(HttpState state)
 {
     m_state = state;
-    fire(OnStateChange);
     if (state != HttpState::Ready)
         return;
     for (QTimer* timer : {m_connectTimer, m_stallTimer, m_totalTimer})
@@ -834,23 +820,10 @@ void HttpClient::adjustDocName()
         m_docName = latin(name.substr(0, dot)) + QStringLiteral(".htm");
 }
 
-void HttpClient::headerBegin()
-{
-    fire(OnHeaderBegin);
-}
-
 void HttpClient::headerData()
 {
     m_statusCode = answer().status;
     m_reasonPhrase = latin(answer().reason);
-    fire(OnHeaderData);
-}
-
-void HttpClient::cookie(const std::string& value)
-{
-    bool accept = true;
-    if (OnCookie)
-        OnCookie(this, latin(value), accept);
 }
 
 void HttpClient::headerEnd()
@@ -863,7 +836,6 @@ void HttpClient::headerEnd()
     }
     if (!answer().acceptRanges.empty())
         AcceptRanges = latin(answer().acceptRanges);
-    fire(OnHeaderEnd);
 }
 
 void HttpClient::bodyBegins()
@@ -895,6 +867,4 @@ void HttpClient::docData(const char* data, std::size_t size)
         haltDoc(QStringLiteral("can't write the received document"));
         return;
     }
-    if (OnDocData)
-        OnDocData(this, data, static_cast<int>(size));
 }

@@ -53,10 +53,7 @@ public:
 
     using NotifyEvent = std::function<void(QObject* Sender)>;
     using CommandEvent = std::function<void(QObject* Sender, QString& S)>;
-    using DocDataEvent = std::function<void(QObject* Sender, const char* Buffer, int Len)>;
     using HttpRequestDone = std::function<void(QObject* Sender, HttpRequest RqType, int ErrCode)>;
-    using CookieReceivedEvent = std::function<void(QObject* Sender, const QString& Data, bool& Accept)>;
-    using BeforeHeaderSendEvent = std::function<void(QObject* Sender, const QString& Method, QStringList& Headers)>;
 
     // Bytes of SendStream sent at a time.
     static constexpr qint64 kSendChunk = 8193;
@@ -111,7 +108,6 @@ public:
     QString ContentRangeBegin;
     QString ContentRangeEnd;
     QString AcceptRanges;
-    bool MultiThreaded = false; // the wait runs this thread's own event loop either way
     // Largest body taken, 0 for any; a larger Content-Length, or more bytes
     // than this, ends the request as the client's failure.
     long long MaxBodySize = 0;
@@ -127,24 +123,11 @@ public:
 
     // Events, on the owning thread.
     NotifyEvent OnSessionConnected;
-    NotifyEvent OnHeaderData;
     CommandEvent OnCommand;
-    NotifyEvent OnHeaderBegin;
-    NotifyEvent OnHeaderEnd;
-    NotifyEvent OnRequestHeaderBegin;
-    NotifyEvent OnRequestHeaderEnd;
     NotifyEvent OnDocBegin;
-    DocDataEvent OnDocData;
     NotifyEvent OnDocEnd;
-    NotifyEvent OnSendBegin;
-    DocDataEvent OnSendData;
-    NotifyEvent OnSendEnd;
-    NotifyEvent OnStateChange;
     HttpRequestDone OnRequestDone;
     NotifyEvent OnLocationChange;
-    CookieReceivedEvent OnCookie;
-    NotifyEvent OnSocketError;
-    BeforeHeaderSendEvent OnBeforeHeaderSend;
 
     // The request text for the current settings and target: the request
     // line, the header lines, the empty line. Exposed for tests of the wire form.
@@ -205,9 +188,7 @@ private:
     void fire(const NotifyEvent& event) { if (event) event(this); }
 
     // HttpAnswerParser::Events
-    void headerBegin() override;
     void headerData() override;
-    void cookie(const std::string& value) override;
     void headerEnd() override;
     void bodyBegins() override;
     void docBegin() override;
