@@ -154,7 +154,7 @@ TEST_F(OnlineTest, PostsTheScoreAndShowsTheList)
     ASSERT_TRUE(waitUntil([&] { return w->highscore.isVisible(); }));
     EXPECT_FALSE(widget(*w, objectname::kClearedPanel)->isVisible());
     EXPECT_EQ(w->main.game().state().gameTotal, 10000);
-    EXPECT_FALSE(w->main.findChild<QTimer*>("Timer1")->isActive());
+    EXPECT_FALSE(w->main.findChild<QTimer*>(PostingWait::kTimerName)->isActive());
     const QUrlQuery q = postedQuery();
     EXPECT_EQ(q.queryItemValue("name", QUrl::FullyDecoded), "ABCDEFGHIJ");
     EXPECT_EQ(q.queryItemValue("score"), QString::number(w->main.game().state().gameTotal));
@@ -218,7 +218,7 @@ TEST_F(OnlineTest, NoAnswerCountsDownFortyTicksThenFailsOnce)
     EXPECT_EQ(captions.last(), "Posting Score, Please Wait.....");
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_EQ(dialogs.shown[0].text, "Posting Failed.");
-    EXPECT_FALSE(w->main.findChild<QTimer*>("Timer1")->isActive());
+    EXPECT_FALSE(w->main.findChild<QTimer*>(PostingWait::kTimerName)->isActive());
     EXPECT_TRUE(wait->isHidden()) << "SEND SCORE and HIGH SCORES are there again";
     answerPosts = true;
 }
@@ -253,7 +253,7 @@ TEST_F(OnlineTest, AnswerInTheTenthTickEndsTheWaitWithoutFailure)
         w->main.onPostingTick();
     answerPosts = true;
     ASSERT_TRUE(waitUntil([&] { return w->highscore.isVisible(); }));
-    EXPECT_FALSE(w->main.findChild<QTimer*>("Timer1")->isActive());
+    EXPECT_FALSE(w->main.findChild<QTimer*>(PostingWait::kTimerName)->isActive());
     EXPECT_FALSE(widget(*w, objectname::kClearedPanel)->isVisible());
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
@@ -265,7 +265,7 @@ TEST_F(OnlineTest, NewGameDuringAPostKeepsWaiting)
     endGame(*w);
     click(widget(*w, "button_sendscore"));
     click(widget(*w, "button_start"));
-    EXPECT_TRUE(w->main.findChild<QTimer*>("Timer1")->isActive());
+    EXPECT_TRUE(w->main.findChild<QTimer*>(PostingWait::kTimerName)->isActive());
     EXPECT_FALSE(widget(*w, objectname::kWaitPanel)->isVisible());
     answerPosts = true;
     ASSERT_TRUE(waitUntil([&] { return w->highscore.isVisible(); }));

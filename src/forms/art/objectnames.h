@@ -15,4 +15,5 @@ inline constexpr char kMainPanel[] = "panel_main"; // a secondary window's main 
 inline constexpr char kSidePanel[] = "panel_side"; // the help window's page buttons
 inline constexpr char kKeysPanel[] = "panel_keys"; // the shortcuts window's list
 inline constexpr char kTallyPanel[] = "panel_tally";
+inline constexpr char kPauseTimer[] = "Timer2"; // the pause between a roll's end and what follows
 } // namespace objectname

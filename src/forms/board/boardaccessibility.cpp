@@ -88,8 +88,8 @@ BoardAccessibility::BoardAccessibility(QWidget& mainWindow, const Game& game)
     if (auto* panel = m_main.findChild<QWidget*>(QString::fromLatin1(objectname::kBoard)))
         panel->installEventFilter(this);
     // The pause's end starts the next round or ends the game.
-    if (auto* timer2 = m_main.findChild<QTimer*>(QStringLiteral("Timer2")))
-        connect(timer2, &QTimer::timeout, this, [] { accessiblenames::refreshSoon(); });
+    if (auto* pause = m_main.findChild<QTimer*>(QString::fromLatin1(objectname::kPauseTimer)))
+        connect(pause, &QTimer::timeout, this, [] { accessiblenames::refreshSoon(); });
 }
 
 QString BoardAccessibility::dieName(int die, const Die& d)

@@ -115,7 +115,7 @@ MainWindow::MainWindow(const ProgramFolder& folder, MainWindowSeams seams, QWidg
     m_game.setObserver(&m_history);
     buildBoard();
     m_pauseTimer = new QTimer(this);
-    m_pauseTimer->setObjectName(QStringLiteral("Timer2"));
+    m_pauseTimer->setObjectName(QString::fromLatin1(objectname::kPauseTimer));
     connect(m_pauseTimer, &QTimer::timeout, this, &MainWindow::onPauseElapsed);
     wireOnlineFlows(seams);
     m_keys = new BoardKeys(this);
