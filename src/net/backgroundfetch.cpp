@@ -1,21 +1,62 @@
 // SPDX-License-Identifier: MIT
 #include "net/backgroundfetch.h"
 
-#include <QCoreApplication>
+#include <mutex>
+
+#include <QFutureWatcher>
+#include <QMetaObject>
 #include <QSaveFile>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
 
-#include "net/backgroundfetchthread.h"
+#include "net/fetchtransfer.h"
 
-BackgroundFetch::BackgroundFetch(QObject* parent) : QObject(parent) {}
+namespace {
+
+// Transfers mostly wait on the network, so they get a pool of their own: in
+// the shared one, sized to the processors, a slow server would hold back
+// the program's computing work, and that work the fetches.
+constexpr int kTransferThreads = 8;
+
+QThreadPool& transferPool()
+{
+    static QThreadPool pool;
+    static const bool sized = [] {
+        pool.setMaxThreadCount(kTransferThreads);
+        return true;
+    }();
+    (void)sized;
+    return pool;
+}
+
+} // namespace
+
+// Where a transfer's progress crosses to the component's thread. A transfer
+// may outlive its component (cancelled ones are left to end on their own),
+// so it reaches the component only through here, and the component closes
+// the gate before it goes.
+struct BackgroundFetch::Gate {
+    std::mutex mutex;
+    BackgroundFetch* owner;
+};
+
+BackgroundFetch::BackgroundFetch(QObject* parent)
+    : QObject(parent), m_gate(std::make_shared<Gate>()), m_watcher(new QFutureWatcher<void>(this))
+{
+    m_gate->owner = this;
+    connect(m_watcher, &QFutureWatcher<void>::finished, this, &BackgroundFetch::complete);
+}
 
 BackgroundFetch::~BackgroundFetch()
 {
-    if (m_worker) {
-        // The worker may be waiting for this thread in a hand-off; release()
-        // lets it go and closes the gate, so the join cannot deadlock, and the
-        // stop wakes it from any network wait.
-        m_worker->release();
-        m_thread.join();
+    {
+        std::lock_guard lock(m_gate->mutex);
+        m_gate->owner = nullptr;
+    }
+    if (m_transfer) {
+        // The stop wakes the transfer from any network wait, so this is short.
+        m_transfer->requestStop();
+        m_watcher->waitForFinished();
     }
 }
 
@@ -31,24 +72,23 @@ void BackgroundFetch::FetchFile()
 
 void BackgroundFetch::Stop()
 {
-    if (m_worker)
-        m_worker->requestStop();
+    if (m_transfer)
+        m_transfer->requestStop();
 }
 
 void BackgroundFetch::cancel()
 {
-    // The old worker gets its stop and a closed gate: it reports nothing and
-    // ends on its own; its thread keeps the worker alive until then.
-    m_worker->release();
-    m_worker.reset();
-    m_thread.detach();
+    // The old transfer ends on its own; its task keeps it alive until then,
+    // and its finish is no longer watched.
+    m_transfer->requestStop();
+    m_transfer.reset();
 }
 
 void BackgroundFetch::start(bool toFile)
 {
-    if (m_worker)
+    if (m_transfer)
         cancel();
-    BackgroundFetchThread::Settings settings;
+    FetchTransfer::Settings settings;
     settings.AcceptTypes = AcceptTypes.toStdString();
     settings.Agent = Agent.toStdString();
     settings.URL = URL.toStdString();
@@ -60,50 +100,60 @@ void BackgroundFetch::start(bool toFile)
     settings.BinaryData = BinaryData;
     settings.UseCache = UseCache;
     settings.ToFile = toFile;
-    settings.WantsProgress = static_cast<bool>(OnProgress);
     settings.MaxBodySize = MaxBodySize;
     settings.Timeouts = Timeouts;
     settings.OtherHostRedirects = OtherHostRedirects;
     settings.CaCertificates = CaCertificates.toStdString();
 
-    // The handler is copied too: replacing OnProgress mid-fetch changes nothing.
-    auto progress = [handler = OnProgress](BackgroundFetchThread& worker) {
-        handler(&worker, worker.TotalSize, worker.Readed);
-    };
-    m_worker = std::make_shared<BackgroundFetchThread>(std::move(settings), this, std::move(progress),
-                                                [this](BackgroundFetchThread& worker) { complete(worker); });
-    m_thread = std::thread([worker = m_worker] { worker->run(); });
-    if (WaitThread)
-        QCoreApplication::processEvents();
+    const unsigned serial = ++m_serial;
+    FetchTransfer::Progress progress;
+    if (OnProgress) {
+        // The handler is copied too: replacing OnProgress mid-fetch changes nothing.
+        progress = [gate = m_gate, serial, handler = OnProgress](long long total, long long read) {
+            std::lock_guard lock(gate->mutex);
+            BackgroundFetch* const owner = gate->owner;
+            if (!owner)
+                return;
+            QMetaObject::invokeMethod(
+                owner,
+                [owner, serial, handler, total, read] {
+                    if (owner->m_serial == serial && owner->m_transfer)
+                        handler(owner, total, read);
+                },
+                Qt::QueuedConnection);
+        };
+    }
+    m_transfer = std::make_shared<FetchTransfer>(std::move(settings), std::move(progress));
+    m_watcher->setFuture(QtConcurrent::run(&transferPool(), [transfer = m_transfer] { transfer->run(); }));
 }
 
-void BackgroundFetch::complete(BackgroundFetchThread& worker)
+void BackgroundFetch::complete()
 {
-    // Forget the worker first, so that a handler may start the next fetch at
-    // once; the old thread only returns after this call.
-    const std::shared_ptr<BackgroundFetchThread> keep = std::move(m_worker);
-    m_thread.detach();
-    m_success = worker.Success && !worker.stopRequested();
-    m_statusCode = worker.StatusCode;
-    m_received = worker.Readed;
-    m_errorText = m_success ? QString() : QString::fromStdString(worker.ErrorText);
+    if (!m_transfer)
+        return;
+    // Forget the transfer first, so that a handler may start the next fetch at once.
+    const std::shared_ptr<FetchTransfer> done = std::move(m_transfer);
+    m_success = done->Success && !done->stopRequested();
+    m_statusCode = done->StatusCode;
+    m_received = done->Readed;
+    m_errorText = m_success ? QString() : QString::fromStdString(done->ErrorText);
 
-    if (m_success && worker.settings().ToFile) {
-        const QString fileName = QString::fromStdString(worker.settings().FileName);
+    if (m_success && done->settings().ToFile) {
+        const QString fileName = QString::fromStdString(done->settings().FileName);
         QSaveFile file(fileName);
-        m_success = file.open(QIODevice::WriteOnly) && file.write(worker.Result) == worker.Result.size() &&
+        m_success = file.open(QIODevice::WriteOnly) && file.write(done->Result) == done->Result.size() &&
                     file.commit();
         if (!m_success)
             m_errorText = file.errorString();
         if (m_success) {
             if (OnDoneFile)
-                OnDoneFile(this, fileName, worker.Readed);
+                OnDoneFile(this, fileName, done->Readed);
             return;
         }
     }
     if (m_success) {
         if (OnDoneString)
-            OnDoneString(this, worker.Result);
+            OnDoneString(this, done->Result);
     } else if (OnError) {
         OnError(this);
     }

@@ -2,7 +2,6 @@
 #pragma once
 #include <functional>
 #include <memory>
-#include <thread>
 
 #include <QByteArray>
 #include <QObject>
@@ -12,10 +11,11 @@
 #include "net/wiretext.h"
 #include "protocol/wirecontract.h"
 
-class BackgroundFetchThread;
+class FetchTransfer;
+template <typename T> class QFutureWatcher;
 
-// Fetches one address over HTTP in a worker thread and hands the whole body
-// back on the thread that owns the component. One fetch at a time: starting
+// Fetches one address over HTTP on a pool thread (QtConcurrent) and hands
+// the whole body back on the thread that owns the component. One fetch at a time: starting
 // another cancels the one under way, which then reports nothing. Each fetch
 // ends with exactly one of OnDoneString (a whole, non-empty body arrived,
 // whatever the HTTP status) or OnError (a body cut short, any transfer
@@ -27,7 +27,7 @@ class BackgroundFetchThread;
 class BackgroundFetch : public QObject {
     Q_OBJECT
 public:
-    using ProgressEvent = std::function<void(BackgroundFetchThread* Sender, long long TotalSize, long long Readed)>;
+    using ProgressEvent = std::function<void(BackgroundFetch* Sender, long long TotalSize, long long Readed)>;
     using DoneFileEvent = std::function<void(QObject* Sender, const QString& FileName, long long FileSize)>;
     using DoneStringEvent = std::function<void(QObject* Sender, const QByteArray& Result)>;
     using NotifyEvent = std::function<void(QObject* Sender)>;
@@ -44,7 +44,7 @@ public:
     // Asks the running fetch to end; its completion then reports failure.
     void Stop();
 
-    [[nodiscard]] bool Busy() const { return m_worker != nullptr; }
+    [[nodiscard]] bool Busy() const { return m_transfer != nullptr; }
     // Whether the last completed fetch succeeded.
     [[nodiscard]] bool Succeeded() const { return m_success; }
     // The HTTP status of the last completed fetch's answer, 0 when none came.
@@ -66,7 +66,6 @@ public:
     QString Password;
     QString PostQuery;       // not empty: the request is a form POST with this body
     QString Referer;
-    bool WaitThread = false; // after starting, run the events already queued
     // Largest body taken, 0 for any. A larger Content-Length, more bytes than
     // this, or a header block past HttpLimits::kHeaderBlock ends the fetch as
     // a failure.
@@ -82,18 +81,23 @@ public:
 
     // Events, on the component's thread. OnProgress follows each body chunk
     // of at most 1025 bytes; TotalSize is the Content-Length, 0 without one.
+    // The transfer does not wait for it, and a fetch that was cancelled or
+    // stopped reports no progress still queued.
     ProgressEvent OnProgress;
     DoneFileEvent OnDoneFile;
     DoneStringEvent OnDoneString;
     NotifyEvent OnError;
 
 private:
+    struct Gate;
     void start(bool toFile);
-    void complete(BackgroundFetchThread& worker);
+    void complete();
     void cancel();
 
-    std::shared_ptr<BackgroundFetchThread> m_worker;
-    std::thread m_thread;
+    std::shared_ptr<Gate> m_gate;
+    std::shared_ptr<FetchTransfer> m_transfer;
+    QFutureWatcher<void>* m_watcher;
+    unsigned m_serial = 0; // of the fetch under way, so a replaced one's progress is dropped
     bool m_success = false;
     int m_statusCode = 0;
     long long m_received = 0;

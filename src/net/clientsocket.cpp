@@ -155,7 +155,7 @@ void ClientSocket::Connect()
             throw SocketException("Connect: cannot bind the local address");
         }
     }
-    m_state = wsConnecting;
+    m_state = SocketState::Connecting;
     m_writeNotifier = new QSocketNotifier(static_cast<qintptr>(m_fd), QSocketNotifier::Write, this);
     connect(m_writeNotifier, &QSocketNotifier::activated, this, &ClientSocket::writable);
     if (::connect(m_fd, reinterpret_cast<sockaddr*>(&remote), sizeof remote) != 0 && errno != EINPROGRESS) {
@@ -182,7 +182,7 @@ void ClientSocket::connectFailed(int error)
 
 void ClientSocket::writable()
 {
-    if (m_state == wsConnecting) {
+    if (m_state == SocketState::Connecting) {
         int error = 0;
         socklen_t length = sizeof error;
         if (::getsockopt(m_fd, SOL_SOCKET, SO_ERROR, &error, &length) != 0)
@@ -191,7 +191,7 @@ void ClientSocket::writable()
             connectFailed(wsocketerror::fromErrno(error));
             return;
         }
-        m_state = wsConnected;
+        m_state = SocketState::Connected;
         m_writeNotifier->setEnabled(!m_sendBuffer.isEmpty());
         m_readNotifier = new QSocketNotifier(static_cast<qintptr>(m_fd), QSocketNotifier::Read, this);
         connect(m_readNotifier, &QSocketNotifier::activated, this, &ClientSocket::readable);
@@ -209,7 +209,7 @@ void ClientSocket::PutDataInSendBuffer(const char* data, std::size_t size)
 
 void ClientSocket::Send()
 {
-    if (m_state != wsConnected || m_sendBuffer.isEmpty())
+    if (m_state != SocketState::Connected || m_sendBuffer.isEmpty())
         return;
     if (m_tls) {
         // QSslSocket buffers all of it; it drains from the event loop.
@@ -222,7 +222,7 @@ void ClientSocket::Send()
 
 void ClientSocket::flush()
 {
-    if (m_state != wsConnected)
+    if (m_state != SocketState::Connected)
         return;
     while (!m_sendBuffer.isEmpty()) {
         const ssize_t sent = ::send(m_fd, m_sendBuffer.constData(), static_cast<std::size_t>(m_sendBuffer.size()), MSG_NOSIGNAL);
@@ -336,7 +336,7 @@ void ClientSocket::closeSocket(int error, bool notify)
         ::close(m_fd);
     }
     m_fd = -1;
-    m_state = wsClosed;
+    m_state = SocketState::Closed;
     m_sendBuffer.clear();
     if (error != 0)
         m_lastError = error;
@@ -346,7 +346,7 @@ void ClientSocket::closeSocket(int error, bool notify)
 
 void ClientSocket::StartTls(const QString& peerName, const QString& caCertificates)
 {
-    if (m_state != wsConnected || m_tls)
+    if (m_state != SocketState::Connected || m_tls)
         return;
     // Our notifiers go; Qt watches the descriptor from here on.
     for (QSocketNotifier** notifier : {&m_readNotifier, &m_writeNotifier}) {

@@ -24,17 +24,7 @@ class QSslSocket;
 class ClientSocket : public QObject {
     Q_OBJECT
 public:
-    enum SocketState {
-        wsInvalidState,
-        wsOpened,
-        wsBound,
-        wsConnecting,
-        wsSocksConnected,
-        wsConnected,
-        wsAccepting,
-        wsListening,
-        wsClosed,
-    };
+    enum class SocketState { Closed, Connecting, Connected };
     using ErrorEvent = std::function<void(int error)>;
 
     explicit ClientSocket(QObject* parent = nullptr);
@@ -64,7 +54,6 @@ public:
     // server's certificate must chain to the system's store (or to the
     // certificates of the PEM file caCertificates) and name peerName.
     void StartTls(const QString& peerName, const QString& caCertificates = {});
-    [[nodiscard]] bool Secure() const { return m_tls != nullptr; }
     // The words behind the last error beyond its number (a certificate's fault).
     [[nodiscard]] QString LastErrorDetail() const { return m_errorDetail; }
 
@@ -100,7 +89,7 @@ private:
     void tlsReadable();
     void tlsWritten();
 
-    SocketState m_state = wsClosed;
+    SocketState m_state = SocketState::Closed;
     int m_fd = -1;
     int m_lastError = 0;
     // Posted work carries these and is dropped once they have moved on.

@@ -112,64 +112,41 @@ QStringList HttpClient::RcvdHeader() const
     return lines;
 }
 
-QStringList HttpClient::WWWAuthenticate() const
-{
-    QStringList values;
-    for (const std::string& value : answer().wwwAuthenticate)
-        values << latin(value);
-    return values;
-}
-
 void HttpClient::Get()
 {
-    startRequest(httpGET);
+    startRequest(HttpRequest::Get);
     waitForRequest();
 }
 
 void HttpClient::Post()
 {
-    startRequest(httpPOST);
+    startRequest(HttpRequest::Post);
     waitForRequest();
 }
 
 void HttpClient::Put()
 {
-    startRequest(httpPUT);
+    startRequest(HttpRequest::Put);
     waitForRequest();
 }
 
 void HttpClient::Head()
 {
-    startRequest(httpHEAD);
+    startRequest(HttpRequest::Head);
     waitForRequest();
 }
 
 void HttpClient::GetAsync()
 {
-    startRequest(httpGET);
-}
-
-void HttpClient::PostAsync()
-{
-    startRequest(httpPOST);
-}
-
-void HttpClient::PutAsync()
-{
-    startRequest(httpPUT);
-}
-
-void HttpClient::HeadAsync()
-{
-    startRequest(httpHEAD);
+    startRequest(HttpRequest::Get);
 }
 
 void HttpClient::startRequest(HttpRequest request)
 {
-    if ((request == httpPOST || request == httpPUT) && !SendStream)
+    if ((request == HttpRequest::Post || request == HttpRequest::Put) && !SendStream)
         throw HttpException("HTTP component has nothing to post or put", HttpError::NothingToPost);
     // A request that hangs must not hold the next one.
-    if (m_state != httpReady)
+    if (m_state != HttpState::Ready)
         Abort();
     ++m_requestSerial;
     m_requestType = request;
@@ -191,7 +168,7 @@ void HttpClient::startRequest(HttpRequest request)
     if (m_target.unusableProxy) {
         m_statusCode = kClientFailure;
         m_reasonPhrase = QStringLiteral("unusable proxy setting");
-        setState(httpReady);
+        setState(HttpState::Ready);
         return;
     }
     startTimers();
@@ -212,9 +189,9 @@ void HttpClient::noteActivity()
 
 void HttpClient::timedOut(const QString& reason, int error)
 {
-    if (m_state == httpReady)
+    if (m_state == HttpState::Ready)
         return;
-    if (m_state == httpDnsLookup)
+    if (m_state == HttpState::DnsLookup)
         m_socket->CancelDnsLookup();
     ++m_restartSerial;
     m_redirectPending = false;
@@ -226,7 +203,7 @@ void HttpClient::timedOut(const QString& reason, int error)
 void HttpClient::waitForRequest()
 {
     const unsigned serial = m_requestSerial;
-    if (m_state != httpReady) {
+    if (m_state != HttpState::Ready) {
         // The event loop runs meanwhile, so windows stay alive and other
         // handlers may run; it wakes only when something happens.
         QPointer<HttpClient> self(this);
@@ -241,7 +218,7 @@ void HttpClient::waitForRequest()
         if (serial != m_requestSerial)
             throw HttpException(kAborted, HttpError::ClientFailure);
         // The loop ended while the request is under way: the application is quitting.
-        if (m_state != httpReady)
+        if (m_state != HttpState::Ready)
             Abort();
     }
     if (m_pendingException) {
@@ -304,7 +281,7 @@ HttpClient::Target HttpClient::targetFor(const std::string& location) const
 // Whether the open socket goes where `target` needs to go.
 bool HttpClient::sameConnection(const Target& target) const
 {
-    return m_socket->State() == ClientSocket::wsConnected && m_connectedHost == target.connectHost && m_connectedPort == target.connectPort &&
+    return m_socket->State() == ClientSocket::SocketState::Connected && m_connectedHost == target.connectHost && m_connectedPort == target.connectPort &&
            m_connectedProto == target.url.proto;
 }
 
@@ -316,8 +293,8 @@ void HttpClient::startConnection()
     }
     dropSocket(true);
     m_stallTimer->stop();
-    setState(httpNotConnected);
-    setState(httpDnsLookup);
+    setState(HttpState::NotConnected);
+    setState(HttpState::DnsLookup);
     if (Timeouts.connect.count() > 0)
         m_connectTimer->start(Timeouts.connect);
     try {
@@ -325,13 +302,13 @@ void HttpClient::startConnection()
     } catch (const SocketException& error) {
         m_statusCode = kClientFailure;
         m_reasonPhrase = QString::fromStdString(error.what());
-        setState(httpReady);
+        setState(HttpState::Ready);
     }
 }
 
 void HttpClient::dnsLookupDone(int error)
 {
-    if (m_state != httpDnsLookup)
+    if (m_state != HttpState::DnsLookup)
         return;
     if (error != 0) {
         m_statusCode = kClientFailure;
@@ -340,7 +317,7 @@ void HttpClient::dnsLookupDone(int error)
         connectionClosed(0);
         return;
     }
-    setState(httpDnsLookupDone);
+    setState(HttpState::DnsLookupDone);
     m_socket->Addr = m_socket->DnsResult();
     m_socket->Port = m_target.connectPort;
     m_socket->Proto = QStringLiteral("tcp");
@@ -358,7 +335,7 @@ void HttpClient::dnsLookupDone(int error)
 
 void HttpClient::sessionConnected(int error)
 {
-    if (m_state != httpDnsLookupDone)
+    if (m_state != HttpState::DnsLookupDone)
         return;
     if (error != 0) {
         failSocket(QString(), error);
@@ -374,7 +351,7 @@ void HttpClient::sessionConnected(int error)
 
 void HttpClient::sendTunnelRequest()
 {
-    setState(httpWaitingProxyConnect);
+    setState(HttpState::WaitingProxyConnect);
     m_parser.start(HttpAnswerParser::Request::Head);
     const QString authority = QString::fromStdString(m_target.url.host + ":" + m_target.url.port);
     QByteArray text = "CONNECT " + authority.toLatin1() + " HTTP/1.1\r\nHost: " + authority.toLatin1() + "\r\n";
@@ -402,17 +379,16 @@ void HttpClient::tunnelAnswered(HttpAnswerParser::Outcome outcome)
 
 void HttpClient::startTls()
 {
-    setState(httpConnected);
+    setState(HttpState::Connected);
     m_socket->StartTls(QString::fromStdString(m_target.url.host), CaCertificates);
 }
 
 void HttpClient::tlsDone(int error)
 {
-    if (m_state != httpConnected)
+    if (m_state != HttpState::Connected)
         return;
     if (error != 0) {
         m_requestError = error;
-        fire(OnSocketError);
         failRequest(QStringLiteral("can't establish a secure connection: ") + m_socket->LastErrorDetail());
         return;
     }
@@ -425,23 +401,21 @@ void HttpClient::connected()
     m_connectTimer->stop();
     if (Timeouts.stall.count() > 0)
         m_stallTimer->start(Timeouts.stall);
-    setState(httpConnected);
+    setState(HttpState::Connected);
     fire(OnSessionConnected);
-    setState(httpWaitingHeader);
+    setState(HttpState::WaitingHeader);
     m_parser.start(parserRequest(), std::exchange(m_skipOnReuse, 0));
     const QByteArray request = requestText();
     m_socket->PutDataInSendBuffer(request.constData(), static_cast<std::size_t>(request.size()));
-    m_sendingBody = m_requestType == httpPOST || m_requestType == httpPUT;
-    if (m_sendingBody)
-        fire(OnSendBegin);
+    m_sendingBody = m_requestType == HttpRequest::Post || m_requestType == HttpRequest::Put;
     m_socket->Send();
 }
 
 QByteArray HttpClient::requestText()
 {
-    static const char* const kMethods[] = {"", "GET", "POST", "PUT", "HEAD", ""};
-    const QString method = QLatin1String(kMethods[m_requestType]);
-    const bool hasBody = m_requestType == httpPOST || m_requestType == httpPUT;
+    static const char* const kMethods[] = {"", "GET", "POST", "PUT", "HEAD"};
+    const QString method = QLatin1String(kMethods[static_cast<int>(m_requestType)]);
+    const bool hasBody = m_requestType == HttpRequest::Post || m_requestType == HttpRequest::Put;
 
     QStringList headers;
     if (!Sender.isEmpty())
@@ -478,10 +452,7 @@ QByteArray HttpClient::requestText()
         ContentRangeEnd.clear();
     }
     AcceptRanges.clear();
-    if (OnBeforeHeaderSend)
-        OnBeforeHeaderSend(this, method, headers);
 
-    fire(OnRequestHeaderBegin);
     QByteArray text;
     auto addLine = [this, &text](QString line) {
         if (OnCommand)
@@ -491,7 +462,6 @@ QByteArray HttpClient::requestText()
     addLine(method + QLatin1Char(' ') + m_target.requestTarget + QStringLiteral(" HTTP/") + m_requestVer);
     for (const QString& line : headers)
         addLine(line);
-    fire(OnRequestHeaderEnd);
     return text + "\r\n";
 }
 
@@ -502,12 +472,9 @@ void HttpClient::sendBodyChunk()
     const QByteArray chunk = SendStream ? SendStream->read(kSendChunk) : QByteArray();
     if (chunk.isEmpty()) {
         m_sendingBody = false;
-        fire(OnSendEnd);
         return;
     }
     noteActivity();
-    if (OnSendData)
-        OnSendData(this, chunk.constData(), static_cast<int>(chunk.size()));
     m_socket->PutDataInSendBuffer(chunk.constData(), static_cast<std::size_t>(chunk.size()));
     m_socket->Send();
 }
@@ -524,14 +491,14 @@ void HttpClient::dataAvailable(int)
             return;
         noteActivity();
         const auto outcome = m_parser.received(static_cast<std::size_t>(count));
-        if (m_state == httpWaitingProxyConnect) {
+        if (m_state == HttpState::WaitingProxyConnect) {
             if (m_parser.lineTooLong())
                 lineTooLong();
             else
                 tunnelAnswered(outcome);
             return;
         }
-        if (m_state != httpWaitingHeader && m_state != httpWaitingBody)
+        if (m_state != HttpState::WaitingHeader && m_state != HttpState::WaitingBody)
             return; // an idle connection's stray bytes, or a request that has ended meanwhile
         if (outcome == HttpAnswerParser::Outcome::Halted) {
             // The document cannot be kept or is too large: end here rather than
@@ -546,7 +513,7 @@ void HttpClient::dataAvailable(int)
         }
         answerEnded(outcome);
         if (outcome != HttpAnswerParser::Outcome::More || static_cast<std::size_t>(count) < room ||
-            (m_state != httpWaitingHeader && m_state != httpWaitingBody))
+            (m_state != HttpState::WaitingHeader && m_state != HttpState::WaitingBody))
             return;
     }
 }
@@ -564,7 +531,7 @@ void HttpClient::failRequest(const QString& reason)
     m_sendingBody = false;
     dropSocket(true);
     finishDoc();
-    setState(httpReady);
+    setState(HttpState::Ready);
 }
 
 void HttpClient::answerEnded(HttpAnswerParser::Outcome outcome)
@@ -583,14 +550,14 @@ void HttpClient::answerEnded(HttpAnswerParser::Outcome outcome)
         m_socketKeepsAlive = keepAlive();
         if (!m_socketKeepsAlive)
             m_socket->CloseDelayed();
-        setState(httpReady);
+        setState(HttpState::Ready);
         return;
     case Outcome::BodyComplete:
-        setState(httpBodyReceived);
+        setState(HttpState::BodyReceived);
         finishDoc();
         m_socketKeepsAlive = keepAlive();
         if (m_socketKeepsAlive)
-            setState(httpReady);
+            setState(HttpState::Ready);
         else
             m_socket->CloseDelayed(); // the closing ends the request
         return;
@@ -647,7 +614,7 @@ void HttpClient::followRedirect()
         return;
     }
     // A post must reach the server it was meant for, or fail.
-    if (m_requestType == httpPOST && !HttpField::equalNoCase(next.url.host, m_target.url.host)) {
+    if (m_requestType == HttpRequest::Post && !HttpField::equalNoCase(next.url.host, m_target.url.host)) {
         failRequest(QStringLiteral("redirect to another host refused"));
         return;
     }
@@ -659,8 +626,8 @@ void HttpClient::followRedirect()
         m_skipOnReuse = answer().contentLength;
         resetAnswer();
         m_target = next;
-        if (m_requestType == httpPOST)
-            m_requestType = httpGET;
+        if (m_requestType == HttpRequest::Post)
+            m_requestType = HttpRequest::Get;
         postRestart();
         return;
     }
@@ -673,8 +640,8 @@ void HttpClient::restartAfterRedirect()
     m_redirectPending = false;
     m_location = QString::fromStdString(stripFragment(m_location.toStdString()));
     m_target = targetFor(m_location.toStdString());
-    if (m_requestType == httpPOST)
-        m_requestType = httpGET;
+    if (m_requestType == HttpRequest::Post)
+        m_requestType = HttpRequest::Get;
     fire(OnLocationChange);
     resetAnswer();
     postRestart();
@@ -686,7 +653,7 @@ void HttpClient::postRestart()
     QMetaObject::invokeMethod(
         this,
         [this, serial] {
-            if (serial == m_restartSerial && m_state != httpReady && m_state != httpAborting)
+            if (serial == m_restartSerial && m_state != HttpState::Ready && m_state != HttpState::Aborting)
                 startConnection();
         },
         Qt::QueuedConnection);
@@ -703,11 +670,9 @@ void HttpClient::connectionClosed(int error)
     if (error != 0)
         m_requestError = error;
     switch (m_state) {
-    case httpReady:
+    case HttpState::Ready:
         return; // an idle connection went away: no request to end
-    case httpWaitingHeader:
-        if (m_parser.phase() == HttpAnswerParser::Phase::Header)
-            fire(OnHeaderEnd);
+    case HttpState::WaitingHeader:
         if (m_redirectPending) {
             restartAfterRedirect();
             return;
@@ -719,7 +684,7 @@ void HttpClient::connectionClosed(int error)
                                         : QStringLiteral("Connection closed before the header was complete");
         }
         break;
-    case httpWaitingBody:
+    case HttpState::WaitingBody:
         // A body cut short by the peer or by an error is no document.
         // (A chunked body ends with its last chunk, which moves the state on.)
         if (m_statusCode < kFirstErrorStatus &&
@@ -730,8 +695,8 @@ void HttpClient::connectionClosed(int error)
                                         : QStringLiteral("Connection closed before the document was complete");
         }
         break;
-    case httpConnected:
-    case httpWaitingProxyConnect:
+    case HttpState::Connected:
+    case HttpState::WaitingProxyConnect:
         m_statusCode = kClientFailure;
         m_reasonPhrase = error != 0 ? socketErrorText(error)
                                     : QStringLiteral("Connection closed before the request was sent");
@@ -740,7 +705,7 @@ void HttpClient::connectionClosed(int error)
         break;
     }
     finishDoc();
-    setState(httpReady);
+    setState(HttpState::Ready);
 }
 
 void HttpClient::failSocket(const QString& prefix, int error)
@@ -749,38 +714,21 @@ void HttpClient::failSocket(const QString& prefix, int error)
     m_reasonPhrase = prefix + socketErrorText(error);
     m_requestError = error;
     dropSocket();
-    fire(OnSocketError);
     connectionClosed(0);
-}
-
-void HttpClient::CloseAsync()
-{
-    m_requestType = httpCLOSE;
-    m_statusCode = 200;
-    m_reasonPhrase = QStringLiteral("OK");
-    m_socket->CancelDnsLookup();
-    ++m_restartSerial;
-    m_redirectPending = false;
-    if (m_socket->State() == ClientSocket::wsClosed) {
-        setState(httpReady);
-        return;
-    }
-    setState(httpClosing);
-    m_socket->CloseDelayed();
 }
 
 void HttpClient::Abort()
 {
-    if (m_state == httpReady) {
+    if (m_state == HttpState::Ready) {
         dropSocket(true);
         m_statusCode = 200;
         m_reasonPhrase = QStringLiteral("OK");
         if (OnRequestDone)
-            OnRequestDone(this, httpABORT, 0);
+            OnRequestDone(this, HttpRequest::Abort, 0);
         return;
     }
-    const bool lookingUp = m_state == httpDnsLookup;
-    setState(httpAborting);
+    const bool lookingUp = m_state == HttpState::DnsLookup;
+    setState(HttpState::Aborting);
     if (lookingUp)
         m_socket->CancelDnsLookup();
     ++m_restartSerial;
@@ -812,8 +760,7 @@ void HttpClient::finishDoc()
 void HttpClient::setState(HttpState state)
 {
     m_state = state;
-    fire(OnStateChange);
-    if (state != httpReady)
+    if (state != HttpState::Ready)
         return;
     for (QTimer* timer : {m_connectTimer, m_stallTimer, m_totalTimer})
         timer->stop();
@@ -844,11 +791,11 @@ void HttpClient::resetAnswer()
 HttpAnswerParser::Request HttpClient::parserRequest() const
 {
     switch (m_requestType) {
-    case httpPOST:
+    case HttpRequest::Post:
         return HttpAnswerParser::Request::Post;
-    case httpPUT:
+    case HttpRequest::Put:
         return HttpAnswerParser::Request::Put;
-    case httpHEAD:
+    case HttpRequest::Head:
         return HttpAnswerParser::Request::Head;
     default:
         return HttpAnswerParser::Request::Get;
@@ -873,28 +820,15 @@ void HttpClient::adjustDocName()
         m_docName = latin(name.substr(0, dot)) + QStringLiteral(".htm");
 }
 
-void HttpClient::headerBegin()
-{
-    fire(OnHeaderBegin);
-}
-
 void HttpClient::headerData()
 {
     m_statusCode = answer().status;
     m_reasonPhrase = latin(answer().reason);
-    fire(OnHeaderData);
-}
-
-void HttpClient::cookie(const std::string& value)
-{
-    bool accept = true;
-    if (OnCookie)
-        OnCookie(this, latin(value), accept);
 }
 
 void HttpClient::headerEnd()
 {
-    if (m_requestType == httpPUT && !answer().location.empty())
+    if (m_requestType == HttpRequest::Put && !answer().location.empty())
         m_location = latin(answer().location);
     if (!answer().contentRangeBegin.empty() || !answer().contentRangeEnd.empty()) {
         ContentRangeBegin = latin(answer().contentRangeBegin);
@@ -902,13 +836,12 @@ void HttpClient::headerEnd()
     }
     if (!answer().acceptRanges.empty())
         AcceptRanges = latin(answer().acceptRanges);
-    fire(OnHeaderEnd);
 }
 
 void HttpClient::bodyBegins()
 {
     adjustDocName();
-    setState(httpWaitingBody);
+    setState(HttpState::WaitingBody);
     if (MaxBodySize > 0 && answer().contentLength > MaxBodySize)
         haltDoc(QStringLiteral("document larger than allowed"));
 }
@@ -934,6 +867,4 @@ void HttpClient::docData(const char* data, std::size_t size)
         haltDoc(QStringLiteral("can't write the received document"));
         return;
     }
-    if (OnDocData)
-        OnDocData(this, data, static_cast<int>(size));
 }

@@ -24,7 +24,7 @@ class ClientSocket;
 
 // An HTTP/1.0 and 1.1 client driven by the owning thread's event loop: look
 // up the host, connect, send the request, read the header, read the body,
-// following redirects. The ...Async calls return at once and end with
+// following redirects. GetAsync returns at once and ends with
 // OnRequestDone; Get, Post, Put and Head wait for the end while the event
 // loop keeps running (so windows stay alive) and throw HttpException for a
 // status of 400 or more and for the client's own failures (status 404).
@@ -37,27 +37,23 @@ class ClientSocket;
 class HttpClient : public QObject, private HttpAnswerParser::Events {
     Q_OBJECT
 public:
-    enum HttpRequest { httpABORT, httpGET, httpPOST, httpPUT, httpHEAD, httpCLOSE };
-    enum HttpState {
-        httpReady,
-        httpNotConnected,
-        httpConnected,
-        httpDnsLookup,
-        httpDnsLookupDone,
-        httpWaitingHeader,
-        httpWaitingBody,
-        httpBodyReceived,
-        httpWaitingProxyConnect,
-        httpClosing,
-        httpAborting,
+    enum class HttpRequest { Abort, Get, Post, Put, Head };
+    enum class HttpState {
+        Ready,
+        NotConnected,
+        Connected,
+        DnsLookup,
+        DnsLookupDone,
+        WaitingHeader,
+        WaitingBody,
+        BodyReceived,
+        WaitingProxyConnect,
+        Aborting,
     };
 
     using NotifyEvent = std::function<void(QObject* Sender)>;
     using CommandEvent = std::function<void(QObject* Sender, QString& S)>;
-    using DocDataEvent = std::function<void(QObject* Sender, const char* Buffer, int Len)>;
     using HttpRequestDone = std::function<void(QObject* Sender, HttpRequest RqType, int ErrCode)>;
-    using CookieReceivedEvent = std::function<void(QObject* Sender, const QString& Data, bool& Accept)>;
-    using BeforeHeaderSendEvent = std::function<void(QObject* Sender, const QString& Method, QStringList& Headers)>;
 
     // Bytes of SendStream sent at a time.
     static constexpr qint64 kSendChunk = 8193;
@@ -72,18 +68,11 @@ public:
     void Post();
     void Put();
     void Head();
-    // Asynchronous requests. A request still under way is aborted first.
-    // Throw code 2 for POST or PUT without SendStream.
+    // The asynchronous request. A request still under way is aborted first.
     void GetAsync();
-    void PostAsync();
-    void PutAsync();
-    void HeadAsync();
-    // Closes the connection in any state; the request ends with status 200.
-    void CloseAsync();
     // Ends the request under way with status 404, "Connection aborted on request".
     void Abort();
 
-    [[nodiscard]] QString RequestVer() const { return m_requestVer; }
     void SetRequestVer(const QString& version); // throws code 5 unless "1.0" or "1.1"
 
     // The answer.
@@ -95,8 +84,6 @@ public:
     [[nodiscard]] QStringList RcvdHeader() const;
     [[nodiscard]] long long RcvdCount() const { return answer().receivedCount; }
     [[nodiscard]] QString DocName() const { return m_docName; }
-    [[nodiscard]] QStringList WWWAuthenticate() const;
-    [[nodiscard]] HttpRequest RequestType() const { return m_requestType; }
     [[nodiscard]] HttpState State() const { return m_state; }
 
     // Settings.
@@ -121,7 +108,6 @@ public:
     QString ContentRangeBegin;
     QString ContentRangeEnd;
     QString AcceptRanges;
-    bool MultiThreaded = false; // the wait runs this thread's own event loop either way
     // Largest body taken, 0 for any; a larger Content-Length, or more bytes
     // than this, ends the request as the client's failure.
     long long MaxBodySize = 0;
@@ -137,24 +123,11 @@ public:
 
     // Events, on the owning thread.
     NotifyEvent OnSessionConnected;
-    NotifyEvent OnHeaderData;
     CommandEvent OnCommand;
-    NotifyEvent OnHeaderBegin;
-    NotifyEvent OnHeaderEnd;
-    NotifyEvent OnRequestHeaderBegin;
-    NotifyEvent OnRequestHeaderEnd;
     NotifyEvent OnDocBegin;
-    DocDataEvent OnDocData;
     NotifyEvent OnDocEnd;
-    NotifyEvent OnSendBegin;
-    DocDataEvent OnSendData;
-    NotifyEvent OnSendEnd;
-    NotifyEvent OnStateChange;
     HttpRequestDone OnRequestDone;
     NotifyEvent OnLocationChange;
-    CookieReceivedEvent OnCookie;
-    NotifyEvent OnSocketError;
-    BeforeHeaderSendEvent OnBeforeHeaderSend;
 
     // The request text for the current settings and target: the request
     // line, the header lines, the empty line. Exposed for tests of the wire form.
@@ -215,9 +188,7 @@ private:
     void fire(const NotifyEvent& event) { if (event) event(this); }
 
     // HttpAnswerParser::Events
-    void headerBegin() override;
     void headerData() override;
-    void cookie(const std::string& value) override;
     void headerEnd() override;
     void bodyBegins() override;
     void docBegin() override;
@@ -225,8 +196,8 @@ private:
 
     std::unique_ptr<ClientSocket> m_socket;
     HttpAnswerParser m_parser{*this};
-    HttpState m_state = httpReady;
-    HttpRequest m_requestType = httpGET;
+    HttpState m_state = HttpState::Ready;
+    HttpRequest m_requestType = HttpRequest::Get;
     QString m_requestVer = QStringLiteral("1.0");
     Target m_target;
     QString m_connectedHost; // where the open socket goes, for reuse

@@ -7,7 +7,7 @@
 
 PostingWait::PostingWait(QObject* parent) : QObject(parent), m_timer(new QTimer(this))
 {
-    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setObjectName(QString::fromLatin1(kTimerName));
     m_timer->setInterval(kTickMilliseconds);
     connect(m_timer, &QTimer::timeout, this, &PostingWait::onPostingTick);
 }

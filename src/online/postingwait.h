@@ -17,6 +17,8 @@ public:
     static constexpr int kPostingSeconds = 40;
     static constexpr int kMaxDots = 5;
     static constexpr int kTickMilliseconds = 1000;
+    // The countdown timer's object name; the tests find it by this.
+    static constexpr char kTimerName[] = "Timer1";
 
     explicit PostingWait(QObject* parent = nullptr);
 

@@ -28,26 +28,26 @@ constexpr int kFirstErrorStatus = 400;
 UpdateFlow::UpdateFlow(Setup setup, QObject* parent)
     : QObject(parent), m_setup(std::move(setup)), m_key(UpdateSignature::parsePublicKey(m_setup.keyHex))
 {
-    checkupdate = new BackgroundFetch(this);
-    checkupdate->setObjectName(QStringLiteral("checkupdate"));
-    checkupdate->MaxBodySize = HttpLimits::kVersionFile;
-    checkupdate->OnDoneString = [this](QObject* sender, const QByteArray& result) {
+    versionFetch = new BackgroundFetch(this);
+    versionFetch->setObjectName(QStringLiteral("checkupdate"));
+    versionFetch->MaxBodySize = HttpLimits::kVersionFile;
+    versionFetch->OnDoneString = [this](QObject* sender, const QByteArray& result) {
         // An error page or a redirect's leftovers say nothing about releases.
-        if (checkupdate->StatusCode() != kStatusOk) {
+        if (versionFetch->StatusCode() != kStatusOk) {
             emit versionJudged(false);
             return;
         }
         judgeVersionAnswer(sender, result);
     };
-    getupdate = new HttpClient(this);
-    getupdate->setObjectName(QStringLiteral("getupdate"));
-    getupdate->Agent = wireText(wire::kDownloadAgent);
-    getupdate->Accept = QStringLiteral("image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*");
-    getupdate->SetRequestVer(QStringLiteral("1.0"));
-    getupdate->Timeouts.total = std::chrono::milliseconds::zero(); // a slow line may take long; a stall still ends it
-    getupdate->OnRequestDone = [this](QObject*, HttpClient::HttpRequest request, int) {
+    updateDownload = new HttpClient(this);
+    updateDownload->setObjectName(QStringLiteral("getupdate"));
+    updateDownload->Agent = wireText(wire::kDownloadAgent);
+    updateDownload->Accept = QStringLiteral("image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*");
+    updateDownload->SetRequestVer(QStringLiteral("1.0"));
+    updateDownload->Timeouts.total = std::chrono::milliseconds::zero(); // a slow line may take long; a stall still ends it
+    updateDownload->OnRequestDone = [this](QObject*, HttpClient::HttpRequest request, int) {
         // An abort of an idle client reports at once; it ends nothing of ours.
-        if (request != HttpClient::httpABORT)
+        if (request != HttpClient::HttpRequest::Abort)
             requestDone();
     };
     m_verifier = new QFutureWatcher<UpdateSignature::Verdict>(this);
@@ -87,8 +87,8 @@ void UpdateFlow::checkForUpdate()
 {
     if (!enabled())
         return;
-    checkupdate->URL = versionUrl();
-    checkupdate->FetchString();
+    versionFetch->URL = versionUrl();
+    versionFetch->FetchString();
 }
 
 void UpdateFlow::judgeVersionAnswer(QObject*, const QByteArray& Result)
@@ -111,37 +111,37 @@ void UpdateFlow::setStatus(const QString& text)
 void UpdateFlow::accept()
 {
     setStatus(tr("Updating. Please Wait..."));
-    downloadit();
+    startUpdate();
 }
 
 void UpdateFlow::startFetch(Step step, const QString& url, QIODevice* target, long long limit)
 {
     m_step = step;
-    getupdate->URL = url;
-    getupdate->MaxBodySize = limit;
-    getupdate->ReceiveStream = target;
-    getupdate->GetAsync();
+    updateDownload->URL = url;
+    updateDownload->MaxBodySize = limit;
+    updateDownload->ReceiveStream = target;
+    updateDownload->GetAsync();
 }
 
 bool UpdateFlow::fetchComplete() const
 {
     // A body cut short of its announced length is no document.
-    return getupdate->StatusCode() < kFirstErrorStatus &&
-           (getupdate->ContentLength() < 0 || getupdate->RcvdCount() == getupdate->ContentLength());
+    return updateDownload->StatusCode() < kFirstErrorStatus &&
+           (updateDownload->ContentLength() < 0 || updateDownload->RcvdCount() == updateDownload->ContentLength());
 }
 
 QString UpdateFlow::transportFailure() const
 {
     // A server's own error page comes with a header; the client's failures
     // before any answer carry the reason in place of the server's phrase.
-    if (getupdate->StatusCode() < kFirstErrorStatus || !getupdate->RcvdHeader().isEmpty())
+    if (updateDownload->StatusCode() < kFirstErrorStatus || !updateDownload->RcvdHeader().isEmpty())
         return {};
-    return getupdate->ReasonPhrase();
+    return updateDownload->ReasonPhrase();
 }
 
 void UpdateFlow::requestDone()
 {
-    getupdate->ReceiveStream = nullptr;
+    updateDownload->ReceiveStream = nullptr;
     if (m_target)
         m_target->close();
     switch (m_step) {
@@ -172,7 +172,7 @@ std::optional<ReleaseStatement> UpdateFlow::openStatement() const
     return statement;
 }
 
-void UpdateFlow::downloadit()
+void UpdateFlow::startUpdate()
 {
     if (running())
         return;

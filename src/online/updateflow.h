@@ -22,7 +22,7 @@ class HttpClient;
 // only then keeps a backup of the program and starts the installer. The
 // program file stays in place throughout; every failure leaves through
 // fail(), which runs nothing.
-// Nothing here waits: the requests end in getupdate's OnRequestDone, the
+// Nothing here waits: the requests end in updateDownload's OnRequestDone, the
 // hashing runs through QtConcurrent and ends in a QFutureWatcher, and each
 // end takes the next step. running() tells whether an update is under way.
 class UpdateFlow : public QObject {
@@ -51,10 +51,10 @@ public:
     // other status is as silent as a failed check): only a version newer
     // than our own offers the update.
     void judgeVersionAnswer(QObject* Sender, const QByteArray& Result);
-    // The player accepted: run downloadit().
+    // The player accepted: run startUpdate().
     void accept();
     // Starts the update; ignored while one is under way.
-    void downloadit();
+    void startUpdate();
     [[nodiscard]] bool running() const { return m_step != Step::Idle; }
 
     [[nodiscard]] QString versionUrl() const;
@@ -71,8 +71,8 @@ public:
     // Saves what this run has to save before the process ends without its close sequence.
     std::function<void()> beforeInstall;
 
-    BackgroundFetch* checkupdate = nullptr;
-    HttpClient* getupdate = nullptr;
+    BackgroundFetch* versionFetch = nullptr;
+    HttpClient* updateDownload = nullptr;
 
 signals:
     void versionJudged(bool offered);
@@ -84,7 +84,7 @@ signals:
 private:
     enum class Step { Idle, Statement, Installer, Verifying };
 
-    // Starts fetching url into target with getupdate; requestDone() goes on.
+    // Starts fetching url into target with updateDownload; requestDone() goes on.
     void startFetch(Step step, const QString& url, QIODevice* target, long long limit);
     void requestDone();
     // Whether the last fetch brought its whole answer: status below 400 and

@@ -121,8 +121,8 @@ void HtmlView::anchorActivated(const QUrl& url)
     const QString src = m_pressedAnchor.isEmpty() ? url.toString() : m_pressedAnchor;
     m_pressedAnchor.clear();
     bool handled = false;
-    if (OnHotSpotClick)
-        OnHotSpotClick(this, src, handled);
+    if (OnLinkClicked)
+        OnLinkClicked(this, src, handled);
 }
 
 #include "htmlview.moc"

@@ -14,14 +14,14 @@
 class HtmlView : public FocusMarked<QTextBrowser> {
     Q_OBJECT
 public:
-    using HotSpotClickEvent = std::function<void(QObject* Sender, const QString& SRC, bool& Handled)>;
+    using LinkClickedEvent = std::function<void(QObject* Sender, const QString& SRC, bool& Handled)>;
 
     explicit HtmlView(QWidget* parent = nullptr, const QString& name = {});
 
     // Replaces the current document. referenceName is the document's base.
     void LoadFromString(const QString& html, const QString& referenceName = {});
 
-    HotSpotClickEvent OnHotSpotClick;
+    LinkClickedEvent OnLinkClicked;
 
     // How many resources the pages asked for and were refused.
     [[nodiscard]] int refusedResources() const { return m_refusedResources; }

@@ -219,11 +219,11 @@ void SelectButton::changeEvent(QEvent* event)
         setCaption(objectName());
 }
 
-void SelectButton::Click()
+void SelectButton::click()
 {
     Paint();
     if (m_enabled)
-        emit OnClick(this);
+        emit clicked(this);
 }
 
 void SelectButton::pointerEntered()
@@ -284,10 +284,10 @@ void SelectButton::mouseReleaseEvent(QMouseEvent* event)
         return;
     const QPointer<SelectButton> alive(this);
     const QPoint pos = event->position().toPoint();
-    const bool click = m_clickPending && rect().contains(pos);
+    const bool releasedInside = m_clickPending && rect().contains(pos);
     m_clickPending = false;
-    if (click)
-        Click();
+    if (releasedInside)
+        click();
     if (!alive || !m_enabled)
         return;
     emit OnMouseUp(this, Qt::LeftButton, event->modifiers(), pos.x(), pos.y());
@@ -316,7 +316,7 @@ void SelectButton::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
-    Click();
+    click();
 }
 
 bool SelectButton::topmostAt(const QPoint& pos) const

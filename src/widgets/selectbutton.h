@@ -57,17 +57,14 @@ public:
     [[nodiscard]] int tag() const { return m_tag; }
 
     // A click without the pointer, as the keyboard and a screen reader give
-    // it: the normal look, then OnClick when enabled.
-    void click() { Click(); }
+    // it: the normal look, then clicked when enabled.
+    void click();
 
 signals:
-    void OnClick(SelectButton* sender);
+    void clicked(SelectButton* sender);
     void OnMouseDown(SelectButton* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void OnMouseUp(SelectButton* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void OnMouseMove(SelectButton* sender, Qt::KeyboardModifiers shift, int x, int y);
-    // Declared for layouts that connect them; the button never raises them.
-    void OnMouseEnter(SelectButton* sender);
-    void OnMouseLeave(SelectButton* sender);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -87,7 +84,6 @@ private:
 
     void paintNow(Look look);
     void Paint() { paintNow(Look::Paint); }
-    void Click();
     void pointerEntered();
     void pointerLeft();
     void pressed(QMouseEvent* event);

@@ -37,7 +37,7 @@ TEST_F(AboutFormTest, Label7OpensTheMakersSiteBesideTheVersion)
     click(label("Label7"));
     EXPECT_EQ(opened, QStringList{"http://" + kHost});
     // The main window's logo goes through the same link.
-    (void)about.URL1->Open();
+    (void)about.makerSite->Open();
     EXPECT_EQ(opened.size(), 2);
     EXPECT_EQ(opened.last(), "http://" + kHost);
     EXPECT_TRUE(about.isVisible());

@@ -13,6 +13,7 @@
 #include "widgets/htmlview.h"
 #include "forms/programwindows.h"
 #include "formsfixture.h"
+#include "forms/art/objectnames.h"
 
 namespace {
 
@@ -109,14 +110,14 @@ TEST_F(AccessibilityTest, EveryWindowsControlsHaveRoleNameAndFocusPath)
         return said.join('|').toStdString();
     };
     EXPECT_EQ(opened(&w.tallylist), "Total Games: 1. Running Total Score: 0. Highest Round Scored: 0. Average Game Score: 0");
-    w.highscore.displayhtml->LoadFromString("<p>The high-score list could not be reached.</p>", QString());
+    w.highscore.listView->LoadFromString("<p>The high-score list could not be reached.</p>", QString());
     EXPECT_EQ(opened(&w.highscore), "The high-score list could not be reached.");
 
     // Pages are named after their buttons; the tally's rows read as lines.
     EXPECT_EQ(name(w.help.findChild<QTextEdit*>("memo5")), "Documentation");
     EXPECT_EQ(name(w.tallylist.findChild<QLabel*>("label_num1")), "1. empty");
     // The pop-up panels and their fields.
-    EXPECT_EQ(name(w.main.findChild<QWidget*>("panel_name")), "ENTER YOUR NAME");
+    EXPECT_EQ(name(w.main.findChild<QWidget*>(objectname::kNamePanel)), "ENTER YOUR NAME");
     EXPECT_EQ(name(w.main.findChild<QWidget*>("edit_name")), "Enter Your Name");
 }
 
@@ -162,7 +163,7 @@ TEST_F(AccessibilityTest, BoardNamesFollowTheGameAndBadgesAreAnnounced)
     EXPECT_EQ(alerts.mid(alerts.size() - 2),
               (QStringList{"Banked 1000", "Rolled 2, 3, 4, 6, 6, 2: No scoring dice rolled"}));
     EXPECT_EQ(board("label_rnd1"), "Round 1: 1000");
-    EXPECT_EQ(board("panel_cleared"), "YOUR CLEARED THE BOARD! Final score 1000");
+    EXPECT_EQ(board(objectname::kClearedPanel), "YOUR CLEARED THE BOARD! Final score 1000");
     EXPECT_EQ(board("label_rnd2"), "Round 2: no score");
     EXPECT_EQ(board("dice1"), "Die 1: two");
     EXPECT_EQ(board("image_turn"), "Bank round 2");

@@ -8,6 +8,7 @@
 #include "forms/windows/aboutwindow.h"
 #include "forms/windows/helpwindow.h"
 #include "formsfixture.h"
+#include "forms/art/objectnames.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ protected:
     // page area.
     QTextEdit* frontPage()
     {
-        auto* panel = child("panel_main");
+        auto* panel = child(objectname::kMainPanel);
         for (QWidget* w = panel->childAt(panel->rect().center()); w != nullptr; w = w->parentWidget())
             if (auto* memo = qobject_cast<QTextEdit*>(w))
                 return memo;
@@ -161,12 +162,12 @@ TEST_F(HelpFormTest, TheShownPageIsReadLineByLine)
 TEST_F(HelpFormTest, ResizingWidensThePagesButNotTheButtonColumn)
 {
     open();
-    EXPECT_EQ(child("panel_main")->geometry(), QRect(137, 0, 386, 431));
+    EXPECT_EQ(child(objectname::kMainPanel)->geometry(), QRect(137, 0, 386, 431));
     EXPECT_EQ(child("memo3")->geometry(), QRect(1, 21, 384, 409));
 
     help.resize(700, 500);
-    EXPECT_EQ(child("panel_side")->geometry(), QRect(0, 0, 137, 500));
-    EXPECT_EQ(child("panel_main")->geometry(), QRect(137, 0, 563, 500));
+    EXPECT_EQ(child(objectname::kSidePanel)->geometry(), QRect(0, 0, 137, 500));
+    EXPECT_EQ(child(objectname::kMainPanel)->geometry(), QRect(137, 0, 563, 500));
     EXPECT_EQ(child("label_caption")->geometry(), QRect(1, 1, 561, 20));
     for (const char* button : {"SelButton1", "SelButton3", "SelButton4", "SelButton5", "SelButton6"}) {
         click(child(button)); // a page is laid out as it shows
@@ -176,7 +177,7 @@ TEST_F(HelpFormTest, ResizingWidensThePagesButNotTheButtonColumn)
     shoot(&help, "help-02-wide");
 
     help.resize(400, 300);
-    EXPECT_EQ(child("panel_side")->width(), 137);
+    EXPECT_EQ(child(objectname::kSidePanel)->width(), 137);
     EXPECT_EQ(frontPage()->geometry(), QRect(1, 21, 261, 278));
 }
 

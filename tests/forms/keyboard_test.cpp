@@ -21,6 +21,7 @@
 #include "formsfixture.h"
 #include "support/eventwait.h"
 #include "forms/art/objectnames.h"
+#include "online/postingwait.h"
 
 namespace {
 
@@ -148,7 +149,7 @@ TEST_F(KeyboardTest, WholeGameNamePostAndCancelByKeysOnly)
     key(Qt::Key_Escape); // CANCEL
     EXPECT_FALSE(child(*main, objectname::kClearedPanel)->isVisible());
     EXPECT_EQ(focusName(), "dice1") << "the focus goes back where the game left it";
-    child<QTimer>(*main, "Timer1")->stop();
+    child<QTimer>(*main, PostingWait::kTimerName)->stop();
 }
 
 TEST_F(KeyboardTest, NamePanelCancelsKeepsTextAndMenusOpenByAltKeys)

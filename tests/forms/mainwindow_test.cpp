@@ -124,7 +124,7 @@ TEST_F(MainFormTest, PlaysARoundThroughTheWidgets)
     EXPECT_EQ(sounds.cues.last(), "turnovergood");
     shoot(main.get(), "04-pause-banked");
 
-    QTimer* timer2 = main->findChild<QTimer*>("Timer2");
+    QTimer* timer2 = main->findChild<QTimer*>(objectname::kPauseTimer);
     ASSERT_NE(timer2, nullptr);
     EXPECT_TRUE(timer2->isActive());
     EXPECT_EQ(timer2->interval(), 2000);

@@ -154,12 +154,12 @@ TEST_F(OnlineTest, PostsTheScoreAndShowsTheList)
     ASSERT_TRUE(waitUntil([&] { return w->highscore.isVisible(); }));
     EXPECT_FALSE(widget(*w, objectname::kClearedPanel)->isVisible());
     EXPECT_EQ(w->main.game().state().gameTotal, 10000);
-    EXPECT_FALSE(w->main.findChild<QTimer*>("Timer1")->isActive());
+    EXPECT_FALSE(w->main.findChild<QTimer*>(PostingWait::kTimerName)->isActive());
     const QUrlQuery q = postedQuery();
     EXPECT_EQ(q.queryItemValue("name", QUrl::FullyDecoded), "ABCDEFGHIJ");
     EXPECT_EQ(q.queryItemValue("score"), QString::number(w->main.game().state().gameTotal));
     EXPECT_EQ(q.queryItemValue("date", QUrl::FullyDecoded), PostingWait::postingDate(QDate::currentDate(), QLocale::system()));
-    ASSERT_TRUE(waitUntil([&] { return w->highscore.displayhtml->toPlainText().contains("HIGH SCORES"); }));
+    ASSERT_TRUE(waitUntil([&] { return w->highscore.listView->toPlainText().contains("HIGH SCORES"); }));
     shoot(&w->highscore, "highscore");
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
@@ -170,7 +170,7 @@ TEST_F(OnlineTest, NamesWithQueryCharactersArriveIntact)
                                 QStringLiteral("100%=")}) {
         auto w = open();
         w->main.findChild<QLineEdit*>("edit_name")->setText(typed);
-        w->highscore.sendit->URL.clear();
+        w->highscore.postFetch->URL.clear();
         click(widget(*w, "button_sendscore")); // the panel need not be up to post
         ASSERT_TRUE(waitUntil([&] { return w->highscore.isVisible(); })) << typed.toStdString();
         const auto posts = requestsFor("GET /cgi-bin/");
@@ -218,7 +218,7 @@ TEST_F(OnlineTest, NoAnswerCountsDownFortyTicksThenFailsOnce)
     EXPECT_EQ(captions.last(), "Posting Score, Please Wait.....");
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_EQ(dialogs.shown[0].text, "Posting Failed.");
-    EXPECT_FALSE(w->main.findChild<QTimer*>("Timer1")->isActive());
+    EXPECT_FALSE(w->main.findChild<QTimer*>(PostingWait::kTimerName)->isActive());
     EXPECT_TRUE(wait->isHidden()) << "SEND SCORE and HIGH SCORES are there again";
     answerPosts = true;
 }
@@ -253,7 +253,7 @@ TEST_F(OnlineTest, AnswerInTheTenthTickEndsTheWaitWithoutFailure)
         w->main.onPostingTick();
     answerPosts = true;
     ASSERT_TRUE(waitUntil([&] { return w->highscore.isVisible(); }));
-    EXPECT_FALSE(w->main.findChild<QTimer*>("Timer1")->isActive());
+    EXPECT_FALSE(w->main.findChild<QTimer*>(PostingWait::kTimerName)->isActive());
     EXPECT_FALSE(widget(*w, objectname::kClearedPanel)->isVisible());
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
@@ -265,7 +265,7 @@ TEST_F(OnlineTest, NewGameDuringAPostKeepsWaiting)
     endGame(*w);
     click(widget(*w, "button_sendscore"));
     click(widget(*w, "button_start"));
-    EXPECT_TRUE(w->main.findChild<QTimer*>("Timer1")->isActive());
+    EXPECT_TRUE(w->main.findChild<QTimer*>(PostingWait::kTimerName)->isActive());
     EXPECT_FALSE(widget(*w, objectname::kWaitPanel)->isVisible());
     answerPosts = true;
     ASSERT_TRUE(waitUntil([&] { return w->highscore.isVisible(); }));
@@ -279,7 +279,7 @@ TEST_F(OnlineTest, AHungRequestNeverSwallowsTheNextOne)
     w->main.findChild<QAction*>("ViewHighScoreList1")->trigger();
     ASSERT_TRUE(waitUntil([&] { return listRequests == 1; }));
     w->main.findChild<QAction*>("ViewHighScoreList1")->trigger();
-    EXPECT_TRUE(waitUntil([&] { return w->highscore.displayhtml->toPlainText().contains("HIGH SCORES"); }));
+    EXPECT_TRUE(waitUntil([&] { return w->highscore.listView->toPlainText().contains("HIGH SCORES"); }));
 
     w->highscore.hide();
     click(widget(*w, "button_sendscore"));
@@ -299,7 +299,7 @@ TEST_F(OnlineTest, AnswerAfterPostingFailedIsIgnored)
     for (int tick = 0; tick < PostingWait::kPostingSeconds; ++tick)
         w->main.onPostingTick();
     ASSERT_EQ(dialogs.shown.size(), 1);
-    EXPECT_FALSE(w->highscore.sendit->Busy()) << "the given-up post still runs";
+    EXPECT_FALSE(w->highscore.postFetch->Busy()) << "the given-up post still runs";
     // Whatever the late answer does, it finds no post waiting.
     EXPECT_FALSE(w->main.postingWait().answered());
     answerPosts = true;
@@ -349,8 +349,8 @@ TEST_F(OnlineTest, ListPageLoadsNoResourceWhateverItsTags)
     });
     auto w = open();
     w->main.onViewHighScoreList();
-    const bool shown = waitUntil([&] { return w->highscore.displayhtml->toPlainText().contains("score 850"); });
-    w->highscore.displayhtml->grab(); // lays out and paints every image and background
+    const bool shown = waitUntil([&] { return w->highscore.listView->toPlainText().contains("score 850"); });
+    w->highscore.listView->grab(); // lays out and paints every image and background
     probing = true;
     const int probe = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
     writer.join();
@@ -359,17 +359,17 @@ TEST_F(OnlineTest, ListPageLoadsNoResourceWhateverItsTags)
     ASSERT_TRUE(shown);
     // Asserted, so that a viewer which opens files never meets the devices below.
     ASSERT_EQ(opened.load(), 0) << "the viewer opened the FIFO";
-    EXPECT_GT(w->highscore.displayhtml->refusedResources(), 0) << "the tags did not reach the viewer's loader";
+    EXPECT_GT(w->highscore.listView->refusedResources(), 0) << "the tags did not reach the viewer's loader";
     EXPECT_TRUE(requestsFor("GET /spy.png").empty());
-    EXPECT_LT(w->highscore.displayhtml->document()->size().width(), 2000) << "an image took the width it asked for";
-    QTextCursor at = w->highscore.displayhtml->document()->find("score 850");
+    EXPECT_LT(w->highscore.listView->document()->size().width(), 2000) << "an image took the width it asked for";
+    QTextCursor at = w->highscore.listView->document()->find("score 850");
     EXPECT_NE(at.charFormat().foreground().color(), QColor(255, 0, 0)) << "a style sheet was read";
 
-    w->highscore.displayhtml->LoadFromString("<html><head><link rel=stylesheet href=\"/dev/stdin\"></head>"
+    w->highscore.listView->LoadFromString("<html><head><link rel=stylesheet href=\"/dev/stdin\"></head>"
                                              "<body background=\"/dev/zero\"><img src=\"/dev/zero\">"
                                              "<img src=\"/dev/urandom\"><p>done</p></body></html>");
-    w->highscore.displayhtml->grab();
-    EXPECT_TRUE(w->highscore.displayhtml->toPlainText().endsWith("done"));
+    w->highscore.listView->grab();
+    EXPECT_TRUE(w->highscore.listView->toPlainText().endsWith("done"));
 }
 
 TEST_F(OnlineTest, PageLinksOpenOnlyWebAndMailAddresses)
@@ -396,7 +396,7 @@ TEST_F(OnlineTest, PageLinksOpenOnlyWebAndMailAddresses)
     };
     for (const auto& c : cases) {
         const qsizetype before = opener.opened.size();
-        w->highscore.onListLinkClicked(w->highscore.displayhtml, QString::fromLatin1(c.src), handled);
+        w->highscore.onListLinkClicked(w->highscore.listView, QString::fromLatin1(c.src), handled);
         if (c.opened) {
             ASSERT_EQ(opener.opened.size(), before + 1) << c.src;
             EXPECT_EQ(opener.opened.last(), QString::fromLatin1(c.opened)) << c.src;
@@ -427,7 +427,7 @@ TEST_F(OnlineTest, VersionCheckOffersOnlyANewerVersionAnsweredWith200)
     for (const auto& c : cases) {
         versionAnswer = c.answer;
         auto w = open(true);
-        ASSERT_TRUE(waitUntil([&] { return !w->main.checkupdateFetch()->Busy(); })) << c.answer.substr(0, 60);
+        ASSERT_TRUE(waitUntil([&] { return !w->main.versionFetch()->Busy(); })) << c.answer.substr(0, 60);
         EXPECT_EQ(widget(*w, objectname::kUpdatePanel)->isVisible(), c.offered) << c.answer.substr(0, 60);
     }
 }
@@ -436,13 +436,13 @@ TEST_F(OnlineTest, UpdateCheckOffOrNoKeyMakesNoRequest)
 {
     // A fetch that starts is busy at once, so "not busy after show" means none started.
     auto off = open(false);
-    EXPECT_FALSE(off->main.checkupdateFetch()->Busy());
+    EXPECT_FALSE(off->main.versionFetch()->Busy());
     EXPECT_TRUE(off->main.updatecheck->isEnabled());
     off.reset();
 
     updateKey = std::string(); // a build without a key, or with self-update off
     auto w = open(true);
-    EXPECT_FALSE(w->main.checkupdateFetch()->Busy());
+    EXPECT_FALSE(w->main.versionFetch()->Busy());
     EXPECT_FALSE(w->main.updatecheck->isEnabled());
     EXPECT_TRUE(w->main.updatecheck->isChecked()) << "the setting is still read";
     w->main.close();
@@ -551,8 +551,8 @@ TEST_F(OnlineTest, UnreachableListShowsOneLine)
         listAnswer = answer;
         auto w = open();
         w->main.onViewHighScoreList();
-        ASSERT_TRUE(waitUntil([&] { return !w->highscore.getit->Busy() && listRequests > 0; }));
-        EXPECT_EQ(w->highscore.displayhtml->toPlainText(), HighScoreWindow::kUnreachable) << answer.substr(0, 40);
+        ASSERT_TRUE(waitUntil([&] { return !w->highscore.listFetch->Busy() && listRequests > 0; }));
+        EXPECT_EQ(w->highscore.listView->toPlainText(), HighScoreWindow::kUnreachable) << answer.substr(0, 40);
     }
 }
 
@@ -562,8 +562,8 @@ TEST_F(OnlineTest, UnbrokenMegabytePageIsCutAndBrokenBeforeLayout)
     listAnswer = ScriptedHttpServer::answer(200, "OK", head + std::string(HttpLimits::kListPage - head.size(), 'x'));
     auto w = open();
     w->main.onViewHighScoreList();
-    ASSERT_TRUE(waitUntil([&] { return !w->highscore.displayhtml->toPlainText().isEmpty(); }));
-    const QString text = w->highscore.displayhtml->toPlainText();
+    ASSERT_TRUE(waitUntil([&] { return !w->highscore.listView->toPlainText().isEmpty(); }));
+    const QString text = w->highscore.listView->toPlainText();
     EXPECT_TRUE(text.endsWith(ListPageText::kCutNote));
     EXPECT_LE(text.size(), ListPageText::kMaxShownText + ListPageText::kMaxShownText / ListPageText::kMaxRun + 64);
     int run = 0;
@@ -679,7 +679,7 @@ TEST_F(OnlineTest, UnsignedOrUnfinishedInstallersNeverRun)
         EXPECT_FALSE(QFile::exists(file("qztsetup.exe"))) << c.name;
         EXPECT_FALSE(QFile::exists(file("qztsetup.exe.part"))) << c.name;
         // At most the one read that went past the statement's size.
-        EXPECT_LE(w->main.updateFlow().getupdate->RcvdCount(), static_cast<long long>(good.size() + 4)) << c.name;
+        EXPECT_LE(w->main.updateFlow().updateDownload->RcvdCount(), static_cast<long long>(good.size() + 4)) << c.name;
         EXPECT_FALSE(QFile::exists(file("pelbixsolo.BAK"))) << c.name;
         EXPECT_EQ(endedWith, -1) << c.name;
         EXPECT_FALSE(QFile::exists(file("ran"))) << c.name;

@@ -204,13 +204,13 @@ TEST(UpdateFlowHttps, AnUntrustedInstallerServerIsToldWithItsReason)
     QSignalSpy failed(&flow, &UpdateFlow::failed);
     QSignalSpy offered(&flow, &UpdateFlow::updateOffered);
     flow.checkForUpdate();
-    ASSERT_TRUE(waitUntil([&] { return !flow.checkupdate->Busy(); }));
+    ASSERT_TRUE(waitUntil([&] { return !flow.versionFetch->Busy(); }));
     EXPECT_EQ(offered.count() + failed.count(), 0) << "the background check is silent";
 
     // The statement comes over a trusted connection; the installer's
     // connection no longer trusts the server's certificate.
-    flow.getupdate->CaCertificates = server.certificateFile();
-    flow.getupdate->OnDocEnd = [&](QObject*) { flow.getupdate->CaCertificates.clear(); };
+    flow.updateDownload->CaCertificates = server.certificateFile();
+    flow.updateDownload->OnDocEnd = [&](QObject*) { flow.updateDownload->CaCertificates.clear(); };
     flow.accept();
     flow.accept(); // a second Yes while the first runs starts nothing
     ASSERT_TRUE(waitUntil([&] { return !flow.running(); }));

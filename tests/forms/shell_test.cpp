@@ -157,7 +157,7 @@ TEST_F(ShellTest, LogoClickWithARefusingBrowserShowsNothing)
     refusing.accept = false;
     auto w = open();
     click(w->main.findChild<QWidget*>("image_logo"));
-    EXPECT_EQ(refusing.opened, QStringList{w->about.URL1->fullAddress()});
+    EXPECT_EQ(refusing.opened, QStringList{w->about.makerSite->fullAddress()});
     EXPECT_TRUE(refusing.opened[0].startsWith("http://"));
     EXPECT_TRUE(dialogs.shown.isEmpty());
     EXPECT_FALSE(w->about.isVisible());

@@ -57,7 +57,7 @@ TEST_F(RealServerTest, ARefusedPostSaysWhyAndTheOneSentAgainIsListed)
     ASSERT_TRUE(widget(*w, "button_sendscore")->isVisible());
     click(widget(*w, "button_sendscore"));
     ASSERT_TRUE(waitUntil([&] { return w->highscore.isVisible(); }));
-    EXPECT_TRUE(waitUntil([&] { return w->highscore.displayhtml->toPlainText().contains("Kay"); }));
+    EXPECT_TRUE(waitUntil([&] { return w->highscore.listView->toPlainText().contains("Kay"); }));
     EXPECT_EQ(dialogs.shown.size(), 1);
     EXPECT_NE(server.get("/counter/pelbixsolo.shtml").body.find("10000"), std::string::npos);
 }

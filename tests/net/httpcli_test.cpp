@@ -169,7 +169,7 @@ TEST(Get, AnswersFromTheServer)
         EXPECT_EQ(d.cli.StatusCode(), c.status) << c.name;
         EXPECT_EQ(d.docBegins, c.docBegins) << c.name;
         EXPECT_EQ(d.docEnds, c.docBegins) << c.name;
-        EXPECT_EQ(d.cli.State(), HttpClient::httpReady) << c.name;
+        EXPECT_EQ(d.cli.State(), HttpClient::HttpState::Ready) << c.name;
     }
 }
 
@@ -237,7 +237,7 @@ TEST(Get, FailsWithTheClientsOwnPhrases)
     for (const auto& c : cases) {
         Download d(c.url);
         EXPECT_EQ(d.get(), std::make_pair(404, c.message)) << c.name;
-        EXPECT_EQ(d.cli.State(), HttpClient::httpReady) << c.name;
+        EXPECT_EQ(d.cli.State(), HttpClient::HttpState::Ready) << c.name;
     }
 }
 
@@ -457,7 +457,7 @@ TEST(Abort, EndsAHangingRequestOnce)
     cli.GetAsync();
     ASSERT_TRUE(waitUntil([&] { return !server.requests().empty(); }));
     cli.Abort();
-    EXPECT_EQ(cli.State(), HttpClient::httpReady);
+    EXPECT_EQ(cli.State(), HttpClient::HttpState::Ready);
     EXPECT_EQ(cli.StatusCode(), 404);
     EXPECT_EQ(cli.ReasonPhrase(), QStringLiteral("Connection aborted on request"));
     ASSERT_TRUE(waitUntil([&] { return !done.empty(); }));

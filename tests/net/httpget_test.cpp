@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 
 #include "net/backgroundfetch.h"
-#include "net/backgroundfetchthread.h"
 #include "net/httpgeturl.h"
 #include "support/eventwait.h"
 #include "support/scriptedhttpserver.h"
@@ -37,7 +36,7 @@ struct Outcomes {
         };
         get.OnError = [this](QObject*) { ++errors; };
         if (withProgress) {
-            get.OnProgress = [this](BackgroundFetchThread* sender, long long total, long long read) {
+            get.OnProgress = [this](BackgroundFetch* sender, long long total, long long read) {
                 EXPECT_NE(sender, nullptr);
                 ++progressCalls;
                 totals.push_back(total);
@@ -502,7 +501,7 @@ TEST(FetchString, AProgressHandlerMayStartTheNextFetch)
     int progress = 0;
     int done = 0;
     get.URL = QString::fromStdString(server.url("/"));
-    get.OnProgress = [&](BackgroundFetchThread*, long long, long long) {
+    get.OnProgress = [&](BackgroundFetch*, long long, long long) {
         if (++progress == 1)
             get.FetchString(); // cancels the fetch whose progress this is
     };
@@ -551,6 +550,30 @@ TEST(Stop, EndsAFetchThatHangsWithOneFailure)
     EXPECT_EQ(outcomes.completions(), 1);
 }
 
+TEST(BackgroundFetch, ReplacedFetchesThatHangDoNotHoldTheNext)
+{
+    // Far more replaced fetches than the transfers' pool has threads: each
+    // must leave its thread as soon as it is cancelled.
+    ScriptedHttpServer hanging([](Connection& c) {
+        c.readRequest();
+        c.hang();
+    });
+    ScriptedHttpServer good(answering(ScriptedHttpServer::answer(200, "OK", "fine")));
+    BackgroundFetch get;
+    Outcomes outcomes;
+    outcomes.attach(get);
+    get.URL = QString::fromStdString(hanging.url("/"));
+    for (int i = 0; i < 40; ++i) {
+        get.FetchString();
+        ASSERT_TRUE(waitUntil([&] { return hanging.connections() > i; })) << i;
+    }
+    get.URL = QString::fromStdString(good.url("/"));
+    get.FetchString();
+    ASSERT_TRUE(waitUntil([&] { return outcomes.completions() > 0; }));
+    EXPECT_EQ(outcomes.result, "fine");
+    EXPECT_EQ(outcomes.completions(), 1);
+}
+
 TEST(BackgroundFetch, DestroyedDuringAFetchThatHangsGetsNothing)
 {
     ScriptedHttpServer server([](Connection& c) {
@@ -568,10 +591,10 @@ TEST(BackgroundFetch, DestroyedDuringAFetchThatHangsGetsNothing)
     EXPECT_EQ(outcomes.completions(), 0);
 }
 
-TEST(BackgroundFetch, DestroyedWhileItsWorkerWaitsInAHandOff)
+TEST(BackgroundFetch, DestroyedWithProgressStillQueuedGetsNothing)
 {
-    // The worker reports a chunk and blocks until this thread takes the call;
-    // this thread destroys the component instead of running its event loop.
+    // The transfer queues a chunk's progress for this thread, which destroys
+    // the component instead of running its event loop.
     std::atomic<bool> sent{false};
     ScriptedHttpServer server([&](Connection& c) {
         c.readRequest();
@@ -586,6 +609,8 @@ TEST(BackgroundFetch, DestroyedWhileItsWorkerWaitsInAHandOff)
     get->FetchString();
     for (int i = 0; i < 1000 && !sent; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    // Time for the transfer to read the chunk and queue its report; nothing
+    // on this thread can see that without running the events in question.
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     get.reset();
     waitUntil([] { return false; }, 100);
@@ -613,23 +638,6 @@ TEST(FetchFile, WritesTheBodyToTheFile)
     QFile file(get.FileName);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "1.0.3");
-}
-
-TEST(FetchString, WaitThreadRunsTheEventsAlreadyQueued)
-{
-    ScriptedHttpServer server(answering(ScriptedHttpServer::answer(200, "OK", "x")));
-    for (bool wait : {false, true}) {
-        BackgroundFetch get;
-        Outcomes outcomes;
-        outcomes.attach(get);
-        get.WaitThread = wait;
-        get.URL = QString::fromStdString(server.url("/"));
-        bool ran = false;
-        QMetaObject::invokeMethod(&get, [&] { ran = true; }, Qt::QueuedConnection);
-        get.FetchString();
-        EXPECT_EQ(ran, wait);
-        ASSERT_TRUE(waitUntil([&] { return outcomes.completions() > 0; }));
-    }
 }
 
 TEST(FetchString, FollowsARedirectToItsTarget)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Threats to the score list staying up, one group each: slow clients, a
 // stalled database, and requests that bend HTTP.
+#include <atomic>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -31,6 +32,26 @@ public:
 private:
     sqlite3* m_db = nullptr;
     bool m_held = false;
+};
+
+// Passes everything to a store and tells when a write has reached it.
+class WatchedStore : public ScoreStore {
+public:
+    explicit WatchedStore(ScoreStore& store) : m_store(store) {}
+    void addAll(const std::vector<ScoreEntry>& entries) override
+    {
+        m_writing = true;
+        m_store.addAll(entries);
+    }
+    std::vector<ScoreEntry> best(std::size_t limit) override { return m_store.best(limit); }
+    std::int64_t count() override { return m_store.count(); }
+    void interrupt() override { m_store.interrupt(); }
+    void checkpoint() override { m_store.checkpoint(); }
+    [[nodiscard]] bool writing() const { return m_writing; }
+
+private:
+    ScoreStore& m_store;
+    std::atomic<bool> m_writing{false};
 };
 
 class Availability : public testing::Test {
@@ -93,13 +114,15 @@ TEST_F(Availability, StalledSqliteAnswersStaticPathsAndRefusesPostsCleanly)
 
 TEST_F(Availability, StopAnswersAWaitingPostAndStoresNothing)
 {
-    SqliteScoreStore store(m_file, 60s);
+    SqliteScoreStore sqlite(m_file, 60s);
+    WatchedStore store(sqlite);
     RunningServer server(store, m_settings);
     WriteLock lock(m_file);
     ASSERT_TRUE(lock.held());
     HttpAnswer post;
     std::thread poster([&] { post = server.get(postTarget("Waiting", "3/7/26", "50")); });
-    std::this_thread::sleep_for(300ms); // the post reaches the database and waits for the lock
+    // The post reaches the database, where it waits for the lock.
+    EXPECT_TRUE(pollUntil([&] { return store.writing(); }));
     server.stop();
     poster.join();
     EXPECT_TRUE(post.status == 503 || post.status == 0) << post.status;

@@ -67,9 +67,9 @@ TEST_F(GameClients, PostThenListThroughTheHighScoreWindow)
             answered = true;
             return true;
         };
-        window.sendscore(name, QStringLiteral("3/7/26"), QStringLiteral("850"));
+        window.sendScore(name, QStringLiteral("3/7/26"), QStringLiteral("850"));
         ASSERT_TRUE(waitUntil([&] { return answered; })) << name.toStdString();
-        ASSERT_TRUE(waitUntil([&] { return !window.getit->Busy(); }));
+        ASSERT_TRUE(waitUntil([&] { return !window.listFetch->Busy(); }));
     }
     const auto best = store.best(10);
     ASSERT_EQ(best.size(), 4u);
@@ -78,9 +78,9 @@ TEST_F(GameClients, PostThenListThroughTheHighScoreWindow)
         names.push_back(e.name);
     EXPECT_EQ(names, (std::vector<std::string>{"Ann & Bo", "#1", "<script>", "x+y z"}));
 
-    window.loadit();
-    ASSERT_TRUE(waitUntil([&] { return window.displayhtml->toPlainText().contains("x+y z"); }));
-    const QString text = window.displayhtml->toPlainText();
+    window.loadList();
+    ASSERT_TRUE(waitUntil([&] { return window.listView->toPlainText().contains("x+y z"); }));
+    const QString text = window.listView->toPlainText();
     EXPECT_TRUE(text.contains("<script>")) << "shown as text, not run as markup";
     EXPECT_TRUE(text.contains("Ann & Bo"));
     EXPECT_TRUE(text.contains("850"));

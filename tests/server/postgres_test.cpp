@@ -72,6 +72,7 @@ public:
     PausedBackends(const PausedBackends&) = delete;
     PausedBackends& operator=(const PausedBackends&) = delete;
     [[nodiscard]] std::size_t count() const { return m_pids.size(); }
+    [[nodiscard]] const std::vector<int>& pids() const { return m_pids; }
 
 private:
     std::vector<int> m_pids;
@@ -140,9 +141,11 @@ TEST(PostgresStalled, PausedBackendLeavesStaticPathsServedAndRefusesThePostClean
     settings.versionText = "1.0.2";
     RunningServer server(store, settings);
     ASSERT_EQ(server.get(postTarget("Before", "3/7/26", "500")).status, 200);
+    std::vector<int> pausedPids;
     {
         PausedBackends paused;
         ASSERT_EQ(paused.count(), 1u);
+        pausedPids = paused.pids();
         EXPECT_EQ(server.get(ScoreServer::kVersionPath).body, "1.0.2");
         EXPECT_NE(server.get(ScoreServer::kListPath).body.find(">Before<"), std::string::npos);
         const HttpAnswer refused = server.get(postTarget("During", "3/7/26", "600"));
@@ -150,8 +153,10 @@ TEST(PostgresStalled, PausedBackendLeavesStaticPathsServedAndRefusesThePostClean
         EXPECT_FALSE(refused.header("Retry-After").empty());
     }
     EXPECT_EQ(server.get(postTarget("After", "3/7/26", "700")).status, 200);
-    // The woken backend finds its client gone and rolls the refused post back.
-    std::this_thread::sleep_for(300ms);
+    // The woken backend finds its client gone, rolls the refused post back and ends.
+    const std::string pausedPid = std::to_string(pausedPids.front());
+    const std::string stillThere = "SELECT count(*) FROM pg_stat_activity WHERE pid = " + pausedPid;
+    EXPECT_TRUE(pollUntil([&] { return query(stillThere.c_str()) == std::vector<std::string>{"0"}; }));
     EXPECT_EQ(query("SELECT string_agg(name, ',' ORDER BY id) FROM pelbixsolo_scores"),
               std::vector<std::string>{"Before,After"});
 }
@@ -217,10 +222,11 @@ TEST(PostgresRestart, PostFloodAcrossARestartLosesAndRefusesNothing)
             }
         });
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_TRUE(pollUntil([&] { return accepted >= kPosters; })) << "the flood is under way";
     const int beforeRestart = accepted;
     const int restarted = std::system((std::string(restart) + " >/dev/null").c_str());
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const int atRestart = accepted;
+    pollUntil([&] { return accepted > atRestart + kPosters; }, std::chrono::seconds(20));
     flooding = false;
     for (auto& t : posters)
         t.join();

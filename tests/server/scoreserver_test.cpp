@@ -266,6 +266,8 @@ TEST_F(ScoreServerTest, ClientNotTakingTheInstallerIsCutOff)
     ServerSettings settings = testSettings();
     settings.limits.idleTimeout = std::chrono::seconds(1);
     settings.installer = m_folder.path() / "big.exe";
+    settings.adminHost = "127.0.0.1";
+    settings.adminPort = 0;
     std::ofstream(settings.installer, std::ios::binary).close();
     std::filesystem::resize_file(settings.installer, kInstallerSize);
     RunningServer server(m_store, settings);
@@ -273,8 +275,10 @@ TEST_F(ScoreServerTest, ClientNotTakingTheInstallerIsCutOff)
     const int sock = connectLoopback(server.port(), std::chrono::seconds(10));
     const std::string request = "GET /pelbixsolo/qztsetup.exe HTTP/1.0\r\n\r\n";
     ::send(sock, request.data(), request.size(), MSG_NOSIGNAL);
-    // Take nothing for a while: the server's writes stall past its timeout.
-    std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+    // Take nothing until the server, its writes stalled past its timeout,
+    // has closed the connection.
+    EXPECT_TRUE(pollUntil([&] { return openConnections(server.adminPort()) == 1; }));
+    EXPECT_TRUE(pollUntil([&] { return openConnections(server.adminPort()) == 0; }));
     std::uintmax_t received = 0;
     char buffer[65536];
     ssize_t got = 0;

@@ -113,6 +113,27 @@ int connectLoopback(int port, std::chrono::milliseconds timeout, const char* fro
     }
 }
 
+bool pollUntil(const std::function<bool()>& done, std::chrono::milliseconds limit)
+{
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+int openConnections(int adminPort)
+{
+    static constexpr std::string_view kSample = "\npelbixsolo_connections_open ";
+    const std::string body = httpRequest(adminPort, "GET", "/metrics").body;
+    const std::size_t at = body.find(kSample);
+    if (at == std::string::npos)
+        return -1;
+    return std::atoi(body.c_str() + at + kSample.size());
+}
+
 std::string rawExchange(int port, std::string_view request, std::chrono::milliseconds timeout, const char* fromAddress)
 {
     return exchangeOn(connectLoopback(port, timeout, fromAddress), request);

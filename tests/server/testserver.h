@@ -2,6 +2,7 @@
 #pragma once
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -62,6 +63,14 @@ private:
     int m_port;
     std::thread m_thread;
 };
+
+// Checks done every few milliseconds until it holds or limit passes;
+// whether it held.
+bool pollUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = std::chrono::seconds(10));
+
+// The client connections a server reports open on its admin address
+// (/metrics), -1 when that gives no count.
+[[nodiscard]] int openConnections(int adminPort);
 
 // Settings for tests: loopback, any free port, no log, no post limit.
 [[nodiscard]] ServerSettings testSettings();

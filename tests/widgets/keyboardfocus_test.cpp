@@ -106,12 +106,12 @@ TEST_F(KeyboardFocusTest, KeysThatPressAFocusedButton)
     };
     first->setFocus(Qt::TabFocusReason);
     for (const auto& c : cases) {
-        QSignalSpy spy(first, &SelectButton::OnClick);
+        QSignalSpy spy(first, &SelectButton::clicked);
         QTest::keyClick(first, c.key, c.modifiers);
         EXPECT_EQ(spy.count(), c.clicks) << QKeySequence(c.key | c.modifiers).toString().toStdString();
     }
     first->setEnabled(false); // the button's own flag: no click, as with the mouse
-    QSignalSpy spy(first, &SelectButton::OnClick);
+    QSignalSpy spy(first, &SelectButton::clicked);
     QTest::keyClick(first, Qt::Key_Space);
     EXPECT_EQ(spy.count(), 0);
 }
@@ -163,7 +163,7 @@ TEST_F(KeyboardFocusTest, ScreenReaderSeesButtonsAndPanelsByCaption)
     EXPECT_EQ(button->text(QAccessible::Name), "Go");
     EXPECT_TRUE(button->state().focusable);
 
-    QSignalSpy spy(first, &SelectButton::OnClick);
+    QSignalSpy spy(first, &SelectButton::clicked);
     ASSERT_NE(button->actionInterface(), nullptr);
     button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(spy.count(), 1);

@@ -156,7 +156,7 @@ TEST_F(SelButtonTest, LooksAndEventsFollowTheMouse)
     for (const auto& c : cases) {
         button->setEnabled(c.enabled);
         EXPECT_TRUE(button->QWidget::isEnabled()) << c.name;
-        QSignalSpy clicks(button, &SelectButton::OnClick);
+        QSignalSpy clicks(button, &SelectButton::clicked);
         QSignalSpy downs(button, &SelectButton::OnMouseDown);
         QSignalSpy ups(button, &SelectButton::OnMouseUp);
         for (std::size_t i = 0; i < c.steps.size(); ++i) {

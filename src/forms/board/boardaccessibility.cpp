@@ -88,7 +88,7 @@ BoardAccessibility::BoardAccessibility(QWidget& mainWindow, const Game& game)
     watchBadges();
     if (auto* noScore = m_main.findChild<QWidget*>(QString::fromLatin1(kNoScoreBadge)))
         noScore->setAccessibleName(said(kNoScore));
-    if (auto* board = m_main.findChild<QWidget*>(QStringLiteral("panel_board1"))) {
+    if (auto* board = m_main.findChild<QWidget*>(QString::fromLatin1(objectname::kBoard))) {
         m_news = new Announcer(board);
         connect(m_news, &Announcer::announced, this, &BoardAccessibility::announced);
     }
@@ -96,8 +96,8 @@ BoardAccessibility::BoardAccessibility(QWidget& mainWindow, const Game& game)
     if (auto* panel = m_main.findChild<QWidget*>(QString::fromLatin1(objectname::kBoard)))
         panel->installEventFilter(this);
     // The pause's end starts the next round or ends the game.
-    if (auto* timer2 = m_main.findChild<QTimer*>(QStringLiteral("Timer2")))
-        connect(timer2, &QTimer::timeout, this, [] { accessiblenames::refreshSoon(); });
+    if (auto* pause = m_main.findChild<QTimer*>(QString::fromLatin1(objectname::kPauseTimer)))
+        connect(pause, &QTimer::timeout, this, [] { accessiblenames::refreshSoon(); });
 }
 
 QString BoardAccessibility::dieName(int die, const Die& d)
@@ -224,7 +224,7 @@ void BoardAccessibility::namePanels()
             panel->setAccessibleName(title->text());
     }
     // The game's end says what the game came to.
-    auto* cleared = m_main.findChild<QWidget*>(QStringLiteral("panel_cleared"));
+    auto* cleared = m_main.findChild<QWidget*>(QString::fromLatin1(objectname::kClearedPanel));
     auto* clearedTitle = m_main.findChild<QLabel*>(QStringLiteral("label_cleared"));
     if (cleared != nullptr && clearedTitle != nullptr)
         accessiblenames::follow(cleared, [this, clearedTitle] {

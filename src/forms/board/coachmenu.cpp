@@ -3,14 +3,34 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QThread>
+#include <QThreadPool>
 #include <QWidget>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include "core/game/coach.h"
 #include "core/game/game.h"
 #include "forms/board/hintpanel.h"
 #include "forms/windows/reviewwindow.h"
 #include "forms/art/objectnames.h"
+
+namespace {
+
+// The solve keeps a processor busy for a while: on a thread of its own, the
+// shared pool's work (the statistics, the update's checks) never queues
+// behind it.
+QThreadPool& solvePool()
+{
+    static QThreadPool pool;
+    static const bool ready = [] {
+        pool.setMaxThreadCount(1);
+        pool.setThreadPriority(QThread::LowestPriority);
+        return true;
+    }();
+    (void)ready;
+    return pool;
+}
+
+} // namespace
 
 CoachMenu::CoachMenu(QWidget* mainWindow, QMenu* view, Game& game)
     : QObject(mainWindow), m_main(mainWindow), m_game(game)
@@ -25,23 +45,23 @@ CoachMenu::CoachMenu(QWidget* mainWindow, QMenu* view, Game& game)
 }
 
 // The main window's game is gone by the time its children go, and with it
-// every call into this observer: only the worker is left to wait for.
+// every call into this observer: only a solve under way is left to wait
+// for. One still queued behind other work is dropped rather than run here.
+// A future whose solver was taken is empty and has nothing to wait for.
 CoachMenu::~CoachMenu()
 {
-    if (m_worker)
-        m_worker->wait();
+    if (!m_solving.isValid())
+        return;
+    m_solving.cancel();
+    m_solving.waitForFinished();
 }
 
 void CoachMenu::startSolve()
 {
-    if (m_worker)
+    if (solveStarted())
         return;
-    // The worker builds its own solver and hands it over whole through the future.
-    auto task = std::make_shared<std::packaged_task<std::unique_ptr<Solver>()>>(
-        [] { return std::make_unique<Solver>(); });
-    m_solving = task->get_future();
-    m_worker.reset(QThread::create([task] { (*task)(); }));
-    m_worker->start(QThread::LowestPriority);
+    // The task builds its own solver and hands it over whole through the future.
+    m_solving = QtConcurrent::run(&solvePool(), [] { return std::make_unique<Solver>(); });
 }
 
 const Solver* CoachMenu::solver()
@@ -49,9 +69,9 @@ const Solver* CoachMenu::solver()
     if (!m_solver) {
         startSolve();
         try {
-            m_solver = m_solving.get();
+            m_solver = m_solving.takeResult();
         } catch (const std::exception&) {
-            return nullptr; // out of memory in the worker: the coach stays silent
+            return nullptr; // out of memory in the solve: the coach stays silent
         }
     }
     return m_solver.get();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include <QFuture>
 #include <QObject>
 #include <QPointer>
-#include <future>
 #include <memory>
 
 #include "core/game/gamerecord.h"
@@ -11,13 +11,12 @@
 class Game;
 class HintPanel;
 class QMenu;
-class QThread;
 class QWidget;
 class ReviewWindow;
 
 // The coach's place in the main window: the View menu's "Hint" (H) and
 // "Game Review", the record of the player's moves, and the solve. That runs
-// once, in a worker thread, when the first game starts: start-up and an idle
+// once, on a pool thread of its own, when the first game starts: start-up and an idle
 // window never pay for it, and nothing needs it before a round is in play.
 class CoachMenu : public QObject, private GameObserver {
     Q_OBJECT
@@ -29,7 +28,7 @@ public:
     void onHint();
     void onGameReview();
 
-    [[nodiscard]] bool solveStarted() const { return m_worker != nullptr; }
+    [[nodiscard]] bool solveStarted() const { return m_solving.isValid() || m_solver; }
     // The solved policy, waiting for the worker if it is still at it; null
     // when the worker failed.
     [[nodiscard]] const Solver* solver();
@@ -46,7 +45,6 @@ private:
     GameRecord m_record;
     QPointer<HintPanel> m_hint;
     QPointer<ReviewWindow> m_review;
-    std::unique_ptr<QThread> m_worker;
-    std::future<std::unique_ptr<Solver>> m_solving;
+    QFuture<std::unique_ptr<Solver>> m_solving;
     std::unique_ptr<Solver> m_solver;
 };

@@ -129,9 +129,9 @@ MainWindow::MainWindow(const ProgramFolder& folder, MainWindowSeams seams, QWidg
     m_history.setNext(m_game.observer()); // the coach's, set up with the menu
     m_game.setObserver(&m_history);
     buildBoard();
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    connect(Timer2, &QTimer::timeout, this, &MainWindow::onPauseElapsed);
+    m_pauseTimer = new QTimer(this);
+    m_pauseTimer->setObjectName(QString::fromLatin1(objectname::kPauseTimer));
+    connect(m_pauseTimer, &QTimer::timeout, this, &MainWindow::onPauseElapsed);
     wireOnlineFlows(seams);
     m_keys = new BoardKeys(this);
     m_access = new BoardAccessibility(*this, m_game);
@@ -257,7 +257,7 @@ void MainWindow::onKeyboardShortcuts() { m_keys->showShortcuts(); }
 void MainWindow::onLogo()
 {
     if (m_windows.about)
-        m_windows.about->URL1->Open(); // a browser that cannot start shows nothing
+        m_windows.about->makerSite->Open(); // a browser that cannot start shows nothing
 }
 
 void MainWindow::onCancel() { panel_cleared->hide(); }
@@ -519,8 +519,8 @@ void MainWindow::playCue(const std::string& name)
 
 void MainWindow::showMessage(const std::string& text) { m_dialogs.information(this, shownText(text)); }
 
-void MainWindow::startPauseTimer(int milliseconds) { Timer2->start(milliseconds); }
-void MainWindow::stopPauseTimer() { Timer2->stop(); }
+void MainWindow::startPauseTimer(int milliseconds) { m_pauseTimer->start(milliseconds); }
+void MainWindow::stopPauseTimer() { m_pauseTimer->stop(); }
 
 std::string MainWindow::playerName() const { return playerNameText().toStdString(); }
 QString MainWindow::playerNameText() const { return edit_name->text(); }
@@ -775,7 +775,7 @@ void MainWindow::onSendScore()
         const QString date = PostingWait::postingDate(QDate::currentDate(), QLocale::system());
         const QString name = edit_name->text();
         if (m_windows.highscore)
-            m_windows.highscore->sendscore(name, date, score);
+            m_windows.highscore->sendScore(name, date, score);
     } catch (...) {
         // A post that cannot even start ends like one nobody answers: the
         // countdown runs out and says so.
@@ -791,7 +791,7 @@ void MainWindow::onHighScoresButton()
 {
     if (!m_windows.highscore)
         return;
-    m_windows.highscore->loadit();
+    m_windows.highscore->loadList();
     m_windows.highscore->showWindow();
 }
 
@@ -844,7 +844,7 @@ void MainWindow::setProgramFile(const QString& path) { m_update->setProgramFile(
 
 void MainWindow::setProcessEnd(std::function<void(int)> end) { m_update->endProcess = std::move(end); }
 
-BackgroundFetch* MainWindow::checkupdateFetch() const { return m_update->checkupdate; }
+BackgroundFetch* MainWindow::versionFetch() const { return m_update->versionFetch; }
 
 void MainWindow::judgeVersionAnswer(QObject* Sender, const QByteArray& Result)
 {

@@ -106,7 +106,7 @@ public:
     // process ends once the installer runs.
     void setProgramFile(const QString& path);
     void setProcessEnd(std::function<void(int)> end);
-    [[nodiscard]] BackgroundFetch* checkupdateFetch() const;
+    [[nodiscard]] BackgroundFetch* versionFetch() const;
 
     const QString productkey = QString::fromLatin1(kProductKey.data(), kProductKey.size());
 
@@ -266,10 +266,10 @@ private:
     LimitedEdit* edit_aname = nullptr;
     PictureBox* button_namedone = nullptr;
     PictureBox* button_namecancel = nullptr;
-    QTimer* Timer2 = nullptr;
+    QTimer* m_pauseTimer = nullptr;
     PostingWait* m_posting = nullptr; // owns Timer1
 
-    UpdateFlow* m_update = nullptr;   // owns checkupdate and getupdate
+    UpdateFlow* m_update = nullptr;   // owns versionFetch and updateDownload
     FlatPanel* panel_update = nullptr;
     PictureBox* button_updateyes = nullptr;
     PictureBox* button_updatecancel = nullptr;

@@ -35,43 +35,38 @@ AboutWindow::AboutWindow(QWidget* parent, UrlOpener& urls) : QWidget(parent, Qt:
     setFixedSize(kClientSize);
 
     const QString site = QString::fromStdString(MakerHost::builtIn().authority());
-    URL1 = new WebAddress(this, urls);
-    URL1->setObjectName(QStringLiteral("URL1"));
-    URL1->setURL(site);
-    URL1->setURLType(WebAddressType::Http);
+    makerSite = new WebAddress(this, urls);
+    makerSite->setObjectName(QStringLiteral("URL1"));
+    makerSite->setURL(site);
+    makerSite->setURLType(WebAddressType::Http);
 
-    Image1 = new PictureBox(this, QStringLiteral("Image1"));
-    Image1->setGeometry(QRect(QPoint(36, 10), artwork::kAboutLogoSize));
-    Image1->setPictureSource([] { return artwork::logoPicture(artwork::kAboutLogoSize); });
+    m_logo = new PictureBox(this, QStringLiteral("Image1"));
+    m_logo->setGeometry(QRect(QPoint(36, 10), artwork::kAboutLogoSize));
+    m_logo->setPictureSource([] { return artwork::logoPicture(artwork::kAboutLogoSize); });
 
     LabelStyle link;
     link.pixels = 16;
     link.bold = true;
     link.underline = true;
     link.alignment = Qt::AlignCenter;
-    Label7 = infowindow::placeLink(this, QStringLiteral("Label7"), QRect(8, 72, 289, 20), site, link);
-    connect(Label7, &ClickableLabel::clicked, this, &AboutWindow::onMakerAddress);
+    m_siteLink = infowindow::placeLink(this, QStringLiteral("Label7"), QRect(8, 72, 289, 20), site, link);
+    connect(m_siteLink, &ClickableLabel::clicked, this, &AboutWindow::onMakerAddress);
 
-    label_year = infowindow::placeNotice(this, {{4, 122}, {140, 138}, {4, 138}, {4, 154}, {108, 138}}, noticeStyle());
-    Label1 = placeLabel(this, QStringLiteral("Label1"), QRect(48, 171, 0, 0), tr("Version"), noticeStyle());
+    m_year = infowindow::placeNotice(this, {{4, 122}, {140, 138}, {4, 138}, {4, 154}, {108, 138}}, noticeStyle());
+    m_versionCaption = placeLabel(this, QStringLiteral("Label1"), QRect(48, 171, 0, 0), tr("Version"), noticeStyle());
     // Fixed at build time: the update check compares the server's version
     // file with this caption.
-    version = placeLabel(this, QStringLiteral("version"), QRect(96, 171, 0, 0), QLatin1String(kVersion),
+    m_version = placeLabel(this, QStringLiteral("version"), QRect(96, 171, 0, 0), QLatin1String(kVersion),
                          noticeStyle(rgbColor(colours::kKhaki)));
-    Label9 = placeLabel(this, QStringLiteral("Label9"), QRect(123, 171, 0, 0), QStringLiteral(".4"),
+    m_versionTail = placeLabel(this, QStringLiteral("Label9"), QRect(123, 171, 0, 0), QStringLiteral(".4"),
                         noticeStyle(rgbColor(colours::kKhaki)));
 
     button_done = infowindow::placeSelButton(this, QStringLiteral("button_done"), QRect(202, 164, 95, 20), 10,
                                              tr("Done"), kDoneCaption, Qt::AlignHCenter);
-    connect(button_done, &SelectButton::OnClick, this, &AboutWindow::onDone);
+    connect(button_done, &SelectButton::clicked, this, &AboutWindow::onDone);
 
-    FormCreate();
-}
-
-void AboutWindow::FormCreate()
-{
-    label_year->setText(infowindow::currentYear());
-    label_year->adjustSize();
+    m_year->setText(infowindow::currentYear());
+    m_year->adjustSize();
 }
 
 void AboutWindow::showCentredOn(const QWidget* mainWindow)
@@ -81,12 +76,12 @@ void AboutWindow::showCentredOn(const QWidget* mainWindow)
 
 QString AboutWindow::versionText() const
 {
-    return version->text();
+    return m_version->text();
 }
 
 void AboutWindow::onMakerAddress()
 {
-    (void)URL1->Open(); // nothing to tell the player either way
+    (void)makerSite->Open(); // nothing to tell the player either way
 }
 
 void AboutWindow::onDone()

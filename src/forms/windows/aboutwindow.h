@@ -39,17 +39,15 @@ public:
     void onDone();
 
     // The maker's web site; the main window's logo opens it too.
-    WebAddress* URL1 = nullptr;
+    WebAddress* makerSite = nullptr;
 
 private:
-    void FormCreate();
-
-    PictureBox* Image1 = nullptr;
-    ClickableLabel* Label7 = nullptr;
-    QLabel* label_year = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* version = nullptr;
-    QLabel* Label9 = nullptr;
+    PictureBox* m_logo = nullptr;
+    ClickableLabel* m_siteLink = nullptr;
+    QLabel* m_year = nullptr;
+    QLabel* m_versionCaption = nullptr;
+    QLabel* m_version = nullptr;
+    QLabel* m_versionTail = nullptr;
     SelectButton* button_done = nullptr;
     bool m_placed = false;
 };

@@ -10,6 +10,7 @@
 #include "forms/windows/aboutwindow.h"
 #include "forms/art/formlayout.h"
 #include "platform/translations.h"
+#include "forms/art/objectnames.h"
 
 namespace {
 
@@ -99,31 +100,31 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 void HelpWindow::buildSide()
 {
-    panel_side = placeFramedPanel(this, QStringLiteral("panel_side"));
+    panel_side = placeFramedPanel(this, QString::fromLatin1(objectname::kSidePanel));
     panel_side->resize(kSideWidth, kClientSize.height());
 
     for (const PageButton& b : kPageButtons) {
         SelectButton* button =
             infowindow::placeSelButton(panel_side, QString::fromLatin1(b.name), QRect(7, b.top, 122, 20), b.tag,
                                        tr(b.caption), rgbColor(colours::kHelpButtonText));
-        connect(button, &SelectButton::OnClick, this, &HelpWindow::onPageButton);
+        connect(button, &SelectButton::clicked, this, &HelpWindow::onPageButton);
     }
     SelectButton* button_about =
         infowindow::placeSelButton(panel_side, QStringLiteral("button_about"), QRect(7, 152, 122, 20), kOtherButtonTag,
                                    tr("About"), rgbColor(colours::kHelpButtonText));
-    connect(button_about, &SelectButton::OnClick, this, &HelpWindow::onAboutButton);
+    connect(button_about, &SelectButton::clicked, this, &HelpWindow::onAboutButton);
 
     label_year = infowindow::placeNotice(panel_side, {{12, 336}, {12, 352}, {12, 368}, {12, 384}, {100, 368}}, {});
 
     SelectButton* button_done =
         infowindow::placeSelButton(panel_side, QStringLiteral("button_done"), QRect(18, 404, 95, 20), kOtherButtonTag,
                                    tr("Done"), rgbColor(colours::kHelpButtonText), Qt::AlignHCenter);
-    connect(button_done, &SelectButton::OnClick, this, &HelpWindow::onDone);
+    connect(button_done, &SelectButton::clicked, this, &HelpWindow::onDone);
 }
 
 void HelpWindow::buildPages()
 {
-    panel_main = placeFramedPanel(this, QStringLiteral("panel_main"));
+    panel_main = placeFramedPanel(this, QString::fromLatin1(objectname::kMainPanel));
     panel_main->setGeometry(kSideWidth, 0, kClientSize.width() - kSideWidth, kClientSize.height());
 
     LabelStyle caption;

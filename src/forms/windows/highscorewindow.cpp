@@ -23,6 +23,7 @@
 #include "net/wiretext.h"
 #include "protocol/wirecontract.h"
 #include "widgets/textscale.h"
+#include "forms/art/objectnames.h"
 
 namespace {
 
@@ -74,7 +75,6 @@ BackgroundFetch* makeFetcher(QObject* parent, const QString& name, long long max
     fetch->Agent = wireText(wire::kFetchAgent);
     fetch->BinaryData = false;
     fetch->UseCache = false;
-    fetch->WaitThread = false;
     fetch->MaxBodySize = maxBodySize;
     return fetch;
 }
@@ -93,14 +93,14 @@ HighScoreWindow::HighScoreWindow(const ServerAddress& server, QWidget* parent, U
     logo->setGeometry(QRect(QPoint(24, 8), artwork::kHighScoreLogoSize));
     logo->setPictureSource([] { return artwork::logoPicture(artwork::kHighScoreLogoSize); });
 
-    auto* panel = new FlatPanel(this, QStringLiteral("panel_main"));
+    auto* panel = new FlatPanel(this, QString::fromLatin1(objectname::kMainPanel));
     panel->setGeometry(112, 8, 481, 507);
     panel->setColor(rgbColor(colours::kHighScoreFrame));
     panel->setColorHighLight(clWhite);
     panel->setColorShadow(clWhite);
-    displayhtml = new HtmlView(panel, QStringLiteral("displayhtml"));
-    panel->alignChild(displayhtml, ChildAlign::Client);
-    displayhtml->OnHotSpotClick = [this](QObject* sender, const QString& src, bool& handled) {
+    listView = new HtmlView(panel, QStringLiteral("displayhtml"));
+    panel->alignChild(listView, ChildAlign::Client);
+    listView->OnLinkClicked = [this](QObject* sender, const QString& src, bool& handled) {
         onListLinkClicked(sender, src, handled);
     };
 
@@ -110,11 +110,11 @@ HighScoreWindow::HighScoreWindow(const ServerAddress& server, QWidget* parent, U
     caption.color = Qt::black;
     placeLabel(this, QStringLiteral("label_maker"), QRect(8, 544, 0, 0), QStringLiteral("Dravik Software"), caption);
 
-    renewSendit();
-    renewGetit();
-    URL1 = new WebAddress(this, urls);
-    URL1->setObjectName(QStringLiteral("URL1"));
-    URL1->setURLType(WebAddressType::None);
+    renewPostFetch();
+    renewListFetch();
+    linkOpener = new WebAddress(this, urls);
+    linkOpener->setObjectName(QStringLiteral("URL1"));
+    linkOpener->setURLType(WebAddressType::None);
 }
 
 HighScoreWindow::~HighScoreWindow() = default;
@@ -129,55 +129,55 @@ QString HighScoreWindow::postUrl(const QString& name, const QString& date, const
 
 QString HighScoreWindow::listUrl() const { return m_server + QLatin1String(wire::kListPath); }
 
-void HighScoreWindow::renewSendit()
+void HighScoreWindow::renewPostFetch()
 {
     // Destroying a fetcher ends its request at once, and nothing of it
     // arrives afterwards.
-    delete sendit;
-    sendit = makeFetcher(this, QStringLiteral("sendit"), HttpLimits::kPostAnswer);
-    sendit->OtherHostRedirects = false; // a score counts as posted only where it was sent
-    sendit->OnDoneString = [this](QObject* sender, const QByteArray& result) { onPostAnswered(sender, result); };
-    sendit->OnError = [this](QObject* sender) { onPostFailed(sender); };
+    delete postFetch;
+    postFetch = makeFetcher(this, QStringLiteral("sendit"), HttpLimits::kPostAnswer);
+    postFetch->OtherHostRedirects = false; // a score counts as posted only where it was sent
+    postFetch->OnDoneString = [this](QObject* sender, const QByteArray& result) { onPostAnswered(sender, result); };
+    postFetch->OnError = [this](QObject* sender) { onPostFailed(sender); };
 }
 
-void HighScoreWindow::renewGetit()
+void HighScoreWindow::renewListFetch()
 {
-    delete getit;
-    getit = makeFetcher(this, QStringLiteral("getit"), HttpLimits::kListPage);
-    getit->OnDoneString = [this](QObject* sender, const QByteArray& result) { onListLoaded(sender, result); };
-    getit->OnError = [this](QObject* sender) { onListFailed(sender); };
+    delete listFetch;
+    listFetch = makeFetcher(this, QStringLiteral("getit"), HttpLimits::kListPage);
+    listFetch->OnDoneString = [this](QObject* sender, const QByteArray& result) { onListLoaded(sender, result); };
+    listFetch->OnError = [this](QObject* sender) { onListFailed(sender); };
 }
 
-void HighScoreWindow::sendscore(const QString& name, const QString& date, const QString& score)
+void HighScoreWindow::sendScore(const QString& name, const QString& date, const QString& score)
 {
     // A fetcher runs one request at a time; a post still hanging would
     // swallow this one.
-    if (sendit->Busy())
-        renewSendit();
+    if (postFetch->Busy())
+        renewPostFetch();
     m_refusal.clear();
-    sendit->URL = postUrl(name, date, score);
-    sendit->FetchString();
+    postFetch->URL = postUrl(name, date, score);
+    postFetch->FetchString();
 }
 
 void HighScoreWindow::abandonPost()
 {
-    if (sendit->Busy())
-        renewSendit();
+    if (postFetch->Busy())
+        renewPostFetch();
 }
 
-void HighScoreWindow::loadit()
+void HighScoreWindow::loadList()
 {
-    if (getit->Busy())
-        renewGetit();
-    getit->PostQuery.clear();
-    getit->URL = listUrl();
-    getit->FetchString();
+    if (listFetch->Busy())
+        renewListFetch();
+    listFetch->PostQuery.clear();
+    listFetch->URL = listUrl();
+    listFetch->FetchString();
 }
 
 void HighScoreWindow::onPostAnswered(QObject* Sender, const QByteArray& Result)
 {
     // The body is not looked at; the status says whether the score was kept.
-    if (!successStatus(sendit->StatusCode())) {
+    if (!successStatus(postFetch->StatusCode())) {
         m_refusal = QString::fromStdString(refusalReason(std::string_view(Result.constData(), static_cast<std::size_t>(Result.size()))));
         onPostFailed(Sender);
         return;
@@ -185,14 +185,14 @@ void HighScoreWindow::onPostAnswered(QObject* Sender, const QByteArray& Result)
     // An answer after the player was told "Posting Failed." is no answer.
     if (OnPostAnswered && !OnPostAnswered())
         return;
-    loadit();
+    loadList();
     showWindow();
 }
 
 void HighScoreWindow::onPostFailed(QObject* Sender)
 {
     // A 2xx without a body (204) kept the score all the same.
-    if (successStatus(sendit->StatusCode()) && sendit->Received() == 0) {
+    if (successStatus(postFetch->StatusCode()) && postFetch->Received() == 0) {
         onPostAnswered(Sender, QByteArray());
         return;
     }
@@ -202,16 +202,16 @@ void HighScoreWindow::onPostFailed(QObject* Sender)
 
 void HighScoreWindow::onListLoaded(QObject* Sender, const QByteArray& Result)
 {
-    if (!successStatus(getit->StatusCode())) {
+    if (!successStatus(listFetch->StatusCode())) {
         onListFailed(Sender);
         return;
     }
-    displayhtml->LoadFromString(ListPageText::prepare(QString::fromUtf8(Result)), QString());
+    listView->LoadFromString(ListPageText::prepare(QString::fromUtf8(Result)), QString());
 }
 
 void HighScoreWindow::onListFailed(QObject*)
 {
-    displayhtml->LoadFromString(QStringLiteral("<p>%1</p>").arg(tr(kUnreachable).toHtmlEscaped()), QString());
+    listView->LoadFromString(QStringLiteral("<p>%1</p>").arg(tr(kUnreachable).toHtmlEscaped()), QString());
 }
 
 std::optional<QString> HighScoreWindow::openableLink(const QString& src)
@@ -232,8 +232,8 @@ void HighScoreWindow::onListLinkClicked(QObject*, const QString& SRC, bool&)
     const std::optional<QString> link = openableLink(SRC);
     if (!link)
         return;
-    URL1->setURL(*link);
-    URL1->Open();
+    linkOpener->setURL(*link);
+    linkOpener->Open();
 }
 
 void HighScoreWindow::onDone() { close(); }

@@ -23,11 +23,11 @@ public:
 
     // name, date and score already formatted; each is encoded for the query.
     // A post or list load still under way is dropped for the new one.
-    void sendscore(const QString& name, const QString& date, const QString& score);
+    void sendScore(const QString& name, const QString& date, const QString& score);
     // Why the server refused the last post, in its own words on one line;
     // empty when it gave no reason.
     [[nodiscard]] const QString& refusal() const { return m_refusal; }
-    void loadit();
+    void loadList();
     // The post under way is no longer awaited: it ends, and no answer of it arrives.
     void abandonPost();
 
@@ -61,15 +61,15 @@ public:
     std::function<bool()> OnPostAnswered;
     std::function<void()> OnPostFailed;
 
-    BackgroundFetch* sendit = nullptr;
-    BackgroundFetch* getit = nullptr;
-    HtmlView* displayhtml = nullptr;
-    WebAddress* URL1 = nullptr;
+    BackgroundFetch* postFetch = nullptr;
+    BackgroundFetch* listFetch = nullptr;
+    HtmlView* listView = nullptr;
+    WebAddress* linkOpener = nullptr;
 
 private:
     // A fresh fetcher in place of the old one, which ends unheard.
-    void renewSendit();
-    void renewGetit();
+    void renewPostFetch();
+    void renewListFetch();
 
     QString m_server; // http[s]://host[:port]
     bool m_placed = false;

@@ -45,27 +45,27 @@ MultiplayerWindow::MultiplayerWindow(const QByteArray& jpeg, QWidget* parent, Ur
     infowindow::dress(this, tr("Pelbix Solo - Multiplayer"), kClientSize);
     setFixedSize(kClientSize);
 
-    URL1 = new WebAddress(this, urls);
-    URL1->setObjectName(QStringLiteral("URL1"));
-    URL1->setURL(QString::fromStdString(MakerHost::builtIn().authority()) + kMultiplayerPath);
-    URL1->setURLType(WebAddressType::Http);
+    m_makerSite = new WebAddress(this, urls);
+    m_makerSite->setObjectName(QStringLiteral("URL1"));
+    m_makerSite->setURL(QString::fromStdString(MakerHost::builtIn().authority()) + kMultiplayerPath);
+    m_makerSite->setURLType(WebAddressType::Http);
 
-    Label6 = placeInvitation(this, QStringLiteral("Label6"), QRect(0, 16, 563, 23), 16,
+    m_headline = placeInvitation(this, QStringLiteral("Label6"), QRect(0, 16, 563, 23), 16,
                              tr("Pelbix Solo has a multiplayer edition on the Dravik Software web site!"));
-    Label1 = placeInvitation(this, QStringLiteral("Label1"), QRect(32, 48, 489, 41), 19,
+    m_invitation = placeInvitation(this, QStringLiteral("Label1"), QRect(32, 48, 489, 41), 19,
                              tr("Click here to learn how to play Pelbix against other people "
                                             "on the Dravik Software game service!"));
-    Image1 = new PictureBox(this, QStringLiteral("Image1"));
-    Image1->setGeometry(QRect(QPoint(120, 96), kPictureSize));
-    Image1->setCursor(Qt::PointingHandCursor);
-    Image1->setPictureSource([jpeg] { return decodePicture(jpeg); });
-    connect(Label6, &ClickableLabel::clicked, this, &MultiplayerWindow::onMakerAddress);
-    connect(Label1, &ClickableLabel::clicked, this, &MultiplayerWindow::onMakerAddress);
-    connect(Image1, &PictureBox::clicked, this, &MultiplayerWindow::onMakerAddress);
+    m_picture = new PictureBox(this, QStringLiteral("Image1"));
+    m_picture->setGeometry(QRect(QPoint(120, 96), kPictureSize));
+    m_picture->setCursor(Qt::PointingHandCursor);
+    m_picture->setPictureSource([jpeg] { return decodePicture(jpeg); });
+    connect(m_headline, &ClickableLabel::clicked, this, &MultiplayerWindow::onMakerAddress);
+    connect(m_invitation, &ClickableLabel::clicked, this, &MultiplayerWindow::onMakerAddress);
+    connect(m_picture, &PictureBox::clicked, this, &MultiplayerWindow::onMakerAddress);
 
     button_done = infowindow::placeSelButton(this, QStringLiteral("button_done"), QRect(450, 380, 95, 20), 10,
                                              tr("Done"), rgbColor(colours::kOlive), Qt::AlignHCenter);
-    connect(button_done, &SelectButton::OnClick, this, &MultiplayerWindow::onDone);
+    connect(button_done, &SelectButton::clicked, this, &MultiplayerWindow::onDone);
 }
 
 QByteArray MultiplayerWindow::storedPicture()
@@ -91,7 +91,7 @@ void MultiplayerWindow::showCentredOn(const QWidget* mainWindow)
 
 void MultiplayerWindow::onMakerAddress()
 {
-    (void)URL1->Open(); // nothing to tell the player either way
+    (void)m_makerSite->Open(); // nothing to tell the player either way
 }
 
 void MultiplayerWindow::onDone()

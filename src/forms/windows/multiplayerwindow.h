@@ -39,10 +39,10 @@ public:
     void onDone();
 
 private:
-    WebAddress* URL1 = nullptr;
-    ClickableLabel* Label6 = nullptr;
-    ClickableLabel* Label1 = nullptr;
-    PictureBox* Image1 = nullptr;
+    WebAddress* m_makerSite = nullptr;
+    ClickableLabel* m_headline = nullptr;
+    ClickableLabel* m_invitation = nullptr;
+    PictureBox* m_picture = nullptr;
     SelectButton* button_done = nullptr;
     bool m_placed = false;
 };

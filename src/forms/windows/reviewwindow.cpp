@@ -73,7 +73,7 @@ ReviewWindow::ReviewWindow(QWidget* parent) : QWidget(parent, Qt::Tool)
     button_done = infowindow::placeSelButton(this, QStringLiteral("button_done"),
                                              QRect(kClientSize.width() - kMargin - 95, kClientSize.height() - 32, 95, 20),
                                              10, tr("Done"), rgbColor(colours::kOlive), Qt::AlignHCenter);
-    connect(button_done, &SelectButton::OnClick, this, &ReviewWindow::onDone);
+    connect(button_done, &SelectButton::clicked, this, &ReviewWindow::onDone);
 }
 
 void ReviewWindow::showReview(const GameReview* review)

@@ -8,6 +8,7 @@
 #include "widgets/selectbutton.h"
 #include "forms/art/formlayout.h"
 #include "forms/windows/infowindow.h"
+#include "forms/art/objectnames.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ ShortcutsWindow::ShortcutsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     infowindow::dress(this, tr("Pelbix Solo - Keyboard Shortcuts"), kClientSize);
     setFixedSize(kClientSize);
 
-    auto* panel = new FlatPanel(this, QStringLiteral("panel_keys"));
+    auto* panel = new FlatPanel(this, QString::fromLatin1(objectname::kKeysPanel));
     panel->setGeometry(kPanelPlace);
     panel->setColor(infowindow::kBackground);
     panel->setColorHighLight(clBlack);
@@ -63,7 +64,7 @@ ShortcutsWindow::ShortcutsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
     SelectButton* done = infowindow::placeSelButton(this, QStringLiteral("button_done"), kDonePlace, 10,
                                                   tr("Done"), infowindow::kBackground, Qt::AlignHCenter);
-    connect(done, &SelectButton::OnClick, this, &ShortcutsWindow::onDone);
+    connect(done, &SelectButton::clicked, this, &ShortcutsWindow::onDone);
 }
 
 void ShortcutsWindow::setKeys(const std::vector<KeyHelp>& keys)

@@ -11,6 +11,7 @@
 #include "forms/windows/tallymodel.h"
 #include "widgets/picturebox.h"
 #include "platform/dialogservice.h"
+#include "forms/art/objectnames.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ TallyListWindow::TallyListWindow(TallyModel& tally, DialogService& dialogs, QWid
 
 void TallyListWindow::build()
 {
-    auto* panel = new FlatPanel(this, QStringLiteral("panel_tally"));
+    auto* panel = new FlatPanel(this, QString::fromLatin1(objectname::kTallyPanel));
     panel->setGeometry(6, 3, 331, 434);
     panel->setColor(rgbColor(colours::kOlive));
 

@@ -11,6 +11,7 @@
 #include "widgets/selectbutton.h"
 #include "widgets/accessiblenames.h"
 #include "widgets/announcer.h"
+#include "forms/art/objectnames.h"
 
 namespace windowaccessibility {
 namespace {

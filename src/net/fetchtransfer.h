@@ -2,7 +2,6 @@
 #pragma once
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstddef>
 #include <functional>
 #include <mutex>
@@ -13,17 +12,12 @@
 #include "net/httpgeturl.h"
 #include "net/httplimits.h"
 
-class QObject;
-
-// The worker of one BackgroundFetch fetch. It runs on its own thread with copies of
-// the component's settings taken when the fetch started, and hands progress
-// and completion to the component's thread synchronously: the worker waits
-// until the call there has returned, so the component may read the results
-// below during such a call without a lock.
-//
-// The hand-off is gated: once the component has called release(), no call
-// reaches it again, and release() returns only when no call is in flight.
-class BackgroundFetchThread {
+// One BackgroundFetch fetch, run to its end by run() on a pool thread with
+// copies of the component's settings taken when the fetch started. The
+// component reads the results below once run() has returned (its future has
+// finished); while it runs, only the progress hook sees them, on the
+// transfer's thread.
+class FetchTransfer {
 public:
     struct Settings {
         std::string AcceptTypes;
@@ -37,42 +31,36 @@ public:
         bool BinaryData = false;
         bool UseCache = false;
         bool ToFile = false;
-        bool WantsProgress = false; // whether OnProgress was assigned at the start
         long long MaxBodySize = 0;  // 0: any size
         HttpTimeouts Timeouts;
         bool OtherHostRedirects = true; // a post never follows one whatever this says
         std::string CaCertificates;     // a PEM file trusted besides the system's store
     };
-    using Call = std::function<void(BackgroundFetchThread&)>;
+    // Called on the transfer's thread after each chunk with TotalSize and Readed.
+    using Progress = std::function<void(long long totalSize, long long readed)>;
 
     // Largest body piece read and reported at a time.
     static constexpr std::size_t kChunkSize = 1025;
 
-    // `receiver` lives on the component's thread; `progress` and `done` run
-    // there, the first after each chunk (only with WantsProgress), the second
-    // once at the end.
-    BackgroundFetchThread(Settings settings, QObject* receiver, Call progress, Call done);
-    ~BackgroundFetchThread();
-    BackgroundFetchThread(const BackgroundFetchThread&) = delete;
-    BackgroundFetchThread& operator=(const BackgroundFetchThread&) = delete;
+    // An empty `progress` reports nothing.
+    FetchTransfer(Settings settings, Progress progress);
+    ~FetchTransfer();
+    FetchTransfer(const FetchTransfer&) = delete;
+    FetchTransfer& operator=(const FetchTransfer&) = delete;
 
-    // The thread's body: fetch, then deliver the completion.
+    // Fetches until the answer is whole, fails, is stopped or runs out of time.
     void run();
 
-    // Asks the worker to end; a transfer waiting on the network notices at once.
+    // Asks the transfer to end; one waiting on the network notices at once.
     void requestStop();
     [[nodiscard]] bool stopRequested() const { return m_stop.load(); }
-    // From the library's progress call on the worker thread: notes bytes
+    // From the library's progress call on the transfer's thread: notes bytes
     // sent as activity; returns whether the transfer is to end.
     bool transferTick(long long uploaded);
 
-    // From the component's thread, before the component goes away: stops the
-    // worker, closes the gate and delivers (as no-ops) any call in flight.
-    void release();
-
     [[nodiscard]] const Settings& settings() const { return m_settings; }
 
-    // Results; read them only from inside a progress or completion call.
+    // Results; read them only once run() has returned.
     bool Success = false;
     long long TotalSize = 0; // the Content-Length, 0 when absent or unusable
     long long Readed = 0;    // body bytes read so far
@@ -87,7 +75,6 @@ private:
         long status = 0;
         std::string redirect; // the resolved Location of a redirect answer
     };
-    bool handOff(const Call& call);
     void fetch();
     Hop transfer(const HttpGetTarget& target, bool post, bool withCredentials);
     // Runs the transfer until it ends, fails, is stopped or runs out of time.
@@ -98,19 +85,13 @@ private:
     static std::size_t onBody(char* data, std::size_t size, std::size_t count, void* self);
 
     const Settings m_settings;
-    QObject* const m_receiver;
-    const Call m_progress;
-    const Call m_done;
+    const Progress m_progress;
 
     std::atomic<bool> m_stop{false};
-    std::mutex m_mutex;                 // guards the gate and the wake-up handle
-    std::condition_variable m_idle;     // signalled when a hand-off has returned
-    bool m_released = false;
-    int m_inFlight = 0;
-    bool m_inCall = false;              // a hand-off call runs; receiver's thread only
+    std::mutex m_mutex;                 // guards the wake-up handle
     void* m_multi = nullptr;            // the libcurl multi handle while a transfer runs
 
-    // Filled while the transfer runs, on the worker thread only.
+    // Filled while the transfer runs, on its thread only.
     QByteArray m_pending;               // body bytes not yet reported as a chunk
     std::string m_contentLength;        // raw value of the last answer's header
     bool m_haveContentLength = false;

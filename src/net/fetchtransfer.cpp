@@ -1,16 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "net/backgroundfetchthread.h"
+#include "net/fetchtransfer.h"
 
 #include <algorithm>
 #include <chrono>
 #include <curl/curl.h>
 #include <string_view>
 #include <utility>
-
-#include <QCoreApplication>
-#include <QEvent>
-#include <QMetaObject>
-#include <QObject>
 
 #include "net/httpfield.h"
 #include "net/httpgeturl.h"
@@ -20,7 +15,6 @@
 namespace {
 
 constexpr int kPollMilliseconds = 1000;
-constexpr auto kDrainWait = std::chrono::milliseconds(1);
 constexpr char kFormContentType[] = "Content-Type: application/x-www-form-urlencoded";
 
 // Bytes that would break the request line (spaces, controls, non-ASCII) or
@@ -45,7 +39,7 @@ std::string requestTarget(const std::string& path)
 // Called by the library while it waits as well as while data flows.
 int onXferInfo(void* self, curl_off_t, curl_off_t, curl_off_t, curl_off_t uploaded)
 {
-    return static_cast<BackgroundFetchThread*>(self)->transferTick(uploaded) ? 1 : 0;
+    return static_cast<FetchTransfer*>(self)->transferTick(uploaded) ? 1 : 0;
 }
 
 struct CurlGlobal {
@@ -54,22 +48,21 @@ struct CurlGlobal {
 
 } // namespace
 
-BackgroundFetchThread::BackgroundFetchThread(Settings settings, QObject* receiver, Call progress, Call done)
-    : m_settings(std::move(settings)), m_receiver(receiver), m_progress(std::move(progress)), m_done(std::move(done))
+FetchTransfer::FetchTransfer(Settings settings, Progress progress)
+    : m_settings(std::move(settings)), m_progress(std::move(progress))
 {
-    // Once per process, before any worker runs: the library's set-up is not thread-safe.
+    // Once per process, before any transfer runs: the library's set-up is not thread-safe.
     static CurlGlobal global;
 }
 
-BackgroundFetchThread::~BackgroundFetchThread() = default;
+FetchTransfer::~FetchTransfer() = default;
 
-void BackgroundFetchThread::run()
+void FetchTransfer::run()
 {
     fetch();
-    handOff(m_done);
 }
 
-void BackgroundFetchThread::requestStop()
+void FetchTransfer::requestStop()
 {
     m_stop = true;
     std::lock_guard lock(m_mutex);
@@ -77,53 +70,7 @@ void BackgroundFetchThread::requestStop()
         curl_multi_wakeup(static_cast<CURLM*>(m_multi));
 }
 
-void BackgroundFetchThread::release()
-{
-    requestStop();
-    std::unique_lock lock(m_mutex);
-    m_released = true;
-    // A worker blocked in a hand-off waits for this thread: run its call
-    // (which now does nothing) so it can go on. Between the worker counting
-    // itself in and its call being posted there is a short window, hence the wait.
-    // Called from inside that call (a progress handler starting the next
-    // fetch), the call is ours: it ends when the handler returns.
-    const int own = m_inCall ? 1 : 0;
-    while (m_inFlight > own) {
-        lock.unlock();
-        QCoreApplication::sendPostedEvents(m_receiver, QEvent::MetaCall);
-        lock.lock();
-        m_idle.wait_for(lock, kDrainWait, [this, own] { return m_inFlight <= own; });
-    }
-}
-
-bool BackgroundFetchThread::handOff(const Call& call)
-{
-    {
-        std::lock_guard lock(m_mutex);
-        if (m_released)
-            return false;
-        ++m_inFlight;
-    }
-    // m_released is written only on the receiver's thread, where this runs.
-    QMetaObject::invokeMethod(
-        m_receiver,
-        [this, &call] {
-            if (m_released)
-                return;
-            m_inCall = true;
-            call(*this);
-            m_inCall = false;
-        },
-        Qt::BlockingQueuedConnection);
-    {
-        std::lock_guard lock(m_mutex);
-        --m_inFlight;
-    }
-    m_idle.notify_all();
-    return true;
-}
-
-void BackgroundFetchThread::fetch()
+void FetchTransfer::fetch()
 {
     HttpGetTarget target = splitHttpGetUrl(m_settings.URL);
     const std::string firstHost = target.host;
@@ -169,7 +116,7 @@ void BackgroundFetchThread::fetch()
         ErrorText = "empty answer";
 }
 
-bool BackgroundFetchThread::redirectAllowed(const HttpGetTarget& from, const HttpGetTarget& to, bool post) const
+bool FetchTransfer::redirectAllowed(const HttpGetTarget& from, const HttpGetTarget& to, bool post) const
 {
     if (!to.valid() || (from.secure() && !to.secure()))
         return false; // never from TLS back to plain text
@@ -178,7 +125,7 @@ bool BackgroundFetchThread::redirectAllowed(const HttpGetTarget& from, const Htt
     return HttpField::equalNoCase(from.host, to.host);
 }
 
-BackgroundFetchThread::Hop BackgroundFetchThread::transfer(const HttpGetTarget& target, bool post, bool withCredentials)
+FetchTransfer::Hop FetchTransfer::transfer(const HttpGetTarget& target, bool post, bool withCredentials)
 {
     Hop hop;
     const ProxyRoute proxy = proxyRouteFor(target.scheme, target.host);
@@ -253,9 +200,9 @@ BackgroundFetchThread::Hop BackgroundFetchThread::transfer(const HttpGetTarget& 
     }
     curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headers);
 
-    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &BackgroundFetchThread::onHeader);
+    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &FetchTransfer::onHeader);
     curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
-    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &BackgroundFetchThread::onBody);
+    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &FetchTransfer::onBody);
     curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
     curl_easy_setopt(easy, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(easy, CURLOPT_XFERINFOFUNCTION, &onXferInfo);
@@ -278,7 +225,7 @@ BackgroundFetchThread::Hop BackgroundFetchThread::transfer(const HttpGetTarget& 
     return hop;
 }
 
-bool BackgroundFetchThread::drive(void* multiHandle, void* easyHandle)
+bool FetchTransfer::drive(void* multiHandle, void* easyHandle)
 {
     auto* multi = static_cast<CURLM*>(multiHandle);
     {
@@ -330,7 +277,7 @@ bool BackgroundFetchThread::drive(void* multiHandle, void* easyHandle)
     return false;
 }
 
-bool BackgroundFetchThread::transferTick(long long uploaded)
+bool FetchTransfer::transferTick(long long uploaded)
 {
     if (uploaded != m_uploaded) {
         m_uploaded = uploaded;
@@ -339,18 +286,18 @@ bool BackgroundFetchThread::transferTick(long long uploaded)
     return m_stop;
 }
 
-bool BackgroundFetchThread::deliverChunk(const char* data, std::size_t size)
+bool FetchTransfer::deliverChunk(const char* data, std::size_t size)
 {
     Result.append(data, static_cast<qsizetype>(size));
     Readed += static_cast<long long>(size);
-    if (m_settings.WantsProgress && !handOff(m_progress))
-        m_stop = true;
+    if (m_progress)
+        m_progress(TotalSize, Readed);
     return !m_stop;
 }
 
-std::size_t BackgroundFetchThread::onHeader(char* data, std::size_t size, std::size_t count, void* self)
+std::size_t FetchTransfer::onHeader(char* data, std::size_t size, std::size_t count, void* self)
 {
-    auto& worker = *static_cast<BackgroundFetchThread*>(self);
+    auto& worker = *static_cast<FetchTransfer*>(self);
     const std::size_t length = size * count;
     static constexpr std::string_view kContentLength = "content-length:";
     const std::string_view line(data, length);
@@ -383,9 +330,9 @@ std::size_t BackgroundFetchThread::onHeader(char* data, std::size_t size, std::s
     return worker.m_stop || worker.m_overLimit ? 0 : length;
 }
 
-std::size_t BackgroundFetchThread::onBody(char* data, std::size_t size, std::size_t count, void* self)
+std::size_t FetchTransfer::onBody(char* data, std::size_t size, std::size_t count, void* self)
 {
-    auto& worker = *static_cast<BackgroundFetchThread*>(self);
+    auto& worker = *static_cast<FetchTransfer*>(self);
     const std::size_t length = size * count;
     worker.m_lastActivity = Clock::now();
     if (worker.m_redirecting)
