@@ -24,6 +24,14 @@ inline constexpr Rgb kHatch{0x81, 0x80, 0x41};        // the set-aside slots' cr
 inline constexpr Rgb kHelpButtonText{0x4A, 0x54, 0x2C}; // the help window's page buttons
 inline constexpr Rgb kInvitation{0xFF, 0xFF, 0xC6};   // the multiplayer window's invitation
 inline constexpr Rgb kHighScoreFrame{0x40, 0x24, 0xAE}; // around the high-score list
+inline constexpr Rgb kHintOutline{0xFF, 0xE6, 0x00};  // around the dice the coach would keep
+
+// The Statistics window's charts, drawn on white: every line and bar stands
+// out from it at 3:1 or better.
+inline constexpr Rgb kChartAxis{0x6E, 0x6E, 0x6E};
+inline constexpr Rgb kChartGames{0x8A, 0x8A, 0x8A};
+inline constexpr Rgb kChartTrend{0x00, 0x5A, 0xAA};
+inline constexpr Rgb kChartReference{0xB4, 0x50, 0x00};
 
 inline constexpr Rgb kBlack{0x00, 0x00, 0x00};
 inline constexpr Rgb kWhite{0xFF, 0xFF, 0xFF};

@@ -8,12 +8,12 @@
 
 #include "forms/art/formlayout.h"
 #include "forms/windows/coachtext.h"
+#include "widgets/colours.h"
+#include "widgets/storedcolor.h"
 #include "widgets/textscale.h"
 
 namespace {
 
-const QColor kOutline(255, 230, 0);
-const QColor kBoxFill(206, 205, 159); // the board's khaki
 constexpr int kTextMargin = 6;
 
 QString money(double value) { return QString::number(value, 'f', 2); }
@@ -58,7 +58,7 @@ HintPanel::HintPanel(QWidget* board) : QWidget(board)
     hide();
 }
 
-QColor HintPanel::outlineColor() { return kOutline; }
+QColor HintPanel::outlineColor() { return qcolor(colours::kHintOutline); }
 
 void HintPanel::showHint(const std::optional<Hint>& hint)
 {
@@ -80,7 +80,7 @@ void HintPanel::showHint(const std::optional<Hint>& hint)
 void HintPanel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.setPen(QPen(kOutline, kOutlineWidth));
+    p.setPen(QPen(outlineColor(), kOutlineWidth));
     p.setBrush(Qt::NoBrush);
     for (std::size_t i = 0; i < m_outlined.size(); ++i) {
         const QWidget* die = parentWidget()->findChild<QWidget*>(QStringLiteral("dice%1").arg(i + 1));
@@ -92,7 +92,7 @@ void HintPanel::paintEvent(QPaintEvent*)
     const qreal factor = textscale::of(this);
     p.scale(factor, factor);
     p.setPen(QPen(Qt::black, 1));
-    p.setBrush(kBoxFill);
+    p.setBrush(qcolor(colours::shown(colours::kKhaki)));
     p.drawRect(kTextBox.adjusted(0, 0, -1, -1));
     const QRect text = kTextBox.adjusted(kTextMargin, kTextMargin / 2, -kTextMargin, 0);
     const int lineHeight = text.height() / 5;
