@@ -38,7 +38,7 @@ int main(int argc, char** argv)
     }
     const Solver solver;
     {
-        Tstatistics warm; // the first window of its kind pays for styles and fonts once
+        StatisticsWindow warm; // the first window of its kind pays for styles and fonts once
         warm.show();
         QApplication::processEvents();
     }
@@ -49,7 +49,7 @@ int main(int argc, char** argv)
     std::string problem;
     const std::vector<HistoryGame> games = store.load(false, &problem);
     const qint64 loaded = timer.elapsed();
-    Tstatistics window;
+    StatisticsWindow window;
     window.setSpreadCache(GameHistory::spreadCacheFile(QString::fromLocal8Bit(argv[1])));
     window.showHistory(games, solver);
     const bool kept = window.hasPerfectSpread();

@@ -694,61 +694,7 @@
     </message>
 </context>
 <context>
-    <name>TallyListWindow</name>
-    <message>
-        <source>Pelbix Solo - Tally List</source>
-        <translation>Pelbix Solo - Spielbilanz</translation>
-    </message>
-    <message>
-        <source>YOUR TALLY LIST</source>
-        <translation>DEINE BILANZ</translation>
-    </message>
-    <message>
-        <source>HIGH SCORES</source>
-        <translation>BESTENLISTE</translation>
-    </message>
-    <message>
-        <source>Total Games:</source>
-        <translation>Spiele gesamt:</translation>
-    </message>
-    <message>
-        <source>Running Total Score:</source>
-        <translation>Punkte insgesamt:</translation>
-    </message>
-    <message>
-        <source>Average Game Score:</source>
-        <translation>Punkte je Spiel:</translation>
-    </message>
-    <message>
-        <source>Highest Round Scored:</source>
-        <translation>Beste Runde:</translation>
-    </message>
-    <message>
-        <source>RESET TALLY</source>
-        <translation>LÖSCHEN</translation>
-    </message>
-    <message>
-        <source>DONE</source>
-        <translation>FERTIG</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to reset the Tally?</source>
-        <translation>Willst du die Bilanz wirklich löschen?</translation>
-    </message>
-</context>
-<context>
-    <name>TallyModel</name>
-    <message>
-        <source>
-
-The file has been kept as %1.</source>
-        <translation>
-
-Die Datei wurde als %1 aufbewahrt.</translation>
-    </message>
-</context>
-<context>
-    <name>Tstatistics</name>
+    <name>StatisticsWindow</name>
     <message>
         <source>No finished games yet.</source>
         <translation>Noch keine beendeten Spiele.</translation>
@@ -887,6 +833,60 @@ Die Datei wurde als %1 aufbewahrt.</translation>
     <message>
         <source>Mean score %1 against %2 for perfect play; mean points given away %3; mean luck %4.</source>
         <translation>Mittlere Punktzahl %1 gegenüber %2 bei perfektem Spiel; im Mittel verschenkte Punkte %3; mittleres Glück %4.</translation>
+    </message>
+</context>
+<context>
+    <name>TallyListWindow</name>
+    <message>
+        <source>Pelbix Solo - Tally List</source>
+        <translation>Pelbix Solo - Spielbilanz</translation>
+    </message>
+    <message>
+        <source>YOUR TALLY LIST</source>
+        <translation>DEINE BILANZ</translation>
+    </message>
+    <message>
+        <source>HIGH SCORES</source>
+        <translation>BESTENLISTE</translation>
+    </message>
+    <message>
+        <source>Total Games:</source>
+        <translation>Spiele gesamt:</translation>
+    </message>
+    <message>
+        <source>Running Total Score:</source>
+        <translation>Punkte insgesamt:</translation>
+    </message>
+    <message>
+        <source>Average Game Score:</source>
+        <translation>Punkte je Spiel:</translation>
+    </message>
+    <message>
+        <source>Highest Round Scored:</source>
+        <translation>Beste Runde:</translation>
+    </message>
+    <message>
+        <source>RESET TALLY</source>
+        <translation>LÖSCHEN</translation>
+    </message>
+    <message>
+        <source>DONE</source>
+        <translation>FERTIG</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the Tally?</source>
+        <translation>Willst du die Bilanz wirklich löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>TallyModel</name>
+    <message>
+        <source>
+
+The file has been kept as %1.</source>
+        <translation>
+
+Die Datei wurde als %1 aufbewahrt.</translation>
     </message>
 </context>
 <context>

@@ -694,61 +694,7 @@
     </message>
 </context>
 <context>
-    <name>TallyListWindow</name>
-    <message>
-        <source>Pelbix Solo - Tally List</source>
-        <translation>Pelbix Solo - Tabla de resultados</translation>
-    </message>
-    <message>
-        <source>YOUR TALLY LIST</source>
-        <translation>TUS RESULTADOS</translation>
-    </message>
-    <message>
-        <source>HIGH SCORES</source>
-        <translation>RÉCORDS</translation>
-    </message>
-    <message>
-        <source>Total Games:</source>
-        <translation>Partidas jugadas:</translation>
-    </message>
-    <message>
-        <source>Running Total Score:</source>
-        <translation>Puntos en total:</translation>
-    </message>
-    <message>
-        <source>Average Game Score:</source>
-        <translation>Media por partida:</translation>
-    </message>
-    <message>
-        <source>Highest Round Scored:</source>
-        <translation>Mejor ronda:</translation>
-    </message>
-    <message>
-        <source>RESET TALLY</source>
-        <translation>BORRAR</translation>
-    </message>
-    <message>
-        <source>DONE</source>
-        <translation>HECHO</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to reset the Tally?</source>
-        <translation>¿Seguro que quieres borrar la tabla de resultados?</translation>
-    </message>
-</context>
-<context>
-    <name>TallyModel</name>
-    <message>
-        <source>
-
-The file has been kept as %1.</source>
-        <translation>
-
-El archivo se ha conservado como %1.</translation>
-    </message>
-</context>
-<context>
-    <name>Tstatistics</name>
+    <name>StatisticsWindow</name>
     <message>
         <source>No finished games yet.</source>
         <translation>Aún no hay partidas terminadas.</translation>
@@ -887,6 +833,60 @@ El archivo se ha conservado como %1.</translation>
     <message>
         <source>Mean score %1 against %2 for perfect play; mean points given away %3; mean luck %4.</source>
         <translation>Puntuación media %1 frente a %2 con juego perfecto; puntos cedidos de media %3; suerte media %4.</translation>
+    </message>
+</context>
+<context>
+    <name>TallyListWindow</name>
+    <message>
+        <source>Pelbix Solo - Tally List</source>
+        <translation>Pelbix Solo - Tabla de resultados</translation>
+    </message>
+    <message>
+        <source>YOUR TALLY LIST</source>
+        <translation>TUS RESULTADOS</translation>
+    </message>
+    <message>
+        <source>HIGH SCORES</source>
+        <translation>RÉCORDS</translation>
+    </message>
+    <message>
+        <source>Total Games:</source>
+        <translation>Partidas jugadas:</translation>
+    </message>
+    <message>
+        <source>Running Total Score:</source>
+        <translation>Puntos en total:</translation>
+    </message>
+    <message>
+        <source>Average Game Score:</source>
+        <translation>Media por partida:</translation>
+    </message>
+    <message>
+        <source>Highest Round Scored:</source>
+        <translation>Mejor ronda:</translation>
+    </message>
+    <message>
+        <source>RESET TALLY</source>
+        <translation>BORRAR</translation>
+    </message>
+    <message>
+        <source>DONE</source>
+        <translation>HECHO</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the Tally?</source>
+        <translation>¿Seguro que quieres borrar la tabla de resultados?</translation>
+    </message>
+</context>
+<context>
+    <name>TallyModel</name>
+    <message>
+        <source>
+
+The file has been kept as %1.</source>
+        <translation>
+
+El archivo se ha conservado como %1.</translation>
     </message>
 </context>
 <context>

@@ -694,61 +694,7 @@
     </message>
 </context>
 <context>
-    <name>TallyListWindow</name>
-    <message>
-        <source>Pelbix Solo - Tally List</source>
-        <translation>Pelbix Solo - Bilan des parties</translation>
-    </message>
-    <message>
-        <source>YOUR TALLY LIST</source>
-        <translation>VOTRE BILAN</translation>
-    </message>
-    <message>
-        <source>HIGH SCORES</source>
-        <translation>MEILLEURS SCORES</translation>
-    </message>
-    <message>
-        <source>Total Games:</source>
-        <translation>Parties jouées&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Running Total Score:</source>
-        <translation>Total des points&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Average Game Score:</source>
-        <translation>Moyenne par partie&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Highest Round Scored:</source>
-        <translation>Meilleure manche&#xa0;:</translation>
-    </message>
-    <message>
-        <source>RESET TALLY</source>
-        <translation>EFFACER</translation>
-    </message>
-    <message>
-        <source>DONE</source>
-        <translation>TERMINÉ</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to reset the Tally?</source>
-        <translation>Voulez-vous vraiment effacer le bilan&#xa0;?</translation>
-    </message>
-</context>
-<context>
-    <name>TallyModel</name>
-    <message>
-        <source>
-
-The file has been kept as %1.</source>
-        <translation>
-
-Le fichier a été conservé sous le nom %1.</translation>
-    </message>
-</context>
-<context>
-    <name>Tstatistics</name>
+    <name>StatisticsWindow</name>
     <message>
         <source>No finished games yet.</source>
         <translation>Aucune partie terminée.</translation>
@@ -887,6 +833,60 @@ Le fichier a été conservé sous le nom %1.</translation>
     <message>
         <source>Mean score %1 against %2 for perfect play; mean points given away %3; mean luck %4.</source>
         <translation>Score moyen %1 contre %2 en jeu parfait ; points perdus en moyenne %3 ; chance moyenne %4.</translation>
+    </message>
+</context>
+<context>
+    <name>TallyListWindow</name>
+    <message>
+        <source>Pelbix Solo - Tally List</source>
+        <translation>Pelbix Solo - Bilan des parties</translation>
+    </message>
+    <message>
+        <source>YOUR TALLY LIST</source>
+        <translation>VOTRE BILAN</translation>
+    </message>
+    <message>
+        <source>HIGH SCORES</source>
+        <translation>MEILLEURS SCORES</translation>
+    </message>
+    <message>
+        <source>Total Games:</source>
+        <translation>Parties jouées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Running Total Score:</source>
+        <translation>Total des points&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Average Game Score:</source>
+        <translation>Moyenne par partie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Highest Round Scored:</source>
+        <translation>Meilleure manche&#xa0;:</translation>
+    </message>
+    <message>
+        <source>RESET TALLY</source>
+        <translation>EFFACER</translation>
+    </message>
+    <message>
+        <source>DONE</source>
+        <translation>TERMINÉ</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the Tally?</source>
+        <translation>Voulez-vous vraiment effacer le bilan&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>TallyModel</name>
+    <message>
+        <source>
+
+The file has been kept as %1.</source>
+        <translation>
+
+Le fichier a été conservé sous le nom %1.</translation>
     </message>
 </context>
 <context>

@@ -63,7 +63,7 @@ QString GameHistory::spreadCacheFile(const QString& historyPath)
     return QFileInfo(historyPath).dir().filePath(kSpreadFile);
 }
 
-Tstatistics* GameHistory::statisticsWindow() const { return m_statistics; }
+StatisticsWindow* GameHistory::statisticsWindow() const { return m_statistics; }
 
 const Solver* GameHistory::solver() const
 {
@@ -129,7 +129,7 @@ void GameHistory::onExportHistory()
 void GameHistory::onStatistics()
 {
     if (!m_statistics) {
-        m_statistics = new Tstatistics(&m_main);
+        m_statistics = new StatisticsWindow(&m_main);
         m_statistics->setSpreadCache(m_spreadCache);
     }
     QString problem;

@@ -10,7 +10,7 @@
 class CoachMenu;
 class Solver;
 class MainWindow;
-class Tstatistics;
+class StatisticsWindow;
 
 // The player's game history on the window side: every game the main
 // window's game finishes (or leaves for a new one) goes into the history
@@ -31,7 +31,7 @@ public:
     [[nodiscard]] std::vector<HistoryGame> games(QString* problem = nullptr);
     // Hints used in the last finished game, for the review.
     [[nodiscard]] int lastHints() const { return m_lastHints; }
-    [[nodiscard]] Tstatistics* statisticsWindow() const;
+    [[nodiscard]] StatisticsWindow* statisticsWindow() const;
     // Where perfect play's spread of scores is kept beside a history file.
     [[nodiscard]] static QString spreadCacheFile(const QString& historyPath);
     // The coach's solver, waiting for it if need be; null without a coach.
@@ -46,6 +46,6 @@ private:
     MainWindow& m_main;
     HistoryStore m_store;
     QString m_spreadCache; // where perfect play's spread is kept
-    QPointer<Tstatistics> m_statistics;
+    QPointer<StatisticsWindow> m_statistics;
     int m_lastHints = 0;
 };

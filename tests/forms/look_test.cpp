@@ -192,9 +192,11 @@ TEST_F(FormsFixture, HighContrastMenuSwitchesBackAndForthAndIsRemembered)
         item->trigger();
         item->trigger();
     }
-    for (const auto& [widget, palette] : before)
-        if (widget != nullptr)
+    for (const auto& [widget, palette] : before) {
+        if (widget != nullptr) {
             EXPECT_TRUE(widget->palette() == palette) << widget->objectName().toStdString();
+        }
+    }
 
     item->trigger();
     EXPECT_TRUE(item->isChecked());

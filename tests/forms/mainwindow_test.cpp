@@ -205,15 +205,15 @@ TEST_F(MainFormTest, SoundsOffPlaysNothingNotEvenEntered)
     faces.script = {2, 3, 4, 6, 6, 2};
     click(child(*main, "image_roll"));
     EXPECT_TRUE(sounds.cues.isEmpty()) << sounds.cues.join(",").toStdString();
-    EXPECT_FALSE(main->PlaySounds1->isChecked());
+    EXPECT_FALSE(main->m_playSounds->isChecked());
 }
 
 TEST_F(MainFormTest, NoSettingsFileGivesTheDefaults)
 {
     auto main = open();
     EXPECT_EQ(main->outerBounds(), QRect(QPoint(3, 3), possible(*main, {774, 520})));
-    EXPECT_TRUE(main->PlaySounds1->isChecked());
-    EXPECT_TRUE(main->updatecheck->isChecked());
+    EXPECT_TRUE(main->m_playSounds->isChecked());
+    EXPECT_TRUE(main->m_updateCheck->isChecked());
     EXPECT_EQ(main->playerNameText(), "Guest");
 }
 
@@ -223,8 +223,8 @@ TEST_F(MainFormTest, ReadsTheSettingsByTheRules)
                   "Sounds=No\r\nUpdate=FALSE\r\n");
     auto main = open();
     EXPECT_EQ(main->outerBounds(), QRect(QPoint(40, 16), possible(*main, {774, 600})));
-    EXPECT_TRUE(main->PlaySounds1->isChecked());
-    EXPECT_TRUE(main->updatecheck->isChecked());
+    EXPECT_TRUE(main->m_playSounds->isChecked());
+    EXPECT_TRUE(main->m_updateCheck->isChecked());
     EXPECT_EQ(main->playerNameText(), "Bartholomew The Bold") << "a long name stays whole";
 }
 
@@ -244,7 +244,7 @@ TEST_F(MainFormTest, ClosingUnmovedWritesTheSameNumbersBack)
 TEST_F(MainFormTest, FirstSaveListsTheKeysInOrder)
 {
     auto main = open();
-    main->PlaySounds1->trigger();
+    main->m_playSounds->trigger();
     const std::string ini = readSettings();
     std::size_t at = 0;
     for (const char* key : {"[pelbixsolo]", "Top=", "Left=", "Width=", "Height=", "Name=Guest", "Sounds=no",
@@ -292,11 +292,11 @@ TEST_F(MainFormTest, ResetScreenLocationAndMinimumSize)
 TEST_F(MainFormTest, PlaySoundsAndUpdateCheckToggleAndSave)
 {
     auto main = open(std::string(64, '0')); // the update item is enabled only with a key
-    main->PlaySounds1->trigger();
-    EXPECT_FALSE(main->PlaySounds1->isChecked());
+    main->m_playSounds->trigger();
+    EXPECT_FALSE(main->m_playSounds->isChecked());
     EXPECT_NE(readSettings().find("Sounds=no"), std::string::npos);
-    main->updatecheck->trigger();
-    EXPECT_FALSE(main->updatecheck->isChecked());
+    main->m_updateCheck->trigger();
+    EXPECT_FALSE(main->m_updateCheck->isChecked());
     EXPECT_NE(readSettings().find("Update=false"), std::string::npos);
 }
 

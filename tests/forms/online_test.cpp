@@ -437,14 +437,14 @@ TEST_F(OnlineTest, UpdateCheckOffOrNoKeyMakesNoRequest)
     // A fetch that starts is busy at once, so "not busy after show" means none started.
     auto off = open(false);
     EXPECT_FALSE(off->main.versionFetch()->Busy());
-    EXPECT_TRUE(off->main.updatecheck->isEnabled());
+    EXPECT_TRUE(off->main.m_updateCheck->isEnabled());
     off.reset();
 
     updateKey = std::string(); // a build without a key, or with self-update off
     auto w = open(true);
     EXPECT_FALSE(w->main.versionFetch()->Busy());
-    EXPECT_FALSE(w->main.updatecheck->isEnabled());
-    EXPECT_TRUE(w->main.updatecheck->isChecked()) << "the setting is still read";
+    EXPECT_FALSE(w->main.m_updateCheck->isEnabled());
+    EXPECT_TRUE(w->main.m_updateCheck->isChecked()) << "the setting is still read";
     w->main.close();
     std::ifstream in(file("pelbixsolo.ini").toStdString());
     const std::string ini((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

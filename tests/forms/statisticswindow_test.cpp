@@ -97,7 +97,7 @@ TEST_F(StatisticsTest, GamesAreRecordedMarkedReviewedExportedAndCharted)
     EXPECT_NE(w->history->exportTo(file("no-such-folder/export.csv")), "");
 
     QTest::keySequence(&w->main, QKeySequence(Qt::CTRL | Qt::Key_T));
-    Tstatistics* stats = w->history->statisticsWindow();
+    StatisticsWindow* stats = w->history->statisticsWindow();
     ASSERT_NE(stats, nullptr);
     EXPECT_TRUE(stats->isVisible());
     EXPECT_EQ(stats->charts().scores, std::vector<int32_t>{1500});
@@ -131,7 +131,7 @@ TEST_F(StatisticsTest, GamesAreRecordedMarkedReviewedExportedAndCharted)
     EXPECT_TRUE(stats->hasPerfectSpread());
     // Worked out once: the next window reads it at once.
     ASSERT_TRUE(QFile::exists(GameHistory::spreadCacheFile(programFolder().historyFile())));
-    Tstatistics again;
+    StatisticsWindow again;
     again.setSpreadCache(GameHistory::spreadCacheFile(programFolder().historyFile()));
     again.showHistory(stored(), *w->history->solver());
     EXPECT_TRUE(again.hasPerfectSpread());

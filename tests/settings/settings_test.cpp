@@ -17,7 +17,7 @@ Settings loadFrom(const std::string& content)
 }
 } // namespace
 
-TEST(loadinifile, NoFileGivesTheDefaults)
+TEST(SettingsLoad, NoFileGivesTheDefaults)
 {
     TempFolder folder;
     const auto s = Settings::load(folder.file("pelbixsolo.ini"));
@@ -31,7 +31,7 @@ TEST(loadinifile, NoFileGivesTheDefaults)
     EXPECT_FALSE(s.server.has_value());
 }
 
-TEST(loadinifile, DefaultSizeComesFromTheWindow)
+TEST(SettingsLoad, DefaultSizeComesFromTheWindow)
 {
     TempFolder folder;
     const auto s = Settings::load(folder.file("pelbixsolo.ini"), Settings::kSection, 800, 600);
@@ -39,7 +39,7 @@ TEST(loadinifile, DefaultSizeComesFromTheWindow)
     EXPECT_EQ(s.height, 600);
 }
 
-TEST(loadinifile, ReadsEachKeyByItsRule)
+TEST(SettingsLoad, ReadsEachKeyByItsRule)
 {
     const std::string longName(40, 'n');
     const struct {
@@ -67,7 +67,7 @@ TEST(loadinifile, ReadsEachKeyByItsRule)
         EXPECT_TRUE(c.holds(loadFrom("[pelbixsolo]\r\n" + c.line + "\r\n"))) << c.line;
 }
 
-TEST(loadinifile, ParsesIntegersLikeTheWindowsRuntime)
+TEST(SettingsLoad, ParsesIntegersLikeTheWindowsRuntime)
 {
     const struct {
         const char* text;
@@ -97,7 +97,7 @@ TEST(loadinifile, ParsesIntegersLikeTheWindowsRuntime)
         EXPECT_EQ(Settings::parseInt(c.text, -1), c.expected) << c.text;
 }
 
-TEST(saveinifile, ANewFileListsTheKeysInOrder)
+TEST(SettingsSave, ANewFileListsTheKeysInOrder)
 {
     TempFolder folder;
     const auto path = folder.file("pelbixsolo.ini");
@@ -120,7 +120,7 @@ TEST(saveinifile, ANewFileListsTheKeysInOrder)
                                       "Update=false\r\n");
 }
 
-TEST(saveinifile, LeavesEverythingElseAlone)
+TEST(SettingsSave, LeavesEverythingElseAlone)
 {
     TempFolder folder;
     const auto path = folder.file("pelbixsolo.ini");
@@ -151,7 +151,7 @@ TEST(saveinifile, LeavesEverythingElseAlone)
     EXPECT_EQ(again.server->authority(), "127.0.0.1:9000");
 }
 
-TEST(saveinifile, AFileThatCannotBeWrittenThrowsNamingIt)
+TEST(SettingsSave, AFileThatCannotBeWrittenThrowsNamingIt)
 {
     TempFolder folder;
     // The folder of the settings file is a plain file, so nothing can be
@@ -220,7 +220,7 @@ TEST(ServerAddress, AcceptsOnlyWhatFitsARequest)
     EXPECT_TRUE(ServerAddress::parse(std::string(63, 'a') + ".example").has_value());
 }
 
-TEST(loadinifile, AnOldEightBitNameKeepsEveryLetterAndIsWrittenBackAsUtf8)
+TEST(SettingsLoad, AnOldEightBitNameKeepsEveryLetterAndIsWrittenBackAsUtf8)
 {
     // Names written by older copies in the Windows code page used to come
     // back as replacement characters, and the letters were lost on saving.
@@ -247,7 +247,7 @@ TEST(loadinifile, AnOldEightBitNameKeepsEveryLetterAndIsWrittenBackAsUtf8)
     }
 }
 
-TEST(saveinifile, HighContrastIsWrittenOnlyOnceChosenAndReadBackExactly)
+TEST(SettingsSave, HighContrastIsWrittenOnlyOnceChosenAndReadBackExactly)
 {
     // Only "yes" and "no" are a choice; anything else leaves it to the desktop.
     const struct {

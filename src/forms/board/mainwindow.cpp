@@ -136,12 +136,12 @@ MainWindow::MainWindow(const ProgramFolder& folder, MainWindowSeams seams, QWidg
     m_keys = new BoardKeys(this);
     m_access = new BoardAccessibility(*this, m_game);
     textscale::fitWindow(this); // before the settings give the window its place and size
-    FormCreate();
+    startUp();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::FormCreate()
+void MainWindow::startUp()
 {
     m_lock = std::make_unique<InstanceLock>(); // held, not examined, until the window goes
     m_dice.setSeed(DiceGenerator::clockSeed());
@@ -153,7 +153,7 @@ void MainWindow::FormCreate()
                                   + QString::fromStdString(what));
     });
     FocusRingLayer::installForQtControls();
-    loadinifile();
+    loadSettings();
     playCue(cue::kEntered);
     panel_name->show();
     panel_name->raise();
@@ -176,14 +176,14 @@ void MainWindow::buildMenu()
 
     QMenu* options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("Options1"));
-    PlaySounds1 = addSavedOption(options, tr("&Play Sounds"), QStringLiteral("PlaySounds1"),
+    m_playSounds = addSavedOption(options, tr("&Play Sounds"), QStringLiteral("PlaySounds1"),
                                  &MainWindow::onPlaySounds);
     QAction* reset = options->addAction(tr("&Reset Screen Location"), this,
                                         &MainWindow::onResetScreenLocation);
     reset->setObjectName(QStringLiteral("ResetScreenLocation1"));
     QAction* changeName = options->addAction(tr("Change  &Name"), this, &MainWindow::onChangeName);
     changeName->setObjectName(QStringLiteral("ChangeName1"));
-    updatecheck = addSavedOption(options, tr("Automatically &Check for Updates"),
+    m_updateCheck = addSavedOption(options, tr("Automatically &Check for Updates"),
                                  QStringLiteral("updatecheck"), &MainWindow::onUpdateCheck);
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
@@ -193,10 +193,10 @@ void MainWindow::buildMenu()
     view->addAction(tr("View High Score &List"), this, &MainWindow::onViewHighScoreList)
         ->setObjectName(QStringLiteral("ViewHighScoreList1"));
     new CoachMenu(this, view, m_game); // Hint and Game Review follow the items above
-    HighContrast1 = view->addAction(tr("High &Contrast"));
-    HighContrast1->setObjectName(QStringLiteral("HighContrast1"));
-    HighContrast1->setCheckable(true);
-    connect(HighContrast1, &QAction::triggered, this, &MainWindow::onHighContrast);
+    m_highContrast = view->addAction(tr("High &Contrast"));
+    m_highContrast->setObjectName(QStringLiteral("HighContrast1"));
+    m_highContrast->setCheckable(true);
+    connect(m_highContrast, &QAction::triggered, this, &MainWindow::onHighContrast);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -232,7 +232,7 @@ QAction* MainWindow::addSavedOption(QMenu* menu, const QString& caption, const Q
 void MainWindow::toggleAndSave(QAction* option)
 {
     option->setChecked(!option->isChecked());
-    saveinifile();
+    saveSettings();
 }
 
 void MainWindow::onExit() { close(); }
@@ -513,7 +513,7 @@ void MainWindow::showFace(int die, int face)
 
 void MainWindow::playCue(const std::string& name)
 {
-    if (PlaySounds1->isChecked())
+    if (m_playSounds->isChecked())
         m_sounds->play(qs(name));
 }
 
@@ -596,21 +596,21 @@ void MainWindow::restorePlacement()
     setOuterBounds(place.left(), place.top(), place.width(), place.height());
 }
 
-void MainWindow::loadinifile()
+void MainWindow::loadSettings()
 {
     m_loaded = Settings::load(QFile::encodeName(settingsPath()).toStdString());
     m_remembered = {m_loaded.top, m_loaded.left, m_loaded.width, m_loaded.height};
     restorePlacement();
-    PlaySounds1->setChecked(m_loaded.sounds);
-    updatecheck->setChecked(m_loaded.update);
+    m_playSounds->setChecked(m_loaded.sounds);
+    m_updateCheck->setChecked(m_loaded.update);
     edit_name->setText(qs(m_loaded.name));
     edit_aname->setText(edit_name->text());
     const bool highContrast = m_loaded.highContrast.value_or(desktopAsksHighContrast());
-    HighContrast1->setChecked(highContrast);
+    m_highContrast->setChecked(highContrast);
     applyLook(highContrast ? colours::Look::HighContrast : colours::Look::Olive);
 }
 
-bool MainWindow::saveinifile()
+bool MainWindow::saveSettings()
 {
     Settings s = m_loaded;
     const QRect bounds = outerBounds();
@@ -619,8 +619,8 @@ bool MainWindow::saveinifile()
     s.width = bounds.width();
     s.height = bounds.height();
     s.name = edit_name->text().toStdString();
-    s.sounds = PlaySounds1->isChecked();
-    s.update = updatecheck->isChecked();
+    s.sounds = m_playSounds->isChecked();
+    s.update = m_updateCheck->isChecked();
     try {
         s.save(QFile::encodeName(settingsPath()).toStdString());
         return true;
@@ -631,14 +631,14 @@ bool MainWindow::saveinifile()
     }
 }
 
-void MainWindow::onPlaySounds() { toggleAndSave(PlaySounds1); }
-void MainWindow::onUpdateCheck() { toggleAndSave(updatecheck); }
+void MainWindow::onPlaySounds() { toggleAndSave(m_playSounds); }
+void MainWindow::onUpdateCheck() { toggleAndSave(m_updateCheck); }
 
 void MainWindow::onHighContrast(bool on)
 {
     m_loaded.highContrast = on;
     applyLook(on ? colours::Look::HighContrast : colours::Look::Olive);
-    saveinifile();
+    saveSettings();
 }
 
 void MainWindow::onResetScreenLocation()
@@ -668,7 +668,7 @@ void MainWindow::showEvent(QShowEvent* event)
         // Now that the frame is known, the outer bounds read from the file
         // can be met exactly.
         restorePlacement();
-        FormShow();
+        onFirstShow();
         // After the event loop has shown the window, so the question has a
         // window to stand over.
         QTimer::singleShot(0, this, &MainWindow::offerResume);
@@ -694,19 +694,19 @@ void MainWindow::offerResume()
     }
 }
 
-void MainWindow::FormShow()
+void MainWindow::onFirstShow()
 {
-    if (updatecheck->isChecked())
+    if (m_updateCheck->isChecked())
         m_update->checkForUpdate();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    FormClose();
+    onClosing();
     event->accept();
 }
 
-void MainWindow::FormClose()
+void MainWindow::onClosing()
 {
     const QRect bounds = outerBounds();
     if (bounds.top() != m_remembered.top || bounds.left() != m_remembered.left ||
@@ -724,7 +724,7 @@ void MainWindow::FormClose()
             setOuterBounds(bounds.left(), bounds.top(), width, height);
         m_remembered = {bounds.top(), bounds.left(), width, height};
     }
-    saveinifile();
+    saveSettings();
     m_tally.save();
     // Closing the main window ends the program, whatever else is open. quit()
     // acts only on a running application loop.
@@ -734,10 +734,10 @@ void MainWindow::FormClose()
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    FormResize();
+    onResized();
 }
 
-void MainWindow::FormResize()
+void MainWindow::onResized()
 {
     // The client area never gets smaller than the board plus its margin; the
     // central widget's minimum size holds that, and a resize that slipped
@@ -830,12 +830,12 @@ void MainWindow::wireOnlineFlows(const MainWindowSeams& seams)
     m_update->beforeInstall = [this] {
         // The process ends without the close sequence once the installer
         // runs: this run's settings and games are saved first.
-        saveinifile();
+        saveSettings();
         m_tally.save();
     };
     // A build that cannot verify an installer offers no updates at all; the
     // setting keeps its value for a build that can.
-    updatecheck->setEnabled(m_update->enabled());
+    m_updateCheck->setEnabled(m_update->enabled());
 }
 
 QString MainWindow::serverOrigin() const { return QString::fromStdString(MakerHost::of(m_loaded).origin()); }

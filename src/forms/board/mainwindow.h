@@ -120,10 +120,10 @@ public:
     void onPauseElapsed();
 
     // Settings and window lifecycle.
-    void loadinifile();
+    void loadSettings();
     // Writes the seven keys from the live state; false (after telling the
     // player which file) when the file cannot be written.
-    bool saveinifile();
+    bool saveSettings();
     void onPlaySounds();
     void onUpdateCheck();
     // The player's choice of look: painted at once and kept in the settings.
@@ -150,9 +150,9 @@ public:
     [[nodiscard]] QRect outerBounds() const;
     void setOuterBounds(int left, int top, int width, int height);
 
-    QAction* PlaySounds1 = nullptr;
-    QAction* updatecheck = nullptr;
-    QAction* HighContrast1 = nullptr;
+    QAction* m_playSounds = nullptr;
+    QAction* m_updateCheck = nullptr;
+    QAction* m_highContrast = nullptr;
 
 signals:
     // Each status line the update panel shows, in order.
@@ -181,10 +181,10 @@ private:
     void stopPauseTimer() override;
     [[nodiscard]] std::string playerName() const override;
 
-    void FormCreate();
-    void FormShow();
-    void FormClose();
-    void FormResize();
+    void startUp();
+    void onFirstShow();
+    void onClosing();
+    void onResized();
     void restorePlacement();
 
     void buildBoard();

@@ -95,7 +95,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->setAlign(panel_side, ChildAlign::Left);
     layout->setAlign(panel_main, ChildAlign::Client);
 
-    FormCreate();
+    showFirstPage();
 }
 
 void HelpWindow::buildSide()
@@ -145,7 +145,7 @@ void HelpWindow::buildPages()
     }
 }
 
-void HelpWindow::FormCreate()
+void HelpWindow::showFirstPage()
 {
     showPage(memo1);
     label_year->setText(infowindow::currentYear());

@@ -34,7 +34,7 @@ public:
     void onDone();
 
 private:
-    void FormCreate();
+    void showFirstPage();
     void buildSide();
     void buildPages();
     void showPage(QTextEdit* page);

@@ -19,14 +19,16 @@
 
 #include "core/history/spreadcache.h"
 #include "forms/windows/infowindow.h"
+#include "widgets/colours.h"
+#include "widgets/storedcolor.h"
 
 namespace {
 
 constexpr int kMargin = 10;
 constexpr std::size_t kDotted = 60;
-const QColor kGames(150, 150, 150);
-const QColor kTrend(0, 90, 170);
-const QColor kReference(200, 90, 0);
+const QColor kGames = qcolor(colours::kChartGames);
+const QColor kTrend = qcolor(colours::kChartTrend);
+const QColor kReference = qcolor(colours::kChartReference);
 
 QString fixed(double v, int decimals = 2) { return QString::number(v, 'f', decimals); }
 
@@ -75,7 +77,7 @@ protected:
         }
         p.setPen(Qt::black);
         if (count == 0) {
-            p.drawText(rect(), Qt::AlignCenter, QCoreApplication::translate("Tstatistics", "No finished games yet."));
+            p.drawText(rect(), Qt::AlignCenter, QCoreApplication::translate("StatisticsWindow", "No finished games yet."));
             return;
         }
         if (high <= low)
@@ -84,7 +86,7 @@ protected:
         const double step = static_cast<double>(plot.width()) / static_cast<double>(count);
         auto x = [&](std::size_t i) { return plot.left() + (static_cast<double>(i) + 0.5) * step; };
         // Axes, the zero line and the value range.
-        p.setPen(QColor(120, 120, 120));
+        p.setPen(qcolor(colours::kChartAxis));
         p.drawLine(plot.bottomLeft(), plot.topLeft());
         p.drawLine(QPointF(plot.left(), y(0)), QPointF(plot.right(), y(0)));
         p.setPen(Qt::black);
@@ -218,7 +220,7 @@ private:
     std::vector<int> m_decimals;
 };
 
-Tstatistics::Tstatistics(QWidget* parent) : QWidget(parent, Qt::Tool)
+StatisticsWindow::StatisticsWindow(QWidget* parent) : QWidget(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("statistics"));
     infowindow::dress(this, tr("Pelbix Solo - Statistics"), kClientSize);
@@ -239,14 +241,14 @@ Tstatistics::Tstatistics(QWidget* parent) : QWidget(parent, Qt::Tool)
         m_pages.push_back(addPage(title));
 }
 
-Tstatistics::~Tstatistics()
+StatisticsWindow::~StatisticsWindow()
 {
     *m_stop = true; // closing the program does not wait seconds for the spread
     if (m_worker)
         m_worker->waitForFinished();
 }
 
-Tstatistics::Page Tstatistics::addPage(const QString& title)
+StatisticsWindow::Page StatisticsWindow::addPage(const QString& title)
 {
     auto* page = new QWidget(tabs);
     auto* row = new QHBoxLayout(page);
@@ -271,7 +273,7 @@ Tstatistics::Page Tstatistics::addPage(const QString& title)
     return p;
 }
 
-void Tstatistics::showHistory(const std::vector<HistoryGame>& games, const Solver& solver)
+void StatisticsWindow::showHistory(const std::vector<HistoryGame>& games, const Solver& solver)
 {
     m_games = games;
     m_solver = &solver;
@@ -283,7 +285,7 @@ void Tstatistics::showHistory(const std::vector<HistoryGame>& games, const Solve
         startPerfectSpread(solver);
 }
 
-void Tstatistics::startPerfectSpread(const Solver& solver)
+void StatisticsWindow::startPerfectSpread(const Solver& solver)
 {
     if (m_worker)
         return;
@@ -302,7 +304,7 @@ void Tstatistics::startPerfectSpread(const Solver& solver)
     }));
 }
 
-void Tstatistics::waitForPerfectSpread()
+void StatisticsWindow::waitForPerfectSpread()
 {
     if (m_worker && m_perfect.empty()) {
         m_worker->waitForFinished();
@@ -311,7 +313,7 @@ void Tstatistics::waitForPerfectSpread()
     }
 }
 
-void Tstatistics::fill()
+void StatisticsWindow::fill()
 {
     if (!m_solver)
         return;
@@ -394,4 +396,4 @@ void Tstatistics::fill()
                                  diceName, {rolls, busts, rate, odds}, {0, 0, 1, 1});
 }
 
-void Tstatistics::showCentredOn(const QWidget* mainWindow) { infowindow::showCentredOn(this, mainWindow, m_placed); }
+void StatisticsWindow::showCentredOn(const QWidget* mainWindow) { infowindow::showCentredOn(this, mainWindow, m_placed); }

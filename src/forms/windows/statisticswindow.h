@@ -18,13 +18,13 @@ class ChartTable;
 // perfect play's, points given away, luck, and busts against the exact
 // odds. Each chart has its figures in a table beside it, for the keyboard
 // and screen readers. Charts are painted here, no chart library.
-class Tstatistics : public QWidget {
+class StatisticsWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr QSize kClientSize{820, 540};
 
-    explicit Tstatistics(QWidget* parent = nullptr);
-    ~Tstatistics() override;
+    explicit StatisticsWindow(QWidget* parent = nullptr);
+    ~StatisticsWindow() override;
 
     // Where perfect play's spread is kept once worked out (empty: nowhere).
     void setSpreadCache(const QString& path) { m_spreadCache = path; }
