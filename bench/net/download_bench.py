@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Downloads a 50 MB body from a loopback server with HttpClient::Get and with
+"""Downloads a 50 MB body from a loopback server with HttpClient and with
 curl -o, from the same URL, runs interleaved, and prints MB/s and CPU
 seconds (user+sys) of each client.
 Usage: download_bench.py [BUILD_DIR] [RUNS] [--https]
@@ -89,7 +89,7 @@ def main():
                 url = f"http://127.0.0.1:{port}/pelbixsolo/qztsetup.exe"
             target = os.path.join(folder, "download.bin")
             clients = {
-                "HttpClient::Get": [helper, "get", url, target] + ours,
+                "HttpClient": [helper, "get", url, target] + ours,
                 "curl -o": ["curl", "-s", "-o", target] + theirs + [url],
             }
             results = {name: [] for name in clients}
@@ -107,7 +107,7 @@ def main():
                 cpu = sorted(s[1] for s in samples)[len(samples) // 2]
                 summary[name] = (SIZE / (1024 * 1024) / best, cpu)
                 print(f"  {name:14s} {summary[name][0]:8.1f} MB/s  {cpu:6.3f} s CPU (user+sys)")
-            ours, curl = summary["HttpClient::Get"], summary["curl -o"]
+            ours, curl = summary["HttpClient"], summary["curl -o"]
             print(f"  throughput ratio {ours[0] / curl[0]:.2f}x curl (target >= 0.8x), "
                   f"CPU ratio {ours[1] / curl[1]:.2f}x curl (target <= 2x)")
     finally:

@@ -2,7 +2,7 @@
 // Helper of download_bench.py.
 //   pelbix_httpbench serve BYTES      serves a body of BYTES bytes on a free
 //                                     127.0.0.1 port (printed first) until killed
-//   pelbix_httpbench get URL FILE [CA] downloads URL into FILE with HttpClient::Get,
+//   pelbix_httpbench get URL FILE [CA] downloads URL into FILE with HttpClient,
 //                                     trusting the PEM certificates in CA too
 #include <arpa/inet.h>
 #include <cstdio>
@@ -15,7 +15,6 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include "net/httpexception.h"
 #include "net/httpclient.h"
 
 namespace {
@@ -71,10 +70,12 @@ int get(const char* url, const char* fileName, const char* caCertificates)
     cli.ReceiveStream = &file;
     if (caCertificates)
         cli.CaCertificates = QString::fromLocal8Bit(caCertificates);
-    try {
-        cli.Get();
-    } catch (const HttpException& e) {
-        std::fprintf(stderr, "%s (%d)\n", e.what(), e.ErrorCode());
+    // The program's own event loop carries the request; its end ends the loop.
+    QObject::connect(&cli, &HttpClient::requestDone, QCoreApplication::instance(), &QCoreApplication::quit);
+    cli.GetAsync();
+    QCoreApplication::exec();
+    if (cli.StatusCode() >= 400) {
+        std::fprintf(stderr, "%s (%d)\n", qPrintable(cli.ReasonPhrase()), cli.StatusCode());
         return 1;
     }
     return 0;

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "net/httpclient.h"
 
-#include <QEventLoop>
 #include <QIODevice>
 #include <QMetaObject>
-#include <QPointer>
 #include <QTimer>
 
 #include "net/socketexception.h"
@@ -91,11 +89,7 @@ HttpClient::HttpClient(QObject* parent) : QObject(parent), m_socket(std::make_un
     });
 }
 
-HttpClient::~HttpClient()
-{
-    if (m_waitLoop)
-        m_waitLoop->quit();
-}
+HttpClient::~HttpClient() = default;
 
 void HttpClient::SetRequestVer(const QString& version)
 {
@@ -112,33 +106,24 @@ QStringList HttpClient::RcvdHeader() const
     return lines;
 }
 
-void HttpClient::Get()
-{
-    startRequest(HttpRequest::Get);
-    waitForRequest();
-}
-
-void HttpClient::Post()
-{
-    startRequest(HttpRequest::Post);
-    waitForRequest();
-}
-
-void HttpClient::Put()
-{
-    startRequest(HttpRequest::Put);
-    waitForRequest();
-}
-
-void HttpClient::Head()
-{
-    startRequest(HttpRequest::Head);
-    waitForRequest();
-}
-
 void HttpClient::GetAsync()
 {
     startRequest(HttpRequest::Get);
+}
+
+void HttpClient::PostAsync()
+{
+    startRequest(HttpRequest::Post);
+}
+
+void HttpClient::PutAsync()
+{
+    startRequest(HttpRequest::Put);
+}
+
+void HttpClient::HeadAsync()
+{
+    startRequest(HttpRequest::Head);
 }
 
 void HttpClient::startRequest(HttpRequest request)
@@ -148,13 +133,11 @@ void HttpClient::startRequest(HttpRequest request)
     // A request that hangs must not hold the next one.
     if (m_state != HttpState::Ready)
         Abort();
-    ++m_requestSerial;
     m_requestType = request;
     m_requestError = 0;
     m_redirects = 0;
     m_redirectPending = false;
     m_skipOnReuse = 0;
-    m_pendingException.reset();
     resetAnswer();
     m_location = URL;
 
@@ -198,36 +181,6 @@ void HttpClient::timedOut(const QString& reason, int error)
     m_requestError = error;
     m_parser.halt();
     failRequest(reason);
-}
-
-void HttpClient::waitForRequest()
-{
-    const unsigned serial = m_requestSerial;
-    if (m_state != HttpState::Ready) {
-        // The event loop runs meanwhile, so windows stay alive and other
-        // handlers may run; it wakes only when something happens.
-        QPointer<HttpClient> self(this);
-        QEventLoop loop;
-        m_waitLoop = &loop;
-        loop.exec();
-        if (!self)
-            throw HttpException(kAborted, HttpError::ClientFailure);
-        if (m_waitLoop == &loop)
-            m_waitLoop = nullptr;
-        // A handler started another request meanwhile, which cancelled this one.
-        if (serial != m_requestSerial)
-            throw HttpException(kAborted, HttpError::ClientFailure);
-        // The loop ended while the request is under way: the application is quitting.
-        if (m_state != HttpState::Ready)
-            Abort();
-    }
-    if (m_pendingException) {
-        const HttpException error = *m_pendingException;
-        m_pendingException.reset();
-        throw error;
-    }
-    if (m_statusCode >= kFirstErrorStatus)
-        throw HttpException(m_reasonPhrase.toStdString(), m_statusCode);
 }
 
 HttpClient::Target HttpClient::targetFor(const std::string& location) const
@@ -520,7 +473,7 @@ void HttpClient::dataAvailable(int)
 
 void HttpClient::lineTooLong()
 {
-    m_pendingException = HttpException("HTTP line too long", HttpError::LineTooLong);
+    m_requestError = static_cast<int>(HttpError::LineTooLong);
     failRequest(QStringLiteral("HTTP line too long"));
 }
 
@@ -723,8 +676,7 @@ void HttpClient::Abort()
         dropSocket(true);
         m_statusCode = 200;
         m_reasonPhrase = QStringLiteral("OK");
-        if (OnRequestDone)
-            OnRequestDone(this, HttpRequest::Abort, 0);
+        emit requestDone(HttpRequest::Abort, 0);
         return;
     }
     const bool lookingUp = m_state == HttpState::DnsLookup;
@@ -767,15 +719,9 @@ void HttpClient::setState(HttpState state)
     m_sendingBody = false;
     const HttpRequest request = m_requestType;
     const int error = m_requestError;
+    // Queued, so a handler may start the next request or delete the client.
     QMetaObject::invokeMethod(
-        this,
-        [this, request, error] {
-            if (OnRequestDone)
-                OnRequestDone(this, request, error);
-        },
-        Qt::QueuedConnection);
-    if (m_waitLoop)
-        m_waitLoop->quit();
+        this, [this, request, error] { emit requestDone(request, error); }, Qt::QueuedConnection);
 }
 
 void HttpClient::resetAnswer()

@@ -2,7 +2,6 @@
 #pragma once
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include <QDateTime>
@@ -17,27 +16,27 @@
 #include "net/wiretext.h"
 #include "protocol/wirecontract.h"
 
-class QEventLoop;
 class QIODevice;
 class QTimer;
 class ClientSocket;
 
 // An HTTP/1.0 and 1.1 client driven by the owning thread's event loop: look
 // up the host, connect, send the request, read the header, read the body,
-// following redirects. GetAsync returns at once and ends with
-// OnRequestDone; Get, Post, Put and Head wait for the end while the event
-// loop keeps running (so windows stay alive) and throw HttpException for a
-// status of 400 or more and for the client's own failures (status 404).
-// Every request ends: Timeouts bounds the connection, each silence and the
-// whole request, and a new request cancels one still under way (which ends
-// as aborted). "https://" goes over TLS with the system's certificates.
-// Without a Proxy the environment's proxy rule (proxyrule.h) applies; https
-// through a proxy goes through a CONNECT tunnel.
-// A handler that wants the client gone uses deleteLater().
+// following redirects. The start calls return at once and every request
+// ends with requestDone; the status then tells how: 400 or more is a
+// failure, 404 with the client's own reason when it failed on its side.
+// Timeouts bounds the connection, each silence and the whole request, and a
+// new request cancels one still under way (which ends as aborted).
+// "https://" goes over TLS with the system's certificates. Without a Proxy
+// the environment's proxy rule (proxyrule.h) applies; https through a proxy
+// goes through a CONNECT tunnel.
+// A handler that wants the client gone uses deleteLater(); a client
+// destroyed mid-request reports nothing more.
 class HttpClient : public QObject, private HttpAnswerParser::Events {
     Q_OBJECT
 public:
     enum class HttpRequest { Abort, Get, Post, Put, Head };
+    Q_ENUM(HttpRequest)
     enum class HttpState {
         Ready,
         NotConnected,
@@ -53,7 +52,6 @@ public:
 
     using NotifyEvent = std::function<void(QObject* Sender)>;
     using CommandEvent = std::function<void(QObject* Sender, QString& S)>;
-    using HttpRequestDone = std::function<void(QObject* Sender, HttpRequest RqType, int ErrCode)>;
 
     // Bytes of SendStream sent at a time.
     static constexpr qint64 kSendChunk = 8193;
@@ -63,13 +61,12 @@ public:
     explicit HttpClient(QObject* parent = nullptr);
     ~HttpClient() override;
 
-    // Synchronous requests; see the class comment.
-    void Get();
-    void Post();
-    void Put();
-    void Head();
-    // The asynchronous request. A request still under way is aborted first.
+    // Start a request; a request still under way is aborted first. Post and
+    // Put throw code 2 without a SendStream.
     void GetAsync();
+    void PostAsync();
+    void PutAsync();
+    void HeadAsync();
     // Ends the request under way with status 404, "Connection aborted on request".
     void Abort();
 
@@ -126,9 +123,15 @@ public:
     CommandEvent OnCommand;
     NotifyEvent OnDocBegin;
     NotifyEvent OnDocEnd;
-    HttpRequestDone OnRequestDone;
     NotifyEvent OnLocationChange;
 
+signals:
+    // The end of a request, queued after it: `error` is 0, a socket error,
+    // or a HttpError (Aborted, LineTooLong). An Abort of an idle client
+    // reports HttpRequest::Abort at once.
+    void requestDone(HttpClient::HttpRequest request, int error);
+
+public:
     // The request text for the current settings and target: the request
     // line, the header lines, the empty line. Exposed for tests of the wire form.
     [[nodiscard]] QByteArray requestText();
@@ -149,7 +152,6 @@ private:
     [[nodiscard]] const HttpAnswerParser::Answer& answer() const { return m_parser.answer(); }
     [[nodiscard]] Target targetFor(const std::string& location) const;
     void startRequest(HttpRequest request);
-    void waitForRequest();
     void startConnection();
     void dnsLookupDone(int error);
     void sessionConnected(int error);
@@ -217,9 +219,6 @@ private:
     bool m_redirectPending = false; // follow Location once the socket has closed
     long long m_skipOnReuse = 0;
     unsigned m_restartSerial = 0;
-    std::optional<HttpException> m_pendingException;
-    QEventLoop* m_waitLoop = nullptr;
-    unsigned m_requestSerial = 0; // tells a waiting Get that its request was replaced
     QTimer* m_connectTimer = nullptr;
     QTimer* m_stallTimer = nullptr;
     QTimer* m_totalTimer = nullptr;

@@ -3,8 +3,9 @@
 #include <stdexcept>
 #include <string>
 
-// HttpClient's own error numbers. A synchronous call that ends with an HTTP
-// status of 400 or more raises that status instead.
+// HttpClient's own error numbers: a refused start throws one, the end of a
+// request reports Aborted or LineTooLong, and a request that fails on the
+// client's side ends with the status ClientFailure.
 enum class HttpError : int {
     Busy = 1,           // "HTTP component is busy"
     NothingToPost = 2,  // "HTTP component has nothing to post or put"

@@ -45,11 +45,11 @@ UpdateFlow::UpdateFlow(Setup setup, QObject* parent)
     updateDownload->Accept = QStringLiteral("image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*");
     updateDownload->SetRequestVer(QStringLiteral("1.0"));
     updateDownload->Timeouts.total = std::chrono::milliseconds::zero(); // a slow line may take long; a stall still ends it
-    updateDownload->OnRequestDone = [this](QObject*, HttpClient::HttpRequest request, int) {
+    connect(updateDownload, &HttpClient::requestDone, this, [this](HttpClient::HttpRequest request) {
         // An abort of an idle client reports at once; it ends nothing of ours.
         if (request != HttpClient::HttpRequest::Abort)
             requestDone();
-    };
+    });
     m_verifier = new QFutureWatcher<UpdateSignature::Verdict>(this);
     connect(m_verifier, &QFutureWatcher<UpdateSignature::Verdict>::finished, this,
             [this] { verified(m_verifier->result()); });

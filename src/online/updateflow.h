@@ -22,7 +22,7 @@ class HttpClient;
 // only then keeps a backup of the program and starts the installer. The
 // program file stays in place throughout; every failure leaves through
 // fail(), which runs nothing.
-// Nothing here waits: the requests end in updateDownload's OnRequestDone, the
+// Nothing here waits: the requests end in updateDownload's requestDone, the
 // hashing runs through QtConcurrent and ends in a QFutureWatcher, and each
 // end takes the next step. running() tells whether an update is under way.
 class UpdateFlow : public QObject {

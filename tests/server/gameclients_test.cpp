@@ -10,6 +10,7 @@
 #include "net/httpclient.h"
 #include "server/sqlitescorestore.h"
 #include "support/eventwait.h"
+#include "support/requestwait.h"
 #include "testserver.h"
 
 namespace {
@@ -99,7 +100,7 @@ TEST_F(GameClients, InstallerArrivesByteForByteThroughTheForegroundClient)
     QBuffer received;
     received.open(QIODevice::WriteOnly);
     cli.ReceiveStream = &received;
-    cli.Get();
+    ASSERT_TRUE(finishRequest(cli, &HttpClient::GetAsync));
     EXPECT_EQ(cli.StatusCode(), 200);
     EXPECT_EQ(cli.ContentLength(), static_cast<long long>(installerBytes.size()));
     EXPECT_EQ(received.data(), QByteArray::fromStdString(installerBytes));
