@@ -155,8 +155,8 @@ void MainWindow::startUp()
     FocusRingLayer::installForQtControls();
     loadSettings();
     playCue(cue::kEntered);
-    panel_name->show();
-    panel_name->raise();
+    m_namePanel->show();
+    m_namePanel->raise();
     // Nothing on the board reacts before a game is started: the game's
     // state starts with canplay false and no round.
 }
@@ -260,7 +260,7 @@ void MainWindow::onLogo()
         m_windows.about->makerSite->Open(); // a browser that cannot start shows nothing
 }
 
-void MainWindow::onCancel() { panel_cleared->hide(); }
+void MainWindow::onCancel() { m_clearedPanel->hide(); }
 
 void MainWindow::buildBoard()
 {
@@ -274,29 +274,29 @@ void MainWindow::buildBoard()
     setCentralWidget(client);
 
     // The outer board shows no frame: see-through, framed in its parent's colour.
-    panel_board = new FlatPanel(client, QString::fromLatin1(objectname::kBoardFrame));
-    panel_board->setGeometry(qrect(layout::kBoard));
-    panel_board->setTransparent(true);
-    panel_board->setColorHighLight(rgbColor(colours::kOlive));
-    panel_board->setColorShadow(rgbColor(colours::kOlive));
+    m_boardFrame = new FlatPanel(client, QString::fromLatin1(objectname::kBoardFrame));
+    m_boardFrame->setGeometry(qrect(layout::kBoard));
+    m_boardFrame->setTransparent(true);
+    m_boardFrame->setColorHighLight(rgbColor(colours::kOlive));
+    m_boardFrame->setColorShadow(rgbColor(colours::kOlive));
 
     LabelStyle greeting;
     greeting.pixels = 13;
-    label_name = placeLabel(panel_board, QStringLiteral("label_name"), QRect(qpoint(layout::kGreeting), QSize(600, 16)),
+    m_greeting = placeLabel(m_boardFrame, QStringLiteral("label_name"), QRect(qpoint(layout::kGreeting), QSize(600, 16)),
                             tr("Welcome to Pelbix Solo by Dravik Software!"), greeting);
 
-    panel_board1 = new FlatPanel(panel_board, QString::fromLatin1(objectname::kBoard));
-    panel_board1->setGeometry(qrect(layout::kInnerBoard));
-    panel_board1->setColor(rgbColor(colours::kOlive));
-    QWidget* b = panel_board1;
+    m_board = new FlatPanel(m_boardFrame, QString::fromLatin1(objectname::kBoard));
+    m_board->setGeometry(qrect(layout::kInnerBoard));
+    m_board->setColor(rgbColor(colours::kOlive));
+    QWidget* b = m_board;
 
-    Image1 = placePicture(b, QStringLiteral("Image1"), qrect(layout::kScoreCard),
+    m_scoreCard = placePicture(b, QStringLiteral("Image1"), qrect(layout::kScoreCard),
                           [] { return artwork::scoreCardPicture(); });
-    image_turn = placePicture(b, QStringLiteral("image_turn"),
+    m_turnMarker = placePicture(b, QStringLiteral("image_turn"),
                               QRect(QPoint(layout::kTurnMarkerLeft, layout::turnMarkerTop(1)), artwork::kTurnMarkerSize),
                               [] { return artwork::turnMarkerPicture(); });
-    image_turn->hide();
-    connect(image_turn, &PictureBox::clicked, this, &MainWindow::onBankClicked);
+    m_turnMarker->hide();
+    connect(m_turnMarker, &PictureBox::clicked, this, &MainWindow::onBankClicked);
 
     LabelStyle slot = titleStyle(16);
     slot.alignment = Qt::AlignRight | Qt::AlignVCenter;
@@ -308,9 +308,9 @@ void MainWindow::buildBoard()
         label->setTag(i + 1);
         label->setContentsMargins(0, 0, 4, 0);
         connect(label, &ClickableLabel::clicked, this, &MainWindow::onScoreRecordedBadge);
-        label_rnd[static_cast<std::size_t>(i)] = label;
+        m_roundSlots[static_cast<std::size_t>(i)] = label;
     }
-    label_score = placeLabel(b, QStringLiteral("label_score"), qrect(layout::kTotal), QStringLiteral("0"),
+    m_total = placeLabel(b, QStringLiteral("label_score"), qrect(layout::kTotal), QStringLiteral("0"),
                              titleStyle(24, qcolor(colours::kKhaki)));
 
     for (int i = 0; i < kDice; ++i) {
@@ -324,29 +324,29 @@ void MainWindow::buildBoard()
                                    [] { return artwork::dicePicture(1); });
         die->setTag(i + 1);
         connect(die, &PictureBox::clicked, this, &MainWindow::onDieClicked);
-        dice[static_cast<std::size_t>(i)] = die;
+        m_diceButtons[static_cast<std::size_t>(i)] = die;
     }
 
-    image_roll = placePicture(b, QStringLiteral("image_roll"), qrect(layout::kRollButton),
+    m_rollButton = placePicture(b, QStringLiteral("image_roll"), qrect(layout::kRollButton),
                               [] { return artwork::buttonPicture(tr("ROLL DICE"), artwork::kRollButtonSize); });
-    image_roll->setAccessibleName(tr("ROLL DICE"));
-    image_roll->hide();
-    connect(image_roll, &PictureBox::clicked, this, &MainWindow::onRoll);
+    m_rollButton->setAccessibleName(tr("ROLL DICE"));
+    m_rollButton->hide();
+    connect(m_rollButton, &PictureBox::clicked, this, &MainWindow::onRoll);
 
     // The badges are painted the first time one is shown.
-    image_noscore = placePicture(b, QStringLiteral("image_noscore"), qrect(layout::kBadge), {});
-    image_notboard = placePicture(b, QStringLiteral("image_notboard"), qrect(layout::kBadge), {});
-    image_scorerecorded = placePicture(b, QStringLiteral("image_scorerecorded"), qrect(layout::kBadge), {});
-    for (PictureBox* badge : {image_noscore, image_notboard, image_scorerecorded})
+    m_noScoreBadge = placePicture(b, QStringLiteral("image_noscore"), qrect(layout::kBadge), {});
+    m_notOnBoardBadge = placePicture(b, QStringLiteral("image_notboard"), qrect(layout::kBadge), {});
+    m_recordedBadge = placePicture(b, QStringLiteral("image_scorerecorded"), qrect(layout::kBadge), {});
+    for (PictureBox* badge : {m_noScoreBadge, m_notOnBoardBadge, m_recordedBadge})
         badge->hide();
-    label_scorerecorded = placeLabel(b, QStringLiteral("label_scorerecorded"), qrect(layout::kBankedAmount), QString(),
+    m_recordedText = placeLabel(b, QStringLiteral("label_scorerecorded"), qrect(layout::kBankedAmount), QString(),
                                      titleStyle(19, qcolor(colours::kOlive)));
-    label_scorerecorded->hide();
+    m_recordedText->hide();
 
-    button_start = placePictureButton(b, QStringLiteral("button_start"), qpoint(layout::kStartButton), tr("START GAME"));
-    connect(button_start, &PictureBox::clicked, this, &MainWindow::onStartButton);
-    image_logo = placePicture(b, QStringLiteral("image_logo"), qrect(layout::kLogo), [] { return artwork::logoPicture(); });
-    connect(image_logo, &PictureBox::clicked, this, &MainWindow::onLogo);
+    m_startButton = placePictureButton(b, QStringLiteral("button_start"), qpoint(layout::kStartButton), tr("START GAME"));
+    connect(m_startButton, &PictureBox::clicked, this, &MainWindow::onStartButton);
+    m_logo = placePicture(b, QStringLiteral("image_logo"), qrect(layout::kLogo), [] { return artwork::logoPicture(); });
+    connect(m_logo, &PictureBox::clicked, this, &MainWindow::onLogo);
 
     buildClearedPanel();
     buildNamePanel();
@@ -355,62 +355,62 @@ void MainWindow::buildBoard()
 
 void MainWindow::buildClearedPanel()
 {
-    panel_cleared = placePanel(panel_board1, QString::fromLatin1(objectname::kClearedPanel), qrect(layout::kClearedPanel));
-    QWidget* p = panel_cleared;
+    m_clearedPanel = placePanel(m_board, QString::fromLatin1(objectname::kClearedPanel), qrect(layout::kClearedPanel));
+    QWidget* p = m_clearedPanel;
     placeLabel(p, QStringLiteral("label_cleared"), QRect(-1, 10, 327, 24), tr("YOUR CLEARED THE BOARD!"),
                titleStyle(19));
-    label_score1 = placeLabel(p, QStringLiteral("label_score1"), QRect(0, 40, 327, 24), tr("Your Score: "),
+    m_finalScore = placeLabel(p, QStringLiteral("label_score1"), QRect(0, 40, 327, 24), tr("Your Score: "),
                               titleStyle(19, qcolor(colours::kKhaki)));
     placeLabel(p, QStringLiteral("label_entername"), QRect(0, 70, 327, 20), tr("Enter Your Name"),
                titleStyle(16));
-    edit_name = placeNameEdit(p, QStringLiteral("edit_name"), QRect(83, 93, 161, 32));
-    button_sendscore = placePictureButton(p, QStringLiteral("button_sendscore"), {24, 140}, tr("SEND SCORE"));
-    button_highscores = placePictureButton(p, QStringLiteral("button_highscores"), {168, 140}, tr("HIGH SCORES"));
-    button_cancel = placePictureButton(p, QStringLiteral("button_cancel"), {96, 186}, tr("CANCEL"));
-    connect(button_sendscore, &PictureBox::clicked, this, &MainWindow::onSendScore);
-    connect(button_highscores, &PictureBox::clicked, this, &MainWindow::onHighScoresButton);
-    connect(button_cancel, &PictureBox::clicked, this, &MainWindow::onCancel);
+    m_postName = placeNameEdit(p, QStringLiteral("edit_name"), QRect(83, 93, 161, 32));
+    m_sendScoreButton = placePictureButton(p, QStringLiteral("button_sendscore"), {24, 140}, tr("SEND SCORE"));
+    m_highScoresButton = placePictureButton(p, QStringLiteral("button_highscores"), {168, 140}, tr("HIGH SCORES"));
+    m_cancelButton = placePictureButton(p, QStringLiteral("button_cancel"), {96, 186}, tr("CANCEL"));
+    connect(m_sendScoreButton, &PictureBox::clicked, this, &MainWindow::onSendScore);
+    connect(m_highScoresButton, &PictureBox::clicked, this, &MainWindow::onHighScoresButton);
+    connect(m_cancelButton, &PictureBox::clicked, this, &MainWindow::onCancel);
 
     // Covers the send and list buttons while a post is under way.
-    panel_wait = placePanel(p, QString::fromLatin1(objectname::kWaitPanel), QRect(20, 136, 289, 41));
-    panel_wait->setColor(rgbColor(colours::kKhaki));
-    panel_wait->setFontColor(clBlack);
-    panel_wait->setFont(pixelFont(QStringLiteral("Arial"), 16, true));
-    panel_wait->setCaption(tr("Posting Score, Please Wait......"));
-    panel_wait->hide();
-    panel_cleared->hide();
+    m_waitPanel = placePanel(p, QString::fromLatin1(objectname::kWaitPanel), QRect(20, 136, 289, 41));
+    m_waitPanel->setColor(rgbColor(colours::kKhaki));
+    m_waitPanel->setFontColor(clBlack);
+    m_waitPanel->setFont(pixelFont(QStringLiteral("Arial"), 16, true));
+    m_waitPanel->setCaption(tr("Posting Score, Please Wait......"));
+    m_waitPanel->hide();
+    m_clearedPanel->hide();
 }
 
 void MainWindow::buildNamePanel()
 {
-    panel_name = placePanel(panel_board1, QString::fromLatin1(objectname::kNamePanel), qrect(layout::kNamePanel));
-    QWidget* p = panel_name;
+    m_namePanel = placePanel(m_board, QString::fromLatin1(objectname::kNamePanel), qrect(layout::kNamePanel));
+    QWidget* p = m_namePanel;
     placeLabel(p, QStringLiteral("label_entertitle"), QRect(-1, 10, 327, 24), tr("ENTER YOUR NAME"),
                titleStyle(19));
-    edit_aname = placeNameEdit(p, QStringLiteral("edit_aname"), QRect(83, 52, 161, 32));
-    button_namedone = placePictureButton(p, QStringLiteral("button_namedone"), {24, 106}, tr("DONE"));
-    button_namecancel = placePictureButton(p, QStringLiteral("button_namecancel"), {168, 106}, tr("CANCEL"));
-    connect(button_namedone, &PictureBox::clicked, this, &MainWindow::onNameDone);
-    connect(button_namecancel, &PictureBox::clicked, this, &MainWindow::onNameCancel);
-    panel_name->hide();
+    m_nameEdit = placeNameEdit(p, QStringLiteral("edit_aname"), QRect(83, 52, 161, 32));
+    m_nameDoneButton = placePictureButton(p, QStringLiteral("button_namedone"), {24, 106}, tr("DONE"));
+    m_nameCancelButton = placePictureButton(p, QStringLiteral("button_namecancel"), {168, 106}, tr("CANCEL"));
+    connect(m_nameDoneButton, &PictureBox::clicked, this, &MainWindow::onNameDone);
+    connect(m_nameCancelButton, &PictureBox::clicked, this, &MainWindow::onNameCancel);
+    m_namePanel->hide();
 }
 
 void MainWindow::buildUpdatePanel()
 {
-    panel_update = placePanel(panel_board1, QString::fromLatin1(objectname::kUpdatePanel), qrect(layout::kUpdatePanel));
-    QWidget* p = panel_update;
+    m_updatePanel = placePanel(m_board, QString::fromLatin1(objectname::kUpdatePanel), qrect(layout::kUpdatePanel));
+    QWidget* p = m_updatePanel;
     placeLabel(p, QStringLiteral("label_updatetitle"), QRect(-1, 10, 327, 24), tr("Update Available"),
                titleStyle(19));
     placeLabel(p, QStringLiteral("label_updatequestion"), QRect(2, 47, 327, 24),
                tr("Would you like to update now?"), titleStyle(16));
-    button_updateyes = placePictureButton(p, QStringLiteral("button_updateyes"), {25, 90}, tr("UPDATE NOW"));
-    button_updatecancel = placePictureButton(p, QStringLiteral("button_updatecancel"), {169, 90}, tr("NO THANKS"));
-    connect(button_updateyes, &PictureBox::clicked, this, &MainWindow::onUpdateYes);
-    connect(button_updatecancel, &PictureBox::clicked, this, &MainWindow::onUpdateCancel);
+    m_updateYesButton = placePictureButton(p, QStringLiteral("button_updateyes"), {25, 90}, tr("UPDATE NOW"));
+    m_updateCancelButton = placePictureButton(p, QStringLiteral("button_updatecancel"), {169, 90}, tr("NO THANKS"));
+    connect(m_updateYesButton, &PictureBox::clicked, this, &MainWindow::onUpdateYes);
+    connect(m_updateCancelButton, &PictureBox::clicked, this, &MainWindow::onUpdateCancel);
     LabelStyle status = titleStyle(16);
     status.bold = false;
-    label_update = placeLabel(p, QStringLiteral("label_update"), QRect(1, 139, 327, 20), QString(), status);
-    panel_update->hide();
+    m_updateText = placeLabel(p, QStringLiteral("label_update"), QRect(1, 139, 327, 20), QString(), status);
+    m_updatePanel->hide();
 }
 
 // --- the game's board ------------------------------------------------------
@@ -424,7 +424,7 @@ void MainWindow::onStartButton()
     // The game is counted on disk now: a crash and a resume must not leave
     // its score in the running total without it among the games.
     m_tally.save();
-    dice[0]->setFocus(Qt::OtherFocusReason); // the keys now play, not restart
+    m_diceButtons[0]->setFocus(Qt::OtherFocusReason); // the keys now play, not restart
 }
 void MainWindow::onStartGame() { onStartButton(); }
 void MainWindow::onRoll()
@@ -446,27 +446,27 @@ void MainWindow::onPauseElapsed() { m_game.pauseElapsed(); }
 void MainWindow::setRoundText(int round, const std::string& text)
 {
     if (round >= 1 && round <= kRounds)
-        label_rnd[static_cast<std::size_t>(round - 1)]->setText(qs(text));
+        m_roundSlots[static_cast<std::size_t>(round - 1)]->setText(qs(text));
 }
 
-void MainWindow::setTotalText(const std::string& text) { label_score->setText(qs(text)); }
-void MainWindow::setBankedText(const std::string& text) { label_scorerecorded->setText(qs(text)); }
-void MainWindow::setFinalScoreText(const std::string& text) { label_score1->setText(shownText(text)); }
-void MainWindow::setGreetingText(const std::string& text) { label_name->setText(shownText(text)); }
+void MainWindow::setTotalText(const std::string& text) { m_total->setText(qs(text)); }
+void MainWindow::setBankedText(const std::string& text) { m_recordedText->setText(qs(text)); }
+void MainWindow::setFinalScoreText(const std::string& text) { m_finalScore->setText(shownText(text)); }
+void MainWindow::setGreetingText(const std::string& text) { m_greeting->setText(shownText(text)); }
 
 QWidget* MainWindow::widgetOf(BoardPart part) const
 {
     switch (part) {
-    case BoardPart::RollButton: return image_roll;
-    case BoardPart::TurnMarker: return image_turn;
-    case BoardPart::NoScoreBadge: return image_noscore;
-    case BoardPart::NotOnBoardBadge: return image_notboard;
-    case BoardPart::BankedBadge: return image_scorerecorded;
-    case BoardPart::BankedAmount: return label_scorerecorded;
-    case BoardPart::GameOverPanel: return panel_cleared;
-    case BoardPart::SendScoreButton: return button_sendscore;
-    case BoardPart::NamePanel: return panel_name;
-    case BoardPart::PostingPanel: return panel_wait;
+    case BoardPart::RollButton: return m_rollButton;
+    case BoardPart::TurnMarker: return m_turnMarker;
+    case BoardPart::NoScoreBadge: return m_noScoreBadge;
+    case BoardPart::NotOnBoardBadge: return m_notOnBoardBadge;
+    case BoardPart::BankedBadge: return m_recordedBadge;
+    case BoardPart::BankedAmount: return m_recordedText;
+    case BoardPart::GameOverPanel: return m_clearedPanel;
+    case BoardPart::SendScoreButton: return m_sendScoreButton;
+    case BoardPart::NamePanel: return m_namePanel;
+    case BoardPart::PostingPanel: return m_waitPanel;
     }
     return nullptr;
 }
@@ -477,8 +477,8 @@ void MainWindow::setShown(BoardPart part, bool shown)
     if (shown) {
         auto* badge = qobject_cast<PictureBox*>(w);
         if (badge && badge->picture().isNull()) {
-            const artwork::Badge kind = badge == image_noscore    ? artwork::Badge::NoScore
-                                        : badge == image_notboard ? artwork::Badge::NotOnBoard
+            const artwork::Badge kind = badge == m_noScoreBadge    ? artwork::Badge::NoScore
+                                        : badge == m_notOnBoardBadge ? artwork::Badge::NotOnBoard
                                                                   : artwork::Badge::ScoreRecorded;
             badge->setPictureSource([kind] { return artwork::badgePicture(kind); });
         }
@@ -490,7 +490,7 @@ void MainWindow::bringToFront(BoardPart part) { widgetOf(part)->raise(); }
 
 void MainWindow::markTurn(int round)
 {
-    image_turn->move(image_turn->x(), textscale::scaled(layout::turnMarkerTop(round), this));
+    m_turnMarker->move(m_turnMarker->x(), textscale::scaled(layout::turnMarkerTop(round), this));
 }
 
 void MainWindow::placeDie(int die, DiePlace place)
@@ -501,12 +501,12 @@ void MainWindow::placeDie(int die, DiePlace place)
     case DiePlace::Row: at = {layout::columnLeft(die), layout::kRowTop}; break;
     case DiePlace::SetAside: at = {layout::columnLeft(die), layout::kSetAsideTop}; break;
     }
-    dice[static_cast<std::size_t>(die - 1)]->move(textscale::scaled(at, this));
+    m_diceButtons[static_cast<std::size_t>(die - 1)]->move(textscale::scaled(at, this));
 }
 
 void MainWindow::showFace(int die, int face)
 {
-    PictureBox* image = dice[static_cast<std::size_t>(die - 1)];
+    PictureBox* image = m_diceButtons[static_cast<std::size_t>(die - 1)];
     image->clearPicture();
     image->setPictureSource([face] { return artwork::dicePicture(face); });
 }
@@ -523,7 +523,7 @@ void MainWindow::startPauseTimer(int milliseconds) { m_pauseTimer->start(millise
 void MainWindow::stopPauseTimer() { m_pauseTimer->stop(); }
 
 std::string MainWindow::playerName() const { return playerNameText().toStdString(); }
-QString MainWindow::playerNameText() const { return edit_name->text(); }
+QString MainWindow::playerNameText() const { return m_postName->text(); }
 
 void MainWindow::setTally(TallyModel* tally) { m_tally.setTarget(tally); }
 
@@ -603,8 +603,8 @@ void MainWindow::loadSettings()
     restorePlacement();
     m_playSounds->setChecked(m_loaded.sounds);
     m_updateCheck->setChecked(m_loaded.update);
-    edit_name->setText(qs(m_loaded.name));
-    edit_aname->setText(edit_name->text());
+    m_postName->setText(qs(m_loaded.name));
+    m_nameEdit->setText(m_postName->text());
     const bool highContrast = m_loaded.highContrast.value_or(desktopAsksHighContrast());
     m_highContrast->setChecked(highContrast);
     applyLook(highContrast ? colours::Look::HighContrast : colours::Look::Olive);
@@ -618,7 +618,7 @@ bool MainWindow::saveSettings()
     s.left = bounds.left();
     s.width = bounds.width();
     s.height = bounds.height();
-    s.name = edit_name->text().toStdString();
+    s.name = m_postName->text().toStdString();
     s.sounds = m_playSounds->isChecked();
     s.update = m_updateCheck->isChecked();
     try {
@@ -648,17 +648,17 @@ void MainWindow::onResetScreenLocation()
 
 void MainWindow::onChangeName()
 {
-    panel_name->show();
-    panel_name->raise();
+    m_namePanel->show();
+    m_namePanel->raise();
 }
 
 void MainWindow::onNameDone()
 {
-    edit_name->setText(edit_aname->text());
-    panel_name->hide();
+    m_postName->setText(m_nameEdit->text());
+    m_namePanel->hide();
 }
 
-void MainWindow::onNameCancel() { panel_name->hide(); }
+void MainWindow::onNameCancel() { m_namePanel->hide(); }
 
 void MainWindow::showEvent(QShowEvent* event)
 {
@@ -686,7 +686,7 @@ void MainWindow::offerResume()
     m_history.takeOver(*found.game);
     if (m_dialogs.question(this, tr("Resume the game in progress?"))) {
         m_game.resume(*found.game);
-        dice[0]->setFocus(Qt::OtherFocusReason);
+        m_diceButtons[0]->setFocus(Qt::OtherFocusReason);
     } else {
         m_game.reportAbandoned();
         m_history.abandon();
@@ -757,7 +757,7 @@ void MainWindow::setWindows(const Windows& windows)
         m_windows.highscore->OnPostAnswered = [this] {
             if (!m_posting->answered())
                 return false;
-            panel_cleared->hide();
+            m_clearedPanel->hide();
             return true;
         };
         m_windows.highscore->OnPostFailed = [this] { m_posting->fail(); };
@@ -768,12 +768,12 @@ void MainWindow::setWindows(const Windows& windows)
 
 void MainWindow::onSendScore()
 {
-    if (edit_name->text().isEmpty())
-        edit_name->setText(qs(Settings::kDefaultName));
+    if (m_postName->text().isEmpty())
+        m_postName->setText(qs(Settings::kDefaultName));
     try {
         const QString score = QString::number(m_game.state().gameTotal);
         const QString date = PostingWait::postingDate(QDate::currentDate(), QLocale::system());
-        const QString name = edit_name->text();
+        const QString name = m_postName->text();
         if (m_windows.highscore)
             m_windows.highscore->sendScore(name, date, score);
     } catch (...) {
@@ -781,8 +781,8 @@ void MainWindow::onSendScore()
         // countdown runs out and says so.
     }
     m_posting->start();
-    panel_wait->show();
-    panel_wait->raise();
+    m_waitPanel->show();
+    m_waitPanel->raise();
 }
 
 void MainWindow::onPostingTick() { m_posting->onPostingTick(); }
@@ -800,14 +800,14 @@ void MainWindow::onHighScoresButton()
 void MainWindow::wireOnlineFlows(const MainWindowSeams& seams)
 {
     m_posting = new PostingWait(this);
-    connect(m_posting, &PostingWait::captionChanged, this, [this](const QString& caption) { panel_wait->setCaption(caption); });
+    connect(m_posting, &PostingWait::captionChanged, this, [this](const QString& caption) { m_waitPanel->setCaption(caption); });
     connect(m_posting, &PostingWait::failed, this, [this] {
         // Once the player is told, a late answer must not show the list as if it had worked.
         if (m_windows.highscore)
             m_windows.highscore->abandonPost();
         const QString why = m_windows.highscore ? m_windows.highscore->refusal() : QString();
         m_dialogs.information(this, tr("Posting Failed.") + (why.isEmpty() ? QString() : QLatin1Char('\n') + why));
-        panel_wait->hide(); // SEND SCORE is there again for another try
+        m_waitPanel->hide(); // SEND SCORE is there again for another try
     });
 
     UpdateFlow::Setup setup;
@@ -821,8 +821,8 @@ void MainWindow::wireOnlineFlows(const MainWindowSeams& seams)
     setup.makerAddress = QStringLiteral("http://") + QString::fromStdString(MakerHost::builtIn().authority());
     m_update = new UpdateFlow(std::move(setup), this);
     connect(m_update, &UpdateFlow::updateOffered, this, [this] {
-        panel_update->show();
-        panel_update->raise();
+        m_updatePanel->show();
+        m_updatePanel->raise();
     });
     connect(m_update, &UpdateFlow::statusChanged, this, &MainWindow::setUpdateStatus);
     connect(m_update, &UpdateFlow::failed, this,
@@ -851,17 +851,17 @@ void MainWindow::judgeVersionAnswer(QObject* Sender, const QByteArray& Result)
     m_update->judgeVersionAnswer(Sender, Result);
 }
 
-void MainWindow::onUpdateCancel() { panel_update->hide(); }
+void MainWindow::onUpdateCancel() { m_updatePanel->hide(); }
 
 void MainWindow::setUpdateStatus(const QString& text)
 {
-    label_update->setText(text);
+    m_updateText->setText(text);
     emit updateStatusChanged(text);
 }
 
 void MainWindow::onUpdateYes()
 {
-    button_updateyes->hide();
-    button_updatecancel->hide();
+    m_updateYesButton->hide();
+    m_updateCancelButton->hide();
     m_update->accept();
 }

@@ -239,41 +239,42 @@ private:
                            Settings::kDefaultHeight};
     bool m_shownOnce = false;
 
-    // Controls, named as on the board.
-    FlatPanel* panel_board = nullptr;
-    FlatPanel* panel_board1 = nullptr;
-    QLabel* label_name = nullptr;
-    PictureBox* Image1 = nullptr;
-    PictureBox* image_turn = nullptr;
-    std::array<ClickableLabel*, kRounds> label_rnd{};
-    QLabel* label_score = nullptr;
-    std::array<PictureBox*, kDice> dice{};
-    PictureBox* image_roll = nullptr;
-    PictureBox* image_noscore = nullptr;
-    PictureBox* image_notboard = nullptr;
-    PictureBox* image_scorerecorded = nullptr;
-    QLabel* label_scorerecorded = nullptr;
-    PictureBox* button_start = nullptr;
-    PictureBox* image_logo = nullptr;
-    FlatPanel* panel_cleared = nullptr;
-    QLabel* label_score1 = nullptr;
-    LimitedEdit* edit_name = nullptr;
-    PictureBox* button_sendscore = nullptr;
-    PictureBox* button_highscores = nullptr;
-    PictureBox* button_cancel = nullptr;
-    FlatPanel* panel_wait = nullptr;
-    FlatPanel* panel_name = nullptr;
-    LimitedEdit* edit_aname = nullptr;
-    PictureBox* button_namedone = nullptr;
-    PictureBox* button_namecancel = nullptr;
+    // The board's controls; their object names (objectnames.h) stay as the
+    // tests and screen readers know them.
+    FlatPanel* m_boardFrame = nullptr;
+    FlatPanel* m_board = nullptr;
+    QLabel* m_greeting = nullptr;
+    PictureBox* m_scoreCard = nullptr;
+    PictureBox* m_turnMarker = nullptr;
+    std::array<ClickableLabel*, kRounds> m_roundSlots{};
+    QLabel* m_total = nullptr;
+    std::array<PictureBox*, kDice> m_diceButtons{};
+    PictureBox* m_rollButton = nullptr;
+    PictureBox* m_noScoreBadge = nullptr;
+    PictureBox* m_notOnBoardBadge = nullptr;
+    PictureBox* m_recordedBadge = nullptr;
+    QLabel* m_recordedText = nullptr;
+    PictureBox* m_startButton = nullptr;
+    PictureBox* m_logo = nullptr;
+    FlatPanel* m_clearedPanel = nullptr;
+    QLabel* m_finalScore = nullptr;
+    LimitedEdit* m_postName = nullptr;
+    PictureBox* m_sendScoreButton = nullptr;
+    PictureBox* m_highScoresButton = nullptr;
+    PictureBox* m_cancelButton = nullptr;
+    FlatPanel* m_waitPanel = nullptr;
+    FlatPanel* m_namePanel = nullptr;
+    LimitedEdit* m_nameEdit = nullptr;
+    PictureBox* m_nameDoneButton = nullptr;
+    PictureBox* m_nameCancelButton = nullptr;
     QTimer* m_pauseTimer = nullptr;
     PostingWait* m_posting = nullptr; // owns Timer1
 
     UpdateFlow* m_update = nullptr;   // owns versionFetch and updateDownload
-    FlatPanel* panel_update = nullptr;
-    PictureBox* button_updateyes = nullptr;
-    PictureBox* button_updatecancel = nullptr;
-    QLabel* label_update = nullptr;
+    FlatPanel* m_updatePanel = nullptr;
+    PictureBox* m_updateYesButton = nullptr;
+    PictureBox* m_updateCancelButton = nullptr;
+    QLabel* m_updateText = nullptr;
     BoardKeys* m_keys = nullptr;
     BoardAccessibility* m_access = nullptr;
 };
