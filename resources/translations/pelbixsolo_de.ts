@@ -230,6 +230,13 @@
     </message>
 </context>
 <context>
+    <name>ClientSocket</name>
+    <message>
+        <source>DNS lookup: invalid host name.</source>
+        <translation>DNS-Abfrage: ungültiger Hostname.</translation>
+    </message>
+</context>
+<context>
     <name>CoachMenu</name>
     <message>
         <source>&amp;Hint</source>
@@ -396,6 +403,53 @@
     <message>
         <source>No round in play: nothing to advise.</source>
         <translation>Keine Runde im Gange: kein Rat möglich.</translation>
+    </message>
+</context>
+<context>
+    <name>HttpClient</name>
+    <message>
+        <source>Connection aborted on request</source>
+        <translation>Verbindung auf Wunsch abgebrochen</translation>
+    </message>
+    <message>
+        <source>%1 (Error #%2)</source>
+        <translation>%1 (Fehler Nr. %2)</translation>
+    </message>
+    <message>
+        <source>can&apos;t connect: %1</source>
+        <translation>Keine Verbindung möglich: %1</translation>
+    </message>
+    <message>
+        <source>%1: no data for %2</source>
+        <translation>%1: seit %2 keine Daten</translation>
+    </message>
+    <message>
+        <source>%1: no complete answer within %2</source>
+        <translation>%1: keine vollständige Antwort innerhalb von %2</translation>
+    </message>
+    <message>
+        <source>can&apos;t resolve hostname to IP address</source>
+        <translation>Der Hostname lässt sich nicht in eine IP-Adresse auflösen</translation>
+    </message>
+    <message>
+        <source>the proxy refused the tunnel: %1 %2</source>
+        <translation>Der Proxy hat den Tunnel abgelehnt: %1 %2</translation>
+    </message>
+    <message>
+        <source>can&apos;t establish a secure connection: %1</source>
+        <translation>Keine sichere Verbindung möglich: %1</translation>
+    </message>
+    <message>
+        <source>Connection closed before the header was complete</source>
+        <translation>Verbindung vor dem vollständigen Header geschlossen</translation>
+    </message>
+    <message>
+        <source>Connection closed before the document was complete</source>
+        <translation>Verbindung vor dem vollständigen Dokument geschlossen</translation>
+    </message>
+    <message>
+        <source>Connection closed before the request was sent</source>
+        <translation>Verbindung vor dem Senden der Anfrage geschlossen</translation>
     </message>
 </context>
 <context>
@@ -914,6 +968,221 @@ Die Datei wurde als %1 aufbewahrt.</translation>
     <message>
         <source>There was an error in the update process. Please download%1 manually from %2.</source>
         <translation>Bei der Aktualisierung ist ein Fehler aufgetreten. Bitte lade %1 selbst von %2 herunter.</translation>
+    </message>
+</context>
+<context>
+    <name>WSocketError</name>
+    <message>
+        <source>Not a WinSock error</source>
+        <translation>Kein WinSock-Fehler</translation>
+    </message>
+    <message>
+        <source>No Error</source>
+        <translation>Kein Fehler</translation>
+    </message>
+    <message>
+        <source>Interrupted system call</source>
+        <translation>Unterbrochener Systemaufruf</translation>
+    </message>
+    <message>
+        <source>Bad file number</source>
+        <translation>Ungültige Dateinummer</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Bad address</source>
+        <translation>Ungültige Adresse</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>Operation would block</source>
+        <translation>Vorgang würde blockieren</translation>
+    </message>
+    <message>
+        <source>Operation now in progress</source>
+        <translation>Vorgang läuft jetzt</translation>
+    </message>
+    <message>
+        <source>Operation already in progress</source>
+        <translation>Vorgang läuft bereits</translation>
+    </message>
+    <message>
+        <source>Socket operation on non-socket</source>
+        <translation>Socket-Operation auf Nicht-Socket</translation>
+    </message>
+    <message>
+        <source>Destination address required</source>
+        <translation>Zieladresse erforderlich</translation>
+    </message>
+    <message>
+        <source>Message too long</source>
+        <translation>Nachricht zu lang</translation>
+    </message>
+    <message>
+        <source>Protocol wrong type for socket</source>
+        <translation>Protokoll passt nicht zum Socket-Typ</translation>
+    </message>
+    <message>
+        <source>Protocol not available</source>
+        <translation>Protokoll nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Protocol not supported</source>
+        <translation>Protokoll nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Socket type not supported</source>
+        <translation>Socket-Typ nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Operation not supported on socket</source>
+        <translation>Vorgang auf dem Socket nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Protocol family not supported</source>
+        <translation>Protokollfamilie nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Address family not supported by protocol family</source>
+        <translation>Adressfamilie von der Protokollfamilie nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Address already in use</source>
+        <translation>Adresse bereits in Gebrauch</translation>
+    </message>
+    <message>
+        <source>Address not available</source>
+        <translation>Adresse nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Network is down</source>
+        <translation>Netzwerk ist nicht aktiv</translation>
+    </message>
+    <message>
+        <source>Network is unreachable</source>
+        <translation>Netzwerk ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Network dropped connection on reset</source>
+        <translation>Netzwerk hat die Verbindung beim Zurücksetzen getrennt</translation>
+    </message>
+    <message>
+        <source>Connection aborted</source>
+        <translation>Verbindung abgebrochen</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer</source>
+        <translation>Verbindung von der Gegenseite zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>No buffer space available</source>
+        <translation>Kein Pufferspeicher verfügbar</translation>
+    </message>
+    <message>
+        <source>Socket is already connected</source>
+        <translation>Socket ist bereits verbunden</translation>
+    </message>
+    <message>
+        <source>Socket is not connected</source>
+        <translation>Socket ist nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Can&apos;t send after socket shutdown</source>
+        <translation>Senden nach dem Schließen des Sockets nicht möglich</translation>
+    </message>
+    <message>
+        <source>Too many references: can&apos;t splice</source>
+        <translation>Zu viele Verweise: Verbinden nicht möglich</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Zeitüberschreitung der Verbindung</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Zu viele Ebenen symbolischer Links</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Dateiname zu lang</translation>
+    </message>
+    <message>
+        <source>Host is down</source>
+        <translation>Host ist nicht aktiv</translation>
+    </message>
+    <message>
+        <source>No route to host</source>
+        <translation>Keine Route zum Host</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>Verzeichnis nicht leer</translation>
+    </message>
+    <message>
+        <source>Too many processes</source>
+        <translation>Zu viele Prozesse</translation>
+    </message>
+    <message>
+        <source>Too many users</source>
+        <translation>Zu viele Benutzer</translation>
+    </message>
+    <message>
+        <source>Disc quota exceeded</source>
+        <translation>Speicherkontingent überschritten</translation>
+    </message>
+    <message>
+        <source>Stale NFS file handle</source>
+        <translation>Veraltetes NFS-Datei-Handle</translation>
+    </message>
+    <message>
+        <source>Too many levels of remote in path</source>
+        <translation>Zu viele entfernte Ebenen im Pfad</translation>
+    </message>
+    <message>
+        <source>Network subsystem is unusable</source>
+        <translation>Netzwerk-Subsystem ist unbrauchbar</translation>
+    </message>
+    <message>
+        <source>Winsock DLL cannot support this application</source>
+        <translation>Die Winsock-DLL unterstützt diese Anwendung nicht</translation>
+    </message>
+    <message>
+        <source>Winsock not initialized</source>
+        <translation>Winsock nicht initialisiert</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Verbindung getrennt</translation>
+    </message>
+    <message>
+        <source>Host not found</source>
+        <translation>Host nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Non-authoritative host not found</source>
+        <translation>Host nicht gefunden (nicht autoritativ)</translation>
+    </message>
+    <message>
+        <source>Non-recoverable error</source>
+        <translation>Nicht behebbarer Fehler</translation>
+    </message>
+    <message>
+        <source>Valid name, no data record of requested type</source>
+        <translation>Gültiger Name, aber kein Eintrag des gewünschten Typs</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,13 @@
     </message>
 </context>
 <context>
+    <name>ClientSocket</name>
+    <message>
+        <source>DNS lookup: invalid host name.</source>
+        <translation>Consulta DNS: nombre de host no válido.</translation>
+    </message>
+</context>
+<context>
     <name>CoachMenu</name>
     <message>
         <source>&amp;Hint</source>
@@ -396,6 +403,53 @@
     <message>
         <source>No round in play: nothing to advise.</source>
         <translation>No hay ronda en juego: nada que aconsejar.</translation>
+    </message>
+</context>
+<context>
+    <name>HttpClient</name>
+    <message>
+        <source>Connection aborted on request</source>
+        <translation>Conexión interrumpida a petición</translation>
+    </message>
+    <message>
+        <source>%1 (Error #%2)</source>
+        <translation>%1 (error n.º %2)</translation>
+    </message>
+    <message>
+        <source>can&apos;t connect: %1</source>
+        <translation>no se puede conectar: %1</translation>
+    </message>
+    <message>
+        <source>%1: no data for %2</source>
+        <translation>%1: sin datos durante %2</translation>
+    </message>
+    <message>
+        <source>%1: no complete answer within %2</source>
+        <translation>%1: sin respuesta completa en %2</translation>
+    </message>
+    <message>
+        <source>can&apos;t resolve hostname to IP address</source>
+        <translation>no se puede resolver el nombre de host a una dirección IP</translation>
+    </message>
+    <message>
+        <source>the proxy refused the tunnel: %1 %2</source>
+        <translation>el proxy rechazó el túnel: %1 %2</translation>
+    </message>
+    <message>
+        <source>can&apos;t establish a secure connection: %1</source>
+        <translation>no se puede establecer una conexión segura: %1</translation>
+    </message>
+    <message>
+        <source>Connection closed before the header was complete</source>
+        <translation>Conexión cerrada antes de completar la cabecera</translation>
+    </message>
+    <message>
+        <source>Connection closed before the document was complete</source>
+        <translation>Conexión cerrada antes de completar el documento</translation>
+    </message>
+    <message>
+        <source>Connection closed before the request was sent</source>
+        <translation>Conexión cerrada antes de enviar la petición</translation>
     </message>
 </context>
 <context>
@@ -914,6 +968,221 @@ El archivo se ha conservado como %1.</translation>
     <message>
         <source>There was an error in the update process. Please download%1 manually from %2.</source>
         <translation>Se produjo un error durante la actualización. Descarga %1 manualmente desde %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WSocketError</name>
+    <message>
+        <source>Not a WinSock error</source>
+        <translation>No es un error de WinSock</translation>
+    </message>
+    <message>
+        <source>No Error</source>
+        <translation>Sin error</translation>
+    </message>
+    <message>
+        <source>Interrupted system call</source>
+        <translation>Llamada al sistema interrumpida</translation>
+    </message>
+    <message>
+        <source>Bad file number</source>
+        <translation>Número de archivo incorrecto</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>Bad address</source>
+        <translation>Dirección incorrecta</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argumento no válido</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Demasiados archivos abiertos</translation>
+    </message>
+    <message>
+        <source>Operation would block</source>
+        <translation>La operación se bloquearía</translation>
+    </message>
+    <message>
+        <source>Operation now in progress</source>
+        <translation>Operación en curso</translation>
+    </message>
+    <message>
+        <source>Operation already in progress</source>
+        <translation>La operación ya está en curso</translation>
+    </message>
+    <message>
+        <source>Socket operation on non-socket</source>
+        <translation>Operación de socket sobre algo que no es un socket</translation>
+    </message>
+    <message>
+        <source>Destination address required</source>
+        <translation>Se necesita una dirección de destino</translation>
+    </message>
+    <message>
+        <source>Message too long</source>
+        <translation>Mensaje demasiado largo</translation>
+    </message>
+    <message>
+        <source>Protocol wrong type for socket</source>
+        <translation>Tipo de protocolo incorrecto para el socket</translation>
+    </message>
+    <message>
+        <source>Protocol not available</source>
+        <translation>Protocolo no disponible</translation>
+    </message>
+    <message>
+        <source>Protocol not supported</source>
+        <translation>Protocolo no admitido</translation>
+    </message>
+    <message>
+        <source>Socket type not supported</source>
+        <translation>Tipo de socket no admitido</translation>
+    </message>
+    <message>
+        <source>Operation not supported on socket</source>
+        <translation>Operación no admitida en el socket</translation>
+    </message>
+    <message>
+        <source>Protocol family not supported</source>
+        <translation>Familia de protocolos no admitida</translation>
+    </message>
+    <message>
+        <source>Address family not supported by protocol family</source>
+        <translation>Familia de direcciones no admitida por la familia de protocolos</translation>
+    </message>
+    <message>
+        <source>Address already in use</source>
+        <translation>La dirección ya está en uso</translation>
+    </message>
+    <message>
+        <source>Address not available</source>
+        <translation>Dirección no disponible</translation>
+    </message>
+    <message>
+        <source>Network is down</source>
+        <translation>La red no está activa</translation>
+    </message>
+    <message>
+        <source>Network is unreachable</source>
+        <translation>La red es inaccesible</translation>
+    </message>
+    <message>
+        <source>Network dropped connection on reset</source>
+        <translation>La red cortó la conexión al reiniciarse</translation>
+    </message>
+    <message>
+        <source>Connection aborted</source>
+        <translation>Conexión interrumpida</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer</source>
+        <translation>Conexión restablecida por el otro extremo</translation>
+    </message>
+    <message>
+        <source>No buffer space available</source>
+        <translation>No queda espacio en el búfer</translation>
+    </message>
+    <message>
+        <source>Socket is already connected</source>
+        <translation>El socket ya está conectado</translation>
+    </message>
+    <message>
+        <source>Socket is not connected</source>
+        <translation>El socket no está conectado</translation>
+    </message>
+    <message>
+        <source>Can&apos;t send after socket shutdown</source>
+        <translation>No se puede enviar tras cerrar el socket</translation>
+    </message>
+    <message>
+        <source>Too many references: can&apos;t splice</source>
+        <translation>Demasiadas referencias: no se puede empalmar</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Se agotó el tiempo de conexión</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Conexión rechazada</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Demasiados niveles de enlaces simbólicos</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nombre de archivo demasiado largo</translation>
+    </message>
+    <message>
+        <source>Host is down</source>
+        <translation>El host no está activo</translation>
+    </message>
+    <message>
+        <source>No route to host</source>
+        <translation>No hay ruta al host</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>El directorio no está vacío</translation>
+    </message>
+    <message>
+        <source>Too many processes</source>
+        <translation>Demasiados procesos</translation>
+    </message>
+    <message>
+        <source>Too many users</source>
+        <translation>Demasiados usuarios</translation>
+    </message>
+    <message>
+        <source>Disc quota exceeded</source>
+        <translation>Cuota de disco superada</translation>
+    </message>
+    <message>
+        <source>Stale NFS file handle</source>
+        <translation>Identificador de archivo NFS obsoleto</translation>
+    </message>
+    <message>
+        <source>Too many levels of remote in path</source>
+        <translation>Demasiados niveles remotos en la ruta</translation>
+    </message>
+    <message>
+        <source>Network subsystem is unusable</source>
+        <translation>El subsistema de red no se puede usar</translation>
+    </message>
+    <message>
+        <source>Winsock DLL cannot support this application</source>
+        <translation>La DLL de Winsock no admite esta aplicación</translation>
+    </message>
+    <message>
+        <source>Winsock not initialized</source>
+        <translation>Winsock no inicializado</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desconexión</translation>
+    </message>
+    <message>
+        <source>Host not found</source>
+        <translation>Host no encontrado</translation>
+    </message>
+    <message>
+        <source>Non-authoritative host not found</source>
+        <translation>Host no encontrado (respuesta no autorizada)</translation>
+    </message>
+    <message>
+        <source>Non-recoverable error</source>
+        <translation>Error irrecuperable</translation>
+    </message>
+    <message>
+        <source>Valid name, no data record of requested type</source>
+        <translation>Nombre válido, pero sin registro del tipo solicitado</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,13 @@
     </message>
 </context>
 <context>
+    <name>ClientSocket</name>
+    <message>
+        <source>DNS lookup: invalid host name.</source>
+        <translation>Recherche DNS : nom d&apos;hôte invalide.</translation>
+    </message>
+</context>
+<context>
     <name>CoachMenu</name>
     <message>
         <source>&amp;Hint</source>
@@ -396,6 +403,53 @@
     <message>
         <source>No round in play: nothing to advise.</source>
         <translation>Aucune manche en cours&#xa0;: rien à conseiller.</translation>
+    </message>
+</context>
+<context>
+    <name>HttpClient</name>
+    <message>
+        <source>Connection aborted on request</source>
+        <translation>Connexion interrompue à la demande</translation>
+    </message>
+    <message>
+        <source>%1 (Error #%2)</source>
+        <translation>%1 (erreur n° %2)</translation>
+    </message>
+    <message>
+        <source>can&apos;t connect: %1</source>
+        <translation>connexion impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1: no data for %2</source>
+        <translation>%1&#xa0;: aucune donnée depuis %2</translation>
+    </message>
+    <message>
+        <source>%1: no complete answer within %2</source>
+        <translation>%1&#xa0;: pas de réponse complète en %2</translation>
+    </message>
+    <message>
+        <source>can&apos;t resolve hostname to IP address</source>
+        <translation>impossible de résoudre le nom d&apos;hôte en adresse IP</translation>
+    </message>
+    <message>
+        <source>the proxy refused the tunnel: %1 %2</source>
+        <translation>le proxy a refusé le tunnel&#xa0;: %1 %2</translation>
+    </message>
+    <message>
+        <source>can&apos;t establish a secure connection: %1</source>
+        <translation>connexion sécurisée impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Connection closed before the header was complete</source>
+        <translation>Connexion fermée avant la fin de l&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>Connection closed before the document was complete</source>
+        <translation>Connexion fermée avant la fin du document</translation>
+    </message>
+    <message>
+        <source>Connection closed before the request was sent</source>
+        <translation>Connexion fermée avant l&apos;envoi de la requête</translation>
     </message>
 </context>
 <context>
@@ -914,6 +968,221 @@ Le fichier a été conservé sous le nom %1.</translation>
     <message>
         <source>There was an error in the update process. Please download%1 manually from %2.</source>
         <translation>Une erreur s&apos;est produite pendant la mise à jour. Veuillez télécharger %1 vous-même depuis %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WSocketError</name>
+    <message>
+        <source>Not a WinSock error</source>
+        <translation>Pas une erreur WinSock</translation>
+    </message>
+    <message>
+        <source>No Error</source>
+        <translation>Aucune erreur</translation>
+    </message>
+    <message>
+        <source>Interrupted system call</source>
+        <translation>Appel système interrompu</translation>
+    </message>
+    <message>
+        <source>Bad file number</source>
+        <translation>Numéro de fichier incorrect</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>Bad address</source>
+        <translation>Mauvaise adresse</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argument invalide</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>Operation would block</source>
+        <translation>L&apos;opération bloquerait</translation>
+    </message>
+    <message>
+        <source>Operation now in progress</source>
+        <translation>Opération en cours</translation>
+    </message>
+    <message>
+        <source>Operation already in progress</source>
+        <translation>Opération déjà en cours</translation>
+    </message>
+    <message>
+        <source>Socket operation on non-socket</source>
+        <translation>Opération de socket sur un non-socket</translation>
+    </message>
+    <message>
+        <source>Destination address required</source>
+        <translation>Adresse de destination requise</translation>
+    </message>
+    <message>
+        <source>Message too long</source>
+        <translation>Message trop long</translation>
+    </message>
+    <message>
+        <source>Protocol wrong type for socket</source>
+        <translation>Type de protocole incorrect pour le socket</translation>
+    </message>
+    <message>
+        <source>Protocol not available</source>
+        <translation>Protocole non disponible</translation>
+    </message>
+    <message>
+        <source>Protocol not supported</source>
+        <translation>Protocole non pris en charge</translation>
+    </message>
+    <message>
+        <source>Socket type not supported</source>
+        <translation>Type de socket non pris en charge</translation>
+    </message>
+    <message>
+        <source>Operation not supported on socket</source>
+        <translation>Opération non prise en charge sur le socket</translation>
+    </message>
+    <message>
+        <source>Protocol family not supported</source>
+        <translation>Famille de protocoles non prise en charge</translation>
+    </message>
+    <message>
+        <source>Address family not supported by protocol family</source>
+        <translation>Famille d&apos;adresses non prise en charge par la famille de protocoles</translation>
+    </message>
+    <message>
+        <source>Address already in use</source>
+        <translation>Adresse déjà utilisée</translation>
+    </message>
+    <message>
+        <source>Address not available</source>
+        <translation>Adresse non disponible</translation>
+    </message>
+    <message>
+        <source>Network is down</source>
+        <translation>Le réseau est hors service</translation>
+    </message>
+    <message>
+        <source>Network is unreachable</source>
+        <translation>Le réseau est inaccessible</translation>
+    </message>
+    <message>
+        <source>Network dropped connection on reset</source>
+        <translation>Le réseau a coupé la connexion lors de la réinitialisation</translation>
+    </message>
+    <message>
+        <source>Connection aborted</source>
+        <translation>Connexion interrompue</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer</source>
+        <translation>Connexion réinitialisée par le correspondant</translation>
+    </message>
+    <message>
+        <source>No buffer space available</source>
+        <translation>Plus d&apos;espace tampon disponible</translation>
+    </message>
+    <message>
+        <source>Socket is already connected</source>
+        <translation>Le socket est déjà connecté</translation>
+    </message>
+    <message>
+        <source>Socket is not connected</source>
+        <translation>Le socket n&apos;est pas connecté</translation>
+    </message>
+    <message>
+        <source>Can&apos;t send after socket shutdown</source>
+        <translation>Envoi impossible après la fermeture du socket</translation>
+    </message>
+    <message>
+        <source>Too many references: can&apos;t splice</source>
+        <translation>Trop de références&#xa0;: raccordement impossible</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Délai de connexion dépassé</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Connexion refusée</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Trop de niveaux de liens symboliques</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nom de fichier trop long</translation>
+    </message>
+    <message>
+        <source>Host is down</source>
+        <translation>L&apos;hôte est hors service</translation>
+    </message>
+    <message>
+        <source>No route to host</source>
+        <translation>Aucune route vers l&apos;hôte</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>Dossier non vide</translation>
+    </message>
+    <message>
+        <source>Too many processes</source>
+        <translation>Trop de processus</translation>
+    </message>
+    <message>
+        <source>Too many users</source>
+        <translation>Trop d&apos;utilisateurs</translation>
+    </message>
+    <message>
+        <source>Disc quota exceeded</source>
+        <translation>Quota de disque dépassé</translation>
+    </message>
+    <message>
+        <source>Stale NFS file handle</source>
+        <translation>Descripteur de fichier NFS périmé</translation>
+    </message>
+    <message>
+        <source>Too many levels of remote in path</source>
+        <translation>Trop de niveaux distants dans le chemin</translation>
+    </message>
+    <message>
+        <source>Network subsystem is unusable</source>
+        <translation>Le sous-système réseau est inutilisable</translation>
+    </message>
+    <message>
+        <source>Winsock DLL cannot support this application</source>
+        <translation>La DLL Winsock ne peut pas prendre en charge cette application</translation>
+    </message>
+    <message>
+        <source>Winsock not initialized</source>
+        <translation>Winsock non initialisé</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnexion</translation>
+    </message>
+    <message>
+        <source>Host not found</source>
+        <translation>Hôte introuvable</translation>
+    </message>
+    <message>
+        <source>Non-authoritative host not found</source>
+        <translation>Hôte introuvable (réponse non autoritaire)</translation>
+    </message>
+    <message>
+        <source>Non-recoverable error</source>
+        <translation>Erreur irrécupérable</translation>
+    </message>
+    <message>
+        <source>Valid name, no data record of requested type</source>
+        <translation>Nom valide, mais aucun enregistrement du type demandé</translation>
     </message>
 </context>
 <context>

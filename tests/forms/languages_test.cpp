@@ -11,6 +11,8 @@
 #include "formsfixture.h"
 #include "forms/art/artwork.h"
 #include "net/backgroundfetch.h"
+#include "net/httpclient.h"
+#include "net/httpexception.h"
 #include "net/updatesignature.h"
 #include "online/listpagetext.h"
 #include "online/postingwait.h"
@@ -135,6 +137,32 @@ TEST_F(LanguagesTest, AGermanDesktopShowsTheGameInGerman)
     const auto* page = w.help.findChild<QTextEdit*>("memo3");
     ASSERT_NE(page, nullptr);
     EXPECT_TRUE(page->toPlainText().startsWith(QStringLiteral("Spielablauf"))) << "the German help page";
+}
+
+// The reasons after a translated lead: the sentence in German, what the
+// system or the peer said kept as it came.
+TEST_F(LanguagesTest, FailureDetailsAreShownInGerman)
+{
+    translations::install(*qApp, QStringLiteral(PELBIX_QM_DIR), {QStringLiteral("de-DE")});
+    const auto reasonFor = [](const std::string& url) {
+        HttpClient cli;
+        cli.URL = QString::fromStdString(url);
+        try {
+            cli.Get();
+        } catch (const HttpException&) {
+        }
+        return cli.ReasonPhrase();
+    };
+    const struct {
+        QString shown;
+        QString german;
+    } cases[] = {
+        {reasonFor("http://127.0.0.1:" + std::to_string(ScriptedHttpServer::closedPort()) + "/x"),
+         QStringLiteral("Verbindung abgelehnt (Fehler Nr. 10061)")},
+        {reasonFor("http:///x"), QStringLiteral("DNS-Abfrage: ungültiger Hostname.")},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.shown, c.german);
 }
 
 // A catalogue is a file anyone who can write beside the program may swap;
