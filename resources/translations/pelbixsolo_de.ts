@@ -277,6 +277,37 @@
     </message>
 </context>
 <context>
+    <name>FileError</name>
+    <message>
+        <source>cannot create a file in the folder of (%2): %1</source>
+        <translation>Im Ordner von %1 lässt sich keine Datei anlegen (%2)</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of (%2): %1</source>
+        <translation>Die Zugriffsrechte von %1 lassen sich nicht setzen (%2)</translation>
+    </message>
+    <message>
+        <source>cannot write (%2): %1</source>
+        <translation>%1 lässt sich nicht schreiben (%2)</translation>
+    </message>
+    <message>
+        <source>cannot flush (%2): %1</source>
+        <translation>%1 lässt sich nicht auf die Platte bringen (%2)</translation>
+    </message>
+    <message>
+        <source>cannot replace (%2): %1</source>
+        <translation>%1 lässt sich nicht ersetzen (%2)</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file before changing it: %1</source>
+        <translation>Die Einstellungsdatei lässt sich vor dem Ändern nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>refusing to rewrite a settings file larger than 1 MiB: %1</source>
+        <translation>Eine Einstellungsdatei über 1 MiB wird nicht neu geschrieben: %1</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source>Good Luck </source>
@@ -403,6 +434,49 @@
     <message>
         <source>No round in play: nothing to advise.</source>
         <translation>Keine Runde im Gange: kein Rat möglich.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>The game history %1 could not be opened: %2.</source>
+        <translation>Der Spielverlauf %1 konnte nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The game history %1 could not be read: %2.</source>
+        <translation>Der Spielverlauf %1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The game history %1 is damaged (%2).</source>
+        <translation>Der Spielverlauf %1 ist beschädigt (%2).</translation>
+    </message>
+    <message>
+        <source>The game history %1 was written by a newer version of the game; games are not recorded.</source>
+        <translation>Der Spielverlauf %1 stammt von einer neueren Version des Spiels; Spiele werden nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The game history %1 is damaged or not a game history.</source>
+        <translation>Der Spielverlauf %1 ist beschädigt oder kein Spielverlauf.</translation>
+    </message>
+    <message>
+        <source>The game history %1 is damaged (%2) and could not be set aside.</source>
+        <translation>Der Spielverlauf %1 ist beschädigt (%2) und konnte nicht beiseitegelegt werden.</translation>
+    </message>
+    <message>
+        <source>The game history %1 was damaged (%2); it was kept as %3 and a new history was started.</source>
+        <translation>Der Spielverlauf %1 war beschädigt (%2); er wurde als %3 aufbewahrt und ein neuer Verlauf begonnen.</translation>
+    </message>
+    <message>
+        <source>The game could not be added to the history %1: %2.</source>
+        <translation>Das Spiel konnte nicht in den Verlauf %1 aufgenommen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Game %1 of the history is damaged and was skipped.</source>
+        <translation>Spiel %1 des Verlaufs ist beschädigt und wurde übersprungen.</translation>
+    </message>
+    <message>
+        <source>A decision of game %1 is damaged.</source>
+        <translation>Ein Zug in Spiel %1 ist beschädigt.</translation>
     </message>
 </context>
 <context>
@@ -721,6 +795,21 @@
     </message>
 </context>
 <context>
+    <name>SavedGameFile</name>
+    <message>
+        <source>%1
+The file was set aside as %2.</source>
+        <translation>%1
+Die Datei wurde als %2 beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>%1
+The file was removed.</source>
+        <translation>%1
+Die Datei wurde entfernt.</translation>
+    </message>
+</context>
+<context>
     <name>ShortcutsWindow</name>
     <message>
         <source>Pelbix Solo - Keyboard Shortcuts</source>
@@ -745,6 +834,17 @@
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>TallyFile</name>
+    <message>
+        <source>%1 : this file is too large to be a tally file</source>
+        <translation>%1: Diese Datei ist zu groß für eine Spielbilanz</translation>
+    </message>
+    <message>
+        <source>%1 : the tally list in this file cannot be read (%2)</source>
+        <translation>%1: Die Spielbilanz in dieser Datei ist nicht lesbar (%2)</translation>
     </message>
 </context>
 <context>

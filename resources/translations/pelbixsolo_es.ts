@@ -277,6 +277,37 @@
     </message>
 </context>
 <context>
+    <name>FileError</name>
+    <message>
+        <source>cannot create a file in the folder of (%2): %1</source>
+        <translation>no se puede crear un archivo en la carpeta de %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of (%2): %1</source>
+        <translation>no se pueden fijar los permisos de %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot write (%2): %1</source>
+        <translation>no se puede escribir %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot flush (%2): %1</source>
+        <translation>no se puede volcar %1 al disco (%2)</translation>
+    </message>
+    <message>
+        <source>cannot replace (%2): %1</source>
+        <translation>no se puede reemplazar %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file before changing it: %1</source>
+        <translation>no se puede leer el archivo de ajustes antes de cambiarlo: %1</translation>
+    </message>
+    <message>
+        <source>refusing to rewrite a settings file larger than 1 MiB: %1</source>
+        <translation>no se reescribe un archivo de ajustes de más de 1 MiB: %1</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source>Good Luck </source>
@@ -403,6 +434,49 @@
     <message>
         <source>No round in play: nothing to advise.</source>
         <translation>No hay ronda en juego: nada que aconsejar.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>The game history %1 could not be opened: %2.</source>
+        <translation>No se pudo abrir el historial de partidas %1: %2.</translation>
+    </message>
+    <message>
+        <source>The game history %1 could not be read: %2.</source>
+        <translation>No se pudo leer el historial de partidas %1: %2.</translation>
+    </message>
+    <message>
+        <source>The game history %1 is damaged (%2).</source>
+        <translation>El historial de partidas %1 está dañado (%2).</translation>
+    </message>
+    <message>
+        <source>The game history %1 was written by a newer version of the game; games are not recorded.</source>
+        <translation>El historial de partidas %1 es de una versión más reciente del juego; las partidas no se guardan.</translation>
+    </message>
+    <message>
+        <source>The game history %1 is damaged or not a game history.</source>
+        <translation>El historial de partidas %1 está dañado o no es un historial.</translation>
+    </message>
+    <message>
+        <source>The game history %1 is damaged (%2) and could not be set aside.</source>
+        <translation>El historial de partidas %1 está dañado (%2) y no se pudo apartar.</translation>
+    </message>
+    <message>
+        <source>The game history %1 was damaged (%2); it was kept as %3 and a new history was started.</source>
+        <translation>El historial de partidas %1 estaba dañado (%2); se guardó como %3 y se empezó uno nuevo.</translation>
+    </message>
+    <message>
+        <source>The game could not be added to the history %1: %2.</source>
+        <translation>No se pudo añadir la partida al historial %1: %2.</translation>
+    </message>
+    <message>
+        <source>Game %1 of the history is damaged and was skipped.</source>
+        <translation>La partida %1 del historial está dañada y se omitió.</translation>
+    </message>
+    <message>
+        <source>A decision of game %1 is damaged.</source>
+        <translation>Una jugada de la partida %1 está dañada.</translation>
     </message>
 </context>
 <context>
@@ -721,6 +795,21 @@
     </message>
 </context>
 <context>
+    <name>SavedGameFile</name>
+    <message>
+        <source>%1
+The file was set aside as %2.</source>
+        <translation>%1
+El archivo se apartó como %2.</translation>
+    </message>
+    <message>
+        <source>%1
+The file was removed.</source>
+        <translation>%1
+El archivo se eliminó.</translation>
+    </message>
+</context>
+<context>
     <name>ShortcutsWindow</name>
     <message>
         <source>Pelbix Solo - Keyboard Shortcuts</source>
@@ -745,6 +834,17 @@
     <message>
         <source>Done</source>
         <translation>Hecho</translation>
+    </message>
+</context>
+<context>
+    <name>TallyFile</name>
+    <message>
+        <source>%1 : this file is too large to be a tally file</source>
+        <translation>%1: este archivo es demasiado grande para ser una tabla de resultados</translation>
+    </message>
+    <message>
+        <source>%1 : the tally list in this file cannot be read (%2)</source>
+        <translation>%1: no se puede leer la tabla de resultados de este archivo (%2)</translation>
     </message>
 </context>
 <context>

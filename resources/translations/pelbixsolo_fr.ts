@@ -233,7 +233,7 @@
     <name>ClientSocket</name>
     <message>
         <source>DNS lookup: invalid host name.</source>
-        <translation>Recherche DNS : nom d&apos;hôte invalide.</translation>
+        <translation>Recherche DNS&#xa0;: nom d&apos;hôte invalide.</translation>
     </message>
 </context>
 <context>
@@ -274,6 +274,37 @@
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>cannot create a file in the folder of (%2): %1</source>
+        <translation>impossible de créer un fichier dans le dossier de %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of (%2): %1</source>
+        <translation>impossible de fixer les droits de %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot write (%2): %1</source>
+        <translation>impossible d&apos;écrire %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot flush (%2): %1</source>
+        <translation>impossible d&apos;enregistrer %1 sur le disque (%2)</translation>
+    </message>
+    <message>
+        <source>cannot replace (%2): %1</source>
+        <translation>impossible de remplacer %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file before changing it: %1</source>
+        <translation>impossible de lire le fichier de réglages avant de le modifier : %1</translation>
+    </message>
+    <message>
+        <source>refusing to rewrite a settings file larger than 1 MiB: %1</source>
+        <translation>un fichier de réglages de plus de 1 Mio n&apos;est pas réécrit : %1</translation>
     </message>
 </context>
 <context>
@@ -403,6 +434,49 @@
     <message>
         <source>No round in play: nothing to advise.</source>
         <translation>Aucune manche en cours&#xa0;: rien à conseiller.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>The game history %1 could not be opened: %2.</source>
+        <translation>L&apos;historique des parties %1 n&apos;a pas pu être ouvert : %2.</translation>
+    </message>
+    <message>
+        <source>The game history %1 could not be read: %2.</source>
+        <translation>L&apos;historique des parties %1 n&apos;a pas pu être lu : %2.</translation>
+    </message>
+    <message>
+        <source>The game history %1 is damaged (%2).</source>
+        <translation>L&apos;historique des parties %1 est endommagé (%2).</translation>
+    </message>
+    <message>
+        <source>The game history %1 was written by a newer version of the game; games are not recorded.</source>
+        <translation>L&apos;historique des parties %1 vient d&apos;une version plus récente du jeu ; les parties ne sont pas enregistrées.</translation>
+    </message>
+    <message>
+        <source>The game history %1 is damaged or not a game history.</source>
+        <translation>L&apos;historique des parties %1 est endommagé ou n&apos;en est pas un.</translation>
+    </message>
+    <message>
+        <source>The game history %1 is damaged (%2) and could not be set aside.</source>
+        <translation>L&apos;historique des parties %1 est endommagé (%2) et n&apos;a pas pu être mis de côté.</translation>
+    </message>
+    <message>
+        <source>The game history %1 was damaged (%2); it was kept as %3 and a new history was started.</source>
+        <translation>L&apos;historique des parties %1 était endommagé (%2) ; il a été gardé sous %3 et un nouvel historique a été commencé.</translation>
+    </message>
+    <message>
+        <source>The game could not be added to the history %1: %2.</source>
+        <translation>La partie n&apos;a pas pu être ajoutée à l&apos;historique %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Game %1 of the history is damaged and was skipped.</source>
+        <translation>La partie %1 de l&apos;historique est endommagée et a été ignorée.</translation>
+    </message>
+    <message>
+        <source>A decision of game %1 is damaged.</source>
+        <translation>Un coup de la partie %1 est endommagé.</translation>
     </message>
 </context>
 <context>
@@ -721,6 +795,21 @@
     </message>
 </context>
 <context>
+    <name>SavedGameFile</name>
+    <message>
+        <source>%1
+The file was set aside as %2.</source>
+        <translation>%1
+Le fichier a été mis de côté sous %2.</translation>
+    </message>
+    <message>
+        <source>%1
+The file was removed.</source>
+        <translation>%1
+Le fichier a été supprimé.</translation>
+    </message>
+</context>
+<context>
     <name>ShortcutsWindow</name>
     <message>
         <source>Pelbix Solo - Keyboard Shortcuts</source>
@@ -745,6 +834,17 @@
     <message>
         <source>Done</source>
         <translation>Terminé</translation>
+    </message>
+</context>
+<context>
+    <name>TallyFile</name>
+    <message>
+        <source>%1 : this file is too large to be a tally file</source>
+        <translation>%1 : ce fichier est trop gros pour être un bilan des parties</translation>
+    </message>
+    <message>
+        <source>%1 : the tally list in this file cannot be read (%2)</source>
+        <translation>%1 : le bilan des parties de ce fichier est illisible (%2)</translation>
     </message>
 </context>
 <context>

@@ -6,9 +6,15 @@
 #include <QTextEdit>
 #include <QTranslator>
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 
 #include "formsfixture.h"
+#include "core/history/historystore.h"
+#include "core/settings/atomicfile.h"
+#include "core/settings/fileerror.h"
+#include "forms/translatedtext.h"
 #include "forms/art/artwork.h"
 #include "net/backgroundfetch.h"
 #include "net/httpclient.h"
@@ -139,8 +145,8 @@ TEST_F(LanguagesTest, AGermanDesktopShowsTheGameInGerman)
     EXPECT_TRUE(page->toPlainText().startsWith(QStringLiteral("Spielablauf"))) << "the German help page";
 }
 
-// The reasons after a translated lead: the sentence in German, what the
-// system or the peer said kept as it came.
+// The reasons after a translated lead, from the network and from the
+// core's files: the sentence in German, what the system said kept as it came.
 TEST_F(LanguagesTest, FailureDetailsAreShownInGerman)
 {
     translations::install(*qApp, QStringLiteral(PELBIX_QM_DIR), {QStringLiteral("de-DE")});
@@ -153,6 +159,17 @@ TEST_F(LanguagesTest, FailureDetailsAreShownInGerman)
         }
         return cli.ReasonPhrase();
     };
+    const std::string missing = file(QStringLiteral("none/x")).toStdString();
+    const QString missingShown = QString::fromStdString(missing);
+    const auto writeFailure = [&] {
+        try {
+            AtomicFile::replace(missing, "x");
+        } catch (const FileError& e) {
+            return translated(e.message());
+        }
+        return QString();
+    };
+    HistoryGame game;
     const struct {
         QString shown;
         QString german;
@@ -160,6 +177,10 @@ TEST_F(LanguagesTest, FailureDetailsAreShownInGerman)
         {reasonFor("http://127.0.0.1:" + std::to_string(ScriptedHttpServer::closedPort()) + "/x"),
          QStringLiteral("Verbindung abgelehnt (Fehler Nr. 10061)")},
         {reasonFor("http:///x"), QStringLiteral("DNS-Abfrage: ungültiger Hostname.")},
+        {writeFailure(), QStringLiteral("Im Ordner von %1 lässt sich keine Datei anlegen (%2)")
+                             .arg(missingShown, QString::fromLocal8Bit(std::strerror(ENOENT)))},
+        {translated(HistoryStore(missing).record(game)),
+         QStringLiteral("Der Spielverlauf %1 konnte nicht geöffnet werden: unable to open database file.").arg(missingShown)},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.shown, c.german);

@@ -61,10 +61,13 @@ SavedGameFile::Found SavedGameFile::load()
         const std::filesystem::path aside = m_folder / kDamagedName;
         std::error_code ec;
         std::filesystem::rename(path(), aside, ec);
-        found.problem = std::string(e.what()) + "\nThe file was set aside as " + aside.string() + ".";
+        // What was wrong stays as the reader put it: a diagnosis, not a sentence.
+        found.problem = PlayerText("SavedGameFile", QT_TRANSLATE_NOOP("SavedGameFile", "%1\nThe file was set aside as %2."),
+                                   {e.what(), aside.string()});
         if (ec) {
             std::filesystem::remove(path(), ec);
-            found.problem = std::string(e.what()) + "\nThe file was removed.";
+            found.problem = PlayerText("SavedGameFile", QT_TRANSLATE_NOOP("SavedGameFile", "%1\nThe file was removed."),
+                                       {e.what()});
         }
     }
     return found;
@@ -78,7 +81,7 @@ void SavedGameFile::keep(const SavedGame& game)
         AtomicFile::replace(path(), writeSavedGame(game));
     } catch (const FileError& e) {
         if (!m_told && m_onProblem)
-            m_onProblem(e.what());
+            m_onProblem(e.message());
         m_told = true;
     }
 }
