@@ -277,6 +277,49 @@
     </message>
 </context>
 <context>
+    <name>FetchTransfer</name>
+    <message>
+        <source>no host in the address</source>
+        <translation>kein Host in der Adresse</translation>
+    </message>
+    <message>
+        <source>too many redirects</source>
+        <translation>zu viele Weiterleitungen</translation>
+    </message>
+    <message>
+        <source>redirect refused: %1</source>
+        <translation>Weiterleitung abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>no Content-Length</source>
+        <translation>keine Content-Length</translation>
+    </message>
+    <message>
+        <source>empty answer</source>
+        <translation>leere Antwort</translation>
+    </message>
+    <message>
+        <source>unusable proxy setting</source>
+        <translation>unbrauchbare Proxy-Einstellung</translation>
+    </message>
+    <message>
+        <source>libcurl is not available</source>
+        <translation>libcurl ist nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>transfer failed</source>
+        <translation>Übertragung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>no data for %1 ms</source>
+        <translation>seit %1 ms keine Daten</translation>
+    </message>
+    <message>
+        <source>no complete answer within %1 ms</source>
+        <translation>keine vollständige Antwort innerhalb von %1 ms</translation>
+    </message>
+</context>
+<context>
     <name>FileError</name>
     <message>
         <source>cannot create a file in the folder of (%2): %1</source>

@@ -277,6 +277,49 @@
     </message>
 </context>
 <context>
+    <name>FetchTransfer</name>
+    <message>
+        <source>no host in the address</source>
+        <translation>no hay host en la dirección</translation>
+    </message>
+    <message>
+        <source>too many redirects</source>
+        <translation>demasiadas redirecciones</translation>
+    </message>
+    <message>
+        <source>redirect refused: %1</source>
+        <translation>redirección rechazada: %1</translation>
+    </message>
+    <message>
+        <source>no Content-Length</source>
+        <translation>sin Content-Length</translation>
+    </message>
+    <message>
+        <source>empty answer</source>
+        <translation>respuesta vacía</translation>
+    </message>
+    <message>
+        <source>unusable proxy setting</source>
+        <translation>ajuste de proxy inservible</translation>
+    </message>
+    <message>
+        <source>libcurl is not available</source>
+        <translation>libcurl no está disponible</translation>
+    </message>
+    <message>
+        <source>transfer failed</source>
+        <translation>la transferencia falló</translation>
+    </message>
+    <message>
+        <source>no data for %1 ms</source>
+        <translation>sin datos durante %1 ms</translation>
+    </message>
+    <message>
+        <source>no complete answer within %1 ms</source>
+        <translation>sin respuesta completa en %1 ms</translation>
+    </message>
+</context>
+<context>
     <name>FileError</name>
     <message>
         <source>cannot create a file in the folder of (%2): %1</source>

@@ -277,6 +277,49 @@
     </message>
 </context>
 <context>
+    <name>FetchTransfer</name>
+    <message>
+        <source>no host in the address</source>
+        <translation>aucun hôte dans l&apos;adresse</translation>
+    </message>
+    <message>
+        <source>too many redirects</source>
+        <translation>trop de redirections</translation>
+    </message>
+    <message>
+        <source>redirect refused: %1</source>
+        <translation>redirection refusée : %1</translation>
+    </message>
+    <message>
+        <source>no Content-Length</source>
+        <translation>pas de Content-Length</translation>
+    </message>
+    <message>
+        <source>empty answer</source>
+        <translation>réponse vide</translation>
+    </message>
+    <message>
+        <source>unusable proxy setting</source>
+        <translation>réglage de proxy inutilisable</translation>
+    </message>
+    <message>
+        <source>libcurl is not available</source>
+        <translation>libcurl n&apos;est pas disponible</translation>
+    </message>
+    <message>
+        <source>transfer failed</source>
+        <translation>échec du transfert</translation>
+    </message>
+    <message>
+        <source>no data for %1 ms</source>
+        <translation>aucune donnée depuis %1 ms</translation>
+    </message>
+    <message>
+        <source>no complete answer within %1 ms</source>
+        <translation>pas de réponse complète en %1 ms</translation>
+    </message>
+</context>
+<context>
     <name>FileError</name>
     <message>
         <source>cannot create a file in the folder of (%2): %1</source>
@@ -300,11 +343,11 @@
     </message>
     <message>
         <source>cannot read the settings file before changing it: %1</source>
-        <translation>impossible de lire le fichier de réglages avant de le modifier : %1</translation>
+        <translation>impossible de lire le fichier de réglages avant de le modifier&#xa0;: %1</translation>
     </message>
     <message>
         <source>refusing to rewrite a settings file larger than 1 MiB: %1</source>
-        <translation>un fichier de réglages de plus de 1 Mio n&apos;est pas réécrit : %1</translation>
+        <translation>un fichier de réglages de plus de 1 Mio n&apos;est pas réécrit&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -440,11 +483,11 @@
     <name>HistoryStore</name>
     <message>
         <source>The game history %1 could not be opened: %2.</source>
-        <translation>L&apos;historique des parties %1 n&apos;a pas pu être ouvert : %2.</translation>
+        <translation>L&apos;historique des parties %1 n&apos;a pas pu être ouvert&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The game history %1 could not be read: %2.</source>
-        <translation>L&apos;historique des parties %1 n&apos;a pas pu être lu : %2.</translation>
+        <translation>L&apos;historique des parties %1 n&apos;a pas pu être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The game history %1 is damaged (%2).</source>
@@ -452,7 +495,7 @@
     </message>
     <message>
         <source>The game history %1 was written by a newer version of the game; games are not recorded.</source>
-        <translation>L&apos;historique des parties %1 vient d&apos;une version plus récente du jeu ; les parties ne sont pas enregistrées.</translation>
+        <translation>L&apos;historique des parties %1 vient d&apos;une version plus récente du jeu&#xa0;; les parties ne sont pas enregistrées.</translation>
     </message>
     <message>
         <source>The game history %1 is damaged or not a game history.</source>
@@ -464,11 +507,11 @@
     </message>
     <message>
         <source>The game history %1 was damaged (%2); it was kept as %3 and a new history was started.</source>
-        <translation>L&apos;historique des parties %1 était endommagé (%2) ; il a été gardé sous %3 et un nouvel historique a été commencé.</translation>
+        <translation>L&apos;historique des parties %1 était endommagé (%2)&#xa0;; il a été gardé sous %3 et un nouvel historique a été commencé.</translation>
     </message>
     <message>
         <source>The game could not be added to the history %1: %2.</source>
-        <translation>La partie n&apos;a pas pu être ajoutée à l&apos;historique %1 : %2.</translation>
+        <translation>La partie n&apos;a pas pu être ajoutée à l&apos;historique %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Game %1 of the history is damaged and was skipped.</source>
@@ -840,11 +883,11 @@ Le fichier a été supprimé.</translation>
     <name>TallyFile</name>
     <message>
         <source>%1 : this file is too large to be a tally file</source>
-        <translation>%1 : ce fichier est trop gros pour être un bilan des parties</translation>
+        <translation>%1&#xa0;: ce fichier est trop gros pour être un bilan des parties</translation>
     </message>
     <message>
         <source>%1 : the tally list in this file cannot be read (%2)</source>
-        <translation>%1 : le bilan des parties de ce fichier est illisible (%2)</translation>
+        <translation>%1&#xa0;: le bilan des parties de ce fichier est illisible (%2)</translation>
     </message>
 </context>
 <context>
