@@ -288,7 +288,7 @@
     </message>
     <message>
         <source>redirect refused: %1</source>
-        <translation>redirection refusée : %1</translation>
+        <translation>redirection refusée&#xa0;: %1</translation>
     </message>
     <message>
         <source>no Content-Length</source>

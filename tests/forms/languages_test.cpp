@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QTextEdit>
 #include <QTranslator>
 
@@ -22,6 +24,7 @@
 #include "net/updatesignature.h"
 #include "online/listpagetext.h"
 #include "online/postingwait.h"
+#include "platform/dialogservice.h"
 #include "platform/translations.h"
 #include "support/eventwait.h"
 #include "support/scriptedhttpserver.h"
@@ -205,6 +208,23 @@ TEST(TranslatedTexts, AreTextOnTheHighScorePage)
     QCoreApplication::removeTranslator(&markup);
     EXPECT_TRUE(cut.endsWith(QStringLiteral("<p>&lt;img src=&quot;file:///etc/passwd&quot;&gt; &amp; more</p>")))
         << cut.right(80).toStdString();
+}
+
+// An error box shows its message, file names and catalogue texts included,
+// as written: markup in it is never rendered.
+TEST(TranslatedTexts, AreTextInMessageBoxes)
+{
+    QTimer look;
+    Qt::TextFormat format = Qt::RichText;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            format = box->textFormat();
+            box->reject();
+        }
+    });
+    look.start(0);
+    DialogService::messageBoxes().error(nullptr, QStringLiteral("<img src=\"file:///etc/passwd\"> & more"));
+    EXPECT_EQ(format, Qt::PlainText);
 }
 
 } // namespace
