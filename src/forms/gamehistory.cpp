@@ -12,7 +12,7 @@
 #include "core/history/historycsv.h"
 #include "forms/board/coachmenu.h"
 #include "forms/board/mainwindow.h"
-#include "forms/translatedtext.h"
+#include "platform/translatedtext.h"
 #include "forms/windows/reviewwindow.h"
 #include "forms/windows/statisticswindow.h"
 #include "platform/dialogservice.h"

@@ -16,7 +16,7 @@
 #include "core/history/historystore.h"
 #include "core/settings/atomicfile.h"
 #include "core/settings/fileerror.h"
-#include "forms/translatedtext.h"
+#include "platform/translatedtext.h"
 #include "forms/art/artwork.h"
 #include "net/backgroundfetch.h"
 #include "net/httpclient.h"

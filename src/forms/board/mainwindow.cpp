@@ -28,7 +28,7 @@
 #include "forms/windows/highscorewindow.h"
 #include "forms/windows/tallylistwindow.h"
 #include "forms/windows/tallymodel.h"
-#include "forms/translatedtext.h"
+#include "platform/translatedtext.h"
 #include "online/postingwait.h"
 #include "online/updateflow.h"
 #include "online/updatekey.h"

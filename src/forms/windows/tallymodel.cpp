@@ -7,7 +7,7 @@
 
 #include "core/tally/tallyfile.h"
 #include "core/tally/tallystat.h"
-#include "forms/translatedtext.h"
+#include "platform/translatedtext.h"
 
 namespace {
 

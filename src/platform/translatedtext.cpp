@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "forms/translatedtext.h"
+#include "platform/translatedtext.h"
 
 #include <QCoreApplication>
 
