@@ -7,9 +7,9 @@
 namespace {
 // Messages carry file names, servers' and libraries' words and catalogue
 // texts: shown as written, never read as markup.
-QMessageBox::StandardButton ask(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
-                                QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                QMessageBox::StandardButton preferred = QMessageBox::NoButton)
+QMessageBox::StandardButton showBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+                                    QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                    QMessageBox::StandardButton preferred = QMessageBox::NoButton)
 {
     QMessageBox box(icon, title, text, buttons, parent);
     box.setTextFormat(Qt::PlainText);
@@ -23,21 +23,21 @@ class MessageBoxes : public DialogService {
 public:
     void information(QWidget* parent, const QString& text) override
     {
-        ask(parent, QMessageBox::Information, QApplication::applicationName(), text);
+        showBox(parent, QMessageBox::Information, QApplication::applicationName(), text);
     }
     bool question(QWidget* parent, const QString& text) override
     {
-        return ask(parent, QMessageBox::Question, confirmTitle(), text, QMessageBox::Yes | QMessageBox::No,
+        return showBox(parent, QMessageBox::Question, confirmTitle(), text, QMessageBox::Yes | QMessageBox::No,
                    QMessageBox::Yes) == QMessageBox::Yes;
     }
     bool riskyQuestion(QWidget* parent, const QString& text) override
     {
-        return ask(parent, QMessageBox::Question, confirmTitle(), text, QMessageBox::Yes | QMessageBox::No,
+        return showBox(parent, QMessageBox::Question, confirmTitle(), text, QMessageBox::Yes | QMessageBox::No,
                    QMessageBox::No) == QMessageBox::Yes;
     }
     void error(QWidget* parent, const QString& text) override
     {
-        ask(parent, QMessageBox::Critical, QCoreApplication::translate("DialogService", "Error"), text);
+        showBox(parent, QMessageBox::Critical, QCoreApplication::translate("DialogService", "Error"), text);
     }
 };
 } // namespace
