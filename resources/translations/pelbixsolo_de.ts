@@ -838,18 +838,165 @@
     </message>
 </context>
 <context>
-    <name>SavedGameFile</name>
+    <name>SavedGame</name>
     <message>
-        <source>%1
-The file was set aside as %2.</source>
-        <translation>%1
-Die Datei wurde als %2 beiseitegelegt.</translation>
+        <source>saved game: bad %1</source>
+        <translation>Spielstand: ungültiger Wert für %1</translation>
     </message>
     <message>
-        <source>%1
-The file was removed.</source>
-        <translation>%1
-Die Datei wurde entfernt.</translation>
+        <source>saved game: %1 out of range</source>
+        <translation>Spielstand: %1 außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>saved game: missing %1</source>
+        <translation>Spielstand: %1 fehlt</translation>
+    </message>
+    <message>
+        <source>saved game: expected %1</source>
+        <translation>Spielstand: %1 erwartet</translation>
+    </message>
+    <message>
+        <source>saved game: %1</source>
+        <translation>Spielstand: %1</translation>
+    </message>
+    <message>
+        <source>saved game: unknown die status</source>
+        <translation>Spielstand: unbekannter Würfelzustand</translation>
+    </message>
+    <message>
+        <source>saved game: not a complete file</source>
+        <translation>Spielstand: keine vollständige Datei</translation>
+    </message>
+    <message>
+        <source>saved game: bad start time</source>
+        <translation>Spielstand: ungültige Startzeit</translation>
+    </message>
+    <message>
+        <source>saved game: too many faces</source>
+        <translation>Spielstand: zu viele Würfelaugen</translation>
+    </message>
+    <message>
+        <source>saved game: bad face</source>
+        <translation>Spielstand: ungültige Würfelaugen</translation>
+    </message>
+    <message>
+        <source>saved game: bad decision</source>
+        <translation>Spielstand: ungültiger Zug</translation>
+    </message>
+    <message>
+        <source>saved game: bad dice in a decision</source>
+        <translation>Spielstand: ungültige Würfel in einem Zug</translation>
+    </message>
+    <message>
+        <source>saved game: too many decisions</source>
+        <translation>Spielstand: zu viele Züge</translation>
+    </message>
+    <message>
+        <source>score card does not match the round</source>
+        <translation>Punktekarte passt nicht zur Runde</translation>
+    </message>
+    <message>
+        <source>first bank below the minimum</source>
+        <translation>erste Sicherung unter dem Minimum</translation>
+    </message>
+    <message>
+        <source>game total does not match the score card</source>
+        <translation>Gesamtpunkte passen nicht zur Punktekarte</translation>
+    </message>
+    <message>
+        <source>on-board mark does not match the score card</source>
+        <translation>Einstiegsmarke passt nicht zur Punktekarte</translation>
+    </message>
+    <message>
+        <source>paused with a round under way</source>
+        <translation>pausiert mitten in einer Runde</translation>
+    </message>
+    <message>
+        <source>points before the first roll</source>
+        <translation>Punkte vor dem ersten Wurf</translation>
+    </message>
+    <message>
+        <source>die status does not match the round</source>
+        <translation>Würfelzustand passt nicht zur Runde</translation>
+    </message>
+    <message>
+        <source>die face does not match the round</source>
+        <translation>Würfelaugen passen nicht zur Runde</translation>
+    </message>
+    <message>
+        <source>saved game: file too long</source>
+        <translation>Spielstand: Datei zu lang</translation>
+    </message>
+    <message>
+        <source>saved game: not a saved game of this version</source>
+        <translation>Spielstand: kein Spielstand dieser Version</translation>
+    </message>
+    <message>
+        <source>generator state</source>
+        <translation>Generatorzustand</translation>
+    </message>
+    <message>
+        <source>round</source>
+        <translation>Runde</translation>
+    </message>
+    <message>
+        <source>saved game: round out of range</source>
+        <translation>Spielstand: Runde außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>Gesamtpunkte</translation>
+    </message>
+    <message>
+        <source>round total</source>
+        <translation>Rundenpunkte</translation>
+    </message>
+    <message>
+        <source>on-board mark</source>
+        <translation>Einstiegsmarke</translation>
+    </message>
+    <message>
+        <source>first-roll mark</source>
+        <translation>Erstwurfmarke</translation>
+    </message>
+    <message>
+        <source>pause mark</source>
+        <translation>Pausenmarke</translation>
+    </message>
+    <message>
+        <source>saved game: not six dice</source>
+        <translation>Spielstand: nicht sechs Würfel</translation>
+    </message>
+    <message>
+        <source>saved game: bad die</source>
+        <translation>Spielstand: ungültiger Würfel</translation>
+    </message>
+    <message>
+        <source>die face</source>
+        <translation>Würfelaugen</translation>
+    </message>
+    <message>
+        <source>saved game: not ten rounds on the card</source>
+        <translation>Spielstand: nicht zehn Runden auf der Karte</translation>
+    </message>
+    <message>
+        <source>round score</source>
+        <translation>Rundenwertung</translation>
+    </message>
+    <message>
+        <source>saved game: unexpected lines at the end</source>
+        <translation>Spielstand: unerwartete Zeilen am Ende</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGameFile</name>
+    <message>
+        <source>The file was removed.</source>
+        <translation>Die Datei wurde entfernt.</translation>
+    </message>
+    <message>
+        <source>The file was set aside as %1.</source>
+        <translation>Die Datei wurde als %1 beiseitegelegt.</translation>
     </message>
 </context>
 <context>

@@ -838,18 +838,165 @@
     </message>
 </context>
 <context>
-    <name>SavedGameFile</name>
+    <name>SavedGame</name>
     <message>
-        <source>%1
-The file was set aside as %2.</source>
-        <translation>%1
-El archivo se apartó como %2.</translation>
+        <source>saved game: bad %1</source>
+        <translation>partida guardada: valor no válido para %1</translation>
     </message>
     <message>
-        <source>%1
-The file was removed.</source>
-        <translation>%1
-El archivo se eliminó.</translation>
+        <source>saved game: %1 out of range</source>
+        <translation>partida guardada: %1 fuera de rango</translation>
+    </message>
+    <message>
+        <source>saved game: missing %1</source>
+        <translation>partida guardada: falta %1</translation>
+    </message>
+    <message>
+        <source>saved game: expected %1</source>
+        <translation>partida guardada: se esperaba %1</translation>
+    </message>
+    <message>
+        <source>saved game: %1</source>
+        <translation>partida guardada: %1</translation>
+    </message>
+    <message>
+        <source>saved game: unknown die status</source>
+        <translation>partida guardada: estado de dado desconocido</translation>
+    </message>
+    <message>
+        <source>saved game: not a complete file</source>
+        <translation>partida guardada: archivo incompleto</translation>
+    </message>
+    <message>
+        <source>saved game: bad start time</source>
+        <translation>partida guardada: hora de inicio no válida</translation>
+    </message>
+    <message>
+        <source>saved game: too many faces</source>
+        <translation>partida guardada: demasiadas caras</translation>
+    </message>
+    <message>
+        <source>saved game: bad face</source>
+        <translation>partida guardada: cara no válida</translation>
+    </message>
+    <message>
+        <source>saved game: bad decision</source>
+        <translation>partida guardada: jugada no válida</translation>
+    </message>
+    <message>
+        <source>saved game: bad dice in a decision</source>
+        <translation>partida guardada: dados no válidos en una jugada</translation>
+    </message>
+    <message>
+        <source>saved game: too many decisions</source>
+        <translation>partida guardada: demasiadas jugadas</translation>
+    </message>
+    <message>
+        <source>score card does not match the round</source>
+        <translation>la tarjeta de puntos no coincide con la ronda</translation>
+    </message>
+    <message>
+        <source>first bank below the minimum</source>
+        <translation>primera suma asegurada por debajo del mínimo</translation>
+    </message>
+    <message>
+        <source>game total does not match the score card</source>
+        <translation>el total no coincide con la tarjeta de puntos</translation>
+    </message>
+    <message>
+        <source>on-board mark does not match the score card</source>
+        <translation>la marca de entrada no coincide con la tarjeta de puntos</translation>
+    </message>
+    <message>
+        <source>paused with a round under way</source>
+        <translation>en pausa con una ronda en curso</translation>
+    </message>
+    <message>
+        <source>points before the first roll</source>
+        <translation>puntos antes de la primera tirada</translation>
+    </message>
+    <message>
+        <source>die status does not match the round</source>
+        <translation>el estado de un dado no coincide con la ronda</translation>
+    </message>
+    <message>
+        <source>die face does not match the round</source>
+        <translation>la cara de un dado no coincide con la ronda</translation>
+    </message>
+    <message>
+        <source>saved game: file too long</source>
+        <translation>partida guardada: archivo demasiado largo</translation>
+    </message>
+    <message>
+        <source>saved game: not a saved game of this version</source>
+        <translation>partida guardada: no es una partida de esta versión</translation>
+    </message>
+    <message>
+        <source>generator state</source>
+        <translation>el estado del generador</translation>
+    </message>
+    <message>
+        <source>round</source>
+        <translation>la ronda</translation>
+    </message>
+    <message>
+        <source>saved game: round out of range</source>
+        <translation>partida guardada: ronda fuera de rango</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>el total</translation>
+    </message>
+    <message>
+        <source>round total</source>
+        <translation>los puntos de la ronda</translation>
+    </message>
+    <message>
+        <source>on-board mark</source>
+        <translation>la marca de entrada</translation>
+    </message>
+    <message>
+        <source>first-roll mark</source>
+        <translation>la marca de primera tirada</translation>
+    </message>
+    <message>
+        <source>pause mark</source>
+        <translation>la marca de pausa</translation>
+    </message>
+    <message>
+        <source>saved game: not six dice</source>
+        <translation>partida guardada: no hay seis dados</translation>
+    </message>
+    <message>
+        <source>saved game: bad die</source>
+        <translation>partida guardada: dado no válido</translation>
+    </message>
+    <message>
+        <source>die face</source>
+        <translation>la cara del dado</translation>
+    </message>
+    <message>
+        <source>saved game: not ten rounds on the card</source>
+        <translation>partida guardada: no hay diez rondas en la tarjeta</translation>
+    </message>
+    <message>
+        <source>round score</source>
+        <translation>la puntuación de la ronda</translation>
+    </message>
+    <message>
+        <source>saved game: unexpected lines at the end</source>
+        <translation>partida guardada: líneas inesperadas al final</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGameFile</name>
+    <message>
+        <source>The file was removed.</source>
+        <translation>El archivo se eliminó.</translation>
+    </message>
+    <message>
+        <source>The file was set aside as %1.</source>
+        <translation>El archivo se apartó como %1.</translation>
     </message>
 </context>
 <context>

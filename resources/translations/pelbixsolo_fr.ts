@@ -838,18 +838,165 @@
     </message>
 </context>
 <context>
-    <name>SavedGameFile</name>
+    <name>SavedGame</name>
     <message>
-        <source>%1
-The file was set aside as %2.</source>
-        <translation>%1
-Le fichier a été mis de côté sous %2.</translation>
+        <source>saved game: bad %1</source>
+        <translation>partie sauvegardée&#xa0;: valeur invalide pour %1</translation>
     </message>
     <message>
-        <source>%1
-The file was removed.</source>
-        <translation>%1
-Le fichier a été supprimé.</translation>
+        <source>saved game: %1 out of range</source>
+        <translation>partie sauvegardée&#xa0;: %1 hors limites</translation>
+    </message>
+    <message>
+        <source>saved game: missing %1</source>
+        <translation>partie sauvegardée&#xa0;: %1 manquant</translation>
+    </message>
+    <message>
+        <source>saved game: expected %1</source>
+        <translation>partie sauvegardée&#xa0;: %1 attendu</translation>
+    </message>
+    <message>
+        <source>saved game: %1</source>
+        <translation>partie sauvegardée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>saved game: unknown die status</source>
+        <translation>partie sauvegardée&#xa0;: état de dé inconnu</translation>
+    </message>
+    <message>
+        <source>saved game: not a complete file</source>
+        <translation>partie sauvegardée&#xa0;: fichier incomplet</translation>
+    </message>
+    <message>
+        <source>saved game: bad start time</source>
+        <translation>partie sauvegardée&#xa0;: heure de début invalide</translation>
+    </message>
+    <message>
+        <source>saved game: too many faces</source>
+        <translation>partie sauvegardée&#xa0;: trop de faces</translation>
+    </message>
+    <message>
+        <source>saved game: bad face</source>
+        <translation>partie sauvegardée&#xa0;: face invalide</translation>
+    </message>
+    <message>
+        <source>saved game: bad decision</source>
+        <translation>partie sauvegardée&#xa0;: coup invalide</translation>
+    </message>
+    <message>
+        <source>saved game: bad dice in a decision</source>
+        <translation>partie sauvegardée&#xa0;: dés invalides dans un coup</translation>
+    </message>
+    <message>
+        <source>saved game: too many decisions</source>
+        <translation>partie sauvegardée&#xa0;: trop de coups</translation>
+    </message>
+    <message>
+        <source>score card does not match the round</source>
+        <translation>la carte de score ne correspond pas à la manche</translation>
+    </message>
+    <message>
+        <source>first bank below the minimum</source>
+        <translation>premier gain mis en banque sous le minimum</translation>
+    </message>
+    <message>
+        <source>game total does not match the score card</source>
+        <translation>le total ne correspond pas à la carte de score</translation>
+    </message>
+    <message>
+        <source>on-board mark does not match the score card</source>
+        <translation>la marque d&apos;entrée ne correspond pas à la carte de score</translation>
+    </message>
+    <message>
+        <source>paused with a round under way</source>
+        <translation>en pause au milieu d&apos;une manche</translation>
+    </message>
+    <message>
+        <source>points before the first roll</source>
+        <translation>des points avant le premier lancer</translation>
+    </message>
+    <message>
+        <source>die status does not match the round</source>
+        <translation>l&apos;état d&apos;un dé ne correspond pas à la manche</translation>
+    </message>
+    <message>
+        <source>die face does not match the round</source>
+        <translation>la face d&apos;un dé ne correspond pas à la manche</translation>
+    </message>
+    <message>
+        <source>saved game: file too long</source>
+        <translation>partie sauvegardée&#xa0;: fichier trop long</translation>
+    </message>
+    <message>
+        <source>saved game: not a saved game of this version</source>
+        <translation>partie sauvegardée&#xa0;: pas une partie de cette version</translation>
+    </message>
+    <message>
+        <source>generator state</source>
+        <translation>l&apos;état du générateur</translation>
+    </message>
+    <message>
+        <source>round</source>
+        <translation>la manche</translation>
+    </message>
+    <message>
+        <source>saved game: round out of range</source>
+        <translation>partie sauvegardée&#xa0;: manche hors limites</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>le total</translation>
+    </message>
+    <message>
+        <source>round total</source>
+        <translation>les points de la manche</translation>
+    </message>
+    <message>
+        <source>on-board mark</source>
+        <translation>la marque d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>first-roll mark</source>
+        <translation>la marque de premier lancer</translation>
+    </message>
+    <message>
+        <source>pause mark</source>
+        <translation>la marque de pause</translation>
+    </message>
+    <message>
+        <source>saved game: not six dice</source>
+        <translation>partie sauvegardée&#xa0;: pas six dés</translation>
+    </message>
+    <message>
+        <source>saved game: bad die</source>
+        <translation>partie sauvegardée&#xa0;: dé invalide</translation>
+    </message>
+    <message>
+        <source>die face</source>
+        <translation>la face du dé</translation>
+    </message>
+    <message>
+        <source>saved game: not ten rounds on the card</source>
+        <translation>partie sauvegardée&#xa0;: pas dix manches sur la carte</translation>
+    </message>
+    <message>
+        <source>round score</source>
+        <translation>le score de la manche</translation>
+    </message>
+    <message>
+        <source>saved game: unexpected lines at the end</source>
+        <translation>partie sauvegardée&#xa0;: lignes inattendues à la fin</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGameFile</name>
+    <message>
+        <source>The file was removed.</source>
+        <translation>Le fichier a été supprimé.</translation>
+    </message>
+    <message>
+        <source>The file was set aside as %1.</source>
+        <translation>Le fichier a été mis de côté sous %1.</translation>
     </message>
 </context>
 <context>

@@ -27,9 +27,10 @@ TEST(PlayerText, JoinsSentencesAndTranslatesOnlyMarkedOnes)
     PlayerText text("Ctx", "Game %1 is damaged.", {"7"});
     text += PlayerText();
     text += PlayerText::verbatim("disk I/O error %1");
-    EXPECT_EQ(text.english(), "Game 7 is damaged. disk I/O error %1");
+    text.append(PlayerText("Ctx", "bad %1", {"round"}).markArgument(0), "\n");
+    EXPECT_EQ(text.english(), "Game 7 is damaged. disk I/O error %1\nbad round");
     const auto shout = [](const char*, const char* pattern) { return "!" + std::string(pattern); };
-    EXPECT_EQ(text.text(shout), "!Game 7 is damaged. disk I/O error %1");
+    EXPECT_EQ(text.text(shout), "!Game 7 is damaged. disk I/O error %1\n!bad !round");
 }
 
 } // namespace

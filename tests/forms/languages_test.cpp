@@ -13,6 +13,7 @@
 #include <fstream>
 
 #include "formsfixture.h"
+#include "core/game/savedgamefile.h"
 #include "core/history/historystore.h"
 #include "core/settings/atomicfile.h"
 #include "core/settings/fileerror.h"
@@ -173,6 +174,9 @@ TEST_F(LanguagesTest, FailureDetailsAreShownInGerman)
         return QString();
     };
     HistoryGame game;
+    SavedGameFile saved(file(QString()).toStdString());
+    std::ofstream(saved.path(), std::ios::binary) << "pelbixsolo saved game 1\ngenerator 1\nround x\n";
+    const QString aside = QString::fromStdString((saved.path().parent_path() / SavedGameFile::kDamagedName).string());
     const struct {
         QString shown;
         QString german;
@@ -184,6 +188,8 @@ TEST_F(LanguagesTest, FailureDetailsAreShownInGerman)
                              .arg(missingShown, QString::fromLocal8Bit(std::strerror(ENOENT)))},
         {translated(HistoryStore(missing).record(game)),
          QStringLiteral("Der Spielverlauf %1 konnte nicht geöffnet werden: unable to open database file.").arg(missingShown)},
+        {translated(saved.load().problem),
+         QStringLiteral("Spielstand: ungültiger Wert für Runde\nDie Datei wurde als %1 beiseitegelegt.").arg(aside)},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.shown, c.german);

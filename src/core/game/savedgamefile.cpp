@@ -61,13 +61,14 @@ SavedGameFile::Found SavedGameFile::load()
         const std::filesystem::path aside = m_folder / kDamagedName;
         std::error_code ec;
         std::filesystem::rename(path(), aside, ec);
-        // What was wrong stays as the reader put it: a diagnosis, not a sentence.
-        found.problem = PlayerText("SavedGameFile", QT_TRANSLATE_NOOP("SavedGameFile", "%1\nThe file was set aside as %2."),
-                                   {e.what(), aside.string()});
+        found.problem = e.message();
         if (ec) {
             std::filesystem::remove(path(), ec);
-            found.problem = PlayerText("SavedGameFile", QT_TRANSLATE_NOOP("SavedGameFile", "%1\nThe file was removed."),
-                                       {e.what()});
+            found.problem.append(PlayerText("SavedGameFile", QT_TRANSLATE_NOOP("SavedGameFile", "The file was removed.")), "\n");
+        } else {
+            found.problem.append(PlayerText("SavedGameFile", QT_TRANSLATE_NOOP("SavedGameFile", "The file was set aside as %1."),
+                                            {aside.string()}),
+                                 "\n");
         }
     }
     return found;

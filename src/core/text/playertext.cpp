@@ -15,9 +15,19 @@ PlayerText PlayerText::verbatim(std::string text)
     return t;
 }
 
-PlayerText& PlayerText::operator+=(const PlayerText& more)
+PlayerText& PlayerText::append(const PlayerText& more, const char* separator)
 {
+    const std::size_t first = m_sentences.size();
     m_sentences.insert(m_sentences.end(), more.m_sentences.begin(), more.m_sentences.end());
+    if (first < m_sentences.size())
+        m_sentences[first].separator = separator;
+    return *this;
+}
+
+PlayerText& PlayerText::markArgument(unsigned n)
+{
+    if (!m_sentences.empty() && n < 32)
+        m_sentences.back().markedArgs |= 1U << n;
     return *this;
 }
 
@@ -29,10 +39,19 @@ std::string PlayerText::english() const
 std::string PlayerText::text(Translate translate) const
 {
     std::string out;
-    for (const Sentence& s : m_sentences) {
-        if (!out.empty())
-            out += ' ';
-        out += fill(s.context ? translate(s.context, s.pattern) : std::string(s.pattern), s.args);
+    for (std::size_t i = 0; i < m_sentences.size(); ++i) {
+        const Sentence& s = m_sentences[i];
+        if (i > 0)
+            out += s.separator;
+        if (!s.context) {
+            out += fill(s.pattern, s.args);
+            continue;
+        }
+        std::vector<std::string> args = s.args;
+        for (std::size_t n = 0; n < args.size() && n < 32; ++n)
+            if (s.markedArgs & (1U << n))
+                args[n] = translate(s.context, s.args[n].c_str());
+        out += fill(translate(s.context, s.pattern), args);
     }
     return out;
 }

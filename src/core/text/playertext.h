@@ -20,6 +20,8 @@ public:
         const char* context = nullptr; // none: a text from elsewhere, shown as it came
         const char* pattern = "%1";
         std::vector<std::string> args;
+        unsigned markedArgs = 0;     // bit n: args[n] is itself a marked text of the context
+        const char* separator = " "; // before this sentence when one precedes it
     };
 
     PlayerText() = default;
@@ -28,7 +30,10 @@ public:
     [[nodiscard]] static PlayerText verbatim(std::string text);
 
     // The other's sentences follow these, a space between.
-    PlayerText& operator+=(const PlayerText& more);
+    PlayerText& operator+=(const PlayerText& more) { return append(more, " "); }
+    PlayerText& append(const PlayerText& more, const char* separator);
+    // Has the last sentence's argument n (from 0) translated with it.
+    PlayerText& markArgument(unsigned n);
 
     [[nodiscard]] bool empty() const { return m_sentences.empty(); }
     [[nodiscard]] const std::vector<Sentence>& sentences() const { return m_sentences; }
