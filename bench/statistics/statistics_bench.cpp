@@ -46,7 +46,7 @@ int main(int argc, char** argv)
     QElapsedTimer timer;
     timer.start();
     HistoryStore store(argv[1]);
-    std::string problem;
+    PlayerText problem;
     const std::vector<HistoryGame> games = store.load(false, &problem);
     const qint64 loaded = timer.elapsed();
     StatisticsWindow window;
@@ -61,7 +61,7 @@ int main(int argc, char** argv)
     const long added = residentKiB() - before;
     std::printf("games %zu, open %lld ms (read %lld, filled %lld), resident +%ld KiB%s\n", games.size(),
                 static_cast<long long>(ms), static_cast<long long>(loaded), static_cast<long long>(filled), added,
-                problem.empty() ? "" : (" (" + problem + ")").c_str());
+                problem.empty() ? "" : (" (" + problem.english() + ")").c_str());
     window.waitForPerfectSpread();
     std::printf("perfect play's spread in after %lld ms (%s)\n", static_cast<long long>(timer.elapsed()),
                 kept ? "read from the kept file" : "worked out");

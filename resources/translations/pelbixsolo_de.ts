@@ -230,6 +230,13 @@
     </message>
 </context>
 <context>
+    <name>ClientSocket</name>
+    <message>
+        <source>DNS lookup: invalid host name.</source>
+        <translation>DNS-Abfrage: ungültiger Hostname.</translation>
+    </message>
+</context>
+<context>
     <name>CoachMenu</name>
     <message>
         <source>&amp;Hint</source>
@@ -267,6 +274,80 @@
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>FetchTransfer</name>
+    <message>
+        <source>no host in the address</source>
+        <translation>kein Host in der Adresse</translation>
+    </message>
+    <message>
+        <source>too many redirects</source>
+        <translation>zu viele Weiterleitungen</translation>
+    </message>
+    <message>
+        <source>redirect refused: %1</source>
+        <translation>Weiterleitung abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>no Content-Length</source>
+        <translation>keine Content-Length</translation>
+    </message>
+    <message>
+        <source>empty answer</source>
+        <translation>leere Antwort</translation>
+    </message>
+    <message>
+        <source>unusable proxy setting</source>
+        <translation>unbrauchbare Proxy-Einstellung</translation>
+    </message>
+    <message>
+        <source>libcurl is not available</source>
+        <translation>libcurl ist nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>transfer failed</source>
+        <translation>Übertragung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>no data for %1 ms</source>
+        <translation>seit %1 ms keine Daten</translation>
+    </message>
+    <message>
+        <source>no complete answer within %1 ms</source>
+        <translation>keine vollständige Antwort innerhalb von %1 ms</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>cannot create a file in the folder of (%2): %1</source>
+        <translation>Im Ordner von %1 lässt sich keine Datei anlegen (%2)</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of (%2): %1</source>
+        <translation>Die Zugriffsrechte von %1 lassen sich nicht setzen (%2)</translation>
+    </message>
+    <message>
+        <source>cannot write (%2): %1</source>
+        <translation>%1 lässt sich nicht schreiben (%2)</translation>
+    </message>
+    <message>
+        <source>cannot flush (%2): %1</source>
+        <translation>%1 lässt sich nicht auf die Platte bringen (%2)</translation>
+    </message>
+    <message>
+        <source>cannot replace (%2): %1</source>
+        <translation>%1 lässt sich nicht ersetzen (%2)</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file before changing it: %1</source>
+        <translation>Die Einstellungsdatei lässt sich vor dem Ändern nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>refusing to rewrite a settings file larger than 1 MiB: %1</source>
+        <translation>Eine Einstellungsdatei über 1 MiB wird nicht neu geschrieben: %1</translation>
     </message>
 </context>
 <context>
@@ -396,6 +477,96 @@
     <message>
         <source>No round in play: nothing to advise.</source>
         <translation>Keine Runde im Gange: kein Rat möglich.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>The game history %1 could not be opened: %2.</source>
+        <translation>Der Spielverlauf %1 konnte nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The game history %1 could not be read: %2.</source>
+        <translation>Der Spielverlauf %1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The game history %1 is damaged (%2).</source>
+        <translation>Der Spielverlauf %1 ist beschädigt (%2).</translation>
+    </message>
+    <message>
+        <source>The game history %1 was written by a newer version of the game; games are not recorded.</source>
+        <translation>Der Spielverlauf %1 stammt von einer neueren Version des Spiels; Spiele werden nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The game history %1 is damaged or not a game history.</source>
+        <translation>Der Spielverlauf %1 ist beschädigt oder kein Spielverlauf.</translation>
+    </message>
+    <message>
+        <source>The game history %1 is damaged (%2) and could not be set aside.</source>
+        <translation>Der Spielverlauf %1 ist beschädigt (%2) und konnte nicht beiseitegelegt werden.</translation>
+    </message>
+    <message>
+        <source>The game history %1 was damaged (%2); it was kept as %3 and a new history was started.</source>
+        <translation>Der Spielverlauf %1 war beschädigt (%2); er wurde als %3 aufbewahrt und ein neuer Verlauf begonnen.</translation>
+    </message>
+    <message>
+        <source>The game could not be added to the history %1: %2.</source>
+        <translation>Das Spiel konnte nicht in den Verlauf %1 aufgenommen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Game %1 of the history is damaged and was skipped.</source>
+        <translation>Spiel %1 des Verlaufs ist beschädigt und wurde übersprungen.</translation>
+    </message>
+    <message>
+        <source>A decision of game %1 is damaged.</source>
+        <translation>Ein Zug in Spiel %1 ist beschädigt.</translation>
+    </message>
+</context>
+<context>
+    <name>HttpClient</name>
+    <message>
+        <source>Connection aborted on request</source>
+        <translation>Verbindung auf Wunsch abgebrochen</translation>
+    </message>
+    <message>
+        <source>%1 (Error #%2)</source>
+        <translation>%1 (Fehler Nr. %2)</translation>
+    </message>
+    <message>
+        <source>can&apos;t connect: %1</source>
+        <translation>Keine Verbindung möglich: %1</translation>
+    </message>
+    <message>
+        <source>%1: no data for %2</source>
+        <translation>%1: seit %2 keine Daten</translation>
+    </message>
+    <message>
+        <source>%1: no complete answer within %2</source>
+        <translation>%1: keine vollständige Antwort innerhalb von %2</translation>
+    </message>
+    <message>
+        <source>can&apos;t resolve hostname to IP address</source>
+        <translation>Der Hostname lässt sich nicht in eine IP-Adresse auflösen</translation>
+    </message>
+    <message>
+        <source>the proxy refused the tunnel: %1 %2</source>
+        <translation>Der Proxy hat den Tunnel abgelehnt: %1 %2</translation>
+    </message>
+    <message>
+        <source>can&apos;t establish a secure connection: %1</source>
+        <translation>Keine sichere Verbindung möglich: %1</translation>
+    </message>
+    <message>
+        <source>Connection closed before the header was complete</source>
+        <translation>Verbindung vor dem vollständigen Header geschlossen</translation>
+    </message>
+    <message>
+        <source>Connection closed before the document was complete</source>
+        <translation>Verbindung vor dem vollständigen Dokument geschlossen</translation>
+    </message>
+    <message>
+        <source>Connection closed before the request was sent</source>
+        <translation>Verbindung vor dem Senden der Anfrage geschlossen</translation>
     </message>
 </context>
 <context>
@@ -667,6 +838,168 @@
     </message>
 </context>
 <context>
+    <name>SavedGame</name>
+    <message>
+        <source>saved game: bad %1</source>
+        <translation>Spielstand: ungültiger Wert für %1</translation>
+    </message>
+    <message>
+        <source>saved game: %1 out of range</source>
+        <translation>Spielstand: %1 außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>saved game: missing %1</source>
+        <translation>Spielstand: %1 fehlt</translation>
+    </message>
+    <message>
+        <source>saved game: expected %1</source>
+        <translation>Spielstand: %1 erwartet</translation>
+    </message>
+    <message>
+        <source>saved game: %1</source>
+        <translation>Spielstand: %1</translation>
+    </message>
+    <message>
+        <source>saved game: unknown die status</source>
+        <translation>Spielstand: unbekannter Würfelzustand</translation>
+    </message>
+    <message>
+        <source>saved game: not a complete file</source>
+        <translation>Spielstand: keine vollständige Datei</translation>
+    </message>
+    <message>
+        <source>saved game: bad start time</source>
+        <translation>Spielstand: ungültige Startzeit</translation>
+    </message>
+    <message>
+        <source>saved game: too many faces</source>
+        <translation>Spielstand: zu viele Würfelaugen</translation>
+    </message>
+    <message>
+        <source>saved game: bad face</source>
+        <translation>Spielstand: ungültige Würfelaugen</translation>
+    </message>
+    <message>
+        <source>saved game: bad decision</source>
+        <translation>Spielstand: ungültiger Zug</translation>
+    </message>
+    <message>
+        <source>saved game: bad dice in a decision</source>
+        <translation>Spielstand: ungültige Würfel in einem Zug</translation>
+    </message>
+    <message>
+        <source>saved game: too many decisions</source>
+        <translation>Spielstand: zu viele Züge</translation>
+    </message>
+    <message>
+        <source>score card does not match the round</source>
+        <translation>Punktekarte passt nicht zur Runde</translation>
+    </message>
+    <message>
+        <source>first bank below the minimum</source>
+        <translation>erste Sicherung unter dem Minimum</translation>
+    </message>
+    <message>
+        <source>game total does not match the score card</source>
+        <translation>Gesamtpunkte passen nicht zur Punktekarte</translation>
+    </message>
+    <message>
+        <source>on-board mark does not match the score card</source>
+        <translation>Einstiegsmarke passt nicht zur Punktekarte</translation>
+    </message>
+    <message>
+        <source>paused with a round under way</source>
+        <translation>pausiert mitten in einer Runde</translation>
+    </message>
+    <message>
+        <source>points before the first roll</source>
+        <translation>Punkte vor dem ersten Wurf</translation>
+    </message>
+    <message>
+        <source>die status does not match the round</source>
+        <translation>Würfelzustand passt nicht zur Runde</translation>
+    </message>
+    <message>
+        <source>die face does not match the round</source>
+        <translation>Würfelaugen passen nicht zur Runde</translation>
+    </message>
+    <message>
+        <source>saved game: file too long</source>
+        <translation>Spielstand: Datei zu lang</translation>
+    </message>
+    <message>
+        <source>saved game: not a saved game of this version</source>
+        <translation>Spielstand: kein Spielstand dieser Version</translation>
+    </message>
+    <message>
+        <source>generator state</source>
+        <translation>Generatorzustand</translation>
+    </message>
+    <message>
+        <source>round</source>
+        <translation>Runde</translation>
+    </message>
+    <message>
+        <source>saved game: round out of range</source>
+        <translation>Spielstand: Runde außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>Gesamtpunkte</translation>
+    </message>
+    <message>
+        <source>round total</source>
+        <translation>Rundenpunkte</translation>
+    </message>
+    <message>
+        <source>on-board mark</source>
+        <translation>Einstiegsmarke</translation>
+    </message>
+    <message>
+        <source>first-roll mark</source>
+        <translation>Erstwurfmarke</translation>
+    </message>
+    <message>
+        <source>pause mark</source>
+        <translation>Pausenmarke</translation>
+    </message>
+    <message>
+        <source>saved game: not six dice</source>
+        <translation>Spielstand: nicht sechs Würfel</translation>
+    </message>
+    <message>
+        <source>saved game: bad die</source>
+        <translation>Spielstand: ungültiger Würfel</translation>
+    </message>
+    <message>
+        <source>die face</source>
+        <translation>Würfelaugen</translation>
+    </message>
+    <message>
+        <source>saved game: not ten rounds on the card</source>
+        <translation>Spielstand: nicht zehn Runden auf der Karte</translation>
+    </message>
+    <message>
+        <source>round score</source>
+        <translation>Rundenwertung</translation>
+    </message>
+    <message>
+        <source>saved game: unexpected lines at the end</source>
+        <translation>Spielstand: unerwartete Zeilen am Ende</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGameFile</name>
+    <message>
+        <source>The file was removed.</source>
+        <translation>Die Datei wurde entfernt.</translation>
+    </message>
+    <message>
+        <source>The file was set aside as %1.</source>
+        <translation>Die Datei wurde als %1 beiseitegelegt.</translation>
+    </message>
+</context>
+<context>
     <name>ShortcutsWindow</name>
     <message>
         <source>Pelbix Solo - Keyboard Shortcuts</source>
@@ -836,6 +1169,17 @@
     </message>
 </context>
 <context>
+    <name>TallyFile</name>
+    <message>
+        <source>%1 : this file is too large to be a tally file</source>
+        <translation>%1: Diese Datei ist zu groß für eine Spielbilanz</translation>
+    </message>
+    <message>
+        <source>%1 : the tally list in this file cannot be read (%2)</source>
+        <translation>%1: Die Spielbilanz in dieser Datei ist nicht lesbar (%2)</translation>
+    </message>
+</context>
+<context>
     <name>TallyListWindow</name>
     <message>
         <source>Pelbix Solo - Tally List</source>
@@ -914,6 +1258,221 @@ Die Datei wurde als %1 aufbewahrt.</translation>
     <message>
         <source>There was an error in the update process. Please download%1 manually from %2.</source>
         <translation>Bei der Aktualisierung ist ein Fehler aufgetreten. Bitte lade %1 selbst von %2 herunter.</translation>
+    </message>
+</context>
+<context>
+    <name>WSocketError</name>
+    <message>
+        <source>Not a WinSock error</source>
+        <translation>Kein WinSock-Fehler</translation>
+    </message>
+    <message>
+        <source>No Error</source>
+        <translation>Kein Fehler</translation>
+    </message>
+    <message>
+        <source>Interrupted system call</source>
+        <translation>Unterbrochener Systemaufruf</translation>
+    </message>
+    <message>
+        <source>Bad file number</source>
+        <translation>Ungültige Dateinummer</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Bad address</source>
+        <translation>Ungültige Adresse</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>Operation would block</source>
+        <translation>Vorgang würde blockieren</translation>
+    </message>
+    <message>
+        <source>Operation now in progress</source>
+        <translation>Vorgang läuft jetzt</translation>
+    </message>
+    <message>
+        <source>Operation already in progress</source>
+        <translation>Vorgang läuft bereits</translation>
+    </message>
+    <message>
+        <source>Socket operation on non-socket</source>
+        <translation>Socket-Operation auf Nicht-Socket</translation>
+    </message>
+    <message>
+        <source>Destination address required</source>
+        <translation>Zieladresse erforderlich</translation>
+    </message>
+    <message>
+        <source>Message too long</source>
+        <translation>Nachricht zu lang</translation>
+    </message>
+    <message>
+        <source>Protocol wrong type for socket</source>
+        <translation>Protokoll passt nicht zum Socket-Typ</translation>
+    </message>
+    <message>
+        <source>Protocol not available</source>
+        <translation>Protokoll nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Protocol not supported</source>
+        <translation>Protokoll nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Socket type not supported</source>
+        <translation>Socket-Typ nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Operation not supported on socket</source>
+        <translation>Vorgang auf dem Socket nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Protocol family not supported</source>
+        <translation>Protokollfamilie nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Address family not supported by protocol family</source>
+        <translation>Adressfamilie von der Protokollfamilie nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>Address already in use</source>
+        <translation>Adresse bereits in Gebrauch</translation>
+    </message>
+    <message>
+        <source>Address not available</source>
+        <translation>Adresse nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Network is down</source>
+        <translation>Netzwerk ist nicht aktiv</translation>
+    </message>
+    <message>
+        <source>Network is unreachable</source>
+        <translation>Netzwerk ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Network dropped connection on reset</source>
+        <translation>Netzwerk hat die Verbindung beim Zurücksetzen getrennt</translation>
+    </message>
+    <message>
+        <source>Connection aborted</source>
+        <translation>Verbindung abgebrochen</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer</source>
+        <translation>Verbindung von der Gegenseite zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>No buffer space available</source>
+        <translation>Kein Pufferspeicher verfügbar</translation>
+    </message>
+    <message>
+        <source>Socket is already connected</source>
+        <translation>Socket ist bereits verbunden</translation>
+    </message>
+    <message>
+        <source>Socket is not connected</source>
+        <translation>Socket ist nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Can&apos;t send after socket shutdown</source>
+        <translation>Senden nach dem Schließen des Sockets nicht möglich</translation>
+    </message>
+    <message>
+        <source>Too many references: can&apos;t splice</source>
+        <translation>Zu viele Verweise: Verbinden nicht möglich</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Zeitüberschreitung der Verbindung</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Zu viele Ebenen symbolischer Links</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Dateiname zu lang</translation>
+    </message>
+    <message>
+        <source>Host is down</source>
+        <translation>Host ist nicht aktiv</translation>
+    </message>
+    <message>
+        <source>No route to host</source>
+        <translation>Keine Route zum Host</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>Verzeichnis nicht leer</translation>
+    </message>
+    <message>
+        <source>Too many processes</source>
+        <translation>Zu viele Prozesse</translation>
+    </message>
+    <message>
+        <source>Too many users</source>
+        <translation>Zu viele Benutzer</translation>
+    </message>
+    <message>
+        <source>Disc quota exceeded</source>
+        <translation>Speicherkontingent überschritten</translation>
+    </message>
+    <message>
+        <source>Stale NFS file handle</source>
+        <translation>Veraltetes NFS-Datei-Handle</translation>
+    </message>
+    <message>
+        <source>Too many levels of remote in path</source>
+        <translation>Zu viele entfernte Ebenen im Pfad</translation>
+    </message>
+    <message>
+        <source>Network subsystem is unusable</source>
+        <translation>Netzwerk-Subsystem ist unbrauchbar</translation>
+    </message>
+    <message>
+        <source>Winsock DLL cannot support this application</source>
+        <translation>Die Winsock-DLL unterstützt diese Anwendung nicht</translation>
+    </message>
+    <message>
+        <source>Winsock not initialized</source>
+        <translation>Winsock nicht initialisiert</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Verbindung getrennt</translation>
+    </message>
+    <message>
+        <source>Host not found</source>
+        <translation>Host nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Non-authoritative host not found</source>
+        <translation>Host nicht gefunden (nicht autoritativ)</translation>
+    </message>
+    <message>
+        <source>Non-recoverable error</source>
+        <translation>Nicht behebbarer Fehler</translation>
+    </message>
+    <message>
+        <source>Valid name, no data record of requested type</source>
+        <translation>Gültiger Name, aber kein Eintrag des gewünschten Typs</translation>
     </message>
 </context>
 <context>

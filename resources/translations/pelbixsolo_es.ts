@@ -230,6 +230,13 @@
     </message>
 </context>
 <context>
+    <name>ClientSocket</name>
+    <message>
+        <source>DNS lookup: invalid host name.</source>
+        <translation>Consulta DNS: nombre de host no válido.</translation>
+    </message>
+</context>
+<context>
     <name>CoachMenu</name>
     <message>
         <source>&amp;Hint</source>
@@ -267,6 +274,80 @@
     <message>
         <source>Error</source>
         <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>FetchTransfer</name>
+    <message>
+        <source>no host in the address</source>
+        <translation>no hay host en la dirección</translation>
+    </message>
+    <message>
+        <source>too many redirects</source>
+        <translation>demasiadas redirecciones</translation>
+    </message>
+    <message>
+        <source>redirect refused: %1</source>
+        <translation>redirección rechazada: %1</translation>
+    </message>
+    <message>
+        <source>no Content-Length</source>
+        <translation>sin Content-Length</translation>
+    </message>
+    <message>
+        <source>empty answer</source>
+        <translation>respuesta vacía</translation>
+    </message>
+    <message>
+        <source>unusable proxy setting</source>
+        <translation>ajuste de proxy inservible</translation>
+    </message>
+    <message>
+        <source>libcurl is not available</source>
+        <translation>libcurl no está disponible</translation>
+    </message>
+    <message>
+        <source>transfer failed</source>
+        <translation>la transferencia falló</translation>
+    </message>
+    <message>
+        <source>no data for %1 ms</source>
+        <translation>sin datos durante %1 ms</translation>
+    </message>
+    <message>
+        <source>no complete answer within %1 ms</source>
+        <translation>sin respuesta completa en %1 ms</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>cannot create a file in the folder of (%2): %1</source>
+        <translation>no se puede crear un archivo en la carpeta de %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of (%2): %1</source>
+        <translation>no se pueden fijar los permisos de %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot write (%2): %1</source>
+        <translation>no se puede escribir %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot flush (%2): %1</source>
+        <translation>no se puede volcar %1 al disco (%2)</translation>
+    </message>
+    <message>
+        <source>cannot replace (%2): %1</source>
+        <translation>no se puede reemplazar %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file before changing it: %1</source>
+        <translation>no se puede leer el archivo de ajustes antes de cambiarlo: %1</translation>
+    </message>
+    <message>
+        <source>refusing to rewrite a settings file larger than 1 MiB: %1</source>
+        <translation>no se reescribe un archivo de ajustes de más de 1 MiB: %1</translation>
     </message>
 </context>
 <context>
@@ -396,6 +477,96 @@
     <message>
         <source>No round in play: nothing to advise.</source>
         <translation>No hay ronda en juego: nada que aconsejar.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>The game history %1 could not be opened: %2.</source>
+        <translation>No se pudo abrir el historial de partidas %1: %2.</translation>
+    </message>
+    <message>
+        <source>The game history %1 could not be read: %2.</source>
+        <translation>No se pudo leer el historial de partidas %1: %2.</translation>
+    </message>
+    <message>
+        <source>The game history %1 is damaged (%2).</source>
+        <translation>El historial de partidas %1 está dañado (%2).</translation>
+    </message>
+    <message>
+        <source>The game history %1 was written by a newer version of the game; games are not recorded.</source>
+        <translation>El historial de partidas %1 es de una versión más reciente del juego; las partidas no se guardan.</translation>
+    </message>
+    <message>
+        <source>The game history %1 is damaged or not a game history.</source>
+        <translation>El historial de partidas %1 está dañado o no es un historial.</translation>
+    </message>
+    <message>
+        <source>The game history %1 is damaged (%2) and could not be set aside.</source>
+        <translation>El historial de partidas %1 está dañado (%2) y no se pudo apartar.</translation>
+    </message>
+    <message>
+        <source>The game history %1 was damaged (%2); it was kept as %3 and a new history was started.</source>
+        <translation>El historial de partidas %1 estaba dañado (%2); se guardó como %3 y se empezó uno nuevo.</translation>
+    </message>
+    <message>
+        <source>The game could not be added to the history %1: %2.</source>
+        <translation>No se pudo añadir la partida al historial %1: %2.</translation>
+    </message>
+    <message>
+        <source>Game %1 of the history is damaged and was skipped.</source>
+        <translation>La partida %1 del historial está dañada y se omitió.</translation>
+    </message>
+    <message>
+        <source>A decision of game %1 is damaged.</source>
+        <translation>Una jugada de la partida %1 está dañada.</translation>
+    </message>
+</context>
+<context>
+    <name>HttpClient</name>
+    <message>
+        <source>Connection aborted on request</source>
+        <translation>Conexión interrumpida a petición</translation>
+    </message>
+    <message>
+        <source>%1 (Error #%2)</source>
+        <translation>%1 (error n.º %2)</translation>
+    </message>
+    <message>
+        <source>can&apos;t connect: %1</source>
+        <translation>no se puede conectar: %1</translation>
+    </message>
+    <message>
+        <source>%1: no data for %2</source>
+        <translation>%1: sin datos durante %2</translation>
+    </message>
+    <message>
+        <source>%1: no complete answer within %2</source>
+        <translation>%1: sin respuesta completa en %2</translation>
+    </message>
+    <message>
+        <source>can&apos;t resolve hostname to IP address</source>
+        <translation>no se puede resolver el nombre de host a una dirección IP</translation>
+    </message>
+    <message>
+        <source>the proxy refused the tunnel: %1 %2</source>
+        <translation>el proxy rechazó el túnel: %1 %2</translation>
+    </message>
+    <message>
+        <source>can&apos;t establish a secure connection: %1</source>
+        <translation>no se puede establecer una conexión segura: %1</translation>
+    </message>
+    <message>
+        <source>Connection closed before the header was complete</source>
+        <translation>Conexión cerrada antes de completar la cabecera</translation>
+    </message>
+    <message>
+        <source>Connection closed before the document was complete</source>
+        <translation>Conexión cerrada antes de completar el documento</translation>
+    </message>
+    <message>
+        <source>Connection closed before the request was sent</source>
+        <translation>Conexión cerrada antes de enviar la petición</translation>
     </message>
 </context>
 <context>
@@ -667,6 +838,168 @@
     </message>
 </context>
 <context>
+    <name>SavedGame</name>
+    <message>
+        <source>saved game: bad %1</source>
+        <translation>partida guardada: valor no válido para %1</translation>
+    </message>
+    <message>
+        <source>saved game: %1 out of range</source>
+        <translation>partida guardada: %1 fuera de rango</translation>
+    </message>
+    <message>
+        <source>saved game: missing %1</source>
+        <translation>partida guardada: falta %1</translation>
+    </message>
+    <message>
+        <source>saved game: expected %1</source>
+        <translation>partida guardada: se esperaba %1</translation>
+    </message>
+    <message>
+        <source>saved game: %1</source>
+        <translation>partida guardada: %1</translation>
+    </message>
+    <message>
+        <source>saved game: unknown die status</source>
+        <translation>partida guardada: estado de dado desconocido</translation>
+    </message>
+    <message>
+        <source>saved game: not a complete file</source>
+        <translation>partida guardada: archivo incompleto</translation>
+    </message>
+    <message>
+        <source>saved game: bad start time</source>
+        <translation>partida guardada: hora de inicio no válida</translation>
+    </message>
+    <message>
+        <source>saved game: too many faces</source>
+        <translation>partida guardada: demasiadas caras</translation>
+    </message>
+    <message>
+        <source>saved game: bad face</source>
+        <translation>partida guardada: cara no válida</translation>
+    </message>
+    <message>
+        <source>saved game: bad decision</source>
+        <translation>partida guardada: jugada no válida</translation>
+    </message>
+    <message>
+        <source>saved game: bad dice in a decision</source>
+        <translation>partida guardada: dados no válidos en una jugada</translation>
+    </message>
+    <message>
+        <source>saved game: too many decisions</source>
+        <translation>partida guardada: demasiadas jugadas</translation>
+    </message>
+    <message>
+        <source>score card does not match the round</source>
+        <translation>la tarjeta de puntos no coincide con la ronda</translation>
+    </message>
+    <message>
+        <source>first bank below the minimum</source>
+        <translation>primera suma asegurada por debajo del mínimo</translation>
+    </message>
+    <message>
+        <source>game total does not match the score card</source>
+        <translation>el total no coincide con la tarjeta de puntos</translation>
+    </message>
+    <message>
+        <source>on-board mark does not match the score card</source>
+        <translation>la marca de entrada no coincide con la tarjeta de puntos</translation>
+    </message>
+    <message>
+        <source>paused with a round under way</source>
+        <translation>en pausa con una ronda en curso</translation>
+    </message>
+    <message>
+        <source>points before the first roll</source>
+        <translation>puntos antes de la primera tirada</translation>
+    </message>
+    <message>
+        <source>die status does not match the round</source>
+        <translation>el estado de un dado no coincide con la ronda</translation>
+    </message>
+    <message>
+        <source>die face does not match the round</source>
+        <translation>la cara de un dado no coincide con la ronda</translation>
+    </message>
+    <message>
+        <source>saved game: file too long</source>
+        <translation>partida guardada: archivo demasiado largo</translation>
+    </message>
+    <message>
+        <source>saved game: not a saved game of this version</source>
+        <translation>partida guardada: no es una partida de esta versión</translation>
+    </message>
+    <message>
+        <source>generator state</source>
+        <translation>el estado del generador</translation>
+    </message>
+    <message>
+        <source>round</source>
+        <translation>la ronda</translation>
+    </message>
+    <message>
+        <source>saved game: round out of range</source>
+        <translation>partida guardada: ronda fuera de rango</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>el total</translation>
+    </message>
+    <message>
+        <source>round total</source>
+        <translation>los puntos de la ronda</translation>
+    </message>
+    <message>
+        <source>on-board mark</source>
+        <translation>la marca de entrada</translation>
+    </message>
+    <message>
+        <source>first-roll mark</source>
+        <translation>la marca de primera tirada</translation>
+    </message>
+    <message>
+        <source>pause mark</source>
+        <translation>la marca de pausa</translation>
+    </message>
+    <message>
+        <source>saved game: not six dice</source>
+        <translation>partida guardada: no hay seis dados</translation>
+    </message>
+    <message>
+        <source>saved game: bad die</source>
+        <translation>partida guardada: dado no válido</translation>
+    </message>
+    <message>
+        <source>die face</source>
+        <translation>la cara del dado</translation>
+    </message>
+    <message>
+        <source>saved game: not ten rounds on the card</source>
+        <translation>partida guardada: no hay diez rondas en la tarjeta</translation>
+    </message>
+    <message>
+        <source>round score</source>
+        <translation>la puntuación de la ronda</translation>
+    </message>
+    <message>
+        <source>saved game: unexpected lines at the end</source>
+        <translation>partida guardada: líneas inesperadas al final</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGameFile</name>
+    <message>
+        <source>The file was removed.</source>
+        <translation>El archivo se eliminó.</translation>
+    </message>
+    <message>
+        <source>The file was set aside as %1.</source>
+        <translation>El archivo se apartó como %1.</translation>
+    </message>
+</context>
+<context>
     <name>ShortcutsWindow</name>
     <message>
         <source>Pelbix Solo - Keyboard Shortcuts</source>
@@ -836,6 +1169,17 @@
     </message>
 </context>
 <context>
+    <name>TallyFile</name>
+    <message>
+        <source>%1 : this file is too large to be a tally file</source>
+        <translation>%1: este archivo es demasiado grande para ser una tabla de resultados</translation>
+    </message>
+    <message>
+        <source>%1 : the tally list in this file cannot be read (%2)</source>
+        <translation>%1: no se puede leer la tabla de resultados de este archivo (%2)</translation>
+    </message>
+</context>
+<context>
     <name>TallyListWindow</name>
     <message>
         <source>Pelbix Solo - Tally List</source>
@@ -914,6 +1258,221 @@ El archivo se ha conservado como %1.</translation>
     <message>
         <source>There was an error in the update process. Please download%1 manually from %2.</source>
         <translation>Se produjo un error durante la actualización. Descarga %1 manualmente desde %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WSocketError</name>
+    <message>
+        <source>Not a WinSock error</source>
+        <translation>No es un error de WinSock</translation>
+    </message>
+    <message>
+        <source>No Error</source>
+        <translation>Sin error</translation>
+    </message>
+    <message>
+        <source>Interrupted system call</source>
+        <translation>Llamada al sistema interrumpida</translation>
+    </message>
+    <message>
+        <source>Bad file number</source>
+        <translation>Número de archivo incorrecto</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>Bad address</source>
+        <translation>Dirección incorrecta</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argumento no válido</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Demasiados archivos abiertos</translation>
+    </message>
+    <message>
+        <source>Operation would block</source>
+        <translation>La operación se bloquearía</translation>
+    </message>
+    <message>
+        <source>Operation now in progress</source>
+        <translation>Operación en curso</translation>
+    </message>
+    <message>
+        <source>Operation already in progress</source>
+        <translation>La operación ya está en curso</translation>
+    </message>
+    <message>
+        <source>Socket operation on non-socket</source>
+        <translation>Operación de socket sobre algo que no es un socket</translation>
+    </message>
+    <message>
+        <source>Destination address required</source>
+        <translation>Se necesita una dirección de destino</translation>
+    </message>
+    <message>
+        <source>Message too long</source>
+        <translation>Mensaje demasiado largo</translation>
+    </message>
+    <message>
+        <source>Protocol wrong type for socket</source>
+        <translation>Tipo de protocolo incorrecto para el socket</translation>
+    </message>
+    <message>
+        <source>Protocol not available</source>
+        <translation>Protocolo no disponible</translation>
+    </message>
+    <message>
+        <source>Protocol not supported</source>
+        <translation>Protocolo no admitido</translation>
+    </message>
+    <message>
+        <source>Socket type not supported</source>
+        <translation>Tipo de socket no admitido</translation>
+    </message>
+    <message>
+        <source>Operation not supported on socket</source>
+        <translation>Operación no admitida en el socket</translation>
+    </message>
+    <message>
+        <source>Protocol family not supported</source>
+        <translation>Familia de protocolos no admitida</translation>
+    </message>
+    <message>
+        <source>Address family not supported by protocol family</source>
+        <translation>Familia de direcciones no admitida por la familia de protocolos</translation>
+    </message>
+    <message>
+        <source>Address already in use</source>
+        <translation>La dirección ya está en uso</translation>
+    </message>
+    <message>
+        <source>Address not available</source>
+        <translation>Dirección no disponible</translation>
+    </message>
+    <message>
+        <source>Network is down</source>
+        <translation>La red no está activa</translation>
+    </message>
+    <message>
+        <source>Network is unreachable</source>
+        <translation>La red es inaccesible</translation>
+    </message>
+    <message>
+        <source>Network dropped connection on reset</source>
+        <translation>La red cortó la conexión al reiniciarse</translation>
+    </message>
+    <message>
+        <source>Connection aborted</source>
+        <translation>Conexión interrumpida</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer</source>
+        <translation>Conexión restablecida por el otro extremo</translation>
+    </message>
+    <message>
+        <source>No buffer space available</source>
+        <translation>No queda espacio en el búfer</translation>
+    </message>
+    <message>
+        <source>Socket is already connected</source>
+        <translation>El socket ya está conectado</translation>
+    </message>
+    <message>
+        <source>Socket is not connected</source>
+        <translation>El socket no está conectado</translation>
+    </message>
+    <message>
+        <source>Can&apos;t send after socket shutdown</source>
+        <translation>No se puede enviar tras cerrar el socket</translation>
+    </message>
+    <message>
+        <source>Too many references: can&apos;t splice</source>
+        <translation>Demasiadas referencias: no se puede empalmar</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Se agotó el tiempo de conexión</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Conexión rechazada</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Demasiados niveles de enlaces simbólicos</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nombre de archivo demasiado largo</translation>
+    </message>
+    <message>
+        <source>Host is down</source>
+        <translation>El host no está activo</translation>
+    </message>
+    <message>
+        <source>No route to host</source>
+        <translation>No hay ruta al host</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>El directorio no está vacío</translation>
+    </message>
+    <message>
+        <source>Too many processes</source>
+        <translation>Demasiados procesos</translation>
+    </message>
+    <message>
+        <source>Too many users</source>
+        <translation>Demasiados usuarios</translation>
+    </message>
+    <message>
+        <source>Disc quota exceeded</source>
+        <translation>Cuota de disco superada</translation>
+    </message>
+    <message>
+        <source>Stale NFS file handle</source>
+        <translation>Identificador de archivo NFS obsoleto</translation>
+    </message>
+    <message>
+        <source>Too many levels of remote in path</source>
+        <translation>Demasiados niveles remotos en la ruta</translation>
+    </message>
+    <message>
+        <source>Network subsystem is unusable</source>
+        <translation>El subsistema de red no se puede usar</translation>
+    </message>
+    <message>
+        <source>Winsock DLL cannot support this application</source>
+        <translation>La DLL de Winsock no admite esta aplicación</translation>
+    </message>
+    <message>
+        <source>Winsock not initialized</source>
+        <translation>Winsock no inicializado</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desconexión</translation>
+    </message>
+    <message>
+        <source>Host not found</source>
+        <translation>Host no encontrado</translation>
+    </message>
+    <message>
+        <source>Non-authoritative host not found</source>
+        <translation>Host no encontrado (respuesta no autorizada)</translation>
+    </message>
+    <message>
+        <source>Non-recoverable error</source>
+        <translation>Error irrecuperable</translation>
+    </message>
+    <message>
+        <source>Valid name, no data record of requested type</source>
+        <translation>Nombre válido, pero sin registro del tipo solicitado</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,13 @@
     </message>
 </context>
 <context>
+    <name>ClientSocket</name>
+    <message>
+        <source>DNS lookup: invalid host name.</source>
+        <translation>Recherche DNS&#xa0;: nom d&apos;hôte invalide.</translation>
+    </message>
+</context>
+<context>
     <name>CoachMenu</name>
     <message>
         <source>&amp;Hint</source>
@@ -267,6 +274,80 @@
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>FetchTransfer</name>
+    <message>
+        <source>no host in the address</source>
+        <translation>aucun hôte dans l&apos;adresse</translation>
+    </message>
+    <message>
+        <source>too many redirects</source>
+        <translation>trop de redirections</translation>
+    </message>
+    <message>
+        <source>redirect refused: %1</source>
+        <translation>redirection refusée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>no Content-Length</source>
+        <translation>pas de Content-Length</translation>
+    </message>
+    <message>
+        <source>empty answer</source>
+        <translation>réponse vide</translation>
+    </message>
+    <message>
+        <source>unusable proxy setting</source>
+        <translation>réglage de proxy inutilisable</translation>
+    </message>
+    <message>
+        <source>libcurl is not available</source>
+        <translation>libcurl n&apos;est pas disponible</translation>
+    </message>
+    <message>
+        <source>transfer failed</source>
+        <translation>échec du transfert</translation>
+    </message>
+    <message>
+        <source>no data for %1 ms</source>
+        <translation>aucune donnée depuis %1 ms</translation>
+    </message>
+    <message>
+        <source>no complete answer within %1 ms</source>
+        <translation>pas de réponse complète en %1 ms</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>cannot create a file in the folder of (%2): %1</source>
+        <translation>impossible de créer un fichier dans le dossier de %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot set the permissions of (%2): %1</source>
+        <translation>impossible de fixer les droits de %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot write (%2): %1</source>
+        <translation>impossible d&apos;écrire %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot flush (%2): %1</source>
+        <translation>impossible d&apos;enregistrer %1 sur le disque (%2)</translation>
+    </message>
+    <message>
+        <source>cannot replace (%2): %1</source>
+        <translation>impossible de remplacer %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file before changing it: %1</source>
+        <translation>impossible de lire le fichier de réglages avant de le modifier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>refusing to rewrite a settings file larger than 1 MiB: %1</source>
+        <translation>un fichier de réglages de plus de 1 Mio n&apos;est pas réécrit&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -396,6 +477,96 @@
     <message>
         <source>No round in play: nothing to advise.</source>
         <translation>Aucune manche en cours&#xa0;: rien à conseiller.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>The game history %1 could not be opened: %2.</source>
+        <translation>L&apos;historique des parties %1 n&apos;a pas pu être ouvert&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The game history %1 could not be read: %2.</source>
+        <translation>L&apos;historique des parties %1 n&apos;a pas pu être lu&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The game history %1 is damaged (%2).</source>
+        <translation>L&apos;historique des parties %1 est endommagé (%2).</translation>
+    </message>
+    <message>
+        <source>The game history %1 was written by a newer version of the game; games are not recorded.</source>
+        <translation>L&apos;historique des parties %1 vient d&apos;une version plus récente du jeu&#xa0;; les parties ne sont pas enregistrées.</translation>
+    </message>
+    <message>
+        <source>The game history %1 is damaged or not a game history.</source>
+        <translation>L&apos;historique des parties %1 est endommagé ou n&apos;en est pas un.</translation>
+    </message>
+    <message>
+        <source>The game history %1 is damaged (%2) and could not be set aside.</source>
+        <translation>L&apos;historique des parties %1 est endommagé (%2) et n&apos;a pas pu être mis de côté.</translation>
+    </message>
+    <message>
+        <source>The game history %1 was damaged (%2); it was kept as %3 and a new history was started.</source>
+        <translation>L&apos;historique des parties %1 était endommagé (%2)&#xa0;; il a été gardé sous %3 et un nouvel historique a été commencé.</translation>
+    </message>
+    <message>
+        <source>The game could not be added to the history %1: %2.</source>
+        <translation>La partie n&apos;a pas pu être ajoutée à l&apos;historique %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Game %1 of the history is damaged and was skipped.</source>
+        <translation>La partie %1 de l&apos;historique est endommagée et a été ignorée.</translation>
+    </message>
+    <message>
+        <source>A decision of game %1 is damaged.</source>
+        <translation>Un coup de la partie %1 est endommagé.</translation>
+    </message>
+</context>
+<context>
+    <name>HttpClient</name>
+    <message>
+        <source>Connection aborted on request</source>
+        <translation>Connexion interrompue à la demande</translation>
+    </message>
+    <message>
+        <source>%1 (Error #%2)</source>
+        <translation>%1 (erreur n° %2)</translation>
+    </message>
+    <message>
+        <source>can&apos;t connect: %1</source>
+        <translation>connexion impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1: no data for %2</source>
+        <translation>%1&#xa0;: aucune donnée depuis %2</translation>
+    </message>
+    <message>
+        <source>%1: no complete answer within %2</source>
+        <translation>%1&#xa0;: pas de réponse complète en %2</translation>
+    </message>
+    <message>
+        <source>can&apos;t resolve hostname to IP address</source>
+        <translation>impossible de résoudre le nom d&apos;hôte en adresse IP</translation>
+    </message>
+    <message>
+        <source>the proxy refused the tunnel: %1 %2</source>
+        <translation>le proxy a refusé le tunnel&#xa0;: %1 %2</translation>
+    </message>
+    <message>
+        <source>can&apos;t establish a secure connection: %1</source>
+        <translation>connexion sécurisée impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Connection closed before the header was complete</source>
+        <translation>Connexion fermée avant la fin de l&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>Connection closed before the document was complete</source>
+        <translation>Connexion fermée avant la fin du document</translation>
+    </message>
+    <message>
+        <source>Connection closed before the request was sent</source>
+        <translation>Connexion fermée avant l&apos;envoi de la requête</translation>
     </message>
 </context>
 <context>
@@ -667,6 +838,168 @@
     </message>
 </context>
 <context>
+    <name>SavedGame</name>
+    <message>
+        <source>saved game: bad %1</source>
+        <translation>partie sauvegardée&#xa0;: valeur invalide pour %1</translation>
+    </message>
+    <message>
+        <source>saved game: %1 out of range</source>
+        <translation>partie sauvegardée&#xa0;: %1 hors limites</translation>
+    </message>
+    <message>
+        <source>saved game: missing %1</source>
+        <translation>partie sauvegardée&#xa0;: %1 manquant</translation>
+    </message>
+    <message>
+        <source>saved game: expected %1</source>
+        <translation>partie sauvegardée&#xa0;: %1 attendu</translation>
+    </message>
+    <message>
+        <source>saved game: %1</source>
+        <translation>partie sauvegardée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>saved game: unknown die status</source>
+        <translation>partie sauvegardée&#xa0;: état de dé inconnu</translation>
+    </message>
+    <message>
+        <source>saved game: not a complete file</source>
+        <translation>partie sauvegardée&#xa0;: fichier incomplet</translation>
+    </message>
+    <message>
+        <source>saved game: bad start time</source>
+        <translation>partie sauvegardée&#xa0;: heure de début invalide</translation>
+    </message>
+    <message>
+        <source>saved game: too many faces</source>
+        <translation>partie sauvegardée&#xa0;: trop de faces</translation>
+    </message>
+    <message>
+        <source>saved game: bad face</source>
+        <translation>partie sauvegardée&#xa0;: face invalide</translation>
+    </message>
+    <message>
+        <source>saved game: bad decision</source>
+        <translation>partie sauvegardée&#xa0;: coup invalide</translation>
+    </message>
+    <message>
+        <source>saved game: bad dice in a decision</source>
+        <translation>partie sauvegardée&#xa0;: dés invalides dans un coup</translation>
+    </message>
+    <message>
+        <source>saved game: too many decisions</source>
+        <translation>partie sauvegardée&#xa0;: trop de coups</translation>
+    </message>
+    <message>
+        <source>score card does not match the round</source>
+        <translation>la carte de score ne correspond pas à la manche</translation>
+    </message>
+    <message>
+        <source>first bank below the minimum</source>
+        <translation>premier gain mis en banque sous le minimum</translation>
+    </message>
+    <message>
+        <source>game total does not match the score card</source>
+        <translation>le total ne correspond pas à la carte de score</translation>
+    </message>
+    <message>
+        <source>on-board mark does not match the score card</source>
+        <translation>la marque d&apos;entrée ne correspond pas à la carte de score</translation>
+    </message>
+    <message>
+        <source>paused with a round under way</source>
+        <translation>en pause au milieu d&apos;une manche</translation>
+    </message>
+    <message>
+        <source>points before the first roll</source>
+        <translation>des points avant le premier lancer</translation>
+    </message>
+    <message>
+        <source>die status does not match the round</source>
+        <translation>l&apos;état d&apos;un dé ne correspond pas à la manche</translation>
+    </message>
+    <message>
+        <source>die face does not match the round</source>
+        <translation>la face d&apos;un dé ne correspond pas à la manche</translation>
+    </message>
+    <message>
+        <source>saved game: file too long</source>
+        <translation>partie sauvegardée&#xa0;: fichier trop long</translation>
+    </message>
+    <message>
+        <source>saved game: not a saved game of this version</source>
+        <translation>partie sauvegardée&#xa0;: pas une partie de cette version</translation>
+    </message>
+    <message>
+        <source>generator state</source>
+        <translation>l&apos;état du générateur</translation>
+    </message>
+    <message>
+        <source>round</source>
+        <translation>la manche</translation>
+    </message>
+    <message>
+        <source>saved game: round out of range</source>
+        <translation>partie sauvegardée&#xa0;: manche hors limites</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>le total</translation>
+    </message>
+    <message>
+        <source>round total</source>
+        <translation>les points de la manche</translation>
+    </message>
+    <message>
+        <source>on-board mark</source>
+        <translation>la marque d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>first-roll mark</source>
+        <translation>la marque de premier lancer</translation>
+    </message>
+    <message>
+        <source>pause mark</source>
+        <translation>la marque de pause</translation>
+    </message>
+    <message>
+        <source>saved game: not six dice</source>
+        <translation>partie sauvegardée&#xa0;: pas six dés</translation>
+    </message>
+    <message>
+        <source>saved game: bad die</source>
+        <translation>partie sauvegardée&#xa0;: dé invalide</translation>
+    </message>
+    <message>
+        <source>die face</source>
+        <translation>la face du dé</translation>
+    </message>
+    <message>
+        <source>saved game: not ten rounds on the card</source>
+        <translation>partie sauvegardée&#xa0;: pas dix manches sur la carte</translation>
+    </message>
+    <message>
+        <source>round score</source>
+        <translation>le score de la manche</translation>
+    </message>
+    <message>
+        <source>saved game: unexpected lines at the end</source>
+        <translation>partie sauvegardée&#xa0;: lignes inattendues à la fin</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGameFile</name>
+    <message>
+        <source>The file was removed.</source>
+        <translation>Le fichier a été supprimé.</translation>
+    </message>
+    <message>
+        <source>The file was set aside as %1.</source>
+        <translation>Le fichier a été mis de côté sous %1.</translation>
+    </message>
+</context>
+<context>
     <name>ShortcutsWindow</name>
     <message>
         <source>Pelbix Solo - Keyboard Shortcuts</source>
@@ -836,6 +1169,17 @@
     </message>
 </context>
 <context>
+    <name>TallyFile</name>
+    <message>
+        <source>%1 : this file is too large to be a tally file</source>
+        <translation>%1&#xa0;: ce fichier est trop gros pour être un bilan des parties</translation>
+    </message>
+    <message>
+        <source>%1 : the tally list in this file cannot be read (%2)</source>
+        <translation>%1&#xa0;: le bilan des parties de ce fichier est illisible (%2)</translation>
+    </message>
+</context>
+<context>
     <name>TallyListWindow</name>
     <message>
         <source>Pelbix Solo - Tally List</source>
@@ -914,6 +1258,221 @@ Le fichier a été conservé sous le nom %1.</translation>
     <message>
         <source>There was an error in the update process. Please download%1 manually from %2.</source>
         <translation>Une erreur s&apos;est produite pendant la mise à jour. Veuillez télécharger %1 vous-même depuis %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WSocketError</name>
+    <message>
+        <source>Not a WinSock error</source>
+        <translation>Pas une erreur WinSock</translation>
+    </message>
+    <message>
+        <source>No Error</source>
+        <translation>Aucune erreur</translation>
+    </message>
+    <message>
+        <source>Interrupted system call</source>
+        <translation>Appel système interrompu</translation>
+    </message>
+    <message>
+        <source>Bad file number</source>
+        <translation>Numéro de fichier incorrect</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>Bad address</source>
+        <translation>Mauvaise adresse</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argument invalide</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>Operation would block</source>
+        <translation>L&apos;opération bloquerait</translation>
+    </message>
+    <message>
+        <source>Operation now in progress</source>
+        <translation>Opération en cours</translation>
+    </message>
+    <message>
+        <source>Operation already in progress</source>
+        <translation>Opération déjà en cours</translation>
+    </message>
+    <message>
+        <source>Socket operation on non-socket</source>
+        <translation>Opération de socket sur un non-socket</translation>
+    </message>
+    <message>
+        <source>Destination address required</source>
+        <translation>Adresse de destination requise</translation>
+    </message>
+    <message>
+        <source>Message too long</source>
+        <translation>Message trop long</translation>
+    </message>
+    <message>
+        <source>Protocol wrong type for socket</source>
+        <translation>Type de protocole incorrect pour le socket</translation>
+    </message>
+    <message>
+        <source>Protocol not available</source>
+        <translation>Protocole non disponible</translation>
+    </message>
+    <message>
+        <source>Protocol not supported</source>
+        <translation>Protocole non pris en charge</translation>
+    </message>
+    <message>
+        <source>Socket type not supported</source>
+        <translation>Type de socket non pris en charge</translation>
+    </message>
+    <message>
+        <source>Operation not supported on socket</source>
+        <translation>Opération non prise en charge sur le socket</translation>
+    </message>
+    <message>
+        <source>Protocol family not supported</source>
+        <translation>Famille de protocoles non prise en charge</translation>
+    </message>
+    <message>
+        <source>Address family not supported by protocol family</source>
+        <translation>Famille d&apos;adresses non prise en charge par la famille de protocoles</translation>
+    </message>
+    <message>
+        <source>Address already in use</source>
+        <translation>Adresse déjà utilisée</translation>
+    </message>
+    <message>
+        <source>Address not available</source>
+        <translation>Adresse non disponible</translation>
+    </message>
+    <message>
+        <source>Network is down</source>
+        <translation>Le réseau est hors service</translation>
+    </message>
+    <message>
+        <source>Network is unreachable</source>
+        <translation>Le réseau est inaccessible</translation>
+    </message>
+    <message>
+        <source>Network dropped connection on reset</source>
+        <translation>Le réseau a coupé la connexion lors de la réinitialisation</translation>
+    </message>
+    <message>
+        <source>Connection aborted</source>
+        <translation>Connexion interrompue</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer</source>
+        <translation>Connexion réinitialisée par le correspondant</translation>
+    </message>
+    <message>
+        <source>No buffer space available</source>
+        <translation>Plus d&apos;espace tampon disponible</translation>
+    </message>
+    <message>
+        <source>Socket is already connected</source>
+        <translation>Le socket est déjà connecté</translation>
+    </message>
+    <message>
+        <source>Socket is not connected</source>
+        <translation>Le socket n&apos;est pas connecté</translation>
+    </message>
+    <message>
+        <source>Can&apos;t send after socket shutdown</source>
+        <translation>Envoi impossible après la fermeture du socket</translation>
+    </message>
+    <message>
+        <source>Too many references: can&apos;t splice</source>
+        <translation>Trop de références&#xa0;: raccordement impossible</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Délai de connexion dépassé</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Connexion refusée</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Trop de niveaux de liens symboliques</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nom de fichier trop long</translation>
+    </message>
+    <message>
+        <source>Host is down</source>
+        <translation>L&apos;hôte est hors service</translation>
+    </message>
+    <message>
+        <source>No route to host</source>
+        <translation>Aucune route vers l&apos;hôte</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>Dossier non vide</translation>
+    </message>
+    <message>
+        <source>Too many processes</source>
+        <translation>Trop de processus</translation>
+    </message>
+    <message>
+        <source>Too many users</source>
+        <translation>Trop d&apos;utilisateurs</translation>
+    </message>
+    <message>
+        <source>Disc quota exceeded</source>
+        <translation>Quota de disque dépassé</translation>
+    </message>
+    <message>
+        <source>Stale NFS file handle</source>
+        <translation>Descripteur de fichier NFS périmé</translation>
+    </message>
+    <message>
+        <source>Too many levels of remote in path</source>
+        <translation>Trop de niveaux distants dans le chemin</translation>
+    </message>
+    <message>
+        <source>Network subsystem is unusable</source>
+        <translation>Le sous-système réseau est inutilisable</translation>
+    </message>
+    <message>
+        <source>Winsock DLL cannot support this application</source>
+        <translation>La DLL Winsock ne peut pas prendre en charge cette application</translation>
+    </message>
+    <message>
+        <source>Winsock not initialized</source>
+        <translation>Winsock non initialisé</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnexion</translation>
+    </message>
+    <message>
+        <source>Host not found</source>
+        <translation>Hôte introuvable</translation>
+    </message>
+    <message>
+        <source>Non-authoritative host not found</source>
+        <translation>Hôte introuvable (réponse non autoritaire)</translation>
+    </message>
+    <message>
+        <source>Non-recoverable error</source>
+        <translation>Erreur irrécupérable</translation>
+    </message>
+    <message>
+        <source>Valid name, no data record of requested type</source>
+        <translation>Nom valide, mais aucun enregistrement du type demandé</translation>
     </message>
 </context>
 <context>

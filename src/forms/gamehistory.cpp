@@ -12,6 +12,7 @@
 #include "core/history/historycsv.h"
 #include "forms/board/coachmenu.h"
 #include "forms/board/mainwindow.h"
+#include "platform/translatedtext.h"
 #include "forms/windows/reviewwindow.h"
 #include "forms/windows/statisticswindow.h"
 #include "platform/dialogservice.h"
@@ -77,15 +78,15 @@ void GameHistory::record(HistoryGame& game)
     completeGame(game, game.abandoned ? nullptr : solver());
     if (!game.abandoned)
         m_lastHints = game.hints;
-    tell(m_store.record(game));
+    tell(translated(m_store.record(game)));
     if (m_statistics && m_statistics->isVisible())
         onStatistics(); // brought up to date
 }
 
-void GameHistory::tell(const std::string& problem)
+void GameHistory::tell(const QString& problem)
 {
-    if (!problem.empty())
-        m_main.dialogs().error(&m_main, QString::fromStdString(problem));
+    if (!problem.isEmpty())
+        m_main.dialogs().error(&m_main, problem);
 }
 
 void GameHistory::markReview()
@@ -96,10 +97,10 @@ void GameHistory::markReview()
 
 std::vector<HistoryGame> GameHistory::games(QString* problem)
 {
-    std::string why;
+    PlayerText why;
     std::vector<HistoryGame> list = m_store.load(false, &why);
     if (problem)
-        *problem = QString::fromStdString(why);
+        *problem = translated(why);
     return list;
 }
 
@@ -123,7 +124,7 @@ void GameHistory::onExportHistory()
                                                       QStringLiteral("pelbixsolo-history.csv"),
                                                       tr("CSV files (*.csv)"));
     if (!path.isEmpty())
-        tell(exportTo(path).toStdString());
+        tell(exportTo(path));
 }
 
 void GameHistory::onStatistics()
@@ -135,7 +136,7 @@ void GameHistory::onStatistics()
     QString problem;
     const std::vector<HistoryGame> list = games(&problem);
     if (!problem.isEmpty())
-        tell(problem.toStdString());
+        tell(problem);
     if (const Solver* s = solver())
         m_statistics->showHistory(list, *s);
     m_statistics->showCentredOn(&m_main);

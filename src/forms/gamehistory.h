@@ -41,7 +41,7 @@ private:
     void record(HistoryGame& game);
     void buildMenus();
     void markReview();
-    void tell(const std::string& problem);
+    void tell(const QString& problem);
 
     MainWindow& m_main;
     HistoryStore m_store;

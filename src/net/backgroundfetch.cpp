@@ -2,7 +2,9 @@
 #include "net/backgroundfetch.h"
 
 #include <mutex>
+#include <string_view>
 
+#include <QCoreApplication>
 #include <QFutureWatcher>
 #include <QMetaObject>
 #include <QSaveFile>
@@ -12,6 +14,17 @@
 #include "net/fetchtransfer.h"
 
 namespace {
+
+// In the player's language; what the library or the server said stays as it came.
+QString failureText(const FetchTransfer& done)
+{
+    if (!done.ErrorPattern)
+        return {};
+    const QString text = QCoreApplication::translate("FetchTransfer", done.ErrorPattern);
+    if (std::string_view(done.ErrorPattern).find("%1") == std::string_view::npos)
+        return text;
+    return text.arg(QString::fromStdString(done.ErrorDetail));
+}
 
 // Transfers mostly wait on the network, so they get a pool of their own: in
 // the shared one, sized to the processors, a slow server would hold back
@@ -136,7 +149,7 @@ void BackgroundFetch::complete()
     m_success = done->Success && !done->stopRequested();
     m_statusCode = done->StatusCode;
     m_received = done->Readed;
-    m_errorText = m_success ? QString() : QString::fromStdString(done->ErrorText);
+    m_errorText = m_success ? QString() : failureText(*done);
 
     if (m_success && done->settings().ToFile) {
         const QString fileName = QString::fromStdString(done->settings().FileName);

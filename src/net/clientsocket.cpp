@@ -69,7 +69,7 @@ void ClientSocket::DnsLookup(const QString& host)
     CancelDnsLookup();
     const QString name = host.trimmed();
     if (name.isEmpty())
-        throw SocketException("DNS lookup: invalid host name.");
+        throw SocketException(SocketException::kNoHostName);
     const unsigned lookup = ++m_lookup;
     if (parseDotted(name, m_dnsResult)) {
         QMetaObject::invokeMethod(

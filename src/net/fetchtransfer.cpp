@@ -70,6 +70,12 @@ void FetchTransfer::requestStop()
         curl_multi_wakeup(static_cast<CURLM*>(m_multi));
 }
 
+void FetchTransfer::fail(const char* pattern, std::string detail)
+{
+    ErrorPattern = pattern;
+    ErrorDetail = std::move(detail);
+}
+
 void FetchTransfer::fetch()
 {
     HttpGetTarget target = splitHttpGetUrl(m_settings.URL);
@@ -78,7 +84,7 @@ void FetchTransfer::fetch()
     m_started = Clock::now();
     for (int redirects = 0;; ++redirects) {
         if (!target.valid()) {
-            ErrorText = "no host in the address";
+            fail(QT_TRANSLATE_NOOP("FetchTransfer", "no host in the address"));
             return;
         }
         // The user name and password are for the host they were given for.
@@ -89,11 +95,11 @@ void FetchTransfer::fetch()
             break;
         const HttpGetTarget next = splitHttpGetUrl(hop.redirect);
         if (redirects >= HttpLimits::kRedirects) {
-            ErrorText = "too many redirects";
+            fail(QT_TRANSLATE_NOOP("FetchTransfer", "too many redirects"));
             return;
         }
         if (!redirectAllowed(target, next, post)) {
-            ErrorText = "redirect refused: " + hop.redirect;
+            fail(QT_TRANSLATE_NOOP("FetchTransfer", "redirect refused: %1"), hop.redirect);
             return;
         }
         // As browsers do: only 307 and 308 repeat a post.
@@ -108,12 +114,12 @@ void FetchTransfer::fetch()
             return;
     }
     if (m_settings.BinaryData && !m_haveContentLength) {
-        ErrorText = "no Content-Length";
+        fail(QT_TRANSLATE_NOOP("FetchTransfer", "no Content-Length"));
         return;
     }
     Success = Readed != 0;
     if (!Success)
-        ErrorText = "empty answer";
+        fail(QT_TRANSLATE_NOOP("FetchTransfer", "empty answer"));
 }
 
 bool FetchTransfer::redirectAllowed(const HttpGetTarget& from, const HttpGetTarget& to, bool post) const
@@ -130,7 +136,7 @@ FetchTransfer::Hop FetchTransfer::transfer(const HttpGetTarget& target, bool pos
     Hop hop;
     const ProxyRoute proxy = proxyRouteFor(target.scheme, target.host);
     if (proxy.unusable) {
-        ErrorText = "unusable proxy setting";
+        fail(QT_TRANSLATE_NOOP("FetchTransfer", "unusable proxy setting"));
         return hop;
     }
     CURL* easy = curl_easy_init();
@@ -138,7 +144,7 @@ FetchTransfer::Hop FetchTransfer::transfer(const HttpGetTarget& target, bool pos
     if (!easy || !multi) {
         curl_easy_cleanup(easy);
         curl_multi_cleanup(multi);
-        ErrorText = "libcurl is not available";
+        fail(QT_TRANSLATE_NOOP("FetchTransfer", "libcurl is not available"));
         return hop;
     }
     m_redirecting = false;
@@ -210,8 +216,12 @@ FetchTransfer::Hop FetchTransfer::transfer(const HttpGetTarget& target, bool pos
 
     curl_multi_add_handle(multi, easy);
     hop.ok = drive(multi, easy);
-    if (!hop.ok && ErrorText.empty())
-        ErrorText = errorBuffer[0] != '\0' ? std::string(errorBuffer) : "transfer failed";
+    if (!hop.ok && !ErrorPattern) {
+        if (errorBuffer[0] != '\0')
+            fail(kLibraryMessage, errorBuffer); // the library's own words, never translated
+        else
+            fail(QT_TRANSLATE_NOOP("FetchTransfer", "transfer failed"));
+    }
     if (curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &hop.status) == CURLE_OK)
         StatusCode = static_cast<int>(hop.status);
     char* location = nullptr;
@@ -246,7 +256,7 @@ bool FetchTransfer::drive(void* multiHandle, void* easyHandle)
             const auto left =
                 limits.stall - std::chrono::duration_cast<std::chrono::milliseconds>(now - m_lastActivity);
             if (left.count() <= 0) {
-                ErrorText = "no data for " + std::to_string(limits.stall.count()) + " ms";
+                fail(QT_TRANSLATE_NOOP("FetchTransfer", "no data for %1 ms"), std::to_string(limits.stall.count()));
                 break;
             }
             wait = std::min(wait, left);
@@ -254,7 +264,7 @@ bool FetchTransfer::drive(void* multiHandle, void* easyHandle)
         if (limits.total.count() > 0) {
             const auto left = limits.total - std::chrono::duration_cast<std::chrono::milliseconds>(now - m_started);
             if (left.count() <= 0) {
-                ErrorText = "no complete answer within " + std::to_string(limits.total.count()) + " ms";
+                fail(QT_TRANSLATE_NOOP("FetchTransfer", "no complete answer within %1 ms"), std::to_string(limits.total.count()));
                 break;
             }
             wait = std::min(wait, left);

@@ -66,7 +66,11 @@ public:
     long long Readed = 0;    // body bytes read so far
     int StatusCode = 0;      // of the last answer, 0 when none came
     QByteArray Result;
-    std::string ErrorText;   // why the fetch failed, empty when it did not
+    // Why the fetch failed, none when it did not: a sentence marked for the
+    // catalogue (context "FetchTransfer") and what goes in its %1.
+    const char* ErrorPattern = nullptr;
+    std::string ErrorDetail;
+    static constexpr const char* kLibraryMessage = "%1";
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -76,6 +80,7 @@ private:
         std::string redirect; // the resolved Location of a redirect answer
     };
     void fetch();
+    void fail(const char* pattern, std::string detail = {});
     Hop transfer(const HttpGetTarget& target, bool post, bool withCredentials);
     // Runs the transfer until it ends, fails, is stopped or runs out of time.
     bool drive(void* multi, void* easy);

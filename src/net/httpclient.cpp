@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "net/httpclient.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QMetaObject>
 #include <QTimer>
@@ -17,7 +18,7 @@ namespace {
 constexpr int kClientFailure = static_cast<int>(HttpError::ClientFailure);
 constexpr int kFirstErrorStatus = 400;
 
-const char* const kAborted = "Connection aborted on request";
+const char* const kAborted = QT_TRANSLATE_NOOP("HttpClient", "Connection aborted on request");
 
 QString latin(const std::string& text)
 {
@@ -31,7 +32,8 @@ std::string stripFragment(const std::string& text)
 
 QString socketErrorText(int error)
 {
-    return QString::fromStdString(WSocketErrorDesc(error)) + QStringLiteral(" (Error #%1)").arg(error);
+    return QCoreApplication::translate("HttpClient", "%1 (Error #%2)")
+        .arg(wsocketerror::translatedDesc(error), QString::number(error));
 }
 
 // "Sun, 06 Nov 1994 08:49:37", always in English and in UTC.
@@ -78,13 +80,13 @@ HttpClient::HttpClient(QObject* parent) : QObject(parent), m_socket(std::make_un
     }
     const QString timedOutText = socketErrorText(wsocketerror::kTimedOut);
     connect(m_connectTimer, &QTimer::timeout, this, [this, timedOutText] {
-        timedOut(QStringLiteral("can't connect: ") + timedOutText, wsocketerror::kTimedOut);
+        timedOut(tr("can't connect: %1").arg(timedOutText), wsocketerror::kTimedOut);
     });
     connect(m_stallTimer, &QTimer::timeout, this, [this, timedOutText] {
-        timedOut(timedOutText + QStringLiteral(": no data for ") + seconds(Timeouts.stall), wsocketerror::kTimedOut);
+        timedOut(tr("%1: no data for %2").arg(timedOutText, seconds(Timeouts.stall)), wsocketerror::kTimedOut);
     });
     connect(m_totalTimer, &QTimer::timeout, this, [this, timedOutText] {
-        timedOut(timedOutText + QStringLiteral(": no complete answer within ") + seconds(Timeouts.total),
+        timedOut(tr("%1: no complete answer within %2").arg(timedOutText, seconds(Timeouts.total)),
                  wsocketerror::kTimedOut);
     });
 }
@@ -254,7 +256,7 @@ void HttpClient::startConnection()
         m_socket->DnsLookup(m_target.connectHost);
     } catch (const SocketException& error) {
         m_statusCode = kClientFailure;
-        m_reasonPhrase = QString::fromStdString(error.what());
+        m_reasonPhrase = QCoreApplication::translate("ClientSocket", error.what());
         setState(HttpState::Ready);
     }
 }
@@ -265,7 +267,7 @@ void HttpClient::dnsLookupDone(int error)
         return;
     if (error != 0) {
         m_statusCode = kClientFailure;
-        m_reasonPhrase = QStringLiteral("can't resolve hostname to IP address");
+        m_reasonPhrase = tr("can't resolve hostname to IP address");
         m_requestError = error;
         connectionClosed(0);
         return;
@@ -282,7 +284,7 @@ void HttpClient::dnsLookupDone(int error)
     try {
         m_socket->Connect();
     } catch (const SocketException&) {
-        failSocket(QStringLiteral("can't connect: "), m_socket->LastError());
+        failSocket(tr("can't connect: %1").arg(socketErrorText(m_socket->LastError())), m_socket->LastError());
     }
 }
 
@@ -291,7 +293,7 @@ void HttpClient::sessionConnected(int error)
     if (m_state != HttpState::DnsLookupDone)
         return;
     if (error != 0) {
-        failSocket(QString(), error);
+        failSocket(socketErrorText(error), error);
         return;
     }
     if (m_target.tunnel)
@@ -321,9 +323,8 @@ void HttpClient::tunnelAnswered(HttpAnswerParser::Outcome outcome)
     if (outcome == Outcome::More)
         return;
     if (outcome == Outcome::HeaderTooLarge || answer().status != 200) {
-        failRequest(QStringLiteral("the proxy refused the tunnel: %1 %2")
-                        .arg(answer().status)
-                        .arg(latin(answer().reason)));
+        failRequest(tr("the proxy refused the tunnel: %1 %2")
+                        .arg(QString::number(answer().status), latin(answer().reason)));
         return;
     }
     resetAnswer();
@@ -342,7 +343,7 @@ void HttpClient::tlsDone(int error)
         return;
     if (error != 0) {
         m_requestError = error;
-        failRequest(QStringLiteral("can't establish a secure connection: ") + m_socket->LastErrorDetail());
+        failRequest(tr("can't establish a secure connection: %1").arg(m_socket->LastErrorDetail()));
         return;
     }
     connected();
@@ -634,7 +635,7 @@ void HttpClient::connectionClosed(int error)
         if (m_statusCode < kFirstErrorStatus) {
             m_statusCode = kClientFailure;
             m_reasonPhrase = error != 0 ? socketErrorText(error)
-                                        : QStringLiteral("Connection closed before the header was complete");
+                                        : tr("Connection closed before the header was complete");
         }
         break;
     case HttpState::WaitingBody:
@@ -645,14 +646,14 @@ void HttpClient::connectionClosed(int error)
              (answer().contentLength >= 0 && answer().receivedCount < answer().contentLength))) {
             m_statusCode = kClientFailure;
             m_reasonPhrase = error != 0 ? socketErrorText(error)
-                                        : QStringLiteral("Connection closed before the document was complete");
+                                        : tr("Connection closed before the document was complete");
         }
         break;
     case HttpState::Connected:
     case HttpState::WaitingProxyConnect:
         m_statusCode = kClientFailure;
         m_reasonPhrase = error != 0 ? socketErrorText(error)
-                                    : QStringLiteral("Connection closed before the request was sent");
+                                    : tr("Connection closed before the request was sent");
         break;
     default:
         break;
@@ -661,10 +662,10 @@ void HttpClient::connectionClosed(int error)
     setState(HttpState::Ready);
 }
 
-void HttpClient::failSocket(const QString& prefix, int error)
+void HttpClient::failSocket(const QString& reason, int error)
 {
     m_statusCode = kClientFailure;
-    m_reasonPhrase = prefix + socketErrorText(error);
+    m_reasonPhrase = reason;
     m_requestError = error;
     dropSocket();
     connectionClosed(0);
@@ -687,7 +688,7 @@ void HttpClient::Abort()
     m_redirectPending = false;
     m_requestError = static_cast<int>(HttpError::Aborted);
     m_parser.halt();
-    failRequest(QString::fromLatin1(kAborted));
+    failRequest(tr(kAborted));
 }
 
 void HttpClient::dropSocket(bool hard)

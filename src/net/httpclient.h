@@ -179,7 +179,7 @@ private:
     void followRedirect();
     void restartAfterRedirect();
     void postRestart();
-    void failSocket(const QString& prefix, int error);
+    void failSocket(const QString& reason, int error);
     void dropSocket(bool hard = false);
     void finishDoc();
     void setState(HttpState state);

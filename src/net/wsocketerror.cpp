@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "net/wsocketerror.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <utility>
 
@@ -13,59 +14,61 @@ struct ErrorText {
     const char* text;
 };
 
+constexpr const char* kNotWinsock = QT_TRANSLATE_NOOP("WSocketError", "Not a WinSock error");
+
 constexpr ErrorText kErrorTexts[] = {
-    {0, "No Error"},
-    {10004, "Interrupted system call"},
-    {10009, "Bad file number"},
-    {10013, "Permission denied"},
-    {10014, "Bad address"},
-    {10022, "Invalid argument"},
-    {10024, "Too many open files"},
-    {10035, "Operation would block"},
-    {10036, "Operation now in progress"},
-    {10037, "Operation already in progress"},
-    {10038, "Socket operation on non-socket"},
-    {10039, "Destination address required"},
-    {10040, "Message too long"},
-    {10041, "Protocol wrong type for socket"},
-    {10042, "Protocol not available"},
-    {10043, "Protocol not supported"},
-    {10044, "Socket type not supported"},
-    {10045, "Operation not supported on socket"},
-    {10046, "Protocol family not supported"},
-    {10047, "Address family not supported by protocol family"},
-    {10048, "Address already in use"},
-    {10049, "Address not available"},
-    {10050, "Network is down"},
-    {10051, "Network is unreachable"},
-    {10052, "Network dropped connection on reset"},
-    {10053, "Connection aborted"},
-    {10054, "Connection reset by peer"},
-    {10055, "No buffer space available"},
-    {10056, "Socket is already connected"},
-    {10057, "Socket is not connected"},
-    {10058, "Can't send after socket shutdown"},
-    {10059, "Too many references: can't splice"},
-    {10060, "Connection timed out"},
-    {10061, "Connection refused"},
-    {10062, "Too many levels of symbolic links"},
-    {10063, "File name too long"},
-    {10064, "Host is down"},
-    {10065, "No route to host"},
-    {10066, "Directory not empty"},
-    {10067, "Too many processes"},
-    {10068, "Too many users"},
-    {10069, "Disc quota exceeded"},
-    {10070, "Stale NFS file handle"},
-    {10071, "Too many levels of remote in path"},
-    {10091, "Network subsystem is unusable"},
-    {10092, "Winsock DLL cannot support this application"},
-    {10093, "Winsock not initialized"},
-    {10101, "Disconnect"},
-    {11001, "Host not found"},
-    {11002, "Non-authoritative host not found"},
-    {11003, "Non-recoverable error"},
-    {11004, "Valid name, no data record of requested type"},
+    {0, QT_TRANSLATE_NOOP("WSocketError", "No Error")},
+    {10004, QT_TRANSLATE_NOOP("WSocketError", "Interrupted system call")},
+    {10009, QT_TRANSLATE_NOOP("WSocketError", "Bad file number")},
+    {10013, QT_TRANSLATE_NOOP("WSocketError", "Permission denied")},
+    {10014, QT_TRANSLATE_NOOP("WSocketError", "Bad address")},
+    {10022, QT_TRANSLATE_NOOP("WSocketError", "Invalid argument")},
+    {10024, QT_TRANSLATE_NOOP("WSocketError", "Too many open files")},
+    {10035, QT_TRANSLATE_NOOP("WSocketError", "Operation would block")},
+    {10036, QT_TRANSLATE_NOOP("WSocketError", "Operation now in progress")},
+    {10037, QT_TRANSLATE_NOOP("WSocketError", "Operation already in progress")},
+    {10038, QT_TRANSLATE_NOOP("WSocketError", "Socket operation on non-socket")},
+    {10039, QT_TRANSLATE_NOOP("WSocketError", "Destination address required")},
+    {10040, QT_TRANSLATE_NOOP("WSocketError", "Message too long")},
+    {10041, QT_TRANSLATE_NOOP("WSocketError", "Protocol wrong type for socket")},
+    {10042, QT_TRANSLATE_NOOP("WSocketError", "Protocol not available")},
+    {10043, QT_TRANSLATE_NOOP("WSocketError", "Protocol not supported")},
+    {10044, QT_TRANSLATE_NOOP("WSocketError", "Socket type not supported")},
+    {10045, QT_TRANSLATE_NOOP("WSocketError", "Operation not supported on socket")},
+    {10046, QT_TRANSLATE_NOOP("WSocketError", "Protocol family not supported")},
+    {10047, QT_TRANSLATE_NOOP("WSocketError", "Address family not supported by protocol family")},
+    {10048, QT_TRANSLATE_NOOP("WSocketError", "Address already in use")},
+    {10049, QT_TRANSLATE_NOOP("WSocketError", "Address not available")},
+    {10050, QT_TRANSLATE_NOOP("WSocketError", "Network is down")},
+    {10051, QT_TRANSLATE_NOOP("WSocketError", "Network is unreachable")},
+    {10052, QT_TRANSLATE_NOOP("WSocketError", "Network dropped connection on reset")},
+    {10053, QT_TRANSLATE_NOOP("WSocketError", "Connection aborted")},
+    {10054, QT_TRANSLATE_NOOP("WSocketError", "Connection reset by peer")},
+    {10055, QT_TRANSLATE_NOOP("WSocketError", "No buffer space available")},
+    {10056, QT_TRANSLATE_NOOP("WSocketError", "Socket is already connected")},
+    {10057, QT_TRANSLATE_NOOP("WSocketError", "Socket is not connected")},
+    {10058, QT_TRANSLATE_NOOP("WSocketError", "Can't send after socket shutdown")},
+    {10059, QT_TRANSLATE_NOOP("WSocketError", "Too many references: can't splice")},
+    {10060, QT_TRANSLATE_NOOP("WSocketError", "Connection timed out")},
+    {10061, QT_TRANSLATE_NOOP("WSocketError", "Connection refused")},
+    {10062, QT_TRANSLATE_NOOP("WSocketError", "Too many levels of symbolic links")},
+    {10063, QT_TRANSLATE_NOOP("WSocketError", "File name too long")},
+    {10064, QT_TRANSLATE_NOOP("WSocketError", "Host is down")},
+    {10065, QT_TRANSLATE_NOOP("WSocketError", "No route to host")},
+    {10066, QT_TRANSLATE_NOOP("WSocketError", "Directory not empty")},
+    {10067, QT_TRANSLATE_NOOP("WSocketError", "Too many processes")},
+    {10068, QT_TRANSLATE_NOOP("WSocketError", "Too many users")},
+    {10069, QT_TRANSLATE_NOOP("WSocketError", "Disc quota exceeded")},
+    {10070, QT_TRANSLATE_NOOP("WSocketError", "Stale NFS file handle")},
+    {10071, QT_TRANSLATE_NOOP("WSocketError", "Too many levels of remote in path")},
+    {10091, QT_TRANSLATE_NOOP("WSocketError", "Network subsystem is unusable")},
+    {10092, QT_TRANSLATE_NOOP("WSocketError", "Winsock DLL cannot support this application")},
+    {10093, QT_TRANSLATE_NOOP("WSocketError", "Winsock not initialized")},
+    {10101, QT_TRANSLATE_NOOP("WSocketError", "Disconnect")},
+    {11001, QT_TRANSLATE_NOOP("WSocketError", "Host not found")},
+    {11002, QT_TRANSLATE_NOOP("WSocketError", "Non-authoritative host not found")},
+    {11003, QT_TRANSLATE_NOOP("WSocketError", "Non-recoverable error")},
+    {11004, QT_TRANSLATE_NOOP("WSocketError", "Valid name, no data record of requested type")},
 };
 
 // Linux numbers its errno values differently from the BSD list that the
@@ -107,5 +110,10 @@ std::string WSocketErrorDesc(int errorCode)
         if (entry.code == errorCode)
             return entry.text;
     }
-    return "Not a WinSock error";
+    return kNotWinsock;
+}
+
+QString wsocketerror::translatedDesc(int errorCode)
+{
+    return QCoreApplication::translate("WSocketError", WSocketErrorDesc(errorCode).c_str());
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+#include <QString>
 #include <string>
 
 // Socket errors keep the Windows Sockets numbers and descriptions, so the
@@ -17,6 +18,9 @@ constexpr int kConnectionAborted = 10053; // also a TLS handshake that failed
 
 // The Windows Sockets number for a POSIX errno value; 0 stays 0.
 [[nodiscard]] int fromErrno(int err);
+
+// The description below in the player's language.
+[[nodiscard]] QString translatedDesc(int errorCode);
 
 } // namespace wsocketerror
 

@@ -238,7 +238,7 @@ TEST(SavedGameFile, KeepsLoadsForgetsAndSetsADamagedFileAside)
     SavedGameFile file(folder.path());
     const auto found = file.load();
     EXPECT_FALSE(found.game);
-    EXPECT_NE(found.problem.find("set aside"), std::string::npos) << found.problem;
+    EXPECT_NE(found.problem.english().find("set aside"), std::string::npos) << found.problem.english();
     EXPECT_FALSE(std::filesystem::exists(file.path()));
     EXPECT_EQ(TempFolder::read(folder.file(SavedGameFile::kDamagedName)), "not a game\n");
 
@@ -266,7 +266,7 @@ TEST(SavedGameFile, AFailedSaveIsToldOnceAndKeepsTheGameGoing)
     TempFolder folder;
     SavedGameFile file(folder.path());
     std::vector<std::string> told;
-    file.setProblemHandler([&](const std::string& what) { told.push_back(what); });
+    file.setProblemHandler([&](const PlayerText& what) { told.push_back(what.english()); });
     std::filesystem::create_directory(file.path()); // nothing can be renamed over it
     Player p;
     p.game.setKeeper(&file);

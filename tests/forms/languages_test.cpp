@@ -3,19 +3,31 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QTextEdit>
 #include <QTranslator>
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 
 #include "formsfixture.h"
+#include "core/game/savedgamefile.h"
+#include "core/history/historystore.h"
+#include "core/settings/atomicfile.h"
+#include "core/settings/fileerror.h"
+#include "platform/translatedtext.h"
 #include "forms/art/artwork.h"
 #include "net/backgroundfetch.h"
+#include "net/httpclient.h"
 #include "net/updatesignature.h"
 #include "online/listpagetext.h"
 #include "online/postingwait.h"
+#include "platform/dialogservice.h"
 #include "platform/translations.h"
 #include "support/eventwait.h"
+#include "support/requestwait.h"
 #include "support/scriptedhttpserver.h"
 
 namespace {
@@ -137,6 +149,49 @@ TEST_F(LanguagesTest, AGermanDesktopShowsTheGameInGerman)
     EXPECT_TRUE(page->toPlainText().startsWith(QStringLiteral("Spielablauf"))) << "the German help page";
 }
 
+// The reasons after a translated lead, from the network and from the
+// core's files: the sentence in German, what the system said kept as it came.
+TEST_F(LanguagesTest, FailureDetailsAreShownInGerman)
+{
+    translations::install(*qApp, QStringLiteral(PELBIX_QM_DIR), {QStringLiteral("de-DE")});
+    const auto reasonFor = [](const std::string& url) {
+        HttpClient cli;
+        cli.URL = QString::fromStdString(url);
+        finishRequest(cli, &HttpClient::GetAsync);
+        return cli.ReasonPhrase();
+    };
+    const std::string missing = file(QStringLiteral("none/x")).toStdString();
+    const QString missingShown = QString::fromStdString(missing);
+    const auto writeFailure = [&] {
+        try {
+            AtomicFile::replace(missing, "x");
+        } catch (const FileError& e) {
+            return translated(e.message());
+        }
+        return QString();
+    };
+    HistoryGame game;
+    SavedGameFile saved(file(QString()).toStdString());
+    std::ofstream(saved.path(), std::ios::binary) << "pelbixsolo saved game 1\ngenerator 1\nround x\n";
+    const QString aside = QString::fromStdString((saved.path().parent_path() / SavedGameFile::kDamagedName).string());
+    const struct {
+        QString shown;
+        QString german;
+    } cases[] = {
+        {reasonFor("http://127.0.0.1:" + std::to_string(ScriptedHttpServer::closedPort()) + "/x"),
+         QStringLiteral("Verbindung abgelehnt (Fehler Nr. 10061)")},
+        {reasonFor("http:///x"), QStringLiteral("DNS-Abfrage: ungültiger Hostname.")},
+        {writeFailure(), QStringLiteral("Im Ordner von %1 lässt sich keine Datei anlegen (%2)")
+                             .arg(missingShown, QString::fromLocal8Bit(std::strerror(ENOENT)))},
+        {translated(HistoryStore(missing).record(game)),
+         QStringLiteral("Der Spielverlauf %1 konnte nicht geöffnet werden: unable to open database file.").arg(missingShown)},
+        {translated(saved.load().problem),
+         QStringLiteral("Spielstand: ungültiger Wert für Runde\nDie Datei wurde als %1 beiseitegelegt.").arg(aside)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.shown, c.german);
+}
+
 // A catalogue is a file anyone who can write beside the program may swap;
 // what it says is shown as text, never read as markup, on the HTML pages.
 TEST(TranslatedTexts, AreTextOnTheHighScorePage)
@@ -156,6 +211,23 @@ TEST(TranslatedTexts, AreTextOnTheHighScorePage)
     QCoreApplication::removeTranslator(&markup);
     EXPECT_TRUE(cut.endsWith(QStringLiteral("<p>&lt;img src=&quot;file:///etc/passwd&quot;&gt; &amp; more</p>")))
         << cut.right(80).toStdString();
+}
+
+// An error box shows its message, file names and catalogue texts included,
+// as written: markup in it is never rendered.
+TEST(TranslatedTexts, AreTextInMessageBoxes)
+{
+    QTimer look;
+    Qt::TextFormat format = Qt::RichText;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            format = box->textFormat();
+            box->reject();
+        }
+    });
+    look.start(0);
+    DialogService::messageBoxes().error(nullptr, QStringLiteral("<img src=\"file:///etc/passwd\"> & more"));
+    EXPECT_EQ(format, Qt::PlainText);
 }
 
 } // namespace

@@ -105,11 +105,11 @@ TEST(HistoryReplay, ARecordedGameReplaysToItsScoreAndDecisions)
     played[3].hints = 1;
     for (HistoryGame& g : played) {
         completeGame(g, &solver());
-        ASSERT_EQ(store.record(g), "");
+        ASSERT_EQ(store.record(g).english(), "");
     }
-    std::string problem;
+    PlayerText problem;
     const std::vector<HistoryGame> loaded = HistoryStore(store.path()).load(true, &problem);
-    EXPECT_EQ(problem, "");
+    EXPECT_EQ(problem.english(), "");
     ASSERT_EQ(loaded.size(), played.size());
     for (std::size_t i = 0; i < loaded.size(); ++i) {
         const Replay r = replayGame(loaded[i]);
@@ -233,7 +233,7 @@ TEST(HistoryStore, TwoConnectionsRecordAtOnceAndLoseNothing)
         HistoryStore store(path);
         for (std::size_t i = from; i < games.size(); i += 2) {
             HistoryGame g = games[i];
-            if (const std::string problem = store.record(g); !problem.empty())
+            if (const std::string problem = store.record(g).english(); !problem.empty())
                 ADD_FAILURE() << problem;
         }
     };
@@ -285,16 +285,16 @@ TEST(HistoryStore, ADamagedFileIsSetAsideAndAFreshHistoryStarted)
         {
             HistoryStore store(path);
             for (HistoryGame g : games)
-                ASSERT_EQ(store.record(g), "");
+                ASSERT_EQ(store.record(g).english(), "");
         }
         c.spoil(path);
-        std::string problem;
+        PlayerText problem;
         EXPECT_TRUE(HistoryStore(path, HistoryStore::Access::ReadOnly).load(true, &problem).empty());
-        EXPECT_NE(problem, "");
+        EXPECT_FALSE(problem.empty());
         ASSERT_TRUE(fs::exists(path)) << "a read-only look moves nothing";
         HistoryStore store(path);
         HistoryGame g = games[0];
-        const std::string message = store.record(g);
+        const std::string message = store.record(g).english();
         EXPECT_NE(message.find("was damaged"), std::string::npos) << message;
         ASSERT_FALSE(store.setAsidePath().empty());
         EXPECT_NE(message.find(store.setAsidePath()), std::string::npos);
@@ -310,13 +310,13 @@ TEST(HistoryStore, ALockedOrUnopenableFileIsLeftAlone)
     TempFolder folder;
     const std::string path = folder.file("history.sqlite3");
     HistoryGame g = botGames(1, 4, 0)[0];
-    ASSERT_EQ(HistoryStore(path).record(g), "");
+    ASSERT_EQ(HistoryStore(path).record(g).english(), "");
     sqlite3* other = nullptr;
     ASSERT_EQ(sqlite3_open(path.c_str(), &other), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
     {
         HistoryStore store(path);
-        EXPECT_NE(store.record(g), "");
+        EXPECT_NE(store.record(g).english(), "");
         EXPECT_EQ(store.setAsidePath(), "");
     }
     sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -326,7 +326,7 @@ TEST(HistoryStore, ALockedOrUnopenableFileIsLeftAlone)
     const std::string folderPath = folder.file("a-folder.sqlite3");
     fs::create_directory(folderPath);
     HistoryStore store(folderPath);
-    EXPECT_NE(store.record(g).find("could not be opened"), std::string::npos);
+    EXPECT_NE(store.record(g).english().find("could not be opened"), std::string::npos);
     EXPECT_TRUE(fs::is_directory(folderPath));
     EXPECT_EQ(store.setAsidePath(), "");
 }

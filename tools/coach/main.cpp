@@ -64,11 +64,11 @@ int printHistory(const Solver& solver, const std::string& file)
         return 1;
     }
     std::fclose(probe);
-    std::string problem;
+    PlayerText problem;
     HistoryStore store(file, HistoryStore::Access::ReadOnly); // a look, never a change
     std::vector<HistoryGame> games = store.load(true, &problem);
     if (!problem.empty())
-        std::fprintf(stderr, "pelbixsolo-coach: %s\n", problem.c_str());
+        std::fprintf(stderr, "pelbixsolo-coach: %s\n", problem.english().c_str());
     for (HistoryGame& g : games)
         if (!g.abandoned && !g.skill && replayGame(g).exact) // a game the rules cannot reach is not judged
             g.skill = judgeGame(solver, g);

@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The core stays free of Qt; this only marks the texts for the catalogue
-// tool, which reads the source and knows this name.
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(scope, x) x
-#endif
+#include "core/text/playertext.h" // the catalogue marker
 
 // What the round flow writes on the board, in English. The window shows
 // each in the player's language (context "Game"); a lead is followed by

@@ -7,6 +7,17 @@ namespace {
 
 constexpr std::string_view kHeader = "pelbixsolo saved game 1";
 
+constexpr const char* kBad = QT_TRANSLATE_NOOP("SavedGame", "saved game: bad %1");
+constexpr const char* kOutOfRange = QT_TRANSLATE_NOOP("SavedGame", "saved game: %1 out of range");
+constexpr const char* kMissing = QT_TRANSLATE_NOOP("SavedGame", "saved game: missing %1");
+constexpr const char* kExpected = QT_TRANSLATE_NOOP("SavedGame", "saved game: expected %1");
+constexpr const char* kWrong = QT_TRANSLATE_NOOP("SavedGame", "saved game: %1");
+
+PlayerText said(const char* pattern, std::string arg = {})
+{
+    return PlayerText("SavedGame", pattern, {std::move(arg)});
+}
+
 char letterOf(DieStatus status)
 {
     switch (status) {
@@ -26,7 +37,7 @@ DieStatus statusOf(char letter)
     case 's': return DieStatus::Selected;
     case 'p': return DieStatus::SetAside;
     case 'f': return DieStatus::Frozen;
-    default: throw SavedGameError("saved game: unknown die status");
+    default: throw SavedGameError(said(QT_TRANSLATE_NOOP("SavedGame", "saved game: unknown die status")));
     }
 }
 
@@ -57,15 +68,15 @@ uint32_t number(std::string_view digits, uint32_t max, const char* what)
 {
     const bool leadingZero = digits.size() > 1 && digits[0] == '0';
     if (digits.empty() || digits.size() > 10 || leadingZero)
-        throw SavedGameError(std::string("saved game: bad ") + what);
+        throw SavedGameError(said(kBad, what).markArgument(0));
     uint64_t n = 0;
     for (const char c : digits) {
         if (c < '0' || c > '9')
-            throw SavedGameError(std::string("saved game: bad ") + what);
+            throw SavedGameError(said(kBad, what).markArgument(0));
         n = n * 10 + static_cast<uint64_t>(c - '0');
     }
     if (n > max)
-        throw SavedGameError(std::string("saved game: ") + what + " out of range");
+        throw SavedGameError(said(kOutOfRange, what).markArgument(0));
     return static_cast<uint32_t>(n);
 }
 
@@ -82,16 +93,16 @@ public:
     explicit Lines(std::string_view text) : m_lines(split(text, '\n'))
     {
         if (m_lines.size() < 2 || !m_lines.back().empty())
-            throw SavedGameError("saved game: not a complete file");
+            throw SavedGameError(said(QT_TRANSLATE_NOOP("SavedGame", "saved game: not a complete file")));
         m_lines.pop_back();
     }
     std::string_view next(std::string_view key)
     {
         if (m_next >= m_lines.size())
-            throw SavedGameError("saved game: missing " + std::string(key));
+            throw SavedGameError(said(kMissing, std::string(key))); // a word of the file: never translated
         const std::string_view line = m_lines[m_next++];
         if (line.size() <= key.size() || line.substr(0, key.size()) != key || line[key.size()] != ' ')
-            throw SavedGameError("saved game: expected " + std::string(key));
+            throw SavedGameError(said(kExpected, std::string(key)));
         return line.substr(key.size() + 1);
     }
     [[nodiscard]] std::string_view header() { return m_lines[m_next++]; }
@@ -107,11 +118,11 @@ constexpr std::string_view kTimeShape = "dddd-dd-ddTdd:dd:ddZ";
 std::string playStarted(std::string_view text)
 {
     if (text.size() != kTimeShape.size())
-        throw SavedGameError("saved game: bad start time");
+        throw SavedGameError(said(QT_TRANSLATE_NOOP("SavedGame", "saved game: bad start time")));
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool digit = text[i] >= '0' && text[i] <= '9';
         if (kTimeShape[i] == 'd' ? !digit : text[i] != kTimeShape[i])
-            throw SavedGameError("saved game: bad start time");
+            throw SavedGameError(said(QT_TRANSLATE_NOOP("SavedGame", "saved game: bad start time")));
     }
     return std::string(text);
 }
@@ -119,12 +130,12 @@ std::string playStarted(std::string_view text)
 std::vector<int> playFaces(std::string_view text)
 {
     if (text.size() > kMaxSavedFaces)
-        throw SavedGameError("saved game: too many faces");
+        throw SavedGameError(said(QT_TRANSLATE_NOOP("SavedGame", "saved game: too many faces")));
     std::vector<int> faces;
     faces.reserve(text.size());
     for (const char c : text) {
         if (c < '1' || c > '6')
-            throw SavedGameError("saved game: bad face");
+            throw SavedGameError(said(QT_TRANSLATE_NOOP("SavedGame", "saved game: bad face")));
         faces.push_back(c - '0');
     }
     return faces;
@@ -135,7 +146,7 @@ SavedDecision playDecision(std::string_view token)
 {
     SavedDecision d;
     if (token.empty() || (token[0] != 'r' && token[0] != 'b'))
-        throw SavedGameError("saved game: bad decision");
+        throw SavedGameError(said(QT_TRANSLATE_NOOP("SavedGame", "saved game: bad decision")));
     d.move = token[0] == 'r' ? PlayerMove::Roll : PlayerMove::Bank;
     token.remove_prefix(1);
     if (!token.empty() && token[0] == 'h') {
@@ -145,7 +156,7 @@ SavedDecision playDecision(std::string_view token)
     int last = 0;
     for (const char c : token) {
         if (c < '1' || c > '6' || c - '0' <= last)
-            throw SavedGameError("saved game: bad dice in a decision");
+            throw SavedGameError(said(QT_TRANSLATE_NOOP("SavedGame", "saved game: bad dice in a decision")));
         last = c - '0';
         d.chosen = static_cast<uint8_t>(d.chosen | (1U << (last - 1)));
     }
@@ -172,7 +183,7 @@ SavedPlay readPlay(Lines& lines)
     if (!decisions.empty()) {
         const auto tokens = split(decisions, ' ');
         if (tokens.size() > kMaxSavedDecisions)
-            throw SavedGameError("saved game: too many decisions");
+            throw SavedGameError(said(QT_TRANSLATE_NOOP("SavedGame", "saved game: too many decisions")));
         for (const std::string_view token : tokens)
             play.decisions.push_back(playDecision(token));
     }
@@ -197,35 +208,35 @@ bool playFits(const SavedPlay& play)
 void checkFits(const SavedGame& game)
 {
     const GameState& s = game.state;
-    const auto fail = [](const char* what) { throw SavedGameError(std::string("saved game: ") + what); };
+    const auto fail = [](const char* what) { throw SavedGameError(said(kWrong, what).markArgument(0)); };
     int32_t banked = 0;
     bool anyBank = false;
     for (int round = 1; round <= kRounds; ++round) {
         const int32_t slot = game.card[static_cast<std::size_t>(round - 1)];
         const bool finished = round < s.round || (round == s.round && game.paused);
         if (finished == (slot == kSlotEmpty))
-            fail("score card does not match the round");
+            fail(QT_TRANSLATE_NOOP("SavedGame", "score card does not match the round"));
         if (slot >= 0) {
             if (!anyBank && slot < kOnBoard)
-                fail("first bank below the minimum");
+                fail(QT_TRANSLATE_NOOP("SavedGame", "first bank below the minimum"));
             anyBank = true;
             banked += slot;
         }
     }
     if (banked != s.gameTotal)
-        fail("game total does not match the score card");
+        fail(QT_TRANSLATE_NOOP("SavedGame", "game total does not match the score card"));
     if (anyBank != s.onBoard)
-        fail("on-board mark does not match the score card");
+        fail(QT_TRANSLATE_NOOP("SavedGame", "on-board mark does not match the score card"));
     if (game.paused && (s.roundTotal != 0 || !s.firstRoll))
-        fail("paused with a round under way");
+        fail(QT_TRANSLATE_NOOP("SavedGame", "paused with a round under way"));
     if (s.firstRoll && s.roundTotal != 0)
-        fail("points before the first roll");
+        fail(QT_TRANSLATE_NOOP("SavedGame", "points before the first roll"));
     for (const Die& d : s.dice) {
         const bool unrolled = s.firstRoll || game.paused;
         if (unrolled != (d.status == DieStatus::Frozen))
-            fail("die status does not match the round");
+            fail(QT_TRANSLATE_NOOP("SavedGame", "die status does not match the round"));
         if ((d.value == 0) != s.firstRoll)
-            fail("die face does not match the round");
+            fail(QT_TRANSLATE_NOOP("SavedGame", "die face does not match the round"));
     }
 }
 
@@ -267,47 +278,47 @@ std::string writeSavedGame(const SavedGame& game)
 SavedGame readSavedGame(std::string_view text)
 {
     if (text.size() > kMaxSavedGameBytes)
-        throw SavedGameError("saved game: file too long");
+        throw SavedGameError(said(QT_TRANSLATE_NOOP("SavedGame", "saved game: file too long")));
     Lines lines(text);
     if (lines.header() != kHeader)
-        throw SavedGameError("saved game: not a saved game of this version");
+        throw SavedGameError(said(QT_TRANSLATE_NOOP("SavedGame", "saved game: not a saved game of this version")));
     SavedGame game;
     GameState& s = game.state;
-    game.faceState = number(lines.next("generator"), UINT32_MAX, "generator state");
-    s.round = static_cast<int32_t>(number(lines.next("round"), kRounds, "round"));
+    game.faceState = number(lines.next("generator"), UINT32_MAX, QT_TRANSLATE_NOOP("SavedGame", "generator state"));
+    s.round = static_cast<int32_t>(number(lines.next("round"), kRounds, QT_TRANSLATE_NOOP("SavedGame", "round")));
     if (s.round < 1)
-        throw SavedGameError("saved game: round out of range");
-    s.gameTotal = points(lines.next("total"), "total");
-    s.roundTotal = points(lines.next("roundtotal"), "round total");
-    s.onBoard = flag(lines.next("onboard"), "on-board mark");
-    s.firstRoll = flag(lines.next("firstroll"), "first-roll mark");
-    game.paused = flag(lines.next("paused"), "pause mark");
+        throw SavedGameError(said(QT_TRANSLATE_NOOP("SavedGame", "saved game: round out of range")));
+    s.gameTotal = points(lines.next("total"), QT_TRANSLATE_NOOP("SavedGame", "total"));
+    s.roundTotal = points(lines.next("roundtotal"), QT_TRANSLATE_NOOP("SavedGame", "round total"));
+    s.onBoard = flag(lines.next("onboard"), QT_TRANSLATE_NOOP("SavedGame", "on-board mark"));
+    s.firstRoll = flag(lines.next("firstroll"), QT_TRANSLATE_NOOP("SavedGame", "first-roll mark"));
+    game.paused = flag(lines.next("paused"), QT_TRANSLATE_NOOP("SavedGame", "pause mark"));
     s.canPlay = !game.paused;
 
     const auto dice = split(lines.next("dice"), ' ');
     if (dice.size() != kDice)
-        throw SavedGameError("saved game: not six dice");
+        throw SavedGameError(said(QT_TRANSLATE_NOOP("SavedGame", "saved game: not six dice")));
     for (std::size_t i = 0; i < dice.size(); ++i) {
         if (dice[i].size() != 2)
-            throw SavedGameError("saved game: bad die");
-        s.dice[i].value = static_cast<int32_t>(number(dice[i].substr(0, 1), 6, "die face"));
+            throw SavedGameError(said(QT_TRANSLATE_NOOP("SavedGame", "saved game: bad die")));
+        s.dice[i].value = static_cast<int32_t>(number(dice[i].substr(0, 1), 6, QT_TRANSLATE_NOOP("SavedGame", "die face")));
         s.dice[i].status = statusOf(dice[i][1]);
     }
     const auto card = split(lines.next("card"), ' ');
     if (card.size() != kRounds)
-        throw SavedGameError("saved game: not ten rounds on the card");
+        throw SavedGameError(said(QT_TRANSLATE_NOOP("SavedGame", "saved game: not ten rounds on the card")));
     for (std::size_t i = 0; i < card.size(); ++i) {
         if (card[i] == "-")
             game.card[i] = kSlotEmpty;
         else if (card[i] == "---")
             game.card[i] = kSlotLost;
         else
-            game.card[i] = points(card[i], "round score");
+            game.card[i] = points(card[i], QT_TRANSLATE_NOOP("SavedGame", "round score"));
     }
     if (!lines.done())
         game.play = readPlay(lines);
     if (!lines.done())
-        throw SavedGameError("saved game: unexpected lines at the end");
+        throw SavedGameError(said(QT_TRANSLATE_NOOP("SavedGame", "saved game: unexpected lines at the end")));
     checkFits(game);
     return game;
 }

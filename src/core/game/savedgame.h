@@ -10,6 +10,7 @@
 
 #include "core/game/gameobserver.h"
 #include "core/game/gamestate.h"
+#include "core/text/playertext.h"
 
 // What a round's slot on the score card holds.
 inline constexpr int32_t kSlotEmpty = -1; // not reached, or the round being played
@@ -42,10 +43,15 @@ struct SavedGame {
     std::optional<SavedPlay> play;   // absent in files written before it was kept
 };
 
-// A saved game that is damaged, of another version or not ours at all.
+// A saved game that is damaged, of another version or not ours at all;
+// message() says what is wrong for a window to translate (context "SavedGame").
 class SavedGameError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit SavedGameError(PlayerText message) : std::runtime_error(message.english()), m_message(std::move(message)) {}
+    [[nodiscard]] const PlayerText& message() const { return m_message; }
+
+private:
+    PlayerText m_message;
 };
 
 // Points a round can hold before the file is called damaged: far beyond

@@ -61,10 +61,14 @@ SavedGameFile::Found SavedGameFile::load()
         const std::filesystem::path aside = m_folder / kDamagedName;
         std::error_code ec;
         std::filesystem::rename(path(), aside, ec);
-        found.problem = std::string(e.what()) + "\nThe file was set aside as " + aside.string() + ".";
+        found.problem = e.message();
         if (ec) {
             std::filesystem::remove(path(), ec);
-            found.problem = std::string(e.what()) + "\nThe file was removed.";
+            found.problem.append(PlayerText("SavedGameFile", QT_TRANSLATE_NOOP("SavedGameFile", "The file was removed.")), "\n");
+        } else {
+            found.problem.append(PlayerText("SavedGameFile", QT_TRANSLATE_NOOP("SavedGameFile", "The file was set aside as %1."),
+                                            {aside.string()}),
+                                 "\n");
         }
     }
     return found;
@@ -78,7 +82,7 @@ void SavedGameFile::keep(const SavedGame& game)
         AtomicFile::replace(path(), writeSavedGame(game));
     } catch (const FileError& e) {
         if (!m_told && m_onProblem)
-            m_onProblem(e.what());
+            m_onProblem(e.message());
         m_told = true;
     }
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/game/gamekeeper.h"
+#include "core/text/playertext.h"
 
 // The game in progress on disk, next to the tally. Only the copy of the
 // program that holds the file's lock reads or writes it, so two running
@@ -27,7 +28,7 @@ public:
 
     struct Found {
         std::optional<SavedGame> game;
-        std::string problem; // a damaged file, now set aside under kDamagedName
+        PlayerText problem; // a damaged file, now set aside under kDamagedName
     };
     // The game left by an earlier run, if any. A file that does not read
     // as a saved game is renamed out of the way and the problem returned.
@@ -37,7 +38,7 @@ public:
     // failure goes to the problem handler, once.
     void keep(const SavedGame& game) override;
     void forget() override;
-    void setProblemHandler(std::function<void(const std::string&)> handler) { m_onProblem = std::move(handler); }
+    void setProblemHandler(std::function<void(const PlayerText&)> handler) { m_onProblem = std::move(handler); }
 
     [[nodiscard]] std::filesystem::path path() const { return m_folder / kFileName; }
 
@@ -45,5 +46,5 @@ private:
     std::filesystem::path m_folder;
     int m_lockFd = -1;
     bool m_told = false;
-    std::function<void(const std::string&)> m_onProblem;
+    std::function<void(const PlayerText&)> m_onProblem;
 };

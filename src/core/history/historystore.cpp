@@ -12,6 +12,26 @@
 
 namespace {
 
+// What the player is told; %1 is the file, %2 what SQLite or the check said.
+constexpr const char* kCannotOpen = QT_TRANSLATE_NOOP("HistoryStore", "The game history %1 could not be opened: %2.");
+constexpr const char* kCannotRead = QT_TRANSLATE_NOOP("HistoryStore", "The game history %1 could not be read: %2.");
+constexpr const char* kDamaged = QT_TRANSLATE_NOOP("HistoryStore", "The game history %1 is damaged (%2).");
+constexpr const char* kNewer = QT_TRANSLATE_NOOP(
+    "HistoryStore", "The game history %1 was written by a newer version of the game; games are not recorded.");
+constexpr const char* kNotAHistory = QT_TRANSLATE_NOOP("HistoryStore", "The game history %1 is damaged or not a game history.");
+constexpr const char* kNotSetAside =
+    QT_TRANSLATE_NOOP("HistoryStore", "The game history %1 is damaged (%2) and could not be set aside.");
+constexpr const char* kSetAside = QT_TRANSLATE_NOOP(
+    "HistoryStore", "The game history %1 was damaged (%2); it was kept as %3 and a new history was started.");
+constexpr const char* kNotAdded = QT_TRANSLATE_NOOP("HistoryStore", "The game could not be added to the history %1: %2.");
+constexpr const char* kGameSkipped = QT_TRANSLATE_NOOP("HistoryStore", "Game %1 of the history is damaged and was skipped.");
+constexpr const char* kDecisionDamaged = QT_TRANSLATE_NOOP("HistoryStore", "A decision of game %1 is damaged.");
+
+PlayerText told(const char* pattern, std::vector<std::string> args)
+{
+    return PlayerText("HistoryStore", pattern, std::move(args));
+}
+
 constexpr const char* kSchema =
     "CREATE TABLE IF NOT EXISTS games("
     " id INTEGER PRIMARY KEY, started TEXT NOT NULL, finished TEXT NOT NULL, name TEXT NOT NULL,"
@@ -184,21 +204,20 @@ void HistoryStore::close()
     m_db = nullptr;
 }
 
-std::string HistoryStore::open()
+PlayerText HistoryStore::open()
 {
     if (m_db)
         return {};
-    const std::string problem = openChecked();
+    const PlayerText problem = openChecked();
     if (problem.empty() || !m_damaged || m_readOnly)
         return problem; // busy, locked, unreadable, newer: the file stays as it is
     // The file itself is damaged: keep it for the player, start afresh.
-    std::string message = setAside(problem);
-    if (const std::string again = openChecked(); !again.empty())
-        return message + " " + again;
+    PlayerText message = setAside(problem.english());
+    message += openChecked();
     return message;
 }
 
-std::string HistoryStore::openChecked()
+PlayerText HistoryStore::openChecked()
 {
     close();
     m_damaged = false;
@@ -207,7 +226,7 @@ std::string HistoryStore::openChecked()
     if (rc != SQLITE_OK) {
         const std::string why = m_db ? sqlite3_errmsg(m_db) : "out of memory";
         close();
-        return "The game history " + m_path + " could not be opened: " + why + ".";
+        return told(kCannotOpen, {m_path, why});
     }
     sqlite3_busy_timeout(m_db, kBusyMs);
     sqlite3_exec(m_db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
@@ -223,12 +242,12 @@ std::string HistoryStore::openChecked()
         const std::string verdict = rc == SQLITE_ROW ? check.column(0) : std::string(sqlite3_errstr(rc));
         if (rc != SQLITE_ROW && !damaging(rc)) {
             close();
-            return "The game history " + m_path + " could not be read: " + verdict + ".";
+            return told(kCannotRead, {m_path, verdict});
         }
         if (verdict != "ok") {
             close();
             m_damaged = true;
-            return m_readOnly ? "The game history " + m_path + " is damaged (" + verdict + ")." : verdict;
+            return m_readOnly ? told(kDamaged, {m_path, verdict}) : PlayerText::verbatim(verdict);
         }
     }
     int version = 0;
@@ -239,7 +258,7 @@ std::string HistoryStore::openChecked()
     }
     if (version > kVersion) {
         close();
-        return "The game history " + m_path + " was written by a newer version of the game; games are not recorded.";
+        return told(kNewer, {m_path});
     }
     char* err = nullptr;
     rc = m_readOnly ? SQLITE_OK : sqlite3_exec(m_db, (std::string(kSchema) + "PRAGMA user_version=" + std::to_string(kVersion)).c_str(),
@@ -249,7 +268,7 @@ std::string HistoryStore::openChecked()
     if (rc != SQLITE_OK) {
         close();
         m_damaged = damaging(rc);
-        return m_damaged ? why : "The game history " + m_path + " could not be opened: " + why + ".";
+        return m_damaged ? PlayerText::verbatim(why) : told(kCannotOpen, {m_path, why});
     }
     // A file of ours has exactly these columns; a foreign database with
     // tables of the same names is not a history.
@@ -260,12 +279,12 @@ std::string HistoryStore::openChecked()
     if (!probe.ok() || !probe2.ok()) {
         close();
         m_damaged = true;
-        return m_readOnly ? "The game history " + m_path + " is damaged or not a game history." : "not a game history";
+        return m_readOnly ? told(kNotAHistory, {m_path}) : PlayerText::verbatim("not a game history");
     }
     return {};
 }
 
-std::string HistoryStore::setAside(const std::string& why)
+PlayerText HistoryStore::setAside(const std::string& why)
 {
     close();
     std::string target = m_path + ".damaged-" + stamp();
@@ -274,12 +293,11 @@ std::string HistoryStore::setAside(const std::string& why)
         target = m_path + ".damaged-" + stamp() + "-" + std::to_string(n);
     }
     if (std::rename(m_path.c_str(), target.c_str()) != 0)
-        return "The game history " + m_path + " is damaged (" + why + ") and could not be set aside.";
+        return told(kNotSetAside, {m_path, why});
     for (const char* suffix : {"-wal", "-shm"})
         std::rename((m_path + suffix).c_str(), (target + suffix).c_str());
     m_setAside = target;
-    return "The game history " + m_path + " was damaged (" + why + "); it was kept as " + target +
-           " and a new history was started.";
+    return told(kSetAside, {m_path, why, target});
 }
 
 std::string HistoryStore::insert(const HistoryGame& g, int64_t& id)
@@ -336,9 +354,9 @@ std::string HistoryStore::insert(const HistoryGame& g, int64_t& id)
     return {};
 }
 
-std::string HistoryStore::record(HistoryGame& game)
+PlayerText HistoryStore::record(HistoryGame& game)
 {
-    std::string message = open();
+    PlayerText message = open();
     if (!m_db)
         return message;
     int64_t id = 0;
@@ -350,31 +368,30 @@ std::string HistoryStore::record(HistoryGame& game)
     // Damage found only now: set the file aside and keep this game in a new one.
     if (why == sqlite3_errstr(SQLITE_CORRUPT) || why == sqlite3_errstr(SQLITE_NOTADB)) {
         message = setAside(why);
-        if (const std::string again = openChecked(); !again.empty())
-            return message + " " + again;
+        if (const PlayerText again = openChecked(); !again.empty()) {
+            message += again;
+            return message;
+        }
         why = insert(game, id);
         if (why.empty()) {
             game.id = id;
             return message;
         }
     }
-    return (message.empty() ? "" : message + " ") + "The game could not be added to the history " + m_path + ": " +
-           why + ".";
+    message += told(kNotAdded, {m_path, why});
+    return message;
 }
 
-std::vector<HistoryGame> HistoryStore::load(bool withDecisions, std::string* problem)
+std::vector<HistoryGame> HistoryStore::load(bool withDecisions, PlayerText* problem)
 {
     std::vector<HistoryGame> games;
-    std::string message = open();
+    PlayerText message = open();
     if (!m_db) {
         if (problem)
             *problem = message;
         return games;
     }
-    auto note = [&](const std::string& m) {
-        if (!m.empty())
-            message += (message.empty() ? "" : " ") + m;
-    };
+    auto note = [&](const PlayerText& m) { message += m; };
     sqlite3_exec(m_db, "BEGIN", nullptr, nullptr, nullptr); // one snapshot for both tables
     {
         Statement q(m_db, "SELECT id, started, finished, name, score, rounds, abandoned, hints, faces, expected,"
@@ -396,13 +413,13 @@ std::vector<HistoryGame> HistoryStore::load(bool withDecisions, std::string* pro
                                        sqlite3_column_double(*q, 11)};
             sound = readTally(q.column(12), g.rolls) && readTally(q.column(13), g.busts) && sound;
             if (!sound) {
-                note("Game " + std::to_string(g.id) + " of the history is damaged and was skipped.");
+                note(told(kGameSkipped, {std::to_string(g.id)}));
                 continue;
             }
             games.push_back(std::move(g));
         }
         if (rc != SQLITE_DONE)
-            note("The game history " + m_path + " could not be read: " + sqlite3_errstr(rc) + ".");
+            note(told(kCannotRead, {m_path, sqlite3_errstr(rc)}));
     }
     if (withDecisions && !games.empty()) {
         Statement q(m_db, "SELECT game, round, committed, total, onboard, opening, dice, status, move, hinted"
@@ -431,13 +448,13 @@ std::vector<HistoryGame> HistoryStore::load(bool withDecisions, std::string* pro
                                   d.before.gameTotal >= 0 && d.before.roundTotal % Solver::kStep == 0 &&
                                   d.before.gameTotal % Solver::kStep == 0;
             if (!possible || !readDice(q.column(6), q.column(7), d.before) || (move != "B" && move != "R")) {
-                note("A decision of game " + std::to_string(id) + " is damaged.");
+                note(told(kDecisionDamaged, {std::to_string(id)}));
                 continue;
             }
             games[at].decisions.push_back(d);
         }
         if (rc != SQLITE_DONE && rc != SQLITE_ROW)
-            note("The game history " + m_path + " could not be read: " + sqlite3_errstr(rc) + ".");
+            note(told(kCannotRead, {m_path, sqlite3_errstr(rc)}));
     }
     sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
     if (problem)

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/history/historygame.h"
+#include "core/text/playertext.h"
 
 struct sqlite3;
 
@@ -25,19 +26,19 @@ public:
 
     // Opens (and checks) the file; empty when all went well, else a message
     // for the player. Called again by record() and load() when needed.
-    std::string open();
+    PlayerText open();
     // Stores the game in one transaction and sets its id; empty or a message.
-    std::string record(HistoryGame& game);
+    PlayerText record(HistoryGame& game);
     // Every game, oldest first; decisions only when asked for.
-    [[nodiscard]] std::vector<HistoryGame> load(bool withDecisions, std::string* problem = nullptr);
+    [[nodiscard]] std::vector<HistoryGame> load(bool withDecisions, PlayerText* problem = nullptr);
 
     [[nodiscard]] const std::string& path() const { return m_path; }
     // Where the last damaged file went; empty when none was set aside.
     [[nodiscard]] const std::string& setAsidePath() const { return m_setAside; }
 
 private:
-    std::string openChecked();
-    std::string setAside(const std::string& why);
+    PlayerText openChecked();
+    PlayerText setAside(const std::string& why);
     std::string insert(const HistoryGame& game, int64_t& id);
     void close();
 

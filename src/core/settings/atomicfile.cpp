@@ -27,10 +27,11 @@ std::filesystem::path followLinks(const std::filesystem::path& path)
     return path;
 }
 
-std::string describe(const char* step, int error)
-{
-    return std::string(step) + " (" + std::strerror(error) + ")";
-}
+constexpr const char* kCannotCreate = QT_TRANSLATE_NOOP("FileError", "cannot create a file in the folder of (%2): %1");
+constexpr const char* kCannotSetPermissions = QT_TRANSLATE_NOOP("FileError", "cannot set the permissions of (%2): %1");
+constexpr const char* kCannotWrite = QT_TRANSLATE_NOOP("FileError", "cannot write (%2): %1");
+constexpr const char* kCannotFlush = QT_TRANSLATE_NOOP("FileError", "cannot flush (%2): %1");
+constexpr const char* kCannotReplace = QT_TRANSLATE_NOOP("FileError", "cannot replace (%2): %1");
 
 // A name no other writer in this or another process is using right now.
 int createTemporary(const std::filesystem::path& target, std::filesystem::path& tempPath)
@@ -79,31 +80,31 @@ void AtomicFile::replace(const std::filesystem::path& path, std::string_view con
     std::filesystem::path tempPath;
     const int fd = createTemporary(target, tempPath);
     if (fd < 0)
-        throw FileError(describe("cannot create a file in the folder of", errno), path);
+        throw FileError(kCannotCreate, path, std::strerror(errno));
 
-    const auto fail = [&](const char* step, int error) {
+    const auto fail = [&](const char* pattern, int error) {
         ::close(fd);
         ::unlink(tempPath.c_str());
-        throw FileError(describe(step, error), path);
+        throw FileError(pattern, path, std::strerror(error));
     };
 
     // A replaced file keeps the permissions it had.
     struct stat old {};
     if (::stat(target.c_str(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) != 0)
-        fail("cannot set the permissions of", errno);
+        fail(kCannotSetPermissions, errno);
     if (!writeAll(fd, content))
-        fail("cannot write", errno);
+        fail(kCannotWrite, errno);
     if (::fsync(fd) != 0)
-        fail("cannot flush", errno);
+        fail(kCannotFlush, errno);
     if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(tempPath.c_str());
-        throw FileError(describe("cannot write", error), path);
+        throw FileError(kCannotWrite, path, std::strerror(error));
     }
     if (::rename(tempPath.c_str(), target.c_str()) != 0) {
         const int error = errno;
         ::unlink(tempPath.c_str());
-        throw FileError(describe("cannot replace", error), path);
+        throw FileError(kCannotReplace, path, std::strerror(error));
     }
     syncFolder(target.parent_path());
 }

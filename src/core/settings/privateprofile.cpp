@@ -83,9 +83,9 @@ void PrivateProfile::writeString(std::string_view section, std::string_view key,
     auto loaded = loadText(path);
     switch (loaded.state) {
     case Load::Unreadable:
-        throw FileError("cannot read the settings file before changing it", path);
+        throw FileError(QT_TRANSLATE_NOOP("FileError", "cannot read the settings file before changing it: %1"), path);
     case Load::TooLarge:
-        throw FileError("refusing to rewrite a settings file larger than 1 MiB", path);
+        throw FileError(QT_TRANSLATE_NOOP("FileError", "refusing to rewrite a settings file larger than 1 MiB: %1"), path);
     case Load::Missing:
     case Load::Loaded:
         break;

@@ -12,6 +12,10 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+struct TooLarge {};
+} // namespace
+
 TallyFile::Loaded TallyFile::load(const fs::path& path)
 {
     Loaded result;
@@ -23,16 +27,22 @@ TallyFile::Loaded TallyFile::load(const fs::path& path)
     try {
         const auto size = fs::file_size(path, ec);
         if (ec || size > kMaxFileSize)
-            throw TallyTable::ParseError(shown + " : this file is too large to be a tally file");
+            throw TooLarge();
         std::ifstream in(path, std::ios::binary);
         std::vector<uint8_t> packed((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         if (!in.eof() && in.fail())
             throw CompressorError("Lzrw1 : Error reading from input file : " + shown);
         result.table = decode(packed, shown);
+    } catch (const TooLarge&) {
+        result.error = PlayerText("TallyFile", QT_TRANSLATE_NOOP("TallyFile", "%1 : this file is too large to be a tally file"),
+                                  {shown});
     } catch (const TallyTable::ParseError& e) {
-        result.error = shown + " : the tally list in this file cannot be read (" + e.what() + ")";
+        // The reader's own words say where the text went wrong; they stay as they are.
+        result.error = PlayerText("TallyFile",
+                                  QT_TRANSLATE_NOOP("TallyFile", "%1 : the tally list in this file cannot be read (%2)"),
+                                  {shown, e.what()});
     } catch (const std::exception& e) {
-        result.error = e.what();
+        result.error = PlayerText::verbatim(e.what());
     }
     if (result.error) {
         result.table = TallyTable();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/tally/tallytable.h"
+#include "core/text/playertext.h"
 
 // The tally file: the text table compressed in Fast mode. Reading never
 // throws; a file that cannot be read is moved aside, never overwritten, so
@@ -18,7 +19,7 @@ public:
 
     struct Loaded {
         TallyTable table;              // the file's table, or the empty one
-        std::optional<std::string> error; // what was wrong with the file, for the player
+        std::optional<PlayerText> error; // what was wrong with the file, for the player
         std::filesystem::path keptAs;  // where a damaged file now lies
     };
 

@@ -28,6 +28,7 @@
 #include "forms/windows/highscorewindow.h"
 #include "forms/windows/tallylistwindow.h"
 #include "forms/windows/tallymodel.h"
+#include "platform/translatedtext.h"
 #include "online/postingwait.h"
 #include "online/updateflow.h"
 #include "online/updatekey.h"
@@ -148,9 +149,9 @@ void MainWindow::startUp()
     m_saved = std::make_unique<SavedGameFile>(m_folder.dataFolder().toStdString());
     m_history.setKeeper(m_saved.get()); // the saved game carries the history's game so far
     m_game.setKeeper(&m_history);
-    m_saved->setProblemHandler([this](const std::string& what) {
+    m_saved->setProblemHandler([this](const PlayerText& what) {
         m_dialogs.error(this, tr("The game in progress cannot be kept for the next start: ")
-                                  + QString::fromStdString(what));
+                                  + translated(what));
     });
     FocusRingLayer::installForQtControls();
     loadSettings();
@@ -624,6 +625,9 @@ bool MainWindow::saveSettings()
     try {
         s.save(QFile::encodeName(settingsPath()).toStdString());
         return true;
+    } catch (const FileError& e) {
+        m_dialogs.error(this, tr("The settings could not be saved.\n%1").arg(translated(e.message())));
+        return false;
     } catch (const std::exception& e) {
         m_dialogs.error(this, tr("The settings could not be saved.\n%1")
                                                   .arg(QString::fromLocal8Bit(e.what())));
@@ -680,7 +684,7 @@ void MainWindow::offerResume()
     const SavedGameFile::Found found = m_saved->load();
     if (!found.problem.empty())
         m_dialogs.error(this, tr("The game in progress could not be read: ")
-                                  + QString::fromStdString(found.problem));
+                                  + translated(found.problem));
     if (!found.game)
         return;
     m_history.takeOver(*found.game);

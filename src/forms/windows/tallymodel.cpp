@@ -7,11 +7,11 @@
 
 #include "core/tally/tallyfile.h"
 #include "core/tally/tallystat.h"
+#include "platform/translatedtext.h"
 
 namespace {
 
 std::filesystem::path fsPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 } // namespace
 
@@ -26,7 +26,7 @@ QString TallyModel::load()
     emit tableChanged();
     if (!loaded.error)
         return {};
-    QString message = qs(*loaded.error);
+    QString message = translated(*loaded.error);
     if (!loaded.keptAs.empty())
         message += tr("\n\nThe file has been kept as %1.").arg(QFile::decodeName(loaded.keptAs.c_str()));
     return message;
