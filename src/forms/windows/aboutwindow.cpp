@@ -61,9 +61,9 @@ AboutWindow::AboutWindow(QWidget* parent, UrlOpener& urls) : QWidget(parent, Qt:
     m_versionTail = placeLabel(this, QStringLiteral("Label9"), QRect(123, 171, 0, 0), QStringLiteral(".4"),
                         noticeStyle(rgbColor(colours::kKhaki)));
 
-    button_done = infowindow::placeSelButton(this, QStringLiteral("button_done"), QRect(202, 164, 95, 20), 10,
+    m_done = infowindow::placeSelButton(this, QStringLiteral("button_done"), QRect(202, 164, 95, 20), 10,
                                              tr("Done"), kDoneCaption, Qt::AlignHCenter);
-    connect(button_done, &SelectButton::clicked, this, &AboutWindow::onDone);
+    connect(m_done, &SelectButton::clicked, this, &AboutWindow::onDone);
 
     m_year->setText(infowindow::currentYear());
     m_year->adjustSize();

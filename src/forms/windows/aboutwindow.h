@@ -48,7 +48,7 @@ private:
     QLabel* m_versionCaption = nullptr;
     QLabel* m_version = nullptr;
     QLabel* m_versionTail = nullptr;
-    SelectButton* button_done = nullptr;
+    SelectButton* m_done = nullptr;
     bool m_placed = false;
 };
 

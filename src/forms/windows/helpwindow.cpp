@@ -92,64 +92,64 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     buildPages();
 
     auto* layout = new AlignLayout(this);
-    layout->setAlign(panel_side, ChildAlign::Left);
-    layout->setAlign(panel_main, ChildAlign::Client);
+    layout->setAlign(m_side, ChildAlign::Left);
+    layout->setAlign(m_pageArea, ChildAlign::Client);
 
     showFirstPage();
 }
 
 void HelpWindow::buildSide()
 {
-    panel_side = placeFramedPanel(this, QString::fromLatin1(objectname::kSidePanel));
-    panel_side->resize(kSideWidth, kClientSize.height());
+    m_side = placeFramedPanel(this, QString::fromLatin1(objectname::kSidePanel));
+    m_side->resize(kSideWidth, kClientSize.height());
 
     for (const PageButton& b : kPageButtons) {
         SelectButton* button =
-            infowindow::placeSelButton(panel_side, QString::fromLatin1(b.name), QRect(7, b.top, 122, 20), b.tag,
+            infowindow::placeSelButton(m_side, QString::fromLatin1(b.name), QRect(7, b.top, 122, 20), b.tag,
                                        tr(b.caption), rgbColor(colours::kHelpButtonText));
         connect(button, &SelectButton::clicked, this, &HelpWindow::onPageButton);
     }
     SelectButton* button_about =
-        infowindow::placeSelButton(panel_side, QStringLiteral("button_about"), QRect(7, 152, 122, 20), kOtherButtonTag,
+        infowindow::placeSelButton(m_side, QStringLiteral("button_about"), QRect(7, 152, 122, 20), kOtherButtonTag,
                                    tr("About"), rgbColor(colours::kHelpButtonText));
     connect(button_about, &SelectButton::clicked, this, &HelpWindow::onAboutButton);
 
-    label_year = infowindow::placeNotice(panel_side, {{12, 336}, {12, 352}, {12, 368}, {12, 384}, {100, 368}}, {});
+    m_year = infowindow::placeNotice(m_side, {{12, 336}, {12, 352}, {12, 368}, {12, 384}, {100, 368}}, {});
 
     SelectButton* button_done =
-        infowindow::placeSelButton(panel_side, QStringLiteral("button_done"), QRect(18, 404, 95, 20), kOtherButtonTag,
+        infowindow::placeSelButton(m_side, QStringLiteral("button_done"), QRect(18, 404, 95, 20), kOtherButtonTag,
                                    tr("Done"), rgbColor(colours::kHelpButtonText), Qt::AlignHCenter);
     connect(button_done, &SelectButton::clicked, this, &HelpWindow::onDone);
 }
 
 void HelpWindow::buildPages()
 {
-    panel_main = placeFramedPanel(this, QString::fromLatin1(objectname::kMainPanel));
-    panel_main->setGeometry(kSideWidth, 0, kClientSize.width() - kSideWidth, kClientSize.height());
+    m_pageArea = placeFramedPanel(this, QString::fromLatin1(objectname::kMainPanel));
+    m_pageArea->setGeometry(kSideWidth, 0, kClientSize.width() - kSideWidth, kClientSize.height());
 
     LabelStyle caption;
     caption.pixels = 16;
     caption.bold = true;
     caption.alignment = Qt::AlignCenter;
-    label_caption = placeLabel(panel_main, QStringLiteral("label_caption"), QRect(0, 0, 1, kCaptionHeight),
+    m_caption = placeLabel(m_pageArea, QStringLiteral("label_caption"), QRect(0, 0, 1, kCaptionHeight),
                                tr(kPageButtons[0].caption), caption);
-    panel_main->alignChild(label_caption, ChildAlign::Top);
+    m_pageArea->alignChild(m_caption, ChildAlign::Top);
 
     // One page shows at a time: hidden pages are neither Tab stops nor
     // read out.
     for (const PageButton& b : kPageButtons) {
-        QTextEdit* memo = placePage(panel_main, b.tag);
-        panel_main->alignChild(memo, ChildAlign::Client);
+        QTextEdit* memo = placePage(m_pageArea, b.tag);
+        m_pageArea->alignChild(memo, ChildAlign::Client);
         if (b.tag == 1)
-            memo1 = memo;
+            m_firstPage = memo;
     }
 }
 
 void HelpWindow::showFirstPage()
 {
-    showPage(memo1);
-    label_year->setText(infowindow::currentYear());
-    label_year->adjustSize();
+    showPage(m_firstPage);
+    m_year->setText(infowindow::currentYear());
+    m_year->adjustSize();
 }
 
 void HelpWindow::setAboutWindow(AboutWindow* about)
@@ -168,12 +168,12 @@ void HelpWindow::onPageButton(SelectButton* sender)
 {
     if (auto* page = findChild<QTextEdit*>(pageName(sender->tag())))
         showPage(page);
-    label_caption->setText(sender->caption());
+    m_caption->setText(sender->caption());
 }
 
 void HelpWindow::showPage(QTextEdit* page)
 {
-    for (QTextEdit* each : panel_main->findChildren<QTextEdit*>(Qt::FindDirectChildrenOnly))
+    for (QTextEdit* each : m_pageArea->findChildren<QTextEdit*>(Qt::FindDirectChildrenOnly))
         each->setVisible(each == page);
     page->raise();
 }

@@ -39,11 +39,11 @@ private:
     void buildPages();
     void showPage(QTextEdit* page);
 
-    FlatPanel* panel_side = nullptr;
-    FlatPanel* panel_main = nullptr;
-    QLabel* label_caption = nullptr;
-    QTextEdit* memo1 = nullptr;
-    QLabel* label_year = nullptr;
+    FlatPanel* m_side = nullptr;
+    FlatPanel* m_pageArea = nullptr;
+    QLabel* m_caption = nullptr;
+    QTextEdit* m_firstPage = nullptr;
+    QLabel* m_year = nullptr;
 
     QPointer<AboutWindow> m_about;
     // The window this one was last centred over, for placing the about window.

@@ -63,9 +63,9 @@ MultiplayerWindow::MultiplayerWindow(const QByteArray& jpeg, QWidget* parent, Ur
     connect(m_invitation, &ClickableLabel::clicked, this, &MultiplayerWindow::onMakerAddress);
     connect(m_picture, &PictureBox::clicked, this, &MultiplayerWindow::onMakerAddress);
 
-    button_done = infowindow::placeSelButton(this, QStringLiteral("button_done"), QRect(450, 380, 95, 20), 10,
+    m_done = infowindow::placeSelButton(this, QStringLiteral("button_done"), QRect(450, 380, 95, 20), 10,
                                              tr("Done"), rgbColor(colours::kOlive), Qt::AlignHCenter);
-    connect(button_done, &SelectButton::clicked, this, &MultiplayerWindow::onDone);
+    connect(m_done, &SelectButton::clicked, this, &MultiplayerWindow::onDone);
 }
 
 QByteArray MultiplayerWindow::storedPicture()

@@ -43,6 +43,6 @@ private:
     ClickableLabel* m_headline = nullptr;
     ClickableLabel* m_invitation = nullptr;
     PictureBox* m_picture = nullptr;
-    SelectButton* button_done = nullptr;
+    SelectButton* m_done = nullptr;
     bool m_placed = false;
 };

@@ -49,42 +49,42 @@ ReviewWindow::ReviewWindow(QWidget* parent) : QWidget(parent, Qt::Tool)
     heading.pixels = 15;
     heading.bold = true;
     const int width = kClientSize.width() - 2 * kMargin;
-    label_summary = placeLabel(this, QStringLiteral("label_summary"), QRect(kMargin, kMargin, width, 22), QString(),
+    m_summary = placeLabel(this, QStringLiteral("label_summary"), QRect(kMargin, kMargin, width, 22), QString(),
                                heading);
     LabelStyle plain;
     plain.face = QStringLiteral("Arial");
     plain.pixels = 12;
     plain.alignment = Qt::AlignLeft | Qt::AlignTop;
-    label_costliest = placeLabel(this, QStringLiteral("label_costliest"), QRect(kMargin, 40, width, 68), QString(),
+    m_costliest = placeLabel(this, QStringLiteral("label_costliest"), QRect(kMargin, 40, width, 68), QString(),
                                  plain);
 
     QStringList columns;
     for (const char* column : kColumns)
         columns << tr(column);
-    grid_moves = new QTableWidget(0, static_cast<int>(columns.size()), this);
-    grid_moves->setObjectName(QStringLiteral("grid_moves"));
-    grid_moves->setGeometry(kMargin, 112, width, kClientSize.height() - 112 - 44);
-    grid_moves->setHorizontalHeaderLabels(columns);
-    grid_moves->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_moves->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_moves->verticalHeader()->hide();
-    grid_moves->horizontalHeader()->setStretchLastSection(true);
+    m_moveTable = new QTableWidget(0, static_cast<int>(columns.size()), this);
+    m_moveTable->setObjectName(QStringLiteral("grid_moves"));
+    m_moveTable->setGeometry(kMargin, 112, width, kClientSize.height() - 112 - 44);
+    m_moveTable->setHorizontalHeaderLabels(columns);
+    m_moveTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_moveTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_moveTable->verticalHeader()->hide();
+    m_moveTable->horizontalHeader()->setStretchLastSection(true);
 
-    button_done = infowindow::placeSelButton(this, QStringLiteral("button_done"),
+    m_done = infowindow::placeSelButton(this, QStringLiteral("button_done"),
                                              QRect(kClientSize.width() - kMargin - 95, kClientSize.height() - 32, 95, 20),
                                              10, tr("Done"), rgbColor(colours::kOlive), Qt::AlignHCenter);
-    connect(button_done, &SelectButton::clicked, this, &ReviewWindow::onDone);
+    connect(m_done, &SelectButton::clicked, this, &ReviewWindow::onDone);
 }
 
 void ReviewWindow::showReview(const GameReview* review)
 {
-    grid_moves->setRowCount(0);
+    m_moveTable->setRowCount(0);
     if (!review) {
-        label_summary->setText(tr("No finished game yet: play one to the end."));
-        label_costliest->clear();
+        m_summary->setText(tr("No finished game yet: play one to the end."));
+        m_costliest->clear();
         return;
     }
-    label_summary->setText(tr("Your game: %1 vs the expected score of perfect play: %2")
+    m_summary->setText(tr("Your game: %1 vs the expected score of perfect play: %2")
                                .arg(review->score)
                                .arg(money(review->perfect)));
     // score = expected + luck - given away
@@ -95,18 +95,18 @@ void ReviewWindow::showReview(const GameReview* review)
         costly << tr("Every move was the best choice.");
     for (std::size_t i : review->costliest)
         costly << costText(review->moves[i]);
-    label_costliest->setText(costly.join(QLatin1Char('\n')));
+    m_costliest->setText(costly.join(QLatin1Char('\n')));
 
-    grid_moves->setRowCount(static_cast<int>(review->moves.size()));
+    m_moveTable->setRowCount(static_cast<int>(review->moves.size()));
     int row = 0;
     for (const JudgedMove& m : review->moves) {
         const QStringList cells = {QString::number(m.round), QString::number(m.committed), rollText(m),
                                    coachtext::choice(m.played), coachtext::choice(m.best), money(m.loss)};
         for (int col = 0; col < cells.size(); ++col)
-            grid_moves->setItem(row, col, new QTableWidgetItem(cells[col]));
+            m_moveTable->setItem(row, col, new QTableWidgetItem(cells[col]));
         ++row;
     }
-    grid_moves->resizeColumnsToContents();
+    m_moveTable->resizeColumnsToContents();
 }
 
 void ReviewWindow::showCentredOn(const QWidget* mainWindow) { infowindow::showCentredOn(this, mainWindow, m_placed); }
@@ -116,6 +116,6 @@ void ReviewWindow::onDone() { close(); }
 void ReviewWindow::markHints(int hints)
 {
     const QString mark = tr(" (hints used: %1)");
-    if (hints > 0 && !label_summary->text().contains(mark.left(mark.indexOf(QLatin1String("%1")))))
-        label_summary->setText(label_summary->text() + mark.arg(hints));
+    if (hints > 0 && !m_summary->text().contains(mark.left(mark.indexOf(QLatin1String("%1")))))
+        m_summary->setText(m_summary->text() + mark.arg(hints));
 }

@@ -28,9 +28,9 @@ public:
     void markHints(int hints);
 
 private:
-    QLabel* label_summary = nullptr;
-    QLabel* label_costliest = nullptr;
-    QTableWidget* grid_moves = nullptr;
-    SelectButton* button_done = nullptr;
+    QLabel* m_summary = nullptr;
+    QLabel* m_costliest = nullptr;
+    QTableWidget* m_moveTable = nullptr;
+    SelectButton* m_done = nullptr;
     bool m_placed = false;
 };

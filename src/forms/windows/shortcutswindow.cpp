@@ -42,25 +42,25 @@ ShortcutsWindow::ShortcutsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     title.alignment = Qt::AlignCenter;
     placeLabel(panel, QStringLiteral("label_keystitle"), kTitlePlace, tr("KEYBOARD SHORTCUTS"), title);
 
-    table_keys = new QTableWidget(0, 2, panel);
-    table_keys->setObjectName(QStringLiteral("table_keys"));
-    table_keys->setGeometry(kTablePlace);
-    table_keys->setHorizontalHeaderLabels({tr("Key"), tr("Action")});
-    table_keys->verticalHeader()->hide();
-    table_keys->horizontalHeader()->setStretchLastSection(true);
-    table_keys->setColumnWidth(0, kKeyColumnWidth);
-    table_keys->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_keys->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_keys->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_keys->setWordWrap(false);
+    m_keyTable = new QTableWidget(0, 2, panel);
+    m_keyTable->setObjectName(QStringLiteral("table_keys"));
+    m_keyTable->setGeometry(kTablePlace);
+    m_keyTable->setHorizontalHeaderLabels({tr("Key"), tr("Action")});
+    m_keyTable->verticalHeader()->hide();
+    m_keyTable->horizontalHeader()->setStretchLastSection(true);
+    m_keyTable->setColumnWidth(0, kKeyColumnWidth);
+    m_keyTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_keyTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_keyTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_keyTable->setWordWrap(false);
     // Tab leaves the list for the Done button; the arrows move in it.
-    table_keys->setTabKeyNavigation(false);
-    table_keys->setFont(pixelFont(QStringLiteral("Arial"), 13));
-    table_keys->setAccessibleName(tr("Keyboard shortcuts"));
-    QPalette pal = table_keys->palette();
+    m_keyTable->setTabKeyNavigation(false);
+    m_keyTable->setFont(pixelFont(QStringLiteral("Arial"), 13));
+    m_keyTable->setAccessibleName(tr("Keyboard shortcuts"));
+    QPalette pal = m_keyTable->palette();
     pal.setColor(QPalette::Base, toQColor(infowindow::kKhaki, pal));
     pal.setColor(QPalette::Text, Qt::black);
-    table_keys->setPalette(pal);
+    m_keyTable->setPalette(pal);
 
     SelectButton* done = infowindow::placeSelButton(this, QStringLiteral("button_done"), kDonePlace, 10,
                                                   tr("Done"), infowindow::kBackground, Qt::AlignHCenter);
@@ -69,13 +69,13 @@ ShortcutsWindow::ShortcutsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 void ShortcutsWindow::setKeys(const std::vector<KeyHelp>& keys)
 {
-    table_keys->setRowCount(static_cast<int>(keys.size()));
-    for (int row = 0; row < table_keys->rowCount(); ++row) {
+    m_keyTable->setRowCount(static_cast<int>(keys.size()));
+    for (int row = 0; row < m_keyTable->rowCount(); ++row) {
         const KeyHelp& k = keys[static_cast<std::size_t>(row)];
-        table_keys->setItem(row, 0, new QTableWidgetItem(k.keys));
-        table_keys->setItem(row, 1, new QTableWidgetItem(k.action));
+        m_keyTable->setItem(row, 0, new QTableWidgetItem(k.keys));
+        m_keyTable->setItem(row, 1, new QTableWidgetItem(k.action));
     }
-    table_keys->resizeRowsToContents();
+    m_keyTable->resizeRowsToContents();
 }
 
 void ShortcutsWindow::showCentredOn(const QWidget* mainWindow) { infowindow::showCentredOn(this, mainWindow, m_placed); }

@@ -31,6 +31,6 @@ public:
     void onDone();
 
 private:
-    QTableWidget* table_keys = nullptr;
+    QTableWidget* m_keyTable = nullptr;
     bool m_placed = false;
 };

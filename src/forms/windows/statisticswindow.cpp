@@ -227,12 +227,12 @@ StatisticsWindow::StatisticsWindow(QWidget* parent) : QWidget(parent, Qt::Tool)
     resize(kClientSize);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
-    label_summary = new QLabel(this);
-    label_summary->setObjectName(QStringLiteral("label_summary"));
-    label_summary->setWordWrap(true);
-    label_summary->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    label_summary->setFocusPolicy(Qt::StrongFocus);
-    layout->addWidget(label_summary);
+    m_summary = new QLabel(this);
+    m_summary->setObjectName(QStringLiteral("label_summary"));
+    m_summary->setWordWrap(true);
+    m_summary->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    m_summary->setFocusPolicy(Qt::StrongFocus);
+    layout->addWidget(m_summary);
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabs"));
     layout->addWidget(tabs, 1);
@@ -331,7 +331,7 @@ void StatisticsWindow::fill()
     const HistorySummary counts = summarizeHistory(m_games);
     // The count leads, so the sentence reads right for one game or many
     // even where no catalogue gives the plural forms.
-    label_summary->setText(
+    m_summary->setText(
         tr("Games finished: %n (%1 coached, %2 abandoned).", nullptr, static_cast<int>(c.scores.size()))
             .arg(counts.coached)
             .arg(counts.abandoned)

@@ -45,7 +45,7 @@ private:
     void fill();
     void startPerfectSpread(const Solver& solver);
 
-    QLabel* label_summary = nullptr;
+    QLabel* m_summary = nullptr;
     QTabWidget* tabs = nullptr;
     std::vector<Page> m_pages;
     std::vector<HistoryGame> m_games;
