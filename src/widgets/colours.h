@@ -83,7 +83,7 @@ inline constexpr double kLightFrom = 0.3;
 
 // Text designed as `designed` on the (already shown) `ground`. The olive
 // look keeps the designed colour; High Contrast gives the look's text
-// colour for that ground, the accent where the design set text apart by a
+// colour for that ground, the accent where the olive look sets text apart by a
 // pale warm colour.
 [[nodiscard]] Rgb textOn(Rgb ground, Rgb designed);
 

@@ -172,7 +172,7 @@ void FlatPanel::paintEvent(QPaintEvent*)
     const int w = r.width();
     const int h = r.height();
     // A frame is drawn like text: High Contrast keeps it apart from the
-    // panel it surrounds, where the design had it black on the board's olive.
+    // panel it surrounds, where the olive look has it black on the board's olive.
     const Rgb ground = rgbOf(m_parentColor ? pal.color(QPalette::Active, QPalette::Window) : toShownColor(m_color, pal));
     const QColor highLight = qcolor(colours::textOn(ground, rgbOf(toQColor(m_frame[0], pal))));
     const QColor shadow = qcolor(colours::textOn(ground, rgbOf(toQColor(m_frame[1], pal))));

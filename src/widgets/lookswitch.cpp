@@ -92,7 +92,7 @@ void restyle(QWidget* w)
         if (!w->property(kDesignPalette).isValid())
             w->setProperty(kDesignPalette, w->testAttribute(Qt::WA_SetPalette) ? QVariant::fromValue(w->palette())
                                                                                 : QVariant::fromValue(nullptr));
-        // Always from the design, never from colours the look already made,
+        // Always from the palette the window built, never from colours the look made,
         // so the order the widgets are done in does not matter.
         const QPalette shown = inLook(designOf(w), pictureBehind(w));
         setPaletteQuietly(w, shown);
@@ -113,7 +113,7 @@ bool isNewDesign(const QWidget* w)
 
 // The window's code changed a palette the look had set, usually by taking
 // palette() and setting one colour: the colours it changed are its new
-// design, the ones it left are still the look's and give way to the design.
+// design, the ones it left are still the look's and give way to that design.
 QPalette newDesign(const QWidget* w)
 {
     const QPalette now = w->palette();
