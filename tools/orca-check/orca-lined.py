@@ -6,8 +6,8 @@
 #   python3 orca-lined.py LOG ORCA_ARGUMENTS...
 import builtins
 import importlib.machinery
-import importlib.util
 import sys
+import types
 
 log = sys.argv[1]
 real_open = builtins.open
@@ -21,8 +21,8 @@ def line_buffered_log(file, mode="r", *args, **kwargs):
 
 builtins.open = line_buffered_log
 loader = importlib.machinery.SourceFileLoader("orca_command", "/usr/bin/orca")
-spec = importlib.util.spec_from_loader("orca_command", loader)
-orca_command = importlib.util.module_from_spec(spec)
+orca_command = types.ModuleType("orca_command")
+orca_command.__file__ = "/usr/bin/orca"
 loader.exec_module(orca_command)
 orca_command.otherOrcas = lambda: []
 orca_command.cleanup = lambda signal: None
