@@ -276,13 +276,7 @@ TEST(Get, RefusesToStartWhenItCannot)
 
 TEST(Get, ANewRequestCancelsAHungOne)
 {
-    ScriptedHttpServer server([](Connection& c) {
-        c.readRequest();
-        if (c.index() == 0)
-            c.hang();
-        else
-            c.send(ScriptedHttpServer::answer(200, "OK", "second"));
-    });
+    ScriptedHttpServer server(ScriptedHttpServer::hangFirstThenAnswer("second"));
     Download d(server.url("/first"));
     QSignalSpy done(&d.cli, &HttpClient::requestDone);
     d.cli.GetAsync();

@@ -221,13 +221,7 @@ TEST(FetchString, ASpaceOrHashInTheQueryReachesTheServerEncoded)
 
 TEST(FetchString, ANewStartCancelsAHungFetch)
 {
-    ScriptedHttpServer server([](Connection& c) {
-        c.readRequest();
-        if (c.index() == 0)
-            c.hang();
-        else
-            c.send(ScriptedHttpServer::answer(200, "OK", "second"));
-    });
+    ScriptedHttpServer server(ScriptedHttpServer::hangFirstThenAnswer("second"));
     BackgroundFetch get;
     Outcomes outcomes;
     outcomes.attach(get);

@@ -75,6 +75,17 @@ std::vector<std::string> ScriptedHttpServer::requests() const
     return m_requests;
 }
 
+ScriptedHttpServer::Script ScriptedHttpServer::hangFirstThenAnswer(const std::string& body)
+{
+    return [body](Connection& c) {
+        c.readRequest();
+        if (c.index() == 0)
+            c.hang();
+        else
+            c.send(answer(200, "OK", body));
+    };
+}
+
 std::string ScriptedHttpServer::answer(int status, const std::string& reason, const std::string& body,
                                        bool withLength, const std::string& headerLines, const std::string& version)
 {

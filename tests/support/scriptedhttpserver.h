@@ -56,6 +56,9 @@ public:
     static std::string answer(int status, const std::string& reason, const std::string& body,
                               bool withLength = true, const std::string& headerLines = {},
                               const std::string& version = "1.0");
+    // A script that never answers its first connection and answers every
+    // later one with 200 and `body`: a hung request and the one replacing it.
+    static Script hangFirstThenAnswer(const std::string& body);
     // A loopback port on which nothing listens.
     static int closedPort();
     // Listens with a full queue on a loopback port and never accepts while
