@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QScreen>
 #include <QVariant>
 #include <QWidget>
 
@@ -16,6 +15,7 @@
 #include <vector>
 
 #include "widgets/textfit.h"
+#include "widgets/workarea.h"
 
 namespace textscale {
 namespace {
@@ -145,8 +145,7 @@ void fitWindow(QWidget* window)
 {
     if (!workAreaOverride().isEmpty())
         return fitWindow(window, workAreaOverride());
-    const QScreen* screen = window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
-    fitWindow(window, screen != nullptr ? screen->availableGeometry() : QRect());
+    fitWindow(window, WorkArea::of(window));
 }
 
 void fitWindow(QWidget* window, QRect workArea)

@@ -2,7 +2,7 @@
 #include "core/settings/settings.h"
 #include "platform/makerhost.h"
 #include "platform/programfolder.h"
-#include "platform/workarea.h"
+#include "widgets/workarea.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -47,7 +47,7 @@
 #include "platform/instancelock.h"
 #include "platform/programfolder.h"
 #include "platform/soundplayer.h"
-#include "platform/workarea.h"
+#include "widgets/workarea.h"
 #include "forms/art/objectnames.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/workarea.h"
+#include "widgets/workarea.h"
 
 #include <QGuiApplication>
 #include <QScreen>
